@@ -1,0 +1,88 @@
+#include "MessageBoxPrompter.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+namespace tarvex {
+
+MessageBoxPrompter::MessageBoxPrompter(QWidget* parent)
+    : parent_(parent)
+{
+}
+
+namespace {
+
+QMessageBox::Icon icon(Meldung::Symbol symbol)
+{
+    switch (symbol) {
+    case Meldung::Symbol::Information:
+        return QMessageBox::Information;
+    case Meldung::Symbol::Frage:
+        return QMessageBox::Question;
+    case Meldung::Symbol::Ausrufezeichen:
+        return QMessageBox::Warning;
+    case Meldung::Symbol::Kritisch:
+        return QMessageBox::Critical;
+    case Meldung::Symbol::Keins:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons buttons(Meldung::Knöpfe knöpfe)
+{
+    switch (knöpfe) {
+    case Meldung::Knöpfe::Ok:
+        return QMessageBox::Ok;
+    case Meldung::Knöpfe::OkAbbrechen:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Meldung::Knöpfe::JaNein:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Meldung::Knöpfe::JaNeinAbbrechen:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton button(Meldung::Antwort antwort)
+{
+    switch (antwort) {
+    case Meldung::Antwort::Ok:
+        return QMessageBox::Ok;
+    case Meldung::Antwort::Abbrechen:
+        return QMessageBox::Cancel;
+    case Meldung::Antwort::Ja:
+        return QMessageBox::Yes;
+    case Meldung::Antwort::Nein:
+        return QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+Meldung::Antwort MessageBoxPrompter::zeige(const Meldung& meldung)
+{
+    QMessageBox box(icon(meldung.symbol), meldung.titel, meldung.text, buttons(meldung.knöpfe), parent_);
+    box.setDefaultButton(button(meldung.standard));
+    // German captions regardless of the desktop's language.
+    const std::pair<QMessageBox::StandardButton, const char16_t*> captions[] = {
+        {QMessageBox::Yes, u"&Ja"}, {QMessageBox::No, u"&Nein"}, {QMessageBox::Cancel, u"Abbrechen"},
+        {QMessageBox::Ok, u"OK"}};
+    for (const auto& [which, caption] : captions) {
+        if (QAbstractButton* b = box.button(which))
+            b->setText(QString::fromUtf16(caption));
+    }
+    switch (box.exec()) {
+    case QMessageBox::Cancel:
+        return Meldung::Antwort::Abbrechen;
+    case QMessageBox::Yes:
+        return Meldung::Antwort::Ja;
+    case QMessageBox::No:
+        return Meldung::Antwort::Nein;
+    default:
+        return Meldung::Antwort::Ok;
+    }
+}
+
+} // namespace tarvex

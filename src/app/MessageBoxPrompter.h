@@ -1,0 +1,18 @@
+#pragma once
+#include "common/Prompter.h"
+
+class QWidget;
+
+namespace tarvex {
+
+// Shows the core's messages as native modal message boxes.
+class MessageBoxPrompter final : public Prompter {
+public:
+    explicit MessageBoxPrompter(QWidget* parent = nullptr);
+    Meldung::Antwort zeige(const Meldung& meldung) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace tarvex

@@ -1,0 +1,39 @@
+#pragma once
+#include <QString>
+
+namespace tarvex {
+
+// A modal message box as the core describes it; the program shows it with
+// QMessageBox, tests answer it from a script and check text and title.
+struct Meldung {
+    enum class Symbol { Keins, Information, Frage, Ausrufezeichen, Kritisch };
+    enum class Knöpfe { Ok, OkAbbrechen, JaNein, JaNeinAbbrechen };
+    enum class Antwort { Ok, Abbrechen, Ja, Nein };
+
+    QString text;
+    QString titel;
+    Symbol symbol = Symbol::Keins;
+    Knöpfe knöpfe = Knöpfe::Ok;
+    Antwort standard = Antwort::Ok;
+};
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual Meldung::Antwort zeige(const Meldung& meldung) = 0;
+};
+
+// The usual shapes of the program's messages.
+inline Meldung fehlerMeldung(const QString& text)
+{
+    return {text, QStringLiteral("Fehler"), Meldung::Symbol::Ausrufezeichen, Meldung::Knöpfe::Ok,
+            Meldung::Antwort::Ok};
+}
+
+inline Meldung hinweisMeldung(const QString& text)
+{
+    return {text, QStringLiteral("Hinweis"), Meldung::Symbol::Information, Meldung::Knöpfe::Ok,
+            Meldung::Antwort::Ok};
+}
+
+} // namespace tarvex

@@ -1,0 +1,44 @@
+#include "Val.h"
+
+#include <cmath>
+
+namespace tarvex {
+
+double Val(QStringView text)
+{
+    double result = 0.0;
+    double scale = 0.0; // 0 while in the integer part, else the place value of the next fraction digit
+    bool negative = false;
+    bool signAllowed = true;
+    for (const QChar c : text) {
+        if (c == u' ' || c == u'\t')
+            continue;
+        if (signAllowed && (c == u'-' || c == u'+')) {
+            negative = c == u'-';
+            signAllowed = false;
+            continue;
+        }
+        signAllowed = false;
+        if (c.isDigit() && c.unicode() < 128) {
+            const int digit = c.unicode() - u'0';
+            if (scale == 0.0) {
+                result = result * 10.0 + digit;
+            } else {
+                result += digit * scale;
+                scale /= 10.0;
+            }
+        } else if (c == u'.' && scale == 0.0) {
+            scale = 0.1;
+        } else {
+            break;
+        }
+    }
+    return negative ? -result : result;
+}
+
+int ValInt(QStringView text)
+{
+    return static_cast<int>(std::trunc(Val(text)));
+}
+
+} // namespace tarvex

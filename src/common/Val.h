@@ -1,0 +1,13 @@
+#pragma once
+#include <QStringView>
+
+namespace tarvex {
+
+// The VAL rule: the leading decimal number of a text ("." as decimal point,
+// blanks anywhere ignored), 0 when the text does not begin with one.
+double Val(QStringView text);
+
+// Numeric settings and options: VAL truncated to an integer.
+int ValInt(QStringView text);
+
+} // namespace tarvex

@@ -1,0 +1,55 @@
+#include "InputLine.h"
+
+namespace tarvex {
+
+std::optional<QChar> eingabeZeichen(const QString& zeileBisher, QChar getippt)
+{
+    QChar c = getippt;
+    if (!zeileBisher.startsWith(u"K.") && !zeileBisher.startsWith(u"K:"))
+        c = c.toUpper();
+    if (c == u'-')
+        c = u'/';
+    const char16_t u = c.unicode();
+    const bool erlaubt = (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || (u >= u'0' && u <= u'9')
+        || u == u'/' || u == u':' || u == u'.' || u == u'*' || u == u'?' || u == u'+' || u == u' ';
+    if (!erlaubt)
+        return std::nullopt;
+    return c;
+}
+
+QStringList zeileZerlegen(const QString& zeile)
+{
+    if (zeile.isEmpty())
+        return {QString()};
+    QStringList tokens;
+    QString rest = zeile;
+    while (!rest.isEmpty()) {
+        const qsizetype blank = rest.indexOf(u' ');
+        if (blank < 0) {
+            tokens.append(rest);
+            break;
+        }
+        tokens.append(rest.left(blank));
+        rest = rest.mid(blank + 1);
+    }
+    return tokens;
+}
+
+QString plusKürzel(const QString& token, int rstModus)
+{
+    if (!token.startsWith(u'+'))
+        return token;
+    QString nummer = token.mid(1);
+    if (nummer.size() < 3)
+        nummer = nummer.rightJustified(nummer.isEmpty() ? 2 : 3, u'0');
+    switch (rstModus) {
+    case 0:
+        return u"59" + nummer;
+    case 1:
+        return u"599" + nummer;
+    default:
+        return nummer;
+    }
+}
+
+} // namespace tarvex

@@ -1,0 +1,21 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace tarvex {
+
+// What a typed character becomes in the input line, given the line so far:
+// upper case unless the line is a comment ("K." or "K:"), "-" turns into "/",
+// and only letters, digits, "/ : . * ? +" and blank get through.
+std::optional<QChar> eingabeZeichen(const QString& zeileBisher, QChar getippt);
+
+// Splits the line at blanks. An empty line, a leading blank and two blanks in a
+// row give empty tokens (save requests); a trailing blank gives nothing.
+QStringList zeileZerlegen(const QString& zeile);
+
+// The "+" shortcut: "+7" → "59007" (report mode 0), "599007" (mode 1), "007" (mode 2).
+// Other tokens are returned unchanged.
+QString plusKürzel(const QString& token, int rstModus);
+
+} // namespace tarvex

@@ -1,0 +1,24 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace tarvex {
+
+// "LOG.TXT": every token typed for the contact in progress, one per line.
+// Deleted after each save; read by the last-inputs window.
+class KeystrokeLog {
+public:
+    explicit KeystrokeLog(QString pfad);
+    // The log in the working directory.
+    static QString standardPfad();
+
+    void anhängen(const QString& token);
+    void löschen();
+    QStringList zeilen() const;
+    const QString& pfad() const { return pfad_; }
+
+private:
+    QString pfad_;
+};
+
+} // namespace tarvex

@@ -1,0 +1,116 @@
+#include "TokenClass.h"
+
+#include <array>
+
+namespace tarvex {
+namespace {
+
+enum class Bedingung {
+    Keine,
+    IstQ,
+    LetztesSoderA,
+    DrittesSoderA,
+    ViertesSoderA,
+    StundeGültig,
+    LocatorVollständig,
+    BeginntMitPA5,
+    BeginntNichtMitPA5,
+};
+
+struct Regel {
+    std::array<const char16_t*, 5> muster; // unused entries are null
+    Bedingung bedingung;
+    Klasse klasse;
+};
+
+// The classification table: at most one row matches a token, in this order.
+const std::array<Regel, 33>& regeln()
+{
+    using B = Bedingung;
+    using K = Klasse;
+    static const std::array<Regel, 33> table = {{
+        {{u"Z"}, B::IstQ, K::QslUmschalten},
+        {{u"##"}, B::Keine, K::RstGegeben},
+        {{u"/Z"}, B::Keine, K::SuffixUmschalten},
+        {{u"Z/"}, B::Keine, K::PräfixUmschalten},
+        {{u"ZZ"}, B::Keine, K::CallBuchstaben},
+        {{u"Z#"}, B::Keine, K::CallPräfix},
+        {{u"Z#Z"}, B::Keine, K::Call},
+        {{u"###"}, B::Keine, K::RstGegeben},
+        {{u"/ZZ"}, B::Keine, K::SuffixUmschalten},
+        {{u"#Z/", u"ZZ/", u"Z#/"}, B::Keine, K::PräfixUmschalten},
+        {{u"ZZZ"}, B::Keine, K::CallBuchstaben},
+        {{u"ZZ#"}, B::Keine, K::CallPräfix},
+        {{u"#ZZ"}, B::LocatorVollständig, K::LocatorEnde3},
+        {{u"##Z"}, B::LetztesSoderA, K::RstGegeben},
+        {{u"ZZ#/", u"ZZZ/", u"#Z#/"}, B::Keine, K::PräfixUmschalten},
+        {{u"Z##Z", u"ZZ#Z", u"Z#ZZ", u"#Z#Z"}, B::Keine, K::Call},
+        {{u"##ZZ"}, B::LocatorVollständig, K::LocatorEnde4},
+        {{u"####"}, B::StundeGültig, K::ZeitHHMM},
+        {{u"###Z"}, B::LetztesSoderA, K::RstGegeben},
+        {{u"##:##"}, B::StundeGültig, K::ZeitHH_MM},
+        {{u"#####"}, B::Keine, K::RstErhalten},
+        {{u"#Z#ZZ", u"ZZ#ZZ", u"Z#ZZZ", u"Z##ZZ", u"ZZ##Z"}, B::Keine, K::Call},
+        {{u"Z##ZZZ", u"#Z#ZZZ", u"ZZ#ZZZ"}, B::Keine, K::Call},
+        {{u"ZZ##ZZ"}, B::BeginntMitPA5, K::Call},
+        {{u"ZZ##ZZ"}, B::BeginntNichtMitPA5, K::Locator},
+        {{u"######"}, B::Keine, K::RstErhalten},
+        {{u"##Z###"}, B::DrittesSoderA, K::RstErhalten},
+        {{u"#######"}, B::Keine, K::RstErhalten},
+        {{u"ZZ##ZZZ", u"#Z##ZZZ", u"ZZZ#ZZZ"}, B::Keine, K::Call},
+        {{u"##Z####"}, B::DrittesSoderA, K::RstErhalten},
+        {{u"###Z###"}, B::ViertesSoderA, K::RstErhalten},
+        {{u"##.##.##"}, B::Keine, K::Datum},
+        {{u"###Z####"}, B::ViertesSoderA, K::RstErhalten},
+    }};
+    return table;
+}
+
+bool sOderA(const QString& text, qsizetype index)
+{
+    return index >= 0 && index < text.size() && (text.at(index) == u'S' || text.at(index) == u'A');
+}
+
+bool erfüllt(Bedingung b, const QString& token, qsizetype locatorLänge)
+{
+    switch (b) {
+    case Bedingung::Keine:
+        return true;
+    case Bedingung::IstQ:
+        return token == u"Q";
+    case Bedingung::LetztesSoderA:
+        return sOderA(token, token.size() - 1);
+    case Bedingung::DrittesSoderA:
+        return sOderA(token, 2);
+    case Bedingung::ViertesSoderA:
+        return sOderA(token, 3);
+    case Bedingung::StundeGültig:
+        return token.left(2).toInt() < 24;
+    case Bedingung::LocatorVollständig:
+        return locatorLänge == 6;
+    case Bedingung::BeginntMitPA5:
+        return token.startsWith(u"PA5");
+    case Bedingung::BeginntNichtMitPA5:
+        return !token.startsWith(u"PA5");
+    }
+    return false;
+}
+
+} // namespace
+
+Klasse klassifiziere(const QString& token, const QString& muster, qsizetype locatorLänge)
+{
+    if (token.isEmpty())
+        return Klasse::Speichern;
+    if (muster.size() > 8)
+        return Klasse::Unbekannt;
+    for (const Regel& regel : regeln()) {
+        for (const char16_t* m : regel.muster) {
+            if (m != nullptr && muster == QStringView(m) && erfüllt(regel.bedingung, token, locatorLänge))
+                return regel.klasse;
+        }
+    }
+    return Klasse::Unbekannt;
+}
+
+} // namespace tarvex

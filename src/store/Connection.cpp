@@ -1,0 +1,154 @@
+#include "Connection.h"
+
+#include "SqlFunctions.h"
+#include "common/UserError.h"
+
+#include <QDir>
+#include <sqlite3.h>
+
+namespace tarvex {
+namespace {
+
+int flagsFor(Connection::Zugriff zugriff)
+{
+    switch (zugriff) {
+    case Connection::Zugriff::NurLesen:
+        return SQLite::OPEN_READONLY;
+    case Connection::Zugriff::LesenSchreiben:
+        return SQLite::OPEN_READWRITE;
+    case Connection::Zugriff::Anlegen:
+        return SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE;
+    }
+    return SQLite::OPEN_READONLY;
+}
+
+QString engineMessage(const SQLite::Exception& e)
+{
+    return QString::fromUtf8(e.what());
+}
+
+} // namespace
+
+SQLite::Database Connection::openDatabase(const QString& pfad, Zugriff zugriff)
+{
+    try {
+        return SQLite::Database(pfad.toStdString(), flagsFor(zugriff), 2000);
+    } catch (const SQLite::Exception& e) {
+        throw UserError(QStringLiteral("Die Datenbank %1 kann nicht geöffnet werden (%2).")
+                            .arg(QDir::toNativeSeparators(pfad), engineMessage(e)));
+    }
+}
+
+Connection::Connection(const QString& pfad, Zugriff zugriff)
+    : pfad_(pfad)
+    , db_(openDatabase(pfad, zugriff))
+{
+    guarded([&] {
+        registerSqlFunctions(db_.getHandle());
+        if (zugriff != Zugriff::NurLesen) {
+            // A contact acknowledged to the operator is on disk: one fsync'd
+            // transaction per save, rollback journal beside the file while it runs.
+            db_.exec("PRAGMA synchronous=FULL");
+        }
+    });
+}
+
+void Connection::fail(const SQLite::Exception& e) const
+{
+    throw UserError(QStringLiteral("Fehler in der Datenbank %1: %2")
+                        .arg(QDir::toNativeSeparators(pfad_), engineMessage(e)));
+}
+
+void Connection::exec(const QString& sql)
+{
+    guarded([&] { db_.exec(sql.toStdString()); });
+}
+
+void Connection::bind(SQLite::Statement& stmt, const QVariantList& werte)
+{
+    int index = 1;
+    for (const QVariant& wert : werte) {
+        switch (wert.typeId()) {
+        case QMetaType::UnknownType:
+        case QMetaType::Nullptr:
+            stmt.bind(index);
+            break;
+        case QMetaType::Bool:
+            stmt.bind(index, wert.toBool() ? 1 : 0);
+            break;
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::UInt:
+            stmt.bind(index, static_cast<int64_t>(wert.toLongLong()));
+            break;
+        case QMetaType::Double:
+            stmt.bind(index, wert.toDouble());
+            break;
+        default:
+            stmt.bind(index, wert.toString().toStdString());
+            break;
+        }
+        ++index;
+    }
+}
+
+QVariant Connection::column(const SQLite::Column& column)
+{
+    switch (column.getType()) {
+    case SQLITE_INTEGER:
+        return QVariant::fromValue<qlonglong>(column.getInt64());
+    case SQLITE_FLOAT:
+        return column.getDouble();
+    case SQLITE_NULL:
+        return {};
+    default:
+        return QString::fromUtf8(column.getText(), column.getBytes());
+    }
+}
+
+Rows Connection::select(const QString& sql, const QVariantList& werte)
+{
+    return guarded([&] {
+        SQLite::Statement stmt(db_, sql.toStdString());
+        bind(stmt, werte);
+        Rows rows;
+        const int count = stmt.getColumnCount();
+        for (int i = 0; i < count; ++i)
+            rows.spalten.append(QString::fromUtf8(stmt.getColumnName(i)));
+        while (stmt.executeStep()) {
+            QVariantList row;
+            row.reserve(count);
+            for (int i = 0; i < count; ++i)
+                row.append(column(stmt.getColumn(i)));
+            rows.zeilen.append(std::move(row));
+        }
+        return rows;
+    });
+}
+
+QVariant Connection::scalar(const QString& sql, const QVariantList& werte)
+{
+    return guarded([&] {
+        SQLite::Statement stmt(db_, sql.toStdString());
+        bind(stmt, werte);
+        return stmt.executeStep() ? column(stmt.getColumn(0)) : QVariant();
+    });
+}
+
+int Connection::execute(const QString& sql, const QVariantList& werte)
+{
+    return guarded([&] {
+        SQLite::Statement stmt(db_, sql.toStdString());
+        bind(stmt, werte);
+        return stmt.exec();
+    });
+}
+
+QString quoteIdentifier(const QString& name)
+{
+    QString quoted = name;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+} // namespace tarvex

@@ -1,0 +1,59 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
+namespace tarvex {
+
+// Rows of a SELECT, copied out of the engine (a read-only copy, like a snapshot).
+struct Rows {
+    QStringList spalten;
+    QList<QVariantList> zeilen;
+};
+
+// One open SQLite connection with the program's SQL functions registered and
+// durable writes switched on. Every value reaches SQL as a bound parameter.
+// Engine failures are rethrown as UserError naming the file.
+class Connection {
+public:
+    enum class Zugriff { NurLesen, LesenSchreiben, Anlegen };
+
+    Connection(const QString& pfad, Zugriff zugriff);
+
+    const QString& pfad() const { return pfad_; }
+    SQLite::Database& db() { return db_; }
+
+    void exec(const QString& sql);
+    Rows select(const QString& sql, const QVariantList& werte = {});
+    // First column of the first row, or a null QVariant when there is none.
+    QVariant scalar(const QString& sql, const QVariantList& werte = {});
+    int execute(const QString& sql, const QVariantList& werte = {});
+
+    // Runs f inside the engine-error translation of this connection.
+    template <class F>
+    decltype(auto) guarded(F&& f)
+    {
+        try {
+            return f();
+        } catch (const SQLite::Exception& e) {
+            fail(e);
+        }
+    }
+
+    static void bind(SQLite::Statement& stmt, const QVariantList& werte);
+    static QVariant column(const SQLite::Column& column);
+
+private:
+    [[noreturn]] void fail(const SQLite::Exception& e) const;
+    static SQLite::Database openDatabase(const QString& pfad, Zugriff zugriff);
+
+    QString pfad_;
+    SQLite::Database db_;
+};
+
+// Double-quoted SQL identifier (table and field names; band tables begin with a digit).
+QString quoteIdentifier(const QString& name);
+
+} // namespace tarvex

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Sets up everything on a Debian machine and builds Tarvex.
+#   ./tarvex.sh start   install missing packages, build, start Tarvex
+#   ./tarvex.sh test    install missing packages, build, run the whole test suite
+#   ./tarvex.sh bench   build and run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(cmake ninja-build g++ pkg-config
+          qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
+          libsqlitecpp-dev libsqlite3-dev sqlite3
+          libgtest-dev libgmock-dev libbenchmark-dev
+          fonts-dejavu-core xvfb xauth dbus)
+
+install_missing() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installiere fehlende Pakete: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    local werror=OFF
+    [ "${CI:-}" = "true" ] && werror=ON
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_WERROR="$werror" >/dev/null
+    cmake --build build
+}
+
+case "${1:-start}" in
+start)
+    install_missing
+    build
+    mkdir -p "${TARVEX_WORKDIR:-$HOME/Tarvex}"
+    cd "${TARVEX_WORKDIR:-$HOME/Tarvex}"
+    exec "$OLDPWD/build/src/tarvex"
+    ;;
+test)
+    install_missing
+    build
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+    ;;
+bench)
+    install_missing
+    build
+    ./build/bench/tarvex_bench
+    ;;
+*)
+    echo "Aufruf: $0 start|test|bench" >&2
+    exit 2
+    ;;
+esac

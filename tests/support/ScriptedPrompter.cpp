@@ -1,0 +1,21 @@
+#include "ScriptedPrompter.h"
+
+#include <QStringList>
+
+namespace tarvex::test {
+
+Meldung::Antwort ScriptedPrompter::zeige(const Meldung& meldung)
+{
+    gezeigt_.append(meldung);
+    return antworten_.isEmpty() ? meldung.standard : antworten_.takeFirst();
+}
+
+QStringList ScriptedPrompter::texte() const
+{
+    QStringList result;
+    for (const Meldung& m : gezeigt_)
+        result.append(m.text);
+    return result;
+}
+
+} // namespace tarvex::test

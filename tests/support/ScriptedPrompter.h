@@ -1,0 +1,24 @@
+#pragma once
+#include "common/Prompter.h"
+
+#include <QList>
+
+namespace tarvex::test {
+
+// Answers message boxes from a script (default: the box's default button) and
+// remembers every box shown, so tests can check texts, titles and icons.
+class ScriptedPrompter final : public Prompter {
+public:
+    Meldung::Antwort zeige(const Meldung& meldung) override;
+
+    void antworte(Meldung::Antwort antwort) { antworten_.append(antwort); }
+    const QList<Meldung>& gezeigt() const { return gezeigt_; }
+    QStringList texte() const;
+    void vergiss() { gezeigt_.clear(); }
+
+private:
+    QList<Meldung::Antwort> antworten_;
+    QList<Meldung> gezeigt_;
+};
+
+} // namespace tarvex::test

@@ -1,0 +1,57 @@
+#include "TestFiles.h"
+
+#include "store/Connection.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace tarvex::test {
+
+using namespace Qt::StringLiterals;
+
+WorkDir::WorkDir()
+    : previous_(QDir::currentPath())
+{
+    QDir::setCurrent(dir_.path());
+}
+
+WorkDir::~WorkDir()
+{
+    QDir::setCurrent(previous_);
+}
+
+namespace {
+void fill(Connection& c, const QString& table, const QString& a, const QString& b, const Rows2& rows)
+{
+    c.exec(u"CREATE TABLE "_s + table + u'(' + a + u" TEXT," + b + u" TEXT)");
+    for (const auto& [x, y] : rows)
+        c.execute(u"INSERT INTO "_s + table + u" VALUES(?,?)", {x, y});
+}
+} // namespace
+
+void schreibeContestDat(const QString& pfad, const ContestDatInhalt& inhalt)
+{
+    Connection c(pfad, Connection::Zugriff::Anlegen);
+    fill(c, u"PREFIXE"_s, u"PREFIX"_s, u"LAND"_s, inhalt.präfixe);
+    fill(c, u"SQUARES"_s, u"SQUARE"_s, u"LAND"_s, inhalt.squares);
+    fill(c, u"STATIONS"_s, u"CALL"_s, u"LOCATORS"_s, inhalt.stationen);
+    c.exec(u"CREATE TABLE COUNTRY(LAND TEXT)"_s);
+    for (const QString& land : inhalt.länder)
+        c.execute(u"INSERT INTO COUNTRY VALUES(?)"_s, {land});
+}
+
+void schreibeCallInfo(const QString& pfad, const Rows2& namen)
+{
+    Connection c(pfad, Connection::Zugriff::Anlegen);
+    c.exec(u"CREATE TABLE CALLINFO(Rufzeichen TEXT, Name TEXT, DOK TEXT, Ort TEXT, Notiz TEXT)"_s);
+    for (const auto& [call, name] : namen)
+        c.execute(u"INSERT INTO CALLINFO(Rufzeichen,Name) VALUES(?,?)"_s, {call, name});
+}
+
+QByteArray dateiInhalt(const QString& pfad)
+{
+    QFile file(pfad);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace tarvex::test

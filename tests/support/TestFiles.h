@@ -1,0 +1,37 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <utility>
+#include <vector>
+
+namespace tarvex::test {
+
+// A scratch directory that is also the working directory while it lives.
+class WorkDir {
+public:
+    WorkDir();
+    ~WorkDir();
+    QString pfad(const QString& name) const { return dir_.filePath(name); }
+    QString root() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+using Rows2 = std::vector<std::pair<QString, QString>>;
+
+// Small reference files, built the way the program reads them.
+struct ContestDatInhalt {
+    Rows2 präfixe;    // PREFIX, LAND
+    Rows2 squares;    // SQUARE, LAND
+    Rows2 stationen;  // CALL, LOCATORS
+    QStringList länder;
+};
+void schreibeContestDat(const QString& pfad, const ContestDatInhalt& inhalt);
+void schreibeCallInfo(const QString& pfad, const Rows2& namen); // Rufzeichen, Name
+
+QByteArray dateiInhalt(const QString& pfad);
+
+} // namespace tarvex::test
