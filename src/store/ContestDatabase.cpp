@@ -104,18 +104,16 @@ ContestDatabase ContestDatabase::öffnen(const QString& pfad)
     if (!id || (*id != 0 && *id != static_cast<quint32>(kApplicationId)))
         throw keineContestDatei(datei);
 
-    ContestDatabase db{Connection(datei, Connection::Zugriff::LesenSchreiben)};
     try {
+        ContestDatabase db{Connection(datei, Connection::Zugriff::LesenSchreiben)};
         const QString check = db.connection_.scalar(u"PRAGMA quick_check"_s).toString();
-        if (check != u"ok"_s)
-            throw keineContestDatei(datei);
         // Files without our mark are accepted when they hold at least one band table.
-        if (*id == 0 && db.bandTabellen().isEmpty())
+        if (check != u"ok"_s || (*id == 0 && db.bandTabellen().isEmpty()))
             throw keineContestDatei(datei);
+        return db;
     } catch (const UserError&) {
         throw keineContestDatei(datei);
     }
-    return db;
 }
 
 QStringList ContestDatabase::tabellen()

@@ -1,4 +1,5 @@
 #pragma once
+#include "QtPrinters.h"
 #include "common/Prompter.h"
 
 #include <QList>

@@ -1,4 +1,6 @@
 #pragma once
+#include "QtPrinters.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,0 +1,299 @@
+#include "entry/EntryActions.h"
+#include "entry/EntryModel.h"
+#include "entry/KeystrokeLog.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+struct RecordingActions final : EntryActions {
+    QStringList calls;
+    std::function<void()> beimPrüfen;
+    void prüfen() override
+    {
+        calls.append(u"prüfen"_s);
+        if (beimPrüfen)
+            beimPrüfen();
+    }
+    void suchen(const QString& muster) override { calls.append(u"suchen "_s + muster); }
+    void speichern() override { calls.append(u"speichern"_s); }
+    void doppelFrage() override { calls.append(u"doppelFrage"_s); }
+    void alleAnzeigen() override { calls.append(u"alleAnzeigen"_s); }
+};
+
+class EntryModelTest : public ::testing::Test {
+protected:
+    EntryModelTest()
+        : log(dir.pfad(u"LOG.TXT"_s))
+        , model(actions, prompter, log)
+    {
+        model.felder().lblLocator = u"JO31AA"_s;
+        model.felder().txtRSTgeg = u"59"_s;
+    }
+
+    // Types the text key by key, as the operator would, then presses Enter.
+    void zeile(const QString& text)
+    {
+        for (const QChar c : text)
+            model.tippe(c);
+        model.enter();
+    }
+
+    const EntryFields& f() const { return model.felder(); }
+
+    test::WorkDir dir;
+    test::ScriptedPrompter prompter;
+    RecordingActions actions;
+    KeystrokeLog log;
+    EntryModel model;
+};
+
+TEST_F(EntryModelTest, CallLocatorAndReportInOneLine)
+{
+    zeile(u"dl1abc jo31ab 59001"_s);
+    EXPECT_EQ(f().txtCall, u"DL1ABC"_s);
+    EXPECT_EQ(f().txtLocator, u"JO31AB"_s);
+    EXPECT_EQ(f().txtRSTerh, u"59001"_s);
+    EXPECT_EQ(f().txtInput, u""_s);
+    EXPECT_EQ(f().txtQRB, u"5"_s);
+    EXPECT_EQ(f().txtWinkel, u"0"_s);
+    EXPECT_EQ(f().lblPfeil, u"\u2191"_s);
+    EXPECT_EQ(actions.calls, (QStringList{u"prüfen"_s, u"prüfen"_s}));
+    // The keystroke log holds each classified token.
+    EXPECT_EQ(log.zeilen(), (QStringList{u"DL1ABC"_s, u"JO31AB"_s, u"59001"_s}));
+}
+
+TEST_F(EntryModelTest, CommentKeepsCaseAndIsOneToken)
+{
+    zeile(u"K:qrv"_s);
+    EXPECT_EQ(f().txtKommentar, u"qrv"_s);
+    zeile(u"K:QRV 73"_s);
+    EXPECT_EQ(f().txtKommentar, u"QRV"_s);
+    EXPECT_EQ(f().txtRSTgeg, u"73"_s);
+}
+
+TEST_F(EntryModelTest, LongCommentAndExplicitCallAreCutToTheirFieldWidths)
+{
+    zeile(u"K.abcdefghijklmnop"_s);
+    EXPECT_EQ(f().txtKommentar, u"abcdefghijkl"_s);
+    zeile(u"C:ABCDEFGHIJKLMNOPQ"_s);
+    EXPECT_EQ(f().txtCall, u"ABCDEFGHIJKLMNO"_s);
+}
+
+TEST_F(EntryModelTest, PlusShortcutPerReportMode)
+{
+    const struct {
+        int rst;
+        const char16_t* typed;
+        const char16_t* erh;
+        const char16_t* geg;
+    } cases[] = {
+        {1, u"+7", u"599007", u"59"},
+        {0, u"+123", u"59123", u"59"},
+        {0, u"+1234", u"591234", u"59"},
+        {2, u"+7", u"", u"007"}, // no preset: 007 is a report sent
+    };
+    for (const auto& c : cases) {
+        model.Löschen();
+        model.felder().txtRSTgeg = u"59"_s;
+        model.felder().RST = c.rst;
+        zeile(QString::fromUtf16(c.typed));
+        EXPECT_EQ(f().txtRSTerh, QString::fromUtf16(c.erh)) << c.rst;
+        EXPECT_EQ(f().txtRSTgeg, QString::fromUtf16(c.geg)) << c.rst;
+    }
+}
+
+TEST_F(EntryModelTest, TypedTimeStopsTheClockAndHourIsChecked)
+{
+    model.felder().txtUhrzeit = u"10:00"_s;
+    zeile(u"2530"_s);
+    EXPECT_EQ(f().txtUhrzeit, u"10:00"_s);
+    EXPECT_EQ(f().Zeit, 0);
+    EXPECT_EQ(f().txtInput, u"2530"_s); // unrecognised tokens stay visible
+    model.setzeEingabe(QString());
+    zeile(u"1430"_s);
+    EXPECT_EQ(f().txtUhrzeit, u"14:30"_s);
+    EXPECT_EQ(f().Zeit, 1);
+    zeile(u"1475"_s);
+    EXPECT_EQ(f().txtUhrzeit, u"14:75"_s);
+    zeile(u"09:15"_s);
+    EXPECT_EQ(f().txtUhrzeit, u"09:15"_s);
+}
+
+TEST_F(EntryModelTest, PA5IsACallOtherLocatorPatternsAreLocators)
+{
+    zeile(u"PA57XY"_s);
+    EXPECT_EQ(f().txtCall, u"PA57XY"_s);
+    EXPECT_EQ(f().txtLocator, u""_s);
+    zeile(u"JO31AB"_s);
+    EXPECT_EQ(f().txtLocator, u"JO31AB"_s);
+}
+
+TEST_F(EntryModelTest, PrefixAndSuffixToggles)
+{
+    const struct {
+        const char16_t* token;
+        const char16_t* call;
+    } steps[] = {
+        {u"DL1ABC", u"DL1ABC"},   {u"/P", u"DL1ABC/P"},        {u"/P", u"DL1ABC"},
+        {u"OE/", u"OE/DL1ABC"},   {u"/P", u"OE/DL1ABC/P"},     {u"OE/", u"DL1ABC/P"},
+        {u"XYZ", u"DL1XYZ/P"},    {u"G4", u"G4XYZ/P"},         {u"PA3", u"PA3XYZ/P"},
+        {u"DL1ABC", u"DL1ABC"},   {u"XYZ", u"DL1XYZ"},         {u"G4", u"G4XYZ"},
+    };
+    for (const auto& s : steps) {
+        zeile(QString::fromUtf16(s.token));
+        EXPECT_EQ(f().txtCall, QString::fromUtf16(s.call)) << QString::fromUtf16(s.token).toStdString();
+    }
+}
+
+TEST_F(EntryModelTest, CallWithPartsIsClassifiedByItsCore)
+{
+    zeile(u"OE/DL1ABC"_s);
+    EXPECT_EQ(f().txtCall, u"OE/DL1ABC"_s);
+    EXPECT_EQ(f().teile.präfix, u"OE/"_s);
+    EXPECT_EQ(f().teile.kern, u"DL1ABC"_s);
+    zeile(u"DL1XYZ/P"_s);
+    EXPECT_EQ(f().txtCall, u"DL1XYZ/P"_s);
+    EXPECT_EQ(f().teile.suffix, u"/P"_s);
+}
+
+TEST_F(EntryModelTest, LocatorTails)
+{
+    zeile(u"2CD"_s); // without a complete locator: ignored, and left in the line
+    EXPECT_EQ(f().txtLocator, u""_s);
+    EXPECT_EQ(f().txtInput, u"2CD"_s);
+    model.setzeEingabe(QString());
+    zeile(u"JO31AB"_s);
+    zeile(u"2CD"_s);
+    EXPECT_EQ(f().txtLocator, u"JO32CD"_s);
+    zeile(u"42CD"_s);
+    EXPECT_EQ(f().txtLocator, u"JO42CD"_s);
+}
+
+TEST_F(EntryModelTest, InvalidLocatorIsReportedAndRemovedDistanceStays)
+{
+    zeile(u"JO31BA"_s);
+    ASSERT_EQ(f().txtQRB, u"6"_s);
+    zeile(u"JO31AY"_s);
+    ASSERT_EQ(prompter.gezeigt().size(), 1);
+    EXPECT_EQ(prompter.gezeigt()[0].text, u"ungültiger Locator!"_s);
+    EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
+    EXPECT_EQ(prompter.gezeigt()[0].symbol, Meldung::Symbol::Ausrufezeichen);
+    EXPECT_EQ(f().txtLocator, u""_s);
+    EXPECT_EQ(f().txtQRB, u"6"_s);
+    EXPECT_EQ(f().txtWinkel, u"90"_s);
+}
+
+TEST_F(EntryModelTest, SearchLeavesTheLineAndCallsSearch)
+{
+    zeile(u"?DL1*"_s);
+    EXPECT_EQ(actions.calls, QStringList{u"suchen DL1*"_s});
+    EXPECT_EQ(f().txtInput, u"?DL1*"_s);
+    EXPECT_TRUE(log.zeilen().isEmpty());
+}
+
+TEST_F(EntryModelTest, QTwiceLeavesTheBoxAsItWas)
+{
+    zeile(u"Q"_s);
+    EXPECT_TRUE(f().chkQSL);
+    zeile(u"Q Q Q"_s);
+    EXPECT_FALSE(f().chkQSL);
+}
+
+TEST_F(EntryModelTest, DateStaysUntilReplaced)
+{
+    zeile(u"01.01.00"_s);
+    model.Löschen();
+    EXPECT_EQ(f().lblDatum, u"01.01.00"_s);
+}
+
+TEST_F(EntryModelTest, EmptyTokensAreSaveRequestsInLineOrder)
+{
+    // The save sees the first contact complete; the call after the two blanks starts the next.
+    model.felder().txtNummer = u"001"_s;
+    zeile(u"DL1ABC JO31AB 59001  G4XYZ"_s);
+    EXPECT_EQ(actions.calls, (QStringList{u"prüfen"_s, u"prüfen"_s, u"speichern"_s, u"prüfen"_s}));
+    EXPECT_EQ(f().txtCall, u"G4XYZ"_s);
+
+    actions.calls.clear();
+    zeile(QString());
+    zeile(u" "_s);
+    EXPECT_EQ(actions.calls, (QStringList{u"speichern"_s, u"speichern"_s}));
+}
+
+TEST_F(EntryModelTest, ReadyLabelNeedsAllFiveFields)
+{
+    zeile(u"DL1ABC JO31AB"_s);
+    EXPECT_FALSE(f().lblOk);
+    model.felder().txtNummer = u"001"_s;
+    zeile(u"59001"_s);
+    EXPECT_TRUE(f().lblOk);
+    model.Löschen();
+    EXPECT_FALSE(f().lblOk);
+}
+
+TEST_F(EntryModelTest, DuplicateQuestionComesAfterTheWholeLine)
+{
+    actions.beimPrüfen = [&] { model.felder().doppelt = 1; };
+    zeile(u"DL1ABC JO31AB"_s);
+    EXPECT_EQ(actions.calls, (QStringList{u"prüfen"_s, u"prüfen"_s, u"doppelFrage"_s}));
+}
+
+TEST_F(EntryModelTest, F12SavesOnlyInLogKeyMode)
+{
+    model.f12();
+    EXPECT_TRUE(actions.calls.isEmpty());
+    model.felder().loggen = 1;
+    int f12BeimSpeichern = -1;
+    struct Spy final : EntryActions {
+        int* seen;
+        EntryModel* m;
+        void prüfen() override {}
+        void suchen(const QString&) override {}
+        void speichern() override { *seen = m->felder().f12; }
+        void doppelFrage() override {}
+        void alleAnzeigen() override {}
+    } spy;
+    spy.seen = &f12BeimSpeichern;
+    EntryModel second(spy, prompter, log);
+    spy.m = &second;
+    second.felder().loggen = 1;
+    second.f12();
+    EXPECT_EQ(f12BeimSpeichern, 1);
+    EXPECT_EQ(second.felder().f12, 0);
+}
+
+TEST_F(EntryModelTest, EscapeResetsEntryAndShowsAll)
+{
+    model.felder().RST = 1;
+    model.felder().lblUhrzeit = u"12:34"_s;
+    model.felder().txtNummer = u"007"_s;
+    zeile(u"DL1ABC/P JO31AB 59001 Q K:hi 1200"_s);
+    model.felder().ungültig = 1;
+    model.escape();
+    EXPECT_EQ(f().txtCall, u""_s);
+    EXPECT_EQ(f().txtLocator, u""_s);
+    EXPECT_EQ(f().txtQRB, u""_s);
+    EXPECT_EQ(f().txtWinkel, u""_s);
+    EXPECT_EQ(f().lblPfeil, u""_s);
+    EXPECT_EQ(f().txtRSTerh, u""_s);
+    EXPECT_EQ(f().txtRSTgeg, u"599"_s);
+    EXPECT_EQ(f().txtUhrzeit, u"12:34"_s);
+    EXPECT_EQ(f().txtKommentar, u""_s);
+    EXPECT_FALSE(f().chkQSL);
+    EXPECT_EQ(f().teile.suffix, u""_s);
+    EXPECT_EQ(f().ungültig, 0);
+    EXPECT_EQ(f().lblInfo, u"Info: ()"_s);
+    EXPECT_EQ(f().txtNummer, u"007"_s); // not touched
+    EXPECT_EQ(f().Zeit, 1);            // not touched
+    EXPECT_EQ(actions.calls.last(), u"alleAnzeigen"_s);
+}
+
+} // namespace
+} // namespace tarvex

@@ -1,0 +1,79 @@
+#include "entry/InputLine.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+TEST(InputLine, KeyFilter)
+{
+    const struct {
+        const char16_t* line;
+        char16_t typed;
+        char16_t expected; // 0 = dropped
+    } cases[] = {
+        {u"", u'd', u'D'},
+        {u"DL1", u'-', u'/'},
+        {u"K:", u'q', u'q'},      // comments keep their case
+        {u"K.", u'r', u'r'},
+        {u"K", u'q', u'Q'},       // only a complete "K:" or "K." opens a comment
+        {u"", u'ä', 0},
+        {u"", u',', 0},
+        {u"", u'#', 0},
+        {u"", u'*', u'*'},
+        {u"", u'?', u'?'},
+        {u"", u'+', u'+'},
+        {u"", u':', u':'},
+        {u"", u'.', u'.'},
+        {u"", u' ', u' '},
+        {u"K:", u'!', 0},
+    };
+    for (const auto& c : cases) {
+        const std::optional<QChar> got = eingabeZeichen(QString::fromUtf16(c.line), QChar(c.typed));
+        if (c.expected == 0)
+            EXPECT_FALSE(got.has_value()) << int(c.typed);
+        else
+            EXPECT_EQ(got.value_or(QChar()), QChar(c.expected)) << int(c.typed);
+    }
+}
+
+TEST(InputLine, SplitYieldsEmptyTokensAsSaveRequests)
+{
+    const struct {
+        QString line;
+        QStringList tokens;
+    } cases[] = {
+        {u""_s, {u""_s}},
+        {u"DL1ABC"_s, {u"DL1ABC"_s}},
+        {u"DL1ABC JO31AB 59001"_s, {u"DL1ABC"_s, u"JO31AB"_s, u"59001"_s}},
+        {u" DL1ABC"_s, {u""_s, u"DL1ABC"_s}},
+        {u"DL1ABC  G4XYZ"_s, {u"DL1ABC"_s, u""_s, u"G4XYZ"_s}},
+        {u"DL1ABC "_s, {u"DL1ABC"_s}},
+        {u" "_s, {u""_s}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(zeileZerlegen(c.line), c.tokens) << c.line.toStdString();
+}
+
+TEST(InputLine, PlusShortcut)
+{
+    const struct {
+        const char16_t* token;
+        int modus;
+        const char16_t* expected;
+    } cases[] = {
+        {u"+7", 1, u"599007"}, {u"+7", 0, u"59007"}, {u"+7", 2, u"007"},
+        {u"+123", 0, u"59123"}, {u"+1234", 0, u"591234"}, {u"+", 0, u"5900"},
+        {u"+12", 1, u"599012"}, {u"DL1ABC", 0, u"DL1ABC"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(plusKürzel(QString::fromUtf16(c.token), c.modus), QString::fromUtf16(c.expected))
+            << QString::fromUtf16(c.token).toStdString() << " mode " << c.modus;
+}
+
+} // namespace
+} // namespace tarvex

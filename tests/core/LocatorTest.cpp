@@ -1,0 +1,95 @@
+#include "entry/Locator.h"
+
+#include <QString>
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+TEST(Locator, PositionIsSouthWestCornerOfSubsquare)
+{
+    EXPECT_DOUBLE_EQ(Laenge(u"JO31AA"_s), 6.0);
+    EXPECT_DOUBLE_EQ(Breite(u"JO31AA"_s), 51.0);
+    EXPECT_DOUBLE_EQ(Laenge(u"jo31bb"_s), 6.0 + 1.0 / 12);
+    EXPECT_DOUBLE_EQ(Breite(u"jo31bb"_s), 51.0 + 1.0 / 24);
+    EXPECT_DOUBLE_EQ(Laenge(u"AA00AA"_s), -180.0);
+    EXPECT_DOUBLE_EQ(Breite(u"AA00AA"_s), -90.0);
+}
+
+TEST(Locator, DistanceAndBearingFromJO31AA)
+{
+    const struct {
+        const char16_t* other;
+        int km;
+        int winkel;
+    } cases[] = {
+        {u"JO31AA", 1, 0},    // same position: 0 km counts as 1
+        {u"JO31BA", 6, 90},   // 5.83 km east
+        {u"JO31AB", 5, 0},    // 4.63 km north
+        {u"JO30AA", 111, 180},
+        {u"JO21AA", 140, 271},
+        {u"JO41AA", 140, 89},
+        {u"IO91AA", 559, 273},
+        {u"KN00AA", 1633, 133},
+    };
+    for (const auto& c : cases) {
+        const Strecke s = Abstand(u"JO31AA"_s, QString::fromUtf16(c.other));
+        EXPECT_EQ(s.km, c.km) << QString::fromUtf16(c.other).toStdString();
+        EXPECT_EQ(s.winkel, c.winkel) << QString::fromUtf16(c.other).toStdString();
+    }
+}
+
+TEST(Locator, AlmostDueNorthSlightlyWestGives360)
+{
+    // One subsquare west, far north: the angle west of north is below half a degree.
+    const Strecke s = Abstand(u"JO31BA"_s, u"JP31AA"_s);
+    EXPECT_EQ(s.winkel, 360);
+    EXPECT_EQ(pfeilIndex(QString::number(s.winkel)), 8);
+    EXPECT_EQ(pfeil(u"360"_s), pfeil(u"0"_s));
+}
+
+TEST(Locator, KilometresRoundHalfUp)
+{
+    // Two subsquares apart along a meridian: 2 × 4.63 km = 9.26 → 9; three: 13.89 → 14.
+    EXPECT_EQ(Abstand(u"JO31AA"_s, u"JO31AC"_s).km, 9);
+    EXPECT_EQ(Abstand(u"JO31AA"_s, u"JO31AD"_s).km, 14);
+}
+
+TEST(Locator, CheckLimitsOnlyTheUpperLettersOfFieldsAndSubsquare)
+{
+    const struct {
+        const char16_t* locator;
+        bool gültig;
+    } cases[] = {
+        {u"JO31AB", true}, {u"JO31AX", true}, {u"RR99XX", true},
+        {u"SA00AA", false}, {u"JS31AA", false}, {u"JO31YA", false}, {u"JO31AY", false},
+        {u"JO31", true},   // length is not checked here
+        {u"JOZZAA", true}, // nor the digits
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(locatorGültig(QString::fromUtf16(c.locator)), c.gültig)
+            << QString::fromUtf16(c.locator).toStdString();
+}
+
+TEST(Locator, ArrowIndexPerBearingSector)
+{
+    const struct {
+        const char16_t* winkel;
+        int index;
+    } cases[] = {
+        {u"", -1}, {u"0", 0}, {u"22", 0}, {u"23", 1}, {u"67", 1}, {u"68", 2}, {u"112", 2},
+        {u"113", 3}, {u"158", 4}, {u"203", 5}, {u"248", 6}, {u"293", 7}, {u"337", 7},
+        {u"338", 8}, {u"360", 8},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pfeilIndex(QString::fromUtf16(c.winkel)), c.index) << QString::fromUtf16(c.winkel).toStdString();
+    EXPECT_TRUE(pfeil(u""_s).isEmpty());
+    EXPECT_EQ(pfeil(u"90"_s), u"\u2192"_s);
+}
+
+} // namespace
+} // namespace tarvex

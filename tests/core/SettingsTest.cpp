@@ -1,0 +1,88 @@
+#include "store/Settings.h"
+#include "support/TestFiles.h"
+
+#include <QSettings>
+#include <gtest/gtest.h>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class SettingsTest : public ::testing::Test {
+protected:
+    test::WorkDir dir;
+    QString ini = dir.pfad(u"contest.ini"_s);
+};
+
+TEST_F(SettingsTest, FirstStartEverythingAbsent)
+{
+    Settings s(ini);
+    EXPECT_EQ(s.lesen(u"Parameter"_s, u"Rufzeichen"_s), u""_s);
+    EXPECT_EQ(s.rst(), 0);
+    EXPECT_EQ(s.loggen(), 0);
+    EXPECT_EQ(s.protokoll(), 0);
+    EXPECT_EQ(s.zeitdifferenz(), 0);
+    EXPECT_FALSE(s.kommentarSpalte());
+    EXPECT_EQ(s.letzterContest(), u""_s);
+    EXPECT_TRUE(s.bänder().isEmpty());
+}
+
+TEST_F(SettingsTest, NumericReadingRule)
+{
+    Settings s(ini);
+    const struct {
+        const char16_t* stored;
+        int read;
+    } cases[] = {{u"", 0}, {u"2", 2}, {u"x", 0}, {u"1abc", 1}, {u" 1", 1}};
+    for (const auto& c : cases) {
+        s.schreiben(u"Parameter"_s, u"RST"_s, QString::fromUtf16(c.stored));
+        EXPECT_EQ(s.rst(), c.read) << QString::fromUtf16(c.stored).toStdString();
+    }
+    s.setZeitdifferenz(2);
+    EXPECT_EQ(s.lesen(u"Parameter"_s, u"Zeitdifferenz"_s), u"2"_s);
+}
+
+TEST_F(SettingsTest, ValuesSurviveANewStoreOnTheSameFile)
+{
+    {
+        Settings s(ini);
+        s.setRufzeichen(u"DL0XX"_s);
+        s.setLocator(u"JO31AA"_s);
+        s.setKommentarSpalte(true);
+        s.setLetzterContest(u"DEZ2026.MDB"_s);
+        s.setLetztesBand(u"432MHz"_s);
+        s.schreiben(Settings::logAbschnitt(u"144MHz"_s), u"Straße"_s, u"Hauptstraße 1"_s);
+        s.schreiben(u"Etiketten"_s, u"Höhe"_s, u"36"_s);
+    }
+    Settings s(ini);
+    EXPECT_EQ(s.rufzeichen(), u"DL0XX"_s);
+    EXPECT_EQ(s.locator(), u"JO31AA"_s);
+    EXPECT_TRUE(s.kommentarSpalte());
+    EXPECT_EQ(s.letzterContest(), u"DEZ2026.MDB"_s);
+    EXPECT_EQ(s.letztesBand(), u"432MHz"_s);
+    EXPECT_EQ(s.lesen(u"Log144MHz"_s, u"Straße"_s), u"Hauptstraße 1"_s);
+    EXPECT_EQ(s.lesen(u"Log432MHz"_s, u"Straße"_s), u""_s);
+    EXPECT_EQ(s.lesen(u"Etiketten"_s, u"Höhe"_s), u"36"_s);
+}
+
+TEST_F(SettingsTest, BänderHoldsExactlyTheCurrentContestsBands)
+{
+    Settings s(ini);
+    s.setBänder({u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s});
+    s.setBänder({u"144MHz"_s, u"1296MHz"_s});
+    EXPECT_EQ(s.bänder(), (QStringList{u"144MHz"_s, u"1296MHz"_s}));
+    EXPECT_EQ(s.lesen(u"Bänder"_s, u"Band1"_s), u"144MHz"_s);
+    EXPECT_EQ(s.lesen(u"Bänder"_s, u"Band3"_s), u"1296MHz"_s);
+    EXPECT_FALSE(s.hatBand(u"432MHz"_s));
+    EXPECT_FALSE(s.hatBand(u"10368MHz"_s));
+
+    s.setBänder({u"50MHz"_s});
+    QSettings raw(ini, QSettings::IniFormat);
+    raw.beginGroup(u"Bänder"_s);
+    EXPECT_EQ(raw.childKeys(), QStringList{u"Band11"_s});
+    EXPECT_TRUE(s.hatBand(u"50MHz"_s));
+}
+
+} // namespace
+} // namespace tarvex

@@ -1,0 +1,89 @@
+#include "entry/Pattern.h"
+#include "entry/TokenClass.h"
+
+#include <QString>
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvex {
+namespace {
+
+TEST(Pattern, DigitsAndCapitalsOnly)
+{
+    EXPECT_EQ(Zeichen(u"DL1ABC"), QStringLiteral("ZZ#ZZZ"));
+    EXPECT_EQ(Zeichen(u"14:05"), QStringLiteral("##:##"));
+    EXPECT_EQ(Zeichen(u"dl1/Ä"), QStringLiteral("dl#/Ä"));
+}
+
+TEST(TokenClass, ClassificationTable)
+{
+    using K = Klasse;
+    const struct {
+        const char16_t* token;
+        qsizetype locatorLänge;
+        Klasse klasse;
+    } cases[] = {
+        {u"", 0, K::Speichern},
+        {u"Q", 0, K::QslUmschalten},
+        {u"X", 0, K::Unbekannt},
+        {u"59", 0, K::RstGegeben},
+        {u"599", 0, K::RstGegeben},
+        {u"59A", 0, K::RstGegeben},
+        {u"59B", 0, K::Unbekannt},
+        {u"599S", 0, K::RstGegeben},
+        {u"/P", 0, K::SuffixUmschalten},
+        {u"/MM", 0, K::SuffixUmschalten},
+        {u"F/", 0, K::PräfixUmschalten},
+        {u"OE/", 0, K::PräfixUmschalten},
+        {u"9A/", 0, K::PräfixUmschalten},
+        {u"F5/", 0, K::PräfixUmschalten},
+        {u"OE5/", 0, K::PräfixUmschalten},
+        {u"HBL/", 0, K::PräfixUmschalten},
+        {u"3A0/", 0, K::PräfixUmschalten},
+        {u"XY", 0, K::CallBuchstaben},
+        {u"XYZ", 0, K::CallBuchstaben},
+        {u"G4", 0, K::CallPräfix},
+        {u"PA3", 0, K::CallPräfix},
+        {u"G4A", 0, K::Call},
+        {u"2CD", 6, K::LocatorEnde3},
+        {u"2CD", 4, K::Unbekannt},
+        {u"42CD", 6, K::LocatorEnde4},
+        {u"42CD", 0, K::Unbekannt},
+        {u"1430", 0, K::ZeitHHMM},
+        {u"2330", 0, K::ZeitHHMM},
+        {u"2530", 0, K::Unbekannt},
+        {u"1475", 0, K::ZeitHHMM},
+        {u"14:05", 0, K::ZeitHH_MM},
+        {u"24:00", 0, K::Unbekannt},
+        {u"59001", 0, K::RstErhalten},
+        {u"599001", 0, K::RstErhalten},
+        {u"59A012", 0, K::RstErhalten},
+        {u"59B012", 0, K::Unbekannt},
+        {u"5991234", 0, K::RstErhalten},
+        {u"59A1234", 0, K::RstErhalten},
+        {u"599S123", 0, K::RstErhalten},
+        {u"599A1234", 0, K::RstErhalten},
+        {u"G4AB", 0, K::Call},
+        {u"DL1A", 0, K::Call},
+        {u"DL1AB", 0, K::Call},
+        {u"DL1ABC", 0, K::Call},
+        {u"9A1ABC", 0, K::Call},
+        {u"S51ABC", 0, K::Call},
+        {u"PA57XY", 0, K::Call},
+        {u"JO31AB", 0, K::Locator},
+        {u"DL10ABC", 0, K::Call},
+        {u"4X14ABC", 0, K::Call},
+        {u"01.01.00", 0, K::Datum},
+        {u"DL1ABCDE", 0, K::Unbekannt},
+        {u"123456789", 0, K::Unbekannt},
+        {u"ABCD", 0, K::Unbekannt},
+    };
+    for (const auto& c : cases) {
+        const QString token = QString::fromUtf16(c.token);
+        EXPECT_EQ(klassifiziere(token, Zeichen(token), c.locatorLänge), c.klasse) << token.toStdString();
+    }
+}
+
+} // namespace
+} // namespace tarvex

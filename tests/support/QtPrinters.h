@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& list, std::ostream* os)
+{
+    *os << '[' << list.join(QStringLiteral("|")).toStdString() << ']';
+}
