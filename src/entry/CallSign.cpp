@@ -46,4 +46,10 @@ QString Kern2(const QString& call)
     return rest;
 }
 
+QString präfixTeil(const QString& call)
+{
+    const qsizetype p = slashPosition(call);
+    return p > 0 && präfixAbtrennen(p, call) ? call.left(p) : QString();
+}
+
 } // namespace tarvex

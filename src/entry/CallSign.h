@@ -21,4 +21,7 @@ QString KernCall(const QString& call, CallParts& parts);
 // (DL1ABC/P → DL1ABC, OE5/DL1ABC/MM → DL1ABC, DL1ABC/3 stays).
 QString Kern2(const QString& call);
 
+// The portable prefix part that Kern2 drops, with its slash ("OE/"), or "".
+QString präfixTeil(const QString& call);
+
 } // namespace tarvex

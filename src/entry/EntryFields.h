@@ -28,6 +28,7 @@ struct EntryFields {
 
     // Choice of a known station's locators, offered while it has several.
     QStringList cboLocator;
+    int cboLocatorIndex = -1;
     bool cboLocatorSichtbar = false;  // also shows the menu entry mnuLocator
     bool frame1Aktiv = false;         // entry fields clickable only during a choice
 

@@ -247,6 +247,7 @@ void EntryModel::Löschen()
     setWinkel(QString());
     f_.txtRSTgeg = rstVorgabe(f_.RST);
     f_.cboLocator.clear();
+    f_.cboLocatorIndex = -1;
     f_.cboLocatorSichtbar = false;
     f_.frame1Aktiv = false;
     f_.lblLand.clear();

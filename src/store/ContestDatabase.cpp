@@ -191,7 +191,8 @@ std::optional<StationParameter> ContestDatabase::parameter()
     return StationParameter{text(rows.zeilen[0].value(0)), text(rows.zeilen[0].value(1))};
 }
 
-void ContestDatabase::qsoAnhängen(const QString& band, const QsoRecord& q)
+void ContestDatabase::qsoAnhängen(const QString& band, const QsoRecord& q,
+                                  const std::function<void()>& beforeCommit)
 {
     const QString sql = u"INSERT INTO "_s + bandSql(band)
         + u"(\"Nummer\",\"Datum\",\"Zeit\",\"Rufzeichen\",\"RST geg\",\"RST erh\",\"Locator\","
@@ -202,6 +203,8 @@ void ContestDatabase::qsoAnhängen(const QString& band, const QsoRecord& q)
         connection_.execute(sql, {q.nummer, q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh,
                                   q.locator, q.punkte, q.winkel, q.kernCall, q.square, q.land,
                                   q.kommentar, q.qsl});
+        if (beforeCommit)
+            beforeCommit();
         transaction.commit();
     });
 }
@@ -235,6 +238,25 @@ QList<QsoRecord> ContestDatabase::leseQsos(const QString& sql, const QVariantLis
         result.append(std::move(q));
     }
     return result;
+}
+
+void ContestDatabase::qsoÄndern(const QString& band, qint64 rowid, const QsoRecord& q)
+{
+    const QString sql = u"UPDATE "_s + bandSql(band)
+        + u" SET \"Nummer\"=?,\"Datum\"=?,\"Zeit\"=?,\"Rufzeichen\"=?,\"RST geg\"=?,\"RST erh\"=?,"
+          u"\"Locator\"=?,\"Punkte\"=?,\"Winkel\"=?,\"KernCall\"=?,\"Square\"=?,\"Land\"=?,"
+          u"\"Kommentar\"=?,\"QSL\"=? WHERE rowid=?"_s;
+    connection_.execute(sql, {q.nummer, q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh, q.locator,
+                              q.punkte, q.winkel, q.kernCall, q.square, q.land, q.kommentar, q.qsl, rowid});
+}
+
+QsoRecord ContestDatabase::qso(const QString& band, qint64 rowid)
+{
+    const QList<QsoRecord> found =
+        leseQsos(u"SELECT * FROM "_s + bandSql(band) + u" WHERE rowid=?"_s, {rowid});
+    if (found.isEmpty())
+        throw UserError(u"Die Verbindung ist nicht mehr im Log."_s);
+    return found.first();
 }
 
 QList<QsoRecord> ContestDatabase::qsos(const QString& band)

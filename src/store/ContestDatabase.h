@@ -3,6 +3,7 @@
 #include "QsoRecord.h"
 
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace tarvex {
@@ -42,8 +43,13 @@ public:
     bool hilfstabellenSicherstellen(const StationParameter& station);
     std::optional<StationParameter> parameter();
 
-    // Appends one contact in its own durable transaction.
-    void qsoAnhängen(const QString& band, const QsoRecord& qso);
+    // Appends one contact in its own durable transaction. beforeCommit runs inside
+    // the transaction after the insert; if it throws, nothing is stored.
+    void qsoAnhängen(const QString& band, const QsoRecord& qso,
+                     const std::function<void()>& beforeCommit = {});
+    // Replaces every field of the contact with this rowid.
+    void qsoÄndern(const QString& band, qint64 rowid, const QsoRecord& qso);
+    QsoRecord qso(const QString& band, qint64 rowid);
     QList<QsoRecord> qsos(const QString& band);
     // The "?" search: Rufzeichen or Locator matching the operator's pattern.
     QList<QsoRecord> suchen(const QString& band, const QString& muster);

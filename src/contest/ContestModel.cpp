@@ -1,0 +1,326 @@
+#include "ContestModel.h"
+
+#include "common/Clock.h"
+#include "common/Prompter.h"
+#include "common/TextFile.h"
+#include "common/UserError.h"
+#include "entry/CallLookup.h"
+#include "entry/CallSign.h"
+#include "entry/EditPanel.h"
+#include "entry/JournalLine.h"
+#include "entry/KeystrokeLog.h"
+#include "store/BandList.h"
+#include "store/ContestDatabase.h"
+#include "store/FilePaths.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+ContestModel::ContestModel(Prompter& prompter, Clock& clock, KeystrokeLog& log, CallLookup& lookup,
+                           QObject* parent)
+    : QObject(parent)
+    , prompter_(prompter)
+    , clock_(clock)
+    , keystrokes_(log)
+    , lookup_(lookup)
+    , entry_(*this, prompter, log)
+{
+    connect(&entry_, &EntryModel::changed, this, &ContestModel::changed);
+    entry_.felder().lblUhrzeit = utcZeit();
+    entry_.felder().txtUhrzeit = entry_.felder().lblUhrzeit;
+}
+
+ContestModel::~ContestModel() = default;
+
+void ContestModel::öffnen(const QString& datenbank, const QString& band)
+{
+    auto db = std::make_unique<ContestDatabase>(ContestDatabase::öffnen(datenbank));
+    db_ = std::move(db);
+    datenbank_ = datenbank;
+    band_ = band;
+    log_.setQuelle(db_.get(), band_);
+    Punkte();
+    emit logReset();
+    emit changed();
+}
+
+void ContestModel::schließen()
+{
+    log_.setQuelle(nullptr, {});
+    db_.reset();
+    datenbank_.clear();
+    band_.clear();
+    stand_ = {};
+    emit changed();
+}
+
+QString ContestModel::lblBand() const
+{
+    return bandAnzeige(band_);
+}
+
+void ContestModel::setRst(int rst)
+{
+    entry_.felder().RST = rst;
+}
+
+void ContestModel::setLoggen(int loggen)
+{
+    entry_.felder().loggen = loggen;
+}
+
+void ContestModel::setEigeneStation(const QString& call, const QString& locator)
+{
+    lblCall_ = call;
+    entry_.felder().lblLocator = locator;
+}
+
+QString ContestModel::heute() const
+{
+    return clock_.jetzt().addSecs(static_cast<qint64>(UTC) * 3600).toString(u"dd.MM.yy"_s);
+}
+
+QString ContestModel::utcZeit() const
+{
+    return clock_.jetzt().addSecs(static_cast<qint64>(UTC) * 3600).toString(u"hh:mm"_s);
+}
+
+void ContestModel::uhrTick()
+{
+    EntryFields& f = entry_.felder();
+    const QString t = utcZeit();
+    if (t == f.lblUhrzeit)
+        return;
+    f.lblUhrzeit = t;
+    if (f.Zeit == 0 && f.txtRSTerh.isEmpty())
+        f.txtUhrzeit = t;
+    emit changed();
+}
+
+void ContestModel::Punkte()
+{
+    if (!db_)
+        return;
+    try {
+        stand_ = tarvex::Punkte(*db_, band_);
+    } catch (const UserError& e) {
+        prompter_.zeige(fehlerMeldung(e.meldung()));
+        return;
+    }
+    entry_.felder().txtNummer = stand_.txtNummer;
+    emit changed();
+}
+
+void ContestModel::prüfen()
+{
+    lookup_.Prüfen(entry_, log_);
+    emit focusInput();
+}
+
+void ContestModel::suchen(const QString& muster)
+{
+    log_.zeigeSuche(muster);
+    emit logReset();
+    emit focusInput();
+}
+
+void ContestModel::alleAnzeigen()
+{
+    log_.zeigeAlle();
+    emit logReset();
+    emit focusInput();
+}
+
+void ContestModel::doppelFrage()
+{
+    EntryFields& f = entry_.felder();
+    const Meldung frage{u"Doppelverbindung\n\ntrotzdem speichern?"_s, u"Achtung"_s, Meldung::Symbol::Frage,
+                        Meldung::Knöpfe::OkAbbrechen, Meldung::Antwort::Abbrechen};
+    if (prompter_.zeige(frage) == Meldung::Antwort::Ok) {
+        f.ungültig = 1;
+    } else {
+        entry_.Löschen();
+        alleAnzeigen();
+    }
+    f.doppelt = 0;
+    emit changed();
+}
+
+bool ContestModel::unbekanntesLand()
+{
+    const Meldung frage{u"unbekannter Präfix oder Hörfehler\n\n"
+                        u"möchten Sie das Land eingeben (Ja)\n"
+                        u"oder die QSO-Daten löschen (Nein)\n"
+                        u"oder diese ändern (Abbrechen)"_s,
+                        u"Fehler"_s, Meldung::Symbol::Kritisch, Meldung::Knöpfe::JaNeinAbbrechen,
+                        Meldung::Antwort::Abbrechen};
+    switch (prompter_.zeige(frage)) {
+    case Meldung::Antwort::Ja:
+        länder_ = lookup_.länder();
+        länderlisteSichtbar_ = true;
+        emit focusCountryList();
+        break;
+    case Meldung::Antwort::Nein:
+        entry_.escape();
+        break;
+    default:
+        break;
+    }
+    emit changed();
+    return false;
+}
+
+void ContestModel::länderlisteOk(int index)
+{
+    if (index >= 0 && index < länder_.size())
+        entry_.felder().lblLand = länder_.at(index);
+    länderlisteSichtbar_ = false;
+    emit changed();
+    emit focusInput();
+}
+
+void ContestModel::länderlisteAbbrechen()
+{
+    länderlisteSichtbar_ = false;
+    emit changed();
+    emit focusInput();
+}
+
+void ContestModel::locatorGewählt(int index)
+{
+    lookup_.locatorGewählt(entry_, index);
+    emit changed();
+}
+
+void ContestModel::speichern()
+{
+    EntryFields& f = entry_.felder();
+    if (f.loggen == 1 && f.f12 == 0)
+        return;
+    if (!db_ || f.txtNummer.isEmpty() || f.txtCall.isEmpty() || f.txtLocator.isEmpty() || f.txtRSTerh.isEmpty()
+        || f.txtRSTgeg.isEmpty())
+        return;
+    // Without CONTEST.DAT no country can be known; the contact is stored without one.
+    if (f.lblLand.isEmpty() && lookup_.contestDatVorhanden()) {
+        unbekanntesLand();
+        return;
+    }
+
+    const bool ungültig = f.ungültig == 1;
+    QsoRecord q;
+    q.nummer = f.txtNummer.toInt();
+    q.datum = f.lblDatum.isEmpty() ? heute() : f.lblDatum;
+    q.zeit = f.txtUhrzeit;
+    q.rufzeichen = f.txtCall;
+    q.rstGeg = f.txtRSTgeg + f.txtNummer;
+    q.rstErh = f.txtRSTerh;
+    q.locator = f.txtLocator;
+    q.punkte = ungültig ? kUngültigePunkte : f.txtQRB;
+    q.winkel = f.txtWinkel;
+    q.kernCall = Kern2(f.txtCall);
+    q.square = ungültig ? u" "_s : f.txtLocator.left(4);
+    q.land = ungültig ? u" "_s : f.lblLand;
+    q.kommentar = f.txtKommentar.isEmpty() ? u" "_s : f.txtKommentar;
+    q.qsl = f.chkQSL;
+
+    const QString zeile = journalZeile({heute(), f.txtUhrzeit, f.txtCall, f.txtRSTgeg, f.txtNummer, f.txtRSTerh,
+                                        f.txtLocator, q.punkte, lblBand()});
+
+    // The table is the truth: the journal line is written inside the contact's
+    // transaction and cut off again if the commit fails, so both stay in step.
+    const QString journal = journalPfad(datenbank_);
+    const qint64 journalGröße = QFileInfo(journal).size();
+    bool journalGeschrieben = false;
+    try {
+        db_->qsoAnhängen(band_, q, [&] {
+            appendTextLine(journal, zeile, true);
+            journalGeschrieben = true;
+        });
+    } catch (const UserError& e) {
+        if (journalGeschrieben)
+            QFile::resize(journal, journalGröße);
+        prompter_.zeige(fehlerMeldung(u"Die Verbindung wurde nicht gespeichert.\n\n"_s + e.meldung()
+                                      + u"\n\nDie Eingaben bleiben für einen neuen Versuch stehen."_s));
+        return;
+    }
+
+    f.txtQRB = q.punkte;
+    LastCall = f.txtCall;
+    LastLocator = f.txtLocator;
+    if (Protokoll == 1 && drucker_) {
+        try {
+            drucker_(zeile);
+        } catch (const UserError& e) {
+            prompter_.zeige(fehlerMeldung(e.meldung()));
+        }
+    }
+    zurücksetzenNachSpeichern();
+}
+
+void ContestModel::zurücksetzenNachSpeichern()
+{
+    EntryFields& f = entry_.felder();
+    entry_.Löschen();
+    Punkte();
+    log_.zeigeAlle();
+    emit logReset();
+    f.Zeit = 0;
+    f.lblOk = false;
+    keystrokes_.löschen();
+    emit focusInput();
+    emit changed();
+}
+
+bool ContestModel::bearbeiten(int row)
+{
+    if (!db_ || row < 0 || row >= log_.rowCount())
+        return false;
+    bearbeitungRowid_ = log_.rowidAt(row);
+    try {
+        bearbeitung_ = db_->qso(band_, bearbeitungRowid_);
+    } catch (const UserError& e) {
+        prompter_.zeige(fehlerMeldung(e.meldung()));
+        return false;
+    }
+    emit changed();
+    return true;
+}
+
+void ContestModel::bearbeitenOk()
+{
+    if (!bearbeitung_)
+        return;
+    const std::optional<QsoRecord> fertig = Bearbeiten::abschließen(
+        *bearbeitung_, entry_.felder().lblLocator,
+        [&](const QString& call) { return lookup_.landFür(call, QString()); });
+    if (!fertig) {
+        prompter_.zeige({u"Fehlerhafter Locator"_s, u"Fehler"_s, Meldung::Symbol::Kritisch, Meldung::Knöpfe::Ok,
+                         Meldung::Antwort::Ok});
+        return;
+    }
+    try {
+        db_->qsoÄndern(band_, bearbeitungRowid_, *fertig);
+    } catch (const UserError& e) {
+        prompter_.zeige(fehlerMeldung(e.meldung()));
+        return;
+    }
+    bearbeitung_.reset();
+    log_.zeigeAlle();
+    emit logReset();
+    Punkte();
+    emit focusInput();
+    emit changed();
+}
+
+void ContestModel::bearbeitenAbbrechen()
+{
+    bearbeitung_.reset();
+    emit focusInput();
+    emit changed();
+}
+
+} // namespace tarvex

@@ -1,0 +1,121 @@
+#pragma once
+#include "entry/EntryActions.h"
+#include "entry/EntryModel.h"
+#include "entry/LogList.h"
+#include "entry/Score.h"
+#include "store/QsoRecord.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace tarvex {
+
+class CallLookup;
+class Clock;
+class ContestDatabase;
+class KeystrokeLog;
+class Prompter;
+
+// The logging window's model: the open contest and band, the contact being
+// entered, the log list, the running score, and what happens on save, on a
+// duplicate, with an unknown country and in the edit panel. Every window reads
+// Datenbank and Band from here.
+class ContestModel : public QObject, public EntryActions {
+    Q_OBJECT
+public:
+    ContestModel(Prompter& prompter, Clock& clock, KeystrokeLog& log, CallLookup& lookup,
+                 QObject* parent = nullptr);
+    ~ContestModel() override;
+
+    // Binds the model to a contest file and band; UserError when it cannot be opened.
+    void öffnen(const QString& datenbank, const QString& band);
+    void schließen();
+    bool hatContest() const { return db_ != nullptr; }
+    ContestDatabase* datenbank() { return db_.get(); }
+
+    const QString& Datenbank() const { return datenbank_; }
+    const QString& Band() const { return band_; }
+    QString lblBand() const;
+
+    EntryModel& entry() { return entry_; }
+    const EntryFields& felder() const { return entry_.felder(); }
+    LogList& logList() { return log_; }
+    const Spielstand& spielstand() const { return stand_; }
+
+    // Options (kept in the settings by the window).
+    int UTC = 0;          // hours added to the computer clock: -Zeitdifferenz
+    int Protokoll = 0;    // 1 = print each saved contact
+    void setRst(int rst);
+    void setLoggen(int loggen);
+    void setEigeneStation(const QString& call, const QString& locator);
+    const QString& lblCall() const { return lblCall_; }
+
+    QString LastCall;
+    QString LastLocator;
+
+    // Where printed journal lines go (the printer surface); unset = no printer.
+    void setJournalDrucker(std::function<void(const QString&)> drucker) { drucker_ = std::move(drucker); }
+
+    // Running score of the current band.
+    void Punkte();
+    // The clock's current UTC time "hh:mm", shown in lblUhrzeit.
+    QString utcZeit() const;
+    // The 500 ms timer: moves lblUhrzeit on, and the entry time while it follows the clock.
+    void uhrTick();
+
+    // The country list offered for an unknown prefix.
+    bool länderlisteSichtbar() const { return länderlisteSichtbar_; }
+    const QStringList& länder() const { return länder_; }
+    void länderlisteOk(int index);
+    void länderlisteAbbrechen();
+
+    // Locator choice list (cboLocator).
+    void locatorGewählt(int index);
+
+    // Edit panel (fraUpdate) on the contact in a row of the log list.
+    bool bearbeiten(int row);
+    bool bearbeitungOffen() const { return bearbeitung_.has_value(); }
+    QsoRecord& bearbeitung() { return *bearbeitung_; }
+    void bearbeitenOk();
+    void bearbeitenAbbrechen();
+
+    // EntryActions: what the input line asks for.
+    void prüfen() override;
+    void suchen(const QString& muster) override;
+    void speichern() override;
+    void doppelFrage() override;
+    void alleAnzeigen() override;
+
+signals:
+    void changed();
+    // The log list shows all contacts again: scroll so the last one is the top row.
+    void logReset();
+    void focusInput();
+    void focusCountryList();
+
+private:
+    QString heute() const;
+    bool unbekanntesLand();
+    void zurücksetzenNachSpeichern();
+
+    Prompter& prompter_;
+    Clock& clock_;
+    KeystrokeLog& keystrokes_;
+    CallLookup& lookup_;
+    EntryModel entry_;
+    LogList log_;
+    Spielstand stand_;
+    std::unique_ptr<ContestDatabase> db_;
+    QString datenbank_;
+    QString band_;
+    QString lblCall_;
+    std::function<void(const QString&)> drucker_;
+    bool länderlisteSichtbar_ = false;
+    QStringList länder_;
+    std::optional<QsoRecord> bearbeitung_;
+    qint64 bearbeitungRowid_ = -1;
+};
+
+} // namespace tarvex

@@ -1,0 +1,137 @@
+#include "CallLookup.h"
+
+#include "CallSign.h"
+#include "EntryModel.h"
+#include "LogList.h"
+#include "common/Prompter.h"
+#include "common/UserError.h"
+#include "store/ReferenceDatabase.h"
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+CallLookup::CallLookup(ContestDat& contestDat, CallInfoDb& callInfo, Prompter& prompter)
+    : contestDat_(contestDat)
+    , callInfo_(callInfo)
+    , prompter_(prompter)
+{
+}
+
+template <class F>
+auto CallLookup::nachschlagen(bool& gemeldet, F&& f) -> decltype(f())
+{
+    try {
+        auto result = f();
+        gemeldet = false;
+        return result;
+    } catch (const UserError& e) {
+        if (!gemeldet)
+            prompter_.zeige(hinweisMeldung(e.meldung()));
+        gemeldet = true;
+        return {};
+    }
+}
+
+QString CallLookup::landFür(const QString& call, const QString& präfix)
+{
+    return nachschlagen(contestDatGemeldet_, [&] {
+        QString land = präfix.isEmpty() ? contestDat_.landFürPräfixe({call.left(2), call.left(3)})
+                                        : contestDat_.landFürPräfixe({präfix.chopped(1)});
+        if (land.isEmpty())
+            land = contestDat_.landFürPräfixe({call.left(1)});
+        return land;
+    });
+}
+
+bool CallLookup::contestDatVorhanden()
+{
+    try {
+        contestDat_.connection();
+        return true;
+    } catch (const UserError&) {
+        return false;
+    }
+}
+
+QStringList CallLookup::länder()
+{
+    return nachschlagen(contestDatGemeldet_, [&] { return contestDat_.länder(); });
+}
+
+void CallLookup::Prüfen(EntryModel& entry, LogList& log)
+{
+    EntryFields& f = entry.felder();
+    const QString kern = Kern2(f.txtCall);
+
+    // 1. Earlier valid contacts with this station or in this locator.
+    log.zeigeFrühere(kern, f.txtLocator);
+
+    // 2. Country from the prefix.
+    f.lblLand = landFür(f.txtCall, f.teile.präfix);
+
+    // 3. Name, 4. known locators and the information line.
+    const QString name = nachschlagen(callInfoGemeldet_, [&] { return callInfo_.name(kern); });
+    const std::optional<QString> locs = nachschlagen(contestDatGemeldet_, [&] {
+        return contestDat_.locators(f.teile.präfix + kern);
+    });
+    if (!locs) {
+        f.lblInfo = u"Info: ("_s + name + u')';
+    } else {
+        f.lblInfo = name.isEmpty() ? QString(u"Info: ("_s + *locs + u')')
+                                   : QString(u"Info: ("_s + name + u", "_s + *locs + u')');
+        if (f.txtLocator.isEmpty())
+            entry.setLocator(locs->left(6));
+    }
+
+    // 5. Choice among several known locators.
+    const QString alle = locs.value_or(QString());
+    if (alle.size() < 7) {
+        f.cboLocator.clear();
+        f.cboLocatorIndex = -1;
+        f.cboLocatorSichtbar = false;
+        f.frame1Aktiv = false;
+    } else {
+        f.cboLocator.clear();
+        QStringList bekannte;
+        for (qsizetype i = 0; i < alle.size(); i += 7)
+            bekannte.append(alle.mid(i, 6));
+        if (!f.txtLocator.isEmpty() && !alle.contains(f.txtLocator))
+            f.cboLocator.append(f.txtLocator);
+        f.cboLocator += bekannte;
+        f.cboLocatorIndex = static_cast<int>(f.cboLocator.indexOf(f.txtLocator));
+        f.cboLocatorSichtbar = true;
+        f.frame1Aktiv = true;
+    }
+
+    // 6. Does the country lie in the locator's large square?
+    if (!f.txtLocator.isEmpty() && !f.lblLand.isEmpty()) {
+        const bool passt = nachschlagen(contestDatGemeldet_, [&] {
+            return contestDat_.landImSquare(f.txtLocator.left(4), f.lblLand);
+        });
+        if (!passt && contestDatVorhanden())
+            prompter_.zeige(fehlerMeldung(u"Rufzeichenpräfix und Locator passen nicht zusammen!"_s));
+    }
+
+    // 7. Duplicate: only the first listed contact counts. A portable prefix makes
+    // another station (OE/DL1ABC is not DL1ABC), a letter suffix does not.
+    const QString gelistet = log.rowCount() > 0 ? log.rufzeichenAt(0) : QString();
+    if (!gelistet.isEmpty() && !f.txtCall.isEmpty() && kern == Kern2(gelistet)
+        && präfixTeil(f.txtCall) == präfixTeil(gelistet)) {
+        f.doppelt = 1;
+    } else {
+        f.doppelt = 0;
+        f.ungültig = 0;
+    }
+}
+
+void CallLookup::locatorGewählt(EntryModel& entry, int index)
+{
+    EntryFields& f = entry.felder();
+    if (index < 0 || index >= f.cboLocator.size())
+        return;
+    f.cboLocatorIndex = index;
+    entry.setLocator(f.cboLocator.at(index));
+}
+
+} // namespace tarvex

@@ -1,0 +1,43 @@
+#pragma once
+#include "ScriptedPrompter.h"
+#include "TestFiles.h"
+#include "common/Clock.h"
+#include "contest/ContestModel.h"
+#include "entry/CallLookup.h"
+#include "entry/KeystrokeLog.h"
+#include "store/ReferenceDatabase.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvex::test {
+
+class FixedClock final : public Clock {
+public:
+    QDateTime jetzt() const override { return zeit; }
+    QDateTime zeit = QDateTime(QDate(2026, 12, 4), QTime(14, 5));
+};
+
+// A contest TEST.mdb with 144 and 432 MHz, own station DL0XX in JO31AA, small
+// reference files, and the logging model over it with a scripted prompter.
+class ContestFixture : public ::testing::Test {
+protected:
+    ContestFixture();
+
+    // Types the text into the input line key by key and presses Enter.
+    void zeile(const QString& text);
+    // A complete contact typed in one line, then saved with an empty Enter.
+    void logge(const QString& text);
+    QList<QsoRecord> band(const QString& name = QStringLiteral("144MHz"));
+    const EntryFields& f() const { return model.felder(); }
+
+    WorkDir dir;
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    KeystrokeLog keystrokes{QStringLiteral("LOG.TXT")};
+    ContestDat contestDat;
+    CallInfoDb callInfo;
+    CallLookup lookup{contestDat, callInfo, prompter};
+    ContestModel model{prompter, clock, keystrokes, lookup};
+};
+
+} // namespace tarvex::test
