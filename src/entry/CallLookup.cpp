@@ -85,8 +85,9 @@ void CallLookup::Prüfen(EntryModel& entry, LogList& log)
     }
 
     // 5. Choice among several known locators.
+    // A single locator, with or without its trailing separator, offers no choice.
     const QString alle = locs.value_or(QString());
-    if (alle.size() < 7) {
+    if ((alle.size() + 1) / 7 < 2) {
         f.cboLocator.clear();
         f.cboLocatorIndex = -1;
         f.cboLocatorSichtbar = false;

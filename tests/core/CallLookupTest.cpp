@@ -1,0 +1,196 @@
+#include "entry/Locator.h"
+#include "store/ContestDatabase.h"
+#include "support/ContestFixture.h"
+
+#include <QFile>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class CallLookupTest : public test::ContestFixture {};
+
+TEST_F(CallLookupTest, CountryByPrefixSteps)
+{
+    const struct {
+        const char16_t* call;
+        const char16_t* land;
+    } cases[] = {
+        {u"DL1ABC", u"Deutschland"},   // 2 characters
+        {u"F5ABC", u"Frankreich"},     // 1 character, after 2 and 3 found nothing
+        {u"OE/DL1ABC", u"Österreich"}, // the prefix part alone
+        {u"G4ABC/P", u"England"},
+        {u"LY2ABC", u""},              // unknown
+    };
+    for (const auto& c : cases) {
+        model.entry().Löschen();
+        zeile(QString::fromUtf16(c.call));
+        EXPECT_EQ(f().lblLand, QString::fromUtf16(c.land)) << QString::fromUtf16(c.call).toStdString();
+    }
+}
+
+TEST_F(CallLookupTest, InfoLineVariants)
+{
+    const struct {
+        const char16_t* call;
+        const char16_t* info;
+    } cases[] = {
+        {u"DK2XY", u"Info: (Eva, JO62QM )"}, // name and one known locator
+        {u"DL1ABC", u"Info: (Hans, JO31AB JO32CD JO42EF )"},
+        {u"G4ABC", u"Info: ()"},
+    };
+    for (const auto& c : cases) {
+        model.entry().Löschen();
+        zeile(QString::fromUtf16(c.call));
+        EXPECT_EQ(f().lblInfo, QString::fromUtf16(c.info));
+    }
+    // Known locator, no name.
+    model.entry().Löschen();
+    {
+        Connection dat(u"CONTEST.DAT"_s, Connection::Zugriff::LesenSchreiben);
+        dat.execute(u"INSERT INTO STATIONS VALUES(?,?)"_s, {u"PA3XYZ"_s, u"JO22AA "_s});
+    }
+    zeile(u"PA3XYZ"_s);
+    EXPECT_EQ(f().lblInfo, u"Info: (JO22AA )"_s);
+    EXPECT_EQ(f().txtLocator, u"JO22AA"_s); // an empty locator takes the known one
+    EXPECT_FALSE(f().cboLocatorSichtbar);    // one locator: no choice
+}
+
+TEST_F(CallLookupTest, LocatorChoiceList)
+{
+    const QStringList drei{u"JO31AB"_s, u"JO32CD"_s, u"JO42EF"_s};
+    // Empty locator field: it takes the first, the list offers all three, first selected.
+    zeile(u"DL1ABC"_s);
+    EXPECT_EQ(f().txtLocator, u"JO31AB"_s);
+    EXPECT_EQ(f().cboLocator, drei);
+    EXPECT_EQ(f().cboLocatorIndex, 0);
+    EXPECT_TRUE(f().cboLocatorSichtbar);
+    EXPECT_TRUE(f().frame1Aktiv);
+
+    // A known locator already entered: that entry is selected.
+    model.entry().Löschen();
+    zeile(u"JO42EF DL1ABC"_s);
+    EXPECT_EQ(f().cboLocator, drei);
+    EXPECT_EQ(f().cboLocatorIndex, 2);
+
+    // An unknown locator entered: offered first and selected.
+    model.entry().Löschen();
+    zeile(u"JO30AA DL1ABC"_s);
+    EXPECT_EQ(f().cboLocator, QStringList{u"JO30AA"_s} + drei);
+    EXPECT_EQ(f().cboLocatorIndex, 0);
+
+    // Choosing an entry sets the locator and its distance.
+    model.locatorGewählt(3);
+    EXPECT_EQ(f().txtLocator, u"JO42EF"_s);
+    EXPECT_EQ(f().txtQRB, QString::number(Abstand(u"JO31AA"_s, u"JO42EF"_s).km));
+
+    model.entry().Löschen();
+    EXPECT_FALSE(f().cboLocatorSichtbar);
+    EXPECT_FALSE(f().frame1Aktiv);
+    EXPECT_TRUE(f().cboLocator.isEmpty());
+}
+
+TEST_F(CallLookupTest, SquareMismatchIsReportedAfterEachTokenWhileItLasts)
+{
+    const QString meldung = u"Rufzeichenpräfix und Locator passen nicht zusammen!"_s;
+    zeile(u"F5ABC JO31AB"_s); // France is not in JO31
+    EXPECT_EQ(prompter.texte(), QStringList{meldung});
+    zeile(u"59001"_s);        // no call or locator change: no look-up
+    EXPECT_EQ(prompter.texte().size(), 1);
+    zeile(u"/P"_s);
+    EXPECT_EQ(prompter.texte().size(), 2);
+    zeile(u"JN18AA"_s);
+    EXPECT_EQ(prompter.texte().size(), 2);
+    EXPECT_EQ(prompter.gezeigt().first().titel, u"Fehler"_s);
+
+    prompter.vergiss();
+    model.entry().Löschen();
+    zeile(u"LY2ABC JO31AB"_s); // unknown country: no message
+    EXPECT_TRUE(prompter.texte().isEmpty());
+}
+
+TEST_F(CallLookupTest, EarlierContactsAndDuplicates)
+{
+    logge(u"DL1ABC JO31AB 59001"_s);
+    ASSERT_EQ(band().size(), 1);
+
+    zeile(u"DL1ABC/P"_s); // same core: duplicate, asked after the line; Cancel drops it
+    EXPECT_EQ(prompter.gezeigt().last().text, u"Doppelverbindung\n\ntrotzdem speichern?"_s);
+    EXPECT_EQ(prompter.gezeigt().last().titel, u"Achtung"_s);
+    EXPECT_EQ(prompter.gezeigt().last().standard, Meldung::Antwort::Abbrechen);
+    EXPECT_EQ(f().txtCall, u""_s);
+    EXPECT_EQ(model.logList().filter(), LogList::Filter::Alle);
+
+    prompter.vergiss();
+    zeile(u"OE/DL1ABC"_s); // another station by its portable prefix
+    EXPECT_TRUE(prompter.texte().isEmpty());
+    EXPECT_EQ(model.logList().rowCount(), 1); // but the earlier contact is listed
+    EXPECT_EQ(f().doppelt, 0);
+}
+
+TEST_F(CallLookupTest, InvalidContactsAreNotListedAndOnlyTheFirstListedCounts)
+{
+    prompter.antworte(Meldung::Antwort::Ok);
+    logge(u"DL1ABC JO31AB 59001"_s);
+    logge(u"DL1ABC JO31AB 59002"_s); // accepted duplicate → stored invalid
+    ASSERT_EQ(band().size(), 2);
+    EXPECT_EQ(band()[1].punkte, u"-----"_s);
+
+    // Only valid contacts are listed; the invalid one never counts.
+    model.entry().Löschen();
+    zeile(u"DK2XY JO31AB"_s); // same locator as DL1ABC: listed first
+    EXPECT_EQ(model.logList().rowCount(), 1);
+    EXPECT_EQ(f().doppelt, 0);
+    logge(u"59003"_s);
+    prompter.vergiss();
+
+    // DK2XY is now second in the list for JO31AB: not reported.
+    zeile(u"JO31AB DK2XY"_s);
+    EXPECT_EQ(model.logList().rowCount(), 2);
+    EXPECT_EQ(model.logList().rufzeichenAt(0), u"DL1ABC"_s);
+    EXPECT_EQ(f().doppelt, 0);
+    EXPECT_TRUE(prompter.texte().isEmpty());
+}
+
+TEST_F(CallLookupTest, DuplicateAfterInvalidDeclaredIsNot)
+{
+    logge(u"DL1ABC JO31AB 59001"_s);
+    Connection& c = model.datenbank()->connection();
+    c.exec(u"UPDATE \"144MHz\" SET Punkte='-----', Square=' ', Land=' '"_s);
+    zeile(u"DL1ABC"_s);
+    EXPECT_EQ(f().doppelt, 0);
+    EXPECT_EQ(model.logList().rowCount(), 0);
+}
+
+TEST_F(CallLookupTest, ChangingTheCallWithdrawsAnAcceptedDuplicate)
+{
+    logge(u"DL1ABC JO31AB 59001"_s);
+    prompter.antworte(Meldung::Antwort::Ok);
+    zeile(u"DL1ABC"_s);
+    EXPECT_EQ(f().ungültig, 1);
+    zeile(u"G4"_s); // G4ABC: no earlier contact
+    EXPECT_EQ(f().ungültig, 0);
+}
+
+TEST_F(CallLookupTest, MissingReferenceFilesAreReportedOnceAndEntryGoesOn)
+{
+    ASSERT_TRUE(QFile::remove(u"CONTEST.DAT"_s));
+    ASSERT_TRUE(QFile::remove(u"CALLINFO.MDB"_s));
+    zeile(u"DL1ABC JO31AB"_s);
+    zeile(u"G4XYZ"_s);
+    const QStringList texte = prompter.texte();
+    ASSERT_EQ(texte.size(), 2);
+    EXPECT_TRUE(texte[0].contains(u"CALLINFO.MDB"_s) || texte[0].contains(u"CONTEST.DAT"_s));
+    EXPECT_TRUE(texte.join(u' ').contains(u"CONTEST.DAT"_s));
+    EXPECT_TRUE(texte.join(u' ').contains(u"CALLINFO.MDB"_s));
+    EXPECT_EQ(f().lblLand, u""_s);
+    EXPECT_EQ(f().lblInfo, u"Info: ()"_s);
+    // Without a country list to choose from, the contact is saved without a country.
+    logge(u"59001"_s);
+    ASSERT_EQ(band().size(), 1);
+    EXPECT_EQ(band()[0].rufzeichen, u"G4XYZ"_s);
+}
+
+} // namespace
+} // namespace tarvex

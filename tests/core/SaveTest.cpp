@@ -1,0 +1,250 @@
+#include "entry/Locator.h"
+#include "store/ContestDatabase.h"
+#include "support/ContestFixture.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class SaveTest : public test::ContestFixture {};
+
+TEST_F(SaveTest, RecordFieldsJournalAndReset)
+{
+    zeile(u"K:qrv"_s); // a comment keeps its case only at the start of the line
+    zeile(u"dl1abc jo62qm 59012 Q"_s);
+    EXPECT_TRUE(QFile::exists(u"LOG.TXT"_s));
+    zeile(QString());
+    ASSERT_EQ(band().size(), 1);
+    const QsoRecord q = band()[0];
+    EXPECT_EQ(q.nummer, 1);
+    EXPECT_EQ(q.datum, u"04.12.26"_s);
+    EXPECT_EQ(q.zeit, u"14:05"_s);
+    EXPECT_EQ(q.rufzeichen, u"DL1ABC"_s);
+    EXPECT_EQ(q.rstGeg, u"59001"_s);
+    EXPECT_EQ(q.rstErh, u"59012"_s);
+    EXPECT_EQ(q.locator, u"JO62QM"_s);
+    EXPECT_EQ(q.punkte, u"531"_s);
+    EXPECT_EQ(q.winkel, u"69"_s);
+    EXPECT_EQ(q.kernCall, u"DL1ABC"_s);
+    EXPECT_EQ(q.square, u"JO62"_s);
+    EXPECT_EQ(q.land, u"Deutschland"_s);
+    EXPECT_EQ(q.kommentar, u"qrv"_s);
+    EXPECT_TRUE(q.qsl);
+
+    EXPECT_EQ(test::dateiInhalt(u"TEST.txt"_s),
+              QByteArray("   04.12.26 14:05  DL1ABC         59 001  59 012  JO62QM    531 - 144 MHz\r\n"));
+    EXPECT_FALSE(QFile::exists(u"LOG.TXT"_s));
+    EXPECT_EQ(f().txtCall, u""_s);
+    EXPECT_EQ(f().txtNummer, u"002"_s);
+    EXPECT_EQ(f().txtRSTgeg, u"59"_s);
+    EXPECT_FALSE(f().lblOk);
+    EXPECT_EQ(model.spielstand().txtPunkte, u"531"_s);
+    EXPECT_EQ(model.spielstand().lblODXCall, u"( DL1ABC)"_s);
+    EXPECT_EQ(model.LastCall, u"DL1ABC"_s);
+    EXPECT_EQ(model.LastLocator, u"JO62QM"_s);
+}
+
+TEST_F(SaveTest, IncompleteEntriesAreRefusedSilently)
+{
+    model.entry().felder().txtRSTgeg.clear();
+    logge(u"DL1ABC JO62QM 59012"_s);
+    EXPECT_TRUE(band().isEmpty());
+    EXPECT_TRUE(prompter.texte().isEmpty());
+    EXPECT_EQ(f().txtCall, u"DL1ABC"_s);
+}
+
+TEST_F(SaveTest, EmptyCommentIsStoredAsOneBlank)
+{
+    logge(u"DL1ABC JO62QM 59012"_s);
+    EXPECT_EQ(band()[0].kommentar, u" "_s);
+    EXPECT_FALSE(band()[0].qsl);
+}
+
+TEST_F(SaveTest, DateWithClockOffsetAndTypedDate)
+{
+    clock.zeit = QDateTime(QDate(2027, 1, 1), QTime(0, 30));
+    model.UTC = -1;
+    logge(u"DL1ABC JO62QM 59012 2330"_s);
+    EXPECT_EQ(band()[0].datum, u"31.12.26"_s);
+    EXPECT_EQ(band()[0].zeit, u"23:30"_s);
+
+    logge(u"DK2XY JO62QM 59013 01.01.00"_s);
+    logge(u"G4ABC IO91AA 59014"_s);
+    EXPECT_EQ(band()[1].datum, u"01.01.00"_s);
+    EXPECT_EQ(band()[2].datum, u"01.01.00"_s); // a typed date stays
+    const QByteArray journal = test::dateiInhalt(u"TEST.txt"_s);
+    EXPECT_EQ(journal.count("31.12.26"), 3);   // the journal always shows today
+}
+
+TEST_F(SaveTest, LogKeyModeSavesOnlyWithF12)
+{
+    model.setLoggen(1);
+    logge(u"DL1ABC JO62QM 59012"_s);
+    EXPECT_TRUE(band().isEmpty());
+    model.entry().f12();
+    EXPECT_EQ(band().size(), 1);
+}
+
+TEST_F(SaveTest, UnknownCountryQuestionAndItsThreeAnswers)
+{
+    const QString text = u"unbekannter Präfix oder Hörfehler\n\nmöchten Sie das Land eingeben (Ja)\n"
+                         u"oder die QSO-Daten löschen (Nein)\noder diese ändern (Abbrechen)"_s;
+    // Cancel: nothing happens.
+    logge(u"LY2ABC KO24AA 59012"_s);
+    ASSERT_EQ(prompter.gezeigt().size(), 1);
+    EXPECT_EQ(prompter.gezeigt()[0].text, text);
+    EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
+    EXPECT_EQ(prompter.gezeigt()[0].symbol, Meldung::Symbol::Kritisch);
+    EXPECT_EQ(prompter.gezeigt()[0].standard, Meldung::Antwort::Abbrechen);
+    EXPECT_EQ(f().txtCall, u"LY2ABC"_s);
+
+    // Yes: the country list; choosing Litauen and an empty Enter saves.
+    prompter.antworte(Meldung::Antwort::Ja);
+    zeile(QString());
+    ASSERT_TRUE(model.länderlisteSichtbar());
+    model.länderlisteOk(static_cast<int>(model.länder().indexOf(u"Litauen"_s)));
+    EXPECT_FALSE(model.länderlisteSichtbar());
+    zeile(QString());
+    ASSERT_EQ(band().size(), 1);
+    EXPECT_EQ(band()[0].land, u"Litauen"_s);
+
+    // No: the entry is dropped.
+    prompter.antworte(Meldung::Antwort::Nein);
+    logge(u"LY3XYZ KO24AA 59013"_s);
+    EXPECT_EQ(f().txtCall, u""_s);
+    EXPECT_EQ(band().size(), 1);
+}
+
+TEST_F(SaveTest, AcceptedDuplicateIsStoredInvalidAndUsesItsNumber)
+{
+    logge(u"DL1ABC JO62QM 59012"_s);
+    prompter.antworte(Meldung::Antwort::Ok);
+    logge(u"DL1ABC/P JO62QM 59013"_s);
+    ASSERT_EQ(band().size(), 2);
+    const QsoRecord q = band()[1];
+    EXPECT_EQ(q.punkte, u"-----"_s);
+    EXPECT_EQ(q.square, u" "_s);
+    EXPECT_EQ(q.land, u" "_s);
+    EXPECT_EQ(q.rufzeichen, u"DL1ABC/P"_s);
+    EXPECT_EQ(q.kernCall, u"DL1ABC"_s);
+    EXPECT_EQ(q.nummer, 2);
+    EXPECT_EQ(f().txtNummer, u"003"_s);
+    EXPECT_EQ(model.spielstand().txtPunkte, u"531"_s);
+    EXPECT_TRUE(test::dateiInhalt(u"TEST.txt"_s).contains("  ----- - 144 MHz\r\n"));
+}
+
+TEST_F(SaveTest, FullDiskKeepsTheEntryAndStoresNothing)
+{
+    // The engine's page limit gives the same "disk full" failure as a full file system.
+    Connection& c = model.datenbank()->connection();
+    c.exec(u"PRAGMA max_page_count=%1"_s.arg(c.scalar(u"PRAGMA page_count"_s).toInt()));
+    QString call;
+    for (int i = 0; i < 500 && prompter.texte().isEmpty(); ++i) {
+        call = u"DK2"_s + QChar(u'A' + i % 26) + QChar(u'A' + i / 26 % 26) + u'Z';
+        logge(call + u" JO62QM 59013 K:"_s + QString(12, u'x'));
+    }
+    ASSERT_FALSE(prompter.texte().isEmpty()) << "the page limit was never reached";
+    const QString meldung = prompter.texte().last();
+    EXPECT_TRUE(meldung.startsWith(u"Die Verbindung wurde nicht gespeichert."_s)) << meldung.toStdString();
+    EXPECT_EQ(prompter.gezeigt().last().titel, u"Fehler"_s);
+    const qsizetype gespeichert = band().size();
+    EXPECT_EQ(f().txtCall, call); // the entry stays for another try
+    EXPECT_EQ(f().txtNummer, laufendeNummer(gespeichert + 1));
+    EXPECT_EQ(test::dateiInhalt(u"TEST.txt"_s).count("\r\n"), gespeichert);
+    EXPECT_EQ(c.scalar(u"PRAGMA integrity_check"_s).toString(), u"ok"_s);
+
+    c.exec(u"PRAGMA max_page_count=1000000"_s);
+    zeile(QString());
+    EXPECT_EQ(band().size(), gespeichert + 1);
+    EXPECT_EQ(test::dateiInhalt(u"TEST.txt"_s).count("\r\n"), gespeichert + 1);
+}
+
+TEST_F(SaveTest, UnwritableJournalRollsTheContactBack)
+{
+    ASSERT_TRUE(QFile::remove(u"TEST.txt"_s));
+    ASSERT_TRUE(QDir().mkdir(u"TEST.txt"_s)); // cannot be opened as a file, not even by root
+    logge(u"DL1ABC JO62QM 59012"_s);
+    EXPECT_TRUE(band().isEmpty());
+    ASSERT_EQ(prompter.texte().size(), 1);
+    EXPECT_TRUE(prompter.texte()[0].contains(u"TEST.txt"_s));
+    EXPECT_EQ(f().txtCall, u"DL1ABC"_s);
+    EXPECT_EQ(f().txtNummer, u"001"_s);
+}
+
+TEST_F(SaveTest, PrinterJournalGetsTheSameLine)
+{
+    QStringList gedruckt;
+    model.setJournalDrucker([&](const QString& z) { gedruckt.append(z); });
+    logge(u"DL1ABC JO62QM 59012"_s);
+    EXPECT_TRUE(gedruckt.isEmpty());
+    model.Protokoll = 1;
+    logge(u"DK2XY JO62QM 59013"_s);
+    ASSERT_EQ(gedruckt.size(), 1);
+    EXPECT_EQ(gedruckt[0] + u"\r\n"_s,
+              QString::fromLatin1(test::dateiInhalt(u"TEST.txt"_s).split('\n').at(1) + '\n'));
+}
+
+TEST_F(SaveTest, EditPanel)
+{
+    prompter.antworte(Meldung::Antwort::Ok);
+    logge(u"DL1ABC JO62QM 59012"_s);
+    logge(u"DL1ABC JO62QM 59013"_s); // accepted duplicate: invalid
+    ASSERT_TRUE(model.bearbeiten(1));
+    model.bearbeitung().locator = u"JO62Q"_s;
+    model.bearbeitenOk();
+    EXPECT_EQ(prompter.texte().last(), u"Fehlerhafter Locator"_s);
+    EXPECT_TRUE(model.bearbeitungOffen());
+
+    model.bearbeitung().rufzeichen = u"OE/DK2XY"_s;
+    model.bearbeitung().locator = u"JN78AA"_s;
+    model.bearbeitung().kommentar.clear();
+    model.bearbeitenOk();
+    EXPECT_FALSE(model.bearbeitungOffen());
+    const QsoRecord q = band()[1];
+    EXPECT_EQ(q.punkte, QString::number(Abstand(u"JO31AA"_s, u"JN78AA"_s).km));
+    EXPECT_EQ(q.winkel, QString::number(Abstand(u"JO31AA"_s, u"JN78AA"_s).winkel));
+    EXPECT_EQ(q.land, u"Österreich"_s);
+    EXPECT_EQ(q.square, u"JN78"_s);
+    EXPECT_EQ(q.kernCall, u"DK2XY"_s);
+    EXPECT_EQ(q.kommentar, u" "_s);
+    EXPECT_EQ(model.spielstand().gültige, 2);
+
+    ASSERT_TRUE(model.bearbeiten(0));
+    model.bearbeitung().rufzeichen = u"XX9XX"_s;
+    model.bearbeitenAbbrechen();
+    EXPECT_EQ(band()[0].rufzeichen, u"DL1ABC"_s);
+
+    ASSERT_TRUE(model.bearbeiten(0));
+    model.bearbeitung().rufzeichen = u"LY2ABC"_s;
+    model.bearbeitung().kommentar = u"it's \"ok\""_s;
+    model.bearbeitenOk();
+    EXPECT_EQ(band()[0].land, u" "_s); // unknown country in the panel: a blank
+    EXPECT_EQ(band()[0].kommentar, u"it's \"ok\""_s);
+}
+
+TEST_F(SaveTest, ClockMovesTheEntryTimeUntilATimeIsTypedOrTheReportBegun)
+{
+    clock.zeit = QDateTime(QDate(2026, 12, 4), QTime(14, 6));
+    model.uhrTick();
+    EXPECT_EQ(f().lblUhrzeit, u"14:06"_s);
+    EXPECT_EQ(f().txtUhrzeit, u"14:06"_s);
+    zeile(u"1400"_s);
+    clock.zeit = clock.zeit.addSecs(60);
+    model.uhrTick();
+    EXPECT_EQ(f().lblUhrzeit, u"14:07"_s);
+    EXPECT_EQ(f().txtUhrzeit, u"14:00"_s);
+    logge(u"DL1ABC JO62QM 59012"_s);
+    EXPECT_EQ(band()[0].zeit, u"14:00"_s);
+    EXPECT_EQ(f().Zeit, 0);
+    model.UTC = -2;
+    clock.zeit = QDateTime(QDate(2026, 12, 4), QTime(0, 30));
+    model.uhrTick();
+    EXPECT_EQ(f().lblUhrzeit, u"22:30"_s);
+}
+
+} // namespace
+} // namespace tarvex
