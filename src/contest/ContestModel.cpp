@@ -12,6 +12,7 @@
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/FilePaths.h"
+#include "store/Settings.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,12 +22,13 @@ namespace tarvex {
 using namespace Qt::StringLiterals;
 
 ContestModel::ContestModel(Prompter& prompter, Clock& clock, KeystrokeLog& log, CallLookup& lookup,
-                           QObject* parent)
+                           Settings& settings, QObject* parent)
     : QObject(parent)
     , prompter_(prompter)
     , clock_(clock)
     , keystrokes_(log)
     , lookup_(lookup)
+    , settings_(settings)
     , entry_(*this, prompter, log)
 {
     connect(&entry_, &EntryModel::changed, this, &ContestModel::changed);
@@ -36,15 +38,77 @@ ContestModel::ContestModel(Prompter& prompter, Clock& clock, KeystrokeLog& log, 
 
 ContestModel::~ContestModel() = default;
 
+bool ContestModel::laden()
+{
+    EntryFields& f = entry_.felder();
+    f.lblUhrzeit = clock_.jetzt().toString(u"hh:mm"_s);
+    f.txtUhrzeit = f.lblUhrzeit;
+    f.RST = settings_.rst();
+    f.txtRSTgeg = EntryModel::rstVorgabe(f.RST);
+    f.loggen = settings_.loggen();
+    Protokoll = settings_.protokoll();
+    UTC = -settings_.zeitdifferenz();
+    kommentarSpalte = settings_.kommentarSpalte();
+    lblCall_ = settings_.rufzeichen();
+    f.lblLocator = settings_.locator();
+
+    const QString letzter = settings_.letzterContest();
+    if (letzter.isEmpty())
+        return false;
+    // A remembered file that has gone or is empty is dropped without a word.
+    const QString datei = resolveCaseInsensitive(letzter);
+    if (!QFileInfo::exists(datei) || QFileInfo(datei).size() == 0)
+        return false;
+    try {
+        öffnen(letzter, settings_.letztesBand());
+    } catch (const UserError& e) {
+        prompter_.zeige(fehlerMeldung(e.meldung()));
+        return false;
+    }
+    return true;
+}
+
 void ContestModel::öffnen(const QString& datenbank, const QString& band)
 {
     auto db = std::make_unique<ContestDatabase>(ContestDatabase::öffnen(datenbank));
+    const QStringList bänder = db->bandTabellen();
+    if (bänder.isEmpty())
+        throw UserError(u"Die Datei %1 enthält kein Band."_s.arg(datenbank));
+    // A remembered band the file does not have falls back to its first band.
+    QString gewählt = bänder.first();
+    for (const QString& b : bänder) {
+        if (b.compare(band, Qt::CaseInsensitive) == 0)
+            gewählt = b;
+    }
+    db->bandTabelleAufrüsten(gewählt, ContestDatabase::Aufrüstung::KommentarUndQsl);
+    db->hilfstabellenSicherstellen({lblCall_, entry_.felder().lblLocator});
+    if (const std::optional<StationParameter> p = db->parameter())
+        setEigeneStation(p->call, p->locator);
+
     db_ = std::move(db);
     datenbank_ = datenbank;
+    band_ = gewählt;
+    LastCall.clear();
+    LastLocator.clear();
+    log_.setQuelle(db_.get(), band_);
+    Punkte();
+    emit titleChanged();
+    emit logReset();
+    emit changed();
+}
+
+void ContestModel::bandWechseln(const QString& band)
+{
+    if (!db_)
+        return;
+    if (!db_->bandTabellen().contains(band))
+        throw UserError(u"Der Contest hat keine Tabelle für das Band %1."_s.arg(bandAnzeige(band)));
+    db_->bandTabelleAufrüsten(band, ContestDatabase::Aufrüstung::KommentarUndQsl);
     band_ = band;
     log_.setQuelle(db_.get(), band_);
     Punkte();
     emit logReset();
+    emit focusInput();
     emit changed();
 }
 
@@ -55,7 +119,20 @@ void ContestModel::schließen()
     datenbank_.clear();
     band_.clear();
     stand_ = {};
+    emit titleChanged();
     emit changed();
+}
+
+QString ContestModel::fenstertitel() const
+{
+    return datenbank_.isEmpty() ? u"Tarvex V3.0"_s : u"Contest  -  "_s + datenbank_.toLower();
+}
+
+QString ContestModel::monatsVorgabe(const QDate& datum)
+{
+    static const char16_t* const monate[] = {u"JAN", u"FEB", u"MÄR", u"APR", u"MAI", u"JUN",
+                                             u"JUL", u"AUG", u"SEP", u"OKT", u"NOV", u"DEZ"};
+    return QString::fromUtf16(monate[datum.month() - 1]) + QString::number(datum.year());
 }
 
 QString ContestModel::lblBand() const
@@ -66,11 +143,85 @@ QString ContestModel::lblBand() const
 void ContestModel::setRst(int rst)
 {
     entry_.felder().RST = rst;
+    entry_.felder().txtRSTgeg = EntryModel::rstVorgabe(rst);
+    settings_.setRst(rst);
+    emit changed();
 }
 
 void ContestModel::setLoggen(int loggen)
 {
     entry_.felder().loggen = loggen;
+    settings_.setLoggen(loggen);
+    emit changed();
+}
+
+void ContestModel::setProtokoll(int protokoll)
+{
+    Protokoll = protokoll;
+    settings_.setProtokoll(protokoll);
+    emit changed();
+}
+
+void ContestModel::setZeitdifferenz(int stunden)
+{
+    UTC = -stunden;
+    settings_.setZeitdifferenz(stunden);
+    emit changed();
+}
+
+void ContestModel::setKommentarSpalte(bool sichtbar)
+{
+    kommentarSpalte = sichtbar;
+    settings_.setKommentarSpalte(sichtbar);
+    emit changed();
+}
+
+void ContestModel::letztenLöschen(int row)
+{
+    if (!db_ || row < 0 || row >= log_.rowCount())
+        return;
+    const Meldung frage{u"Soll das QSO Nr. "_s + log_.wert(row, u"Nummer"_s).toString() + u" mit "_s
+                            + log_.rufzeichenAt(row) + u" wirklich gelöscht werden?"_s,
+                        u"Frage"_s, Meldung::Symbol::Frage, Meldung::Knöpfe::JaNein, Meldung::Antwort::Nein};
+    if (prompter_.zeige(frage) != Meldung::Antwort::Ja)
+        return;
+    try {
+        const qint64 rowid = log_.rowidAt(row);
+        const qint64 letzte = db_->connection()
+                                  .scalar(u"SELECT max(rowid) FROM "_s + quoteIdentifier(band_))
+                                  .toLongLong();
+        if (rowid != letzte) {
+            prompter_.zeige({u"Es kann nur der letzte Datensatz gelöscht werden!"_s, u"Hinweis"_s,
+                             Meldung::Symbol::Ausrufezeichen, Meldung::Knöpfe::Ok, Meldung::Antwort::Ok});
+            return;
+        }
+        db_->connection().execute(u"DELETE FROM "_s + quoteIdentifier(band_) + u" WHERE rowid=?"_s, {rowid});
+    } catch (const UserError& e) {
+        prompter_.zeige(fehlerMeldung(e.meldung()));
+        return;
+    }
+    log_.zeigeAlle();
+    emit logReset();
+    Punkte();
+    emit focusInput();
+}
+
+void ContestModel::ungültigErklären(int row)
+{
+    if (!db_ || row < 0 || row >= log_.rowCount())
+        return;
+    try {
+        db_->connection().execute(u"UPDATE "_s + quoteIdentifier(band_)
+                                      + u" SET Punkte='-----', Square=' ', Land=' ' WHERE rowid=?"_s,
+                                  {log_.rowidAt(row)});
+    } catch (const UserError& e) {
+        prompter_.zeige(fehlerMeldung(e.meldung()));
+        return;
+    }
+    log_.zeigeAlle();
+    emit logReset();
+    Punkte();
+    emit focusInput();
 }
 
 void ContestModel::setEigeneStation(const QString& call, const QString& locator)

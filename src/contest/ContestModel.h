@@ -5,6 +5,7 @@
 #include "entry/Score.h"
 #include "store/QsoRecord.h"
 
+#include <QDate>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -17,6 +18,7 @@ class Clock;
 class ContestDatabase;
 class KeystrokeLog;
 class Prompter;
+class Settings;
 
 // The logging window's model: the open contest and band, the contact being
 // entered, the log list, the running score, and what happens on save, on a
@@ -25,13 +27,26 @@ class Prompter;
 class ContestModel : public QObject, public EntryActions {
     Q_OBJECT
 public:
-    ContestModel(Prompter& prompter, Clock& clock, KeystrokeLog& log, CallLookup& lookup,
+    ContestModel(Prompter& prompter, Clock& clock, KeystrokeLog& log, CallLookup& lookup, Settings& settings,
                  QObject* parent = nullptr);
     ~ContestModel() override;
 
-    // Binds the model to a contest file and band; UserError when it cannot be opened.
+    // Loading: options from the settings, the remembered contest on the
+    // remembered band. Returns true when a contest was reopened (the
+    // information box is then shown once).
+    bool laden();
+    // Binds the model to a contest file and band (current band table upgraded,
+    // TMP and PARAM ensured, own station read from PARAM); UserError when it
+    // cannot be opened. Does not touch the settings.
     void öffnen(const QString& datenbank, const QString& band);
     void schließen();
+    // Makes another band of the open contest current.
+    void bandWechseln(const QString& band);
+    // "Contest  -  " + the database path in lower case, or the program's title.
+    QString fenstertitel() const;
+    // The new-contest file name preset: month and year, "DEZ2026".
+    static QString monatsVorgabe(const QDate& datum);
+    Settings& settings() { return settings_; }
     bool hatContest() const { return db_ != nullptr; }
     ContestDatabase* datenbank() { return db_.get(); }
 
@@ -44,12 +59,20 @@ public:
     LogList& logList() { return log_; }
     const Spielstand& spielstand() const { return stand_; }
 
-    // Options (kept in the settings by the window).
+    // Options; the setters write the settings at once.
     int UTC = 0;          // hours added to the computer clock: -Zeitdifferenz
     int Protokoll = 0;    // 1 = print each saved contact
+    bool kommentarSpalte = false;
     void setRst(int rst);
     void setLoggen(int loggen);
+    void setProtokoll(int protokoll);
+    void setZeitdifferenz(int stunden);
+    void setKommentarSpalte(bool sichtbar);
     void setEigeneStation(const QString& call, const QString& locator);
+
+    // Commands on the log: delete the last contact, declare one invalid.
+    void letztenLöschen(int row);
+    void ungültigErklären(int row);
     const QString& lblCall() const { return lblCall_; }
 
     QString LastCall;
@@ -94,6 +117,7 @@ signals:
     void logReset();
     void focusInput();
     void focusCountryList();
+    void titleChanged();
 
 private:
     QString heute() const;
@@ -104,6 +128,7 @@ private:
     Clock& clock_;
     KeystrokeLog& keystrokes_;
     CallLookup& lookup_;
+    Settings& settings_;
     EntryModel entry_;
     LogList log_;
     Spielstand stand_;

@@ -7,6 +7,7 @@
 #include "entry/CallLookup.h"
 #include "entry/KeystrokeLog.h"
 #include "store/ReferenceDatabase.h"
+#include "store/Settings.h"
 
 #include <QDir>
 #include <cstdio>
@@ -35,7 +36,8 @@ int main(int argc, char* argv[])
     tarvex::ContestDat contestDat;
     tarvex::CallInfoDb callInfo;
     tarvex::CallLookup lookup(contestDat, callInfo, prompter);
-    tarvex::ContestModel model(prompter, clock, keystrokes, lookup);
+    tarvex::Settings settings(QStringLiteral("CONTEST.ini"));
+    tarvex::ContestModel model(prompter, clock, keystrokes, lookup, settings);
     model.setEigeneStation(QStringLiteral("DL0XX"), QStringLiteral("JO31AA"));
     model.entry().Löschen();
     model.öffnen(QStringLiteral("TEST.MDB"), QStringLiteral("144MHz"));

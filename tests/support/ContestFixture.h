@@ -6,6 +6,7 @@
 #include "entry/CallLookup.h"
 #include "entry/KeystrokeLog.h"
 #include "store/ReferenceDatabase.h"
+#include "store/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,8 @@ protected:
     ContestDat contestDat;
     CallInfoDb callInfo;
     CallLookup lookup{contestDat, callInfo, prompter};
-    ContestModel model{prompter, clock, keystrokes, lookup};
+    Settings settings{dir.pfad(QStringLiteral("CONTEST.ini"))};
+    ContestModel model{prompter, clock, keystrokes, lookup, settings};
 };
 
 } // namespace tarvex::test
