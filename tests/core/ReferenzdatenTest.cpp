@@ -1,0 +1,191 @@
+// Spot checks on the shipped CONTEST.DAT and CALLINFO.MDB as the build makes them from data/.
+
+#include "store/Connection.h"
+#include "store/ReferenceDatabase.h"
+
+#include <QDir>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QString referenzDir = QStringLiteral(TARVEX_TEST_REFERENZ_DIR);
+
+// The look-up as the logging window runs it: a portable prefix by itself, else the first
+// two and three characters, then the first character.
+QString land(ContestDat& db, const QString& call)
+{
+    const qsizetype slash = call.indexOf(u'/');
+    const bool präfixTeil = slash > 0 && slash < 4;
+    QString gefunden = präfixTeil ? db.landFürPräfixe({call.left(slash)})
+                                  : db.landFürPräfixe({call.left(2), call.left(3)});
+    if (gefunden.isEmpty())
+        gefunden = db.landFürPräfixe({call.left(1)});
+    return gefunden;
+}
+
+TEST(Referenzdaten, CountryOfCall)
+{
+    ContestDat db(referenzDir);
+    const struct {
+        const char16_t* call;
+        const char16_t* land;
+    } fälle[] = {
+        {u"DL1ABC", u"Deutschland"},     {u"DB0XYZ", u"Deutschland"},
+        {u"F5ABC", u"Frankreich"},       {u"OE/DL1ABC", u"Österreich"},
+        {u"OE5/DL1ABC", u"Österreich"},  {u"GM4ABC", u"Schottland"},
+        {u"MM0ABC", u"Schottland"},      {u"G4ABC", u"England"},
+        {u"M0ABC", u"England"},          {u"2E0ABC", u"England"},
+        {u"GW4ABC", u"Wales"},           {u"GI4ABC", u"Nordirland"},
+        {u"9A1A", u"Kroatien"},          {u"S51A", u"Slowenien"},
+        {u"OK1A", u"Tschechien"},        {u"OM3A", u"Slowakei"},
+        {u"EA8ABC", u"Kanarische Inseln"}, {u"EA8/DL1ABC", u"Kanarische Inseln"},
+        {u"EA5ABC", u"Spanien"},         {u"EA6/DL1ABC", u"Balearen"},
+        {u"IT9ABC", u"Italien"},         {u"IS0ABC", u"Sardinien"},
+        {u"TK5ABC", u"Korsika"},         {u"HB9/DL1ABC", u"Schweiz"},
+        {u"HB0/DL1ABC", u"Liechtenstein"}, {u"F/DL1ABC", u"Frankreich"},
+        {u"UA2FAA", u"Kaliningrad"},     {u"UA3ABC", u"Russland (Europa)"},
+        {u"UA9ABC", u"Russland (Asien)"}, {u"TA1ABC", u"Türkei"},
+        {u"SV9ABC", u"Kreta"},           {u"SV5ABC", u"Dodekanes"},
+        {u"OH0ABC", u"Åland"},           {u"OZ1ABC", u"Dänemark"},
+        {u"PA3ABC", u"Niederlande"},     {u"SP6ABC", u"Polen"},
+        {u"K1ABC", u"USA"},              {u"QQ9QQ", u""},
+    };
+    for (const auto& f : fälle) {
+        const QString call = QString::fromUtf16(f.call);
+        EXPECT_EQ(land(db, call), QString::fromUtf16(f.land)) << call.toStdString();
+    }
+}
+
+TEST(Referenzdaten, PrefixRoutesOfTheIssue)
+{
+    // DL is found by two characters, F by one: no two-character row repeats France.
+    Connection c(QDir(referenzDir).filePath(u"CONTEST.DAT"_s), Connection::Zugriff::NurLesen);
+    const auto zeile = [&](const QString& präfix) {
+        return c.scalar(u"SELECT LAND FROM PREFIXE WHERE PREFIX=?"_s, {präfix}).toString();
+    };
+    EXPECT_EQ(zeile(u"DL"_s), u"Deutschland"_s);
+    EXPECT_EQ(zeile(u"F"_s), u"Frankreich"_s);
+    EXPECT_EQ(zeile(u"F5"_s), QString());
+    EXPECT_EQ(zeile(u"OE"_s), u"Österreich"_s);
+    EXPECT_EQ(zeile(u"EA8"_s), u"Kanarische Inseln"_s);
+    EXPECT_EQ(c.scalar(u"SELECT count(*) FROM PREFIXE WHERE length(PREFIX) NOT BETWEEN 1 AND 3"_s).toInt(), 0);
+}
+
+QSet<QString> länderIm(Connection& c, const QString& square)
+{
+    QSet<QString> ergebnis;
+    for (const QVariantList& z : c.select(u"SELECT LAND FROM SQUARES WHERE SQUARE=?"_s, {square}).zeilen)
+        ergebnis.insert(z.value(0).toString());
+    return ergebnis;
+}
+
+TEST(Referenzdaten, CountriesPerLargeSquare)
+{
+    Connection c(QDir(referenzDir).filePath(u"CONTEST.DAT"_s), Connection::Zugriff::NurLesen);
+    // exakt: the square holds exactly these countries; otherwise at least these.
+    const struct {
+        const char16_t* square;
+        bool exakt;
+        std::initializer_list<const char16_t*> mit;
+        std::initializer_list<const char16_t*> ohne;
+    } fälle[] = {
+        {u"JO62", true, {u"Deutschland"}, {}},
+        {u"JO31", true, {u"Deutschland", u"Niederlande"}, {}},
+        {u"IO91", false, {u"England"}, {}},
+        {u"IO85", false, {u"Schottland"}, {}},
+        {u"JN42", false, {u"Korsika"}, {u"Frankreich"}},
+        {u"JN40", false, {u"Sardinien"}, {u"Italien"}},
+        {u"JM67", false, {u"Italien"}, {}},
+        {u"JN41", true, {u"Korsika", u"Sardinien"}, {}},
+        {u"JN47", true, {u"Deutschland", u"Liechtenstein", u"Österreich", u"Schweiz"}, {}},
+        {u"JN68", true, {u"Deutschland", u"Österreich", u"Tschechien"}, {}},
+        {u"IO74", true, {u"Insel Man", u"Nordirland", u"Schottland"}, {}},
+        {u"IO83", true, {u"England", u"Wales"}, {}},
+        {u"IN89", true, {u"Guernsey", u"Jersey"}, {}},
+        {u"KM35", true, {u"Dodekanes", u"Kreta"}, {}},
+        {u"KN20", false, {u"Griechenland", u"Berg Athos"}, {}},
+        {u"JN61", false, {u"Italien", u"Vatikanstadt", u"Malteserorden"}, {}},
+        {u"JN33", true, {u"Frankreich", u"Italien", u"Monaco"}, {}},
+        {u"IM76", true, {u"Gibraltar", u"Spanien"}, {}},
+        {u"IM75", false, {u"Ceuta und Melilla", u"Marokko"}, {}},
+        {u"JM75", true, {u"Malta"}, {}},
+        {u"JP90", false, {u"Åland", u"Market Reef", u"Schweden"}, {u"Finnland"}},
+        {u"KO04", false, {u"Kaliningrad", u"Polen"}, {u"Russland (Europa)"}},
+        {u"KN64", true, {u"Ukraine"}, {}},
+        {u"KM64", false, {u"Zypern", u"Brit. Basen Zypern"}, {}},
+        {u"IL28", false, {u"Kanarische Inseln"}, {u"Spanien"}},
+        {u"IQ50", false, {u"Jan Mayen"}, {u"Norwegen"}},
+        {u"HM68", false, {u"Azoren"}, {u"Portugal"}},
+        {u"JN19", false, {u"Frankreich"}, {u"Deutschland"}},
+    };
+    for (const auto& f : fälle) {
+        const QString square = QString::fromUtf16(f.square);
+        const QSet<QString> ist = länderIm(c, square);
+        QSet<QString> mit;
+        for (const char16_t* l : f.mit)
+            mit.insert(QString::fromUtf16(l));
+        if (f.exakt)
+            EXPECT_EQ(ist, mit) << square.toStdString();
+        else
+            EXPECT_TRUE(ist.contains(mit)) << square.toStdString();
+        for (const char16_t* l : f.ohne)
+            EXPECT_FALSE(ist.contains(QString::fromUtf16(l))) << square.toStdString();
+    }
+    // The sea has no country, and nothing lies outside the covered area.
+    EXPECT_TRUE(länderIm(c, u"IN65"_s).isEmpty()); // Atlantic west of Brittany
+    EXPECT_EQ(c.scalar(u"SELECT count(*) FROM SQUARES WHERE SQUARE NOT GLOB '[A-R][A-R][0-9][0-9]'"_s).toInt(), 0);
+}
+
+QString sortierSchlüssel(QString s)
+{
+    // Umlauts as their base letter: decompose and drop the marks.
+    s = s.normalized(QString::NormalizationForm_D);
+    s.removeIf([](QChar ch) { return ch.isMark(); });
+    return s.replace(u"ß"_s, u"ss"_s).toLower();
+}
+
+TEST(Referenzdaten, CountryListIsCompleteAndSortedTheGermanWay)
+{
+    ContestDat db(referenzDir);
+    const QStringList liste = db.länder();
+    ASSERT_GT(liste.size(), 300);
+    for (qsizetype i = 1; i < liste.size(); ++i)
+        EXPECT_LT(sortierSchlüssel(liste[i - 1]), sortierSchlüssel(liste[i])) << liste[i].toStdString();
+    EXPECT_LT(liste.indexOf(u"Afghanistan"_s), liste.indexOf(u"Ägypten"_s));
+    EXPECT_LT(liste.indexOf(u"Ägypten"_s), liste.indexOf(u"Albanien"_s));
+    EXPECT_LT(liste.indexOf(u"Oman"_s), liste.indexOf(u"Österreich"_s));
+    EXPECT_LT(liste.indexOf(u"Österreich"_s), liste.indexOf(u"Ostmalaysia"_s));
+
+    Connection c(QDir(referenzDir).filePath(u"CONTEST.DAT"_s), Connection::Zugriff::NurLesen);
+    const QSet<QString> länder(liste.cbegin(), liste.cend());
+    for (const QString& tabelle : {u"PREFIXE"_s, u"SQUARES"_s}) {
+        for (const QVariantList& z : c.select(u"SELECT DISTINCT LAND FROM "_s + tabelle).zeilen) {
+            const QString name = z.value(0).toString();
+            EXPECT_TRUE(länder.contains(name)) << name.toStdString();
+            EXPECT_LE(name.size(), 20) << name.toStdString(); // the log's Land field
+        }
+    }
+    EXPECT_EQ(c.scalar(u"SELECT count(*) FROM STATIONS"_s).toInt(), 0);
+    EXPECT_EQ(c.select(u"SELECT CALL, LOCATORS FROM STATIONS"_s).spalten,
+              (QStringList{u"CALL"_s, u"LOCATORS"_s}));
+}
+
+TEST(Referenzdaten, CallInfoHoldsTheProgramsOwnCallAndSeededDoks)
+{
+    CallInfoDb db(referenzDir);
+    EXPECT_EQ(db.name(u"QQ9QQ"_s), u"Tarvex"_s);
+    Connection c(QDir(referenzDir).filePath(u"CALLINFO.MDB"_s), Connection::Zugriff::NurLesen);
+    EXPECT_EQ(c.select(u"SELECT * FROM CALLINFO"_s).spalten,
+              (QStringList{u"Rufzeichen"_s, u"Name"_s, u"DOK"_s, u"Ort"_s, u"Notiz"_s}));
+    EXPECT_EQ(c.scalar(u"SELECT DOK FROM CALLINFO WHERE Rufzeichen='DA0RC'"_s).toString(), u"DARC"_s);
+    EXPECT_EQ(c.scalar(u"SELECT count(*) FROM CALLINFO WHERE Rufzeichen='QQ9QQ'"_s).toInt(), 1);
+    EXPECT_GT(c.scalar(u"SELECT count(*) FROM CALLINFO"_s).toInt(), 3000);
+}
+
+} // namespace
+} // namespace tarvex

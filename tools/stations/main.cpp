@@ -1,0 +1,60 @@
+// tarvex-stations: adds lists of known stations to the STATIONS table of a CONTEST.DAT.
+//   tarvex-stations CONTEST.DAT liste.txt [weitere.txt ...]   ("-" reads standard input)
+
+#include "common/UserError.h"
+#include "store/Connection.h"
+#include "store/FilePaths.h"
+#include "store/StationsImport.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+using tarvex::StationsImport;
+
+namespace {
+
+QByteArray lies(const QString& datei)
+{
+    QFile f;
+    const bool offen = datei == u"-"_s ? f.open(stdin, QIODevice::ReadOnly)
+                                       : (f.setFileName(datei), f.open(QIODevice::ReadOnly));
+    if (!offen)
+        throw tarvex::UserError(u"Die Liste %1 kann nicht gelesen werden: %2"_s.arg(datei, f.errorString()));
+    return f.readAll();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream aus(stdout);
+    QTextStream fehler(stderr);
+    const QStringList argumente = QCoreApplication::arguments().mid(1);
+    if (argumente.size() < 2) {
+        fehler << u"Aufruf: tarvex-stations CONTEST.DAT LISTE [LISTE ...]\n"_s
+               << u"Eine Station je Zeile: \"CALL LOCATOR\" oder \"CALL,LOCATOR,...\"; "_s
+               << u"\"#\" und \"//\" leiten Kommentare ein; \"-\" liest die Standardeingabe.\n"_s;
+        return 2;
+    }
+    try {
+        tarvex::Connection contestDat(tarvex::resolveCaseInsensitive(argumente[0]),
+                                      tarvex::Connection::Zugriff::LesenSchreiben);
+        for (const QString& datei : argumente.mid(1)) {
+            // Call signs and locators are ASCII; Latin-1 keeps any other byte harmless.
+            const StationsImport::Liste liste = StationsImport::lesen(QString::fromLatin1(lies(datei)));
+            for (const StationsImport::Übersprungen& z : liste.übersprungen)
+                fehler << datei << u':' << z.zeile << u": übersprungen ("_s << z.grund << u"): "_s << z.text << u'\n';
+            const StationsImport::Ergebnis e = StationsImport::einfügen(contestDat, liste.stationen);
+            aus << datei << u": "_s << e.neueStationen << u" neue Stationen, "_s << e.ergänzteStationen
+                << u" ergänzte Stationen, "_s << e.neueLocatoren << u" neue Locatoren, "_s
+                << liste.übersprungen.size() << u" Zeilen übersprungen\n"_s;
+        }
+    } catch (const tarvex::UserError& e) {
+        fehler << e.meldung() << u'\n';
+        return 1;
+    }
+    return 0;
+}
