@@ -57,15 +57,6 @@ TEST(PrinterSurface, TabStopsAndLineEnds)
     }
 }
 
-TEST(PrinterSurface, ValuesAreShownAsPlainNumbers)
-{
-    EXPECT_EQ(PrintItem::wert(523).inhalt(), u"523"_s);
-    EXPECT_EQ(PrintItem::wert(-12).inhalt(), u"-12"_s);
-    EXPECT_EQ(PrintItem::wert(qint64(10'000'000'000)).inhalt(), u"10000000000"_s);
-    EXPECT_EQ(PrintItem::wert(3.5).inhalt(), u"3.5"_s);
-    EXPECT_EQ(PrintItem::wert(0.1 + 0.2).inhalt(), u"0.3"_s);
-}
-
 TEST(PrinterSurface, LinesFromAbsoluteAndRelativePoints)
 {
     const struct {
