@@ -1,0 +1,221 @@
+#include "QtPrinterSurface.h"
+
+#include "common/Clock.h"
+#include "common/Prompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPen>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// Text is measured at a fixed resolution without hinting, so tab columns and
+// text widths come out the same whatever the printer's resolution.
+constexpr int messDpi = 1200;
+// The PDF stands in for a printer, so it keeps a printer's unprintable edge.
+constexpr double pdfRand = 5;
+constexpr double linienbreite = 0.2; // mm
+
+QPageSize papierDesDruckers(const QPrinterInfo& info)
+{
+    const QPageSize größe = info.isNull() ? QPageSize() : info.defaultPageSize();
+    return größe.isValid() ? größe : QPageSize(QPageSize::A4);
+}
+
+QMarginsF ränderDesDruckers(const QPrinterInfo& info)
+{
+    if (info.isNull())
+        return {pdfRand, pdfRand, pdfRand, pdfRand};
+    QPrinter drucker(info, QPrinter::HighResolution);
+    return drucker.pageLayout().margins(QPageLayout::Millimeter);
+}
+
+bool festeBreite(const QString& name)
+{
+    const QString n = name.toLower();
+    return n.contains(u"courier"_s) || n.contains(u"mono"_s);
+}
+} // namespace
+
+QtPrinterSurface::QtPrinterSurface(Prompter& prompter, const Clock& uhr)
+    : PrinterSurface(papierDesDruckers(QPrinterInfo::defaultPrinter()).size(QPageSize::Millimeter))
+    , prompter_(prompter)
+    , uhr_(uhr)
+    , ränder_(ränderDesDruckers(QPrinterInfo::defaultPrinter()))
+    , messfläche_(1, 1, QImage::Format_Mono)
+{
+    const int dpm = qRound(messDpi / 0.0254);
+    messfläche_.setDotsPerMeterX(dpm);
+    messfläche_.setDotsPerMeterY(dpm);
+}
+
+QtPrinterSurface::~QtPrinterSurface()
+{
+    dokumentEnde();
+}
+
+bool QtPrinterSurface::druckerVorhanden()
+{
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+QFont QtPrinterSurface::qtSchrift(const Schrift& schrift)
+{
+    QFont font(schrift.name);
+    // Faces metric-compatible with the usual Windows ones come first, so the
+    // columns of a fixed-pitch printout fall where the layout expects them.
+    if (festeBreite(schrift.name)) {
+        font.setFamilies({schrift.name, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s});
+        font.setStyleHint(QFont::TypeWriter);
+    }
+    font.setPointSizeF(schrift.größe > 0 ? schrift.größe : 1);
+    font.setBold(schrift.fett);
+    font.setItalic(schrift.kursiv);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+PrinterSurface::Maße QtPrinterSurface::maße(const Schrift& schrift) const
+{
+    const QFont font = qtSchrift(schrift);
+    const QFontMetricsF m(font, &messfläche_);
+    const double zeichen = QFontInfo(font).fixedPitch() ? m.horizontalAdvance(u'0') : m.averageCharWidth();
+    return {zeichen * 25.4 / messDpi, m.lineSpacing() * 25.4 / messDpi};
+}
+
+double QtPrinterSurface::textbreite(const Schrift& schrift, const QString& text) const
+{
+    return QFontMetricsF(qtSchrift(schrift), &messfläche_).horizontalAdvance(text) * 25.4 / messDpi;
+}
+
+double QtPrinterSurface::druckhöhe(QSizeF papierMm) const
+{
+    return papierMm.height() - ränder_.top() - ränder_.bottom();
+}
+
+void QtPrinterSurface::dokumentBeginnen()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    drucker_->setDocName(u"Tarvex"_s);
+    drucker_->setCreator(u"Tarvex"_s);
+    QString datei;
+    if (info.isNull()) {
+        datei = neuePdfDatei();
+        if (datei.isEmpty()) {
+            drucker_.reset();
+            return;
+        }
+        drucker_->setOutputFormat(QPrinter::PdfFormat);
+        drucker_->setOutputFileName(datei);
+    } else {
+        drucker_->setPrinterName(info.printerName());
+    }
+    ränder_ = ränderDesDruckers(info);
+    drucker_->setFullPage(false);
+    seitenformatSetzen();
+
+    maler_ = std::make_unique<QPainter>();
+    if (!maler_->begin(drucker_.get())) {
+        maler_.reset();
+        drucker_.reset();
+        prompter_.zeige(fehlerMeldung(
+            datei.isEmpty()
+                ? u"Der Drucker \u201E%1\u201C nimmt keinen Ausdruck an. Der Ausdruck entfällt."_s.arg(
+                      info.printerName())
+                : u"Die Datei \u201E%1\u201C kann nicht geschrieben werden. Der Ausdruck entfällt."_s.arg(
+                      QDir::toNativeSeparators(datei))));
+        return;
+    }
+    maler_->setPen(QPen(Qt::black, px(linienbreite)));
+    maler_->setBrush(Qt::NoBrush);
+    if (!datei.isEmpty())
+        prompter_.zeige(hinweisMeldung(u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei "
+                                       "gespeichert:\n"_s
+                                       + QDir::toNativeSeparators(datei)));
+}
+
+QString QtPrinterSurface::neuePdfDatei()
+{
+    const QString stempel = uhr_.jetzt().toString(u"yyyy-MM-dd_HH-mm-ss"_s);
+    const QDir hier = QDir::current();
+    for (int n = 1;; ++n) {
+        const QString pfad = hier.absoluteFilePath(u"Ausdruck_"_s + stempel
+                                                   + (n > 1 ? u'_' + QString::number(n) : QString())
+                                                   + u".pdf"_s);
+        // Created here, exclusively, so no earlier printout is ever overwritten.
+        QFile datei(pfad);
+        if (datei.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return pfad;
+        if (!datei.exists()) {
+            prompter_.zeige(fehlerMeldung(u"Es ist kein Drucker eingerichtet, und im Arbeitsverzeichnis "
+                                          "\u201E%1\u201C kann keine PDF-Datei angelegt werden. Der "
+                                          "Ausdruck entfällt."_s.arg(QDir::toNativeSeparators(hier.path()))));
+            return {};
+        }
+    }
+}
+
+void QtPrinterSurface::seitenformatSetzen()
+{
+    drucker_->setPageSize(QPageSize(papierMm(), QPageSize::Millimeter));
+    drucker_->setPageMargins(ränder_, QPageLayout::Millimeter);
+}
+
+void QtPrinterSurface::seiteBeginnen()
+{
+    if (!maler_)
+        return;
+    seitenformatSetzen();
+    drucker_->newPage();
+}
+
+void QtPrinterSurface::dokumentAbschließen()
+{
+    if (maler_)
+        maler_->end();
+    maler_.reset();
+    drucker_.reset();
+}
+
+void QtPrinterSurface::zeichneText(QPointF oben, const Schrift& schrift, const QString& text)
+{
+    if (!maler_)
+        return;
+    const QFont font = qtSchrift(schrift);
+    maler_->setFont(font);
+    const QFontMetricsF m(font, drucker_.get());
+    maler_->drawText(QPointF(px(oben.x()), px(oben.y()) + m.ascent()), text);
+}
+
+void QtPrinterSurface::zeichneLinie(QPointF von, QPointF bis, Linienart art)
+{
+    if (!maler_)
+        return;
+    if (art == Linienart::Rechteck)
+        maler_->drawRect(QRectF(px(von), px(bis)).normalized());
+    else
+        maler_->drawLine(px(von), px(bis));
+}
+
+double QtPrinterSurface::px(double mm) const
+{
+    return mm * drucker_->resolution() / 25.4;
+}
+
+QPointF QtPrinterSurface::px(QPointF mm) const
+{
+    return {px(mm.x()), px(mm.y())};
+}
+
+} // namespace tarvex

@@ -1,0 +1,54 @@
+#pragma once
+#include "logout/PrinterSurface.h"
+
+#include <QFont>
+#include <QImage>
+#include <QMarginsF>
+#include <memory>
+
+class QPainter;
+class QPrinter;
+
+namespace tarvex {
+
+class Clock;
+class Prompter;
+
+// The printer surface on paper: the default printer, or, when none is installed,
+// a PDF file in the working directory that the operator is told about once per
+// document. A document opens at its first output and goes to the printer at its
+// end, or when this object is destroyed (the journal printout never ends its own).
+class QtPrinterSurface final : public PrinterSurface {
+public:
+    QtPrinterSurface(Prompter& prompter, const Clock& uhr);
+    ~QtPrinterSurface() override;
+
+    static bool druckerVorhanden();
+    // Fixed-pitch names resolve to an installed fixed-pitch face.
+    static QFont qtSchrift(const Schrift& schrift);
+
+protected:
+    Maße maße(const Schrift& schrift) const override;
+    double textbreite(const Schrift& schrift, const QString& text) const override;
+    double druckhöhe(QSizeF papierMm) const override;
+    void dokumentBeginnen() override;
+    void seiteBeginnen() override;
+    void dokumentAbschließen() override;
+    void zeichneText(QPointF oben, const Schrift& schrift, const QString& text) override;
+    void zeichneLinie(QPointF von, QPointF bis, Linienart art) override;
+
+private:
+    QString neuePdfDatei();
+    void seitenformatSetzen();
+    double px(double mm) const;
+    QPointF px(QPointF mm) const;
+
+    Prompter& prompter_;
+    const Clock& uhr_;
+    QMarginsF ränder_; // mm, of the device chosen last
+    QImage messfläche_;
+    std::unique_ptr<QPrinter> drucker_;
+    std::unique_ptr<QPainter> maler_;
+};
+
+} // namespace tarvex

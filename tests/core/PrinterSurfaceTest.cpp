@@ -1,0 +1,241 @@
+#include "logout/RecordingPrinterSurface.h"
+#include "support/QtPrinters.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+using Surface = RecordingPrinterSurface;
+using Art = Surface::Eintrag::Art;
+
+// Character width and line height at 12 pt in the recording model.
+const double w = Surface::zeichenbreiteMm(12);
+const double h = Surface::zeilenhöheMm(12);
+
+TEST(PrinterSurface, ModelIsCourierNewAtTwelvePoints)
+{
+    EXPECT_NEAR(w, 2.54, 1e-9);
+    EXPECT_NEAR(h, 4.7956, 1e-4);
+    EXPECT_NEAR(Surface::zeichenbreiteMm(21), 21 * 2.54 / 12, 1e-9);
+}
+
+TEST(PrinterSurface, TabStopsAndLineEnds)
+{
+    using P = PrintItem;
+    const struct {
+        const char* name;
+        float größe;
+        QList<PrintItem> posten;
+        PrinterSurface::Zeilenende ende;
+        double x, y; // in character widths and line heights of the font size used
+    } cases[] = {
+        {"tab from the left edge", 12, {P::tab(10)}, PrinterSurface::Zeilenende::Offen, 9, 0},
+        {"tab ahead of the text", 12, {P::text(u"ABC"_s), P::tab(10)}, PrinterSurface::Zeilenende::Offen, 9, 0},
+        {"tab to where the text ends", 12, {P::text(u"AB"_s), P::tab(3)}, PrinterSurface::Zeilenende::Offen, 2, 0},
+        {"tab behind the text", 12, {P::text(u"ABC"_s), P::tab(3)}, PrinterSurface::Zeilenende::Offen, 2, 1},
+        {"tab twice behind", 12, {P::text(u"ABCDEF"_s), P::tab(2), P::text(u"X"_s), P::tab(1)},
+         PrinterSurface::Zeilenende::Offen, 0, 2},
+        {"column 0 is column 1", 12, {P::text(u"A"_s), P::tab(0)}, PrinterSurface::Zeilenende::Offen, 0, 1},
+        {"items without gaps", 12, {P::text(u"AB"_s), P::wert(523), P::text(u"C"_s)},
+         PrinterSurface::Zeilenende::Offen, 6, 0},
+        {"line end after text", 12, {P::text(u"ABC"_s)}, PrinterSurface::Zeilenende::Beenden, 0, 1},
+        {"line end after a tab", 12, {P::text(u"ABC"_s), P::tab(2)}, PrinterSurface::Zeilenende::Beenden, 0, 2},
+        {"no items ends the line", 12, {}, PrinterSurface::Zeilenende::Beenden, 0, 1},
+        {"no items left open", 12, {}, PrinterSurface::Zeilenende::Offen, 0, 0},
+        {"columns of a larger font", 21, {P::tab(5)}, PrinterSurface::Zeilenende::Offen, 4, 0},
+        {"line height of a small font", 6, {P::text(u"A"_s)}, PrinterSurface::Zeilenende::Beenden, 0, 1},
+    };
+    for (const auto& c : cases) {
+        Surface s;
+        s.setSchriftgröße(c.größe);
+        s.drucke(c.posten, c.ende);
+        EXPECT_NEAR(s.x(), c.x * Surface::zeichenbreiteMm(c.größe), 1e-9) << c.name;
+        EXPECT_NEAR(s.y(), c.y * Surface::zeilenhöheMm(c.größe), 1e-9) << c.name;
+    }
+}
+
+TEST(PrinterSurface, LinesFromAbsoluteAndRelativePoints)
+{
+    const struct {
+        Punkt von, bis;
+        PrinterSurface::Linienart art;
+        QString erwartet;
+    } cases[] = {
+        {Punkt::abs(21, 0), Punkt::abs(76, 8), PrinterSurface::Linienart::Rechteck,
+         u"Rechteck 1.1 (21.00, 0.00)-(76.00, 8.00)"_s},
+        {Punkt::rel(21, 0), Punkt::rel(200, 0), PrinterSurface::Linienart::Linie,
+         u"Linie 1.1 (31.00, 20.00)-(231.00, 20.00)"_s},
+        {Punkt::rel(95, 0), Punkt::abs(125, 5), PrinterSurface::Linienart::Linie,
+         u"Linie 1.1 (105.00, 20.00)-(125.00, 5.00)"_s},
+        {Punkt::abs(5, 5), Punkt::rel(10, -2), PrinterSurface::Linienart::Rechteck,
+         u"Rechteck 1.1 (5.00, 5.00)-(15.00, 3.00)"_s},
+    };
+    for (const auto& c : cases) {
+        Surface s;
+        s.setX(10);
+        s.setY(20);
+        s.linie(c.von, c.bis, c.art);
+        ASSERT_EQ(s.protokoll().size(), 2) << c.erwartet.toStdString();
+        EXPECT_EQ(s.protokoll().at(1), c.erwartet);
+        const QPointF ende = s.einträge().at(1).bis;
+        EXPECT_DOUBLE_EQ(s.x(), ende.x());
+        EXPECT_DOUBLE_EQ(s.y(), ende.y());
+    }
+}
+
+TEST(PrinterSurface, TextRunningPastTheBottomGoesOnOnTheNextPage)
+{
+    const struct {
+        double rand;
+        int seitenhöheTwips; // 0: A4
+        int zeilenProSeite;
+    } cases[] = {{0, 0, 61}, {5, 0, 59}, {0, 2268, 8}};
+    for (const auto& c : cases) {
+        Surface s(c.rand);
+        if (c.seitenhöheTwips)
+            s.setSeitenhöhe(c.seitenhöheTwips);
+        for (int i = 0; i <= c.zeilenProSeite; ++i)
+            s.drucke({PrintItem::tab(3), PrintItem::wert(i)});
+        const auto& e = s.einträge();
+        const auto& letzteAufSeite1 = e.at(e.size() - 3);
+        EXPECT_EQ(letzteAufSeite1.seite, 1) << c.zeilenProSeite;
+        EXPECT_NEAR(letzteAufSeite1.von.y(), (c.zeilenProSeite - 1) * h, 1e-9);
+        EXPECT_EQ(e.at(e.size() - 2).art, Art::Seite);
+        EXPECT_EQ(e.last().text, QString::number(c.zeilenProSeite));
+        EXPECT_EQ(e.last().seite, 2);
+        EXPECT_DOUBLE_EQ(e.last().von.y(), 0);
+        EXPECT_DOUBLE_EQ(e.last().von.x(), 2 * w) << "the line keeps its column";
+        EXPECT_NEAR(s.y(), h, 1e-9);
+    }
+}
+
+TEST(PrinterSurface, DocumentsAndPages)
+{
+    using P = PrintItem;
+    const struct {
+        const char* name;
+        std::function<void(Surface&)> drucken;
+        QStringList erwartet;
+    } cases[] = {
+        {"nothing printed, nothing handed over",
+         [](Surface& s) {
+             s.drucke();
+             s.drucke({P::text(QString())});
+             s.neueSeite();
+             s.dokumentEnde();
+         },
+         {}},
+        {"a cover sheet's start",
+         [](Surface& s) {
+             s.setSchriftart(u"Courier new"_s);
+             s.linie(Punkt::abs(21, 0), Punkt::abs(76, 8), PrinterSurface::Linienart::Rechteck);
+             s.setX(0);
+             s.setY(0);
+             for (int i = 0; i < 3; ++i)
+                 s.drucke();
+             s.setKursiv(true);
+             s.drucke({P::tab(10), P::text(u"Tarvex"_s)});
+             s.setKursiv(false);
+             s.setFett(true);
+             s.setSchriftgröße(21);
+             s.drucke({P::text(u"Titel"_s)});
+             s.dokumentEnde();
+         },
+         {u"Dokument 1"_s, u"Rechteck 1.1 (21.00, 0.00)-(76.00, 8.00)"_s,
+          u"Text 1.1 (22.86, 14.39) Courier new 12 kursiv: \"Tarvex\""_s,
+          u"Text 1.1 (0.00, 19.18) Courier new 21 fett: \"Titel\""_s, u"Ende 1"_s}},
+        {"a new page at the end prints no empty page",
+         [](Surface& s) {
+             s.drucke({P::text(u"A"_s)});
+             s.neueSeite();
+             s.dokumentEnde();
+         },
+         {u"Dokument 1"_s, u"Text 1.1 (0.00, 0.00) Courier New 12: \"A\""_s, u"Ende 1"_s}},
+        {"two new pages leave one empty",
+         [](Surface& s) {
+             s.drucke({P::text(u"A"_s)}, PrinterSurface::Zeilenende::Offen);
+             s.neueSeite();
+             s.neueSeite();
+             s.drucke({P::tab(2), P::text(u"B"_s)});
+         },
+         {u"Dokument 1"_s, u"Text 1.1 (0.00, 0.00) Courier New 12: \"A\""_s, u"Seite 1.2"_s, u"Seite 1.3"_s,
+          u"Text 1.3 (2.54, 0.00) Courier New 12: \"B\""_s}},
+        {"after the end the next output is a new document at the top",
+         [](Surface& s) {
+             s.drucke({P::text(u"A"_s)});
+             s.dokumentEnde();
+             s.linie(Punkt::rel(1, 1), Punkt::rel(2, 0));
+             s.dokumentEnde();
+         },
+         {u"Dokument 1"_s, u"Text 1.1 (0.00, 0.00) Courier New 12: \"A\""_s, u"Ende 1"_s, u"Dokument 2"_s,
+          u"Linie 2.1 (1.00, 1.00)-(3.00, 1.00)"_s, u"Ende 2"_s}},
+    };
+    for (const auto& c : cases) {
+        Surface s;
+        c.drucken(s);
+        EXPECT_EQ(s.protokoll(), c.erwartet) << c.name;
+    }
+}
+
+TEST(PrinterSurface, PageStartsAtTheTop)
+{
+    Surface s;
+    s.drucke({PrintItem::text(u"A"_s)});
+    s.setX(50);
+    s.neueSeite();
+    EXPECT_EQ(QPointF(s.x(), s.y()), QPointF(0, 0));
+    s.setY(50);
+    s.dokumentEnde();
+    EXPECT_EQ(QPointF(s.x(), s.y()), QPointF(0, 0));
+    EXPECT_FALSE(s.dokumentOffen());
+    EXPECT_EQ(s.abgeschlosseneDokumente(), 1);
+}
+
+TEST(PrinterSurface, ScaleUnitsAndPaperSize)
+{
+    const struct {
+        PrinterSurface::Maßeinheit einheit;
+        double wert;
+        double mm;
+    } cases[] = {
+        {PrinterSurface::Maßeinheit::Twips, 567, 10},   {PrinterSurface::Maßeinheit::Zentimeter, 2, 20},
+        {PrinterSurface::Maßeinheit::Zoll, 1, 25.4},    {PrinterSurface::Maßeinheit::Punkt, 72, 25.4},
+        {PrinterSurface::Maßeinheit::Millimeter, 7, 7},
+    };
+    for (const auto& c : cases) {
+        Surface s;
+        s.setMaßeinheit(c.einheit);
+        s.setY(c.wert);
+        s.setMaßeinheit(PrinterSurface::Maßeinheit::Millimeter);
+        EXPECT_NEAR(s.y(), c.mm, 1e-9) << c.wert;
+    }
+
+    Surface s;
+    EXPECT_EQ(s.seitenbreite(), 11907);
+    EXPECT_EQ(s.seitenhöhe(), 16840);
+    s.setSeitenhöhe(2268);
+    s.setSeitenbreite(5103);
+    EXPECT_EQ(s.seitenhöhe(), 2268);
+    EXPECT_EQ(s.seitenbreite(), 5103);
+}
+
+TEST(PrinterSurface, NewPaperSizeAppliesFromTheNextPage)
+{
+    Surface s;
+    s.drucke({PrintItem::text(u"A"_s)});
+    s.setSeitenhöhe(2268); // 40 mm: 8 lines
+    for (int i = 0; i < 20; ++i)
+        s.drucke({PrintItem::text(u"B"_s)});
+    EXPECT_EQ(s.seiten(1), 1) << "the current page keeps its size";
+    s.neueSeite();
+    for (int i = 0; i < 9; ++i)
+        s.drucke({PrintItem::text(u"C"_s)});
+    EXPECT_EQ(s.seiten(1), 3);
+    EXPECT_EQ(s.texte(1, 2).size(), 8);
+}
+
+} // namespace
+} // namespace tarvex

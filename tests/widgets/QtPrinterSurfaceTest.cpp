@@ -1,0 +1,185 @@
+#include "common/Clock.h"
+#include "logout/QtPrinterSurface.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFontInfo>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace tarvex;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct FesteUhr final : Clock {
+    QDateTime jetzt() const override { return QDateTime(QDate(2026, 12, 4), QTime(14, 5, 9)); }
+};
+
+const QString ersteDatei = u"Ausdruck_2026-12-04_14-05-09.pdf"_s;
+
+QStringList pdfDateien()
+{
+    return QDir::current().entryList({u"*.pdf"_s}, QDir::Files, QDir::Name);
+}
+
+int seitenImPdf(const QString& pfad)
+{
+    static const QRegularExpression seite(u"/Type\\s*/Page\\b(?!s)"_s);
+    return int(QString::fromLatin1(test::dateiInhalt(pfad)).count(seite));
+}
+
+// Renders one page at 100 dpi, so 1 mm is 100 / 25.4 pixels.
+QImage seiteAlsBild(const QString& pdf, int seite)
+{
+    QProcess p;
+    p.start(u"pdftoppm"_s, {u"-r"_s, u"100"_s, u"-f"_s, QString::number(seite), u"-l"_s, QString::number(seite),
+                            u"-singlefile"_s, u"-gray"_s, u"-png"_s, pdf, u"seite"_s});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    return QImage(u"seite.png"_s);
+}
+
+// Bounding box, in mm from the paper's corner, of the dark pixels within a box in mm.
+QRectF dunkel(const QImage& bild, QRectF suchbereichMm)
+{
+    const double k = 100 / 25.4;
+    const QRect bereich = QRect(QPoint(int(suchbereichMm.left() * k), int(suchbereichMm.top() * k)),
+                                QPoint(int(suchbereichMm.right() * k), int(suchbereichMm.bottom() * k)))
+                              .intersected(bild.rect());
+    QRect box;
+    for (int y = bereich.top(); y <= bereich.bottom(); ++y)
+        for (int x = bereich.left(); x <= bereich.right(); ++x)
+            if (qGray(bild.pixel(x, y)) < 128)
+                box |= QRect(x, y, 1, 1);
+    return QRectF(box.left() / k, box.top() / k, box.width() / k, box.height() / k);
+}
+
+} // namespace
+
+class QtPrinterSurfaceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        if (QtPrinterSurface::druckerVorhanden())
+            QSKIP("Ein Drucker ist eingerichtet; diese Tests gelten der PDF-Datei ohne Drucker.");
+    }
+
+    void writesPdfFilesAndTellsOncePerDocument()
+    {
+        test::WorkDir dir;
+        test::ScriptedPrompter prompter;
+        FesteUhr uhr;
+        QFile alt(dir.pfad(ersteDatei));
+        QVERIFY(alt.open(QIODevice::WriteOnly));
+        alt.write("alt");
+        alt.close();
+
+        QtPrinterSurface s(prompter, uhr);
+        s.drucke({PrintItem::text(u"Seite eins"_s)});
+        s.neueSeite();
+        // 71 lines: 59 fit on the printable height of an A4 page, the rest overflow.
+        for (int i = 0; i < 71; ++i)
+            s.drucke({PrintItem::wert(i)});
+        QCOMPARE(prompter.gezeigt().size(), 1);
+        s.dokumentEnde();
+        s.drucke({PrintItem::text(u"Zweites Dokument"_s)});
+        s.neueSeite();
+        s.dokumentEnde();
+
+        const QString zweite = u"Ausdruck_2026-12-04_14-05-09_2.pdf"_s;
+        const QString dritte = u"Ausdruck_2026-12-04_14-05-09_3.pdf"_s;
+        QCOMPARE(pdfDateien(), QStringList({ersteDatei, zweite, dritte}));
+        QCOMPARE(test::dateiInhalt(dir.pfad(ersteDatei)), QByteArray("alt"));
+        QCOMPARE(seitenImPdf(dir.pfad(zweite)), 3);
+        QCOMPARE(seitenImPdf(dir.pfad(dritte)), 1);
+
+        QCOMPARE(prompter.gezeigt().size(), 2);
+        const QStringList dateien = {zweite, dritte};
+        for (int i = 0; i < 2; ++i) {
+            const Meldung& m = prompter.gezeigt().at(i);
+            QCOMPARE(m.titel, u"Hinweis"_s);
+            QCOMPARE(m.text, u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei gespeichert:\n"_s
+                                 + QDir::toNativeSeparators(dir.pfad(dateien.at(i))));
+        }
+    }
+
+    void anOpenDocumentIsHandedOverAtTheEnd()
+    {
+        test::WorkDir dir;
+        test::ScriptedPrompter prompter;
+        FesteUhr uhr;
+        {
+            QtPrinterSurface s(prompter, uhr);
+            s.drucke({PrintItem::text(u"Journalzeile"_s)});
+            s.drucke({PrintItem::text(u"Journalzeile"_s)});
+        }
+        QCOMPARE(pdfDateien(), QStringList{ersteDatei});
+        QVERIFY(test::dateiInhalt(dir.pfad(ersteDatei)).trimmed().endsWith("%%EOF"));
+        QCOMPARE(seitenImPdf(dir.pfad(ersteDatei)), 1);
+        QCOMPARE(prompter.gezeigt().size(), 1);
+    }
+
+    void courierNewIsFixedPitchAndTabsUseItsWidth()
+    {
+        test::WorkDir dir;
+        test::ScriptedPrompter prompter;
+        FesteUhr uhr;
+        QtPrinterSurface s(prompter, uhr);
+        s.setSchriftart(u"Courier new"_s);
+        QVERIFY(QFontInfo(QtPrinterSurface::qtSchrift(s.schrift())).fixedPitch());
+        for (const float größe : {12.0f, 21.0f, 9.0f}) {
+            s.setSchriftgröße(größe);
+            s.drucke({PrintItem::text(u"WWWWWiiiii"_s)}, PrinterSurface::Zeilenende::Offen);
+            const double nachText = s.x();
+            s.drucke();
+            s.drucke({PrintItem::tab(11)}, PrinterSurface::Zeilenende::Offen);
+            QCOMPARE_LT(qAbs(s.x() - nachText), 0.01);
+            // Courier New and its metric twins are 0.6 em wide.
+            QCOMPARE_LT(qAbs(nachText - 10 * größe * 0.6 * 25.4 / 72), 0.05);
+            s.drucke();
+        }
+    }
+
+    void drawsWhereThePositionSays()
+    {
+        test::WorkDir dir;
+        test::ScriptedPrompter prompter;
+        FesteUhr uhr;
+        {
+            QtPrinterSurface s(prompter, uhr);
+            s.linie(Punkt::abs(20, 30), Punkt::abs(60, 50), PrinterSurface::Linienart::Rechteck);
+            s.setY(100);
+            s.drucke({PrintItem::tab(41), PrintItem::text(u"HHHHHHHHHH"_s)});
+            s.dokumentEnde();
+        }
+        const QImage bild = seiteAlsBild(dir.pfad(ersteDatei), 1);
+        QVERIFY2(!bild.isNull(), "pdftoppm (poppler-utils) fehlt oder scheitert");
+        QCOMPARE_LT(qAbs(bild.width() / 100.0 * 25.4 - 210), 1);
+
+        // The printable area begins 5 mm from the paper's edges.
+        const QRectF box = dunkel(bild, QRectF(0, 0, 100, 80));
+        QCOMPARE_LT(qAbs(box.left() - 25), 0.5);
+        QCOMPARE_LT(qAbs(box.top() - 35), 0.5);
+        QCOMPARE_LT(qAbs(box.right() - 65), 0.5);
+        QCOMPARE_LT(qAbs(box.bottom() - 55), 0.5);
+
+        // Column 41 of 12 pt Courier is 101.6 mm in; ten letters take 25.4 mm; the
+        // letters stand within the line that begins at the position.
+        const QRectF text = dunkel(bild, QRectF(80, 90, 100, 30));
+        QVERIFY(!text.isEmpty());
+        QCOMPARE_GE(text.left(), 5 + 101.6);
+        QCOMPARE_LT(text.left(), 5 + 101.6 + 1);
+        QCOMPARE_LE(text.right(), 5 + 101.6 + 25.4 + 0.1);
+        QCOMPARE_GT(text.right(), 5 + 101.6 + 25.4 - 1);
+        QCOMPARE_GE(text.top(), 5 + 100);
+        QCOMPARE_LE(text.bottom(), 5 + 100 + 4.8);
+    }
+};
+
+QTEST_MAIN(QtPrinterSurfaceTest)
+#include "QtPrinterSurfaceTest.moc"
