@@ -9,6 +9,7 @@
 #include "entry/EditPanel.h"
 #include "entry/JournalLine.h"
 #include "entry/KeystrokeLog.h"
+#include "logout/PrinterSurface.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/FilePaths.h"
@@ -402,12 +403,12 @@ void ContestModel::speichern()
     f.txtQRB = q.punkte;
     LastCall = f.txtCall;
     LastLocator = f.txtLocator;
-    if (Protokoll == 1 && drucker_) {
-        try {
-            drucker_(zeile);
-        } catch (const UserError& e) {
-            prompter_.zeige(fehlerMeldung(e.meldung()));
-        }
+    if (Protokoll == 1 && drucker_ != nullptr) {
+        drucker_->setSchriftart(u"Courier New"_s);
+        drucker_->setSchriftgröße(10);
+        drucker_->setFett(false);
+        drucker_->setKursiv(false);
+        drucker_->drucke({PrintItem::text(zeile)});
     }
     zurücksetzenNachSpeichern();
 }

@@ -7,7 +7,6 @@
 
 #include <QDate>
 #include <QObject>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -17,6 +16,7 @@ class CallLookup;
 class Clock;
 class ContestDatabase;
 class KeystrokeLog;
+class PrinterSurface;
 class Prompter;
 class Settings;
 
@@ -78,8 +78,9 @@ public:
     QString LastCall;
     QString LastLocator;
 
-    // Where printed journal lines go (the printer surface); unset = no printer.
-    void setJournalDrucker(std::function<void(const QString&)> drucker) { drucker_ = std::move(drucker); }
+    // The printer journal's surface; its document is never ended here, so the
+    // lines of a contest come out together when the program ends.
+    void setJournalDrucker(PrinterSurface* drucker) { drucker_ = drucker; }
 
     // Running score of the current band.
     void Punkte();
@@ -136,7 +137,7 @@ private:
     QString datenbank_;
     QString band_;
     QString lblCall_;
-    std::function<void(const QString&)> drucker_;
+    PrinterSurface* drucker_ = nullptr;
     bool länderlisteSichtbar_ = false;
     QStringList länder_;
     std::optional<QsoRecord> bearbeitung_;
