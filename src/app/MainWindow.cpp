@@ -1,19 +1,144 @@
 #include "MainWindow.h"
 
-#include <QLabel>
+#include "Icons.h"
+#include "common/Prompter.h"
+#include "contest/ContestModel.h"
+#include "contest/ContestWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
 
 namespace tarvex {
 
-MainWindow::MainWindow(QWidget* parent)
+using namespace Qt::StringLiterals;
+
+// 12000 × 9000 twips at 15 twips per pixel.
+constexpr QSize kFenstergröße{800, 600};
+
+MainWindow::MainWindow(ContestModel& model, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent)
+    , model_(model)
+    , prompter_(prompter)
 {
-    setWindowTitle(QStringLiteral("Tarvex V3.0"));
-    auto* platzhalter = new QLabel(QStringLiteral("Tarvex V3.0"), this);
-    platzhalter->setAlignment(Qt::AlignCenter);
-    setCentralWidget(platzhalter);
-    statusBar()->showMessage(QStringLiteral("Bereit"));
-    resize(800, 600);
+    setObjectName(u"mdiContest"_s);
+    setWindowTitle(u"Tarvex V3.0"_s);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    arbeitsfläche_ = new QStackedWidget(this);
+    setCentralWidget(arbeitsfläche_);
+
+    contestWindow_ = new ContestWindow(model_, prompter_, arbeitsfläche_);
+    arbeitsfläche_->addWidget(contestWindow_);
+    contestWindow_->baueMenüs(menuBar());
+
+    statusBar()->setObjectName(u"StatusBar1"_s);
+    statusBar()->showMessage(u"Bereit"_s);
+    connect(contestWindow_, &ContestWindow::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(contestWindow_, &ContestWindow::quitRequested, this, [this] {
+        if (beendenFragen())
+            close();
+    });
+    connect(contestWindow_, &ContestWindow::newContestRequested, this, &MainWindow::newContestRequested);
+    connect(contestWindow_, &ContestWindow::helpRequested, this, &MainWindow::helpRequested);
+    connect(contestWindow_, &ContestWindow::copyrightRequested, this, &MainWindow::copyrightRequested);
+    connect(contestWindow_, &ContestWindow::lastInputsRequested, this, &MainWindow::lastInputsRequested);
+
+    baueToolbar();
+    festeGröße();
+}
+
+void MainWindow::baueToolbar()
+{
+    QToolBar* toolbar = addToolBar(u"Werkzeuge"_s);
+    toolbar->setObjectName(u"Toolbar1"_s);
+    toolbar->setMovable(false);
+    toolbar->setIconSize(QSize(24, 24));
+
+    const struct {
+        const char16_t* key;
+        const char16_t* tooltip;
+        const char16_t* befehl; // menu action it shares, or null
+    } knöpfe[] = {
+        {u"Eingaben", u"Kontest Eingaben", nullptr},
+        {u"Neu", u"Neuer Kontest", u"mnuNeu"},
+        {u"Öffnen", u"Kontest öffnen", u"mnuÖffnen"},
+        {u"Löschen", u"Kontest löschen", u"mnuContestLöschen"},
+        {u"Drucken", u"Log drucken", u"mnuLog"},
+        {u"QSL", u"QSL-Aufkleber drucken", u"mnuQSL"},
+        {u"Statistiken", u"Statistiken (Grafiken)", u"mnuGrafiken"},
+        {u"Tabellen", u"Statistiken (Tabellen)", u"mnuTabellen"},
+        {u"Karte", u"Karte zeigen", u"mnuKarte"},
+        {u"Bandwahl", u"Band auswählen", u"mnuBandwechseln"},
+    };
+    for (const auto& k : knöpfe) {
+        const QString key = QString::fromUtf16(k.key);
+        auto* action = new QAction(toolbarIcon(key), key, toolbar);
+        action->setObjectName(u"Toolbar1_"_s + key);
+        action->setToolTip(QString::fromUtf16(k.tooltip));
+        if (k.befehl == nullptr) {
+            connect(action, &QAction::triggered, this, [this] {
+                zeige(contestWindow_);
+                contestWindow_->aktivieren();
+            });
+        } else if (QAction* befehl = contestWindow_->befehl(QString::fromUtf16(k.befehl))) {
+            // Same command as the menu item: follows its enabled state.
+            action->setEnabled(befehl->isEnabled());
+            connect(befehl, &QAction::changed, action, [action, befehl] { action->setEnabled(befehl->isEnabled()); });
+            connect(action, &QAction::triggered, befehl, &QAction::trigger);
+        }
+        toolbar->addAction(action);
+    }
+}
+
+void MainWindow::zeige(QWidget* fenster)
+{
+    arbeitsfläche_->setCurrentWidget(fenster);
+}
+
+bool MainWindow::beendenFragen()
+{
+    const Meldung frage{u"Programm beenden"_s, u"Tarvex"_s, Meldung::Symbol::Frage, Meldung::Knöpfe::JaNein,
+                        Meldung::Antwort::Nein};
+    beenden_ = prompter_.zeige(frage) == Meldung::Antwort::Ja;
+    return beenden_;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (beenden_ || beendenFragen()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+void MainWindow::festeGröße()
+{
+    setFixedSize(kFenstergröße);
+    move(0, 0);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMaximized()) {
+        // The frame keeps its size and place; only minimizing is allowed.
+        QTimer::singleShot(0, this, [this] {
+            showNormal();
+            festeGröße();
+        });
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    festeGröße();
 }
 
 } // namespace tarvex

@@ -1,14 +1,47 @@
 #pragma once
 #include <QMainWindow>
 
+class QStackedWidget;
+
 namespace tarvex {
 
-// The main frame. For now it shows the program's title and an empty working area;
-// the logging window moves in here.
+class ContestModel;
+class ContestWindow;
+class Prompter;
+
+// mdiContest: the frame around the working windows, one of which is visible at a
+// time; toolbar, status bar, the fixed size and the quit question.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    MainWindow(ContestModel& model, Prompter& prompter, QWidget* parent = nullptr);
+
+    ContestWindow* contestWindow() const { return contestWindow_; }
+    // Asks "Programm beenden"; true when the operator said Yes.
+    bool beendenFragen();
+    // Shows a working window and hides the others.
+    void zeige(QWidget* fenster);
+
+signals:
+    void newContestRequested(bool modal);
+    void helpRequested();
+    void copyrightRequested();
+    void lastInputsRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void baueToolbar();
+    void festeGröße();
+
+    ContestModel& model_;
+    Prompter& prompter_;
+    QStackedWidget* arbeitsfläche_ = nullptr;
+    ContestWindow* contestWindow_ = nullptr;
+    bool beenden_ = false;
 };
 
 } // namespace tarvex

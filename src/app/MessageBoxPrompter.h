@@ -10,6 +10,7 @@ class MessageBoxPrompter final : public Prompter {
 public:
     explicit MessageBoxPrompter(QWidget* parent = nullptr);
     Meldung::Antwort zeige(const Meldung& meldung) override;
+    void setParent(QWidget* parent) { parent_ = parent; }
 
 private:
     QWidget* parent_;

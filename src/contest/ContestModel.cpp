@@ -129,6 +129,20 @@ QString ContestModel::fenstertitel() const
     return datenbank_.isEmpty() ? u"Tarvex V3.0"_s : u"Contest  -  "_s + datenbank_.toLower();
 }
 
+Meldung ContestModel::infoBox() const
+{
+    QString text = u"Tarvex V3.0\nContest-Logbuch für UKW, UHF und Mikrowelle"_s;
+    if (db_) {
+        const int anzahl = stand_.txtNummer.toInt() - 1;
+        text += u"\n\nContest: "_s + datenbank_ + u"\nBand: "_s + lblBand() + u"\nStation: "_s + lblCall_
+            + u" in "_s + entry_.felder().lblLocator + u"\nQSOs auf diesem Band: "_s + QString::number(anzahl)
+            + u" (davon gültig: "_s + QString::number(stand_.gültige) + u')';
+    } else {
+        text += u"\n\nEs ist kein Contest geöffnet."_s;
+    }
+    return {text, u"Tarvex"_s, Meldung::Symbol::Information, Meldung::Knöpfe::Ok, Meldung::Antwort::Ok};
+}
+
 QString ContestModel::monatsVorgabe(const QDate& datum)
 {
     static const char16_t* const monate[] = {u"JAN", u"FEB", u"MÄR", u"APR", u"MAI", u"JUN",

@@ -2,6 +2,7 @@
 #include "entry/EntryActions.h"
 #include "entry/EntryModel.h"
 #include "entry/LogList.h"
+#include "common/Prompter.h"
 #include "entry/Score.h"
 #include "store/QsoRecord.h"
 
@@ -44,6 +45,8 @@ public:
     void bandWechseln(const QString& band);
     // "Contest  -  " + the database path in lower case, or the program's title.
     QString fenstertitel() const;
+    // The information box of the Help menu (title "Tarvex").
+    Meldung infoBox() const;
     // The new-contest file name preset: month and year, "DEZ2026".
     static QString monatsVorgabe(const QDate& datum);
     Settings& settings() { return settings_; }

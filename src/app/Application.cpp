@@ -1,0 +1,65 @@
+#include "Application.h"
+
+#include "MainWindow.h"
+#include "MessageBoxPrompter.h"
+#include "contest/ContestModel.h"
+#include "contest/ContestWindow.h"
+#include "logout/QtPrinterSurface.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSplashScreen>
+#include <QTimer>
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+Application::Application(std::unique_ptr<Settings> settings)
+    : settings_(std::move(settings))
+    , keystrokes_(KeystrokeLog::standardPfad())
+    , prompter_(std::make_unique<MessageBoxPrompter>())
+{
+    lookup_ = std::make_unique<CallLookup>(contestDat_, callInfo_, *prompter_);
+    model_ = std::make_unique<ContestModel>(*prompter_, clock_, keystrokes_, *lookup_, *settings_);
+    drucker_ = std::make_unique<QtPrinterSurface>(*prompter_, clock_);
+    model_->setJournalDrucker(drucker_.get());
+    mainWindow_ = std::make_unique<MainWindow>(*model_, *prompter_);
+    prompter_->setParent(mainWindow_.get());
+
+    connect(mainWindow_.get(), &MainWindow::newContestRequested, this, &Application::neuerContest);
+    connect(mainWindow_.get(), &MainWindow::helpRequested, this, &Application::hilfe);
+    connect(mainWindow_.get(), &MainWindow::copyrightRequested, this, &Application::copyright);
+    connect(mainWindow_.get(), &MainWindow::lastInputsRequested, this, &Application::letzteEingaben);
+    connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),
+            [this] { mainWindow_->setWindowTitle(model_->fenstertitel()); });
+}
+
+Application::~Application() = default;
+
+void Application::starten(int splashMillisekunden)
+{
+    std::unique_ptr<QSplashScreen> splash;
+    if (splashMillisekunden > 0) {
+        splash = std::make_unique<QSplashScreen>(startbild());
+        splash->show();
+        QElapsedTimer uhr;
+        uhr.start();
+        while (uhr.elapsed() < splashMillisekunden)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    const bool wiedergeöffnet = model_->laden();
+    mainWindow_->setWindowTitle(model_->fenstertitel());
+    mainWindow_->show();
+    if (splash)
+        splash->finish(mainWindow_.get());
+    // Once the window is up: the information box after a reopened contest,
+    // then the activation (which offers a new contest when there is none).
+    QTimer::singleShot(0, this, [this, wiedergeöffnet] {
+        if (wiedergeöffnet)
+            mainWindow_->contestWindow()->zeigeInfo();
+        mainWindow_->contestWindow()->aktivieren();
+    });
+}
+
+} // namespace tarvex

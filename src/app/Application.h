@@ -1,0 +1,54 @@
+#pragma once
+#include "common/Clock.h"
+#include "entry/CallLookup.h"
+#include "entry/KeystrokeLog.h"
+#include "store/ReferenceDatabase.h"
+#include "store/Settings.h"
+
+#include <QObject>
+#include <memory>
+
+namespace tarvex {
+
+class ContestModel;
+class MainWindow;
+class MessageBoxPrompter;
+class QtPrinterSurface;
+
+// Owns the program's objects for its whole run and wires the windows together.
+// The printer journal's surface lives here so its document is printed when the
+// program ends.
+class Application : public QObject {
+    Q_OBJECT
+public:
+    // settings: the store to use (tests pass one on a temporary file).
+    explicit Application(std::unique_ptr<Settings> settings = std::make_unique<Settings>());
+    ~Application() override;
+
+    // Loads the logging window and shows the main frame; splash: wait and
+    // process events for this long with the start window shown first.
+    void starten(int splashMillisekunden = 2500);
+
+    MainWindow& hauptfenster() { return *mainWindow_; }
+    ContestModel& contest() { return *model_; }
+    Settings& settings() { return *settings_; }
+
+private:
+    void neuerContest(bool modal);
+    void hilfe();
+    void copyright();
+    void letzteEingaben();
+
+    std::unique_ptr<Settings> settings_;
+    SystemClock clock_;
+    KeystrokeLog keystrokes_;
+    ContestDat contestDat_;
+    CallInfoDb callInfo_;
+    std::unique_ptr<MessageBoxPrompter> prompter_;
+    std::unique_ptr<CallLookup> lookup_;
+    std::unique_ptr<ContestModel> model_;
+    std::unique_ptr<QtPrinterSurface> drucker_;
+    std::unique_ptr<MainWindow> mainWindow_;
+};
+
+} // namespace tarvex

@@ -1,0 +1,35 @@
+#pragma once
+#include "entry/EditPanel.h"
+
+#include <QGroupBox>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace tarvex {
+
+class ContestModel;
+
+// fraUpdate ("Bearbeiten"): the fields of one stored contact, OK and cancel.
+class EditPanelWidget : public QGroupBox {
+    Q_OBJECT
+public:
+    EditPanelWidget(ContestModel& model, QWidget* parent = nullptr);
+
+    // Fills the fields from the contact being edited and focuses the time.
+    void laden();
+    QLineEdit* feld(const QString& name) const;
+
+signals:
+    void closed();
+
+private:
+    void übernehmen();
+    QLineEdit* neuesFeld(const QString& name, Bearbeiten::Feld art);
+
+    ContestModel& model_;
+    QList<QLineEdit*> felder_;
+    QCheckBox* chkQSL2_ = nullptr;
+};
+
+} // namespace tarvex

@@ -1,0 +1,62 @@
+#include "InputLineEdit.h"
+
+#include "entry/EntryModel.h"
+#include "entry/InputLine.h"
+
+#include <QKeyEvent>
+
+namespace tarvex {
+
+InputLineEdit::InputLineEdit(EntryModel& model, QWidget* parent)
+    : QLineEdit(parent)
+    , model_(model)
+{
+    setPlaceholderText(QStringLiteral("Alle Eingaben erfolgen hier!"));
+}
+
+void InputLineEdit::auswerten(bool f12)
+{
+    model_.setzeEingabe(text());
+    if (f12)
+        model_.f12();
+    else
+        model_.enter();
+    setText(model_.felder().txtInput);
+    emit lineEvaluated();
+}
+
+void InputLineEdit::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        auswerten(false);
+        return;
+    case Qt::Key_F12:
+        if (model_.felder().loggen == 1)
+            auswerten(true);
+        return;
+    case Qt::Key_Escape:
+        model_.andereTaste();
+        model_.escape();
+        setText(model_.felder().txtInput);
+        emit lineEvaluated();
+        return;
+    case Qt::Key_Down:
+        model_.andereTaste();
+        emit downPressed();
+        return;
+    default:
+        break;
+    }
+    model_.andereTaste();
+    const QString typed = event->text();
+    if (typed.size() != 1 || !typed.at(0).isPrint() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        QLineEdit::keyPressEvent(event); // editing keys, shortcuts
+        return;
+    }
+    if (const std::optional<QChar> c = eingabeZeichen(text(), typed.at(0)))
+        insert(QString(*c));
+}
+
+} // namespace tarvex

@@ -1,0 +1,27 @@
+#pragma once
+#include <QLineEdit>
+
+namespace tarvex {
+
+class EntryModel;
+
+// txtInput: every key goes through the entry model's filter; Enter, Esc and F12
+// are the model's, Down hands the focus to the log grid.
+class InputLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    InputLineEdit(EntryModel& model, QWidget* parent = nullptr);
+
+signals:
+    void downPressed();
+    void lineEvaluated();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void auswerten(bool f12);
+    EntryModel& model_;
+};
+
+} // namespace tarvex

@@ -1,0 +1,115 @@
+#include "store/ContestDatabase.h"
+#include "support/ContestFixture.h"
+
+#include <QFile>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class ContestLifecycleTest : public test::ContestFixture {
+protected:
+    // A fresh logging model over the same settings, as at the next start.
+    std::unique_ptr<ContestModel> neuerStart()
+    {
+        auto m = std::make_unique<ContestModel>(prompter, clock, keystrokes, lookup, settings);
+        reopened = m->laden();
+        return m;
+    }
+    bool reopened = false;
+};
+
+TEST_F(ContestLifecycleTest, RestartReopensContestBandAndScore)
+{
+    settings.setLetzterContest(u"TEST.MDB"_s);
+    settings.setLetztesBand(u"432MHz"_s);
+    model.bandWechseln(u"432MHz"_s);
+    logge(u"DL1ABC JO62QM 59012"_s);
+    settings.setRst(1);
+    settings.setZeitdifferenz(2);
+
+    auto m = neuerStart();
+    EXPECT_TRUE(reopened);
+    EXPECT_EQ(m->Band(), u"432MHz"_s);
+    EXPECT_EQ(m->lblBand(), u"432 MHz"_s);
+    EXPECT_EQ(m->fenstertitel(), u"Contest  -  test.mdb"_s);
+    EXPECT_EQ(m->spielstand().txtPunkte, u"531"_s);
+    EXPECT_EQ(m->felder().txtNummer, u"002"_s);
+    EXPECT_EQ(m->felder().txtRSTgeg, u"599"_s);
+    EXPECT_EQ(m->UTC, -2);
+    EXPECT_EQ(m->lblCall(), u"DL0XX"_s); // from PARAM
+    EXPECT_EQ(m->felder().lblLocator, u"JO31AA"_s);
+}
+
+TEST_F(ContestLifecycleTest, MissingOrEmptyRememberedContestStartsWithoutOne)
+{
+    for (const char16_t* name : {u"WEG.MDB", u"LEER.MDB"}) {
+        QFile leer(u"LEER.mdb"_s);
+        ASSERT_TRUE(leer.open(QIODevice::WriteOnly));
+        leer.close();
+        settings.setLetzterContest(QString::fromUtf16(name));
+        auto m = neuerStart();
+        EXPECT_FALSE(reopened);
+        EXPECT_FALSE(m->hatContest());
+        EXPECT_EQ(m->fenstertitel(), u"Tarvex V3.0"_s);
+    }
+    EXPECT_TRUE(prompter.texte().isEmpty()); // no message
+}
+
+TEST_F(ContestLifecycleTest, StationFromSettingsUntilTheContestsParamOverrides)
+{
+    settings.setRufzeichen(u"DK9ZZ"_s);
+    settings.setLocator(u"JN48AA"_s);
+    settings.setLetzterContest(QString());
+    auto ohne = neuerStart();
+    EXPECT_EQ(ohne->lblCall(), u"DK9ZZ"_s);
+    EXPECT_EQ(ohne->felder().lblLocator, u"JN48AA"_s);
+    settings.setLetzterContest(u"TEST.MDB"_s);
+    auto mit = neuerStart();
+    EXPECT_EQ(mit->lblCall(), u"DL0XX"_s);
+}
+
+TEST_F(ContestLifecycleTest, OldBandTableIsUpgradedWhenItBecomesCurrent)
+{
+    {
+        Connection c(u"ALT.mdb"_s, Connection::Zugriff::Anlegen);
+        QStringList spalten;
+        for (int i = 0; i < 12; ++i)
+            spalten.append(quoteIdentifier(QString::fromUtf16(kBandFelder[i].name)) + u" TEXT");
+        c.exec(u"CREATE TABLE \"144MHz\"("_s + spalten.join(u',') + u')');
+        c.exec(u"CREATE TABLE \"432MHz\"("_s + spalten.join(u',') + u')');
+    }
+    settings.setLetzterContest(u"ALT.MDB"_s);
+    settings.setLetztesBand(u"144MHz"_s);
+    auto m = neuerStart();
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(m->datenbank()->feldAnzahl(u"144MHz"_s), 14);
+    EXPECT_EQ(m->datenbank()->feldAnzahl(u"432MHz"_s), 12);
+    EXPECT_EQ(m->datenbank()->parameter()->call, m->lblCall());
+    m->bandWechseln(u"432MHz"_s);
+    EXPECT_EQ(m->datenbank()->feldAnzahl(u"432MHz"_s), 14);
+}
+
+TEST_F(ContestLifecycleTest, MonthPresetInGermanCapitals)
+{
+    const struct {
+        int monat;
+        const char16_t* vorgabe;
+    } cases[] = {{1, u"JAN2027"}, {3, u"MÄR2027"}, {5, u"MAI2027"}, {10, u"OKT2027"}, {12, u"DEZ2027"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ContestModel::monatsVorgabe(QDate(2027, c.monat, 1)), QString::fromUtf16(c.vorgabe));
+}
+
+TEST_F(ContestLifecycleTest, InfoBoxNamesContestAndStation)
+{
+    logge(u"DL1ABC JO62QM 59012"_s);
+    const Meldung info = model.infoBox();
+    EXPECT_EQ(info.titel, u"Tarvex"_s);
+    EXPECT_TRUE(info.text.contains(u"TEST.MDB"_s));
+    EXPECT_TRUE(info.text.contains(u"144 MHz"_s));
+    EXPECT_TRUE(info.text.contains(u"QSOs auf diesem Band: 1"_s));
+}
+
+} // namespace
+} // namespace tarvex

@@ -1,0 +1,277 @@
+// The logging window over a real contest: keys typed into txtInput reach the
+// model, the model's state reaches the widgets, menus drive the commands.
+#include "app/MainWindow.h"
+#include "contest/ContestModel.h"
+#include "contest/ContestWindow.h"
+#include "contest/InputLineEdit.h"
+#include "contest/LogGrid.h"
+#include "entry/CallLookup.h"
+#include "entry/KeystrokeLog.h"
+#include "store/ContestDatabase.h"
+#include "store/ReferenceDatabase.h"
+#include "store/Settings.h"
+#include "support/ContestFixture.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QtTest>
+
+using namespace tarvex;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Umgebung {
+    test::WorkDir dir;
+    test::ScriptedPrompter prompter;
+    test::FixedClock clock;
+    KeystrokeLog keystrokes{u"LOG.TXT"_s};
+    ContestDat contestDat;
+    CallInfoDb callInfo;
+    CallLookup lookup{contestDat, callInfo, prompter};
+    Settings settings{dir.pfad(u"CONTEST.ini"_s)};
+    std::unique_ptr<ContestModel> model;
+    std::unique_ptr<MainWindow> fenster;
+
+    Umgebung()
+    {
+        test::ContestDatInhalt inhalt;
+        inhalt.präfixe = {{u"DL"_s, u"Deutschland"_s}, {u"G"_s, u"England"_s}, {u"OK"_s, u"Tschechien"_s}};
+        inhalt.squares = {{u"JO62"_s, u"Deutschland"_s}, {u"IO91"_s, u"England"_s}, {u"JO70"_s, u"Tschechien"_s}};
+        inhalt.länder = {u"Deutschland"_s, u"England"_s, u"Litauen"_s};
+        test::schreibeContestDat(u"CONTEST.DAT"_s, inhalt);
+        test::schreibeCallInfo(u"CALLINFO.MDB"_s, {});
+    }
+
+    void contestAnlegen()
+    {
+        ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s, u"432MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+        settings.setLetzterContest(u"TEST.MDB"_s);
+        settings.setLetztesBand(u"144MHz"_s);
+    }
+
+    void starten()
+    {
+        fenster.reset();
+        model = std::make_unique<ContestModel>(prompter, clock, keystrokes, lookup, settings);
+        model->laden();
+        fenster = std::make_unique<MainWindow>(*model, prompter);
+        fenster->setWindowTitle(model->fenstertitel());
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+        w()->aktivieren();
+    }
+
+    ContestWindow* w() const { return fenster->contestWindow(); }
+
+    void tippe(const QString& zeile)
+    {
+        QTest::keyClicks(w()->eingabe(), zeile);
+        QTest::keyClick(w()->eingabe(), Qt::Key_Return);
+    }
+
+    QAction* befehl(const QString& name) const { return w()->befehl(name); }
+};
+
+} // namespace
+
+class ContestWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartWithoutSettings()
+    {
+        Umgebung u;
+        u.model = std::make_unique<ContestModel>(u.prompter, u.clock, u.keystrokes, u.lookup, u.settings);
+        QVERIFY(!u.model->laden());
+        u.fenster = std::make_unique<MainWindow>(*u.model, u.prompter);
+        QSignalSpy angefordert(u.fenster->contestWindow(), &ContestWindow::newContestRequested);
+        u.fenster->setWindowTitle(u.model->fenstertitel());
+        u.fenster->show();
+        u.w()->aktivieren();
+        QCOMPARE(u.fenster->windowTitle(), u"Tarvex V3.0"_s);
+        QCOMPARE(u.w()->anzeige(u"txtRSTgeg"_s)->text(), u"59"_s);
+        QCOMPARE(u.fenster->statusBar()->currentMessage(), u"Bereit"_s);
+        QCOMPARE(angefordert.count(), 1);
+        QCOMPARE(angefordert.first().first().toBool(), false);
+        QVERIFY(u.befehl(u"mnuTaste0"_s)->isChecked()); // save with Enter
+        QVERIFY(u.befehl(u"mnuDrucken0"_s)->isChecked());
+        QVERIFY(u.befehl(u"mnuUTC0"_s)->isChecked());
+        QVERIFY(u.befehl(u"mnuKommentarAus"_s)->isChecked());
+        QCOMPARE(ContestModel::monatsVorgabe(QDate(2026, 12, 5)), u"DEZ2026"_s);
+    }
+
+    void threeContactsThroughTheInputLine()
+    {
+        Umgebung u;
+        u.contestAnlegen();
+        u.starten();
+        QCOMPARE(u.fenster->windowTitle(), u"Contest  -  test.mdb"_s);
+        QCOMPARE(u.w()->label(u"lblBand"_s)->text(), u"144 MHz"_s);
+        QCOMPARE(u.w()->label(u"lblNummer"_s)->text(), u"001"_s);
+        QCOMPARE(QApplication::focusWidget(), u.w()->eingabe());
+
+        u.tippe(u"dl1abc jo62qm 59012"_s);
+        QCOMPARE(u.w()->anzeige(u"txtCall"_s)->text(), u"DL1ABC"_s);
+        QCOMPARE(u.w()->anzeige(u"txtQRB"_s)->text(), u"531"_s);
+        QCOMPARE(u.w()->label(u"lblLand"_s)->text(), u"Deutschland"_s);
+        QVERIFY(u.w()->label(u"lblOk"_s)->isVisible());
+        QCOMPARE(u.w()->eingabe()->text(), QString());
+        QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
+        u.tippe(u"g4xyz io91aa 59013"_s);
+        QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
+        u.tippe(u"ok1abc-p jo70aa 59014"_s); // "-" types as "/"
+        QCOMPARE(u.w()->anzeige(u"txtCall"_s)->text(), u"OK1ABC/P"_s);
+        QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
+
+        // Esc drops an entry in progress.
+        u.tippe(u"dk2xy jo31ab"_s);
+        QTest::keyClick(u.w()->eingabe(), Qt::Key_Escape);
+        QCOMPARE(u.w()->anzeige(u"txtCall"_s)->text(), QString());
+        const QList<QsoRecord> qsos = u.model->datenbank()->qsos(u"144MHz"_s);
+        QCOMPARE(qsos.size(), 3);
+        QCOMPARE(qsos[2].rufzeichen, u"OK1ABC/P"_s);
+        QCOMPARE(u.w()->grid()->model()->rowCount(), 3);
+        QCOMPARE(u.w()->label(u"lblNummer"_s)->text(), u"004"_s);
+        QCOMPARE(u.w()->anzeige(u"txtLänder"_s)->text(), u"3"_s);
+        QCOMPARE(u.w()->grid()->currentIndex().row(), 2); // the last contact is current
+        QVERIFY(u.w()->grid()->isColumnHidden(1));
+        QVERIFY(!u.w()->grid()->isColumnHidden(3));
+        QCOMPARE(u.w()->grid()->columnWidth(3), 2200 / 15);
+    }
+
+    void duplicateQuestionCancelAndOk()
+    {
+        Umgebung u;
+        u.contestAnlegen();
+        u.starten();
+        u.tippe(u"DL1ABC JO62QM 59012"_s);
+        QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
+        u.prompter.antworte(Meldung::Antwort::Abbrechen);
+        u.tippe(u"DL1ABC/P JO62QM 59013"_s);
+        QCOMPARE(u.prompter.gezeigt().last().text, u"Doppelverbindung\n\ntrotzdem speichern?"_s);
+        QCOMPARE(u.w()->anzeige(u"txtCall"_s)->text(), QString());
+        u.prompter.antworte(Meldung::Antwort::Ok);
+        u.tippe(u"DL1ABC/P JO62QM 59013"_s);
+        QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
+        const QList<QsoRecord> qsos = u.model->datenbank()->qsos(u"144MHz"_s);
+        QCOMPARE(qsos.size(), 2);
+        QCOMPARE(qsos[1].punkte, u"-----"_s);
+    }
+
+    void deleteLastAndDeclareInvalid()
+    {
+        Umgebung u;
+        u.contestAnlegen();
+        u.starten();
+        for (const QString& z : {u"DL1ABC JO62QM 59012"_s, u"G4XYZ IO91AA 59013"_s, u"DL2XY JO62QM 59014"_s}) {
+            u.tippe(z);
+            QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
+        }
+        LogGrid* grid = u.w()->grid();
+        // Not the last contact: asked, then refused.
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        u.prompter.antworte(Meldung::Antwort::Ja);
+        u.befehl(u"mnuLöschen"_s)->trigger();
+        QCOMPARE(u.prompter.gezeigt().at(u.prompter.gezeigt().size() - 2).text,
+                 u"Soll das QSO Nr. 1 mit DL1ABC wirklich gelöscht werden?"_s);
+        QCOMPARE(u.prompter.gezeigt().last().text, u"Es kann nur der letzte Datensatz gelöscht werden!"_s);
+        QCOMPARE(grid->model()->rowCount(), 3);
+        // The last one: deleted, its number comes back.
+        grid->setCurrentIndex(grid->model()->index(2, 0));
+        u.prompter.antworte(Meldung::Antwort::Ja);
+        u.befehl(u"mnuLöschen"_s)->trigger();
+        QCOMPARE(grid->model()->rowCount(), 2);
+        QCOMPARE(u.w()->label(u"lblNummer"_s)->text(), u"003"_s);
+        // Declare the first invalid: still two rows, one valid contact left.
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        u.befehl(u"mnuUngültig"_s)->trigger();
+        QCOMPARE(grid->model()->rowCount(), 2);
+        QCOMPARE(u.w()->anzeige(u"txtPunkte"_s)->text(), u.model->datenbank()->qsos(u"144MHz"_s)[1].punkte);
+        QCOMPARE(u.w()->anzeige(u"txtLänder"_s)->text(), u"1"_s);
+    }
+
+    void optionGroupsAreStoredAndRestored()
+    {
+        Umgebung u;
+        u.contestAnlegen();
+        u.starten();
+        u.befehl(u"mnuRST1"_s)->trigger();
+        QCOMPARE(u.w()->anzeige(u"txtRSTgeg"_s)->text(), u"599"_s);
+        u.befehl(u"mnuTaste1"_s)->trigger();
+        u.befehl(u"mnuDrucken1"_s)->trigger();
+        QVERIFY(u.w()->label(u"Image1"_s)->isVisible());
+        u.befehl(u"mnuUTC2"_s)->trigger();
+        u.befehl(u"mnuKommentarEin"_s)->trigger();
+        QVERIFY(!u.w()->grid()->isColumnHidden(12));
+        QCOMPARE(u.settings.lesen(u"Parameter"_s, u"RST"_s), u"1"_s);
+        QCOMPARE(u.settings.lesen(u"Parameter"_s, u"loggen"_s), u"1"_s);
+        QCOMPARE(u.settings.lesen(u"Parameter"_s, u"Protokoll"_s), u"1"_s);
+        QCOMPARE(u.settings.lesen(u"Parameter"_s, u"Zeitdifferenz"_s), u"2"_s);
+        QCOMPARE(u.settings.lesen(u"Parameter"_s, u"Kommentar"_s), u"1"_s);
+
+        // In log-key mode Enter does not save, F12 does.
+        u.tippe(u"DL1ABC JO62QM 59012"_s);
+        QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
+        QCOMPARE(u.model->datenbank()->qsos(u"144MHz"_s).size(), 0);
+        QTest::keyClick(u.w()->eingabe(), Qt::Key_F12);
+        QCOMPARE(u.model->datenbank()->qsos(u"144MHz"_s).size(), 1);
+
+        u.starten(); // a new window over the same settings
+        QVERIFY(u.befehl(u"mnuRST1"_s)->isChecked());
+        QVERIFY(u.befehl(u"mnuTaste1"_s)->isChecked());
+        QVERIFY(u.befehl(u"mnuDrucken1"_s)->isChecked());
+        QVERIFY(u.befehl(u"mnuUTC2"_s)->isChecked());
+        QVERIFY(u.befehl(u"mnuKommentarEin"_s)->isChecked());
+        QCOMPARE(u.w()->anzeige(u"txtRSTgeg"_s)->text(), u"599"_s);
+        QCOMPARE(u.w()->label(u"lblNummer"_s)->text(), u"002"_s);
+    }
+
+    void gridKeysAndStatusBar()
+    {
+        Umgebung u;
+        u.contestAnlegen();
+        u.starten();
+        u.tippe(u"DL1ABC JO62QM 59012"_s);
+        QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
+        QTest::keyClick(u.w()->eingabe(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), u.w()->grid());
+        QCOMPARE(u.fenster->statusBar()->currentMessage(), u"Tabelle verlassen mit Esc"_s);
+        QTest::keyClick(u.w()->grid(), Qt::Key_G);
+        QCOMPARE(QApplication::focusWidget(), u.w()->eingabe());
+        QCOMPARE(u.w()->eingabe()->text(), u"G"_s);
+        QCOMPARE(u.fenster->statusBar()->currentMessage(), u"Bereit"_s);
+    }
+
+    void quitQuestionOnClose()
+    {
+        Umgebung u;
+        u.contestAnlegen();
+        u.starten();
+        u.prompter.antworte(Meldung::Antwort::Nein);
+        QVERIFY(!u.fenster->close());
+        QVERIFY(u.fenster->isVisible());
+        QCOMPARE(u.prompter.gezeigt().last().text, u"Programm beenden"_s);
+        QCOMPARE(u.prompter.gezeigt().last().titel, u"Tarvex"_s);
+        QCOMPARE(u.prompter.gezeigt().last().standard, Meldung::Antwort::Nein);
+        u.prompter.antworte(Meldung::Antwort::Ja);
+        QVERIFY(u.fenster->close());
+    }
+
+    void frameKeepsItsSize()
+    {
+        Umgebung u;
+        u.contestAnlegen();
+        u.starten();
+        u.fenster->showMaximized();
+        QTRY_VERIFY(!u.fenster->isMaximized());
+        QCOMPARE(u.fenster->size(), QSize(800, 600));
+    }
+};
+
+QTEST_MAIN(ContestWindowTest)
+#include "ContestWindowTest.moc"
