@@ -168,16 +168,6 @@ TEST_F(WithContest, ChangesOfTheEntryAreSignalled)
     monitor.waitForFinished();
 }
 
-TEST_F(WithContest, WithoutABusTheProgramGoesOn)
-{
-    const QDBusConnection keinBus =
-        QDBusConnection::connectToBus(u"unix:path=/nonexistent/tarvex-bus"_s, u"kein-bus"_s);
-    EXPECT_FALSE(automationAnmelden(model, keinBus));
-    logge(u"dl1abc jo62qm 59012"_s);
-    EXPECT_EQ(band().size(), 1);
-    QDBusConnection::disconnectFromBus(u"kein-bus"_s);
-}
-
 TEST_F(WithContest, ASecondTarvexLeavesTheNameToTheFirst)
 {
     QDBusConnection erste = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"erste"_s);

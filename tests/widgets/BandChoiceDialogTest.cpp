@@ -53,16 +53,6 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.gewählt(), u"10368MHz"_s);
     }
-
-    void escapeChoosesNothing()
-    {
-        BandChoiceDialog dialog(knöpfe({u"144MHz"_s}), u"144MHz"_s);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(dialog.gewählt().isEmpty());
-    }
 };
 
 QTEST_MAIN(BandChoiceDialogTest)
