@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 
 #include "store/Connection.h"
+#include "store/QsoRecord.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,6 +47,18 @@ void schreibeCallInfo(const QString& pfad, const Rows2& namen)
     c.exec(u"CREATE TABLE CALLINFO(Rufzeichen TEXT, Name TEXT, DOK TEXT, Ort TEXT, Notiz TEXT)"_s);
     for (const auto& [call, name] : namen)
         c.execute(u"INSERT INTO CALLINFO(Rufzeichen,Name) VALUES(?,?)"_s, {call, name});
+}
+
+void schreibeAltenContest(const QString& pfad, const std::vector<std::pair<QString, int>>& bandFelder)
+{
+    Connection c(pfad, Connection::Zugriff::Anlegen);
+    for (const auto& [band, felder] : bandFelder) {
+        QStringList spalten;
+        for (int i = 0; i < felder; ++i)
+            spalten.append(quoteIdentifier(QString::fromUtf16(kBandFelder[i].name)) + u' '
+                           + QLatin1StringView(kBandFelder[i].typ));
+        c.exec(u"CREATE TABLE "_s + quoteIdentifier(band) + u'(' + spalten.join(u',') + u')');
+    }
 }
 
 QByteArray dateiInhalt(const QString& pfad)

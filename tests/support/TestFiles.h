@@ -36,4 +36,8 @@ void schreibeCallInfo(const QString& pfad, const Rows2& namen); // Rufzeichen, N
 
 QByteArray dateiInhalt(const QString& pfad);
 
+// A contest as earlier versions wrote it: no mark, no TMP and no PARAM, each
+// band table with the given number of leading fields (12 or 13).
+void schreibeAltenContest(const QString& pfad, const std::vector<std::pair<QString, int>>& bandFelder);
+
 } // namespace tarvex::test

@@ -1,0 +1,151 @@
+#include "contest/ContestOpening.h"
+#include "store/BandList.h"
+#include "store/ContestDatabase.h"
+#include "support/ContestFixture.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class ContestOpeningTest : public test::ContestFixture {
+protected:
+    ContestOpeningTest()
+    {
+        QDir().mkdir(u"LOGS"_s);
+        // Keys of the contest open before, which opening must replace.
+        settings.setBänder({u"144MHz"_s, u"1296MHz"_s, u"24192MHz"_s});
+        settings.setLetzterContest(u"TEST.MDB"_s);
+        settings.setLetztesBand(u"144MHz"_s);
+    }
+
+    // Every key of the section Bänder that holds a value, as "Band7=10368MHz",
+    // in band-list order (50 MHz first).
+    QStringList bandSchlüssel() const
+    {
+        QStringList result;
+        for (const BandInfo& b : alleBänder()) {
+            const QString wert = settings.lesen(u"Bänder"_s, b.schlüssel);
+            if (!wert.isEmpty())
+                result.append(b.schlüssel + u'=' + wert);
+        }
+        return result;
+    }
+};
+
+TEST_F(ContestOpeningTest, BandKeysAndCurrentBandComeFromTheFilesTables)
+{
+    const struct {
+        QStringList tabellen;
+        QStringList schlüssel;
+        const char16_t* aktuell;
+    } cases[] = {
+        {{u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s},
+         {u"Band1=144MHz"_s, u"Band2=432MHz"_s, u"Band7=10368MHz"_s},
+         u"10368MHz"},
+        {{u"47088MHz"_s}, {u"Band9=47088MHz"_s}, u"47088MHz"},
+        {{u"144MHz"_s, u"76032MHz"_s}, {u"Band1=144MHz"_s, u"Band10=76032MHz"_s}, u"144MHz"},
+        // "432MHz" sorts before "50MHz" by name.
+        {{u"50MHz"_s, u"432MHz"_s}, {u"Band11=50MHz"_s, u"Band2=432MHz"_s}, u"432MHz"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString pfad = dir.pfad(u"LOGS/C%1.mdb"_s.arg(++n));
+        ContestDatabase::anlegen(pfad, c.tabellen, {u"DL0XX"_s, u"JO31AA"_s});
+        ASSERT_TRUE(contestÖffnen(model, prompter, pfad)) << prompter.texte().join(u'|').toStdString();
+        const QString aktuell = QString::fromUtf16(c.aktuell);
+        EXPECT_EQ(bandSchlüssel(), c.schlüssel) << pfad.toStdString();
+        EXPECT_EQ(model.Band(), aktuell);
+        EXPECT_EQ(model.Datenbank(), pfad);
+        EXPECT_EQ(model.fenstertitel(), u"Contest  -  "_s + pfad.toLower());
+        EXPECT_EQ(settings.letzterContest(), pfad);
+        EXPECT_EQ(settings.letztesBand(), aktuell);
+    }
+    EXPECT_TRUE(prompter.gezeigt().isEmpty());
+}
+
+TEST_F(ContestOpeningTest, OldContestsOpenUpgradedWithTmpAndParam)
+{
+    const struct {
+        int felderErstesBand;
+        bool mitParam;
+        const char16_t* call;
+        const char16_t* locator;
+    } cases[] = {
+        // Without PARAM the station shown before opening is written into it.
+        {12, false, u"DL0XX", u"JO31AA"},
+        {13, false, u"DL0XX", u"JO31AA"},
+        // With PARAM the file's station replaces the one shown.
+        {12, true, u"DK9ZZ", u"JN48AA"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString pfad = dir.pfad(u"LOGS/ALT%1.mdb"_s.arg(++n));
+        test::schreibeAltenContest(pfad, {{u"144MHz"_s, c.felderErstesBand}, {u"432MHz"_s, 12}});
+        {
+            Connection alt(pfad, Connection::Zugriff::LesenSchreiben);
+            alt.exec(u"INSERT INTO \"144MHz\"(Nummer,Rufzeichen,Punkte,Land,Square) "
+                     u"VALUES(1,'DL1ABC','531','Deutschland','JO62')"_s);
+            if (c.mitParam) {
+                alt.exec(u"CREATE TABLE PARAM([Call] TEXT(15),[Locator] TEXT(6))"_s);
+                alt.exec(u"INSERT INTO PARAM VALUES('DK9ZZ','JN48AA')"_s);
+            }
+        }
+        model.setEigeneStation(u"DL0XX"_s, u"JO31AA"_s);
+
+        ASSERT_TRUE(contestÖffnen(model, prompter, pfad)) << prompter.texte().join(u'|').toStdString();
+        EXPECT_EQ(model.Band(), u"144MHz"_s);
+        EXPECT_EQ(model.lblCall(), QString::fromUtf16(c.call));
+        EXPECT_EQ(f().lblLocator, QString::fromUtf16(c.locator));
+        EXPECT_EQ(f().txtNummer, u"002"_s);
+        EXPECT_EQ(model.spielstand().txtPunkte, u"531"_s);
+
+        ContestDatabase db = ContestDatabase::öffnen(pfad);
+        EXPECT_EQ(db.feldAnzahl(u"144MHz"_s), 14);
+        EXPECT_EQ(db.feldAnzahl(u"432MHz"_s), 12) << "a band that did not become current stays as it was";
+        EXPECT_EQ(db.feldAnzahl(u"TMP"_s), 3);
+        ASSERT_TRUE(db.parameter().has_value());
+        EXPECT_EQ(db.parameter()->call, QString::fromUtf16(c.call));
+        EXPECT_EQ(db.connection().scalar(u"SELECT count(*) FROM PARAM"_s).toInt(), 1);
+    }
+    EXPECT_TRUE(prompter.gezeigt().isEmpty());
+
+    // The upgraded table takes a contact as it is saved now.
+    logge(u"dk2xy jo62qm 59003"_s);
+    EXPECT_EQ(band().size(), 2);
+}
+
+TEST_F(ContestOpeningTest, AFileThatIsNoContestChangesNothing)
+{
+    {
+        QFile text(u"LOGS/NOTIZ.mdb"_s);
+        ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+        text.write("Dies ist keine Datenbank\r\n");
+    }
+    // One of our files, but without a single band table.
+    ContestDatabase::anlegen(u"LOGS/LEER.mdb"_s, {}, {u"DL0XX"_s, u"JO31AA"_s});
+
+    for (const QString& name : {u"LOGS/NOTIZ.mdb"_s, u"LOGS/LEER.mdb"_s, u"LOGS/FEHLT.mdb"_s}) {
+        prompter.vergiss();
+        const QByteArray vorher = test::dateiInhalt(name);
+        EXPECT_FALSE(contestÖffnen(model, prompter, dir.pfad(name)));
+        ASSERT_EQ(prompter.gezeigt().size(), 1) << name.toStdString();
+        EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
+        EXPECT_TRUE(prompter.gezeigt()[0].text.contains(name.mid(5))) << prompter.texte().join(u'|').toStdString();
+        EXPECT_EQ(test::dateiInhalt(name), vorher);
+
+        EXPECT_EQ(model.Datenbank(), u"TEST.MDB"_s);
+        EXPECT_EQ(model.Band(), u"144MHz"_s);
+        EXPECT_EQ(bandSchlüssel(), (QStringList{u"Band1=144MHz"_s, u"Band3=1296MHz"_s, u"Band8=24192MHz"_s}));
+        EXPECT_EQ(settings.letzterContest(), u"TEST.MDB"_s);
+    }
+    // The open contest still logs.
+    logge(u"dl1abc jo62qm 59012"_s);
+    EXPECT_EQ(band().size(), 1);
+}
+
+} // namespace
+} // namespace tarvex
