@@ -53,8 +53,8 @@ public:
     bool anlegen();
 
     // File names as they are created and as they are referred to afterwards.
-    QString datenbankDatei() const { return QString(name_ + u".mdb"); }
-    QString datenbankName() const { return QString(name_ + u".MDB"); }
+    QString datenbankDatei() const { return name_ + QStringLiteral(".mdb"); }
+    QString datenbankName() const { return name_ + QStringLiteral(".MDB"); }
 
 private:
     bool meldung(const QString& text, bool kritisch);
