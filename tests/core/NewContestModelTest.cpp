@@ -97,6 +97,11 @@ struct Ablehnung {
     QString text;
 };
 
+void PrintTo(const Ablehnung& a, std::ostream* os)
+{
+    *os << a.fall;
+}
+
 class RefusedBeforeAnyFile : public NewContestTest, public ::testing::WithParamInterface<Ablehnung> {};
 
 // Steps 1 to 3, in their order; none of them leaves a trace.
