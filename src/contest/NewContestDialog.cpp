@@ -193,10 +193,14 @@ void NewContestDialog::ok()
     if (locatorPrüfungOffen_)
         return;
     // Enter in the locator field leaves it as well.
-    if (txtLocator_->hasFocus() && !model_.locatorVerlassen())
+    if (txtLocator_->hasFocus() && !model_.locatorVerlassen()) {
+        zurückNachMeldung();
         return;
-    if (!model_.anlegen())
+    }
+    if (!model_.anlegen()) {
+        zurückNachMeldung();
         return;
+    }
     accept();
     emit created();
 }
@@ -230,8 +234,17 @@ void NewContestDialog::locatorPrüfen()
         return;
     if (!model_.locatorVerlassen()) {
         cmdOk_->setDown(false);
+        zurückNachMeldung();
         txtLocator_->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void NewContestDialog::zurückNachMeldung()
+{
+    // A message box hands the activation to its own parent, which need not be
+    // this form; the operator's next key belongs here.
+    if (isVisible())
+        activateWindow();
 }
 
 } // namespace tarvex

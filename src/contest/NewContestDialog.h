@@ -50,6 +50,7 @@ private:
     void anzeigen();
     void ok();
     void locatorPrüfen();
+    void zurückNachMeldung();
 
     NewContestModel model_;
     QLineEdit* txtName_ = nullptr;

@@ -1,3 +1,4 @@
+#include "app/MessageBoxPrompter.h"
 #include "contest/NewContestDialog.h"
 #include "store/BandList.h"
 #include "support/ContestFixture.h"
@@ -7,6 +8,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -187,6 +189,35 @@ private slots:
         QVERIFY(!d->isVisible());
         QCOMPARE(u.prompter.texte().size(), 3);
         QVERIFY(u.contest.hatContest());
+    }
+
+    // With real message boxes the form loses and regains activation around the
+    // message; that must neither repeat the check nor lose the focus.
+    void wrongLocatorWithARealMessageBox()
+    {
+        Umgebung u;
+        MessageBoxPrompter echt(&u.fenster);
+        NewContestDialog* d = NewContestDialog::anbieten(&u.fenster, u.contest, echt, QDate(2026, 12, 4));
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QLineEdit* locator = kind<QLineEdit>(d, u"txtLocator"_s);
+        QTest::keyClicks(locator, u"jo3lab"_s);
+        locator->setFocus();
+
+        QStringList gesehen;
+        QTimer wächter;
+        connect(&wächter, &QTimer::timeout, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                gesehen.append(box->text());
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        wächter.start(10);
+        QTest::keyClick(locator, Qt::Key_Tab);
+        QTRY_COMPARE(gesehen, QStringList{u"ungültiger Locator"_s});
+        QTRY_VERIFY(locator->hasFocus());
+        QTest::qWait(100);
+        QCOMPARE(gesehen.size(), 1);
+        QVERIFY(d->isVisible());
     }
 
     void modalFromTheMenu()
