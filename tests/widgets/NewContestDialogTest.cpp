@@ -67,6 +67,9 @@ private slots:
         NewContestDialog* d = offen(u);
         QCOMPARE(d->windowTitle(), u"Neuen Contest anlegen"_s);
         QCOMPARE(kind<QLineEdit>(d, u"txtName"_s)->text(), u"DEZ2026"_s);
+        // Ready for the keyboard: typing replaces the preset, Tab keeps it.
+        QTRY_VERIFY(kind<QLineEdit>(d, u"txtName"_s)->hasFocus());
+        QCOMPARE(kind<QLineEdit>(d, u"txtName"_s)->selectedText(), u"DEZ2026"_s);
         QCOMPARE(kind<QPushButton>(d, u"cmdAbbrechen"_s)->text(), u"Abbrechen"_s);
         // A second offer while the form is open keeps what is being typed.
         QTest::keyClicks(kind<QLineEdit>(d, u"txtName"_s), u"fd"_s);

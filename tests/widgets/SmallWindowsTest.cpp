@@ -25,7 +25,12 @@ private slots:
         test::WorkDir dir;
         KeystrokeLog log(u"LOG.TXT"_s);
         bool geöffnet = false;
-        QTimer::singleShot(0, this, [&] { geöffnet = QApplication::activeModalWidget() != nullptr; });
+        QTimer::singleShot(0, this, [&] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                geöffnet = true;
+                w->close();
+            }
+        });
         QVERIFY(!LastInputsDialog::zeigen(nullptr, log));
         QCoreApplication::processEvents();
         QVERIFY(!geöffnet);
