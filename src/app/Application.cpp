@@ -1,11 +1,22 @@
 #include "Application.h"
 
+#include "Automation.h"
+#include "Bilder.h"
+#include "CopyrightDialog.h"
+#include "HelpWindow.h"
+#include "LastInputsDialog.h"
 #include "MainWindow.h"
 #include "MessageBoxPrompter.h"
 #include "contest/ContestModel.h"
+#include "contest/BandChoiceDialog.h"
 #include "contest/ContestWindow.h"
+#include "contest/DeleteContestDialog.h"
+#include "contest/InputLineEdit.h"
+#include "contest/NewContestDialog.h"
+#include "contest/OpenContestDialog.h"
 #include "logout/QtPrinterSurface.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSplashScreen>
@@ -31,6 +42,20 @@ Application::Application(std::unique_ptr<Settings> settings)
     connect(mainWindow_.get(), &MainWindow::helpRequested, this, &Application::hilfe);
     connect(mainWindow_.get(), &MainWindow::copyrightRequested, this, &Application::copyright);
     connect(mainWindow_.get(), &MainWindow::lastInputsRequested, this, &Application::letzteEingaben);
+    // Commands whose windows live outside the logging window.
+    ContestWindow* w = mainWindow_->contestWindow();
+    const auto verbinden = [this, w](const QString& name, std::function<void()> tun) {
+        if (QAction* a = w->befehl(name)) {
+            a->setEnabled(true);
+            connect(a, &QAction::triggered, this, std::move(tun));
+        }
+    };
+    verbinden(u"mnuÖffnen"_s, [this] { OpenContestDialog::ausführen(mainWindow_.get(), *model_, *prompter_); });
+    verbinden(u"mnuContestLöschen"_s,
+              [this] { DeleteContestDialog::ausführen(mainWindow_.get(), *model_, *prompter_); });
+    verbinden(u"mnuBandwechseln"_s, [this] { BandChoiceDialog::ausführen(mainWindow_.get(), *model_, *prompter_); });
+    automationAnmelden(*model_);
+
     connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),
             [this] { mainWindow_->setWindowTitle(model_->fenstertitel()); });
 }
@@ -60,6 +85,34 @@ void Application::starten(int splashMillisekunden)
             mainWindow_->contestWindow()->zeigeInfo();
         mainWindow_->contestWindow()->aktivieren();
     });
+}
+
+void Application::neuerContest(bool modal)
+{
+    const QDate heute = QDate::currentDate();
+    ContestWindow* w = mainWindow_->contestWindow();
+    if (modal) {
+        if (NewContestDialog::ausführen(mainWindow_.get(), *model_, *prompter_, heute))
+            w->aktivieren();
+        return;
+    }
+    NewContestDialog* dialog = NewContestDialog::anbieten(mainWindow_.get(), *model_, *prompter_, heute);
+    connect(dialog, &NewContestDialog::created, w, &ContestWindow::aktivieren, Qt::UniqueConnection);
+}
+
+void Application::hilfe()
+{
+    HelpWindow::zeigen(mainWindow_.get());
+}
+
+void Application::copyright()
+{
+    CopyrightDialog::zeigen(mainWindow_.get());
+}
+
+void Application::letzteEingaben()
+{
+    LastInputsDialog::zeigen(mainWindow_.get(), keystrokes_);
 }
 
 } // namespace tarvex

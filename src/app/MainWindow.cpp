@@ -1,6 +1,6 @@
 #include "MainWindow.h"
 
-#include "Icons.h"
+#include "Bilder.h"
 #include "common/Prompter.h"
 #include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"

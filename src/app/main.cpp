@@ -1,4 +1,4 @@
-#include "app/MainWindow.h"
+#include "app/Application.h"
 #include "store/Referenzdateien.h"
 
 #include <QApplication>
@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     if (!hinweis.isEmpty())
         QMessageBox::information(nullptr, QStringLiteral("Hinweis"), hinweis);
 
-    tarvex::MainWindow window;
-    window.show();
+    tarvex::Application tarvex;
+    tarvex.starten();
     return QApplication::exec();
 }

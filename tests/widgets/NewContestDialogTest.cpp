@@ -1,0 +1,242 @@
+#include "app/MessageBoxPrompter.h"
+#include "contest/NewContestDialog.h"
+#include "support/ContestFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+class NewContestDialogTest : public QObject {
+    Q_OBJECT
+
+    struct Umgebung {
+        test::WorkDir dir;
+        test::ScriptedPrompter prompter;
+        test::FixedClock clock;
+        KeystrokeLog keystrokes{u"LOG.TXT"_s};
+        ContestDat contestDat;
+        CallInfoDb callInfo;
+        CallLookup lookup{contestDat, callInfo, prompter};
+        Settings settings{dir.pfad(u"CONTEST.ini"_s)};
+        ContestModel contest{prompter, clock, keystrokes, lookup, settings};
+        QWidget fenster;
+    };
+
+    template <class T>
+    static T* kind(QWidget* dialog, const QString& name)
+    {
+        T* w = dialog->findChild<T*>(name);
+        if (!w)
+            qFatal("%s fehlt", qPrintable(name));
+        return w;
+    }
+
+    static NewContestDialog* offen(Umgebung& u)
+    {
+        NewContestDialog* d = NewContestDialog::anbieten(&u.fenster, u.contest, u.prompter, QDate(2026, 12, 4));
+        if (!QTest::qWaitForWindowActive(d))
+            qFatal("Formular nicht aktiv");
+        return d;
+    }
+
+    static void ausfüllen(NewContestDialog* d, const QString& name, const QString& call, const QString& locator)
+    {
+        kind<QLineEdit>(d, u"txtName"_s)->clear();
+        QTest::keyClicks(kind<QLineEdit>(d, u"txtName"_s), name);
+        kind<QLineEdit>(d, u"txtCall"_s)->clear();
+        QTest::keyClicks(kind<QLineEdit>(d, u"txtCall"_s), call);
+        kind<QLineEdit>(d, u"txtLocator"_s)->clear();
+        QTest::keyClicks(kind<QLineEdit>(d, u"txtLocator"_s), locator);
+    }
+
+private slots:
+    void layoutAndPreset()
+    {
+        Umgebung u;
+        NewContestDialog* d = offen(u);
+        QCOMPARE(d->windowTitle(), u"Neuen Contest anlegen"_s);
+        QCOMPARE(kind<QLineEdit>(d, u"txtName"_s)->text(), u"DEZ2026"_s);
+        // Ready for the keyboard: typing replaces the preset, Tab keeps it.
+        QTRY_VERIFY(kind<QLineEdit>(d, u"txtName"_s)->hasFocus());
+        QCOMPARE(kind<QLineEdit>(d, u"txtName"_s)->selectedText(), u"DEZ2026"_s);
+        QCOMPARE(kind<QPushButton>(d, u"cmdAbbrechen"_s)->text(), u"Abbrechen"_s);
+        // A second offer while the form is open keeps what is being typed.
+        QTest::keyClicks(kind<QLineEdit>(d, u"txtName"_s), u"fd"_s);
+        QCOMPARE(NewContestDialog::anbieten(&u.fenster, u.contest, u.prompter, QDate(2027, 1, 1)), d);
+        QCOMPARE(kind<QLineEdit>(d, u"txtName"_s)->text(), u"FD"_s);
+    }
+
+    void typedLettersBecomeCapitals()
+    {
+        Umgebung u;
+        NewContestDialog* d = offen(u);
+        ausfüllen(d, u"fieldday"_s, u"dl0ab/p"_s, u"jo31ab"_s);
+        QCOMPARE(kind<QLineEdit>(d, u"txtName"_s)->text(), u"FIELDDAY"_s);
+        QCOMPARE(kind<QLineEdit>(d, u"txtCall"_s)->text(), u"DL0AB/P"_s);
+        QCOMPARE(kind<QLineEdit>(d, u"txtLocator"_s)->text(), u"JO31AB"_s);
+        QCOMPARE(d->model().txtCall(), u"DL0AB/P"_s);
+        // In the middle of the text the cursor stays where the letter went in.
+        QLineEdit* call = kind<QLineEdit>(d, u"txtCall"_s);
+        call->setCursorPosition(2);
+        QTest::keyClicks(call, u"x"_s);
+        QCOMPARE(call->text(), u"DLX0AB/P"_s);
+        QCOMPARE(call->cursorPosition(), 3);
+    }
+
+    void fiftyMegahertzOption()
+    {
+        Umgebung u;
+        NewContestDialog* d = offen(u);
+        auto* option = d->findChild<QAction*>(u"mnu50MHz"_s);
+        QVERIFY(option);
+        QCOMPARE(option->text(), u"50 MHz Option"_s);
+        QCheckBox* chk50 = kind<QCheckBox>(d, u"chk50"_s);
+        QVERIFY(!chk50->isVisible());
+        option->trigger();
+        QVERIFY(chk50->isVisible());
+        QVERIFY(option->isChecked());
+        QTest::mouseClick(chk50, Qt::LeftButton);
+        QVERIFY(d->model().bandGewählt(u"50MHz"_s));
+        option->trigger();
+        QVERIFY(!chk50->isVisible());
+        QVERIFY(!chk50->isChecked());
+        QVERIFY(!d->model().bandGewählt(u"50MHz"_s));
+    }
+
+    void cancelOnlyWithAContest()
+    {
+        Umgebung u;
+        NewContestDialog* d = offen(u);
+        QVERIFY(!kind<QPushButton>(d, u"cmdAbbrechen"_s)->isEnabled());
+        QTest::keyClick(d, Qt::Key_Escape);
+        d->close();
+        QVERIFY(d->isVisible());
+
+        ausfüllen(d, u"TEST"_s, u"DL0AB"_s, u"JO31AB"_s);
+        QTest::mouseClick(kind<QCheckBox>(d, u"chk144"_s), Qt::LeftButton);
+        QTest::mouseClick(kind<QPushButton>(d, u"cmdOk"_s), Qt::LeftButton);
+        QTRY_VERIFY(!d->isVisible());
+
+        d = offen(u);
+        QVERIFY(kind<QPushButton>(d, u"cmdAbbrechen"_s)->isEnabled());
+        QTest::keyClick(d, Qt::Key_Escape);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(u.contest.Datenbank(), u"TEST.MDB"_s);
+    }
+
+    void enterCreatesTheContest()
+    {
+        Umgebung u;
+        NewContestDialog* d = offen(u);
+        QSignalSpy created(d, &NewContestDialog::created);
+        ausfüllen(d, u"test"_s, u"dl0ab"_s, u"jo31ab"_s);
+        QTest::mouseClick(kind<QCheckBox>(d, u"chk144"_s), Qt::LeftButton);
+        QTest::mouseClick(kind<QCheckBox>(d, u"chk10"_s), Qt::LeftButton);
+        kind<QLineEdit>(d, u"txtCall"_s)->setFocus();
+        QTest::keyClick(kind<QLineEdit>(d, u"txtCall"_s), Qt::Key_Return);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(created.size(), 1);
+        QVERIFY(u.prompter.gezeigt().isEmpty());
+        QVERIFY(QFileInfo::exists(u"TEST.mdb"_s));
+        QVERIFY(QFileInfo::exists(u"TEST.txt"_s));
+        QCOMPARE(u.contest.Band(), u"144MHz"_s);
+        QCOMPARE(u.settings.bänder(), (QStringList{u"144MHz"_s, u"10368MHz"_s}));
+    }
+
+    void wrongLocatorHoldsTheFocus()
+    {
+        Umgebung u;
+        NewContestDialog* d = offen(u);
+        QLineEdit* locator = kind<QLineEdit>(d, u"txtLocator"_s);
+        ausfüllen(d, u"TEST"_s, u"DL0AB"_s, u"1o31ab"_s);
+        QTest::mouseClick(kind<QCheckBox>(d, u"chk144"_s), Qt::LeftButton);
+        u.prompter.vergiss();
+
+        locator->setFocus();
+        QTest::keyClick(locator, Qt::Key_Tab);
+        QTRY_COMPARE(u.prompter.texte(), QStringList{u"ungültiger Locator"_s});
+        QTRY_VERIFY(locator->hasFocus());
+
+        // A click on OK and Enter in the field only bring the message; nothing is created.
+        QTest::mouseClick(kind<QPushButton>(d, u"cmdOk"_s), Qt::LeftButton);
+        QTRY_COMPARE(u.prompter.texte().size(), 2);
+        QTRY_VERIFY(locator->hasFocus());
+        QTest::keyClick(locator, Qt::Key_Return);
+        QCOMPARE(u.prompter.texte(), (QStringList{u"ungültiger Locator"_s, u"ungültiger Locator"_s,
+                                                  u"ungültiger Locator"_s}));
+        QVERIFY(d->isVisible());
+        QVERIFY(!QFileInfo::exists(u"TEST.mdb"_s));
+
+        // Corrected, the same Enter creates.
+        locator->clear();
+        QTest::keyClicks(locator, u"jo31ab"_s);
+        QTest::keyClick(locator, Qt::Key_Return);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(u.prompter.texte().size(), 3);
+        QVERIFY(u.contest.hatContest());
+    }
+
+    // With real message boxes the form loses and regains activation around the
+    // message; that must neither repeat the check nor lose the focus.
+    void wrongLocatorWithARealMessageBox()
+    {
+        Umgebung u;
+        MessageBoxPrompter echt(&u.fenster);
+        NewContestDialog* d = NewContestDialog::anbieten(&u.fenster, u.contest, echt, QDate(2026, 12, 4));
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QLineEdit* locator = kind<QLineEdit>(d, u"txtLocator"_s);
+        QTest::keyClicks(locator, u"jo3lab"_s);
+        locator->setFocus();
+
+        QStringList gesehen;
+        QTimer wächter;
+        connect(&wächter, &QTimer::timeout, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                gesehen.append(box->text());
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        wächter.start(10);
+        QTest::keyClick(locator, Qt::Key_Tab);
+        QTRY_COMPARE(gesehen, QStringList{u"ungültiger Locator"_s});
+        QTRY_VERIFY(locator->hasFocus());
+        QTest::qWait(100);
+        QCOMPARE(gesehen.size(), 1);
+        QVERIFY(d->isVisible());
+    }
+
+    void modalFromTheMenu()
+    {
+        Umgebung u;
+        QString vorgabe;
+        QTimer::singleShot(0, this, [&] {
+            auto* d = qobject_cast<NewContestDialog*>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            vorgabe = kind<QLineEdit>(d, u"txtName"_s)->text();
+            ausfüllen(d, u"FD"_s, u"DL0AB"_s, u"JO31AB"_s);
+            QTest::mouseClick(kind<QCheckBox>(d, u"chk432"_s), Qt::LeftButton);
+            QTest::mouseClick(kind<QPushButton>(d, u"cmdOk"_s), Qt::LeftButton);
+        });
+        QVERIFY(NewContestDialog::ausführen(&u.fenster, u.contest, u.prompter, QDate(2027, 3, 1)));
+        QCOMPARE(vorgabe, u"MÄR2027"_s);
+        QCOMPARE(u.contest.Datenbank(), u"FD.MDB"_s);
+        QCOMPARE(u.contest.Band(), u"432MHz"_s);
+    }
+};
+
+} // namespace tarvex
+
+QTEST_MAIN(tarvex::NewContestDialogTest)
+#include "NewContestDialogTest.moc"
