@@ -89,12 +89,7 @@ EditPanelWidget::EditPanelWidget(ContestModel& model, QWidget* parent)
     abbrechen->setObjectName(u"cmdAbbrechen"_s);
     layout->addWidget(ok, 6, 3);
     layout->addWidget(abbrechen, 6, 4);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        übernehmen();
-        model_.bearbeitenOk();
-        if (!model_.bearbeitungOffen())
-            emit closed();
-    });
+    connect(ok, &QPushButton::clicked, this, [this] { bestätigen(); });
     connect(abbrechen, &QPushButton::clicked, this, [this] {
         model_.bearbeitenAbbrechen();
         emit closed();
@@ -105,12 +100,7 @@ QLineEdit* EditPanelWidget::neuesFeld(const QString& name, Bearbeiten::Feld art)
 {
     auto* edit = new FeldEdit(art, this);
     edit->setObjectName(name);
-    connect(edit, &QLineEdit::returnPressed, this, [this] {
-        übernehmen();
-        model_.bearbeitenOk();
-        if (!model_.bearbeitungOffen())
-            emit closed();
-    });
+    connect(edit, &QLineEdit::returnPressed, this, [this] { bestätigen(); });
     felder_.append(edit);
     return edit;
 }
@@ -134,6 +124,14 @@ void EditPanelWidget::laden()
     chkQSL2_->setChecked(q.qsl);
     felder_[2]->setFocus();
     felder_[2]->selectAll();
+}
+
+void EditPanelWidget::bestätigen()
+{
+    übernehmen();
+    model_.bearbeitenOk();
+    if (!model_.bearbeitungOffen())
+        emit closed();
 }
 
 void EditPanelWidget::übernehmen()

@@ -25,6 +25,7 @@ signals:
 
 private:
     void übernehmen();
+    void bestätigen();
     QLineEdit* neuesFeld(const QString& name, Bearbeiten::Feld art);
 
     ContestModel& model_;
