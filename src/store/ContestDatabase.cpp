@@ -271,4 +271,12 @@ QList<QsoRecord> ContestDatabase::suchen(const QString& band, const QString& mus
                     {muster, muster});
 }
 
+// -- Exchange-file import --
+
+// -- QSL labels --
+
+// -- Statistics --
+
+// -- Square map --
+
 } // namespace tarvex

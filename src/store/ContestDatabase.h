@@ -54,6 +54,16 @@ public:
     // The "?" search: Rufzeichen or Locator matching the operator's pattern.
     QList<QsoRecord> suchen(const QString& band, const QString& muster);
 
+    // Reads and writes of the output and analysis windows, one block each.
+
+    // -- Exchange-file import --
+
+    // -- QSL labels --
+
+    // -- Statistics --
+
+    // -- Square map --
+
     static constexpr int kApplicationId = 0x54727678; // "Trvx"
     static constexpr int kSchemaVersion = 1;
 
