@@ -9,6 +9,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFileDialog>
@@ -58,6 +59,8 @@ StatistikGrafikWindow::StatistikGrafikWindow(ContestModel& contest, Prompter& pr
     auto* chart = new QChart;
     chart->addSeries(reihe_);
     chart->legend()->hide();
+    // After addSeries, which gives the set the theme's label colour (light, meant for inside the bars).
+    balken_->setLabelColor(QColor(0x20, 0x20, 0x28));
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(4, 4, 4, 4));
     stunden_ = new QBarCategoryAxis(chart);
@@ -145,11 +148,16 @@ void StatistikGrafikWindow::zeigen()
         balken.append(static_cast<qreal>(wert));
         höchster = std::max(höchster, wert);
     }
+    // Long numbers stand upright so that neighbouring bars' labels never overlap;
+    // upright labels need more room above the highest bar.
+    const bool aufrecht = QString::number(höchster).size() > 3;
+    // The series only labels bars it knows when its labels are switched on.
+    reihe_->setLabelsVisible(false);
+    reihe_->setLabelsAngle(aufrecht ? -90 : 0);
     balken_->remove(0, balken_->count());
     balken_->append(balken);
-    // Long numbers stand upright so that neighbouring bars' labels never overlap.
-    reihe_->setLabelsAngle(QString::number(höchster).size() > 3 ? -90 : 0);
-    werte_->setRange(0, static_cast<qreal>(std::max<qint64>(höchster, 1)) * 1.12);
+    reihe_->setLabelsVisible(true);
+    werte_->setRange(0, static_cast<qreal>(std::max<qint64>(höchster, 1)) * (aufrecht ? 1.25 : 1.12));
     werte_->applyNiceNumbers();
     werte_->setLabelFormat(u"%.0f"_s);
     grafik_->chart()->setTitle(model_.titel());
@@ -157,6 +165,8 @@ void StatistikGrafikWindow::zeigen()
 
 QImage StatistikGrafikWindow::bild() const
 {
+    // The chart lays itself out in posted events; the picture must show the new values.
+    QCoreApplication::sendPostedEvents();
     return grafik_->grab().toImage();
 }
 

@@ -82,8 +82,6 @@ StatistikWindow::StatistikWindow(ContestModel& contest, Prompter& prompter, QWid
     links->addStretch(1);
     auto* label1 = new QLabel(u"weiter mit Enter Abbrechen mit Esc"_s, this);
     label1->setObjectName(u"Label1"_s);
-    label1->setWordWrap(true);
-    links->addWidget(label1);
 
     grid_ = new QTableView(this);
     grid_->setObjectName(u"DBGrid1"_s);
@@ -111,6 +109,7 @@ StatistikWindow::StatistikWindow(ContestModel& contest, Prompter& prompter, QWid
     layout->setMenuBar(menü);
     layout->addWidget(überschrift);
     layout->addLayout(inhalt, 1);
+    layout->addWidget(label1);
 
     auto* esc = new QShortcut(Qt::Key_Escape, this, this, &StatistikWindow::backRequested);
     esc->setContext(Qt::WidgetWithChildrenShortcut);
@@ -129,9 +128,9 @@ QRadioButton* StatistikWindow::knopf(Option option) const
 
 void StatistikWindow::justieren()
 {
-    for (int spalte = 0; spalte < 2; ++spalte)
-        grid_->setColumnWidth(spalte, kSpaltenbreite);
-    grid_->horizontalHeader()->setStretchLastSection(true);
+    // Both columns share the grid's width, never narrower than the form's 1950 twips.
+    grid_->horizontalHeader()->setMinimumSectionSize(kSpaltenbreite);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
 
 bool StatistikWindow::eventFilter(QObject* watched, QEvent* event)

@@ -91,7 +91,9 @@ private slots:
         for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
             QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
         klick(*w, u"Command4"_s);
-        w->grab().save(u"/tmp/statistik-grafik.png"_s);
+        w->bild().save(u"/tmp/statistik-grafik.png"_s);
+        klick(*w, u"Command1"_s);
+        w->bild().save(u"/tmp/statistik-grafik2.png"_s);
     }
 
     void copyLeavesOnlyTheChartPictureOnTheClipboard()

@@ -75,12 +75,14 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), grid(*w));
         QCOMPARE(grid(*w)->model()->rowCount(), 4);
         QCOMPARE(grid(*w)->model()->index(3, 0).data().toString(), u"-----"_s);
-        QCOMPARE(grid(*w)->columnWidth(0), 130);
+        QVERIFY(grid(*w)->columnWidth(0) >= 130);
         QCOMPARE(w->findChild<QLabel*>(u"Label1"_s)->text(), u"weiter mit Enter Abbrechen mit Esc"_s);
         for (const QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
             if (b->isVisible())
                 QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
         }
+        const QLabel* hinweis = w->findChild<QLabel*>(u"Label1"_s);
+        QVERIFY(hinweis->width() >= hinweis->sizeHint().width());
         w->grab().save(u"/tmp/statistik-tabellen.png"_s);
     }
 
