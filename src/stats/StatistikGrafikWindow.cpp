@@ -26,6 +26,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace tarvex {
 
@@ -68,6 +69,9 @@ StatistikGrafikWindow::StatistikGrafikWindow(ContestModel& contest, Prompter& pr
     stunden_->setTitleText(u"Stunde (UTC)"_s);
     werte_ = new QValueAxis(chart);
     werte_->setLabelFormat(u"%.0f"_s);
+    werte_->setTickType(QValueAxis::TicksDynamic);
+    werte_->setTickAnchor(0);
+    werte_->setTickInterval(2);
     werte_->setRange(0, 10);
     chart->addAxis(stunden_, Qt::AlignBottom);
     chart->addAxis(werte_, Qt::AlignLeft);
@@ -157,9 +161,16 @@ void StatistikGrafikWindow::zeigen()
     balken_->remove(0, balken_->count());
     balken_->append(balken);
     reihe_->setLabelsVisible(true);
-    werte_->setRange(0, static_cast<qreal>(std::max<qint64>(höchster, 1)) * (aufrecht ? 1.25 : 1.12));
-    werte_->applyNiceNumbers();
-    werte_->setLabelFormat(u"%.0f"_s);
+    // Whole-number ticks at 1, 2 or 5 times a power of ten, about five of them.
+    const double oben = static_cast<double>(std::max<qint64>(höchster, 1)) * (aufrecht ? 1.25 : 1.12);
+    double schritt = 1;
+    while (oben / schritt > 6) {
+        const double nächster = QString::number(schritt).startsWith(u'2') ? schritt * 2.5 : schritt * 2;
+        schritt = nächster;
+    }
+    werte_->setTickAnchor(0);
+    werte_->setTickInterval(schritt);
+    werte_->setRange(0, std::ceil(oben / schritt) * schritt);
     grafik_->chart()->setTitle(model_.titel());
 }
 

@@ -1,8 +1,13 @@
 // The statistics tables over a real contest: option buttons, Enter cycle,
 // Esc, the copy on the clipboard and sorting by a heading click.
+#include "app/Application.h"
+#include "app/Befehl.h"
+#include "app/MainWindow.h"
 #include "contest/ContestModel.h"
+#include "contest/ContestWindow.h"
 #include "entry/CallLookup.h"
 #include "entry/KeystrokeLog.h"
+#include "stats/StatistikGrafikWindow.h"
 #include "stats/StatistikWindow.h"
 #include "store/ReferenceDatabase.h"
 #include "store/Settings.h"
@@ -16,6 +21,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTableView>
 #include <QtTest>
 
@@ -145,6 +151,35 @@ private slots:
         w->findChild<QAction*>(u"mnuZurück"_s)->trigger();
         QCOMPARE(zurück.count(), 3);
         QVERIFY(prompter.gezeigt().isEmpty());
+    }
+
+    void menuAndToolbarShowTheWindowsInTheFrameAndEscReturnsToTheLog()
+    {
+        Application app(std::make_unique<Settings>(dir.pfad(u"APP.ini"_s)));
+        app.contest().öffnen(u"TEST.MDB"_s, u"144MHz"_s);
+        MainWindow& rahmen = app.hauptfenster();
+        rahmen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rahmen));
+        auto* fläche = rahmen.findChild<QStackedWidget*>();
+        QVERIFY(rahmen.befehle()[Befehl::Tabellen].isEnabled());
+
+        rahmen.befehle()[Befehl::Tabellen].trigger();
+        QPointer<QWidget> tabellen = fläche->currentWidget();
+        QCOMPARE(tabellen->objectName(), u"frmStatistik"_s);
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"DBGrid1"_s);
+        rahmen.grab().save(u"/tmp/statistik-rahmen-tabellen.png"_s);
+
+        // The toolbar button builds the chart window afresh; the tables go.
+        rahmen.findChild<QAction*>(u"Toolbar1_Statistiken"_s)->trigger();
+        QCOMPARE(fläche->currentWidget()->objectName(), u"frmStatistik2"_s);
+        QTRY_VERIFY(tabellen.isNull());
+        QTest::mouseClick(fläche->currentWidget()->findChild<QAbstractButton*>(u"Command1"_s), Qt::LeftButton);
+        rahmen.grab().save(u"/tmp/statistik-rahmen-grafik.png"_s);
+
+        QPointer<QWidget> grafik = fläche->currentWidget();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(fläche->currentWidget(), rahmen.contestWindow());
+        QTRY_VERIFY(grafik.isNull());
     }
 };
 
