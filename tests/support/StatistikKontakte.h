@@ -34,7 +34,7 @@ inline void schreibeKontakte(ContestDatabase& db, const QString& band, const QLi
         q.square = ungültig ? QStringLiteral(" ") : k.square;
         q.land = ungültig ? QStringLiteral(" ") : k.land;
         q.kommentar = QString();
-        db.qsoAnhängen(band, q);
+        db.qsoSpeichern(band, q, k.rufzeichen);
     }
 }
 
