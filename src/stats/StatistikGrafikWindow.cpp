@@ -47,10 +47,11 @@ StatistikGrafikWindow::StatistikGrafikWindow(ContestModel& contest, Prompter& pr
     zurück->setObjectName(u"mnuZurück1"_s);
     connect(zurück, &QAction::triggered, this, &StatistikGrafikWindow::backRequested);
 
-    balken_ = new QBarSet(QString(), this);
+    // The series takes the set, the chart the series.
+    balken_ = new QBarSet(QString());
     balken_->setColor(QColor(0x2e, 0x6d, 0xb4));
     balken_->setBorderColor(QColor(0x1d, 0x4a, 0x7e));
-    reihe_ = new QBarSeries(this);
+    reihe_ = new QBarSeries;
     reihe_->append(balken_);
     reihe_->setBarWidth(0.8);
     reihe_->setLabelsVisible(true);

@@ -27,6 +27,17 @@
 
 using namespace tarvex;
 using namespace Qt::StringLiterals;
+
+namespace {
+// Screenshots for a look by eye, when TARVEX_BILDER names a directory.
+template <class Bild>
+void ablegen(const Bild& bild, const QString& name)
+{
+    const QString ziel = qEnvironmentVariable("TARVEX_BILDER");
+    if (!ziel.isEmpty())
+        bild.save(ziel + u'/' + name + u".png"_s);
+}
+} // namespace
 using Option = StatistikModel::Option;
 
 class StatistikWindowTest : public QObject {
@@ -89,7 +100,7 @@ private slots:
         }
         const QLabel* hinweis = w->findChild<QLabel*>(u"Label1"_s);
         QVERIFY(hinweis->width() >= hinweis->sizeHint().width());
-        w->grab().save(u"/tmp/statistik-tabellen.png"_s);
+        ablegen(w->grab(), u"statistik-tabellen"_s);
     }
 
     void enterOnAnOptionMovesToTheNextView()
@@ -167,14 +178,15 @@ private slots:
         QPointer<QWidget> tabellen = fläche->currentWidget();
         QCOMPARE(tabellen->objectName(), u"frmStatistik"_s);
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"DBGrid1"_s);
-        rahmen.grab().save(u"/tmp/statistik-rahmen-tabellen.png"_s);
+        ablegen(rahmen.grab(), u"statistik-rahmen-tabellen"_s);
 
         // The toolbar button builds the chart window afresh; the tables go.
         rahmen.findChild<QAction*>(u"Toolbar1_Statistiken"_s)->trigger();
         QCOMPARE(fläche->currentWidget()->objectName(), u"frmStatistik2"_s);
         QTRY_VERIFY(tabellen.isNull());
         QTest::mouseClick(fläche->currentWidget()->findChild<QAbstractButton*>(u"Command1"_s), Qt::LeftButton);
-        rahmen.grab().save(u"/tmp/statistik-rahmen-grafik.png"_s);
+        QTest::qWait(50); // the chart lays itself out in posted events
+        ablegen(rahmen.grab(), u"statistik-rahmen-grafik"_s);
 
         QPointer<QWidget> grafik = fläche->currentWidget();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
