@@ -10,6 +10,9 @@
 
 namespace tarvex {
 
+class BekannteStationen;
+class CallInfoModel;
+class CallInfoWindow;
 class ContestModel;
 class MainWindow;
 class MessageBoxPrompter;
@@ -38,6 +41,8 @@ private:
     void hilfe();
     void copyright();
     void letzteEingaben();
+    void callInfo();
+    void stationenImportieren();
 
     std::unique_ptr<Settings> settings_;
     SystemClock clock_;
@@ -49,6 +54,9 @@ private:
     std::unique_ptr<ContestModel> model_;
     std::unique_ptr<QtPrinterSurface> drucker_;
     std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<CallInfoModel> callInfoModel_;
+    CallInfoWindow* callInfoWindow_ = nullptr; // owned by the main frame's stack once shown
+    std::unique_ptr<BekannteStationen> bekannteStationen_;
 };
 
 } // namespace tarvex
