@@ -127,12 +127,20 @@ StationsImport::Liste StationsImport::lesenEdi(const QString& text)
     bool kopf = false;
     bool qsos = false;
     bool qsoListe = false;
+    // The log's own station is a known station too, whatever the order of its header lines.
     QString pCall;
+    QString pWwlo;
+    const auto eigeneStation = [&] {
+        sammler.add(pCall, pWwlo);
+        pCall.clear();
+        pWwlo.clear();
+    };
     for (qsizetype nr = 0; nr < zeilen.size(); ++nr) {
         const QString zeile = zeilen[nr].trimmed();
         if (zeile.isEmpty())
             continue;
         if (zeile.startsWith(u'[')) {
+            eigeneStation();
             // A file may hold several bands, each a [REG1TEST;1] block.
             const QString abschnitt = zeile.mid(1).section(u';', 0, 0).section(u']', 0, 0).toUpper();
             kopf = abschnitt == u"REG1TEST"_s;
@@ -141,13 +149,12 @@ StationsImport::Liste StationsImport::lesenEdi(const QString& text)
             continue;
         }
         if (kopf) {
-            // The log's own station is a known station too.
             const QString schlüssel = zeile.section(u'=', 0, 0).trimmed().toUpper();
             const QString wert = zeile.section(u'=', 1).trimmed();
             if (schlüssel == u"PCALL"_s)
                 pCall = wert;
             else if (schlüssel == u"PWWLO"_s)
-                sammler.add(pCall, wert);
+                pWwlo = wert;
         } else if (qsos) {
             const QStringList f = zeile.split(u';');
             if (f.size() < 10)
@@ -158,6 +165,7 @@ StationsImport::Liste StationsImport::lesenEdi(const QString& text)
                 sammler.add(f[2], f[9]);
         }
     }
+    eigeneStation();
     if (!qsoListe)
         throw UserError(u"der Abschnitt [QSORecords] fehlt"_s);
     return sammler.liste();

@@ -150,8 +150,8 @@ TEST(StationsImport, ReadsEdiAdifAndExpLogs)
 {
     const char* edi = "[REG1TEST;1]\r\n"
                       "TName=DARC UKW Contest\r\n"
-                      "PCall=DL0XX\r\n"
                       "PWWLo=JO31AA\r\n"
+                      "PCall=DL0XX\r\n"
                       "[Remarks]\r\n"
                       "Danke\r\n"
                       "[QSORecords;5]\r\n"
