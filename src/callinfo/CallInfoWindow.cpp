@@ -170,19 +170,18 @@ void CallInfoWindow::zeigen()
     check2_->setChecked(e.qslErhalten);
 
     const bool bearbeitung = model_.felderAktiv();
-    // A field that loses its enabled state while focused would leave the focus nowhere.
-    const bool fokusWeg = !bearbeitung && focusWidget() && focusWidget()->parentWidget() == this
-        && qobject_cast<QPushButton*>(focusWidget()) == nullptr;
     for (QWidget* w : std::initializer_list<QWidget*>{txtCall_, txtName_, txtDOK_, txtOrt_, txtNotiz_, check1_, check2_})
         w->setEnabled(bearbeitung);
     cmdSpeichern_->setEnabled(model_.speichernAktiv());
     cmdEdit_->setEnabled(model_.bearbeitenAktiv());
     data1_->setEnabled(model_.Data1Aktiv());
     data1Caption_->setText(model_.Data1Caption());
-    if (fokusWeg || (!bearbeitung && (focusWidget() == cmdSpeichern_)))
-        cmdSuchen_->setFocus();
-    if (bearbeitung && (focusWidget() == cmdNeu_ || focusWidget() == cmdEdit_))
+    // Editing starts in the first field; afterwards the focus must not stay on a disabled one.
+    if (bearbeitung && !warBearbeitung_)
         txtCall_->setFocus();
+    else if (!bearbeitung && warBearbeitung_)
+        cmdSuchen_->setFocus();
+    warBearbeitung_ = bearbeitung;
 }
 
 void CallInfoWindow::keyPressEvent(QKeyEvent* event)

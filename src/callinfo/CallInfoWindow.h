@@ -44,6 +44,7 @@ private:
     QPushButton* cmdSpeichern_ = nullptr;
     QPushButton* cmdSuchen_ = nullptr;
     QPushButton* cmdAbbrechen_ = nullptr;
+    bool warBearbeitung_ = false;
 };
 
 } // namespace tarvex

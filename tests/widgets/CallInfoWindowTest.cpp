@@ -97,7 +97,8 @@ private slots:
         QVERIFY(!kind<QWidget>(w, u"Data1"_s)->isEnabled());
         QVERIFY(!kind<QPushButton>(w, u"cmdEdit"_s)->isEnabled());
 
-        txtCall->setFocus();
+        // Editing starts in the call field.
+        QCOMPARE(QApplication::focusWidget(), txtCall);
         txtCall->selectAll();
         QTest::keyClicks(txtCall, u"dl1abd"_s);
         QCOMPARE(txtCall->text(), u"DL1ABD"_s);
@@ -109,6 +110,7 @@ private slots:
         alt(Qt::Key_S);
 
         QVERIFY(!txtName->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), kind<QPushButton>(w, u"cmdSuchen"_s));
         QCOMPARE(caption->text(), u"1"_s);
         Connection c(u"CALLINFO.MDB"_s, Connection::Zugriff::NurLesen);
         const Rows rows = c.select(u"SELECT Rufzeichen, Name, Notiz, QSLgesendet FROM CALLINFO WHERE rowid=2"_s);
