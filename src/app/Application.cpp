@@ -8,6 +8,9 @@
 #include "LastInputsDialog.h"
 #include "MainWindow.h"
 #include "MessageBoxPrompter.h"
+#include "callinfo/BekannteStationen.h"
+#include "callinfo/CallInfoModel.h"
+#include "callinfo/CallInfoWindow.h"
 #include "contest/ContestModel.h"
 #include "contest/BandChoiceDialog.h"
 #include "contest/ContestWindow.h"
@@ -21,7 +24,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QSplashScreen>
 #include <QTimer>
 
@@ -55,13 +60,28 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
     befehle.ausführen(Befehl::Tabellen, this, [this] { statistikZeigen<StatistikWindow>(); });
     befehle.ausführen(Befehl::Grafiken, this, [this] { statistikZeigen<StatistikGrafikWindow>(); });
+
+    callInfoModel_ = std::make_unique<CallInfoModel>(*model_, callInfo_, *prompter_);
+    connect(callInfoModel_.get(), &CallInfoModel::verlassen, this, [this] {
+        mainWindow_->zeige(mainWindow_->contestWindow());
+        mainWindow_->contestWindow()->aktivieren();
+    });
+    befehle.ausführen(Befehl::CallInfo, this, [this] { callInfo(); });
+    bekannteStationen_ = std::make_unique<BekannteStationen>(*model_, contestDat_, *prompter_);
+    befehle.ausführen(Befehl::BekannteStationenÜbernehmen, this,
+                      [this] { bekannteStationen_->ausContestÜbernehmen(); });
+    befehle.ausführen(Befehl::BekannteStationenImportieren, this, [this] { stationenImportieren(); });
     automationAnmelden(*model_);
 
     connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),
             [this] { mainWindow_->setWindowTitle(model_->fenstertitel()); });
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    // The window lives in the main frame's stack but uses the model: it goes first.
+    delete callInfoWindow_;
+}
 
 void Application::starten(int splashMillisekunden)
 {
@@ -133,6 +153,22 @@ void Application::copyright()
 void Application::letzteEingaben()
 {
     LastInputsDialog::zeigen(mainWindow_.get(), keystrokes_);
+}
+
+void Application::callInfo()
+{
+    if (!callInfoWindow_)
+        callInfoWindow_ = new CallInfoWindow(*callInfoModel_);
+    mainWindow_->zeige(callInfoWindow_);
+    callInfoWindow_->aktivieren();
+}
+
+void Application::stationenImportieren()
+{
+    const QStringList pfade = QFileDialog::getOpenFileNames(
+        mainWindow_.get(), u"Bekannte Stationen importieren"_s, QDir::currentPath(),
+        u"Logs und Listen (*.edi *.EDI *.adi *.ADI *.adif *.ADIF *.exp *.EXP *.txt *.TXT);;Alle Dateien (*)"_s);
+    bekannteStationen_->dateienImportieren(pfade);
 }
 
 } // namespace tarvex

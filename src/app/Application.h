@@ -11,6 +11,9 @@
 
 namespace tarvex {
 
+class BekannteStationen;
+class CallInfoModel;
+class CallInfoWindow;
 class ContestModel;
 class MainWindow;
 class MessageBoxPrompter;
@@ -43,6 +46,8 @@ private:
     // shows the logging window again.
     template <class Fenster>
     void statistikZeigen();
+    void callInfo();
+    void stationenImportieren();
 
     std::unique_ptr<Settings> settings_;
     SystemClock clock_;
@@ -55,6 +60,9 @@ private:
     std::unique_ptr<QtPrinterSurface> drucker_;
     std::unique_ptr<MainWindow> mainWindow_;
     QPointer<QWidget> statistik_;
+    std::unique_ptr<CallInfoModel> callInfoModel_;
+    CallInfoWindow* callInfoWindow_ = nullptr; // owned by the main frame's stack once shown
+    std::unique_ptr<BekannteStationen> bekannteStationen_;
 };
 
 } // namespace tarvex

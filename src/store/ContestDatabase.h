@@ -110,6 +110,16 @@ public:
 
     // -- Exchange-file import --
 
+    // -- Known stations --
+
+    struct RufzeichenLocator {
+        QString rufzeichen;
+        QString locator;
+    };
+    // Call and locator of every valid contact on all bands: bands in band-list
+    // order, contacts in stored order. One statement.
+    QList<RufzeichenLocator> bekannteStationen();
+
     // -- QSL labels --
 
     // -- Statistics --
