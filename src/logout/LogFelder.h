@@ -8,6 +8,8 @@ namespace tarvex {
 class Settings;
 
 // The sixteen cover-sheet fields of the log window, in the window's order.
+// Hidden from moc, which cannot read the umlauts of the values.
+#ifndef Q_MOC_RUN
 enum class LogFeld : int {
     Wettbewerb,
     Datum,
@@ -26,6 +28,9 @@ enum class LogFeld : int {
     ÜberGrund,
     ÜberNN,
 };
+#else
+enum class LogFeld : int;
+#endif
 
 struct LogFeldDefinition {
     LogFeld feld;
