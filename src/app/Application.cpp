@@ -15,6 +15,8 @@
 #include "contest/InputLineEdit.h"
 #include "contest/NewContestDialog.h"
 #include "contest/OpenContestDialog.h"
+#include "logout/LogModel.h"
+#include "logout/LogWindow.h"
 #include "logout/QtPrinterSurface.h"
 
 #include <QAction>
@@ -49,6 +51,7 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::Bandwechseln, this,
                       [this, rahmen] { BandChoiceDialog::ausführen(rahmen, *model_, *prompter_); });
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
+    befehle.ausführen(Befehl::Log, this, [this] { logDrucken(); });
     befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
     automationAnmelden(*model_);
@@ -110,6 +113,23 @@ void Application::copyright()
 void Application::letzteEingaben()
 {
     LastInputsDialog::zeigen(mainWindow_.get(), keystrokes_);
+}
+
+void Application::logDrucken()
+{
+    if (!model_->hatContest()) {
+        prompter_->zeige(hinweisMeldung(u"Es ist kein Contest geöffnet."_s));
+        return;
+    }
+    if (!logWindow_) {
+        logModel_ = std::make_unique<LogModel>(*model_, *prompter_);
+        logWindow_ = new LogWindow(*logModel_, *prompter_, *drucker_, clock_);
+        connect(logWindow_, &LogWindow::backRequested, this, [this] {
+            mainWindow_->zeige(mainWindow_->contestWindow());
+            mainWindow_->contestWindow()->aktivieren();
+        });
+    }
+    mainWindow_->zeige(logWindow_);
 }
 
 } // namespace tarvex

@@ -11,6 +11,8 @@
 namespace tarvex {
 
 class ContestModel;
+class LogModel;
+class LogWindow;
 class MainWindow;
 class MessageBoxPrompter;
 class QtPrinterSurface;
@@ -38,6 +40,7 @@ private:
     void hilfe();
     void copyright();
     void letzteEingaben();
+    void logDrucken();
 
     std::unique_ptr<Settings> settings_;
     SystemClock clock_;
@@ -48,7 +51,11 @@ private:
     std::unique_ptr<CallLookup> lookup_;
     std::unique_ptr<ContestModel> model_;
     std::unique_ptr<QtPrinterSurface> drucker_;
+    // The log window is made at its first use and lives in the main frame,
+    // which is destroyed before the model it shows.
+    std::unique_ptr<LogModel> logModel_;
     std::unique_ptr<MainWindow> mainWindow_;
+    LogWindow* logWindow_ = nullptr;
 };
 
 } // namespace tarvex

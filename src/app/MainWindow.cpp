@@ -96,7 +96,11 @@ void MainWindow::baueToolbar()
 
 void MainWindow::zeige(QWidget* fenster)
 {
+    if (arbeitsfläche_->indexOf(fenster) < 0)
+        arbeitsfläche_->addWidget(fenster);
     arbeitsfläche_->setCurrentWidget(fenster);
+    // Another working window brings its own menus, as a child of the frame would.
+    menuBar()->setVisible(fenster == contestWindow_);
 }
 
 bool MainWindow::beendenFragen()

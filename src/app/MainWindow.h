@@ -22,7 +22,8 @@ public:
     Befehle& befehle() { return befehle_; }
     // Asks "Programm beenden"; true when the operator said Yes.
     bool beendenFragen();
-    // Shows a working window and hides the others.
+    // Shows a working window and hides the others; a window not yet in the
+    // frame is taken in (the frame owns it from then on).
     void zeige(QWidget* fenster);
 
 protected:

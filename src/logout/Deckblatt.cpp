@@ -4,7 +4,7 @@
 #include "PrinterSurface.h"
 #include "Zeilenausgabe.h"
 #include "entry/JournalLine.h"
-#include "entry/Score.h"
+#include "entry/Spielstand.h"
 
 namespace tarvex {
 
