@@ -2,14 +2,24 @@
 // date check brings its message and the focus back, printing without a printer
 // gives one PDF whose words are the words of the text file, and the preview
 // shows cover sheet and log pages.
+#include "app/Application.h"
+#include "app/Befehl.h"
+#include "app/MainWindow.h"
+#include "contest/ContestWindow.h"
 #include "logout/Deckblatt.h"
 #include "logout/LogFelder.h"
 #include "logout/LogSeiten.h"
 #include "logout/LogWindow.h"
 #include "logout/QtPrinterSurface.h"
+#include "store/ContestDatabase.h"
+#include "store/Settings.h"
 #include "support/LogFixture.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QStackedWidget>
+#include <QToolBar>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -187,6 +197,53 @@ private slots:
         u.log.DeckblattDrucken(papier);
         QCOMPARE(pdfDateien().size(), 2);
         QCOMPARE(pdfWörter(pdfDateien()[1]), wörter(Deckblatt::text(u.log.deckblatt())));
+    }
+
+    void fileMenuShowsTheWindowInTheFrame()
+    {
+        test::WorkDir dir;
+        ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+        auto settings = std::make_unique<Settings>(dir.pfad(u"CONTEST.ini"_s));
+        settings->setLetzterContest(u"TEST.MDB"_s);
+        settings->setLetztesBand(u"144MHz"_s);
+        // Whatever message the start brings is answered at once.
+        QTimer schließer;
+        connect(&schließer, &QTimer::timeout, [] {
+            if (QWidget* w = QApplication::activeModalWidget())
+                w->close();
+        });
+        schließer.start(20);
+
+        Application app(std::move(settings));
+        app.starten(0);
+        MainWindow& rahmen = app.hauptfenster();
+        QVERIFY(QTest::qWaitForWindowExposed(&rahmen));
+        auto* stapel = rahmen.findChild<QStackedWidget*>();
+        QTRY_VERIFY(rahmen.contestWindow()->isVisible());
+
+        QAction& log = rahmen.befehle()[Befehl::Log];
+        QVERIFY(log.isEnabled());
+        QAction* knopf = rahmen.findChild<QAction*>(u"Toolbar1_Drucken"_s);
+        QVERIFY(knopf && knopf->isEnabled());
+        knopf->trigger();
+        auto* fenster = rahmen.findChild<LogWindow*>(u"frmLog"_s);
+        QVERIFY(fenster);
+        QTRY_VERIFY(fenster->isVisible());
+        QCOMPARE(stapel->currentWidget(), fenster);
+        QVERIFY(!rahmen.contestWindow()->isVisible());
+        QVERIFY(!rahmen.menuBar()->isVisible());
+        rahmen.grab().save(u"/tmp/lograhmen.png"_s);
+
+        // Back, and again: the same window with its texts.
+        QTest::keyClicks(fenster->findChild<QLineEdit*>(u"txtDOK"_s), u"X99"_s);
+        fenster->findChild<QPushButton*>(u"cmdAbbrechen"_s)->click();
+        QTRY_VERIFY(rahmen.contestWindow()->isVisible());
+        QVERIFY(rahmen.menuBar()->isVisible());
+        log.trigger();
+        QTRY_VERIFY(fenster->isVisible());
+        QCOMPARE(rahmen.findChildren<LogWindow*>().size(), 1);
+        QCOMPARE(fenster->findChild<QLineEdit*>(u"txtDOK"_s)->text(), u"X99"_s);
+        schließer.stop();
     }
 
     void previewShowsCoverSheetAndLogPages()
