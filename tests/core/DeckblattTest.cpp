@@ -47,18 +47,6 @@ TEST(Deckblatt, PairsKeepTheirColumnsAndCutValuesAtTheFront)
     }
 }
 
-TEST_F(DeckblattTest, TextFileIsTheGoldenOne)
-{
-    kontakte(51);
-    deckblattFüllen();
-    log.setLog(false);
-    log.setInDatei(true);
-    log.setTxtDateiName(u"LOG2026.TXT"_s);
-    log.drucken(drucker);
-    EXPECT_EQ(test::dateiInhalt(u"LOG2026.TXT"_s), golden(u"log_deckblatt.txt"_s));
-    EXPECT_EQ(drucker.dokumente(), 0);
-}
-
 TEST_F(DeckblattTest, PrintedSheetHasItsBoxesRulesFontsAndOneJob)
 {
     kontakte(51);

@@ -71,12 +71,6 @@ TEST(LogSeiten, PageCountFromTheNextSerialNumber)
         EXPECT_EQ(LogSeiten::seitenzahl(n), seiten) << n;
 }
 
-TEST_F(LogSeitenTest, FiftyOneRowsGiveTheGoldenFile)
-{
-    kontakte(51);
-    EXPECT_EQ(logDatei(), golden(u"log_seiten_51.txt"_s));
-}
-
 TEST_F(LogSeitenTest, EmptyBandGivesOnlyTheTotal)
 {
     model.bandWechseln(u"432MHz"_s);
