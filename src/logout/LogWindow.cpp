@@ -22,6 +22,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace tarvex {
@@ -201,6 +202,9 @@ LogWindow::LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucke
 void LogWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // Shown by the program, not merely restored with the main frame.
+    if (event->spontaneous())
+        return;
     datumOffen_ = false;
     model_.aktivieren();
     felder_.value(LogFeld::Wettbewerb)->setFocus(Qt::OtherFocusReason);
