@@ -18,6 +18,8 @@
 #include "contest/InputLineEdit.h"
 #include "contest/NewContestDialog.h"
 #include "contest/OpenContestDialog.h"
+#include "logout/LogModel.h"
+#include "logout/LogWindow.h"
 #include "logout/QtPrinterSurface.h"
 #include "stats/StatistikGrafikWindow.h"
 #include "stats/StatistikWindow.h"
@@ -56,6 +58,7 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::Bandwechseln, this,
                       [this, rahmen] { BandChoiceDialog::ausführen(rahmen, *model_, *prompter_); });
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
+    befehle.ausführen(Befehl::Log, this, [this] { logDrucken(); });
     befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
     befehle.ausführen(Befehl::Tabellen, this, [this] { statistikZeigen<StatistikWindow>(); });
@@ -169,6 +172,23 @@ void Application::stationenImportieren()
         mainWindow_.get(), u"Bekannte Stationen importieren"_s, QDir::currentPath(),
         u"Logs und Listen (*.edi *.EDI *.adi *.ADI *.adif *.ADIF *.exp *.EXP *.txt *.TXT);;Alle Dateien (*)"_s);
     bekannteStationen_->dateienImportieren(pfade);
+}
+
+void Application::logDrucken()
+{
+    if (!model_->hatContest()) {
+        prompter_->zeige(hinweisMeldung(u"Es ist kein Contest geöffnet."_s));
+        return;
+    }
+    if (!logWindow_) {
+        logModel_ = std::make_unique<LogModel>(*model_, *prompter_);
+        logWindow_ = new LogWindow(*logModel_, *prompter_, *drucker_, clock_);
+        connect(logWindow_, &LogWindow::backRequested, this, [this] {
+            mainWindow_->zeige(mainWindow_->contestWindow());
+            mainWindow_->contestWindow()->aktivieren();
+        });
+    }
+    mainWindow_->zeige(logWindow_);
 }
 
 } // namespace tarvex

@@ -15,6 +15,8 @@ class BekannteStationen;
 class CallInfoModel;
 class CallInfoWindow;
 class ContestModel;
+class LogModel;
+class LogWindow;
 class MainWindow;
 class MessageBoxPrompter;
 class QtPrinterSurface;
@@ -48,6 +50,7 @@ private:
     void statistikZeigen();
     void callInfo();
     void stationenImportieren();
+    void logDrucken();
 
     std::unique_ptr<Settings> settings_;
     SystemClock clock_;
@@ -58,11 +61,15 @@ private:
     std::unique_ptr<CallLookup> lookup_;
     std::unique_ptr<ContestModel> model_;
     std::unique_ptr<QtPrinterSurface> drucker_;
+    // The log window is made at its first use and lives in the main frame,
+    // which is destroyed before the model it shows.
+    std::unique_ptr<LogModel> logModel_;
     std::unique_ptr<MainWindow> mainWindow_;
     QPointer<QWidget> statistik_;
     std::unique_ptr<CallInfoModel> callInfoModel_;
     CallInfoWindow* callInfoWindow_ = nullptr; // owned by the main frame's stack once shown
     std::unique_ptr<BekannteStationen> bekannteStationen_;
+    LogWindow* logWindow_ = nullptr;
 };
 
 } // namespace tarvex
