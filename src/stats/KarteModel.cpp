@@ -5,6 +5,7 @@
 #include "common/UserError.h"
 #include "common/Val.h"
 #include "contest/ContestModel.h"
+#include "entry/JournalLine.h"
 #include "store/ContestDatabase.h"
 
 namespace tarvex {
@@ -64,9 +65,9 @@ void KarteModel::zeigen()
             // A square's name reads as 0 and is not written.
             const int n = ValInt(gitter_.zelle(r, c));
             if (n > 0)
-                schreibe({x, y}, (u"   "_s + QString::number(n)).right(4), kWeiß);
+                schreibe({x, y}, rechtsbündig(QString::number(n), 4), kWeiß);
             else if (n < 0)
-                schreibe({x, y}, (u"   "_s + QString::number(-n)).right(4), kGelb);
+                schreibe({x, y}, rechtsbündig(QString::number(-n), 4), kGelb);
         }
         textfarbe_ = kSchwarz;
     }

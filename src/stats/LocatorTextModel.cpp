@@ -3,6 +3,7 @@
 #include "common/Prompter.h"
 #include "common/UserError.h"
 #include "contest/ContestModel.h"
+#include "entry/JournalLine.h"
 #include "store/ContestDatabase.h"
 
 namespace tarvex {
@@ -57,9 +58,9 @@ void LocatorTextModel::zeigen()
             if (!zahl)
                 zeile.append({inhalt + u' ', kSchwarz});
             else if (n > 0)
-                zeile.append({(u"   "_s + QString::number(n)).right(4) + u' ', kGelb});
+                zeile.append({rechtsbündig(QString::number(n), 4) + u' ', kGelb});
             else
-                zeile.append({(u"   "_s + QString::number(-n)).right(4) + u' ', kDunkelrot});
+                zeile.append({rechtsbündig(QString::number(-n), 4) + u' ', kDunkelrot});
         }
         zeilen_.append(zeile);
     }

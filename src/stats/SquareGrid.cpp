@@ -15,7 +15,8 @@ QString SquareGrid::name(int zeile, int spalte)
     const int j = 39 - zeile;  // 1° steps north of 30° N (field M begins there)
     const QChar längenfeld = i < 10 ? u'I' : i < 20 ? u'J' : u'K';
     const QChar breitenfeld = j < 10 ? u'M' : j < 20 ? u'N' : j < 30 ? u'O' : u'P';
-    return QString{längenfeld, breitenfeld, QChar(u'0' + i % 10), QChar(u'0' + j % 10)};
+    const QChar zeichen[] = {längenfeld, breitenfeld, QChar(u'0' + i % 10), QChar(u'0' + j % 10)};
+    return QString(zeichen, 4);
 }
 
 int SquareGrid::index(int zeile, int spalte) const
