@@ -158,6 +158,11 @@ void KarteModel::zurück()
     emit backRequested();
 }
 
+QString KarteModel::dateiVorschlag() const
+{
+    return contest_.Band().isEmpty() ? u"Karte.png"_s : u"Karte_"_s + contest_.Band() + u".png"_s;
+}
+
 QString KarteModel::hinweis(QPoint pixel)
 {
     if (pixel.x() < 0 || pixel.y() < 0)

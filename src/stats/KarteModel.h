@@ -43,6 +43,9 @@ public:
     void großfelder();
     void zurück();
 
+    // File name offered when the map is saved: "Karte_144MHz.png".
+    QString dateiVorschlag() const;
+
     // Hover text for a pixel of the picture: the square's name and its valid
     // contacts on the band; empty off the grid.
     QString hinweis(QPoint pixel);
