@@ -35,6 +35,7 @@ KarteWindow::KarteWindow(KarteModel& model, Prompter& prompter, QWidget* parent)
 
     auto* menüs = new QMenuBar(this);
     menüs->setObjectName(u"mnuLeiste"_s);
+    menüs->setFont(QFont()); // the menu keeps the desktop's font, not the map's
     QMenu* datei = menüs->addMenu(u"&Datei"_s);
     datei->setObjectName(u"mnuDatei"_s);
     QAction* speichernBefehl = datei->addAction(u"Karte &speichern …"_s);

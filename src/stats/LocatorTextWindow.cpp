@@ -3,7 +3,8 @@
 #include "KartenZeichner.h"
 #include "LocatorTextModel.h"
 
-#include <QFontMetrics>
+#include <QTextDocument>
+#include <QtMath>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -36,8 +37,8 @@ LocatorTextWindow::LocatorTextWindow(LocatorTextModel& model, QWidget* parent)
     p.setColor(QPalette::Base, Qt::white);
     p.setColor(QPalette::Text, Qt::black);
     text_->setPalette(p);
-    const QFontMetrics maß(schrift);
-    text_->setFixedSize(maß.horizontalAdvance(QString(90, u'0')) + 16, maß.lineSpacing() * 30 + 16);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     cmdAbbrechen_ = new QPushButton(u"Abbrechen"_s, this);
     cmdAbbrechen_->setObjectName(u"cmdAbbrechen"_s);
@@ -76,6 +77,10 @@ void LocatorTextWindow::zeigen()
         }
     }
     text_->moveCursor(QTextCursor::Start);
+    // The whole map is always in view: the box takes the size of its text.
+    QTextDocument* doc = text_->document();
+    const int rand = 2 * text_->frameWidth() + 2;
+    text_->setFixedSize(qCeil(doc->idealWidth()) + rand, qCeil(doc->size().height()) + rand);
 }
 
 bool LocatorTextWindow::event(QEvent* event)
