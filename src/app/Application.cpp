@@ -5,6 +5,7 @@
 #include "Bilder.h"
 #include "CopyrightDialog.h"
 #include "HelpWindow.h"
+#include "Kartenfenster.h"
 #include "LastInputsDialog.h"
 #include "MainWindow.h"
 #include "MessageBoxPrompter.h"
@@ -51,6 +52,7 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
     befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
+    karten_ = new Kartenfenster(*mainWindow_, *model_, contestDat_, *prompter_);
     automationAnmelden(*model_);
 
     connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),

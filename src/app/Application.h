@@ -11,6 +11,7 @@
 namespace tarvex {
 
 class ContestModel;
+class Kartenfenster;
 class MainWindow;
 class MessageBoxPrompter;
 class QtPrinterSurface;
@@ -49,6 +50,7 @@ private:
     std::unique_ptr<ContestModel> model_;
     std::unique_ptr<QtPrinterSurface> drucker_;
     std::unique_ptr<MainWindow> mainWindow_;
+    Kartenfenster* karten_ = nullptr; // owned by the main frame
 };
 
 } // namespace tarvex

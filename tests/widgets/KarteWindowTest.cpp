@@ -1,6 +1,10 @@
 // The graphic map over a real contest: buttons and keys reach the model, and
 // the drawing lands on the picture where it belongs (checked at known pixels).
+#include "app/Befehl.h"
+#include "app/Kartenfenster.h"
+#include "app/MainWindow.h"
 #include "contest/ContestModel.h"
+#include "contest/ContestWindow.h"
 #include "entry/CallLookup.h"
 #include "entry/KeystrokeLog.h"
 #include "stats/KarteModel.h"
@@ -15,6 +19,7 @@
 #include <QAction>
 #include <QHelpEvent>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QSignalSpy>
 #include <QToolTip>
 #include <QtTest>
@@ -220,6 +225,43 @@ private slots:
         QCOMPARE(u.prompter.gezeigt()[0].titel, u"Fehler"_s);
         QVERIFY(u.prompter.gezeigt()[0].text.startsWith(u"Die Karte konnte nicht in "_s));
         QCOMPARE(u.karte.dateiVorschlag(), u"Karte_144MHz.png"_s);
+    }
+
+    void commandsOpenTheMapWindows()
+    {
+        Umgebung u;
+        u.fenster.hide();
+        MainWindow rahmen(u.model, u.prompter);
+        new Kartenfenster(rahmen, u.model, u.contestDat, u.prompter);
+        rahmen.show();
+        auto* stapel = qobject_cast<QStackedWidget*>(rahmen.centralWidget());
+        const auto aktuell = [&] { return stapel->currentWidget()->objectName(); };
+
+        QAction& karte = rahmen.befehle()[Befehl::Karte];
+        QVERIFY(karte.isEnabled());
+        karte.trigger();
+        QCOMPARE(aktuell(), u"frmKarte"_s);
+        auto* kartenModel = stapel->currentWidget()->findChild<KarteModel*>();
+        QCOMPARE(kartenModel->zeichnung().elemente().size(), 2); // own circle and call
+        rahmen.befehle()[Befehl::QSOKarte].trigger();             // draws over it
+        QCOMPARE(kartenModel->zeichnung().elemente().size(), 2 + 9 + 1);
+
+        // "&zurück" unloads the map: the next view starts on an empty picture.
+        QTest::keyClick(stapel->currentWidget(), Qt::Key_Escape);
+        QCOMPARE(stapel->currentWidget(), rahmen.contestWindow());
+        QTRY_COMPARE(stapel->count(), 1);
+        rahmen.befehle()[Befehl::KarteGrafik].trigger();
+        QCOMPARE(aktuell(), u"frmKarte"_s);
+        kartenModel = stapel->currentWidget()->findChild<KarteModel*>();
+        QCOMPARE(kartenModel->zeichnung().elemente().size(), 2); // the two counts
+
+        rahmen.befehle()[Befehl::KarteText].trigger();
+        QTRY_VERIFY(rahmen.findChild<QWidget*>(u"frmLocatorText"_s));
+        QVERIFY(rahmen.findChild<QWidget*>(u"frmLocatorText"_s)->isVisible());
+        rahmen.befehle()[Befehl::Locatorsuche].trigger();
+        QWidget* suche = rahmen.findChild<QWidget*>(u"frmLocatorsuche"_s);
+        QVERIFY(suche && suche->isVisible() && !suche->isModal());
+        QVERIFY(u.prompter.gezeigt().isEmpty());
     }
 };
 
