@@ -99,6 +99,9 @@ void MainWindow::zeige(QWidget* fenster)
     if (arbeitsfläche_->indexOf(fenster) < 0)
         arbeitsfläche_->addWidget(fenster);
     arbeitsfläche_->setCurrentWidget(fenster);
+    // A working window with menus of its own shows them instead of the frame's.
+    const bool eigeneMenüs = fenster != contestWindow_ && fenster->findChild<QMenuBar*>() != nullptr;
+    menuBar()->setVisible(!eigeneMenüs);
 }
 
 bool MainWindow::beendenFragen()
