@@ -28,14 +28,9 @@ KarteWindow::KarteWindow(KarteModel& model, Prompter& prompter, QWidget* parent)
 {
     setObjectName(u"frmKarte"_s);
     setWindowTitle(u"Karte"_s);
-    QFont schrift;
-    schrift.setFamilies({u"Courier New"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s});
-    schrift.setPointSizeF(8.25);
-    setFont(schrift);
 
     auto* menüs = new QMenuBar(this);
     menüs->setObjectName(u"mnuLeiste"_s);
-    menüs->setFont(QFont()); // the menu keeps the desktop's font, not the map's
     QMenu* datei = menüs->addMenu(u"&Datei"_s);
     datei->setObjectName(u"mnuDatei"_s);
     QAction* speichernBefehl = datei->addAction(u"Karte &speichern …"_s);

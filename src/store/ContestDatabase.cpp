@@ -282,7 +282,9 @@ QList<QsoRecord> ContestDatabase::suchen(const QString& band, const QString& mus
 QList<std::pair<QString, int>> ContestDatabase::großfelderZählen(const QString& band)
 {
     const QString table = bandSql(band);
-    connection_.exec(u"DELETE FROM TMP"_s);
+    // An empty TMP costs no write (and no disk sync) on every map view.
+    if (!connection_.scalar(u"SELECT 1 FROM TMP LIMIT 1"_s).isNull())
+        connection_.exec(u"DELETE FROM TMP"_s);
     const Rows rows = connection_.select(u"SELECT COUNT(*) AS \"Anzahl\",SQUARE AS \"Großfeld\" FROM "_s + table
                                          + u" WHERE Punkte<>? GROUP BY SQUARE"_s,
                                          {kUngültigePunkte});
