@@ -39,6 +39,7 @@ LocatorsucheWindow::LocatorsucheWindow(LocatorsucheModel& model, QWidget* parent
     dbGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     dbGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
     dbGrid1_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    dbGrid1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed); // fast with 100,000 rows
     dbGrid1_->verticalHeader()->hide();
     dbGrid1_->horizontalHeader()->setStretchLastSection(false);
     dbGrid1_->setMinimumSize(

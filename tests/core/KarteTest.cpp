@@ -254,6 +254,9 @@ TEST_F(KarteModelTest, ContactLinesIncludeInvalidContactsUpToTheLoggedNumber)
     karte.qsos();
     ASSERT_EQ(karte.zeichnung().elemente().size(), 2);
     EXPECT_EQ(karte.zeichnung().elemente()[0].b, *kartenpunkt(u"JO62QM"_s));
+    model.entry().felder().txtNummer.clear(); // no lines, but the band has rows: the circle
+    karte.qsos();
+    EXPECT_EQ(karte.zeichnung().elemente(), (QList<Element>{{Element::Art::Kreis, eigen, {}, 25, {}, 5}}));
 }
 
 TEST_F(KarteModelTest, ContactLinesOfAnEmptyBandDrawNothing)
