@@ -52,7 +52,7 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
     befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
-    karten_ = new Kartenfenster(*mainWindow_, *model_, contestDat_, *prompter_);
+    new Kartenfenster(*mainWindow_, *model_, contestDat_, *prompter_); // owned by the main frame
     automationAnmelden(*model_);
 
     connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),

@@ -11,7 +11,6 @@
 namespace tarvex {
 
 class ContestModel;
-class Kartenfenster;
 class MainWindow;
 class MessageBoxPrompter;
 class QtPrinterSurface;
@@ -50,7 +49,6 @@ private:
     std::unique_ptr<ContestModel> model_;
     std::unique_ptr<QtPrinterSurface> drucker_;
     std::unique_ptr<MainWindow> mainWindow_;
-    Kartenfenster* karten_ = nullptr; // owned by the main frame
 };
 
 } // namespace tarvex
