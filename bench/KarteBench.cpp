@@ -15,8 +15,9 @@ using namespace Qt::StringLiterals;
 // A contest with n contacts spread over the grid, one in twenty invalid.
 tarvex::ContestDatabase kontest(const QTemporaryDir& dir, int n)
 {
-    auto db = tarvex::ContestDatabase::anlegen(dir.filePath(u"B.mdb"_s), {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
-    tarvex::Connection& c = db.connection();
+    const QString pfad = dir.filePath(u"B.mdb"_s);
+    tarvex::ContestDatabase::anlegen(pfad, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+    tarvex::Connection c(pfad, tarvex::Connection::Zugriff::LesenSchreiben);
     c.exec(u"BEGIN"_s);
     for (int i = 0; i < n; ++i) {
         const QChar l[] = {QChar(u'I' + i % 3), QChar(u'M' + (i / 3) % 4), QChar(u'0' + (i / 12) % 10),
@@ -28,7 +29,7 @@ tarvex::ContestDatabase kontest(const QTemporaryDir& dir, int n)
                    gültig ? locator.left(4) : u" "_s, u"X"_s});
     }
     c.exec(u"COMMIT"_s);
-    return db;
+    return tarvex::ContestDatabase::öffnen(pfad);
 }
 
 void BM_GroßfelderBelegen(benchmark::State& state)

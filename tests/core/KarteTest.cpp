@@ -92,8 +92,9 @@ TEST(KartePunkt, NoPointForMalformedOrHugeLocators)
 // The fixture's contest: own station DL0XX in JO31AA, 144 MHz current.
 class KarteModelTest : public test::ContestFixture {
 protected:
-    // Durability is not what is tested here; a dozen fsyncs per test are.
-    KarteModelTest() { model.datenbank()->connection().exec(u"PRAGMA synchronous=OFF"_s); }
+    // Contacts go in through a connection of the test's own: durability is not
+    // what is tested here, and a dozen synced saves per test would be.
+    KarteModelTest() { roh.exec(u"PRAGMA synchronous=OFF"_s); }
 
     void kontakt(const QString& locator, bool gültig = true, const QString& band = u"144MHz"_s)
     {
@@ -104,7 +105,9 @@ protected:
         q.punkte = gültig ? u"100"_s : kUngültigePunkte;
         q.square = gültig ? locator.left(4) : u" "_s;
         q.land = gültig ? u"Deutschland"_s : u" "_s;
-        model.datenbank()->qsoAnhängen(band, q);
+        roh.execute(u"INSERT INTO "_s + quoteIdentifier(band)
+                        + u"(Nummer,Rufzeichen,Locator,Punkte,Square,Land) VALUES(?,?,?,?,?,?)"_s,
+                    {q.nummer, q.rufzeichen, q.locator, q.punkte, q.square, q.land});
     }
     // Five valid contacts in the own square JO31, three in JO30, one invalid in
     // JO31, one off the grid and two with a lower-case square.
@@ -129,6 +132,7 @@ protected:
         return r;
     }
     int nummer_ = 0;
+    Connection roh{dir.pfad(u"TEST.mdb"_s), Connection::Zugriff::LesenSchreiben};
     KarteModel karte{model, prompter};
     LocatorTextModel textKarte{model, prompter};
 };
@@ -136,14 +140,14 @@ protected:
 TEST_F(KarteModelTest, SquareCountsOnTheGraphicMap)
 {
     beispielLog();
-    model.datenbank()->connection().exec(u"INSERT INTO TMP VALUES(1,'JO31','X')"_s);
+    roh.exec(u"INSERT INTO TMP VALUES(1,'JO31','X')"_s);
     karte.großfelder();
     const QList<Element> t = texte(karte.zeichnung());
     ASSERT_EQ(t.size(), 2);
     EXPECT_EQ(t[0], (Element{Element::Art::Text, {8 * 486 - 120, 13 * 240}, {}, 0, u"   5"_s, 14}));
     EXPECT_EQ(t[1], (Element{Element::Art::Text, {8 * 486 - 120, 14 * 240}, {}, 0, u"   3"_s, 15}));
     EXPECT_EQ(karte.zeichnung().elemente().size(), 2);
-    EXPECT_EQ(model.datenbank()->connection().scalar(u"SELECT COUNT(*) FROM TMP"_s).toInt(), 0);
+    EXPECT_EQ(roh.scalar(u"SELECT COUNT(*) FROM TMP"_s).toInt(), 0);
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
 
     // The square view starts afresh: lines of another view are gone.

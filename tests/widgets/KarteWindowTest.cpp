@@ -38,6 +38,7 @@ struct Umgebung {
     CallInfoDb callInfo;
     CallLookup lookup{contestDat, callInfo, prompter};
     Settings settings{dir.pfad(u"CONTEST.ini"_s)};
+    std::unique_ptr<Connection> roh;
     ContestModel model{prompter, clock, keystrokes, lookup, settings};
     KarteModel karte{model, prompter};
     KarteWindow fenster{karte, prompter};
@@ -51,7 +52,8 @@ struct Umgebung {
         ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
         model.setEigeneStation(u"DL0XX"_s, u"JO31AA"_s);
         model.öffnen(u"TEST.MDB"_s, u"144MHz"_s);
-        model.datenbank()->connection().exec(u"PRAGMA synchronous=OFF"_s);
+        roh = std::make_unique<Connection>(dir.pfad(u"TEST.mdb"_s), Connection::Zugriff::LesenSchreiben);
+        roh->exec(u"PRAGMA synchronous=OFF"_s); // contacts of the test need no durable saves
         int n = 0;
         const auto kontakt = [&](const QString& locator, bool gültig) {
             QsoRecord q;
@@ -61,7 +63,7 @@ struct Umgebung {
             q.punkte = gültig ? u"50"_s : u"-----"_s;
             q.square = gültig ? locator.left(4) : u" "_s;
             q.land = u" "_s;
-            model.datenbank()->qsoAnhängen(u"144MHz"_s, q);
+            einfügen(q);
         };
         for (int i = 0; i < 5; ++i)
             kontakt(u"JO31MM"_s, true);
@@ -72,6 +74,11 @@ struct Umgebung {
         fenster.show();
     }
 
+    void einfügen(const QsoRecord& q)
+    {
+        roh->execute(u"INSERT INTO \"144MHz\"(Nummer,Rufzeichen,Locator,Punkte,Square,Land) VALUES(?,?,?,?,?,?)"_s,
+                     {q.nummer, q.rufzeichen, q.locator, q.punkte, q.square, q.land});
+    }
     QImage bild() { return fenster.ansicht()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
     void klick(const char16_t* knopf) { QTest::mouseClick(fenster.knopf(QString::fromUtf16(knopf)), Qt::LeftButton); }
 };

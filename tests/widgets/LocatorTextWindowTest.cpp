@@ -30,6 +30,7 @@ struct Umgebung {
     CallInfoDb callInfo;
     CallLookup lookup{contestDat, callInfo, prompter};
     Settings settings{dir.pfad(u"CONTEST.ini"_s)};
+    std::unique_ptr<Connection> roh;
     ContestModel model{prompter, clock, keystrokes, lookup, settings};
     LocatorTextModel karte{model, prompter};
     LocatorTextWindow fenster{karte};
@@ -42,7 +43,8 @@ struct Umgebung {
         ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
         model.setEigeneStation(u"DL0XX"_s, u"JO31AA"_s);
         model.öffnen(u"TEST.MDB"_s, u"144MHz"_s);
-        model.datenbank()->connection().exec(u"PRAGMA synchronous=OFF"_s);
+        roh = std::make_unique<Connection>(dir.pfad(u"TEST.mdb"_s), Connection::Zugriff::LesenSchreiben);
+        roh->exec(u"PRAGMA synchronous=OFF"_s); // contacts of the test need no durable saves
         for (int i = 0; i < 5; ++i)
             kontakt(u"JO31"_s);
         for (int i = 0; i < 3; ++i)
@@ -57,9 +59,14 @@ struct Umgebung {
         q.locator = square + u"MM"_s;
         q.punkte = u"50"_s;
         q.square = square;
-        model.datenbank()->qsoAnhängen(u"144MHz"_s, q);
+        einfügen(q);
     }
 
+    void einfügen(const QsoRecord& q)
+    {
+        roh->execute(u"INSERT INTO \"144MHz\"(Nummer,Rufzeichen,Locator,Punkte,Square,Land) VALUES(?,?,?,?,?,?)"_s,
+                     {q.nummer, q.rufzeichen, q.locator, q.punkte, q.square, q.land});
+    }
     QStringList zeilen() const { return fenster.text()->toPlainText().split(u'\n'); }
     // Text colour and background of the character at line r (0 = row 5), column x.
     std::pair<QColor, QColor> farben(int r, int x) const
