@@ -596,8 +596,9 @@ Summen ContestDatabase::summen(const QString& band)
 QList<std::pair<QString, int>> ContestDatabase::großfelderZählen(const QString& band)
 {
     const QString table = bandSql(band);
-    // An empty TMP costs no write (and no disk sync) on every map view.
-    if (!connection_.scalar(u"SELECT 1 FROM TMP LIMIT 1"_s).isNull())
+    // An empty TMP costs no write (and no disk sync) on every map view, and a
+    // write-protected contest still shows its map.
+    if (!schreibgeschützt_ && !connection_.scalar(u"SELECT 1 FROM TMP LIMIT 1"_s).isNull())
         connection_.exec(u"DELETE FROM TMP"_s);
     const Rows rows = connection_.select(u"SELECT COUNT(*) AS \"Anzahl\",SQUARE AS \"Großfeld\" FROM "_s + table
                                          + u" WHERE Punkte<>? GROUP BY SQUARE"_s,
