@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QHelpEvent>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QSignalSpy>
@@ -242,6 +243,7 @@ private slots:
         QVERIFY(karte.isEnabled());
         karte.trigger();
         QCOMPARE(aktuell(), u"frmKarte"_s);
+        QVERIFY(!rahmen.menuBar()->isVisible()); // the map's own menu instead
         auto* kartenModel = stapel->currentWidget()->findChild<KarteModel*>();
         QCOMPARE(kartenModel->zeichnung().elemente().size(), 2); // own circle and call
         rahmen.befehle()[Befehl::QSOKarte].trigger();             // draws over it
@@ -250,6 +252,7 @@ private slots:
         // "&zurück" unloads the map: the next view starts on an empty picture.
         QTest::keyClick(stapel->currentWidget(), Qt::Key_Escape);
         QCOMPARE(stapel->currentWidget(), rahmen.contestWindow());
+        QVERIFY(rahmen.menuBar()->isVisible());
         QTRY_COMPARE(stapel->count(), 1);
         rahmen.befehle()[Befehl::KarteGrafik].trigger();
         QCOMPARE(aktuell(), u"frmKarte"_s);
