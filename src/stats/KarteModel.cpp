@@ -65,37 +65,28 @@ void KarteModel::zeigen()
             // A square's name reads as 0 and is not written.
             const int n = ValInt(gitter_.zelle(r, c));
             if (n > 0)
-                schreibe({x, y}, rechtsbündig(QString::number(n), 4), kWeiß);
+                zeichnung_.text({x, y}, rechtsbündig(QString::number(n), 4), kWeiß);
             else if (n < 0)
-                schreibe({x, y}, rechtsbündig(QString::number(-n), 4), kGelb);
+                zeichnung_.text({x, y}, rechtsbündig(QString::number(-n), 4), kGelb);
         }
-        textfarbe_ = kSchwarz;
     }
     emit changed();
-}
-
-void KarteModel::schreibe(QPoint p, const QString& text, int farbe)
-{
-    textfarbe_ = farbe;
-    zeichnung_.text(p, text, textfarbe_);
 }
 
 void KarteModel::KarteZeigen()
 {
     emit showRequested();
     hinweisGezählt_ = false;
-    textfarbe_ = kHellcyan;
     const EntryFields& f = contest_.felder();
     const std::optional<QPoint> eigen = kartenpunkt(f.lblLocator);
     if (eigen) {
         zeichnung_.kreis(*eigen, kKreisRadius, kGelb);
-        zeichnung_.text(*eigen, contest_.lblCall(), textfarbe_);
+        zeichnung_.text(*eigen, contest_.lblCall(), kHellcyan);
     }
     if (f.txtLocator.size() == 6) {
-        textfarbe_ = kHellcyan;
         if (const std::optional<QPoint> partner = kartenpunkt(f.txtLocator)) {
             zeichnung_.kreis(*partner, kKreisRadius, kGelb);
-            zeichnung_.text(*partner, f.txtCall, textfarbe_);
+            zeichnung_.text(*partner, f.txtCall, kHellcyan);
             if (eigen)
                 zeichnung_.linie(*eigen, *partner, kWeiß);
         }
@@ -107,7 +98,6 @@ void KarteModel::QSOKarte()
 {
     emit showRequested();
     hinweisGezählt_ = false;
-    textfarbe_ = kHellcyan;
     const std::optional<QPoint> eigen = kartenpunkt(contest_.felder().lblLocator);
     ContestDatabase* db = contest_.datenbank();
     if (!db)

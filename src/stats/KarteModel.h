@@ -18,7 +18,7 @@ class KarteModel : public QObject {
     Q_OBJECT
 public:
     // Colours of the 16-colour table used here.
-    static constexpr int kSchwarz = 0, kMagenta = 5, kHellcyan = 11, kGelb = 14, kWeiß = 15;
+    static constexpr int kMagenta = 5, kHellcyan = 11, kGelb = 14, kWeiß = 15;
     // Twips across and down the background picture; 15 twips per pixel.
     static constexpr int kBreite = 9600, kHöhe = 7200, kTwipsProPixel = 15;
 
@@ -59,13 +59,11 @@ signals:
 
 private:
     QString eigenerSquare() const;
-    void schreibe(QPoint p, const QString& text, int farbe);
 
     ContestModel& contest_;
     Prompter& prompter_;
     SquareGrid gitter_{19};
     Kartenzeichnung zeichnung_;
-    int textfarbe_ = kSchwarz;
     // Counts for the hover text, read once per view.
     SquareGrid hinweisGitter_{19};
     bool hinweisGezählt_ = false;
