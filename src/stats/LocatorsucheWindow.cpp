@@ -25,7 +25,7 @@ LocatorsucheWindow::LocatorsucheWindow(LocatorsucheModel& model, QWidget* parent
     setObjectName(u"frmLocatorsuche"_s);
     setWindowTitle(u"Tarvex"_s);
 
-    auto* label = new QLabel(u"&Locator"_s, this);
+    auto* label = new QLabel(u"Locator"_s, this);
     txtLocator_ = new QLineEdit(this);
     txtLocator_->setObjectName(u"txtLocator"_s);
     label->setBuddy(txtLocator_);
