@@ -343,16 +343,6 @@ TEST_F(LocatorsucheTest, PatternsFindTheirStations)
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
 }
 
-TEST_F(LocatorsucheTest, GridColumns)
-{
-    suche.setTxtLocator(u"*JO31EC*"_s);
-    suche.suchen();
-    EXPECT_EQ(suche.columnCount(), 2);
-    EXPECT_EQ(suche.headerData(0, Qt::Horizontal).toString(), u"Rufzeichen"_s);
-    EXPECT_EQ(suche.headerData(1, Qt::Horizontal).toString(), u"Locator"_s);
-    EXPECT_EQ(suche.data(suche.index(1, 1)).toString(), u"JO21AA JO31EC"_s);
-}
-
 TEST_F(LocatorsucheTest, MissingReferenceFileIsReportedAndListsNothing)
 {
     suche.setTxtLocator(u"*"_s);
