@@ -6,6 +6,7 @@
 #include "support/TestFiles.h"
 
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tarvex {
@@ -33,6 +34,20 @@ QsoRecord qso(int nummer, const QString& call, const QString& punkte = u"523"_s)
     q.kommentar = u" "_s;
     q.qsl = true;
     return q;
+}
+
+void anhängen(const QString& pfad, const QByteArray& bytes)
+{
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write(bytes);
+}
+
+void schreiben(const QString& pfad, const QByteArray& bytes)
+{
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
 }
 
 class ContestDatabaseTest : public ::testing::Test {
@@ -211,21 +226,31 @@ TEST_F(ContestDatabaseTest, MissingContestIsAGermanMessage)
     }
 }
 
-// An interrupted save leaves at most one line (or part of one) beyond the size
-// the file recorded with its last commit; opening cuts exactly that.
-TEST_F(ContestDatabaseTest, OpeningCutsWhatAnInterruptedSaveLeftInTheJournal)
+// The file records every journal line with the journal's size after it. A crash
+// before a commit leaves at most one line (or part of one) beyond the recorded
+// end: opening cuts it. A power cut after commits may take lines from the text
+// file: opening writes them again. Anything else is someone else's and stays.
+TEST_F(ContestDatabaseTest, OpeningMendsTheJournalAfterACrash)
 {
+    const QByteArray zeile3 = "   04.12.26 14:07  G4XYZ          59 002  59 012  IO91AA    559 - 432 MHz\r\n";
     const struct {
         const char* fall;
-        QByteArray rest;
-        bool geschnitten;
-        const char16_t* meldung;
+        std::function<void(const QString&, const QByteArray&)> stören;
+        bool gleichDenGespeicherten;  // afterwards the file holds exactly the saved lines
+        const char16_t* meldung;      // nullptr: nothing to say
     } cases[] = {
-        {"a whole line of a contact never stored", "   04.12.26 14:07  G4XYZ          59 002  59 012  IO91AA    559 - 432 MHz\r\n",
-         true, u"G4XYZ"},
-        {"a line cut short", "   04.12.26 14:07  G4X", true, u"nicht fertig geschrieben"},
-        {"two lines written by someone else", "eins\r\nzwei\r\n", false, nullptr},
-        {"nothing", "", false, nullptr},
+        {"a whole line of a contact never stored",
+         [&](const QString& j, const QByteArray&) { anhängen(j, zeile3); }, true, u"G4XYZ"},
+        {"a line cut short", [](const QString& j, const QByteArray&) { anhängen(j, "   04.12.26 14:07  G4X"); },
+         true, u"nicht fertig geschrieben"},
+        {"the last two lines lost", [](const QString& j, const QByteArray& s) { schreiben(j, s.left(s.indexOf("\n") + 1)); },
+         true, u"2 Zeilen"},
+        {"the last line lost half way", [](const QString& j, const QByteArray& s) { schreiben(j, s.chopped(7)); },
+         true, u"1 Zeilen"},
+        {"the whole file lost", [](const QString& j, const QByteArray&) { QFile::remove(j); }, true, u"3 Zeilen"},
+        {"two lines written by someone else", [](const QString& j, const QByteArray&) { anhängen(j, "eins\r\nzwei\r\n"); },
+         false, nullptr},
+        {"nothing", [](const QString&, const QByteArray&) {}, true, nullptr},
     };
     int n = 0;
     for (const auto& c : cases) {
@@ -235,26 +260,25 @@ TEST_F(ContestDatabaseTest, OpeningCutsWhatAnInterruptedSaveLeftInTheJournal)
         {
             auto db = ContestDatabase::anlegen(pfad, {u"144MHz"_s, u"432MHz"_s}, kStation);
             db.qsoSpeichern(u"144MHz"_s, qso(1, u"DL1ABC"_s), u"   erste"_s);
-            db.qsoSpeichern(u"432MHz"_s, qso(1, u"OK1ABC"_s), u"   zweite"_s);
+            db.qsoSpeichern(u"432MHz"_s, qso(1, u"OK1ABC"_s), u"   zweite Zeile"_s);
+            db.qsoSpeichern(u"144MHz"_s, qso(2, u"OE3ABC"_s), u"   dritte"_s);
         }
         const QByteArray gespeichert = test::dateiInhalt(journal);
-        {
-            QFile f(journal);
-            ASSERT_TRUE(f.open(QIODevice::Append));
-            f.write(c.rest);
-        }
+        c.stören(journal, gespeichert);
+        const QByteArray gestört = test::dateiInhalt(journal);
+
         auto db = ContestDatabase::öffnen(pfad);
         const std::optional<QString> meldung = db.journalAbgleichen();
-        EXPECT_EQ(test::dateiInhalt(journal), c.geschnitten ? gespeichert : gespeichert + c.rest);
-        ASSERT_EQ(meldung.has_value(), c.geschnitten);
+        EXPECT_EQ(test::dateiInhalt(journal), c.gleichDenGespeicherten ? gespeichert : gestört);
+        ASSERT_EQ(meldung.has_value(), c.meldung != nullptr);
         if (meldung) {
             EXPECT_TRUE(meldung->contains(QString::fromUtf16(c.meldung))) << meldung->toStdString();
         }
         // Whatever stayed is taken as it is: the next save goes on after it, and
-        // opening again finds nothing to cut.
-        db.qsoSpeichern(u"144MHz"_s, qso(2, u"DK2XY"_s), u"   dritte"_s);
+        // opening again finds nothing to mend.
+        db.qsoSpeichern(u"144MHz"_s, qso(3, u"DK2XY"_s), u"   vierte"_s);
         EXPECT_FALSE(ContestDatabase::öffnen(pfad).journalAbgleichen().has_value());
-        EXPECT_TRUE(test::dateiInhalt(journal).endsWith("   dritte\r\n"));
+        EXPECT_TRUE(test::dateiInhalt(journal).endsWith("   vierte\r\n"));
     }
 }
 
