@@ -5,6 +5,7 @@
 #include "Bilder.h"
 #include "CopyrightDialog.h"
 #include "HelpWindow.h"
+#include "Kartenfenster.h"
 #include "LastInputsDialog.h"
 #include "MainWindow.h"
 #include "MessageBoxPrompter.h"
@@ -74,6 +75,7 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::BekannteStationenÜbernehmen, this,
                       [this] { bekannteStationen_->ausContestÜbernehmen(); });
     befehle.ausführen(Befehl::BekannteStationenImportieren, this, [this] { stationenImportieren(); });
+    new Kartenfenster(*mainWindow_, *model_, contestDat_, *prompter_); // owned by the main frame
     automationAnmelden(*model_);
 
     connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),

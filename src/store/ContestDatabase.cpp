@@ -692,4 +692,37 @@ QList<ContestDatabase::Stunde> ContestDatabase::statistikStunden(const QString& 
 
 // -- Square map --
 
+QList<std::pair<QString, int>> ContestDatabase::großfelderZählen(const QString& band)
+{
+    const QString table = bandSql(band);
+    // An empty TMP costs no write (and no disk sync) on every map view, and a
+    // write-protected contest still shows its map.
+    if (!schreibgeschützt_ && !connection_.scalar(u"SELECT 1 FROM TMP LIMIT 1"_s).isNull())
+        connection_.exec(u"DELETE FROM TMP"_s);
+    const Rows rows = connection_.select(u"SELECT COUNT(*) AS \"Anzahl\",SQUARE AS \"Großfeld\" FROM "_s + table
+                                         + u" WHERE Punkte<>? GROUP BY SQUARE"_s,
+                                         {kUngültigePunkte});
+    QList<std::pair<QString, int>> result;
+    result.reserve(rows.zeilen.size());
+    for (const QVariantList& r : rows.zeilen)
+        result.append({text(r.value(1)), r.value(0).toInt()});
+    return result;
+}
+
+std::optional<QStringList> ContestDatabase::locatorsDerErsten(const QString& band, qint64 n)
+{
+    // At least one row is read, to tell an empty table from n = 0.
+    const Rows rows = connection_.select(
+        u"SELECT Locator FROM "_s + bandSql(band) + u" ORDER BY rowid LIMIT ?"_s, {std::max<qint64>(n, 1)});
+    if (rows.zeilen.isEmpty())
+        return std::nullopt;
+    QStringList result;
+    if (n <= 0)
+        return result;
+    result.reserve(rows.zeilen.size());
+    for (const QVariantList& r : rows.zeilen)
+        result.append(text(r.value(0)));
+    return result;
+}
+
 } // namespace tarvex

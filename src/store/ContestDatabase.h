@@ -150,6 +150,14 @@ public:
 
     // -- Square map --
 
+    // Empties TMP (the square views leave nothing behind there) and counts the
+    // valid contacts per large square: one grouped query.
+    QList<std::pair<QString, int>> großfelderZählen(const QString& band);
+    // Locator of the first n contacts in stored order, invalid ones included;
+    // nothing when the band table has no row at all.
+    std::optional<QStringList> locatorsDerErsten(const QString& band, qint64 n);
+
+
 private:
     ContestDatabase(Connection connection, bool schreibgeschützt);
     QString bandSql(const QString& band) const;
