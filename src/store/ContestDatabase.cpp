@@ -275,6 +275,53 @@ QList<QsoRecord> ContestDatabase::suchen(const QString& band, const QString& mus
 
 // -- QSL labels --
 
+namespace {
+const QString kQslBedingung = u" WHERE Rufzeichen LIKE ? AND VAL(Punkte)>?"_s;
+const QString kQslUmgekehrt = u"CASE WHEN COALESCE(\"QSL\",0)<>0 THEN 0 ELSE 1 END"_s;
+} // namespace
+
+QList<ContestDatabase::QslZeile> ContestDatabase::qslAuswahl(const QString& band, const QString& muster,
+                                                             double grenze)
+{
+    const Rows rows = connection_.select(
+        u"SELECT rowid,\"Nummer\",\"Datum\",\"Zeit\",\"Rufzeichen\",\"RST geg\",\"RST erh\",\"Punkte\","
+        u"\"KernCall\",\"QSL\" FROM "_s
+            + bandSql(band) + kQslBedingung + u" ORDER BY rowid"_s,
+        {muster, grenze});
+    QList<QslZeile> result;
+    result.reserve(rows.zeilen.size());
+    for (const QVariantList& r : rows.zeilen) {
+        QslZeile z;
+        z.rowid = r.value(0).toLongLong();
+        z.mitNummer = !r.value(1).isNull();
+        z.qso.nummer = r.value(1).toInt();
+        z.qso.datum = text(r.value(2));
+        z.qso.zeit = text(r.value(3));
+        z.qso.rufzeichen = text(r.value(4));
+        z.qso.rstGeg = text(r.value(5));
+        z.qso.rstErh = text(r.value(6));
+        z.qso.punkte = text(r.value(7));
+        z.qso.kernCall = text(r.value(8));
+        z.qso.qsl = r.value(9).toInt() != 0;
+        result.append(std::move(z));
+    }
+    return result;
+}
+
+void ContestDatabase::qslMarkieren(const QString& band, const QString& muster, double grenze, QslMarkierung art)
+{
+    const QString wert = art == QslMarkierung::Setzen ? u"1"_s
+        : art == QslMarkierung::Löschen               ? u"0"_s
+                                                      : kQslUmgekehrt;
+    connection_.execute(u"UPDATE "_s + bandSql(band) + u" SET \"QSL\"="_s + wert + kQslBedingung, {muster, grenze});
+}
+
+void ContestDatabase::qslUmschalten(const QString& band, qint64 rowid)
+{
+    connection_.execute(u"UPDATE "_s + bandSql(band) + u" SET \"QSL\"="_s + kQslUmgekehrt + u" WHERE rowid=?"_s,
+                        {rowid});
+}
+
 // -- Statistics --
 
 // -- Square map --
