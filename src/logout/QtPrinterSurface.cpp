@@ -194,8 +194,17 @@ QString QtPrinterSurface::neuePdfDatei()
 
 void QtPrinterSurface::seitenformatSetzen()
 {
-    gerät_->setPageSize(QPageSize(papierMm(), QPageSize::Millimeter));
-    gerät_->setPageMargins(ränderFür(papierMm()), QPageLayout::Millimeter);
+    const QPageSize größe(papierMm(), QPageSize::Millimeter);
+    const QMarginsF ränder = ränderFür(papierMm());
+    // A preview takes no new layout once painting has begun; an unchanged one
+    // need not be set at all.
+    const QPageLayout jetzt = gerät_->pageLayout();
+    const QMarginsF d = jetzt.margins(QPageLayout::Millimeter) - ränder;
+    if (jetzt.pageSize().isEquivalentTo(größe) && qAbs(d.left()) < 0.01 && qAbs(d.top()) < 0.01
+        && qAbs(d.right()) < 0.01 && qAbs(d.bottom()) < 0.01)
+        return;
+    gerät_->setPageSize(größe);
+    gerät_->setPageMargins(ränder, QPageLayout::Millimeter);
 }
 
 void QtPrinterSurface::seiteBeginnen()
