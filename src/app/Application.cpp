@@ -16,6 +16,8 @@
 #include "contest/NewContestDialog.h"
 #include "contest/OpenContestDialog.h"
 #include "logout/QtPrinterSurface.h"
+#include "qsl/QslModel.h"
+#include "qsl/QslWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,6 +51,7 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::Bandwechseln, this,
                       [this, rahmen] { BandChoiceDialog::ausführen(rahmen, *model_, *prompter_); });
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
+    befehle.ausführen(Befehl::QSL, this, [this] { qslZeigen(); });
     befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
     automationAnmelden(*model_);
@@ -105,6 +108,23 @@ void Application::hilfe()
 void Application::copyright()
 {
     CopyrightDialog::zeigen(mainWindow_.get());
+}
+
+void Application::qslZeigen()
+{
+    if (!qslWindow_) {
+        etikettenDrucker_ = std::make_unique<QtPrinterSurface>(*prompter_, clock_);
+        qsl_ = std::make_unique<QslModel>(*model_, *settings_, *etikettenDrucker_, *prompter_);
+        qslWindow_ = new QslWindow(*qsl_, *prompter_, clock_);
+        connect(qslWindow_, &QslWindow::back, this, &Application::zurLogEingabe);
+    }
+    mainWindow_->zeige(qslWindow_);
+}
+
+void Application::zurLogEingabe()
+{
+    mainWindow_->zeige(mainWindow_->contestWindow());
+    mainWindow_->contestWindow()->aktivieren();
 }
 
 void Application::letzteEingaben()

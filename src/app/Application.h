@@ -13,6 +13,8 @@ namespace tarvex {
 class ContestModel;
 class MainWindow;
 class MessageBoxPrompter;
+class QslModel;
+class QslWindow;
 class QtPrinterSurface;
 
 // Owns the program's objects for its whole run and wires the windows together.
@@ -38,6 +40,9 @@ private:
     void hilfe();
     void copyright();
     void letzteEingaben();
+    // frmQSL: created at the first call, afterwards only shown.
+    void qslZeigen();
+    void zurLogEingabe();
 
     std::unique_ptr<Settings> settings_;
     SystemClock clock_;
@@ -48,7 +53,12 @@ private:
     std::unique_ptr<CallLookup> lookup_;
     std::unique_ptr<ContestModel> model_;
     std::unique_ptr<QtPrinterSurface> drucker_;
+    // The labels print as documents of their own, on paper sized by the label
+    // stock, never into the journal's open document.
+    std::unique_ptr<QtPrinterSurface> etikettenDrucker_;
+    std::unique_ptr<QslModel> qsl_;
     std::unique_ptr<MainWindow> mainWindow_;
+    QslWindow* qslWindow_ = nullptr; // owned by the main frame
 };
 
 } // namespace tarvex

@@ -96,7 +96,11 @@ void MainWindow::baueToolbar()
 
 void MainWindow::zeige(QWidget* fenster)
 {
+    if (arbeitsfläche_->indexOf(fenster) < 0)
+        arbeitsfläche_->addWidget(fenster);
     arbeitsfläche_->setCurrentWidget(fenster);
+    // A working window with a menu of its own replaces the frame's, as in an MDI frame.
+    menuBar()->setVisible(!fenster->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly));
 }
 
 bool MainWindow::beendenFragen()

@@ -246,7 +246,7 @@ std::optional<QList<QsoRecord>> QslModel::markierteQsos()
 
 bool QslModel::drucken()
 {
-    ereignisse();
+    // No pending events here: a second click on the button would print twice.
     const auto qsos = markierteQsos();
     if (!qsos)
         return false;

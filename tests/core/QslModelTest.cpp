@@ -37,7 +37,7 @@ protected:
             q.rstErh = u"59002"_s;
             q.punkte = QString::fromUtf16(z.punkte);
             q.qsl = z.qsl;
-            model.datenbank()->qsoAnhängen(u"144MHz"_s, q);
+            model.datenbank()->qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
         }
     }
 

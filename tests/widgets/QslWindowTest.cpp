@@ -63,7 +63,7 @@ struct Umgebung {
             q.rstErh = u"579023"_s;
             q.punkte = QString::fromUtf16(z.punkte);
             q.qsl = z.qsl;
-            contest.datenbank()->qsoAnhängen(u"144MHz"_s, q);
+            contest.datenbank()->qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
         }
     }
 
