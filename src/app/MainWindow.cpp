@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -96,11 +97,19 @@ void MainWindow::baueToolbar()
 
 void MainWindow::zeige(QWidget* fenster)
 {
-    if (arbeitsfläche_->indexOf(fenster) < 0)
+    if (arbeitsfläche_->indexOf(fenster) < 0) {
         arbeitsfläche_->addWidget(fenster);
+        // A window's own menus join the frame's menu bar (which does not own them).
+        for (QMenu* menü : fenster->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
+            menuBar()->addMenu(menü);
+            fensterMenüs_.insert(menü->menuAction(), fenster);
+        }
+    }
     arbeitsfläche_->setCurrentWidget(fenster);
-    // A working window with a menu of its own replaces the frame's, as in an MDI frame.
-    menuBar()->setVisible(!fenster->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly));
+    // As in an MDI frame, a window with menus of its own shows only those.
+    const bool eigene = fensterMenüs_.key(fenster) != nullptr;
+    for (QAction* a : menuBar()->actions())
+        a->setVisible(fensterMenüs_.value(a, contestWindow_) == (eigene ? fenster : contestWindow_));
 }
 
 bool MainWindow::beendenFragen()

@@ -1,6 +1,7 @@
 #pragma once
 #include "Befehle.h"
 
+#include <QHash>
 #include <QMainWindow>
 
 class QStackedWidget;
@@ -39,6 +40,8 @@ private:
     Befehle befehle_;
     QStackedWidget* arbeitsfläche_ = nullptr;
     ContestWindow* contestWindow_ = nullptr;
+    // Menu-bar entries of working windows other than the logging window.
+    QHash<QAction*, QWidget*> fensterMenüs_;
     bool beenden_ = false;
 };
 

@@ -13,7 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -78,14 +78,12 @@ QslWindow::QslWindow(QslModel& model, Prompter& prompter, const Clock& uhr, QWid
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    auto* menü = new QMenuBar(this);
-    menü->setObjectName(u"mnuQSL"_s);
-    QMenu* datei = menü->addMenu(u"&Datei"_s);
+    // The main frame shows this menu in its menu bar while the window is shown.
+    auto* datei = new QMenu(u"&Datei"_s, this);
     datei->setObjectName(u"mnuDatei"_s);
     QAction* zurück = datei->addAction(u"&zurück"_s);
     zurück->setObjectName(u"mnuZurück"_s);
     connect(zurück, &QAction::triggered, this, &QslWindow::back);
-    layout->setMenuBar(menü);
 
     auto* oben = new QHBoxLayout;
     layout->addLayout(oben, 1);

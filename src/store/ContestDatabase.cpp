@@ -597,29 +597,35 @@ const QString kQslUmgekehrt = u"CASE WHEN COALESCE(\"QSL\",0)<>0 THEN 0 ELSE 1 E
 QList<ContestDatabase::QslZeile> ContestDatabase::qslAuswahl(const QString& band, const QString& muster,
                                                              double grenze)
 {
-    const Rows rows = connection_.select(
-        u"SELECT rowid,\"Nummer\",\"Datum\",\"Zeit\",\"Rufzeichen\",\"RST geg\",\"RST erh\",\"Punkte\","
-        u"\"KernCall\",\"QSL\" FROM "_s
-            + bandSql(band) + kQslBedingung + u" ORDER BY rowid"_s,
-        {muster, grenze});
-    QList<QslZeile> result;
-    result.reserve(rows.zeilen.size());
-    for (const QVariantList& r : rows.zeilen) {
-        QslZeile z;
-        z.rowid = r.value(0).toLongLong();
-        z.mitNummer = !r.value(1).isNull();
-        z.qso.nummer = r.value(1).toInt();
-        z.qso.datum = text(r.value(2));
-        z.qso.zeit = text(r.value(3));
-        z.qso.rufzeichen = text(r.value(4));
-        z.qso.rstGeg = text(r.value(5));
-        z.qso.rstErh = text(r.value(6));
-        z.qso.punkte = text(r.value(7));
-        z.qso.kernCall = text(r.value(8));
-        z.qso.qsl = r.value(9).toInt() != 0;
-        result.append(std::move(z));
-    }
-    return result;
+    const QString sql = u"SELECT rowid,\"Nummer\",\"Datum\",\"Zeit\",\"Rufzeichen\",\"RST geg\",\"RST erh\","
+                        u"\"Punkte\",\"KernCall\",\"QSL\" FROM "_s
+        + bandSql(band) + kQslBedingung + u" ORDER BY rowid"_s;
+    // Read straight from the statement: the whole band at 50,000 contacts.
+    return connection_.guarded([&] {
+        SQLite::Statement stmt(connection_.db(), sql.toStdString());
+        Connection::bind(stmt, {muster, grenze});
+        const auto text = [&](int i) {
+            const SQLite::Column col = stmt.getColumn(i);
+            return QString::fromUtf8(static_cast<const char*>(col.getBlob()), col.getBytes());
+        };
+        QList<QslZeile> result;
+        while (stmt.executeStep()) {
+            QslZeile z;
+            z.rowid = stmt.getColumn(0).getInt64();
+            z.mitNummer = !stmt.getColumn(1).isNull();
+            z.qso.nummer = stmt.getColumn(1).getInt();
+            z.qso.datum = text(2);
+            z.qso.zeit = text(3);
+            z.qso.rufzeichen = text(4);
+            z.qso.rstGeg = text(5);
+            z.qso.rstErh = text(6);
+            z.qso.punkte = text(7);
+            z.qso.kernCall = text(8);
+            z.qso.qsl = stmt.getColumn(9).getInt() != 0;
+            result.append(std::move(z));
+        }
+        return result;
+    });
 }
 
 void ContestDatabase::qslMarkieren(const QString& band, const QString& muster, double grenze, QslMarkierung art)
