@@ -1,3 +1,6 @@
+#include "app/Application.h"
+#include "app/Befehl.h"
+#include "app/MainWindow.h"
 #include "common/Clock.h"
 #include "common/TextFile.h"
 #include "contest/ContestModel.h"
@@ -19,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -26,6 +30,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTreeView>
 #include <QtTest>
 
@@ -379,6 +384,47 @@ private slots:
         const double xMm = m.captured(1).toDouble() * 25.4 / 72;
         QVERIFY2(xMm > 13 && xMm < 15, qPrintable(QString::number(xMm)));
         QVERIFY2(m.captured(2).toDouble() * 25.4 / 72 < 3, qPrintable(m.captured(2)));
+    }
+
+    void menuCommandOpensTheWindowWithItsOwnMenu()
+    {
+        test::WorkDir dir;
+        ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+        writeTextFile(u"TEST.txt"_s, {});
+        Application app(std::make_unique<Settings>(dir.pfad(u"CONTEST.ini"_s)));
+        app.starten(0);
+        app.contest().öffnen(u"TEST.MDB"_s, u"144MHz"_s);
+        // Without a remembered contest the new-contest form is offered; not needed here.
+        QTest::qWait(50);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"frmNewContest"_s || w->inherits("QDialog"))
+                w->close();
+        MainWindow& rahmen = app.hauptfenster();
+        const auto menüs = [&rahmen] {
+            QStringList texte;
+            for (const QAction* a : rahmen.menuBar()->actions())
+                if (a->isVisible())
+                    texte.append(a->text());
+            return texte;
+        };
+        const QStringList logMenüs = menüs();
+        QVERIFY(logMenüs.size() > 3);
+        auto* stapel = rahmen.findChild<QStackedWidget*>();
+
+        QAction& qsl = rahmen.befehle()[Befehl::QSL];
+        QVERIFY(qsl.isEnabled());
+        qsl.trigger();
+        QCOMPARE(stapel->currentWidget()->objectName(), u"frmQSL"_s);
+        QCOMPARE(menüs(), QStringList{u"&Datei"_s});
+        QAction* zurück = stapel->currentWidget()->findChild<QAction*>(u"mnuZurück"_s);
+        QVERIFY(zurück);
+        zurück->trigger();
+        QCOMPARE(stapel->currentWidget()->objectName(), u"frmContest"_s);
+        QCOMPARE(menüs(), logMenüs);
+        // Created once: the second opening shows the same window.
+        QWidget* erstes = rahmen.findChild<QWidget*>(u"frmQSL"_s);
+        qsl.trigger();
+        QCOMPARE(stapel->currentWidget(), erstes);
     }
 };
 
