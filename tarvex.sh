@@ -49,6 +49,7 @@ bench)
     install_missing
     build
     ./build/bench/tarvex_bench
+    ./build/bench/tarvex_loopbench
     ;;
 *)
     echo "Aufruf: $0 start|test|bench" >&2
