@@ -42,6 +42,9 @@ QVariant QslListe::data(const QModelIndex& index, int role) const
     const Eintrag& e = einträge_[index.row()];
     if (role == Qt::CheckStateRole && index.column() == 0)
         return e.häkchen ? Qt::Checked : Qt::Unchecked;
+    // Numbers line up on their last digit.
+    if (role == Qt::TextAlignmentRole && index.column() > 0)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {
