@@ -6,6 +6,7 @@
 #include "store/Settings.h"
 
 #include <QObject>
+#include <QPointer>
 #include <memory>
 
 namespace tarvex {
@@ -43,6 +44,10 @@ private:
     // frmQSL: created at the first call, afterwards only shown.
     void qslZeigen();
     void zurLogEingabe();
+    // The statistics windows are built afresh at every opening; leaving one
+    // shows the logging window again.
+    template <class Fenster>
+    void statistikZeigen();
 
     std::unique_ptr<Settings> settings_;
     SystemClock clock_;
@@ -59,6 +64,7 @@ private:
     std::unique_ptr<QslModel> qsl_;
     std::unique_ptr<MainWindow> mainWindow_;
     QslWindow* qslWindow_ = nullptr; // owned by the main frame
+    QPointer<QWidget> statistik_;
 };
 
 } // namespace tarvex

@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <optional>
 
 namespace tarvex {
@@ -102,14 +103,21 @@ void MainWindow::zeige(QWidget* fenster)
         // A window's own menus join the frame's menu bar (which does not own them).
         for (QMenu* menü : fenster->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
             menuBar()->addMenu(menü);
-            fensterMenüs_.insert(menü->menuAction(), fenster);
+            fensterMenüs_.append({menü->menuAction(), fenster});
         }
     }
     arbeitsfläche_->setCurrentWidget(fenster);
+    fensterMenüs_.removeIf([](const auto& m) { return m.first.isNull(); });
     // As in an MDI frame, a window with menus of its own shows only those.
-    const bool eigene = fensterMenüs_.key(fenster) != nullptr;
-    for (QAction* a : menuBar()->actions())
-        a->setVisible(fensterMenüs_.value(a, contestWindow_) == (eigene ? fenster : contestWindow_));
+    const bool eigene =
+        std::any_of(fensterMenüs_.begin(), fensterMenüs_.end(), [&](const auto& m) { return m.second == fenster; });
+    for (QAction* a : menuBar()->actions()) {
+        QWidget* besitzer = contestWindow_;
+        for (const auto& m : fensterMenüs_)
+            if (m.first == a)
+                besitzer = m.second;
+        a->setVisible(besitzer == (eigene ? fenster : contestWindow_));
+    }
 }
 
 bool MainWindow::beendenFragen()

@@ -1,7 +1,8 @@
 #pragma once
 #include "Befehle.h"
 
-#include <QHash>
+#include <QList>
+#include <QPointer>
 #include <QMainWindow>
 
 class QStackedWidget;
@@ -23,7 +24,7 @@ public:
     Befehle& befehle() { return befehle_; }
     // Asks "Programm beenden"; true when the operator said Yes.
     bool beendenFragen();
-    // Shows a working window and hides the others.
+    // Shows a working window and hides the others; a new one joins the frame.
     void zeige(QWidget* fenster);
 
 protected:
@@ -41,7 +42,7 @@ private:
     QStackedWidget* arbeitsfläche_ = nullptr;
     ContestWindow* contestWindow_ = nullptr;
     // Menu-bar entries of working windows other than the logging window.
-    QHash<QAction*, QWidget*> fensterMenüs_;
+    QList<std::pair<QPointer<QAction>, QPointer<QWidget>>> fensterMenüs_;
     bool beenden_ = false;
 };
 
