@@ -22,6 +22,8 @@
 #include "logout/LogModel.h"
 #include "logout/LogWindow.h"
 #include "logout/QtPrinterSurface.h"
+#include "qsl/QslModel.h"
+#include "qsl/QslWindow.h"
 #include "stats/StatistikGrafikWindow.h"
 #include "stats/StatistikWindow.h"
 
@@ -60,6 +62,7 @@ Application::Application(std::unique_ptr<Settings> settings)
                       [this, rahmen] { BandChoiceDialog::ausführen(rahmen, *model_, *prompter_); });
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
     befehle.ausführen(Befehl::Log, this, [this] { logDrucken(); });
+    befehle.ausführen(Befehl::QSL, this, [this] { qslZeigen(); });
     befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
     befehle.ausführen(Befehl::Tabellen, this, [this] { statistikZeigen<StatistikWindow>(); });
@@ -153,6 +156,23 @@ void Application::hilfe()
 void Application::copyright()
 {
     CopyrightDialog::zeigen(mainWindow_.get());
+}
+
+void Application::qslZeigen()
+{
+    if (!qslWindow_) {
+        etikettenDrucker_ = std::make_unique<QtPrinterSurface>(*prompter_, clock_);
+        qsl_ = std::make_unique<QslModel>(*model_, *settings_, *etikettenDrucker_, *prompter_);
+        qslWindow_ = new QslWindow(*qsl_, *prompter_, clock_);
+        connect(qslWindow_, &QslWindow::back, this, &Application::zurLogEingabe);
+    }
+    mainWindow_->zeige(qslWindow_);
+}
+
+void Application::zurLogEingabe()
+{
+    mainWindow_->zeige(mainWindow_->contestWindow());
+    mainWindow_->contestWindow()->aktivieren();
 }
 
 void Application::letzteEingaben()

@@ -122,6 +122,21 @@ public:
 
     // -- QSL labels --
 
+    // A contact of the QSL selection with its place in the band table.
+    struct QslZeile {
+        qint64 rowid = 0;
+        bool mitNummer = true; // false when Nummer is empty
+        QsoRecord qso;
+    };
+    enum class QslMarkierung { Setzen, Löschen, Umkehren };
+    // Contacts whose Rufzeichen is like the operator's pattern and whose points
+    // (VAL) exceed the limit, in stored order. An absent mark reads as false.
+    QList<QslZeile> qslAuswahl(const QString& band, const QString& muster, double grenze);
+    // Sets, clears or inverts the mark of every contact of that selection.
+    void qslMarkieren(const QString& band, const QString& muster, double grenze, QslMarkierung art);
+    // Inverts the stored mark of one contact.
+    void qslUmschalten(const QString& band, qint64 rowid);
+
     // -- Statistics --
 
     // Valid contacts of a band grouped by country or large square (a missing
