@@ -25,17 +25,31 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# build [target...]: configure (its output shown only when it fails), then build the targets, or all.
 build() {
     local werror=OFF
     [ "${CI:-}" = "true" ] && werror=ON
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_WERROR="$werror" >/dev/null
-    cmake --build build
+    local log
+    log=$(mktemp)
+    if ! cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_WERROR="$werror" >"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log"
+        exit 1
+    fi
+    rm -f "$log"
+    if [ $# -gt 0 ]; then
+        local targets=()
+        for t in "$@"; do targets+=(--target "$t"); done
+        cmake --build build "${targets[@]}"
+    else
+        cmake --build build
+    fi
 }
 
 case "${1:-start}" in
 start)
     install_missing
-    build
+    build tarvex referenzdaten
     mkdir -p "${TARVEX_WORKDIR:-$HOME/Tarvex}"
     cd "${TARVEX_WORKDIR:-$HOME/Tarvex}"
     exec "$OLDPWD/build/src/tarvex"
@@ -47,7 +61,7 @@ test)
     ;;
 bench)
     install_missing
-    build
+    build tarvex_bench tarvex_loopbench
     ./build/bench/tarvex_bench
     ./build/bench/tarvex_loopbench
     ;;
