@@ -57,6 +57,9 @@ public:
     // Reads and writes of the output and analysis windows, one block each.
 
     // -- Exchange-file import --
+    // Appends the contacts in stored order in one durable transaction: all of
+    // them or, when anything fails, none.
+    void qsosImportieren(const QString& band, const QList<QsoRecord>& qsos);
 
     // -- QSL labels --
 
