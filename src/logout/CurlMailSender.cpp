@@ -32,9 +32,11 @@ int fortschritt(void* userdata, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
     return static_cast<const std::atomic_bool*>(userdata)->load() ? 1 : 0;
 }
 
-QString meldung(CURLcode code, const MailKonto& k, const char* puffer)
+QString meldung(CURLcode code, const MailKonto& k, const char* puffer, long antwort)
 {
-    const QString detail = QString::fromUtf8(puffer[0] != '\0' ? puffer : curl_easy_strerror(code));
+    // The server's reply code says more to the operator than libcurl's text.
+    const QString detail = antwort >= 400 ? u"Antwort %1"_s.arg(antwort)
+                                          : QString::fromUtf8(puffer[0] != '\0' ? puffer : curl_easy_strerror(code));
     switch (code) {
     case CURLE_COULDNT_RESOLVE_HOST:
         return u"Der Mailserver %1 wurde nicht gefunden."_s.arg(k.server);
@@ -110,8 +112,11 @@ void CurlMailSender::senden(const MailKonto& k, const QString& von, const QStrin
     curl_easy_setopt(c, CURLOPT_XFERINFODATA, const_cast<std::atomic_bool*>(&abbrechen));
 
     const CURLcode code = curl_easy_perform(c);
-    if (code != CURLE_OK)
-        throw UserError(meldung(code, k, fehler));
+    if (code != CURLE_OK) {
+        long antwort = 0;
+        curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &antwort);
+        throw UserError(meldung(code, k, fehler, antwort));
+    }
 }
 
 } // namespace tarvex

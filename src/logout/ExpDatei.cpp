@@ -55,7 +55,7 @@ QString ExpDatei::monatszeile(const QString& datum)
     if (monat < 1 || monat > 12 || jahr2 < 0)
         throw UserError(u"Das Datum „%1“ des ersten QSOs ist nicht in der Form TT.MM.JJ; "
                         u"die EXP-Datei kann nicht benannt werden."_s.arg(datum));
-    return u"%1%2"_s.arg(jahr(jahr2)).arg(monat, 2, 10, u'0');
+    return QString::number(jahr(jahr2)) + QString::number(monat).rightJustified(2, u'0');
 }
 
 QString ExpDatei::dateiname(const QString& band, const QString& datum, const QString& kernCall)

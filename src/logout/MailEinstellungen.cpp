@@ -63,6 +63,7 @@ void MailEinstellungen::schreiben(Settings& s, const MailKonto& k)
     s.schreiben(kAbschnitt, u"Passwort"_s, k.passwort);
     s.schreiben(kAbschnitt, u"Absender"_s, k.absender.trimmed());
     s.schreiben(kAbschnitt, u"Empfänger"_s, k.empfänger.trimmed());
+    s.schreiben(kAbschnitt, u"Zertifikate"_s, k.caDatei);
     s.sync();
     QFile::setPermissions(s.dateiname(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QThread>
+#include <utility>
 
 namespace tarvex {
 
@@ -99,7 +100,7 @@ void MailVersand::starten(Anlass anlass)
     worker_->start();
 }
 
-void MailVersand::fertig(int gesendet, int übrig, const QString& fehler)
+void MailVersand::fertig(int gesendetJetzt, int übrig, const QString& fehler)
 {
     if (worker_) {
         worker_->wait();
@@ -107,11 +108,14 @@ void MailVersand::fertig(int gesendet, int übrig, const QString& fehler)
         worker_ = nullptr;
     }
     const Anlass anlass = anlass_;
+    summe_ += gesendetJetzt;
     if (nochmal_) {
         nochmal_ = false;
         starten(anlass);
         return;
     }
+    // Runs chained while one was busy are reported as one.
+    const int gesendet = std::exchange(summe_, 0);
     const bool ok = fehler.isEmpty();
     if (ok) {
         if (gesendet > 0 || anlass != Anlass::Start) {

@@ -59,6 +59,7 @@ private:
     std::atomic_bool abbrechen_{false};
     Anlass anlass_ = Anlass::Mail;
     bool nochmal_ = false;
+    int summe_ = 0;
 };
 
 } // namespace tarvex
