@@ -1,4 +1,6 @@
 #pragma once
+#include "Befehle.h"
+
 #include <QMainWindow>
 
 class QStackedWidget;
@@ -17,16 +19,11 @@ public:
     MainWindow(ContestModel& model, Prompter& prompter, QWidget* parent = nullptr);
 
     ContestWindow* contestWindow() const { return contestWindow_; }
+    Befehle& befehle() { return befehle_; }
     // Asks "Programm beenden"; true when the operator said Yes.
     bool beendenFragen();
     // Shows a working window and hides the others.
     void zeige(QWidget* fenster);
-
-signals:
-    void newContestRequested(bool modal);
-    void helpRequested();
-    void copyrightRequested();
-    void lastInputsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -39,6 +36,7 @@ private:
 
     ContestModel& model_;
     Prompter& prompter_;
+    Befehle befehle_;
     QStackedWidget* arbeitsfläche_ = nullptr;
     ContestWindow* contestWindow_ = nullptr;
     bool beenden_ = false;
