@@ -27,7 +27,7 @@ bool ImportModel::importieren(const QString& ImportDatei)
         prompter_.zeige(hinweisMeldung(u"Bitte zuerst eine EXP-Datei auswählen."_s));
         return false;
     }
-    import_.ExpDateiImportieren(ImportDatei);
+    importiert_ = import_.ExpDateiImportieren(ImportDatei);
     return true;
 }
 

@@ -18,10 +18,13 @@ public:
     // "importieren" with the selected file ("" when none): returns true when the
     // window closes. Without a selection the operator is asked to choose one.
     bool importieren(const QString& ImportDatei);
+    // Whether contacts were stored by this window.
+    bool importiert() const { return importiert_; }
 
 private:
     ExpImport& import_;
     Prompter& prompter_;
+    bool importiert_ = false;
 };
 
 } // namespace tarvex

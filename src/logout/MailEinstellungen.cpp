@@ -37,6 +37,11 @@ int MailEinstellungen::standardPort(MailKonto::Verschlüsselung v)
     return 587;
 }
 
+int MailEinstellungen::portNachWechsel(MailKonto::Verschlüsselung alt, MailKonto::Verschlüsselung neu, int port)
+{
+    return port == standardPort(alt) ? standardPort(neu) : port;
+}
+
 MailKonto MailEinstellungen::lesen(const Settings& s)
 {
     MailKonto k;

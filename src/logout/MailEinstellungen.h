@@ -22,6 +22,9 @@ public:
     static QStringList verschlüsselungen();
     // Usual port of an encryption: 25, 587, 465.
     static int standardPort(MailKonto::Verschlüsselung v);
+    // The port after the encryption changed: the new usual one while the old
+    // usual one was set, otherwise the operator's own port stays.
+    static int portNachWechsel(MailKonto::Verschlüsselung alt, MailKonto::Verschlüsselung neu, int port);
 
     // The dialog's check on OK: "" or the German message naming the first bad field.
     static QString prüfen(const MailKonto& konto);
