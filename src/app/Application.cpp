@@ -15,6 +15,10 @@
 #include "contest/InputLineEdit.h"
 #include "contest/NewContestDialog.h"
 #include "contest/OpenContestDialog.h"
+#include "logout/CurlMailSender.h"
+#include "logout/ImportWindow.h"
+#include "logout/MailEinstellungenDialog.h"
+#include "logout/MailVersand.h"
 #include "logout/QtPrinterSurface.h"
 
 #include <QAction>
@@ -51,6 +55,13 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
     befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
+
+    mailSender_ = std::make_unique<CurlMailSender>();
+    mailVersand_ = std::make_unique<MailVersand>(*settings_, *mailSender_, *prompter_, clock_);
+    befehle.ausführen(Befehl::Import, this, [this, rahmen] { ImportWindow::ausführen(rahmen, *model_, *prompter_); });
+    befehle.ausführen(Befehl::EMailEinstellungen, this,
+                      [this, rahmen] { MailEinstellungenDialog::ausführen(rahmen, *settings_, *prompter_); });
+    befehle.ausführen(Befehl::PostausgangSenden, this, [this] { mailVersand_->postausgangSenden(); });
     automationAnmelden(*model_);
 
     connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),
@@ -81,6 +92,8 @@ void Application::starten(int splashMillisekunden)
         if (wiedergeöffnet)
             mainWindow_->contestWindow()->zeigeInfo();
         mainWindow_->contestWindow()->aktivieren();
+        // Mail left over from an earlier run goes out in the background.
+        mailVersand_->beimStartSenden();
     });
 }
 

@@ -11,6 +11,8 @@
 namespace tarvex {
 
 class ContestModel;
+class CurlMailSender;
+class MailVersand;
 class MainWindow;
 class MessageBoxPrompter;
 class QtPrinterSurface;
@@ -32,6 +34,8 @@ public:
     MainWindow& hauptfenster() { return *mainWindow_; }
     ContestModel& contest() { return *model_; }
     Settings& settings() { return *settings_; }
+    // Mailing the exchange file and the outbox; the log window sends through it.
+    MailVersand& mailVersand() { return *mailVersand_; }
 
 private:
     void neuerContest(bool modal);
@@ -49,6 +53,9 @@ private:
     std::unique_ptr<ContestModel> model_;
     std::unique_ptr<QtPrinterSurface> drucker_;
     std::unique_ptr<MainWindow> mainWindow_;
+    // Last, so a running transfer ends before the prompter and window go.
+    std::unique_ptr<CurlMailSender> mailSender_;
+    std::unique_ptr<MailVersand> mailVersand_;
 };
 
 } // namespace tarvex
