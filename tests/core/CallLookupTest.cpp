@@ -156,8 +156,7 @@ TEST_F(CallLookupTest, InvalidContactsAreNotListedAndOnlyTheFirstListedCounts)
 TEST_F(CallLookupTest, DuplicateAfterInvalidDeclaredIsNot)
 {
     logge(u"DL1ABC JO31AB 59001"_s);
-    Connection& c = model.datenbank()->connection();
-    c.exec(u"UPDATE \"144MHz\" SET Punkte='-----', Square=' ', Land=' '"_s);
+    model.ungültigErklären(0);
     zeile(u"DL1ABC"_s);
     EXPECT_EQ(f().doppelt, 0);
     EXPECT_EQ(model.logList().rowCount(), 0);

@@ -2,6 +2,7 @@
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/FilePaths.h"
+#include "common/TextFile.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -42,14 +43,10 @@ protected:
 TEST_F(ContestDatabaseTest, NewContestHasBandTablesWithFourteenFieldsTmpAndParam)
 {
     auto db = ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s, u"1296MHz"_s}, kStation);
-    EXPECT_EQ(db.tabellen(), (QStringList{u"1296MHz"_s, u"144MHz"_s, u"PARAM"_s, u"TMP"_s}));
+    EXPECT_EQ(db.tabellen(), (QStringList{u"1296MHz"_s, u"144MHz"_s, u"JOURNAL"_s, u"PARAM"_s, u"TMP"_s}));
     EXPECT_EQ(db.feldAnzahl(u"144MHz"_s), 14);
     EXPECT_EQ(db.feldAnzahl(u"TMP"_s), 3);
-    const Rows fields = db.connection().select(u"PRAGMA table_info(\"144MHz\")"_s);
-    QStringList names;
-    for (const QVariantList& row : fields.zeilen)
-        names.append(row[1].toString());
-    EXPECT_EQ(names, (QStringList{u"Nummer"_s, u"Datum"_s, u"Zeit"_s, u"Rufzeichen"_s, u"RST geg"_s,
+    EXPECT_EQ(db.spalten(u"144MHz"_s), (QStringList{u"Nummer"_s, u"Datum"_s, u"Zeit"_s, u"Rufzeichen"_s, u"RST geg"_s,
                                   u"RST erh"_s, u"Locator"_s, u"Punkte"_s, u"Winkel"_s, u"KernCall"_s,
                                   u"Square"_s, u"Land"_s, u"Kommentar"_s, u"QSL"_s}));
     ASSERT_TRUE(db.parameter().has_value());
@@ -90,18 +87,27 @@ TEST_F(ContestDatabaseTest, ContactsComeBackInInsertionOrderWithQuotesVerbatim)
     const QsoRecord b = qso(2, u"O'NEIL"_s, u"-----"_s);
     const QsoRecord c = qso(3, u"G4XYZ"_s);
     for (const QsoRecord& q : {a, b, c})
-        db.qsoAnhängen(u"144MHz"_s, q);
+        db.qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
     EXPECT_EQ(db.qsos(u"144MHz"_s), (QList<QsoRecord>{a, b, c}));
-    EXPECT_EQ(db.suchen(u"144MHz"_s, u"O'*"_s), QList<QsoRecord>{b});
+    EXPECT_EQ(readTextLines(u"Q.txt"_s), (QStringList{u"DL1ABC"_s, u"O'NEIL"_s, u"G4XYZ"_s}));
+    const auto rowids = [&](const QList<LogZeile>& zeilen) {
+        QList<qint64> ids;
+        for (const LogZeile& z : zeilen)
+            ids.append(z.rowid);
+        return ids;
+    };
+    EXPECT_EQ(rowids(db.suchen(u"144MHz"_s, u"O'*"_s)), QList<qint64>{2});
     EXPECT_EQ(db.suchen(u"144MHz"_s, u"*'"_s).size(), 0);
     EXPECT_EQ(db.suchen(u"144MHz"_s, u"JO6#*"_s).size(), 3); // matches the locator column
+    EXPECT_EQ(rowids(db.zeilen(u"144MHz"_s, 2, 3)), (QList<qint64>{2, 3}));
+    EXPECT_EQ(db.rowids(u"144MHz"_s), (QList<qint64>{1, 2, 3}));
 }
 
 TEST_F(ContestDatabaseTest, OnlyBandTablesReachSql)
 {
     auto db = ContestDatabase::anlegen(u"B.mdb"_s, {u"144MHz"_s}, kStation);
     EXPECT_THROW(db.qsos(u"144MHz\"; DROP TABLE PARAM; --"_s), UserError);
-    EXPECT_EQ(db.tabellen().size(), 3);
+    EXPECT_EQ(db.tabellen().size(), 4);
 }
 
 // Old contests: band tables with 12 or 13 fields, no TMP and PARAM.
@@ -147,7 +153,7 @@ TEST_F(ContestDatabaseTest, OldContestGetsTmpAndParamOnce)
     EXPECT_TRUE(db.hilfstabellenSicherstellen(kStation));
     EXPECT_FALSE(db.hilfstabellenSicherstellen(StationParameter{u"XX"_s, u"AA00AA"_s}));
     EXPECT_EQ(db.parameter()->call, u"DL0XX"_s);
-    EXPECT_EQ(db.connection().scalar(u"SELECT count(*) FROM PARAM"_s).toInt(), 1);
+    EXPECT_EQ(Connection(u"OLD.mdb"_s, Connection::Zugriff::NurLesen).scalar(u"SELECT count(*) FROM PARAM"_s).toInt(), 1);
     EXPECT_EQ(db.feldAnzahl(u"TMP"_s), 3);
 }
 
