@@ -589,18 +589,15 @@ Summen ContestDatabase::summen(const QString& band)
 
 void ContestDatabase::qsosImportieren(const QString& band, const QList<QsoRecord>& qsos)
 {
-    const QString sql = u"INSERT INTO "_s + bandSql(band)
-        + u"(\"Nummer\",\"Datum\",\"Zeit\",\"Rufzeichen\",\"RST geg\",\"RST erh\",\"Locator\","
-          u"\"Punkte\",\"Winkel\",\"KernCall\",\"Square\",\"Land\",\"Kommentar\",\"QSL\")"
-          u" VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s;
+    schreibbarMachen();
+    const QString sql = u"INSERT INTO "_s + bandSql(band) + u'(' + feldliste()
+        + u") VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s;
     connection_.guarded([&] {
         SQLite::Transaction transaction(connection_.db());
         // One prepared statement for the whole file.
         SQLite::Statement insert(connection_.db(), sql.toStdString());
         for (const QsoRecord& q : qsos) {
-            Connection::bind(insert, {q.nummer, q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh,
-                                      q.locator, q.punkte, q.winkel, q.kernCall, q.square, q.land,
-                                      q.kommentar, q.qsl});
+            Connection::bind(insert, werteFür(q));
             insert.exec();
             insert.reset();
         }

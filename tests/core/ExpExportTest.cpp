@@ -49,7 +49,7 @@ protected:
         for (int i = 0; i < qsos.size(); ++i) {
             QsoRecord q = qsos[i];
             q.nummer = i + 1;
-            model.datenbank()->qsoAnhängen(band, q);
+            model.datenbank()->qsoSpeichern(band, q, q.rufzeichen);
         }
     }
 
