@@ -28,38 +28,39 @@ ExpExport::Ergebnis ExpExport::exportieren(bool adif)
     if (db == nullptr)
         throw UserError(u"Es ist kein Contest geöffnet."_s);
     const QString band = contest_.Band();
-    const QList<QsoRecord> qsos = db->qsos(band);
-    // The file is named after the first contact's month: without one there is no name.
-    if (qsos.isEmpty())
-        throw UserError(u"Auf dem Band %1 ist noch kein QSO gespeichert. "
-                        u"Es wurde keine EXP-Datei geschrieben."_s.arg(bandAnzeige(band)));
-
     const QString kern = Kern2(contest_.lblCall());
     Ergebnis ergebnis;
-    ergebnis.expDatei = ExpDatei::dateiname(band, qsos.first().datum, kern);
-    ergebnis.qsos = static_cast<int>(qsos.size());
-
-    AtomicTextFile exp(ergebnis.expDatei);
+    std::optional<AtomicTextFile> exp;
     std::optional<AtomicTextFile> adi;
-    if (adif) {
-        ergebnis.adifDatei = AdifDatei::dateiname(ergebnis.expDatei);
-        adi.emplace(ergebnis.adifDatei);
-    }
-    exp.writeLine(ExpDatei::kKopf);
-    exp.writeLine(kern);
-    exp.writeLine(contest_.felder().lblLocator);
-    exp.writeLine(band);
-    if (adi) {
-        for (const QString& zeile : AdifDatei::kopf(clock_.jetzt()))
-            adi->writeLine(zeile);
-    }
-    exp.writeLine(ExpDatei::monatszeile(qsos.first().datum));
-    for (const QsoRecord& q : qsos) {
-        exp.writeLine(ExpDatei::qsoZeile(q));
+
+    // One pass in stored order; the files are named after the first contact's month.
+    db->qsosDurchlaufen(band, [&](const QsoRecord& q) {
+        if (!exp) {
+            ergebnis.expDatei = ExpDatei::dateiname(band, q.datum, kern);
+            exp.emplace(ergebnis.expDatei);
+            if (adif) {
+                ergebnis.adifDatei = AdifDatei::dateiname(ergebnis.expDatei);
+                adi.emplace(ergebnis.adifDatei);
+            }
+            exp->writeLine(ExpDatei::kKopf);
+            exp->writeLine(kern);
+            exp->writeLine(contest_.felder().lblLocator);
+            exp->writeLine(band);
+            if (adi) {
+                for (const QString& zeile : AdifDatei::kopf(clock_.jetzt()))
+                    adi->writeLine(zeile);
+            }
+            exp->writeLine(ExpDatei::monatszeile(q.datum));
+        }
+        exp->writeLine(ExpDatei::qsoZeile(q));
         if (adi)
             adi->writeLine(AdifDatei::satz(q, band));
-    }
-    exp.commit();
+        ++ergebnis.qsos;
+    });
+    if (!exp)
+        throw UserError(u"Auf dem Band %1 ist noch kein QSO gespeichert. "
+                        u"Es wurde keine EXP-Datei geschrieben."_s.arg(bandAnzeige(band)));
+    exp->commit();
     if (adi)
         adi->commit();
     return ergebnis;
