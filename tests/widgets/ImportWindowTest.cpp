@@ -1,5 +1,8 @@
 // frmImport over a real contest: the list shows the EXP files, the buttons and
 // a double click reach the import, "abbrechen" changes nothing.
+#include "app/Application.h"
+#include "app/Befehl.h"
+#include "app/MainWindow.h"
 #include "common/TextFile.h"
 #include "contest/ContestModel.h"
 #include "entry/CallLookup.h"
@@ -12,8 +15,11 @@
 #include "store/Settings.h"
 #include "support/ContestFixture.h"
 
+#include <QAction>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 using namespace tarvex;
@@ -126,6 +132,54 @@ private slots:
         QTest::mouseClick(fenster.findChild<QPushButton*>(u"importieren"_s), Qt::LeftButton);
         QVERIFY(fenster.isVisible());
         QCOMPARE(u.prompter.texte(), QStringList{u"Bitte zuerst eine EXP-Datei auswählen."_s});
+    }
+
+    // The menu entries of the application open the import window and the mail
+    // settings, and "Postausgang senden" reports an empty outbox.
+    void theApplicationsMenuReachesImportMailSettingsAndOutbox()
+    {
+        test::WorkDir dir;
+        test::schreibeContestDat(u"CONTEST.DAT"_s, {});
+        test::schreibeCallInfo(u"CALLINFO.MDB"_s, {});
+        ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+        auto settings = std::make_unique<Settings>(dir.pfad(u"CONTEST.ini"_s));
+        settings->setLetzterContest(u"TEST.MDB"_s);
+        settings->setLetztesBand(u"144MHz"_s);
+
+        // Message boxes are answered at once and remembered.
+        QStringList meldungen;
+        QTimer schließer;
+        connect(&schließer, &QTimer::timeout, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                meldungen << box->text();
+                box->close();
+            }
+        });
+        schließer.start(20);
+
+        Application app(std::move(settings));
+        app.starten(0);
+        MainWindow& rahmen = app.hauptfenster();
+        QVERIFY(QTest::qWaitForWindowExposed(&rahmen));
+
+        const auto öffnen = [&](Befehl befehl, const QString& knopf) {
+            QString titel;
+            QTimer::singleShot(0, this, [&] {
+                QWidget* w = QApplication::activeModalWidget();
+                QVERIFY(w);
+                titel = w->windowTitle();
+                w->findChild<QPushButton*>(knopf)->click();
+            });
+            QAction& aktion = rahmen.befehle()[befehl];
+            [&] { QVERIFY(aktion.isEnabled()); }();
+            aktion.trigger();
+            return titel;
+        };
+        QCOMPARE(öffnen(Befehl::Import, u"Command1"_s), u"EXP-Datei importieren"_s);
+        QCOMPARE(öffnen(Befehl::EMailEinstellungen, u"cmdAbbrechen"_s), u"E-Mail-Einstellungen"_s);
+        QVERIFY(rahmen.befehle()[Befehl::PostausgangSenden].isEnabled());
+        rahmen.befehle()[Befehl::PostausgangSenden].trigger();
+        QTRY_VERIFY(meldungen.contains(u"Der Postausgang ist leer."_s));
     }
 };
 
