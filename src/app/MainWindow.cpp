@@ -96,6 +96,8 @@ void MainWindow::baueToolbar()
 
 void MainWindow::zeige(QWidget* fenster)
 {
+    if (arbeitsfläche_->indexOf(fenster) < 0)
+        arbeitsfläche_->addWidget(fenster);
     arbeitsfläche_->setCurrentWidget(fenster);
 }
 

@@ -435,6 +435,8 @@ void ContestModel::speichern()
 
     qint64 rowid = 0;
     try {
+        if (const std::optional<QString> repariert = db_->journalAbgleichen())
+            prompter_.zeige(hinweisMeldung(*repariert));
         rowid = db_->qsoSpeichern(band_, q, zeile);
         if (const std::optional<WertungsZeile> gespeichert = db_->wertungsZeile(band_, rowid))
             wertung_.hinzufügen(*gespeichert);

@@ -85,7 +85,11 @@ QStringList createIndexSql(const QString& band)
 
 const QString kCreateTmp = u"CREATE TABLE TMP([Nummer] NUMBER,[Square] TEXT(4),[LAND] TEXT(20))"_s;
 const QString kCreateParam = u"CREATE TABLE PARAM([Call] TEXT(15),[Locator] TEXT(6))"_s;
-const QString kCreateJournal = u"CREATE TABLE IF NOT EXISTS JOURNAL([Bytes] INTEGER)"_s;
+// The journal's lines as saved, each with the journal's size after it: the
+// durable record the text file is checked against and mended from.
+const QString kCreateJournal = u"CREATE TABLE IF NOT EXISTS JOURNAL([Nr] INTEGER PRIMARY KEY,[Zeile] TEXT,[Ende] INTEGER)"_s;
+// Lines older than this are not needed: a power cut loses only the last few.
+constexpr int kJournalZeilen = 1000;
 
 QString text(const QVariant& v)
 {
@@ -160,7 +164,6 @@ ContestDatabase ContestDatabase::anlegen(const QString& pfad, const QStringList&
             c.exec(kCreateTmp);
             c.exec(kCreateParam);
             c.exec(kCreateJournal);
-            c.execute(u"INSERT INTO JOURNAL(Bytes) VALUES(0)"_s);
             c.execute(u"INSERT INTO PARAM([Call],[Locator]) VALUES(?,?)"_s, {station.call, station.locator});
             transaction.commit();
         });
@@ -219,7 +222,7 @@ ContestDatabase ContestDatabase::öffnen(const QString& pfad)
             if (c.scalar(u"SELECT count(*) FROM sqlite_master WHERE name='JOURNAL'"_s).toInt() == 0) {
                 // Written by an earlier version: the journal as it is counts as matching.
                 c.exec(kCreateJournal);
-                c.execute(u"INSERT INTO JOURNAL(Bytes) VALUES(?)"_s, {db.journal_.größe()});
+                c.execute(u"INSERT INTO JOURNAL(Zeile,Ende) VALUES(NULL,?)"_s, {db.journal_.größe()});
             }
             if (*id != 0)
                 c.exec(u"PRAGMA user_version=%1"_s.arg(kSchemaVersion));
@@ -332,26 +335,54 @@ std::optional<QString> ContestDatabase::journalAbgleichen()
 {
     if (schreibgeschützt_)
         return std::nullopt;
-    const qint64 gespeichert = connection_.scalar(u"SELECT Bytes FROM JOURNAL ORDER BY rowid LIMIT 1"_s).toLongLong();
+    const qint64 ende = connection_.scalar(u"SELECT Ende FROM JOURNAL ORDER BY Nr DESC LIMIT 1"_s).toLongLong();
     const qint64 größe = journal_.größe();
-    if (größe <= gespeichert)
+    if (größe == ende)
         return std::nullopt;
-    const QByteArray rest = journal_.endeAb(gespeichert);
-    // Only the remains of one interrupted save are ours to cut; more than one
-    // line beyond the last save was written by someone else and stays.
-    const qsizetype zeilenende = rest.indexOf("\r\n");
-    if (zeilenende >= 0 && zeilenende + 2 != rest.size()) {
-        connection_.execute(u"UPDATE JOURNAL SET Bytes=?"_s, {größe});
-        return std::nullopt;
-    }
-    journal_.kürzen(gespeichert);
     const QString datei = shown(journal_.pfad());
-    if (zeilenende < 0)
-        return u"Das Journal %1 endete mit dem Rest einer Zeile, die bei einem Absturz während des Speicherns "
-               u"nicht fertig geschrieben wurde. Der Rest wurde entfernt."_s.arg(datei);
-    return u"Das Journal %1 endete mit der Zeile einer Verbindung, die wegen eines Absturzes während des "
-           u"Speicherns nicht gespeichert wurde. Die Zeile wurde entfernt:\n\n%2"_s
-        .arg(datei, QString::fromLatin1(rest.chopped(2)).trimmed());
+    // Taken as it is from now on: the journal was changed by someone else.
+    const auto übernehmen = [&] {
+        connection_.execute(u"INSERT INTO JOURNAL(Zeile,Ende) VALUES(NULL,?)"_s, {größe});
+    };
+
+    if (größe > ende) {
+        // What a save left that never reached its commit: one line or part of one.
+        const QByteArray rest = journal_.endeAb(ende);
+        const qsizetype zeilenende = rest.indexOf("\r\n");
+        if (zeilenende >= 0 && zeilenende + 2 != rest.size()) {
+            übernehmen();
+            return std::nullopt;
+        }
+        journal_.kürzen(ende);
+        if (zeilenende < 0)
+            return u"Das Journal %1 endete mit dem Rest einer Zeile, die bei einem Absturz während des "
+                   u"Speicherns nicht fertig geschrieben wurde. Der Rest wurde entfernt."_s.arg(datei);
+        return u"Das Journal %1 endete mit der Zeile einer Verbindung, die wegen eines Absturzes während des "
+               u"Speicherns nicht gespeichert wurde. Die Zeile wurde entfernt:\n\n%2"_s
+            .arg(datei, QString::fromLatin1(rest.chopped(2)).trimmed());
+    }
+
+    // Lines of stored contacts that a power cut took from the file: written again.
+    const Rows fehlende =
+        connection_.select(u"SELECT Zeile,Ende FROM JOURNAL WHERE Ende>? ORDER BY Nr"_s, {größe});
+    const QVariantList& erste = fehlende.zeilen.first();
+    const qint64 anfang = erste.value(1).toLongLong() - Journal::länge(erste.value(0).toString());
+    const bool vollständig = std::all_of(fehlende.zeilen.begin(), fehlende.zeilen.end(),
+                                         [](const QVariantList& z) { return !z.value(0).isNull(); });
+    if (!vollständig || anfang > größe) {
+        übernehmen();
+        return u"Im Journal %1 fehlen Zeilen, die sich nicht wiederherstellen lassen. Das Journal wird ab "
+               u"seinem jetzigen Ende fortgesetzt; die Verbindungen selbst sind vollständig gespeichert."_s
+            .arg(datei);
+    }
+    journal_.kürzen(anfang);
+    for (const QVariantList& z : fehlende.zeilen)
+        journal_.anhängen(z.value(0).toString());
+    journal_.sichern();
+    return u"Im Journal %1 fehlten nach einem Absturz %2 Zeilen gespeicherter Verbindungen. "
+           u"Sie wurden nachgetragen."_s
+        .arg(datei)
+        .arg(fehlende.zeilen.size());
 }
 
 void ContestDatabase::setCommitFehler(std::function<bool()> fehler)
@@ -371,9 +402,11 @@ qint64 ContestDatabase::qsoSpeichern(const QString& band, const QsoRecord& q, co
     schreibbarMachen();
     const QString sql = u"INSERT INTO "_s + bandSql(band) + u'(' + feldliste()
         + u") VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s;
-    // Row, journal line and the journal's new size in one transaction: a failed
-    // commit cuts the line again, a crash before the commit leaves a line that
-    // the next opening finds beyond the stored size and cuts.
+    // Row and journal line in one transaction with one fsync: the line is kept
+    // in the file's JOURNAL table too. A failed write or commit cuts the text
+    // line again; a crash before the commit leaves a line beyond the recorded
+    // end, a power cut after it may take the line from the text file: the next
+    // opening mends either.
     qint64 journalVorher = -1;
     try {
         return connection_.guarded([&] {
@@ -381,8 +414,10 @@ qint64 ContestDatabase::qsoSpeichern(const QString& band, const QsoRecord& q, co
             connection_.execute(sql, werteFür(q));
             const qint64 rowid = connection_.db().getLastInsertRowid();
             journalVorher = journal_.größe();
-            connection_.execute(u"UPDATE JOURNAL SET Bytes=?"_s,
-                                {journalVorher + toCp1252(journalZeile).size() + 2});
+            connection_.execute(u"INSERT INTO JOURNAL(Zeile,Ende) VALUES(?,?)"_s,
+                                {journalZeile, journalVorher + Journal::länge(journalZeile)});
+            connection_.execute(u"DELETE FROM JOURNAL WHERE Nr<=?"_s,
+                                {static_cast<qint64>(connection_.db().getLastInsertRowid()) - kJournalZeilen});
             journal_.anhängen(journalZeile);
             transaction.commit();
             return rowid;
@@ -641,6 +676,45 @@ void ContestDatabase::qsosDurchlaufen(const QString& band, const std::function<v
 // -- QSL labels --
 
 // -- Statistics --
+
+QList<ContestDatabase::Gruppe> ContestDatabase::statistikGruppen(const QString& band, Gruppierung nach)
+{
+    // Grouped case-insensitively, like every other text compare of the contest.
+    const QString feld = nach == Gruppierung::Land ? u"IFNULL(Land,'')"_s : u"IFNULL(Square,'')"_s;
+    const Rows rows = connection_.select(u"SELECT "_s + feld + u",COUNT(*),SUM(VAL(Punkte)) FROM "_s + bandSql(band)
+                                             + u" WHERE Punkte<>? GROUP BY "_s + feld + u" COLLATE NOCASE"_s,
+                                         {kUngültigePunkte});
+    QList<Gruppe> result;
+    result.reserve(rows.zeilen.size());
+    for (const QVariantList& r : rows.zeilen)
+        result.append({text(r.value(0)), r.value(1).toLongLong(), qRound64(r.value(2).toDouble())});
+    return result;
+}
+
+QList<ContestDatabase::Entfernung> ContestDatabase::statistikEntfernungen(const QString& band, bool mitUngültigen)
+{
+    const QString sql = u"SELECT Punkte,Rufzeichen FROM "_s + bandSql(band)
+        + (mitUngültigen ? QString() : u" WHERE Punkte<>?"_s) + u" ORDER BY VAL(Punkte) DESC,rowid"_s;
+    const Rows rows = connection_.select(sql, mitUngültigen ? QVariantList{} : QVariantList{kUngültigePunkte});
+    QList<Entfernung> result;
+    result.reserve(rows.zeilen.size());
+    for (const QVariantList& r : rows.zeilen)
+        result.append({text(r.value(0)), text(r.value(1))});
+    return result;
+}
+
+QList<ContestDatabase::Stunde> ContestDatabase::statistikStunden(const QString& band)
+{
+    const Rows rows = connection_.select(u"SELECT HOUR(Zeit) AS Stunde,COUNT(*),SUM(VAL(Punkte)) FROM "_s
+                                             + bandSql(band)
+                                             + u" WHERE Punkte<>? AND HOUR(Zeit) BETWEEN 0 AND 23 GROUP BY 1"_s,
+                                         {kUngültigePunkte});
+    QList<Stunde> result;
+    result.reserve(rows.zeilen.size());
+    for (const QVariantList& r : rows.zeilen)
+        result.append({r.value(0).toInt(), r.value(1).toLongLong(), qRound64(r.value(2).toDouble())});
+    return result;
+}
 
 // -- Square map --
 

@@ -51,7 +51,12 @@ void Journal::fehler(const QString& was, int errnum) const
     throw UserError(was.arg(QDir::toNativeSeparators(pfad_), systemFehler(errnum)));
 }
 
-qint64 Journal::anhängen(QStringView zeile)
+qint64 Journal::länge(QStringView zeile)
+{
+    return toCp1252(zeile).size() + 2;
+}
+
+qint64 Journal::anhängen(QStringView zeile, bool sichern)
 {
     QByteArray bytes = toCp1252(zeile);
     bytes.append("\r\n", 2);
@@ -74,7 +79,7 @@ qint64 Journal::anhängen(QStringView zeile)
         else if (n == 0)
             errnum = EIO;
     }
-    if (errnum == 0 && sys_.fsync(fd) != 0)
+    if (errnum == 0 && sichern && sys_.fsync(fd) != 0)
         errnum = errno;
     if (errnum == 0 && neu && !verzeichnisSichern(QFileInfo(pfad_).absolutePath()))
         errnum = errno;
@@ -90,8 +95,22 @@ qint64 Journal::anhängen(QStringView zeile)
     return vorher;
 }
 
+void Journal::sichern()
+{
+    const int fd = ::open(lokal(pfad_).constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        fehler(QStringLiteral("Das Journal %1 kann nicht geöffnet werden: %2."), errno);
+    const bool ok = sys_.fsync(fd) == 0;
+    const int errnum = errno;
+    ::close(fd);
+    if (!ok)
+        fehler(QStringLiteral("Das Journal %1 kann nicht gesichert werden: %2."), errnum);
+}
+
 void Journal::kürzen(qint64 größe)
 {
+    if (größe == 0 && !QFileInfo::exists(pfad_))
+        return;
     const int fd = ::open(lokal(pfad_).constData(), O_WRONLY | O_CLOEXEC);
     if (fd < 0)
         fehler(QStringLiteral("Das Journal %1 kann nicht geöffnet werden: %2."), errno);

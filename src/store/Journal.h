@@ -7,8 +7,9 @@
 namespace tarvex {
 
 // The text journal beside a contest file: one CP1252 line with CR LF per saved
-// contact. An append is on disk when it returns (the file, and the directory
-// entry when the file was new); a failed append leaves the file as it was.
+// contact. A failed append leaves the file as it was; a new file's directory
+// entry is made durable at once. The lines themselves are kept durably by the
+// contest file, which writes them again if a power cut lost them.
 class Journal {
 public:
     explicit Journal(QString pfad);
@@ -16,9 +17,14 @@ public:
     const QString& pfad() const { return pfad_; }
     // Bytes in the file; 0 when it does not exist.
     qint64 größe() const;
-    // Appends one line; returns the size the file had before. UserError on any
-    // failure, after cutting the file back to that size.
-    qint64 anhängen(QStringView zeile);
+    // Appends one line, with sichern also waits until it is on disk; returns the
+    // size the file had before. UserError on any failure, after cutting the
+    // file back to that size.
+    qint64 anhängen(QStringView zeile, bool sichern = false);
+    // Waits until everything written is on disk.
+    void sichern();
+    // Bytes a line takes in the file, line end included.
+    static qint64 länge(QStringView zeile);
     // Cuts the file back to the given size, durably.
     void kürzen(qint64 größe);
     // The bytes from the given offset to the end.

@@ -151,6 +151,7 @@ private slots:
         QCOMPARE(u.w()->label(u"lblNummer"_s)->text(), u"004"_s);
         QCOMPARE(u.w()->anzeige(u"txtLänder"_s)->text(), u"3"_s);
         QCOMPARE(u.w()->grid()->currentIndex().row(), 2); // the last contact is current
+        QCOMPARE(u.w()->grid()->rowAt(0), 2);               // and the top visible row
         QVERIFY(u.w()->grid()->isColumnHidden(1));
         QVERIFY(!u.w()->grid()->isColumnHidden(3));
         QCOMPARE(u.w()->grid()->columnWidth(3), 2200 / 15);
