@@ -8,6 +8,9 @@
 #include "LastInputsDialog.h"
 #include "MainWindow.h"
 #include "MessageBoxPrompter.h"
+#include "callinfo/BekannteStationen.h"
+#include "callinfo/CallInfoModel.h"
+#include "callinfo/CallInfoWindow.h"
 #include "contest/ContestModel.h"
 #include "contest/BandChoiceDialog.h"
 #include "contest/ContestWindow.h"
@@ -19,13 +22,17 @@
 #include "logout/ImportWindow.h"
 #include "logout/MailEinstellungenDialog.h"
 #include "logout/MailVersand.h"
+#include "logout/LogModel.h"
+#include "logout/LogWindow.h"
 #include "logout/QtPrinterSurface.h"
 #include "stats/StatistikGrafikWindow.h"
 #include "stats/StatistikWindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QSplashScreen>
 #include <QTimer>
 
@@ -55,10 +62,22 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::Bandwechseln, this,
                       [this, rahmen] { BandChoiceDialog::ausführen(rahmen, *model_, *prompter_); });
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
+    befehle.ausführen(Befehl::Log, this, [this] { logDrucken(); });
     befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
     befehle.ausführen(Befehl::Tabellen, this, [this] { statistikZeigen<StatistikWindow>(); });
     befehle.ausführen(Befehl::Grafiken, this, [this] { statistikZeigen<StatistikGrafikWindow>(); });
+
+    callInfoModel_ = std::make_unique<CallInfoModel>(*model_, callInfo_, *prompter_);
+    connect(callInfoModel_.get(), &CallInfoModel::verlassen, this, [this] {
+        mainWindow_->zeige(mainWindow_->contestWindow());
+        mainWindow_->contestWindow()->aktivieren();
+    });
+    befehle.ausführen(Befehl::CallInfo, this, [this] { callInfo(); });
+    bekannteStationen_ = std::make_unique<BekannteStationen>(*model_, contestDat_, *prompter_);
+    befehle.ausführen(Befehl::BekannteStationenÜbernehmen, this,
+                      [this] { bekannteStationen_->ausContestÜbernehmen(); });
+    befehle.ausführen(Befehl::BekannteStationenImportieren, this, [this] { stationenImportieren(); });
 
     mailSender_ = std::make_unique<CurlMailSender>();
     mailVersand_ = std::make_unique<MailVersand>(*settings_, *mailSender_, *prompter_, clock_);
@@ -72,7 +91,11 @@ Application::Application(std::unique_ptr<Settings> settings)
             [this] { mainWindow_->setWindowTitle(model_->fenstertitel()); });
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    // The window lives in the main frame's stack but uses the model: it goes first.
+    delete callInfoWindow_;
+}
 
 void Application::starten(int splashMillisekunden)
 {
@@ -146,6 +169,39 @@ void Application::copyright()
 void Application::letzteEingaben()
 {
     LastInputsDialog::zeigen(mainWindow_.get(), keystrokes_);
+}
+
+void Application::callInfo()
+{
+    if (!callInfoWindow_)
+        callInfoWindow_ = new CallInfoWindow(*callInfoModel_);
+    mainWindow_->zeige(callInfoWindow_);
+    callInfoWindow_->aktivieren();
+}
+
+void Application::stationenImportieren()
+{
+    const QStringList pfade = QFileDialog::getOpenFileNames(
+        mainWindow_.get(), u"Bekannte Stationen importieren"_s, QDir::currentPath(),
+        u"Logs und Listen (*.edi *.EDI *.adi *.ADI *.adif *.ADIF *.exp *.EXP *.txt *.TXT);;Alle Dateien (*)"_s);
+    bekannteStationen_->dateienImportieren(pfade);
+}
+
+void Application::logDrucken()
+{
+    if (!model_->hatContest()) {
+        prompter_->zeige(hinweisMeldung(u"Es ist kein Contest geöffnet."_s));
+        return;
+    }
+    if (!logWindow_) {
+        logModel_ = std::make_unique<LogModel>(*model_, *prompter_);
+        logWindow_ = new LogWindow(*logModel_, *prompter_, *drucker_, clock_);
+        connect(logWindow_, &LogWindow::backRequested, this, [this] {
+            mainWindow_->zeige(mainWindow_->contestWindow());
+            mainWindow_->contestWindow()->aktivieren();
+        });
+    }
+    mainWindow_->zeige(logWindow_);
 }
 
 } // namespace tarvex

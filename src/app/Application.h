@@ -11,9 +11,14 @@
 
 namespace tarvex {
 
+class BekannteStationen;
+class CallInfoModel;
+class CallInfoWindow;
 class ContestModel;
 class CurlMailSender;
 class MailVersand;
+class LogModel;
+class LogWindow;
 class MainWindow;
 class MessageBoxPrompter;
 class QtPrinterSurface;
@@ -47,6 +52,9 @@ private:
     // shows the logging window again.
     template <class Fenster>
     void statistikZeigen();
+    void callInfo();
+    void stationenImportieren();
+    void logDrucken();
 
     std::unique_ptr<Settings> settings_;
     SystemClock clock_;
@@ -57,8 +65,15 @@ private:
     std::unique_ptr<CallLookup> lookup_;
     std::unique_ptr<ContestModel> model_;
     std::unique_ptr<QtPrinterSurface> drucker_;
+    // The log window is made at its first use and lives in the main frame,
+    // which is destroyed before the model it shows.
+    std::unique_ptr<LogModel> logModel_;
     std::unique_ptr<MainWindow> mainWindow_;
     QPointer<QWidget> statistik_;
+    std::unique_ptr<CallInfoModel> callInfoModel_;
+    CallInfoWindow* callInfoWindow_ = nullptr; // owned by the main frame's stack once shown
+    std::unique_ptr<BekannteStationen> bekannteStationen_;
+    LogWindow* logWindow_ = nullptr;
     // Last, so a running transfer ends before the prompter and window go.
     std::unique_ptr<CurlMailSender> mailSender_;
     std::unique_ptr<MailVersand> mailVersand_;

@@ -32,6 +32,11 @@ MainWindow::MainWindow(ContestModel& model, Prompter& prompter, QWidget* parent)
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     arbeitsfläche_ = new QStackedWidget(this);
     setCentralWidget(arbeitsfläche_);
+    // A working window with a menu of its own replaces the frame's menus while it is shown.
+    connect(arbeitsfläche_, &QStackedWidget::currentChanged, this, [this] {
+        QWidget* w = arbeitsfläche_->currentWidget();
+        menuBar()->setVisible(w == nullptr || w->findChild<QMenuBar*>() == nullptr);
+    });
 
     contestWindow_ = new ContestWindow(model_, prompter_, befehle_, arbeitsfläche_);
     arbeitsfläche_->addWidget(contestWindow_);

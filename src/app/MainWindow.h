@@ -22,7 +22,7 @@ public:
     Befehle& befehle() { return befehle_; }
     // Asks "Programm beenden"; true when the operator said Yes.
     bool beendenFragen();
-    // Shows a working window and hides the others; a new one joins the frame.
+    // Shows a working window and hides the others; takes it in on first use.
     void zeige(QWidget* fenster);
 
 protected:

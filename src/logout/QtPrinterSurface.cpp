@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -40,6 +41,18 @@ QMarginsF ränderDesDruckers(const QPrinterInfo& info)
     return drucker.pageLayout().margins(QPageLayout::Millimeter);
 }
 
+const QImage& messfläche()
+{
+    static const QImage bild = [] {
+        QImage b(1, 1, QImage::Format_Mono);
+        const int dpm = qRound(messDpi / 0.0254);
+        b.setDotsPerMeterX(dpm);
+        b.setDotsPerMeterY(dpm);
+        return b;
+    }();
+    return bild;
+}
+
 bool festeBreite(const QString& name)
 {
     const QString n = name.toLower();
@@ -52,11 +65,7 @@ QtPrinterSurface::QtPrinterSurface(Prompter& prompter, const Clock& uhr)
     , prompter_(prompter)
     , uhr_(uhr)
     , ränder_(ränderDesDruckers(QPrinterInfo::defaultPrinter()))
-    , messfläche_(1, 1, QImage::Format_Mono)
 {
-    const int dpm = qRound(messDpi / 0.0254);
-    messfläche_.setDotsPerMeterX(dpm);
-    messfläche_.setDotsPerMeterY(dpm);
 }
 
 QtPrinterSurface::~QtPrinterSurface()
@@ -85,17 +94,32 @@ QFont QtPrinterSurface::qtSchrift(const Schrift& schrift)
     return font;
 }
 
-PrinterSurface::Maße QtPrinterSurface::maße(const Schrift& schrift) const
+double QtPrinterSurface::zeichenbreiteMm(const Schrift& schrift)
 {
     const QFont font = qtSchrift(schrift);
-    const QFontMetricsF m(font, &messfläche_);
+    const QFontMetricsF m(font, &messfläche());
     const double zeichen = QFontInfo(font).fixedPitch() ? m.horizontalAdvance(u'0') : m.averageCharWidth();
-    return {zeichen * 25.4 / messDpi, m.lineSpacing() * 25.4 / messDpi};
+    return zeichen * 25.4 / messDpi;
+}
+
+double QtPrinterSurface::zeilenhöheMm(const Schrift& schrift)
+{
+    return QFontMetricsF(qtSchrift(schrift), &messfläche()).lineSpacing() * 25.4 / messDpi;
+}
+
+double QtPrinterSurface::textbreiteMm(const Schrift& schrift, const QString& text)
+{
+    return QFontMetricsF(qtSchrift(schrift), &messfläche()).horizontalAdvance(text) * 25.4 / messDpi;
+}
+
+PrinterSurface::Maße QtPrinterSurface::maße(const Schrift& schrift) const
+{
+    return {zeichenbreiteMm(schrift), zeilenhöheMm(schrift)};
 }
 
 double QtPrinterSurface::textbreite(const Schrift& schrift, const QString& text) const
 {
-    return QFontMetricsF(qtSchrift(schrift), &messfläche_).horizontalAdvance(text) * 25.4 / messDpi;
+    return textbreiteMm(schrift, text);
 }
 
 double QtPrinterSurface::druckhöhe(QSizeF papierMm) const
@@ -145,9 +169,9 @@ void QtPrinterSurface::dokumentBeginnen()
                                        + QDir::toNativeSeparators(datei)));
 }
 
-QString QtPrinterSurface::neuePdfDatei()
+QString QtPrinterSurface::pdfDateiAnlegen(const Clock& uhr)
 {
-    const QString stempel = uhr_.jetzt().toString(u"yyyy-MM-dd_HH-mm-ss"_s);
+    const QString stempel = uhr.jetzt().toString(u"yyyy-MM-dd_HH-mm-ss"_s);
     const QDir hier = QDir::current();
     for (int n = 1;; ++n) {
         const QString pfad = hier.absoluteFilePath(u"Ausdruck_"_s + stempel
@@ -157,13 +181,19 @@ QString QtPrinterSurface::neuePdfDatei()
         QFile datei(pfad);
         if (datei.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return pfad;
-        if (!datei.exists()) {
-            prompter_.zeige(fehlerMeldung(u"Es ist kein Drucker eingerichtet, und im Arbeitsverzeichnis "
-                                          "\u201E%1\u201C kann keine PDF-Datei angelegt werden. Der "
-                                          "Ausdruck entfällt."_s.arg(QDir::toNativeSeparators(hier.path()))));
+        if (!datei.exists())
             return {};
-        }
     }
+}
+
+QString QtPrinterSurface::neuePdfDatei()
+{
+    const QString pfad = pdfDateiAnlegen(uhr_);
+    if (pfad.isEmpty())
+        prompter_.zeige(fehlerMeldung(u"Es ist kein Drucker eingerichtet, und im Arbeitsverzeichnis "
+                                      "\u201E%1\u201C kann keine PDF-Datei angelegt werden. Der "
+                                      "Ausdruck entfällt."_s.arg(QDir::toNativeSeparators(QDir::current().path()))));
+    return pfad;
 }
 
 void QtPrinterSurface::seitenformatSetzen()

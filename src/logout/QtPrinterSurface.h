@@ -2,7 +2,6 @@
 #include "logout/PrinterSurface.h"
 
 #include <QFont>
-#include <QImage>
 #include <QMarginsF>
 #include <memory>
 
@@ -26,6 +25,14 @@ public:
     static bool druckerVorhanden();
     // Fixed-pitch names resolve to an installed fixed-pitch face.
     static QFont qtSchrift(const Schrift& schrift);
+    // mm per character column and per line, and the width of a text, measured at
+    // a fixed resolution: every Qt surface puts tab columns in the same place.
+    static double zeichenbreiteMm(const Schrift& schrift);
+    static double zeilenhöheMm(const Schrift& schrift);
+    static double textbreiteMm(const Schrift& schrift, const QString& text);
+    // Creates Ausdruck_JJJJ-MM-TT_hh-mm-ss.pdf (or _2, _3, ...) in the working
+    // directory without overwriting anything; empty when none can be created.
+    static QString pdfDateiAnlegen(const Clock& uhr);
 
 protected:
     Maße maße(const Schrift& schrift) const override;
@@ -46,7 +53,6 @@ private:
     Prompter& prompter_;
     const Clock& uhr_;
     QMarginsF ränder_; // mm, of the device chosen last
-    QImage messfläche_;
     std::unique_ptr<QPrinter> drucker_;
     std::unique_ptr<QPainter> maler_;
 };

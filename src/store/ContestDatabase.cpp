@@ -673,6 +673,31 @@ void ContestDatabase::qsosDurchlaufen(const QString& band, const std::function<v
     });
 }
 
+// -- Known stations --
+
+QList<ContestDatabase::RufzeichenLocator> ContestDatabase::bekannteStationen()
+{
+    const QStringList vorhanden = bandTabellen();
+    QStringList teile;
+    int position = 0;
+    for (const BandInfo& band : alleBänder()) {
+        if (vorhanden.contains(band.tabelle)) {
+            teile.append(u"SELECT %1 AS b, rowid AS r, Rufzeichen, Locator FROM "_s.arg(position) + bandSql(band.tabelle)
+                         + u" WHERE Punkte<>'-----'"_s);
+        }
+        ++position;
+    }
+    QList<RufzeichenLocator> result;
+    if (teile.isEmpty())
+        return result;
+    const Rows rows = connection_.select(u"SELECT Rufzeichen, Locator FROM ("_s + teile.join(u" UNION ALL "_s)
+                                         + u") ORDER BY b, r"_s);
+    result.reserve(rows.zeilen.size());
+    for (const QVariantList& z : rows.zeilen)
+        result.append({text(z.value(0)), text(z.value(1))});
+    return result;
+}
+
 // -- QSL labels --
 
 // -- Statistics --

@@ -116,6 +116,16 @@ public:
     // order, one at a time, without holding the band in memory.
     void qsosDurchlaufen(const QString& band, const std::function<void(const QsoRecord&)>& je);
 
+    // -- Known stations --
+
+    struct RufzeichenLocator {
+        QString rufzeichen;
+        QString locator;
+    };
+    // Call and locator of every valid contact on all bands: bands in band-list
+    // order, contacts in stored order. One statement.
+    QList<RufzeichenLocator> bekannteStationen();
+
     // -- QSL labels --
 
     // -- Statistics --
