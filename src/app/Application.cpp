@@ -194,7 +194,7 @@ void Application::logDrucken()
         return;
     }
     if (!logWindow_) {
-        logModel_ = std::make_unique<LogModel>(*model_, *prompter_);
+        logModel_ = std::make_unique<LogModel>(*model_, *prompter_, clock_, mailVersand_.get());
         logWindow_ = new LogWindow(*logModel_, *prompter_, *drucker_, clock_);
         connect(logWindow_, &LogWindow::backRequested, this, [this] {
             mainWindow_->zeige(mainWindow_->contestWindow());
