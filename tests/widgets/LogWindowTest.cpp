@@ -192,6 +192,7 @@ private slots:
         // The export ran and shows its file.
         QCOMPARE(u.feld(u"txtExportname"_s)->text(), u"144MHz-122026-DL0XX.EXP"_s);
         QVERIFY(QFile::exists(u"144MHz-122026-DL0XX.EXP"_s));
+        u.fenster.grab().save(u"/tmp/logexport.png"_s);
 
         const QStringList text = Deckblatt::text(u.log.deckblatt()) + LogSeiten::text(u.log.logSeiten());
         QCOMPARE(pdfWörter(dateien[0]), wörter(text));
