@@ -5,6 +5,7 @@
 #include "Bilder.h"
 #include "CopyrightDialog.h"
 #include "HelpWindow.h"
+#include "Kartenfenster.h"
 #include "LastInputsDialog.h"
 #include "MainWindow.h"
 #include "MessageBoxPrompter.h"
@@ -25,6 +26,8 @@
 #include "logout/LogModel.h"
 #include "logout/LogWindow.h"
 #include "logout/QtPrinterSurface.h"
+#include "qsl/QslModel.h"
+#include "qsl/QslWindow.h"
 #include "stats/StatistikGrafikWindow.h"
 #include "stats/StatistikWindow.h"
 
@@ -63,6 +66,7 @@ Application::Application(std::unique_ptr<Settings> settings)
                       [this, rahmen] { BandChoiceDialog::ausführen(rahmen, *model_, *prompter_); });
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
     befehle.ausführen(Befehl::Log, this, [this] { logDrucken(); });
+    befehle.ausführen(Befehl::QSL, this, [this] { qslZeigen(); });
     befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
     befehle.ausführen(Befehl::Tabellen, this, [this] { statistikZeigen<StatistikWindow>(); });
@@ -78,6 +82,7 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::BekannteStationenÜbernehmen, this,
                       [this] { bekannteStationen_->ausContestÜbernehmen(); });
     befehle.ausführen(Befehl::BekannteStationenImportieren, this, [this] { stationenImportieren(); });
+    new Kartenfenster(*mainWindow_, *model_, contestDat_, *prompter_); // owned by the main frame
 
     mailSender_ = std::make_unique<CurlMailSender>();
     mailVersand_ = std::make_unique<MailVersand>(*settings_, *mailSender_, *prompter_, clock_);
@@ -164,6 +169,23 @@ void Application::hilfe()
 void Application::copyright()
 {
     CopyrightDialog::zeigen(mainWindow_.get());
+}
+
+void Application::qslZeigen()
+{
+    if (!qslWindow_) {
+        etikettenDrucker_ = std::make_unique<QtPrinterSurface>(*prompter_, clock_);
+        qsl_ = std::make_unique<QslModel>(*model_, *settings_, *etikettenDrucker_, *prompter_);
+        qslWindow_ = new QslWindow(*qsl_, *prompter_, clock_);
+        connect(qslWindow_, &QslWindow::back, this, &Application::zurLogEingabe);
+    }
+    mainWindow_->zeige(qslWindow_);
+}
+
+void Application::zurLogEingabe()
+{
+    mainWindow_->zeige(mainWindow_->contestWindow());
+    mainWindow_->contestWindow()->aktivieren();
 }
 
 void Application::letzteEingaben()

@@ -1,6 +1,8 @@
 #pragma once
 #include "Befehle.h"
 
+#include <QList>
+#include <QPointer>
 #include <QMainWindow>
 
 class QStackedWidget;
@@ -39,6 +41,8 @@ private:
     Befehle befehle_;
     QStackedWidget* arbeitsfläche_ = nullptr;
     ContestWindow* contestWindow_ = nullptr;
+    // Menu-bar entries of working windows other than the logging window.
+    QList<std::pair<QPointer<QAction>, QPointer<QWidget>>> fensterMenüs_;
     bool beenden_ = false;
 };
 

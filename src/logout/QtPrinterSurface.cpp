@@ -60,11 +60,13 @@ bool festeBreite(const QString& name)
 }
 } // namespace
 
-QtPrinterSurface::QtPrinterSurface(Prompter& prompter, const Clock& uhr)
+QtPrinterSurface::QtPrinterSurface(Prompter& prompter, const Clock& uhr, QPrinter* ziel)
     : PrinterSurface(papierDesDruckers(QPrinterInfo::defaultPrinter()).size(QPageSize::Millimeter))
     , prompter_(prompter)
     , uhr_(uhr)
+    , ziel_(ziel)
     , ränder_(ränderDesDruckers(QPrinterInfo::defaultPrinter()))
+    , ohneDrucker_(QPrinterInfo::defaultPrinter().isNull())
 {
 }
 
@@ -124,12 +126,35 @@ double QtPrinterSurface::textbreite(const Schrift& schrift, const QString& text)
 
 double QtPrinterSurface::druckhöhe(QSizeF papierMm) const
 {
-    return papierMm.height() - ränder_.top() - ränder_.bottom();
+    const QMarginsF r = ränderFür(papierMm);
+    return papierMm.height() - r.top() - r.bottom();
+}
+
+QMarginsF QtPrinterSurface::ränderFür(QSizeF papierMm) const
+{
+    if (ohneDrucker_ && QPageSize(papierMm, QPageSize::Millimeter).id() == QPageSize::Custom)
+        return {};
+    return ränder_;
 }
 
 void QtPrinterSurface::dokumentBeginnen()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    ohneDrucker_ = info.isNull();
+    ränder_ = ränderDesDruckers(info);
+    if (ziel_) {
+        gerät_ = ziel_;
+        seitenformatSetzen();
+        maler_ = std::make_unique<QPainter>();
+        if (!maler_->begin(gerät_)) {
+            maler_.reset();
+            gerät_ = nullptr;
+            return;
+        }
+        maler_->setPen(QPen(Qt::black, px(linienbreite)));
+        maler_->setBrush(Qt::NoBrush);
+        return;
+    }
     drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     drucker_->setDocName(u"Tarvex"_s);
     drucker_->setCreator(u"Tarvex"_s);
@@ -145,7 +170,7 @@ void QtPrinterSurface::dokumentBeginnen()
     } else {
         drucker_->setPrinterName(info.printerName());
     }
-    ränder_ = ränderDesDruckers(info);
+    gerät_ = drucker_.get();
     drucker_->setFullPage(false);
     seitenformatSetzen();
 
@@ -153,6 +178,7 @@ void QtPrinterSurface::dokumentBeginnen()
     if (!maler_->begin(drucker_.get())) {
         maler_.reset();
         drucker_.reset();
+        gerät_ = nullptr;
         prompter_.zeige(fehlerMeldung(
             datei.isEmpty()
                 ? u"Der Drucker \u201E%1\u201C nimmt keinen Ausdruck an. Der Ausdruck entfällt."_s.arg(
@@ -198,8 +224,17 @@ QString QtPrinterSurface::neuePdfDatei()
 
 void QtPrinterSurface::seitenformatSetzen()
 {
-    drucker_->setPageSize(QPageSize(papierMm(), QPageSize::Millimeter));
-    drucker_->setPageMargins(ränder_, QPageLayout::Millimeter);
+    const QPageSize größe(papierMm(), QPageSize::Millimeter);
+    const QMarginsF ränder = ränderFür(papierMm());
+    // A preview takes no new layout once painting has begun; an unchanged one
+    // need not be set at all.
+    const QPageLayout jetzt = gerät_->pageLayout();
+    const QMarginsF d = jetzt.margins(QPageLayout::Millimeter) - ränder;
+    if (jetzt.pageSize().isEquivalentTo(größe) && qAbs(d.left()) < 0.01 && qAbs(d.top()) < 0.01
+        && qAbs(d.right()) < 0.01 && qAbs(d.bottom()) < 0.01)
+        return;
+    gerät_->setPageSize(größe);
+    gerät_->setPageMargins(ränder, QPageLayout::Millimeter);
 }
 
 void QtPrinterSurface::seiteBeginnen()
@@ -207,7 +242,7 @@ void QtPrinterSurface::seiteBeginnen()
     if (!maler_)
         return;
     seitenformatSetzen();
-    drucker_->newPage();
+    gerät_->newPage();
 }
 
 void QtPrinterSurface::dokumentAbschließen()
@@ -216,6 +251,7 @@ void QtPrinterSurface::dokumentAbschließen()
         maler_->end();
     maler_.reset();
     drucker_.reset();
+    gerät_ = nullptr;
 }
 
 void QtPrinterSurface::zeichneText(QPointF oben, const Schrift& schrift, const QString& text)
@@ -224,7 +260,7 @@ void QtPrinterSurface::zeichneText(QPointF oben, const Schrift& schrift, const Q
         return;
     const QFont font = qtSchrift(schrift);
     maler_->setFont(font);
-    const QFontMetricsF m(font, drucker_.get());
+    const QFontMetricsF m(font, gerät_);
     maler_->drawText(QPointF(px(oben.x()), px(oben.y()) + m.ascent()), text);
 }
 
@@ -240,7 +276,7 @@ void QtPrinterSurface::zeichneLinie(QPointF von, QPointF bis, Linienart art)
 
 double QtPrinterSurface::px(double mm) const
 {
-    return mm * drucker_->resolution() / 25.4;
+    return mm * gerät_->resolution() / 25.4;
 }
 
 QPointF QtPrinterSurface::px(QPointF mm) const

@@ -128,6 +128,21 @@ public:
 
     // -- QSL labels --
 
+    // A contact of the QSL selection with its place in the band table.
+    struct QslZeile {
+        qint64 rowid = 0;
+        bool mitNummer = true; // false when Nummer is empty
+        QsoRecord qso;
+    };
+    enum class QslMarkierung { Setzen, Löschen, Umkehren };
+    // Contacts whose Rufzeichen is like the operator's pattern and whose points
+    // (VAL) exceed the limit, in stored order. An absent mark reads as false.
+    QList<QslZeile> qslAuswahl(const QString& band, const QString& muster, double grenze);
+    // Sets, clears or inverts the mark of every contact of that selection.
+    void qslMarkieren(const QString& band, const QString& muster, double grenze, QslMarkierung art);
+    // Inverts the stored mark of one contact.
+    void qslUmschalten(const QString& band, qint64 rowid);
+
     // -- Statistics --
 
     // Valid contacts of a band grouped by country or large square (a missing
@@ -155,6 +170,14 @@ public:
     QList<Stunde> statistikStunden(const QString& band);
 
     // -- Square map --
+
+    // Empties TMP (the square views leave nothing behind there) and counts the
+    // valid contacts per large square: one grouped query.
+    QList<std::pair<QString, int>> großfelderZählen(const QString& band);
+    // Locator of the first n contacts in stored order, invalid ones included;
+    // nothing when the band table has no row at all.
+    std::optional<QStringList> locatorsDerErsten(const QString& band, qint64 n);
+
 
 private:
     ContestDatabase(Connection connection, bool schreibgeschützt);

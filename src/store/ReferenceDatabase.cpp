@@ -105,6 +105,17 @@ QStringList ContestDat::länder()
     return result;
 }
 
+QList<std::pair<QString, QString>> ContestDat::stationenMitLocator(const QString& muster)
+{
+    QList<std::pair<QString, QString>> result;
+    const Rows rows = connection().select(
+        u"SELECT CALL,LOCATORS FROM STATIONS WHERE LOCATORS LIKE ? ORDER BY rowid"_s, {muster});
+    result.reserve(rows.zeilen.size());
+    for (const QVariantList& r : rows.zeilen)
+        result.append({r.value(0).toString(), r.value(1).toString()});
+    return result;
+}
+
 CallInfoDb::CallInfoDb(QString verzeichnis)
     : file_(u"CALLINFO.MDB"_s, std::move(verzeichnis))
 {

@@ -44,6 +44,9 @@ public:
     // LOCATORS of a known station, or nothing when the call is not listed.
     std::optional<QString> locators(const QString& call);
     QStringList länder();
+    // Known stations whose LOCATORS match the operator's pattern ("*", "?"):
+    // call and locator entry, in stored order.
+    QList<std::pair<QString, QString>> stationenMitLocator(const QString& muster);
 
     Connection& connection() { return file_.connection(); }
     QString pfad() const { return file_.pfad(); }
