@@ -1,6 +1,7 @@
 #include "LogModel.h"
 
 #include "Deckblatt.h"
+#include "EdiExport.h"
 #include "LogFelder.h"
 #include "LogSeiten.h"
 #include "PrinterSurface.h"
@@ -22,6 +23,7 @@ LogModel::LogModel(ContestModel& contest, Prompter& prompter, QObject* parent)
     , contest_(contest)
     , prompter_(prompter)
     , felder_(std::make_unique<LogFelder>())
+    , edi_(contest.settings().lesen(u"Log"_s, u"EDI"_s) != u"0"_s)
 {
 }
 
@@ -80,6 +82,29 @@ void LogModel::setTxtDateiName(const QString& text)
 QString LogModel::erinnerung(const QString& exportname)
 {
     return u"Bitte nicht vergessen die EXP-Datei \""_s + exportname + u"\"\nan QQ9QQ zu senden."_s;
+}
+
+QString LogModel::erinnerung(const QString& exportname, const QString& ediname)
+{
+    if (ediname.isEmpty())
+        return erinnerung(exportname);
+    return erinnerung(exportname) + u"\nDie EDI-Datei \""_s + ediname + u"\" bitte an den Contest-Manager senden."_s;
+}
+
+void LogModel::setEDI(bool an)
+{
+    edi_ = an;
+    contest_.settings().schreiben(u"Log"_s, u"EDI"_s, an ? u"1"_s : u"0"_s);
+    emit changed();
+}
+
+void LogModel::EDIErstellen()
+{
+    const EdiExport::Ergebnis e = EdiExport::bandSchreiben(contest_, *felder_, contest_.Band());
+    ediname_ = e.name;
+    emit changed();
+    if (e.qsos == 0)
+        prompter_.zeige(hinweisMeldung(EdiExport::ohneQsos(contest_.Band(), e.name)));
 }
 
 QList<Druckzeile> LogModel::deckblatt() const
@@ -147,6 +172,10 @@ void LogModel::drucken(PrinterSurface& drucker)
         ausgeben(drucker);
         // 2. The exchange-file export (with the ADIF file and the mail when ticked)
         //    runs here; it shows the name of the file it wrote in txtExportname.
+        // 2a. The EDI file of the band, when ticked.
+        ediname_.clear();
+        if (edi_)
+            EDIErstellen();
     } catch (const UserError& e) {
         // What already ran stays done; the window stays open for another try,
         // with the typed data kept for the next run.
@@ -155,7 +184,7 @@ void LogModel::drucken(PrinterSurface& drucker)
         return;
     }
     // 3. The reminder, after every run, also when only printing was wanted.
-    prompter_.zeige({erinnerung(exportname_), u"Wichtig"_s, Meldung::Symbol::Keins, Meldung::Knöpfe::Ok,
+    prompter_.zeige({erinnerung(exportname_, ediname_), u"Wichtig"_s, Meldung::Symbol::Keins, Meldung::Knöpfe::Ok,
                      Meldung::Antwort::Ok});
     // 4.
     emit closeRequested();
