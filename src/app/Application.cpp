@@ -19,6 +19,7 @@
 #include "contest/InputLineEdit.h"
 #include "contest/NewContestDialog.h"
 #include "contest/OpenContestDialog.h"
+#include "logout/EdiExport.h"
 #include "logout/LogModel.h"
 #include "logout/LogWindow.h"
 #include "logout/QtPrinterSurface.h"
@@ -78,6 +79,7 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::BekannteStationenÜbernehmen, this,
                       [this] { bekannteStationen_->ausContestÜbernehmen(); });
     befehle.ausführen(Befehl::BekannteStationenImportieren, this, [this] { stationenImportieren(); });
+    befehle.ausführen(Befehl::EdiAlleBänder, this, [this] { EdiExport::alleBänder(*model_, *prompter_); });
     new Kartenfenster(*mainWindow_, *model_, contestDat_, *prompter_); // owned by the main frame
     automationAnmelden(*model_);
 

@@ -47,6 +47,7 @@ enum class Befehl : int {
     Import,
     BekannteStationenÜbernehmen,
     BekannteStationenImportieren,
+    EdiAlleBänder,
     // Hilfe
     Info,
     Copyright,
