@@ -7,6 +7,7 @@
 #include "contest/ContestModel.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
+#include "store/Settings.h"
 
 namespace tarvex {
 
@@ -40,7 +41,7 @@ void EdiExport::alleBänder(ContestModel& contest, Prompter& prompter)
     QStringList namen;
     try {
         const QStringList tabellen = db->bandTabellen();
-        for (const BandInfo& band : alleBänder()) {
+        for (const BandInfo& band : tarvex::alleBänder()) {
             if (!tabellen.contains(band.tabelle, Qt::CaseInsensitive))
                 continue;
             LogFelder felder;

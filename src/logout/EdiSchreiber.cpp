@@ -118,7 +118,7 @@ QString EdiSchreiber::sektion(const QString& einmann, const QString& wertungsgru
         art = u"SINGLE"_s;
     else if (e.compare(u"M"_s, Qt::CaseInsensitive) == 0)
         art = u"MULTI"_s;
-    return (art + u' ' + ascii(wertungsgruppe)).trimmed();
+    return QString(art + u' ' + ascii(wertungsgruppe)).trimmed();
 }
 
 Summen EdiSchreiber::summen(const QList<QsoRecord>& qsos)

@@ -11,6 +11,7 @@
 #include "common/UserError.h"
 #include "contest/ContestModel.h"
 #include "store/ContestDatabase.h"
+#include "store/Settings.h"
 
 #include <QDate>
 
@@ -23,7 +24,7 @@ LogModel::LogModel(ContestModel& contest, Prompter& prompter, QObject* parent)
     , contest_(contest)
     , prompter_(prompter)
     , felder_(std::make_unique<LogFelder>())
-    , edi_(contest.settings().lesen(u"Log"_s, u"EDI"_s) != u"0"_s)
+    , edi_(contest.settings().lesen(u"EDI"_s, u"Erstellen"_s) != u"0"_s)
 {
 }
 
@@ -94,7 +95,7 @@ QString LogModel::erinnerung(const QString& exportname, const QString& ediname)
 void LogModel::setEDI(bool an)
 {
     edi_ = an;
-    contest_.settings().schreiben(u"Log"_s, u"EDI"_s, an ? u"1"_s : u"0"_s);
+    contest_.settings().schreiben(u"EDI"_s, u"Erstellen"_s, an ? u"1"_s : u"0"_s);
     emit changed();
 }
 

@@ -226,7 +226,7 @@ TEST(EdiLeserTest, DamagedFilesAreRefusedWithTheirReason)
         {ohne(0), u"[REG1TEST;1]"_s},
         {ohne(gut.size() - 1), u"[END"_s},
         {ohne(qsoKopf + 1), u"kündigt 6 QSOs an und enthält 5"_s},
-        {ersetzt(qsoKopf + 1, u"261205;1405;DL1ABC;2;599;001"_s), u"Zeile 41: 6 statt 15 Felder"_s},
+        {ersetzt(qsoKopf + 1, u"261205;1405;DL1ABC;2;599;001"_s), u"Zeile 40: 6 statt 15 Felder"_s},
         {ersetzt(qsoKopf, u"[QSORecords;x]"_s), u"Anzahl der QSOs fehlt"_s},
         {ersetzt(2, u"TDate 20261205"_s), u"Zeile 3"_s},
     };
@@ -300,7 +300,7 @@ TEST_F(EdiLogTest, DruckenWritesTheBandAndNamesItInTheReminder)
 TEST_F(EdiLogTest, TheTickIsKeptInTheSettings)
 {
     log.setEDI(false);
-    EXPECT_EQ(settings.lesen(u"Log"_s, u"EDI"_s), u"0"_s);
+    EXPECT_EQ(settings.lesen(u"EDI"_s, u"Erstellen"_s), u"0"_s);
     LogModel zweites(model, prompter);
     EXPECT_FALSE(zweites.chkEDI());
 
