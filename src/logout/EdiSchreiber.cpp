@@ -11,6 +11,7 @@
 #include <QDate>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <cerrno>
 #include <cmath>
@@ -119,17 +120,6 @@ QString EdiSchreiber::sektion(const QString& einmann, const QString& wertungsgru
     else if (e.compare(u"M"_s, Qt::CaseInsensitive) == 0)
         art = u"MULTI"_s;
     return QString(art + u' ' + ascii(wertungsgruppe)).trimmed();
-}
-
-Summen EdiSchreiber::summen(const QList<QsoRecord>& qsos)
-{
-    QList<WertungsZeile> zeilen;
-    zeilen.reserve(qsos.size());
-    for (qsizetype i = 0; i < qsos.size(); ++i)
-        zeilen.append(wertungsZeile(qsos[i], i + 1));
-    Wertung w;
-    w.laden(zeilen);
-    return w.summen();
 }
 
 EdiDatei EdiSchreiber::erstellen(const LogFelder& felder, const Station& station, const QList<QsoRecord>& qsos)

@@ -1,7 +1,6 @@
 #pragma once
 #include "EdiDatei.h"
 #include "store/QsoRecord.h"
-#include "store/Summen.h"
 
 #include <QList>
 #include <QString>
@@ -25,8 +24,6 @@ public:
     };
 
     static EdiDatei erstellen(const LogFelder& felder, const Station& station, const QList<QsoRecord>& qsos);
-    // The running score of these contacts, computed by Wertung.
-    static Summen summen(const QList<QsoRecord>& qsos);
     // The file's lines: ASCII, no trailing blanks.
     static QStringList zeilen(const EdiDatei& datei);
     // Named like the exchange file: band, "-" month and year of the first

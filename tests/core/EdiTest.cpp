@@ -148,20 +148,6 @@ TEST(EdiSchreiberTest, SmallContestMatchesTheGoldenFile)
     EXPECT_EQ(QDir(dir.root()).entryList(QDir::Files), QStringList{name});
 }
 
-TEST(EdiSchreiberTest, ClaimedFiguresAreTheRunningScore)
-{
-    const QList<QsoRecord> qsos = kleinerContest();
-    const Summen s = EdiSchreiber::summen(qsos);
-    const EdiDatei d = EdiSchreiber::erstellen(stationsdaten(), zehnGHz, qsos);
-    EXPECT_EQ(d.wert(u"CQSOs"_s), QString::number(s.gültige) + u";1"_s);
-    EXPECT_EQ(d.wert(u"CQSOP"_s), QString::number(s.summe));
-    EXPECT_EQ(d.wert(u"CToSc"_s), QString::number(s.summe));
-    EXPECT_EQ(d.wert(u"CWWLs"_s).section(u';', 0, 0), QString::number(s.großfelder));
-    EXPECT_EQ(d.wert(u"CDXCs"_s).section(u';', 0, 0), QString::number(s.länder));
-    EXPECT_EQ(d.wert(u"CODXC"_s).section(u';', 0, 0), s.odxCall);
-    EXPECT_EQ(d.wert(u"CODXC"_s).section(u';', 2, 2), QString::number(s.maximum));
-}
-
 TEST(EdiSchreiberTest, FreeTextsBecomeAsciiThatCannotBreakARecord)
 {
     const std::pair<QString, QString> fälle[] = {
