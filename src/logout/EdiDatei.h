@@ -8,21 +8,21 @@ namespace tarvex {
 
 // One QSO record of an EDI file, its fifteen fields in the file's order.
 struct EdiQso {
-    QString datum;        // YYMMDD
-    QString zeit;         // HHMM, UTC
+    QString datum; // YYMMDD
+    QString zeit; // HHMM, UTC
     QString rufzeichen;
-    QString mode;         // "1" SSB, "2" CW
+    QString mode; // "1" SSB, "2" CW
     QString rstGeg;
     QString nummerGeg;
     QString rstErh;
     QString nummerErh;
-    QString austausch;    // received exchange
+    QString austausch; // received exchange
     QString locator;
     QString punkte;
     QString neuerAustausch; // "N" or empty
-    QString neuerLocator;   // "N" on the first valid contact in a large square
-    QString neuesLand;      // "N" on the first valid contact in a country
-    QString doppelt;        // "D" or empty
+    QString neuerLocator; // "N" on the first valid contact in a large square
+    QString neuesLand; // "N" on the first valid contact in a country
+    QString doppelt; // "D" or empty
 
     friend bool operator==(const EdiQso&, const EdiQso&) = default;
 };

@@ -13,14 +13,15 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-EdiExport::Ergebnis EdiExport::bandSchreiben(ContestModel& contest, const LogFelder& felder, const QString& band)
+EdiExport::Ergebnis EdiExport::bandSchreiben(
+    ContestModel& contest, const LogFelder& felder, const QString& band)
 {
     ContestDatabase* db = contest.datenbank();
     if (!db)
         throw UserError(u"Es ist kein Contest geöffnet."_s);
     const QList<QsoRecord> qsos = db->qsos(band);
-    const EdiSchreiber::Station station{contest.lblCall(), contest.felder().lblLocator, band};
-    Ergebnis e{EdiSchreiber::dateiname(station, qsos), qsos.size()};
+    const EdiSchreiber::Station station { contest.lblCall(), contest.felder().lblLocator, band };
+    Ergebnis e { EdiSchreiber::dateiname(station, qsos), qsos.size() };
     EdiSchreiber::schreiben(e.name, EdiSchreiber::erstellen(felder, station, qsos));
     return e;
 }

@@ -37,8 +37,8 @@ EdiDatei EdiLeser::lesen(const QStringList& zeilen)
             const QString abschnitt = zeile.trimmed();
             if (abschnitt.compare(u"[Remarks]"_s, Qt::CaseInsensitive) == 0 && teil == Teil::Kopf) {
                 teil = Teil::Bemerkungen;
-            } else if (abschnitt.startsWith(u"[QSORecords;"_s, Qt::CaseInsensitive) && abschnitt.endsWith(u']')
-                       && (teil == Teil::Kopf || teil == Teil::Bemerkungen)) {
+            } else if (abschnitt.startsWith(u"[QSORecords;"_s, Qt::CaseInsensitive)
+                && abschnitt.endsWith(u']') && (teil == Teil::Kopf || teil == Teil::Bemerkungen)) {
                 bool ok = false;
                 erwartet = abschnitt.mid(12, abschnitt.size() - 13).toLongLong(&ok);
                 if (!ok || erwartet < 0)
@@ -59,7 +59,7 @@ EdiDatei EdiLeser::lesen(const QStringList& zeilen)
             const qsizetype gleich = zeile.indexOf(u'=');
             if (gleich <= 0)
                 fehler(nr, u"Kopfzeile ohne \"=\""_s);
-            datei.kopf.append({zeile.left(gleich).trimmed(), zeile.mid(gleich + 1).trimmed()});
+            datei.kopf.append({ zeile.left(gleich).trimmed(), zeile.mid(gleich + 1).trimmed() });
             break;
         }
         case Teil::Bemerkungen:
@@ -71,8 +71,8 @@ EdiDatei EdiLeser::lesen(const QStringList& zeilen)
             const QStringList f = zeile.split(u';');
             if (f.size() != kQsoFelder)
                 fehler(nr, u"%1 statt %2 Felder"_s.arg(f.size()).arg(kQsoFelder));
-            datei.qsos.append({f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12],
-                               f[13], f[14]});
+            datei.qsos.append({ f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11],
+                f[12], f[13], f[14] });
             break;
         }
         default:
@@ -84,7 +84,8 @@ EdiDatei EdiLeser::lesen(const QStringList& zeilen)
     if (teil != Teil::Ende)
         throw UserError(u"Der EDI-Datei fehlt die Zeile [END;…]."_s);
     if (datei.qsos.size() != erwartet)
-        throw UserError(u"Die EDI-Datei kündigt %1 QSOs an und enthält %2."_s.arg(erwartet).arg(datei.qsos.size()));
+        throw UserError(
+            u"Die EDI-Datei kündigt %1 QSOs an und enthält %2."_s.arg(erwartet).arg(datei.qsos.size()));
     return datei;
 }
 

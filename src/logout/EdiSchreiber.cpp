@@ -58,7 +58,7 @@ bool gültig(const QsoRecord& q)
 
 WertungsZeile wertungsZeile(const QsoRecord& q, qint64 rowid)
 {
-    return {rowid, q.punkte, q.rufzeichen, q.land, q.square};
+    return { rowid, q.punkte, q.rufzeichen, q.land, q.square };
 }
 
 QString kern(const QsoRecord& q)
@@ -74,15 +74,32 @@ QString EdiSchreiber::ascii(const QString& text)
     aus.reserve(text.size());
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case u'ä': aus += u"ae"_s; continue;
-        case u'ö': aus += u"oe"_s; continue;
-        case u'ü': aus += u"ue"_s; continue;
-        case u'Ä': aus += u"Ae"_s; continue;
-        case u'Ö': aus += u"Oe"_s; continue;
-        case u'Ü': aus += u"Ue"_s; continue;
-        case u'ß': aus += u"ss"_s; continue;
-        case u';': aus += u','; continue;
-        default: break;
+        case u'ä':
+            aus += u"ae"_s;
+            continue;
+        case u'ö':
+            aus += u"oe"_s;
+            continue;
+        case u'ü':
+            aus += u"ue"_s;
+            continue;
+        case u'Ä':
+            aus += u"Ae"_s;
+            continue;
+        case u'Ö':
+            aus += u"Oe"_s;
+            continue;
+        case u'Ü':
+            aus += u"Ue"_s;
+            continue;
+        case u'ß':
+            aus += u"ss"_s;
+            continue;
+        case u';':
+            aus += u',';
+            continue;
+        default:
+            break;
         }
         if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
             aus += u' ';
@@ -122,7 +139,8 @@ QString EdiSchreiber::sektion(const QString& einmann, const QString& wertungsgru
     return QString(art + u' ' + ascii(wertungsgruppe)).trimmed();
 }
 
-EdiDatei EdiSchreiber::erstellen(const LogFelder& felder, const Station& station, const QList<QsoRecord>& qsos)
+EdiDatei EdiSchreiber::erstellen(
+    const LogFelder& felder, const Station& station, const QList<QsoRecord>& qsos)
 {
     using F = LogFeld;
     const auto feld = [&](F f) { return ascii(felder.text(f)); };
@@ -197,7 +215,7 @@ EdiDatei EdiSchreiber::erstellen(const LogFelder& felder, const Station& station
         ort = m.captured(2).trimmed();
     }
     QStringList empfänger;
-    for (const QString& t : {feld(F::Empfänger), feld(F::Eingangsstufe)}) {
+    for (const QString& t : { feld(F::Empfänger), feld(F::Eingangsstufe) }) {
         if (!t.isEmpty())
             empfänger.append(t);
     }
@@ -207,42 +225,42 @@ EdiDatei EdiSchreiber::erstellen(const LogFelder& felder, const Station& station
     const QString punkte = ganzzahl(s.summe);
 
     datei.kopf = {
-        {u"TName"_s, feld(F::Wettbewerb)},
-        {u"TDate"_s, tag(erster) + u';' + tag(letzter)},
-        {u"PCall"_s, call},
-        {u"PWWLo"_s, ascii(station.locator).toUpper()},
-        {u"PExch"_s, QString()},
-        {u"PAdr1"_s, QString()},
-        {u"PAdr2"_s, QString()},
-        {u"PSect"_s, sektion(felder.text(F::Einmann), felder.text(F::Wertungsgruppe))},
-        {u"PBand"_s, bandName(station.band)},
-        {u"PClub"_s, feld(F::DOK)},
-        {u"RName"_s, feld(F::Name)},
-        {u"RCall"_s, Kern2(call)},
-        {u"RAdr1"_s, feld(F::Straße)},
-        {u"RAdr2"_s, QString()},
-        {u"RPoCo"_s, plz},
-        {u"RCity"_s, ort},
-        {u"RCoun"_s, QString()},
-        {u"RPhon"_s, QString()},
-        {u"RHBBS"_s, QString()},
-        {u"MOpe1"_s, QString()},
-        {u"MOpe2"_s, QString()},
-        {u"STXEq"_s, feld(F::Sender)},
-        {u"SPowe"_s, feld(F::Ausgangsleistung)},
-        {u"SRXEq"_s, empfänger.join(u", "_s)},
-        {u"SAnte"_s, feld(F::Antenne)},
-        {u"SAntH"_s, feld(F::ÜberGrund) + u';' + feld(F::ÜberNN)},
-        {u"CQSOs"_s, gültige + u";1"_s},
-        {u"CQSOP"_s, punkte},
-        {u"CWWLs"_s, QString::number(s.großfelder) + u";0;1"_s},
-        {u"CWWLB"_s, u"0"_s},
-        {u"CExcs"_s, u"0;0;1"_s},
-        {u"CExcB"_s, u"0"_s},
-        {u"CDXCs"_s, QString::number(s.länder) + u";0;1"_s},
-        {u"CDXCB"_s, u"0"_s},
-        {u"CToSc"_s, punkte},
-        {u"CODXC"_s, odx},
+        { u"TName"_s, feld(F::Wettbewerb) },
+        { u"TDate"_s, tag(erster) + u';' + tag(letzter) },
+        { u"PCall"_s, call },
+        { u"PWWLo"_s, ascii(station.locator).toUpper() },
+        { u"PExch"_s, QString() },
+        { u"PAdr1"_s, QString() },
+        { u"PAdr2"_s, QString() },
+        { u"PSect"_s, sektion(felder.text(F::Einmann), felder.text(F::Wertungsgruppe)) },
+        { u"PBand"_s, bandName(station.band) },
+        { u"PClub"_s, feld(F::DOK) },
+        { u"RName"_s, feld(F::Name) },
+        { u"RCall"_s, Kern2(call) },
+        { u"RAdr1"_s, feld(F::Straße) },
+        { u"RAdr2"_s, QString() },
+        { u"RPoCo"_s, plz },
+        { u"RCity"_s, ort },
+        { u"RCoun"_s, QString() },
+        { u"RPhon"_s, QString() },
+        { u"RHBBS"_s, QString() },
+        { u"MOpe1"_s, QString() },
+        { u"MOpe2"_s, QString() },
+        { u"STXEq"_s, feld(F::Sender) },
+        { u"SPowe"_s, feld(F::Ausgangsleistung) },
+        { u"SRXEq"_s, empfänger.join(u", "_s) },
+        { u"SAnte"_s, feld(F::Antenne) },
+        { u"SAntH"_s, feld(F::ÜberGrund) + u';' + feld(F::ÜberNN) },
+        { u"CQSOs"_s, gültige + u";1"_s },
+        { u"CQSOP"_s, punkte },
+        { u"CWWLs"_s, QString::number(s.großfelder) + u";0;1"_s },
+        { u"CWWLB"_s, u"0"_s },
+        { u"CExcs"_s, u"0;0;1"_s },
+        { u"CExcB"_s, u"0"_s },
+        { u"CDXCs"_s, QString::number(s.länder) + u";0;1"_s },
+        { u"CDXCB"_s, u"0"_s },
+        { u"CToSc"_s, punkte },
+        { u"CODXC"_s, odx },
     };
     return datei;
 }
@@ -254,14 +272,19 @@ QStringList EdiSchreiber::zeilen(const EdiDatei& datei)
     for (const auto& [schlüssel, wert] : datei.kopf)
         z.append(schlüssel + u'=' + wert);
     z.append(u"[Remarks]"_s);
-    for (const QString& b : datei.bemerkungen)
-        z.append(ascii(b));
+    for (const QString& b : datei.bemerkungen) {
+        // A remark must not look like a section.
+        QString text = ascii(b);
+        if (text.startsWith(u'['))
+            text[0] = u'(';
+        z.append(text);
+    }
     z.append(u"[QSORecords;%1]"_s.arg(datei.qsos.size()));
     for (const EdiQso& q : datei.qsos) {
-        z.append(QStringList{q.datum, q.zeit, q.rufzeichen, q.mode, q.rstGeg, q.nummerGeg, q.rstErh,
-                             q.nummerErh, q.austausch, q.locator, q.punkte, q.neuerAustausch, q.neuerLocator,
-                             q.neuesLand, q.doppelt}
-                     .join(u';'));
+        z.append(
+            QStringList { q.datum, q.zeit, q.rufzeichen, q.mode, q.rstGeg, q.nummerGeg, q.rstErh, q.nummerErh,
+                q.austausch, q.locator, q.punkte, q.neuerAustausch, q.neuerLocator, q.neuesLand, q.doppelt }
+                .join(u';'));
     }
     z.append(u"[END;Tarvex V3.0]"_s);
     for (QString& zeile : z) {

@@ -20,7 +20,7 @@ public:
     struct Station {
         QString rufzeichen; // as the logging window shows it
         QString locator;
-        QString band;       // band table name, "144MHz"
+        QString band; // band table name, "144MHz"
     };
 
     static EdiDatei erstellen(const LogFelder& felder, const Station& station, const QList<QsoRecord>& qsos);

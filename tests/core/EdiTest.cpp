@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 using F = LogFeld;
 
 QsoRecord qso(const QString& datum, const QString& zeit, const QString& call, const QString& geg,
-              const QString& erh, const QString& locator, const QString& punkte, const QString& land)
+    const QString& erh, const QString& locator, const QString& punkte, const QString& land)
 {
     QsoRecord q;
     q.datum = datum;
@@ -42,12 +42,17 @@ QList<QsoRecord> kleinerContest()
 {
     const QString u = kUngültigePunkte;
     return {
-        qso(u"05.12.26"_s, u"14:05"_s, u"DL1ABC"_s, u"599001"_s, u"579012"_s, u"JO31AB"_s, u"120"_s, u"Deutschland"_s),
-        qso(u"05.12.26"_s, u"14:20"_s, u"OE5XYZ"_s, u"59002"_s, u"59005"_s, u"JN78AA"_s, u"450"_s, u"Österreich"_s),
-        qso(u"05.12.26"_s, u"14:31"_s, u"DL1ABC/P"_s, u"59003"_s, u"59013"_s, u"JO31AB"_s, u, u"Deutschland"_s),
-        qso(u"05.12.26"_s, u"15:02"_s, u"DK2XY"_s, u"59004"_s, u"59001"_s, u"JO31CD"_s, u"30"_s, u"Deutschland"_s),
+        qso(u"05.12.26"_s, u"14:05"_s, u"DL1ABC"_s, u"599001"_s, u"579012"_s, u"JO31AB"_s, u"120"_s,
+            u"Deutschland"_s),
+        qso(u"05.12.26"_s, u"14:20"_s, u"OE5XYZ"_s, u"59002"_s, u"59005"_s, u"JN78AA"_s, u"450"_s,
+            u"Österreich"_s),
+        qso(u"05.12.26"_s, u"14:31"_s, u"DL1ABC/P"_s, u"59003"_s, u"59013"_s, u"JO31AB"_s, u,
+            u"Deutschland"_s),
+        qso(u"05.12.26"_s, u"15:02"_s, u"DK2XY"_s, u"59004"_s, u"59001"_s, u"JO31CD"_s, u"30"_s,
+            u"Deutschland"_s),
         qso(u"06.12.26"_s, u"08:10"_s, u"G4ABC"_s, u"599005"_s, u"599020"_s, u"IO91WM"_s, u, u"England"_s),
-        qso(u"06.12.26"_s, u"09:45"_s, u"PA3XYZ"_s, u"59006"_s, u"59009"_s, u"JO22XX"_s, u"450"_s, u"Niederlande"_s),
+        qso(u"06.12.26"_s, u"09:45"_s, u"PA3XYZ"_s, u"59006"_s, u"59009"_s, u"JO22XX"_s, u"450"_s,
+            u"Niederlande"_s),
     };
 }
 
@@ -55,28 +60,28 @@ LogFelder stationsdaten()
 {
     LogFelder f;
     const std::pair<F, QString> werte[] = {
-        {F::Wettbewerb, u"Dezember-Contest UKW 2026"_s},
-        {F::Datum, u"05.12.2026"_s},
-        {F::Wertungsgruppe, u"1"_s},
-        {F::DOK, u"X99"_s},
-        {F::Einmann, u"E"_s},
-        {F::Name, u"Jörg Müller"_s},
-        {F::Straße, u"Hauptstraße 1"_s},
-        {F::Ort, u"12345 Musterstadt"_s},
-        {F::Sender, u"IC-9700; Transverter"_s},
-        {F::Empfänger, u"IC-9700"_s},
-        {F::Eingangsstufe, u"LNA 0,8 dB"_s},
-        {F::Antenne, u"60 cm Spiegel\n"_s},
-        {F::Ausgangsleistung, u"10"_s},
-        {F::ÜberGrund, u"12"_s},
-        {F::ÜberNN, u"345"_s},
+        { F::Wettbewerb, u"Dezember-Contest UKW 2026"_s },
+        { F::Datum, u"05.12.2026"_s },
+        { F::Wertungsgruppe, u"1"_s },
+        { F::DOK, u"X99"_s },
+        { F::Einmann, u"E"_s },
+        { F::Name, u"Jörg Müller"_s },
+        { F::Straße, u"Hauptstraße 1"_s },
+        { F::Ort, u"12345 Musterstadt"_s },
+        { F::Sender, u"IC-9700; Transverter"_s },
+        { F::Empfänger, u"IC-9700"_s },
+        { F::Eingangsstufe, u"LNA 0,8 dB"_s },
+        { F::Antenne, u"60 cm Spiegel\n"_s },
+        { F::Ausgangsleistung, u"10"_s },
+        { F::ÜberGrund, u"12"_s },
+        { F::ÜberNN, u"345"_s },
     };
     for (const auto& [feld, text] : werte)
         f.setText(feld, text);
     return f;
 }
 
-const EdiSchreiber::Station zehnGHz{u"DL0XX/P"_s, u"JO31AA"_s, u"10368MHz"_s};
+const EdiSchreiber::Station zehnGHz { u"DL0XX/P"_s, u"JO31AA"_s, u"10368MHz"_s };
 
 const char* const kGolden = R"([REG1TEST;1]
 TName=Dezember-Contest UKW 2026
@@ -145,19 +150,19 @@ TEST(EdiSchreiberTest, SmallContestMatchesTheGoldenFile)
     EdiSchreiber::schreiben(name, EdiSchreiber::erstellen(stationsdaten(), zehnGHz, qsos));
     EXPECT_EQ(inhalt(name), crlf(kGolden));
     // Nothing left beside it.
-    EXPECT_EQ(QDir(dir.root()).entryList(QDir::Files), QStringList{name});
+    EXPECT_EQ(QDir(dir.root()).entryList(QDir::Files), QStringList { name });
 }
 
 TEST(EdiSchreiberTest, FreeTextsBecomeAsciiThatCannotBreakARecord)
 {
     const std::pair<QString, QString> fälle[] = {
-        {u"Jörg Müller-Straße"_s, u"Joerg Mueller-Strasse"_s},
-        {u"ÄÖÜ"_s, u"AeOeUe"_s},
-        {u"a;b"_s, u"a,b"_s},
-        {u"Zeile 1\r\nZeile 2"_s, u"Zeile 1  Zeile 2"_s},
-        {u"  Blanks  "_s, u"Blanks"_s},
-        {u"Café Señor"_s, u"Cafe Senor"_s},
-        {u"5 €"_s, u"5 ?"_s},
+        { u"Jörg Müller-Straße"_s, u"Joerg Mueller-Strasse"_s },
+        { u"ÄÖÜ"_s, u"AeOeUe"_s },
+        { u"a;b"_s, u"a,b"_s },
+        { u"Zeile 1\r\nZeile 2"_s, u"Zeile 1  Zeile 2"_s },
+        { u"  Blanks  "_s, u"Blanks"_s },
+        { u"Café Señor"_s, u"Cafe Senor"_s },
+        { u"5 €"_s, u"5 ?"_s },
     };
     for (const auto& [ein, aus] : fälle)
         EXPECT_EQ(EdiSchreiber::ascii(ein), aus) << ein.toStdString();
@@ -169,10 +174,17 @@ TEST(EdiSchreiberTest, SectionAndBandNames)
     EXPECT_EQ(EdiSchreiber::sektion(u"e"_s, QString()), u"SINGLE"_s);
     EXPECT_EQ(EdiSchreiber::sektion(u"X"_s, u"A;"_s), u"X A,"_s);
     const std::pair<QString, QString> bänder[] = {
-        {u"50MHz"_s, u"50 MHz"_s},     {u"144MHz"_s, u"144 MHz"_s},   {u"432MHz"_s, u"432 MHz"_s},
-        {u"1296MHz"_s, u"1,3 GHz"_s},  {u"2320MHz"_s, u"2,3 GHz"_s},  {u"3400MHz"_s, u"3,4 GHz"_s},
-        {u"5760MHz"_s, u"5,7 GHz"_s},  {u"10368MHz"_s, u"10 GHz"_s},  {u"24192MHz"_s, u"24 GHz"_s},
-        {u"47088MHz"_s, u"47 GHz"_s},  {u"76032MHz"_s, u"76 GHz"_s},
+        { u"50MHz"_s, u"50 MHz"_s },
+        { u"144MHz"_s, u"144 MHz"_s },
+        { u"432MHz"_s, u"432 MHz"_s },
+        { u"1296MHz"_s, u"1,3 GHz"_s },
+        { u"2320MHz"_s, u"2,3 GHz"_s },
+        { u"3400MHz"_s, u"3,4 GHz"_s },
+        { u"5760MHz"_s, u"5,7 GHz"_s },
+        { u"10368MHz"_s, u"10 GHz"_s },
+        { u"24192MHz"_s, u"24 GHz"_s },
+        { u"47088MHz"_s, u"47 GHz"_s },
+        { u"76032MHz"_s, u"76 GHz"_s },
     };
     for (const auto& [band, name] : bänder)
         EXPECT_EQ(EdiSchreiber::bandName(band), name);
@@ -182,7 +194,7 @@ TEST(EdiLeserTest, WriterThenReaderGivesTheSameFile)
 {
     test::WorkDir dir;
     EdiDatei d = EdiSchreiber::erstellen(stationsdaten(), zehnGHz, kleinerContest());
-    d.bemerkungen = {u"Antenne nach Sturm repariert"_s};
+    d.bemerkungen = { u"Antenne nach Sturm repariert"_s };
     EdiSchreiber::schreiben(u"X.EDI"_s, d);
     const EdiDatei gelesen = EdiLeser::lesenDatei(u"X.EDI"_s);
     ASSERT_EQ(gelesen.qsos.size(), d.qsos.size());
@@ -190,6 +202,11 @@ TEST(EdiLeserTest, WriterThenReaderGivesTheSameFile)
         EXPECT_EQ(gelesen.qsos[i], d.qsos[i]) << i;
     EXPECT_EQ(gelesen.kopf, d.kopf);
     EXPECT_EQ(gelesen.bemerkungen, d.bemerkungen);
+
+    // A remark that looks like a section is defused.
+    d.bemerkungen = {u"[END] Bemerkung"_s};
+    EdiSchreiber::schreiben(u"X.EDI"_s, d);
+    EXPECT_EQ(EdiLeser::lesenDatei(u"X.EDI"_s).bemerkungen, QStringList{u"(END] Bemerkung"_s});
 }
 
 TEST(EdiLeserTest, DamagedFilesAreRefusedWithTheirReason)
@@ -208,13 +225,13 @@ TEST(EdiLeserTest, DamagedFilesAreRefusedWithTheirReason)
     };
     const qsizetype qsoKopf = gut.indexOf(u"[QSORecords;6]"_s);
     const std::pair<QStringList, QString> fälle[] = {
-        {{}, u"leer"_s},
-        {ohne(0), u"[REG1TEST;1]"_s},
-        {ohne(gut.size() - 1), u"[END"_s},
-        {ohne(qsoKopf + 1), u"kündigt 6 QSOs an und enthält 5"_s},
-        {ersetzt(qsoKopf + 1, u"261205;1405;DL1ABC;2;599;001"_s), u"Zeile 40: 6 statt 15 Felder"_s},
-        {ersetzt(qsoKopf, u"[QSORecords;x]"_s), u"Anzahl der QSOs fehlt"_s},
-        {ersetzt(2, u"TDate 20261205"_s), u"Zeile 3"_s},
+        { {}, u"leer"_s },
+        { ohne(0), u"[REG1TEST;1]"_s },
+        { ohne(gut.size() - 1), u"[END"_s },
+        { ohne(qsoKopf + 1), u"kündigt 6 QSOs an und enthält 5"_s },
+        { ersetzt(qsoKopf + 1, u"261205;1405;DL1ABC;2;599;001"_s), u"Zeile 40: 6 statt 15 Felder"_s },
+        { ersetzt(qsoKopf, u"[QSORecords;x]"_s), u"Anzahl der QSOs fehlt"_s },
+        { ersetzt(2, u"TDate 20261205"_s), u"Zeile 3"_s },
     };
     for (const auto& [zeilen, grund] : fälle) {
         try {
@@ -296,7 +313,7 @@ TEST_F(EdiLogTest, TheTickIsKeptInTheSettings)
     log.setLog(false);
     prompter.vergiss();
     log.drucken(drucker);
-    EXPECT_TRUE(QDir(dir.root()).entryList({u"*.EDI"_s}).isEmpty());
+    EXPECT_TRUE(QDir(dir.root()).entryList({ u"*.EDI"_s }).isEmpty());
     EXPECT_EQ(log.txtEdiname(), QString());
     EXPECT_EQ(prompter.gezeigt().back().text, LogModel::erinnerung(QString()));
 
@@ -316,7 +333,7 @@ TEST_F(EdiLogTest, ABandWithoutContactsGivesAHeaderAndANote)
     const Meldung& hinweis = prompter.gezeigt()[prompter.gezeigt().size() - 2];
     EXPECT_EQ(hinweis.titel, u"Hinweis"_s);
     EXPECT_EQ(hinweis.text,
-              u"Auf dem Band 144 MHz ist kein QSO gespeichert; die EDI-Datei \"144MHz-DL0XX.EDI\" enthält nur den Kopf."_s);
+        u"Auf dem Band 144 MHz ist kein QSO gespeichert; die EDI-Datei \"144MHz-DL0XX.EDI\" enthält nur den Kopf."_s);
     const EdiDatei d = EdiLeser::lesenDatei(name);
     EXPECT_TRUE(d.qsos.isEmpty());
     EXPECT_TRUE(readTextLines(name).contains(u"[QSORecords;0]"_s));
@@ -334,7 +351,8 @@ TEST_F(EdiLogTest, AFileThatCannotBeWrittenIsReportedAndStopsTheRun)
     log.drucken(drucker);
     ASSERT_EQ(prompter.gezeigt().size(), 1) << meldungen().toStdString();
     EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
-    EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(u"Die EDI-Datei 144MHz-122026-DL0XX.EDI kann nicht geschrieben werden"_s))
+    EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(
+        u"Die EDI-Datei 144MHz-122026-DL0XX.EDI kann nicht geschrieben werden"_s))
         << prompter.gezeigt()[0].text.toStdString();
     EXPECT_TRUE(prompter.gezeigt()[0].text.endsWith(u"Die weiteren Ausgaben entfallen."_s));
     EXPECT_FALSE(QFile::exists(u"144MHz-122026-DL0XX.EDI.tmp"_s));
@@ -351,7 +369,7 @@ TEST_F(EdiLogTest, AllBandsEachWithItsOwnStationData)
     ASSERT_EQ(prompter.gezeigt().size(), 1) << meldungen().toStdString();
     EXPECT_EQ(prompter.gezeigt()[0].titel, u"Hinweis"_s);
     EXPECT_EQ(prompter.gezeigt()[0].text,
-              u"EDI-Dateien geschrieben:\n144MHz-122026-DL0XX.EDI\n432MHz-DL0XX.EDI (ohne QSOs)"_s);
+        u"EDI-Dateien geschrieben:\n144MHz-122026-DL0XX.EDI\n432MHz-DL0XX.EDI (ohne QSOs)"_s);
     const EdiDatei d144 = EdiLeser::lesenDatei(u"144MHz-122026-DL0XX.EDI"_s);
     const EdiDatei d432 = EdiLeser::lesenDatei(u"432MHz-DL0XX.EDI"_s);
     EXPECT_EQ(d144.wert(u"SAnte"_s), u"Yagi 144"_s);
