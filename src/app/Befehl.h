@@ -49,6 +49,7 @@ enum class Befehl : int {
     Import,
     BekannteStationenÜbernehmen,
     BekannteStationenImportieren,
+    EdiAlleBänder,
     // Hilfe
     Info,
     Copyright,
