@@ -114,11 +114,10 @@ void CallLookup::Prüfen(EntryModel& entry, LogList& log)
             prompter_.zeige(fehlerMeldung(u"Rufzeichenpräfix und Locator passen nicht zusammen!"_s));
     }
 
-    // 7. Duplicate: only the first listed contact counts. A portable prefix makes
-    // another station (OE/DL1ABC is not DL1ABC), a letter suffix does not.
+    // 7. Duplicate: only the first listed contact counts, compared by core call on
+    // both sides, so neither a portable prefix nor a letter suffix makes another station.
     const QString gelistet = log.rowCount() > 0 ? log.rufzeichenAt(0) : QString();
-    if (!gelistet.isEmpty() && !f.txtCall.isEmpty() && kern == Kern2(gelistet)
-        && präfixTeil(f.txtCall) == präfixTeil(gelistet)) {
+    if (!gelistet.isEmpty() && !f.txtCall.isEmpty() && kern == Kern2(gelistet)) {
         f.doppelt = 1;
     } else {
         f.doppelt = 0;

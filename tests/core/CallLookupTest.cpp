@@ -122,11 +122,33 @@ TEST_F(CallLookupTest, EarlierContactsAndDuplicates)
     EXPECT_EQ(f().txtCall, u""_s);
     EXPECT_EQ(model.logList().filter(), LogList::Filter::Alle);
 
-    prompter.vergiss();
-    zeile(u"OE/DL1ABC"_s); // another station by its portable prefix
-    EXPECT_TRUE(prompter.texte().isEmpty());
-    EXPECT_EQ(model.logList().rowCount(), 1); // but the earlier contact is listed
-    EXPECT_EQ(f().doppelt, 0);
+}
+
+TEST_F(CallLookupTest, PortablePrefixIsTheSameStationEitherWay)
+{
+    // Stored call, entered call: the cores decide, whichever side carries the prefix.
+    const struct {
+        const char16_t* gespeichert;
+        const char16_t* eingegeben;
+        int doppelt;
+    } cases[] = {
+        {u"OE/DL1ABC", u"DL1ABC", 1},    {u"DL1ABC", u"OE/DL1ABC", 1}, {u"OE/DL1ABC", u"OE/DL1ABC", 1},
+        {u"OE/DL1ABC", u"F/DL1ABC/P", 1}, {u"OE/DL1ABC", u"DL1ABD", 0},
+    };
+    for (const auto& c : cases) {
+        model.datenbank()->connection().exec(u"DELETE FROM \"144MHz\""_s);
+        model.entry().Löschen();
+        logge(QString::fromUtf16(c.gespeichert) + u" JO31AB 59001"_s);
+        ASSERT_EQ(band().size(), 1);
+        model.entry().Löschen();
+        prompter.vergiss();
+        prompter.antworte(Meldung::Antwort::Ok);
+        zeile(QString::fromUtf16(c.eingegeben));
+        const QString fall = QString::fromUtf16(c.gespeichert) + u" → "_s + QString::fromUtf16(c.eingegeben);
+        EXPECT_EQ(prompter.texte().contains(u"Doppelverbindung\n\ntrotzdem speichern?"_s), c.doppelt == 1)
+            << fall.toStdString();
+        EXPECT_EQ(f().ungültig, c.doppelt) << fall.toStdString();
+    }
 }
 
 TEST_F(CallLookupTest, InvalidContactsAreNotListedAndOnlyTheFirstListedCounts)
