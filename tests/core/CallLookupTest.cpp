@@ -214,5 +214,83 @@ TEST_F(CallLookupTest, MissingReferenceFilesAreReportedOnceAndEntryGoesOn)
     EXPECT_EQ(band()[0].rufzeichen, u"G4XYZ"_s);
 }
 
+TEST_F(CallLookupTest, DamagedContestDatIsTreatedLikeAMissingOne)
+{
+    const QByteArray gut = test::dateiInhalt(u"CONTEST.DAT"_s);
+    ASSERT_GT(gut.size(), 8192);
+    const auto ersetze = [](const QByteArray& inhalt) {
+        QFile::remove(u"CONTEST.DAT"_s);
+        QFile datei(u"CONTEST.DAT"_s);
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+        datei.write(inhalt);
+    };
+    const QByteArray ohnePräfixe = [] {
+        test::ContestDatInhalt inhalt;
+        inhalt.länder = {u"Deutschland"_s};
+        test::schreibeContestDat(u"OHNE.DAT"_s, inhalt);
+        Connection c(u"OHNE.DAT"_s, Connection::Zugriff::LesenSchreiben);
+        c.exec(u"DROP TABLE PREFIXE"_s);
+        return test::dateiInhalt(u"OHNE.DAT"_s);
+    }();
+    const struct {
+        const char* fall;
+        QByteArray inhalt;
+    } cases[] = {
+        {"leer", QByteArray()},
+        {"Müll", QByteArray(20000, 'x')},
+        {"abgeschnitten", gut.left(8192)},
+        {"ohne PREFIXE", ohnePräfixe},
+    };
+    int nummer = 1;
+    for (const auto& c : cases) {
+        // A good file in between, so that each damage is news to the operator.
+        ersetze(gut);
+        model.entry().Löschen();
+        zeile(u"F5ABC"_s);
+        ASSERT_EQ(f().lblLand, u"Frankreich"_s);
+        ersetze(c.inhalt);
+        prompter.vergiss();
+        model.entry().Löschen();
+        const QString call = u"G4XY"_s + QChar(u'A' + nummer);
+        zeile(call + u" JO31AB"_s);
+        logge(u"5900"_s + QString::number(nummer));
+        // One German message naming the file, no engine text, no question: the contact is stored.
+        EXPECT_EQ(prompter.texte().size(), 1) << c.fall << " " << prompter.texte().join(u'|').toStdString();
+        const QString text = prompter.texte().value(0);
+        EXPECT_TRUE(text.contains(u"CONTEST.DAT"_s) && text.contains(u"beschädigt"_s)) << c.fall << text.toStdString();
+        ASSERT_EQ(band().size(), nummer) << c.fall;
+        EXPECT_EQ(band().last().rufzeichen, call);
+        ++nummer;
+    }
+
+    // Restored: countries are found again.
+    ersetze(gut);
+    model.entry().Löschen();
+    zeile(u"G4XYZ"_s);
+    EXPECT_EQ(f().lblLand, u"England"_s);
+}
+
+TEST_F(CallLookupTest, LockedContestDatIsReportedAndReadAgainWhenFree)
+{
+    zeile(u"G4XYZ"_s);
+    EXPECT_EQ(f().lblLand, u"England"_s);
+    {
+        // Another program writes the file (with its own change, so it is reopened).
+        Connection schreiber(u"CONTEST.DAT"_s, Connection::Zugriff::LesenSchreiben);
+        schreiber.exec(u"BEGIN EXCLUSIVE"_s);
+        schreiber.exec(u"INSERT INTO COUNTRY VALUES('Litauen')"_s);
+        model.entry().Löschen();
+        prompter.vergiss();
+        zeile(u"F5ABC"_s);
+        EXPECT_EQ(f().lblLand, u""_s);
+        ASSERT_EQ(prompter.texte().size(), 1);
+        EXPECT_TRUE(prompter.texte()[0].contains(u"anderen Programm"_s)) << prompter.texte()[0].toStdString();
+        schreiber.exec(u"ROLLBACK"_s);
+    }
+    model.entry().Löschen();
+    zeile(u"F5ABC"_s);
+    EXPECT_EQ(f().lblLand, u"Frankreich"_s);
+}
+
 } // namespace
 } // namespace tarvex
