@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -35,10 +36,12 @@ MainWindow::MainWindow(ContestModel& model, Prompter& prompter, QWidget* parent)
     arbeitsfläche_->addWidget(contestWindow_);
     contestWindow_->baueMenüs(menuBar());
 
+    // A permanent label: menu hovers and other temporary messages cannot wipe it.
     statusBar()->setObjectName(u"StatusBar1"_s);
-    statusBar()->showMessage(u"Bereit"_s);
-    connect(contestWindow_, &ContestWindow::statusMessage, this,
-            [this](const QString& text) { statusBar()->showMessage(text); });
+    statusText_ = new QLabel(u"Bereit"_s, statusBar());
+    statusText_->setObjectName(u"StatusBar1Text"_s);
+    statusBar()->addPermanentWidget(statusText_, 1);
+    connect(contestWindow_, &ContestWindow::statusMessage, statusText_, &QLabel::setText);
     connect(contestWindow_, &ContestWindow::quitRequested, this, [this] {
         if (beendenFragen())
             close();
@@ -93,6 +96,11 @@ void MainWindow::baueToolbar()
         }
         toolbar->addAction(action);
     }
+}
+
+QString MainWindow::statusText() const
+{
+    return statusText_->text();
 }
 
 void MainWindow::zeige(QWidget* fenster)

@@ -1,6 +1,7 @@
 #pragma once
 #include <QMainWindow>
 
+class QLabel;
 class QStackedWidget;
 
 namespace tarvex {
@@ -17,6 +18,8 @@ public:
     MainWindow(ContestModel& model, Prompter& prompter, QWidget* parent = nullptr);
 
     ContestWindow* contestWindow() const { return contestWindow_; }
+    // The status bar's text ("Bereit", "Tabelle verlassen mit Esc").
+    QString statusText() const;
     // Asks "Programm beenden"; true when the operator said Yes.
     bool beendenFragen();
     // Shows a working window and hides the others.
@@ -41,6 +44,7 @@ private:
     Prompter& prompter_;
     QStackedWidget* arbeitsfläche_ = nullptr;
     ContestWindow* contestWindow_ = nullptr;
+    QLabel* statusText_ = nullptr;
     bool beenden_ = false;
 };
 

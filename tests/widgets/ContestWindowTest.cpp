@@ -87,7 +87,7 @@ private slots:
     {
         Umgebung u;
         u.model = std::make_unique<ContestModel>(u.prompter, u.clock, u.keystrokes, u.lookup, u.settings);
-        QVERIFY(!u.model->laden());
+        QVERIFY(u.model->laden()); // the information box is due on a first start too
         u.fenster = std::make_unique<MainWindow>(*u.model, u.prompter);
         QSignalSpy angefordert(u.fenster->contestWindow(), &ContestWindow::newContestRequested);
         u.fenster->setWindowTitle(u.model->fenstertitel());
@@ -95,7 +95,7 @@ private slots:
         u.w()->aktivieren();
         QCOMPARE(u.fenster->windowTitle(), u"Tarvex V3.0"_s);
         QCOMPARE(u.w()->anzeige(u"txtRSTgeg"_s)->text(), u"59"_s);
-        QCOMPARE(u.fenster->statusBar()->currentMessage(), u"Bereit"_s);
+        QCOMPARE(u.fenster->statusText(), u"Bereit"_s);
         QCOMPARE(angefordert.count(), 1);
         QCOMPARE(angefordert.first().first().toBool(), false);
         QVERIFY(u.befehl(u"mnuTaste0"_s)->isChecked()); // save with Enter
@@ -240,11 +240,22 @@ private slots:
         QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
         QTest::keyClick(u.w()->eingabe(), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), u.w()->grid());
-        QCOMPARE(u.fenster->statusBar()->currentMessage(), u"Tabelle verlassen mit Esc"_s);
+        QCOMPARE(u.fenster->statusText(), u"Tabelle verlassen mit Esc"_s);
+        // Hovering a menu item (an empty status tip) and a band switch leave the text.
+        QStatusTipEvent hover{QString()};
+        QApplication::sendEvent(u.fenster.get(), &hover);
+        QCOMPARE(u.fenster->statusText(), u"Tabelle verlassen mit Esc"_s);
+        u.model->bandWechseln(u"432MHz"_s);
+        u.model->bandWechseln(u"144MHz"_s);
+        QTest::keyClick(u.w()->eingabe(), Qt::Key_Down);
+        QVERIFY(u.fenster->statusBar()->findChild<QLabel*>(u"StatusBar1Text"_s)->isVisible());
         QTest::keyClick(u.w()->grid(), Qt::Key_G);
         QCOMPARE(QApplication::focusWidget(), u.w()->eingabe());
         QCOMPARE(u.w()->eingabe()->text(), u"G"_s);
-        QCOMPARE(u.fenster->statusBar()->currentMessage(), u"Bereit"_s);
+        QCOMPARE(u.fenster->statusText(), u"Bereit"_s);
+        QApplication::sendEvent(u.fenster.get(), &hover);
+        u.model->bandWechseln(u"432MHz"_s);
+        QCOMPARE(u.fenster->statusText(), u"Bereit"_s);
     }
 
     void quitQuestionOnClose()
