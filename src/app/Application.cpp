@@ -54,7 +54,6 @@ Application::Application(std::unique_ptr<Settings> settings)
     verbinden(u"mnuContestLöschen"_s,
               [this] { DeleteContestDialog::ausführen(mainWindow_.get(), *model_, *prompter_); });
     verbinden(u"mnuBandwechseln"_s, [this] { BandChoiceDialog::ausführen(mainWindow_.get(), *model_, *prompter_); });
-    automationAnmelden(*model_);
 
     connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),
             [this] { mainWindow_->setWindowTitle(model_->fenstertitel()); });
@@ -73,15 +72,17 @@ void Application::starten(int splashMillisekunden)
         while (uhr.elapsed() < splashMillisekunden)
             QApplication::processEvents(QEventLoop::AllEvents, 50);
     }
-    const bool wiedergeöffnet = model_->laden();
+    const bool infoFällig = model_->laden();
+    // Other programs see the logging window only once it holds the loaded state.
+    automationAnmelden(*model_);
     mainWindow_->setWindowTitle(model_->fenstertitel());
     mainWindow_->show();
     if (splash)
         splash->finish(mainWindow_.get());
-    // Once the window is up: the information box after a reopened contest,
-    // then the activation (which offers a new contest when there is none).
-    QTimer::singleShot(0, this, [this, wiedergeöffnet] {
-        if (wiedergeöffnet)
+    // Once the window is up: the information box, then the activation (which
+    // offers a new contest when there is none).
+    QTimer::singleShot(0, this, [this, infoFällig] {
+        if (infoFällig)
             mainWindow_->contestWindow()->zeigeInfo();
         mainWindow_->contestWindow()->aktivieren();
     });
