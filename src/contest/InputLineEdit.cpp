@@ -2,6 +2,7 @@
 
 #include "entry/EntryModel.h"
 #include "entry/InputLine.h"
+#include "ZeichenValidator.h"
 
 #include <QKeyEvent>
 
@@ -12,6 +13,7 @@ InputLineEdit::InputLineEdit(EntryModel& model, QWidget* parent)
     , model_(model)
 {
     setPlaceholderText(QStringLiteral("Alle Eingaben erfolgen hier!"));
+    setValidator(new ZeichenValidator(&eingabeFiltern, this));
 }
 
 void InputLineEdit::auswerten(bool f12)
@@ -50,13 +52,8 @@ void InputLineEdit::keyPressEvent(QKeyEvent* event)
         break;
     }
     model_.andereTaste();
-    const QString typed = event->text();
-    if (typed.size() != 1 || !typed.at(0).isPrint() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        QLineEdit::keyPressEvent(event); // editing keys, shortcuts
-        return;
-    }
-    if (const std::optional<QChar> c = eingabeZeichen(text(), typed.at(0)))
-        insert(QString(*c));
+    // Typed characters, pastes and editing keys alike pass the validator's rule.
+    QLineEdit::keyPressEvent(event);
 }
 
 } // namespace tarvex

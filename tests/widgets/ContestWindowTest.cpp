@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"
+#include "contest/EditPanelWidget.h"
 #include "contest/InputLineEdit.h"
 #include "contest/LogGrid.h"
 #include "entry/CallLookup.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -256,6 +258,62 @@ private slots:
         QApplication::sendEvent(u.fenster.get(), &hover);
         u.model->bandWechseln(u"432MHz"_s);
         QCOMPARE(u.fenster->statusText(), u"Bereit"_s);
+    }
+
+    void pasteIsFilteredLikeTyping()
+    {
+        Umgebung u;
+        u.contestAnlegen();
+        u.starten();
+        InputLineEdit* zeile = u.w()->eingabe();
+        const struct {
+            QString eingefügt;
+            QString zeile;
+        } fälle[] = {
+            {u"dl1abc-p jo62qm ä€;59012"_s, u"DL1ABC/P JO62QM 59012"_s},
+            {u"K:Guten Tag, OM!"_s, u"K:Guten Tag OM"_s}, // a comment keeps its case
+        };
+        for (const auto& f : fälle) {
+            zeile->clear();
+            QApplication::clipboard()->setText(f.eingefügt);
+            QTest::keyClick(zeile, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(zeile->text(), f.zeile);
+        }
+        // Middle click and context menu insert at the cursor, through the same rule.
+        zeile->setText(u"DL1ABC JO62QM"_s);
+        zeile->setCursorPosition(6);
+        zeile->insert(u"-p"_s);
+        QCOMPARE(zeile->text(), u"DL1ABC/P JO62QM"_s);
+        QCOMPARE(zeile->cursorPosition(), 8);
+        QTest::keyClick(zeile, Qt::Key_End);
+        QTest::keyClicks(zeile, u" 59012"_s);
+        QTest::keyClick(zeile, Qt::Key_Return);
+        QTest::keyClick(zeile, Qt::Key_Return);
+        QCOMPARE(u.model->datenbank()->qsos(u"144MHz"_s).size(), 1);
+
+        // The edit panel's fields take only what they may hold, pasted or typed.
+        u.w()->grid()->setCurrentIndex(u.model->logList().index(0, 0));
+        u.befehl(u"mnuÄndern"_s)->trigger();
+        EditPanelWidget* panel = u.w()->bearbeitenPanel();
+        QVERIFY(panel->isVisible());
+        const struct {
+            const char16_t* feld;
+            QString eingefügt;
+            QString ergebnis;
+        } felder[] = {
+            {u"txtLocator2", u"jo62-qm"_s, u"JO62QM"_s},
+            {u"txtRSTerh2", u"59 a012"_s, u"59012"_s},
+            {u"txtUhrzeit2", u"14.05 Uhr:"_s, u"1405:"_s},
+            {u"txtCall2", u"dl1abc-p/p"_s, u"DL1ABCP/P"_s},
+        };
+        for (const auto& f : felder) {
+            QLineEdit* e = panel->feld(QString::fromUtf16(f.feld));
+            e->clear();
+            QApplication::clipboard()->setText(f.eingefügt);
+            e->setFocus();
+            QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(e->text(), f.ergebnis);
+        }
     }
 
     void quitQuestionOnClose()
