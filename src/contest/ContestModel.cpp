@@ -469,7 +469,7 @@ void ContestModel::bearbeitenOk()
         return;
     const std::optional<QsoRecord> fertig = Bearbeiten::abschließen(
         *bearbeitung_, entry_.felder().lblLocator,
-        [&](const QString& call) { return lookup_.landFür(call, QString()); });
+        [&](const QString& call) { return lookup_.landFür(call); });
     if (!fertig) {
         prompter_.zeige({u"Fehlerhafter Locator"_s, u"Fehler"_s, Meldung::Symbol::Kritisch, Meldung::Knöpfe::Ok,
                          Meldung::Antwort::Ok});

@@ -33,8 +33,9 @@ auto CallLookup::nachschlagen(bool& gemeldet, F&& f) -> decltype(f())
     }
 }
 
-QString CallLookup::landFür(const QString& call, const QString& präfix)
+QString CallLookup::landFür(const QString& call)
 {
+    const QString präfix = präfixTeil(call);
     return nachschlagen(contestDatGemeldet_, [&] {
         QString land = präfix.isEmpty() ? contestDat_.landFürPräfixe({call.left(2), call.left(3)})
                                         : contestDat_.landFürPräfixe({präfix.chopped(1)});
@@ -68,7 +69,7 @@ void CallLookup::Prüfen(EntryModel& entry, LogList& log)
     log.zeigeFrühere(kern, f.txtLocator);
 
     // 2. Country from the prefix.
-    f.lblLand = landFür(f.txtCall, f.teile.präfix);
+    f.lblLand = landFür(f.txtCall);
 
     // 3. Name, 4. known locators and the information line.
     const QString name = nachschlagen(callInfoGemeldet_, [&] { return callInfo_.name(kern); });

@@ -30,6 +30,31 @@ TEST_F(CallLookupTest, CountryByPrefixSteps)
     }
 }
 
+TEST_F(CallLookupTest, EditPanelFindsTheCountryByTheSameRule)
+{
+    // "C:" after a call with a prefix part must not keep the old prefix for the country.
+    zeile(u"OE/DL1ABC"_s);
+    EXPECT_EQ(f().lblLand, u"Österreich"_s);
+    zeile(u"C:G4ABC"_s);
+    EXPECT_EQ(f().lblLand, u"England"_s);
+
+    logge(u"JO31AB 59001"_s);
+    ASSERT_EQ(band().size(), 1);
+    for (const char16_t* c : {u"DL1ABC", u"F5ABC", u"OE/DL1ABC", u"OK1/DL1ABC", u"DL8/G4AB", u"G4ABC/P", u"LY2ABC"}) {
+        const QString call = QString::fromUtf16(c);
+        model.entry().Löschen();
+        zeile(u"C:"_s + call);
+        const QString imEintrag = f().lblLand;
+        model.alleAnzeigen();
+        ASSERT_TRUE(model.bearbeiten(0));
+        model.bearbeitung().rufzeichen = call;
+        model.bearbeitenOk();
+        ASSERT_FALSE(model.bearbeitungOffen());
+        const QString gespeichert = band()[0].land;
+        EXPECT_EQ(gespeichert, imEintrag.isEmpty() ? u" "_s : imEintrag) << call.toStdString();
+    }
+}
+
 TEST_F(CallLookupTest, InfoLineVariants)
 {
     const struct {
