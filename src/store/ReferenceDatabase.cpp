@@ -4,6 +4,7 @@
 #include "common/UserError.h"
 
 #include <QDir>
+#include <QSet>
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -121,7 +122,7 @@ QString ContestDat::landFürPräfixe(const QStringList& präfixe)
         werte.append(p);
     // The longest prefix is the most specific one (EA8 before EA); ties keep table order.
     const QVariant land = file_.lesen([&](Connection& c) {
-        return c.scalar(u"SELECT LAND FROM PREFIXE WHERE PREFIX IN ("_s + placeholders
+        return c.scalar(u"SELECT LAND FROM PREFIXE WHERE PREFIX COLLATE NOCASE IN ("_s + placeholders
                             + u") ORDER BY length(PREFIX) DESC, rowid"_s,
                         werte);
     });
@@ -130,10 +131,15 @@ QString ContestDat::landFürPräfixe(const QStringList& präfixe)
 
 bool ContestDat::landImSquare(const QString& square, const QString& land)
 {
-    return !file_.lesen([&](Connection& c) {
-                    return c.scalar(u"SELECT LAND FROM SQUARES WHERE SQUARE=? AND LAND=? LIMIT 1"_s, {square, land});
-                })
-                .isNull();
+    // Without regard to case, also for the umlauts that NOCASE leaves alone (ÖSTERREICH).
+    const Rows rows = file_.lesen([&](Connection& c) {
+        return c.select(u"SELECT LAND FROM SQUARES WHERE SQUARE=? COLLATE NOCASE"_s, {square});
+    });
+    for (const QVariantList& row : rows.zeilen) {
+        if (row.value(0).toString().compare(land, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
 }
 
 std::optional<QString> ContestDat::locators(const QString& call)
@@ -150,8 +156,15 @@ QStringList ContestDat::länder()
 {
     QStringList result;
     const Rows rows = file_.lesen([](Connection& c) { return c.select(u"SELECT LAND FROM COUNTRY ORDER BY rowid"_s); });
-    for (const QVariantList& row : rows.zeilen)
-        result.append(row.value(0).toString());
+    // A country written twice in different case is offered once, where it first appears.
+    QSet<QString> gesehen;
+    for (const QVariantList& row : rows.zeilen) {
+        const QString land = row.value(0).toString();
+        if (!gesehen.contains(land.toCaseFolded())) {
+            gesehen.insert(land.toCaseFolded());
+            result.append(land);
+        }
+    }
     return result;
 }
 

@@ -60,6 +60,7 @@ public:
     explicit ContestDat(QString verzeichnis = {});
 
     // Country of the longest of the given prefixes that PREFIXE holds; empty when none.
+    // Prefixes, squares and countries compare without regard to case.
     QString landFürPräfixe(const QStringList& präfixe);
     bool landImSquare(const QString& square, const QString& land);
     // LOCATORS of a known station, or nothing when the call is not listed.
