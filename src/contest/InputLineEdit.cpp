@@ -14,15 +14,23 @@ InputLineEdit::InputLineEdit(EntryModel& model, QWidget* parent)
 {
     setPlaceholderText(QStringLiteral("Alle Eingaben erfolgen hier!"));
     setValidator(new ZeichenValidator(&eingabeFiltern, this));
+    // While a line is evaluated the model may ask a question: the line shows
+    // what is left of it by then.
+    connect(&model_, &EntryModel::changed, this, [this] {
+        if (auswertend_)
+            setText(model_.felder().txtInput);
+    });
 }
 
 void InputLineEdit::auswerten(bool f12)
 {
     model_.setzeEingabe(text());
+    auswertend_ = true;
     if (f12)
         model_.f12();
     else
         model_.enter();
+    auswertend_ = false;
     setText(model_.felder().txtInput);
     emit lineEvaluated();
 }

@@ -23,6 +23,7 @@ protected:
 private:
     void auswerten(bool f12);
     EntryModel& model_;
+    bool auswertend_ = false;
 };
 
 } // namespace tarvex

@@ -54,9 +54,12 @@ void EntryModel::enter()
     const QStringList tokens = zeileZerlegen(f_.txtInput);
     for (const QString& token : tokens)
         Auswert(token);
-    if (f_.doppelt == 1)
-        actions_.doppelFrage();
+    // The window shows the evaluated line before the operator is asked about it.
     emit changed();
+    if (f_.doppelt == 1) {
+        actions_.doppelFrage();
+        emit changed();
+    }
 }
 
 void EntryModel::f12()

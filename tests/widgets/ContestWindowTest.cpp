@@ -154,7 +154,15 @@ private slots:
         u.tippe(u"DL1ABC JO62QM 59012"_s);
         QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
         u.prompter.antworte(Meldung::Antwort::Abbrechen);
+        // While the operator decides, the window shows the contact in question.
+        QStringList sichtbar;
+        u.prompter.beimZeigen = [&](const Meldung&) {
+            sichtbar = {u.w()->anzeige(u"txtCall"_s)->text(), u.w()->anzeige(u"txtLocator"_s)->text(),
+                        u.w()->anzeige(u"txtRSTerh"_s)->text(), u.w()->eingabe()->text()};
+        };
         u.tippe(u"DL1ABC/P JO62QM 59013"_s);
+        u.prompter.beimZeigen = nullptr;
+        QCOMPARE(sichtbar, (QStringList{u"DL1ABC/P"_s, u"JO62QM"_s, u"59013"_s, QString()}));
         QCOMPARE(u.prompter.gezeigt().last().text, u"Doppelverbindung\n\ntrotzdem speichern?"_s);
         QCOMPARE(u.w()->anzeige(u"txtCall"_s)->text(), QString());
         u.prompter.antworte(Meldung::Antwort::Ok);
