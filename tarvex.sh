@@ -63,6 +63,7 @@ bench)
     install_missing
     build
     ./build/bench/tarvex_bench
+    ./build/bench/tarvex_loopbench
     ;;
 *)
     echo "Aufruf: $0 start|test|bench" >&2

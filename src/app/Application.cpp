@@ -1,3 +1,4 @@
+#include "app/Befehl.h"
 #include "Application.h"
 
 #include "Automation.h"
@@ -38,22 +39,18 @@ Application::Application(std::unique_ptr<Settings> settings)
     mainWindow_ = std::make_unique<MainWindow>(*model_, *prompter_);
     prompter_->setParent(mainWindow_.get());
 
-    connect(mainWindow_.get(), &MainWindow::newContestRequested, this, &Application::neuerContest);
-    connect(mainWindow_.get(), &MainWindow::helpRequested, this, &Application::hilfe);
-    connect(mainWindow_.get(), &MainWindow::copyrightRequested, this, &Application::copyright);
-    connect(mainWindow_.get(), &MainWindow::lastInputsRequested, this, &Application::letzteEingaben);
-    // Commands whose windows live outside the logging window.
-    ContestWindow* w = mainWindow_->contestWindow();
-    const auto verbinden = [this, w](const QString& name, std::function<void()> tun) {
-        if (QAction* a = w->befehl(name)) {
-            a->setEnabled(true);
-            connect(a, &QAction::triggered, this, std::move(tun));
-        }
-    };
-    verbinden(u"mnuÖffnen"_s, [this] { OpenContestDialog::ausführen(mainWindow_.get(), *model_, *prompter_); });
-    verbinden(u"mnuContestLöschen"_s,
-              [this] { DeleteContestDialog::ausführen(mainWindow_.get(), *model_, *prompter_); });
-    verbinden(u"mnuBandwechseln"_s, [this] { BandChoiceDialog::ausführen(mainWindow_.get(), *model_, *prompter_); });
+    Befehle& befehle = mainWindow_->befehle();
+    QWidget* rahmen = mainWindow_.get();
+    befehle.ausführen(Befehl::Neu, this, [this] { neuerContest(true); });
+    connect(mainWindow_->contestWindow(), &ContestWindow::newContestRequested, this, &Application::neuerContest);
+    befehle.ausführen(Befehl::Öffnen, this, [this, rahmen] { OpenContestDialog::ausführen(rahmen, *model_, *prompter_); });
+    befehle.ausführen(Befehl::ContestLöschen, this,
+                      [this, rahmen] { DeleteContestDialog::ausführen(rahmen, *model_, *prompter_); });
+    befehle.ausführen(Befehl::Bandwechseln, this,
+                      [this, rahmen] { BandChoiceDialog::ausführen(rahmen, *model_, *prompter_); });
+    befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
+    befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
+    befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
 
     connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),
             [this] { mainWindow_->setWindowTitle(model_->fenstertitel()); });

@@ -1,3 +1,4 @@
+#include "app/Befehl.h"
 #include "MainWindow.h"
 
 #include "Bilder.h"
@@ -13,6 +14,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <optional>
 
 namespace tarvex {
 
@@ -32,7 +34,7 @@ MainWindow::MainWindow(ContestModel& model, Prompter& prompter, QWidget* parent)
     arbeitsfläche_ = new QStackedWidget(this);
     setCentralWidget(arbeitsfläche_);
 
-    contestWindow_ = new ContestWindow(model_, prompter_, arbeitsfläche_);
+    contestWindow_ = new ContestWindow(model_, prompter_, befehle_, arbeitsfläche_);
     arbeitsfläche_->addWidget(contestWindow_);
     contestWindow_->baueMenüs(menuBar());
 
@@ -46,10 +48,6 @@ MainWindow::MainWindow(ContestModel& model, Prompter& prompter, QWidget* parent)
         if (beendenFragen())
             close();
     });
-    connect(contestWindow_, &ContestWindow::newContestRequested, this, &MainWindow::newContestRequested);
-    connect(contestWindow_, &ContestWindow::helpRequested, this, &MainWindow::helpRequested);
-    connect(contestWindow_, &ContestWindow::copyrightRequested, this, &MainWindow::copyrightRequested);
-    connect(contestWindow_, &ContestWindow::lastInputsRequested, this, &MainWindow::lastInputsRequested);
 
     baueToolbar();
     festeGröße();
@@ -65,31 +63,32 @@ void MainWindow::baueToolbar()
     const struct {
         const char16_t* key;
         const char16_t* tooltip;
-        const char16_t* befehl; // menu action it shares, or null
+        std::optional<Befehl> befehl; // menu command it shares
     } knöpfe[] = {
-        {u"Eingaben", u"Kontest Eingaben", nullptr},
-        {u"Neu", u"Neuer Kontest", u"mnuNeu"},
-        {u"Öffnen", u"Kontest öffnen", u"mnuÖffnen"},
-        {u"Löschen", u"Kontest löschen", u"mnuContestLöschen"},
-        {u"Drucken", u"Log drucken", u"mnuLog"},
-        {u"QSL", u"QSL-Aufkleber drucken", u"mnuQSL"},
-        {u"Statistiken", u"Statistiken (Grafiken)", u"mnuGrafiken"},
-        {u"Tabellen", u"Statistiken (Tabellen)", u"mnuTabellen"},
-        {u"Karte", u"Karte zeigen", u"mnuKarte"},
-        {u"Bandwahl", u"Band auswählen", u"mnuBandwechseln"},
+        {u"Eingaben", u"Kontest Eingaben", std::nullopt},
+        {u"Neu", u"Neuer Kontest", Befehl::Neu},
+        {u"Öffnen", u"Kontest öffnen", Befehl::Öffnen},
+        {u"Löschen", u"Kontest löschen", Befehl::ContestLöschen},
+        {u"Drucken", u"Log drucken", Befehl::Log},
+        {u"QSL", u"QSL-Aufkleber drucken", Befehl::QSL},
+        {u"Statistiken", u"Statistiken (Grafiken)", Befehl::Grafiken},
+        {u"Tabellen", u"Statistiken (Tabellen)", Befehl::Tabellen},
+        {u"Karte", u"Karte zeigen", Befehl::Karte},
+        {u"Bandwahl", u"Band auswählen", Befehl::Bandwechseln},
     };
     for (const auto& k : knöpfe) {
         const QString key = QString::fromUtf16(k.key);
         auto* action = new QAction(toolbarIcon(key), key, toolbar);
         action->setObjectName(u"Toolbar1_"_s + key);
         action->setToolTip(QString::fromUtf16(k.tooltip));
-        if (k.befehl == nullptr) {
+        if (!k.befehl) {
             connect(action, &QAction::triggered, this, [this] {
                 zeige(contestWindow_);
                 contestWindow_->aktivieren();
             });
-        } else if (QAction* befehl = contestWindow_->befehl(QString::fromUtf16(k.befehl))) {
+        } else {
             // Same command as the menu item: follows its enabled state.
+            QAction* befehl = &befehle_[*k.befehl];
             action->setEnabled(befehl->isEnabled());
             connect(befehl, &QAction::changed, action, [action, befehl] { action->setEnabled(befehl->isEnabled()); });
             connect(action, &QAction::triggered, befehl, &QAction::trigger);

@@ -1,4 +1,6 @@
 #pragma once
+#include "Befehle.h"
+
 #include <QMainWindow>
 
 class QLabel;
@@ -20,16 +22,11 @@ public:
     ContestWindow* contestWindow() const { return contestWindow_; }
     // The status bar's text ("Bereit", "Tabelle verlassen mit Esc").
     QString statusText() const;
+    Befehle& befehle() { return befehle_; }
     // Asks "Programm beenden"; true when the operator said Yes.
     bool beendenFragen();
     // Shows a working window and hides the others.
     void zeige(QWidget* fenster);
-
-signals:
-    void newContestRequested(bool modal);
-    void helpRequested();
-    void copyrightRequested();
-    void lastInputsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -42,6 +39,7 @@ private:
 
     ContestModel& model_;
     Prompter& prompter_;
+    Befehle befehle_;
     QStackedWidget* arbeitsfläche_ = nullptr;
     ContestWindow* contestWindow_ = nullptr;
     QLabel* statusText_ = nullptr;

@@ -15,6 +15,7 @@
 #include "store/FilePaths.h"
 #include "store/Settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -79,6 +80,14 @@ bool ContestModel::laden()
 void ContestModel::öffnen(const QString& datenbank, const QString& band)
 {
     auto db = std::make_unique<ContestDatabase>(ContestDatabase::öffnen(datenbank));
+    if (db->schreibgeschützt()) {
+        prompter_.zeige(hinweisMeldung(u"Die Contest-Datenbank %1 ist schreibgeschützt. Sie können das Log "
+                                       u"ansehen; gespeichert werden kann erst, wenn der Schreibschutz "
+                                       u"aufgehoben ist."_s
+                                           .arg(QDir::toNativeSeparators(datenbank))));
+    } else if (const std::optional<QString> repariert = db->journalAbgleichen()) {
+        prompter_.zeige(hinweisMeldung(*repariert));
+    }
     const QStringList bänder = db->bandTabellen();
     if (bänder.isEmpty())
         throw UserError(u"Die Datei %1 enthält kein Band."_s.arg(datenbank));
@@ -209,22 +218,29 @@ void ContestModel::letztenLöschen(int row)
         return;
     try {
         const qint64 rowid = log_.rowidAt(row);
-        const qint64 letzte = db_->connection()
-                                  .scalar(u"SELECT max(rowid) FROM "_s + quoteIdentifier(band_))
-                                  .toLongLong();
-        if (rowid != letzte) {
+        const std::optional<WertungsZeile> alt = db_->wertungsZeile(band_, rowid);
+        switch (db_->letztenLöschen(band_, rowid)) {
+        case ContestDatabase::Löschen::KeinDatensatz:
+            prompter_.zeige({u"Es ist kein Datensatz vorhanden!"_s, u"Fehler"_s, Meldung::Symbol::Ausrufezeichen,
+                             Meldung::Knöpfe::Ok, Meldung::Antwort::Ok});
+            return;
+        case ContestDatabase::Löschen::NichtDerLetzte:
             prompter_.zeige({u"Es kann nur der letzte Datensatz gelöscht werden!"_s, u"Hinweis"_s,
                              Meldung::Symbol::Ausrufezeichen, Meldung::Knöpfe::Ok, Meldung::Antwort::Ok});
             return;
+        case ContestDatabase::Löschen::Gelöscht:
+            break;
         }
-        db_->connection().execute(u"DELETE FROM "_s + quoteIdentifier(band_) + u" WHERE rowid=?"_s, {rowid});
+        if (alt)
+            wertung_.entfernen(*alt);
+        log_.letzterEntfernt();
     } catch (const UserError& e) {
-        prompter_.zeige(fehlerMeldung(e.meldung()));
+        fehler(e);
         return;
     }
     log_.zeigeAlle();
     emit logReset();
-    Punkte();
+    spielstandZeigen();
     emit focusInput();
 }
 
@@ -233,17 +249,32 @@ void ContestModel::ungültigErklären(int row)
     if (!db_ || row < 0 || row >= log_.rowCount())
         return;
     try {
-        db_->connection().execute(u"UPDATE "_s + quoteIdentifier(band_)
-                                      + u" SET Punkte='-----', Square=' ', Land=' ' WHERE rowid=?"_s,
-                                  {log_.rowidAt(row)});
+        const qint64 rowid = log_.rowidAt(row);
+        const std::optional<WertungsZeile> alt = db_->wertungsZeile(band_, rowid);
+        db_->ungültigErklären(band_, rowid);
+        neuGewertet(alt, rowid);
     } catch (const UserError& e) {
-        prompter_.zeige(fehlerMeldung(e.meldung()));
+        fehler(e);
         return;
     }
     log_.zeigeAlle();
     emit logReset();
-    Punkte();
+    spielstandZeigen();
     emit focusInput();
+}
+
+void ContestModel::neuGewertet(const std::optional<WertungsZeile>& alt, qint64 rowid)
+{
+    if (alt)
+        wertung_.entfernen(*alt);
+    if (const std::optional<WertungsZeile> neu = db_->wertungsZeile(band_, rowid))
+        wertung_.hinzufügen(*neu);
+    log_.geändert(rowid);
+}
+
+void ContestModel::fehler(const UserError& e)
+{
+    prompter_.zeige(fehlerMeldung(e.meldung()));
 }
 
 void ContestModel::setEigeneStation(const QString& call, const QString& locator)
@@ -279,11 +310,17 @@ void ContestModel::Punkte()
     if (!db_)
         return;
     try {
-        stand_ = tarvex::Punkte(*db_, band_);
+        wertung_.laden(db_->wertungsZeilen(band_));
     } catch (const UserError& e) {
-        prompter_.zeige(fehlerMeldung(e.meldung()));
+        fehler(e);
         return;
     }
+    spielstandZeigen();
+}
+
+void ContestModel::spielstandZeigen()
+{
+    stand_ = Spielstand::aus(wertung_.summen());
     entry_.felder().txtNummer = stand_.txtNummer;
     emit changed();
 }
@@ -403,19 +440,14 @@ void ContestModel::speichern()
     const QString zeile = journalZeile({heute(), f.txtUhrzeit, f.txtCall, f.txtRSTgeg, f.txtNummer, f.txtRSTerh,
                                         f.txtLocator, q.punkte, lblBand()});
 
-    // The table is the truth: the journal line is written inside the contact's
-    // transaction and cut off again if the commit fails, so both stay in step.
-    const QString journal = journalPfad(datenbank_);
-    const qint64 journalGröße = QFileInfo(journal).size();
-    bool journalGeschrieben = false;
+    qint64 rowid = 0;
     try {
-        db_->qsoAnhängen(band_, q, [&] {
-            appendTextLine(journal, zeile, true);
-            journalGeschrieben = true;
-        });
+        if (const std::optional<QString> repariert = db_->journalAbgleichen())
+            prompter_.zeige(hinweisMeldung(*repariert));
+        rowid = db_->qsoSpeichern(band_, q, zeile);
+        if (const std::optional<WertungsZeile> gespeichert = db_->wertungsZeile(band_, rowid))
+            wertung_.hinzufügen(*gespeichert);
     } catch (const UserError& e) {
-        if (journalGeschrieben)
-            QFile::resize(journal, journalGröße);
         prompter_.zeige(fehlerMeldung(u"Die Verbindung wurde nicht gespeichert.\n\n"_s + e.meldung()
                                       + u"\n\nDie Eingaben bleiben für einen neuen Versuch stehen."_s));
         return;
@@ -431,14 +463,15 @@ void ContestModel::speichern()
         drucker_->setKursiv(false);
         drucker_->drucke({PrintItem::text(zeile)});
     }
-    zurücksetzenNachSpeichern();
+    zurücksetzenNachSpeichern(rowid);
 }
 
-void ContestModel::zurücksetzenNachSpeichern()
+void ContestModel::zurücksetzenNachSpeichern(qint64 rowid)
 {
     EntryFields& f = entry_.felder();
     entry_.Löschen();
-    Punkte();
+    log_.angehängt(rowid);
+    spielstandZeigen();
     log_.zeigeAlle();
     emit logReset();
     f.Zeit = 0;
@@ -476,15 +509,17 @@ void ContestModel::bearbeitenOk()
         return;
     }
     try {
+        const std::optional<WertungsZeile> alt = db_->wertungsZeile(band_, bearbeitungRowid_);
         db_->qsoÄndern(band_, bearbeitungRowid_, *fertig);
+        neuGewertet(alt, bearbeitungRowid_);
     } catch (const UserError& e) {
-        prompter_.zeige(fehlerMeldung(e.meldung()));
+        fehler(e);
         return;
     }
     bearbeitung_.reset();
     log_.zeigeAlle();
     emit logReset();
-    Punkte();
+    spielstandZeigen();
     emit focusInput();
     emit changed();
 }

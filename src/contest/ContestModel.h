@@ -3,7 +3,8 @@
 #include "entry/EntryModel.h"
 #include "entry/LogList.h"
 #include "common/Prompter.h"
-#include "entry/Score.h"
+#include "entry/Spielstand.h"
+#include "entry/Wertung.h"
 #include "store/QsoRecord.h"
 
 #include <QDate>
@@ -14,6 +15,7 @@
 namespace tarvex {
 
 class CallLookup;
+class UserError;
 class Clock;
 class ContestDatabase;
 class KeystrokeLog;
@@ -86,7 +88,8 @@ public:
     // lines of a contest come out together when the program ends.
     void setJournalDrucker(PrinterSurface* drucker) { drucker_ = drucker; }
 
-    // Running score of the current band.
+    // Running score of the current band, read afresh from the band table (after
+    // another window changed the band); saves and corrections keep it up to date themselves.
     void Punkte();
     // The clock's current UTC time "hh:mm", shown in lblUhrzeit.
     QString utcZeit() const;
@@ -127,7 +130,11 @@ signals:
 private:
     QString heute() const;
     bool unbekanntesLand();
-    void zurücksetzenNachSpeichern();
+    void zurücksetzenNachSpeichern(qint64 rowid);
+    void spielstandZeigen();
+    // Replaces a contact's part of the running score after it was changed in the table.
+    void neuGewertet(const std::optional<WertungsZeile>& alt, qint64 rowid);
+    void fehler(const UserError& e);
 
     Prompter& prompter_;
     Clock& clock_;
@@ -136,6 +143,7 @@ private:
     Settings& settings_;
     EntryModel entry_;
     LogList log_;
+    Wertung wertung_;
     Spielstand stand_;
     std::unique_ptr<ContestDatabase> db_;
     QString datenbank_;

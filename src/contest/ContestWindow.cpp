@@ -1,6 +1,8 @@
 #include "ContestWindow.h"
 
 #include "ContestModel.h"
+#include "app/Befehl.h"
+#include "app/Befehle.h"
 #include "EditPanelWidget.h"
 #include "InputLineEdit.h"
 #include "LogGrid.h"
@@ -45,10 +47,11 @@ QFont größer(QFont font, double faktor, bool fett = false)
 
 } // namespace
 
-ContestWindow::ContestWindow(ContestModel& model, Prompter& prompter, QWidget* parent)
+ContestWindow::ContestWindow(ContestModel& model, Prompter& prompter, Befehle& befehle, QWidget* parent)
     : QWidget(parent)
     , model_(model)
     , prompter_(prompter)
+    , befehle_(befehle)
 {
     setObjectName(u"frmContest"_s);
     auto* layout = new QVBoxLayout(this);
@@ -299,23 +302,24 @@ void ContestWindow::refresh()
     cboLocator_->setCurrentIndex(f.cboLocatorIndex);
     cboLocator_->setVisible(f.cboLocatorSichtbar);
     cboLocator_->setEnabled(f.frame1Aktiv);
-    if (QAction* mnuLocator = befehl(u"mnuLocator"_s))
-        mnuLocator->setVisible(f.cboLocatorSichtbar);
+    if (befehle_.angelegt(Befehl::Locator))
+        befehle_[Befehl::Locator].setVisible(f.cboLocatorSichtbar);
 
     if (!model_.länderlisteSichtbar() && unten_->currentWidget() == fraLänder_)
         zeigeUntenGrid();
 
     // Option ticks mirror the model.
-    const std::pair<const char16_t*, int> optionen[] = {
-        {u"mnuUTC", -model_.UTC}, {u"mnuDrucken", model_.Protokoll}, {u"mnuTaste", f.loggen},
-        {u"mnuRST", f.RST},       {u"mnuKommentar", model_.kommentarSpalte ? 0 : 1},
+    const std::pair<Befehl, bool> optionen[] = {
+        {Befehl::UtcPcUhr, model_.UTC == 0},         {Befehl::UtcMinusEins, model_.UTC == -1},
+        {Befehl::UtcMinusZwei, model_.UTC == -2},    {Befehl::ProtokollAus, model_.Protokoll == 0},
+        {Befehl::ProtokollEin, model_.Protokoll == 1}, {Befehl::LoggenEnter, f.loggen == 0},
+        {Befehl::LoggenF12, f.loggen == 1},          {Befehl::Rst59, f.RST == 0},
+        {Befehl::Rst599, f.RST == 1},                {Befehl::RstLeer, f.RST == 2},
+        {Befehl::KommentarEin, model_.kommentarSpalte}, {Befehl::KommentarAus, !model_.kommentarSpalte},
     };
-    for (const auto& [name, index] : optionen) {
-        if (QActionGroup* g = gruppen_.value(QString::fromUtf16(name))) {
-            const QList<QAction*> actions = g->actions();
-            if (index >= 0 && index < actions.size())
-                actions[index]->setChecked(true);
-        }
+    for (const auto& [befehl, aktiv] : optionen) {
+        if (aktiv && befehle_.angelegt(befehl))
+            befehle_[befehl].setChecked(true);
     }
     grid_->justieren(model_.kommentarSpalte);
 }
@@ -376,36 +380,31 @@ void ContestWindow::bearbeiten()
     fraUpdate_->laden();
 }
 
-QAction* ContestWindow::neuerBefehl(const QString& name, const QString& text, const QKeySequence& taste)
+QAction* ContestWindow::neuerBefehl(Befehl befehl, const QString& text, const QKeySequence& taste)
 {
-    auto* action = new QAction(text, this);
-    action->setObjectName(name);
-    if (!taste.isEmpty())
-        action->setShortcut(taste);
-    befehle_.insert(name, action);
-    return action;
+    return &befehle_.anlegen(befehl, text, taste);
 }
 
-QActionGroup* ContestWindow::optionsGruppe(QMenu* menu, const QString& name, const QStringList& texte, int aktiv,
-                                           const std::function<void(int)>& wählen)
+void ContestWindow::optionsGruppe(QMenu* menu, std::initializer_list<std::pair<Befehl, QString>> einträge,
+                                  int aktiv, const std::function<void(int)>& wählen)
 {
     auto* gruppe = new QActionGroup(this);
-    gruppe->setObjectName(name);
     gruppe->setExclusive(true);
-    for (int i = 0; i < texte.size(); ++i) {
-        QAction* a = neuerBefehl(name + QString::number(i), texte[i]);
+    int i = 0;
+    for (const auto& [befehl, text] : einträge) {
+        QAction* a = neuerBefehl(befehl, text);
         a->setCheckable(true);
         a->setChecked(i == aktiv);
         gruppe->addAction(a);
         menu->addAction(a);
         connect(a, &QAction::triggered, this, [wählen, i] { wählen(i); });
+        ++i;
     }
-    gruppen_.insert(name, gruppe);
-    return gruppe;
 }
 
 void ContestWindow::baueMenüs(QMenuBar* bar)
 {
+    // Entries whose windows are wired by the application start disabled.
     const auto später = [](QAction* a) {
         a->setEnabled(false);
         return a;
@@ -413,30 +412,29 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
 
     QMenu* datei = bar->addMenu(u"&Datei"_s);
     datei->setObjectName(u"mnuDatei"_s);
-    connect(dazu(datei, neuerBefehl(u"mnuNeu"_s, u"&Neuer Contest"_s)), &QAction::triggered, this,
-            [this] { emit newContestRequested(true); });
-    dazu(datei, später(neuerBefehl(u"mnuÖffnen"_s, u"Contest &öffnen"_s)));
+    dazu(datei, später(neuerBefehl(Befehl::Neu, u"&Neuer Contest"_s)));
+    dazu(datei, später(neuerBefehl(Befehl::Öffnen, u"Contest &öffnen"_s)));
     datei->addSeparator();
-    dazu(datei, später(neuerBefehl(u"mnuContestLöschen"_s, u"Contest &löschen"_s)));
+    dazu(datei, später(neuerBefehl(Befehl::ContestLöschen, u"Contest &löschen"_s)));
     datei->addSeparator();
-    dazu(datei, später(neuerBefehl(u"mnuLog"_s, u"&Log drucken"_s)));
+    dazu(datei, später(neuerBefehl(Befehl::Log, u"&Log drucken"_s)));
     datei->addSeparator();
-    dazu(datei, später(neuerBefehl(u"mnuQSL"_s, u"&QSL-Aufkleber"_s)));
+    dazu(datei, später(neuerBefehl(Befehl::QSL, u"&QSL-Aufkleber"_s)));
     datei->addSeparator();
-    connect(dazu(datei, neuerBefehl(u"mnuBeenden"_s, u"Be&enden"_s)), &QAction::triggered, this,
+    connect(dazu(datei, neuerBefehl(Befehl::Beenden, u"Be&enden"_s)), &QAction::triggered, this,
             &ContestWindow::quitRequested);
 
     QMenu* bearbeiten = bar->addMenu(u"&Bearbeiten"_s);
     bearbeiten->setObjectName(u"mnuBearbeiten"_s);
-    connect(dazu(bearbeiten, neuerBefehl(u"mnuÄndern"_s, u"&Ändern"_s, Qt::Key_F2)), &QAction::triggered,
-            this, [this] { this->bearbeiten(); });
-    connect(dazu(bearbeiten, neuerBefehl(u"mnuLöschen"_s, u"&Löschen"_s, Qt::Key_F3)), &QAction::triggered,
-            this, [this] { model_.letztenLöschen(grid_->aktuelleZeile()); });
-    connect(dazu(bearbeiten, neuerBefehl(u"mnuUngültig"_s, u"&Ungültig"_s, Qt::Key_F4)), &QAction::triggered,
+    connect(dazu(bearbeiten, neuerBefehl(Befehl::Ändern, u"&Ändern"_s, Qt::Key_F2)), &QAction::triggered, this,
+            [this] { this->bearbeiten(); });
+    connect(dazu(bearbeiten, neuerBefehl(Befehl::Löschen, u"&Löschen"_s, Qt::Key_F3)), &QAction::triggered, this,
+            [this] { model_.letztenLöschen(grid_->aktuelleZeile()); });
+    connect(dazu(bearbeiten, neuerBefehl(Befehl::Ungültig, u"&Ungültig"_s, Qt::Key_F4)), &QAction::triggered,
             this, [this] { model_.ungültigErklären(grid_->aktuelleZeile()); });
     bearbeiten->addSeparator();
-    dazu(bearbeiten, später(neuerBefehl(u"mnuBandwechseln"_s, u"&Band wechseln"_s, Qt::Key_F6)));
-    QAction* locator = neuerBefehl(u"mnuLocator"_s, u"Locator &wählen"_s, Qt::Key_F8);
+    dazu(bearbeiten, später(neuerBefehl(Befehl::Bandwechseln, u"&Band wechseln"_s, Qt::Key_F6)));
+    QAction* locator = neuerBefehl(Befehl::Locator, u"Locator &wählen"_s, Qt::Key_F8);
     locator->setVisible(false);
     connect(dazu(bearbeiten, locator), &QAction::triggered, this, [this] {
         cboLocator_->setEnabled(true);
@@ -444,66 +442,61 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
         cboLocator_->showPopup();
     });
     bearbeiten->addSeparator();
-    connect(dazu(bearbeiten, neuerBefehl(u"mnuLastInput"_s, u"letzte &Eingaben"_s, QKeySequence(u"Ctrl+L"_s))),
-            &QAction::triggered, this, &ContestWindow::lastInputsRequested);
+    dazu(bearbeiten, später(neuerBefehl(Befehl::LetzteEingaben, u"letzte &Eingaben"_s, QKeySequence(u"Ctrl+L"_s))));
 
     const EntryFields& f = model_.felder();
     QMenu* optionen = bar->addMenu(u"&Optionen"_s);
     optionen->setObjectName(u"mnuOptionen"_s);
     QMenu* zeit = optionen->addMenu(u"&Zeit"_s);
-    optionsGruppe(zeit, u"mnuUTC"_s, {u"UTC = PC-Uhr"_s, u"UTC = PC-Uhr - 1 Stunde"_s, u"UTC = PC-Uhr - 2 Stunden"_s},
+    optionsGruppe(zeit,
+                  {{Befehl::UtcPcUhr, u"UTC = PC-Uhr"_s},
+                   {Befehl::UtcMinusEins, u"UTC = PC-Uhr - 1 Stunde"_s},
+                   {Befehl::UtcMinusZwei, u"UTC = PC-Uhr - 2 Stunden"_s}},
                   -model_.UTC, [this](int i) { model_.setZeitdifferenz(i); });
     optionen->addSeparator();
     QMenu* protokoll = optionen->addMenu(u"&Druckerprotokoll"_s);
-    optionsGruppe(protokoll, u"mnuDrucken"_s, {u"&aus"_s, u"&ein"_s}, model_.Protokoll,
-                  [this](int i) { model_.setProtokoll(i); });
+    optionsGruppe(protokoll, {{Befehl::ProtokollAus, u"&aus"_s}, {Befehl::ProtokollEin, u"&ein"_s}},
+                  model_.Protokoll, [this](int i) { model_.setProtokoll(i); });
     optionen->addSeparator();
     QMenu* loggen = optionen->addMenu(u"&QSO loggen"_s);
-    optionsGruppe(loggen, u"mnuTaste"_s, {u"mit &Enter"_s, u"mit &F12"_s}, f.loggen,
+    optionsGruppe(loggen, {{Befehl::LoggenEnter, u"mit &Enter"_s}, {Befehl::LoggenF12, u"mit &F12"_s}}, f.loggen,
                   [this](int i) { model_.setLoggen(i); });
     optionen->addSeparator();
     QMenu* rst = optionen->addMenu(u"&RST-Vorbelegung"_s);
-    optionsGruppe(rst, u"mnuRST"_s, {u"59 (SSB)"_s, u"599 (CW)"_s, u"leer"_s}, f.RST,
-                  [this](int i) { model_.setRst(i); });
+    optionsGruppe(rst, {{Befehl::Rst59, u"59 (SSB)"_s}, {Befehl::Rst599, u"599 (CW)"_s}, {Befehl::RstLeer, u"leer"_s}},
+                  f.RST, [this](int i) { model_.setRst(i); });
     optionen->addSeparator();
     QMenu* kommentar = optionen->addMenu(u"&Kommentarspalte"_s);
-    QActionGroup* spalte = optionsGruppe(kommentar, u"mnuKommentar"_s, {u"an&zeigen"_s, u"&ausblenden"_s},
-                                         model_.kommentarSpalte ? 0 : 1,
-                                         [this](int i) { model_.setKommentarSpalte(i == 0); });
-    spalte->actions()[0]->setObjectName(u"mnuKommentarEin"_s);
-    spalte->actions()[1]->setObjectName(u"mnuKommentarAus"_s);
-    befehle_.insert(u"mnuKommentarEin"_s, spalte->actions()[0]);
-    befehle_.insert(u"mnuKommentarAus"_s, spalte->actions()[1]);
+    optionsGruppe(kommentar, {{Befehl::KommentarEin, u"an&zeigen"_s}, {Befehl::KommentarAus, u"&ausblenden"_s}},
+                  model_.kommentarSpalte ? 0 : 1, [this](int i) { model_.setKommentarSpalte(i == 0); });
 
     QMenu* statistik = bar->addMenu(u"&Statistik"_s);
     statistik->setObjectName(u"mnuStatistik"_s);
-    dazu(statistik, später(neuerBefehl(u"mnuTabellen"_s, u"Tabellen"_s, QKeySequence(u"Ctrl+T"_s))));
-    dazu(statistik, später(neuerBefehl(u"mnuGrafiken"_s, u"&Grafiken"_s)));
+    dazu(statistik, später(neuerBefehl(Befehl::Tabellen, u"Tabellen"_s, QKeySequence(u"Ctrl+T"_s))));
+    dazu(statistik, später(neuerBefehl(Befehl::Grafiken, u"&Grafiken"_s)));
     statistik->addSeparator();
-    dazu(statistik, später(neuerBefehl(u"mnuKarte"_s, u"&Karte zeigen"_s, Qt::Key_F9)));
-    dazu(statistik, später(neuerBefehl(u"mnuQSOKarte"_s, u"&QSO-Karte"_s)));
+    dazu(statistik, später(neuerBefehl(Befehl::Karte, u"&Karte zeigen"_s, Qt::Key_F9)));
+    dazu(statistik, später(neuerBefehl(Befehl::QSOKarte, u"&QSO-Karte"_s)));
     QMenu* großfelder = statistik->addMenu(u"Großfelder"_s);
-    dazu(großfelder, später(neuerBefehl(u"mnuKarteText"_s, u"Karte (Text)"_s, QKeySequence(u"Ctrl+K"_s))));
-    dazu(großfelder, später(neuerBefehl(u"mnuGrafik"_s, u"Karte (Grafik)"_s, QKeySequence(u"Ctrl+G"_s))));
+    dazu(großfelder, später(neuerBefehl(Befehl::KarteText, u"Karte (Text)"_s, QKeySequence(u"Ctrl+K"_s))));
+    dazu(großfelder, später(neuerBefehl(Befehl::KarteGrafik, u"Karte (Grafik)"_s, QKeySequence(u"Ctrl+G"_s))));
 
     QMenu* spezial = bar->addMenu(u"S&pezial"_s);
     spezial->setObjectName(u"mnuSpezial"_s);
-    dazu(spezial, später(neuerBefehl(u"mnuCallInfo"_s, u"Call-&Info"_s, Qt::Key_F7)));
+    dazu(spezial, später(neuerBefehl(Befehl::CallInfo, u"Call-&Info"_s, Qt::Key_F7)));
     spezial->addSeparator();
-    dazu(spezial, später(neuerBefehl(u"mnuLocatorsuche"_s, u"&Locatorsuche"_s)));
+    dazu(spezial, später(neuerBefehl(Befehl::Locatorsuche, u"&Locatorsuche"_s)));
     spezial->addSeparator();
-    dazu(spezial, später(neuerBefehl(u"mnuImport"_s, u"EXP-Datei importieren"_s)));
+    dazu(spezial, später(neuerBefehl(Befehl::Import, u"EXP-Datei importieren"_s)));
 
     QMenu* hilfe = bar->addMenu(u"&Hilfe"_s);
     hilfe->setObjectName(u"mnuHilfe"_s);
-    connect(dazu(hilfe, neuerBefehl(u"mnuInfo"_s, u"I&nfo"_s)), &QAction::triggered, this,
+    connect(dazu(hilfe, neuerBefehl(Befehl::Info, u"I&nfo"_s)), &QAction::triggered, this,
             &ContestWindow::zeigeInfo);
     hilfe->addSeparator();
-    connect(dazu(hilfe, neuerBefehl(u"mnuCopyright"_s, u"&Copyright"_s)), &QAction::triggered, this,
-            &ContestWindow::copyrightRequested);
+    dazu(hilfe, später(neuerBefehl(Befehl::Copyright, u"&Copyright"_s)));
     hilfe->addSeparator();
-    connect(dazu(hilfe, neuerBefehl(u"mnuAnleitung"_s, u"&Anleitung"_s, QKeySequence::HelpContents)),
-            &QAction::triggered, this, &ContestWindow::helpRequested);
+    dazu(hilfe, später(neuerBefehl(Befehl::Anleitung, u"&Anleitung"_s, QKeySequence::HelpContents)));
     refresh();
 }
 

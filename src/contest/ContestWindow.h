@@ -2,6 +2,7 @@
 #include <QHash>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 
 class QAction;
 class QActionGroup;
@@ -17,6 +18,8 @@ class QTimer;
 
 namespace tarvex {
 
+enum class Befehl : int;
+class Befehle;
 class ContestModel;
 class EditPanelWidget;
 class InputLineEdit;
@@ -28,11 +31,10 @@ class Prompter;
 class ContestWindow : public QWidget {
     Q_OBJECT
 public:
-    ContestWindow(ContestModel& model, Prompter& prompter, QWidget* parent = nullptr);
+    ContestWindow(ContestModel& model, Prompter& prompter, Befehle& befehle, QWidget* parent = nullptr);
 
-    // The menu bar's menus and their actions (some shared with the toolbar).
+    // The menu bar's menus; their actions go into the registry (the toolbar shares them).
     void baueMenüs(QMenuBar* bar);
-    QAction* befehl(const QString& name) const { return befehle_.value(name); }
 
     // Every time the window becomes the working window.
     void aktivieren();
@@ -50,9 +52,6 @@ signals:
     void statusMessage(const QString& text);
     void newContestRequested(bool modal);
     void quitRequested();
-    void helpRequested();
-    void copyrightRequested();
-    void lastInputsRequested();
 
 private slots:
     void refresh();
@@ -63,16 +62,15 @@ private slots:
 private:
     QLineEdit* neueAnzeige(const QString& name, int breiteZeichen);
     QLabel* neuesLabel(const QString& name, const QString& text = {});
-    QAction* neuerBefehl(const QString& name, const QString& text, const QKeySequence& taste = {});
-    QActionGroup* optionsGruppe(QMenu* menu, const QString& name, const QStringList& texte, int aktiv,
-                                const std::function<void(int)>& wählen);
+    QAction* neuerBefehl(Befehl befehl, const QString& text, const QKeySequence& taste = {});
+    void optionsGruppe(QMenu* menu, std::initializer_list<std::pair<Befehl, QString>> einträge, int aktiv,
+                       const std::function<void(int)>& wählen);
     void bearbeiten();
     void zeigeUntenGrid();
 
     ContestModel& model_;
     Prompter& prompter_;
-    QHash<QString, QAction*> befehle_;
-    QHash<QString, QActionGroup*> gruppen_;
+    Befehle& befehle_;
     QHash<QString, QWidget*> felder_;
     InputLineEdit* txtInput_ = nullptr;
     LogGrid* grid_ = nullptr;

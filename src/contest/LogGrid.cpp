@@ -4,12 +4,15 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
+#include <algorithm>
 
 namespace tarvex {
 
 LogGrid::LogGrid(QWidget* parent)
     : QTableView(parent)
 {
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -35,13 +38,22 @@ void LogGrid::justieren(bool kommentarSichtbar)
     }
 }
 
+void LogGrid::updateGeometries()
+{
+    QTableView::updateGeometries();
+    // Scrolling goes on until the last contact is the top row, empty space below it.
+    if (model() != nullptr && model()->rowCount() > 0)
+        verticalScrollBar()->setMaximum(rowViewportPosition(model()->rowCount() - 1) + verticalOffset());
+}
+
 void LogGrid::zumEnde()
 {
     if (model() == nullptr || model()->rowCount() == 0)
         return;
     const QModelIndex letzte = model()->index(model()->rowCount() - 1, 0);
-    scrollTo(letzte, QAbstractItemView::PositionAtTop);
-    setCurrentIndex(letzte);
+    selectionModel()->setCurrentIndex(letzte, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    updateGeometries();
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
 int LogGrid::aktuelleZeile() const

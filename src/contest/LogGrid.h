@@ -23,6 +23,7 @@ signals:
     void entered();
 
 protected:
+    void updateGeometries() override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 };

@@ -1,23 +1,31 @@
 #pragma once
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QStringList>
 #include <QVariant>
 
 namespace tarvex {
 
 class ContestDatabase;
+struct LogZeile;
 
-// The log list of the logging window: the band table, or a filtered query of it,
-// as a table model for the grid. Columns are the band table's fields in stored
-// order; rows in insertion order. Re-queried whenever its statement changes.
+// The log list of the logging window as a table model for the grid: all
+// contacts of the band, or the result of a search or of the earlier-contacts
+// look-up. Columns are the band table's fields in stored order; rows in stored
+// order. All contacts are fetched page by page as the grid shows them; the list
+// of their rowids is kept in step by the save, deletion and invalidation, so no
+// change reads the whole band again.
 class LogList : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum class Filter { Alle, Suche, Fruehere }; // ASCII: moc reads enums
+#ifndef Q_MOC_RUN // moc cannot read umlauts in enums
+    enum class Filter { Alle, Suche, Frühere };
+#endif
 
     explicit LogList(QObject* parent = nullptr);
+    ~LogList() override;
 
-    // No database: an empty list.
+    // Reads the band's rowids; no database: an empty list.
     void setQuelle(ContestDatabase* db, const QString& band);
 
     void zeigeAlle();
@@ -25,8 +33,11 @@ public:
     void zeigeSuche(const QString& muster);
     // Earlier valid contacts with this core call or this locator.
     void zeigeFrühere(const QString& kernCall, const QString& locator);
-    // Re-runs the current statement.
-    void aktualisieren();
+
+    // The band changed: a contact was appended, the last one deleted, or one changed.
+    void angehängt(qint64 rowid);
+    void letzterEntfernt();
+    void geändert(qint64 rowid);
 
     Filter filter() const { return filter_; }
     qint64 rowidAt(int row) const;
@@ -39,13 +50,18 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    const QVariantList* zeile(int row) const;
+    void gefiltert(Filter filter, QList<LogZeile> zeilen);
+
     ContestDatabase* db_ = nullptr;
     QString band_;
     Filter filter_ = Filter::Alle;
-    QVariantList werte_;
     QStringList spalten_;
-    QList<qint64> rowids_;
-    QList<QVariantList> zeilen_;
+    QList<qint64> alle_;            // rowids of the band in stored order
+    QList<qint64> gefiltertIds_;
+    QList<QVariantList> gefiltert_;
+    // Pages of all contacts as read, by page number; dropped when too many.
+    mutable QHash<qsizetype, QList<QVariantList>> seiten_;
 };
 
 } // namespace tarvex

@@ -1,7 +1,7 @@
 #include "Connection.h"
 
 #include "SqlFunctions.h"
-#include "common/UserError.h"
+#include "DatenbankFehler.h"
 
 #include <QDir>
 #include <sqlite3.h>
@@ -22,9 +22,30 @@ int flagsFor(Connection::Zugriff zugriff)
     return SQLite::OPEN_READONLY;
 }
 
+// The operator reads German; the engine's English text only helps a developer.
 QString engineMessage(const SQLite::Exception& e)
 {
-    return QString::fromUtf8(e.what());
+    switch (e.getErrorCode() & 0xff) {
+    case SQLITE_FULL:
+        return QStringLiteral("Der Datenträger ist voll");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("die Datei wird gerade von einem anderen Programm benutzt");
+    case SQLITE_READONLY:
+        return QStringLiteral("die Datei ist schreibgeschützt");
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return QStringLiteral("keine Berechtigung für die Datei");
+    case SQLITE_IOERR:
+        return QStringLiteral("Lese- oder Schreibfehler auf dem Datenträger");
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return QStringLiteral("die Datei ist beschädigt");
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("die Datei lässt sich nicht öffnen");
+    default:
+        return QStringLiteral("Fehler %1 der Datenbank: %2").arg(e.getErrorCode()).arg(QString::fromUtf8(e.what()));
+    }
 }
 
 } // namespace
@@ -34,8 +55,9 @@ SQLite::Database Connection::openDatabase(const QString& pfad, Zugriff zugriff)
     try {
         return SQLite::Database(pfad.toStdString(), flagsFor(zugriff), 2000);
     } catch (const SQLite::Exception& e) {
-        throw UserError(QStringLiteral("Die Datenbank %1 kann nicht geöffnet werden (%2).")
-                            .arg(QDir::toNativeSeparators(pfad), engineMessage(e)));
+        throw DatenbankFehler(QStringLiteral("Die Datenbank %1 kann nicht geöffnet werden: %2.")
+                                  .arg(QDir::toNativeSeparators(pfad), engineMessage(e)),
+                              e.getErrorCode());
     }
 }
 
@@ -45,18 +67,17 @@ Connection::Connection(const QString& pfad, Zugriff zugriff)
 {
     guarded([&] {
         registerSqlFunctions(db_.getHandle());
-        if (zugriff != Zugriff::NurLesen) {
-            // A contact acknowledged to the operator is on disk: one fsync'd
-            // transaction per save, rollback journal beside the file while it runs.
+        // Every write transaction is on disk when its commit returns.
+        if (zugriff != Zugriff::NurLesen)
             db_.exec("PRAGMA synchronous=FULL");
-        }
     });
 }
 
 void Connection::fail(const SQLite::Exception& e) const
 {
-    throw UserError(QStringLiteral("Fehler in der Datenbank %1: %2")
-                        .arg(QDir::toNativeSeparators(pfad_), engineMessage(e)));
+    throw DatenbankFehler(QStringLiteral("Fehler in der Datenbank %1: %2.")
+                              .arg(QDir::toNativeSeparators(pfad_), engineMessage(e)),
+                          e.getErrorCode());
 }
 
 void Connection::exec(const QString& sql)

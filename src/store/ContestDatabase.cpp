@@ -1,7 +1,9 @@
 #include "ContestDatabase.h"
 
 #include "BandList.h"
+#include "DatenbankFehler.h"
 #include "FilePaths.h"
+#include "common/Cp1252.h"
 #include "common/UserError.h"
 
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <QtEndian>
 #include <SQLiteCpp/Transaction.h>
 #include <algorithm>
+#include <sqlite3.h>
 
 namespace tarvex {
 namespace {
@@ -27,6 +30,18 @@ UserError keineContestDatei(const QString& pfad)
                      u"Sie wurde nicht verändert."_s.arg(shown(pfad)));
 }
 
+UserError besetzt(const QString& pfad)
+{
+    return UserError(u"Die Contest-Datenbank %1 wird gerade von einem anderen Programm benutzt. "
+                     u"Bitte schließen Sie das andere Programm und öffnen Sie den Contest noch einmal."_s
+                         .arg(shown(pfad)));
+}
+
+bool besetztCode(int code)
+{
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
+
 // Reads the engine's file header without opening the file as a database, so a
 // foreign file is refused before anything could touch it.
 std::optional<quint32> applicationIdOf(const QString& pfad)
@@ -40,6 +55,14 @@ std::optional<quint32> applicationIdOf(const QString& pfad)
     return qFromBigEndian<quint32>(header.constData() + 68);
 }
 
+QString feldliste()
+{
+    QStringList felder;
+    for (const FeldDefinition& feld : kBandFelder)
+        felder.append(quoteIdentifier(QString::fromUtf16(feld.name)));
+    return felder.join(u',');
+}
+
 QString createBandTableSql(const QString& band)
 {
     QStringList felder;
@@ -48,19 +71,72 @@ QString createBandTableSql(const QString& band)
     return u"CREATE TABLE "_s + quoteIdentifier(band) + u'(' + felder.join(u',') + u')';
 }
 
+// The look-ups filter by these; without the indexes every key would scan the band.
+QStringList createIndexSql(const QString& band)
+{
+    QStringList sql;
+    for (const char16_t* feld : {u"KernCall", u"Locator"}) {
+        const QString name = QString::fromUtf16(feld);
+        sql.append(u"CREATE INDEX IF NOT EXISTS "_s + quoteIdentifier(band + u'_' + name) + u" ON "_s
+                   + quoteIdentifier(band) + u'(' + name + u" COLLATE NOCASE)"_s);
+    }
+    return sql;
+}
+
 const QString kCreateTmp = u"CREATE TABLE TMP([Nummer] NUMBER,[Square] TEXT(4),[LAND] TEXT(20))"_s;
 const QString kCreateParam = u"CREATE TABLE PARAM([Call] TEXT(15),[Locator] TEXT(6))"_s;
+// The journal's lines as saved, each with the journal's size after it: the
+// durable record the text file is checked against and mended from.
+const QString kCreateJournal = u"CREATE TABLE IF NOT EXISTS JOURNAL([Nr] INTEGER PRIMARY KEY,[Zeile] TEXT,[Ende] INTEGER)"_s;
+// Lines older than this are not needed: a power cut loses only the last few.
+constexpr int kJournalZeilen = 1000;
 
 QString text(const QVariant& v)
 {
     return v.isNull() ? QString() : v.toString();
 }
 
+// Every text field cut to its width, so no field ever holds more than the layout allows.
+QVariantList werteFür(const QsoRecord& q)
+{
+    const QString texte[] = {q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh, q.locator, q.punkte,
+                             q.winkel, q.kernCall, q.square, q.land, q.kommentar};
+    QVariantList werte{q.nummer};
+    for (int i = 0; i < 12; ++i)
+        werte.append(texte[i].left(kBandFelder[i + 1].breite));
+    werte.append(q.qsl);
+    return werte;
+}
+
+const QString kGültig = u" WHERE Punkte<>'-----'"_s;
+
 } // namespace
 
-ContestDatabase::ContestDatabase(Connection connection)
+ContestDatabase::ContestDatabase(Connection connection, bool schreibgeschützt)
     : connection_(std::move(connection))
+    , journal_(journalPfad(connection_.pfad()))
+    , schreibgeschützt_(schreibgeschützt)
 {
+}
+
+ContestDatabase::~ContestDatabase()
+{
+    if (connection_.db().getHandle() == nullptr || schreibgeschützt_)
+        return;
+    // Everything back into the one .mdb file, so a copy taken now is complete;
+    // the engine removes -wal and -shm when the connection closes.
+    try {
+        connection_.exec(u"PRAGMA wal_checkpoint(TRUNCATE)"_s);
+    } catch (const UserError&) {
+        // The next opening replays the -wal file; nothing is lost.
+    }
+}
+
+void ContestDatabase::fürSchreibenEinrichten()
+{
+    // One fsync'd append to the -wal file per save.
+    connection_.exec(u"PRAGMA journal_mode=WAL"_s);
+    connection_.exec(u"PRAGMA synchronous=FULL"_s);
 }
 
 ContestDatabase ContestDatabase::anlegen(const QString& pfad, const QStringList& bänder,
@@ -73,24 +149,33 @@ ContestDatabase ContestDatabase::anlegen(const QString& pfad, const QStringList&
             throw UserError(u"Unbekanntes Band %1."_s.arg(band));
     }
     try {
-        Connection connection(pfad, Connection::Zugriff::Anlegen);
-        connection.guarded([&] {
-            SQLite::Transaction transaction(connection.db());
-            connection.exec(u"PRAGMA application_id=%1"_s.arg(kApplicationId));
-            connection.exec(u"PRAGMA user_version=%1"_s.arg(kSchemaVersion));
-            for (const QString& band : bänder)
-                connection.exec(createBandTableSql(band));
-            connection.exec(kCreateTmp);
-            connection.exec(kCreateParam);
-            connection.execute(u"INSERT INTO PARAM([Call],[Locator]) VALUES(?,?)"_s,
-                               {station.call, station.locator});
+        ContestDatabase db(Connection(pfad, Connection::Zugriff::Anlegen), false);
+        Connection& c = db.connection_;
+        c.exec(u"PRAGMA application_id=%1"_s.arg(kApplicationId));
+        db.fürSchreibenEinrichten();
+        c.guarded([&] {
+            SQLite::Transaction transaction(c.db());
+            c.exec(u"PRAGMA user_version=%1"_s.arg(kSchemaVersion));
+            for (const QString& band : bänder) {
+                c.exec(createBandTableSql(band));
+                for (const QString& sql : createIndexSql(band))
+                    c.exec(sql);
+            }
+            c.exec(kCreateTmp);
+            c.exec(kCreateParam);
+            c.exec(kCreateJournal);
+            c.execute(u"INSERT INTO PARAM([Call],[Locator]) VALUES(?,?)"_s, {station.call, station.locator});
             transaction.commit();
         });
-        return ContestDatabase(std::move(connection));
+        // The header with our mark must be in the .mdb itself, or a crash now
+        // would leave a file that the next start takes for a foreign one.
+        c.exec(u"PRAGMA wal_checkpoint(TRUNCATE)"_s);
+        verzeichnisSichern(QFileInfo(pfad).absolutePath());
+        return db;
     } catch (...) {
         // Nothing of a half-created contest stays behind.
-        QFile::remove(pfad);
-        QFile::remove(pfad + u"-journal"_s);
+        for (const QString& endung : {u""_s, u"-journal"_s, u"-wal"_s, u"-shm"_s})
+            QFile::remove(pfad + endung);
         throw;
     }
 }
@@ -104,16 +189,63 @@ ContestDatabase ContestDatabase::öffnen(const QString& pfad)
     if (!id || (*id != 0 && *id != static_cast<quint32>(kApplicationId)))
         throw keineContestDatei(datei);
 
+    // Looked at read-only first: a refused file must stay exactly as it was,
+    // even one whose -wal file the engine would otherwise fold into it.
     try {
-        ContestDatabase db{Connection(datei, Connection::Zugriff::LesenSchreiben)};
-        const QString check = db.connection_.scalar(u"PRAGMA quick_check"_s).toString();
+        ContestDatabase prüfung(Connection(datei, Connection::Zugriff::NurLesen), true);
+        const QString check = prüfung.connection_.scalar(u"PRAGMA quick_check"_s).toString();
         // Files without our mark are accepted when they hold at least one band table.
-        if (check != u"ok"_s || (*id == 0 && db.bandTabellen().isEmpty()))
+        const bool ohneBand = prüfung.bandTabellen().isEmpty();
+        if (check != u"ok"_s || (*id == 0 && ohneBand))
             throw keineContestDatei(datei);
-        return db;
-    } catch (const UserError&) {
+        if (ohneBand)
+            throw UserError(u"Die Datei %1 enthält kein Band."_s.arg(shown(datei)));
+    } catch (const DatenbankFehler& e) {
+        if (besetztCode(e.code()))
+            throw besetzt(datei);
         throw keineContestDatei(datei);
     }
+
+    const bool schreibbar = QFileInfo(datei).isWritable() && QFileInfo(QFileInfo(datei).absolutePath()).isWritable();
+    try {
+        if (!schreibbar)
+            return ContestDatabase(Connection(datei, Connection::Zugriff::NurLesen), true);
+        ContestDatabase db(Connection(datei, Connection::Zugriff::LesenSchreiben), false);
+        db.fürSchreibenEinrichten();
+        Connection& c = db.connection_;
+        c.guarded([&] {
+            SQLite::Transaction transaction(c.db());
+            for (const QString& band : db.bandTabellen()) {
+                for (const QString& sql : createIndexSql(band))
+                    c.exec(sql);
+            }
+            if (c.scalar(u"SELECT count(*) FROM sqlite_master WHERE name='JOURNAL'"_s).toInt() == 0) {
+                // Written by an earlier version: the journal as it is counts as matching.
+                c.exec(kCreateJournal);
+                c.execute(u"INSERT INTO JOURNAL(Zeile,Ende) VALUES(NULL,?)"_s, {db.journal_.größe()});
+            }
+            if (*id != 0)
+                c.exec(u"PRAGMA user_version=%1"_s.arg(kSchemaVersion));
+            transaction.commit();
+        });
+        return db;
+    } catch (const DatenbankFehler& e) {
+        if (besetztCode(e.code()))
+            throw besetzt(datei);
+        throw;
+    }
+}
+
+void ContestDatabase::schreibbarMachen()
+{
+    if (!schreibgeschützt_)
+        return;
+    const QFileInfo info(pfad());
+    if (!info.isWritable() || !QFileInfo(info.absolutePath()).isWritable())
+        throw UserError(u"Die Contest-Datenbank %1 ist schreibgeschützt. Bitte heben Sie den Schreibschutz "
+                        u"auf; bis dahin kann nichts gespeichert werden."_s
+                            .arg(shown(pfad())));
+    *this = öffnen(pfad());
 }
 
 QStringList ContestDatabase::tabellen()
@@ -155,9 +287,14 @@ QString ContestDatabase::bandSql(const QString& band) const
 void ContestDatabase::bandTabelleAufrüsten(const QString& band, Aufrüstung art)
 {
     const QString table = bandSql(band);
-    if (feldAnzahl(band) < 13)
+    const bool kommentarFehlt = feldAnzahl(band) < 13;
+    const bool qslFehlt = art == Aufrüstung::KommentarUndQsl && feldAnzahl(band) < (kommentarFehlt ? 13 : 14);
+    if (!kommentarFehlt && !qslFehlt)
+        return;
+    schreibbarMachen();
+    if (kommentarFehlt)
         connection_.exec(u"ALTER TABLE "_s + table + u" ADD COLUMN \"Kommentar\" TEXT(12)"_s);
-    if (art == Aufrüstung::KommentarUndQsl && feldAnzahl(band) < 14)
+    if (qslFehlt)
         connection_.exec(u"ALTER TABLE "_s + table + u" ADD COLUMN \"QSL\" BOOLEAN"_s);
 }
 
@@ -169,6 +306,9 @@ bool ContestDatabase::hilfstabellenSicherstellen(const StationParameter& station
             return t.compare(name, Qt::CaseInsensitive) == 0;
         });
     };
+    if (!fehlt(u"TMP"_s) && !fehlt(u"PARAM"_s))
+        return false;
+    schreibbarMachen();
     if (fehlt(u"TMP"_s))
         connection_.exec(kCreateTmp);
     if (!fehlt(u"PARAM"_s))
@@ -191,22 +331,119 @@ std::optional<StationParameter> ContestDatabase::parameter()
     return StationParameter{text(rows.zeilen[0].value(0)), text(rows.zeilen[0].value(1))};
 }
 
-void ContestDatabase::qsoAnhängen(const QString& band, const QsoRecord& q,
-                                  const std::function<void()>& beforeCommit)
+std::optional<QString> ContestDatabase::journalAbgleichen()
 {
-    const QString sql = u"INSERT INTO "_s + bandSql(band)
-        + u"(\"Nummer\",\"Datum\",\"Zeit\",\"Rufzeichen\",\"RST geg\",\"RST erh\",\"Locator\","
-          u"\"Punkte\",\"Winkel\",\"KernCall\",\"Square\",\"Land\",\"Kommentar\",\"QSL\")"
-          u" VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s;
-    connection_.guarded([&] {
-        SQLite::Transaction transaction(connection_.db());
-        connection_.execute(sql, {q.nummer, q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh,
-                                  q.locator, q.punkte, q.winkel, q.kernCall, q.square, q.land,
-                                  q.kommentar, q.qsl});
-        if (beforeCommit)
-            beforeCommit();
-        transaction.commit();
-    });
+    if (schreibgeschützt_)
+        return std::nullopt;
+    const qint64 ende = connection_.scalar(u"SELECT Ende FROM JOURNAL ORDER BY Nr DESC LIMIT 1"_s).toLongLong();
+    const qint64 größe = journal_.größe();
+    if (größe == ende)
+        return std::nullopt;
+    const QString datei = shown(journal_.pfad());
+    // Taken as it is from now on: the journal was changed by someone else.
+    const auto übernehmen = [&] {
+        connection_.execute(u"INSERT INTO JOURNAL(Zeile,Ende) VALUES(NULL,?)"_s, {größe});
+    };
+
+    if (größe > ende) {
+        // What a save left that never reached its commit: one line or part of one.
+        const QByteArray rest = journal_.endeAb(ende);
+        const qsizetype zeilenende = rest.indexOf("\r\n");
+        if (zeilenende >= 0 && zeilenende + 2 != rest.size()) {
+            übernehmen();
+            return std::nullopt;
+        }
+        journal_.kürzen(ende);
+        if (zeilenende < 0)
+            return u"Das Journal %1 endete mit dem Rest einer Zeile, die bei einem Absturz während des "
+                   u"Speicherns nicht fertig geschrieben wurde. Der Rest wurde entfernt."_s.arg(datei);
+        return u"Das Journal %1 endete mit der Zeile einer Verbindung, die wegen eines Absturzes während des "
+               u"Speicherns nicht gespeichert wurde. Die Zeile wurde entfernt:\n\n%2"_s
+            .arg(datei, QString::fromLatin1(rest.chopped(2)).trimmed());
+    }
+
+    // Lines of stored contacts that a power cut took from the file: written again.
+    const Rows fehlende =
+        connection_.select(u"SELECT Zeile,Ende FROM JOURNAL WHERE Ende>? ORDER BY Nr"_s, {größe});
+    const QVariantList& erste = fehlende.zeilen.first();
+    const qint64 anfang = erste.value(1).toLongLong() - Journal::länge(erste.value(0).toString());
+    const bool vollständig = std::all_of(fehlende.zeilen.begin(), fehlende.zeilen.end(),
+                                         [](const QVariantList& z) { return !z.value(0).isNull(); });
+    if (!vollständig || anfang > größe) {
+        übernehmen();
+        return u"Im Journal %1 fehlen Zeilen, die sich nicht wiederherstellen lassen. Das Journal wird ab "
+               u"seinem jetzigen Ende fortgesetzt; die Verbindungen selbst sind vollständig gespeichert."_s
+            .arg(datei);
+    }
+    journal_.kürzen(anfang);
+    for (const QVariantList& z : fehlende.zeilen)
+        journal_.anhängen(z.value(0).toString());
+    journal_.sichern();
+    return u"Im Journal %1 fehlten nach einem Absturz %2 Zeilen gespeicherter Verbindungen. "
+           u"Sie wurden nachgetragen."_s
+        .arg(datei)
+        .arg(fehlende.zeilen.size());
+}
+
+void ContestDatabase::setCommitFehler(std::function<bool()> fehler)
+{
+    commitFehler_ = std::move(fehler);
+    if (!commitFehler_) {
+        sqlite3_commit_hook(connection_.db().getHandle(), nullptr, nullptr);
+        return;
+    }
+    sqlite3_commit_hook(
+        connection_.db().getHandle(),
+        [](void* selbst) { return static_cast<ContestDatabase*>(selbst)->commitFehler_() ? 1 : 0; }, this);
+}
+
+qint64 ContestDatabase::qsoSpeichern(const QString& band, const QsoRecord& q, const QString& journalZeile)
+{
+    schreibbarMachen();
+    const QString sql = u"INSERT INTO "_s + bandSql(band) + u'(' + feldliste()
+        + u") VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s;
+    // Row and journal line in one transaction with one fsync: the line is kept
+    // in the file's JOURNAL table too. A failed write or commit cuts the text
+    // line again; a crash before the commit leaves a line beyond the recorded
+    // end, a power cut after it may take the line from the text file: the next
+    // opening mends either.
+    qint64 journalVorher = -1;
+    try {
+        return connection_.guarded([&] {
+            SQLite::Transaction transaction(connection_.db());
+            connection_.execute(sql, werteFür(q));
+            const qint64 rowid = connection_.db().getLastInsertRowid();
+            journalVorher = journal_.größe();
+            connection_.execute(u"INSERT INTO JOURNAL(Zeile,Ende) VALUES(?,?)"_s,
+                                {journalZeile, journalVorher + Journal::länge(journalZeile)});
+            connection_.execute(u"DELETE FROM JOURNAL WHERE Nr<=?"_s,
+                                {static_cast<qint64>(connection_.db().getLastInsertRowid()) - kJournalZeilen});
+            journal_.anhängen(journalZeile);
+            transaction.commit();
+            return rowid;
+        });
+    } catch (...) {
+        if (journalVorher >= 0 && journal_.größe() > journalVorher) {
+            try {
+                journal_.kürzen(journalVorher);
+            } catch (const UserError&) {
+                // The next opening cuts the line.
+            }
+        }
+        throw;
+    }
+}
+
+void ContestDatabase::qsoÄndern(const QString& band, qint64 rowid, const QsoRecord& q)
+{
+    schreibbarMachen();
+    QStringList zuweisungen;
+    for (const FeldDefinition& feld : kBandFelder)
+        zuweisungen.append(quoteIdentifier(QString::fromUtf16(feld.name)) + u"=?"_s);
+    QVariantList werte = werteFür(q);
+    werte.append(rowid);
+    connection_.execute(u"UPDATE "_s + bandSql(band) + u" SET "_s + zuweisungen.join(u',') + u" WHERE rowid=?"_s,
+                        werte);
 }
 
 QList<QsoRecord> ContestDatabase::leseQsos(const QString& sql, const QVariantList& werte)
@@ -240,16 +477,6 @@ QList<QsoRecord> ContestDatabase::leseQsos(const QString& sql, const QVariantLis
     return result;
 }
 
-void ContestDatabase::qsoÄndern(const QString& band, qint64 rowid, const QsoRecord& q)
-{
-    const QString sql = u"UPDATE "_s + bandSql(band)
-        + u" SET \"Nummer\"=?,\"Datum\"=?,\"Zeit\"=?,\"Rufzeichen\"=?,\"RST geg\"=?,\"RST erh\"=?,"
-          u"\"Locator\"=?,\"Punkte\"=?,\"Winkel\"=?,\"KernCall\"=?,\"Square\"=?,\"Land\"=?,"
-          u"\"Kommentar\"=?,\"QSL\"=? WHERE rowid=?"_s;
-    connection_.execute(sql, {q.nummer, q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh, q.locator,
-                              q.punkte, q.winkel, q.kernCall, q.square, q.land, q.kommentar, q.qsl, rowid});
-}
-
 QsoRecord ContestDatabase::qso(const QString& band, qint64 rowid)
 {
     const QList<QsoRecord> found =
@@ -264,11 +491,133 @@ QList<QsoRecord> ContestDatabase::qsos(const QString& band)
     return leseQsos(u"SELECT * FROM "_s + bandSql(band) + u" ORDER BY rowid"_s, {});
 }
 
-QList<QsoRecord> ContestDatabase::suchen(const QString& band, const QString& muster)
+ContestDatabase::Löschen ContestDatabase::letztenLöschen(const QString& band, qint64 rowid)
 {
-    return leseQsos(u"SELECT * FROM "_s + bandSql(band)
-                        + u" WHERE Rufzeichen LIKE ? OR Locator LIKE ? ORDER BY rowid"_s,
-                    {muster, muster});
+    const QString table = bandSql(band);
+    const QVariant letzte = connection_.scalar(u"SELECT max(rowid) FROM "_s + table);
+    if (letzte.isNull())
+        return Löschen::KeinDatensatz;
+    if (letzte.toLongLong() != rowid)
+        return Löschen::NichtDerLetzte;
+    schreibbarMachen();
+    connection_.execute(u"DELETE FROM "_s + table + u" WHERE rowid=?"_s, {rowid});
+    return Löschen::Gelöscht;
+}
+
+void ContestDatabase::ungültigErklären(const QString& band, qint64 rowid)
+{
+    schreibbarMachen();
+    connection_.execute(u"UPDATE "_s + bandSql(band) + u" SET Punkte='-----', Square=' ', Land=' ' WHERE rowid=?"_s,
+                        {rowid});
+}
+
+QList<LogZeile> ContestDatabase::leseZeilen(const QString& sql, const QVariantList& werte)
+{
+    Rows rows = connection_.select(sql, werte);
+    QList<LogZeile> zeilen;
+    zeilen.reserve(rows.zeilen.size());
+    for (QVariantList& row : rows.zeilen) {
+        const qint64 rowid = row.takeFirst().toLongLong();
+        zeilen.append({rowid, std::move(row)});
+    }
+    return zeilen;
+}
+
+QStringList ContestDatabase::spalten(const QString& band)
+{
+    QStringList namen;
+    for (const QVariantList& row : connection_.select(u"PRAGMA table_info("_s + bandSql(band) + u')').zeilen)
+        namen.append(row.value(1).toString());
+    return namen;
+}
+
+QList<qint64> ContestDatabase::rowids(const QString& band)
+{
+    QList<qint64> ids;
+    connection_.guarded([&] {
+        SQLite::Statement stmt(connection_.db(), QString(u"SELECT rowid FROM "_s + bandSql(band) + u" ORDER BY rowid"_s).toStdString());
+        while (stmt.executeStep())
+            ids.append(stmt.getColumn(0).getInt64());
+    });
+    return ids;
+}
+
+QList<LogZeile> ContestDatabase::zeilen(const QString& band, qint64 vonRowid, qint64 bisRowid)
+{
+    return leseZeilen(u"SELECT rowid,* FROM "_s + bandSql(band) + u" WHERE rowid BETWEEN ? AND ? ORDER BY rowid"_s,
+                      {vonRowid, bisRowid});
+}
+
+QList<LogZeile> ContestDatabase::suchen(const QString& band, const QString& muster)
+{
+    return leseZeilen(u"SELECT rowid,* FROM "_s + bandSql(band)
+                          + u" WHERE Rufzeichen LIKE ? OR Locator LIKE ? ORDER BY rowid"_s,
+                      {muster, muster});
+}
+
+QList<LogZeile> ContestDatabase::frühere(const QString& band, const QString& kernCall, const QString& locator)
+{
+    return leseZeilen(u"SELECT rowid,* FROM "_s + bandSql(band)
+                          + u" WHERE (KernCall=? COLLATE NOCASE OR Locator=? COLLATE NOCASE) AND VAL(Punkte)>0"
+                            u" ORDER BY rowid"_s,
+                      {kernCall, locator});
+}
+
+QList<WertungsZeile> ContestDatabase::wertungsZeilen(const QString& band)
+{
+    QList<WertungsZeile> zeilen;
+    connection_.guarded([&] {
+        SQLite::Statement stmt(connection_.db(),
+                               QString(u"SELECT rowid,Punkte,Rufzeichen,Land,Square FROM "_s + bandSql(band)
+                                       + u" ORDER BY rowid"_s)
+                                   .toStdString());
+        while (stmt.executeStep()) {
+            const auto textSpalte = [&](int i) {
+                const SQLite::Column c = stmt.getColumn(i);
+                return QString::fromUtf8(c.getText(), c.getBytes());
+            };
+            zeilen.append({stmt.getColumn(0).getInt64(), textSpalte(1), textSpalte(2), textSpalte(3), textSpalte(4)});
+        }
+    });
+    return zeilen;
+}
+
+std::optional<WertungsZeile> ContestDatabase::wertungsZeile(const QString& band, qint64 rowid)
+{
+    const Rows rows = connection_.select(
+        u"SELECT rowid,Punkte,Rufzeichen,Land,Square FROM "_s + bandSql(band) + u" WHERE rowid=?"_s, {rowid});
+    if (rows.zeilen.isEmpty())
+        return std::nullopt;
+    const QVariantList& r = rows.zeilen.first();
+    return WertungsZeile{r.value(0).toLongLong(), text(r.value(1)), text(r.value(2)), text(r.value(3)),
+                         text(r.value(4))};
+}
+
+Summen ContestDatabase::summen(const QString& band)
+{
+    const QString table = bandSql(band);
+    Summen s;
+    const QVariantList totals =
+        connection_.select(u"SELECT count(Nummer),Sum(val(Punkte)),Max(val(Punkte)) FROM "_s + table + kGültig)
+            .zeilen.value(0);
+    s.gültige = totals.value(0).toLongLong();
+    s.summe = totals.value(1).toDouble();
+    s.maximum = totals.value(2).toDouble();
+    if (s.maximum > 0) {
+        s.odxCall = text(connection_.scalar(
+            u"SELECT Rufzeichen FROM "_s + table + u" WHERE Punkte=? ORDER BY rowid LIMIT 1"_s,
+            {totals.value(2).toString()}));
+    }
+    s.anzahl = connection_.scalar(u"SELECT count(*) FROM "_s + table).toLongLong();
+    s.länder = connection_
+                   .scalar(u"SELECT count(DISTINCT Land COLLATE NOCASE) FROM "_s + table
+                           + u" WHERE trim(Land)<>''"_s)
+                   .toLongLong();
+    s.großfelder = connection_
+                       .scalar(u"SELECT count(DISTINCT Square COLLATE NOCASE) FROM "_s + table
+                               + u" WHERE trim(Square)<>''"_s)
+                       .toLongLong();
+    return s;
 }
 
 // -- Exchange-file import --

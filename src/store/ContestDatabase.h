@@ -1,9 +1,12 @@
 #pragma once
 #include "Connection.h"
+#include "Journal.h"
 #include "QsoRecord.h"
+#include "Summen.h"
 
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace tarvex {
@@ -13,20 +16,38 @@ struct StationParameter {
     QString locator;
 };
 
-// A contest database file: band tables, TMP and PARAM. Opening checks that the
-// file is one of ours and never changes a file it refuses. Band table names come
-// only from the band list and are quoted in SQL.
+// One row of a band table as the log list shows it: the rowid, then every field in stored order.
+struct LogZeile {
+    qint64 rowid = 0;
+    QVariantList werte;
+};
+
+// A contest file and its text journal: band tables, TMP, PARAM and JOURNAL (the
+// journal's size at the last save). Every statement on a contest file is here.
+// Opening checks the file read-only first and never changes a file it refuses.
+// Band table names come only from the band list and are quoted in SQL; every
+// value is a bound parameter. The file is kept open and in WAL mode while the
+// contest is open, and checkpointed into the one .mdb file when it is closed.
 class ContestDatabase {
 public:
     // Creates a new contest file with the given band tables (band-list order),
-    // TMP and PARAM; refuses a file that exists already (in any letter case).
+    // TMP, PARAM and JOURNAL; refuses a file that exists already (in any letter case).
     static ContestDatabase anlegen(const QString& pfad, const QStringList& bänder,
                                    const StationParameter& station);
-    // Opens an existing contest file; UserError when it is missing, foreign or damaged.
+    // Opens an existing contest file; UserError when it is missing, foreign,
+    // damaged or used by another program. A write-protected file opens read-only.
     static ContestDatabase öffnen(const QString& pfad);
+    ~ContestDatabase();
+    ContestDatabase(ContestDatabase&&) noexcept = default;
+    ContestDatabase& operator=(ContestDatabase&&) noexcept = default;
 
     const QString& pfad() const { return connection_.pfad(); }
-    Connection& connection() { return connection_; }
+    Journal& journal() { return journal_; }
+    // True while the file could only be opened for reading.
+    bool schreibgeschützt() const { return schreibgeschützt_; }
+    // Reopens a write-protected file for writing when that has become possible;
+    // UserError ("schreibgeschützt") when it is still not.
+    void schreibbarMachen();
 
     // Band tables ascending by name, then every other table ascending.
     QStringList tabellen();
@@ -43,16 +64,47 @@ public:
     bool hilfstabellenSicherstellen(const StationParameter& station);
     std::optional<StationParameter> parameter();
 
-    // Appends one contact in its own durable transaction. beforeCommit runs inside
-    // the transaction after the insert; if it throws, nothing is stored.
-    void qsoAnhängen(const QString& band, const QsoRecord& qso,
-                     const std::function<void()>& beforeCommit = {});
-    // Replaces every field of the contact with this rowid.
+    // After a crash between the journal line and the commit, the journal ends
+    // in a line (or part of one) of a contact that was never stored: cut it.
+    // Returns the note for the operator when something was cut.
+    std::optional<QString> journalAbgleichen();
+
+    // The save: the row and its journal line, both or neither. Fields are cut
+    // to their widths. Returns the new row's rowid.
+    qint64 qsoSpeichern(const QString& band, const QsoRecord& qso, const QString& journalZeile);
+    // Replaces every field of the contact with this rowid (cut to the widths).
     void qsoÄndern(const QString& band, qint64 rowid, const QsoRecord& qso);
     QsoRecord qso(const QString& band, qint64 rowid);
+    // Every contact of the band in stored order.
     QList<QsoRecord> qsos(const QString& band);
-    // The "?" search: Rufzeichen or Locator matching the operator's pattern.
-    QList<QsoRecord> suchen(const QString& band, const QString& muster);
+
+    enum class Löschen { Gelöscht, NichtDerLetzte, KeinDatensatz };
+    // Deletes the contact only when it is the band's last one.
+    Löschen letztenLöschen(const QString& band, qint64 rowid);
+    // Punkte "-----", Square and Land a blank: the contact counts nowhere.
+    void ungültigErklären(const QString& band, qint64 rowid);
+
+    // The log list: field names, the rowids in stored order, and rows by rowid range.
+    QStringList spalten(const QString& band);
+    QList<qint64> rowids(const QString& band);
+    QList<LogZeile> zeilen(const QString& band, qint64 vonRowid, qint64 bisRowid);
+    // The "?" search: Rufzeichen or Locator like the operator's pattern.
+    QList<LogZeile> suchen(const QString& band, const QString& muster);
+    // Earlier valid contacts with this core call or in this locator, compared
+    // as text without regard to case (a "*" in a call is just a character).
+    QList<LogZeile> frühere(const QString& band, const QString& kernCall, const QString& locator);
+
+    // The running score: what it needs of every contact, and the totals computed
+    // afresh by the statements themselves (the reference the kept score must equal).
+    QList<WertungsZeile> wertungsZeilen(const QString& band);
+    std::optional<WertungsZeile> wertungsZeile(const QString& band, qint64 rowid);
+    Summen summen(const QString& band);
+
+    // Fault injection for tests: when the hook returns true, the next commits fail.
+    void setCommitFehler(std::function<bool()> fehler);
+
+    static constexpr int kApplicationId = 0x54727678; // "Trvx"
+    static constexpr int kSchemaVersion = 2;
 
     // Reads and writes of the output and analysis windows, one block each.
 
@@ -64,15 +116,17 @@ public:
 
     // -- Square map --
 
-    static constexpr int kApplicationId = 0x54727678; // "Trvx"
-    static constexpr int kSchemaVersion = 1;
-
 private:
-    explicit ContestDatabase(Connection connection);
+    ContestDatabase(Connection connection, bool schreibgeschützt);
     QString bandSql(const QString& band) const;
+    void fürSchreibenEinrichten();
     QList<QsoRecord> leseQsos(const QString& sql, const QVariantList& werte);
+    QList<LogZeile> leseZeilen(const QString& sql, const QVariantList& werte);
 
     Connection connection_;
+    Journal journal_;
+    bool schreibgeschützt_ = false;
+    std::function<bool()> commitFehler_;
 };
 
 } // namespace tarvex

@@ -161,7 +161,12 @@ TEST_F(CallLookupTest, PortablePrefixIsTheSameStationEitherWay)
         {u"OE/DL1ABC", u"F/DL1ABC/P", 1}, {u"OE/DL1ABC", u"DL1ABD", 0},
     };
     for (const auto& c : cases) {
-        model.datenbank()->connection().exec(u"DELETE FROM \"144MHz\""_s);
+        model.alleAnzeigen();
+        if (model.logList().rowCount() > 0) {
+            prompter.antworte(Meldung::Antwort::Ja);
+            model.letztenLöschen(model.logList().rowCount() - 1);
+        }
+        ASSERT_EQ(band().size(), 0);
         model.entry().Löschen();
         logge(QString::fromUtf16(c.gespeichert) + u" JO31AB 59001"_s);
         ASSERT_EQ(band().size(), 1);
@@ -203,8 +208,7 @@ TEST_F(CallLookupTest, InvalidContactsAreNotListedAndOnlyTheFirstListedCounts)
 TEST_F(CallLookupTest, DuplicateAfterInvalidDeclaredIsNot)
 {
     logge(u"DL1ABC JO31AB 59001"_s);
-    Connection& c = model.datenbank()->connection();
-    c.exec(u"UPDATE \"144MHz\" SET Punkte='-----', Square=' ', Land=' '"_s);
+    model.ungültigErklären(0);
     zeile(u"DL1ABC"_s);
     EXPECT_EQ(f().doppelt, 0);
     EXPECT_EQ(model.logList().rowCount(), 0);

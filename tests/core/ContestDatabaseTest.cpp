@@ -2,9 +2,11 @@
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/FilePaths.h"
+#include "common/TextFile.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tarvex {
@@ -34,6 +36,20 @@ QsoRecord qso(int nummer, const QString& call, const QString& punkte = u"523"_s)
     return q;
 }
 
+void anhängen(const QString& pfad, const QByteArray& bytes)
+{
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write(bytes);
+}
+
+void schreiben(const QString& pfad, const QByteArray& bytes)
+{
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
 class ContestDatabaseTest : public ::testing::Test {
 protected:
     test::WorkDir dir;
@@ -42,14 +58,10 @@ protected:
 TEST_F(ContestDatabaseTest, NewContestHasBandTablesWithFourteenFieldsTmpAndParam)
 {
     auto db = ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s, u"1296MHz"_s}, kStation);
-    EXPECT_EQ(db.tabellen(), (QStringList{u"1296MHz"_s, u"144MHz"_s, u"PARAM"_s, u"TMP"_s}));
+    EXPECT_EQ(db.tabellen(), (QStringList{u"1296MHz"_s, u"144MHz"_s, u"JOURNAL"_s, u"PARAM"_s, u"TMP"_s}));
     EXPECT_EQ(db.feldAnzahl(u"144MHz"_s), 14);
     EXPECT_EQ(db.feldAnzahl(u"TMP"_s), 3);
-    const Rows fields = db.connection().select(u"PRAGMA table_info(\"144MHz\")"_s);
-    QStringList names;
-    for (const QVariantList& row : fields.zeilen)
-        names.append(row[1].toString());
-    EXPECT_EQ(names, (QStringList{u"Nummer"_s, u"Datum"_s, u"Zeit"_s, u"Rufzeichen"_s, u"RST geg"_s,
+    EXPECT_EQ(db.spalten(u"144MHz"_s), (QStringList{u"Nummer"_s, u"Datum"_s, u"Zeit"_s, u"Rufzeichen"_s, u"RST geg"_s,
                                   u"RST erh"_s, u"Locator"_s, u"Punkte"_s, u"Winkel"_s, u"KernCall"_s,
                                   u"Square"_s, u"Land"_s, u"Kommentar"_s, u"QSL"_s}));
     ASSERT_TRUE(db.parameter().has_value());
@@ -90,18 +102,27 @@ TEST_F(ContestDatabaseTest, ContactsComeBackInInsertionOrderWithQuotesVerbatim)
     const QsoRecord b = qso(2, u"O'NEIL"_s, u"-----"_s);
     const QsoRecord c = qso(3, u"G4XYZ"_s);
     for (const QsoRecord& q : {a, b, c})
-        db.qsoAnhängen(u"144MHz"_s, q);
+        db.qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
     EXPECT_EQ(db.qsos(u"144MHz"_s), (QList<QsoRecord>{a, b, c}));
-    EXPECT_EQ(db.suchen(u"144MHz"_s, u"O'*"_s), QList<QsoRecord>{b});
+    EXPECT_EQ(readTextLines(u"Q.txt"_s), (QStringList{u"DL1ABC"_s, u"O'NEIL"_s, u"G4XYZ"_s}));
+    const auto rowids = [&](const QList<LogZeile>& zeilen) {
+        QList<qint64> ids;
+        for (const LogZeile& z : zeilen)
+            ids.append(z.rowid);
+        return ids;
+    };
+    EXPECT_EQ(rowids(db.suchen(u"144MHz"_s, u"O'*"_s)), QList<qint64>{2});
     EXPECT_EQ(db.suchen(u"144MHz"_s, u"*'"_s).size(), 0);
     EXPECT_EQ(db.suchen(u"144MHz"_s, u"JO6#*"_s).size(), 3); // matches the locator column
+    EXPECT_EQ(rowids(db.zeilen(u"144MHz"_s, 2, 3)), (QList<qint64>{2, 3}));
+    EXPECT_EQ(db.rowids(u"144MHz"_s), (QList<qint64>{1, 2, 3}));
 }
 
 TEST_F(ContestDatabaseTest, OnlyBandTablesReachSql)
 {
     auto db = ContestDatabase::anlegen(u"B.mdb"_s, {u"144MHz"_s}, kStation);
     EXPECT_THROW(db.qsos(u"144MHz\"; DROP TABLE PARAM; --"_s), UserError);
-    EXPECT_EQ(db.tabellen().size(), 3);
+    EXPECT_EQ(db.tabellen().size(), 4);
 }
 
 // Old contests: band tables with 12 or 13 fields, no TMP and PARAM.
@@ -147,7 +168,7 @@ TEST_F(ContestDatabaseTest, OldContestGetsTmpAndParamOnce)
     EXPECT_TRUE(db.hilfstabellenSicherstellen(kStation));
     EXPECT_FALSE(db.hilfstabellenSicherstellen(StationParameter{u"XX"_s, u"AA00AA"_s}));
     EXPECT_EQ(db.parameter()->call, u"DL0XX"_s);
-    EXPECT_EQ(db.connection().scalar(u"SELECT count(*) FROM PARAM"_s).toInt(), 1);
+    EXPECT_EQ(Connection(u"OLD.mdb"_s, Connection::Zugriff::NurLesen).scalar(u"SELECT count(*) FROM PARAM"_s).toInt(), 1);
     EXPECT_EQ(db.feldAnzahl(u"TMP"_s), 3);
 }
 
@@ -203,6 +224,164 @@ TEST_F(ContestDatabaseTest, MissingContestIsAGermanMessage)
     } catch (const UserError& e) {
         EXPECT_TRUE(e.meldung().contains(u"wurde nicht gefunden"_s));
     }
+}
+
+// The file records every journal line with the journal's size after it. A crash
+// before a commit leaves at most one line (or part of one) beyond the recorded
+// end: opening cuts it. A power cut after commits may take lines from the text
+// file: opening writes them again. Anything else is someone else's and stays.
+TEST_F(ContestDatabaseTest, OpeningMendsTheJournalAfterACrash)
+{
+    const QByteArray zeile3 = "   04.12.26 14:07  G4XYZ          59 002  59 012  IO91AA    559 - 432 MHz\r\n";
+    const struct {
+        const char* fall;
+        std::function<void(const QString&, const QByteArray&)> stören;
+        bool gleichDenGespeicherten;  // afterwards the file holds exactly the saved lines
+        const char16_t* meldung;      // nullptr: nothing to say
+    } cases[] = {
+        {"a whole line of a contact never stored",
+         [&](const QString& j, const QByteArray&) { anhängen(j, zeile3); }, true, u"G4XYZ"},
+        {"a line cut short", [](const QString& j, const QByteArray&) { anhängen(j, "   04.12.26 14:07  G4X"); },
+         true, u"nicht fertig geschrieben"},
+        {"the last two lines lost", [](const QString& j, const QByteArray& s) { schreiben(j, s.left(s.indexOf("\n") + 1)); },
+         true, u"2 Zeilen"},
+        {"the last line lost half way", [](const QString& j, const QByteArray& s) { schreiben(j, s.chopped(7)); },
+         true, u"1 Zeilen"},
+        {"the whole file lost", [](const QString& j, const QByteArray&) { QFile::remove(j); }, true, u"3 Zeilen"},
+        {"two lines written by someone else", [](const QString& j, const QByteArray&) { anhängen(j, "eins\r\nzwei\r\n"); },
+         false, nullptr},
+        {"nothing", [](const QString&, const QByteArray&) {}, true, nullptr},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fall);
+        const QString pfad = u"J%1.mdb"_s.arg(++n);
+        const QString journal = journalPfad(pfad);
+        {
+            auto db = ContestDatabase::anlegen(pfad, {u"144MHz"_s, u"432MHz"_s}, kStation);
+            db.qsoSpeichern(u"144MHz"_s, qso(1, u"DL1ABC"_s), u"   erste"_s);
+            db.qsoSpeichern(u"432MHz"_s, qso(1, u"OK1ABC"_s), u"   zweite Zeile"_s);
+            db.qsoSpeichern(u"144MHz"_s, qso(2, u"OE3ABC"_s), u"   dritte"_s);
+        }
+        const QByteArray gespeichert = test::dateiInhalt(journal);
+        c.stören(journal, gespeichert);
+        const QByteArray gestört = test::dateiInhalt(journal);
+
+        auto db = ContestDatabase::öffnen(pfad);
+        const std::optional<QString> meldung = db.journalAbgleichen();
+        EXPECT_EQ(test::dateiInhalt(journal), c.gleichDenGespeicherten ? gespeichert : gestört);
+        ASSERT_EQ(meldung.has_value(), c.meldung != nullptr);
+        if (meldung) {
+            EXPECT_TRUE(meldung->contains(QString::fromUtf16(c.meldung))) << meldung->toStdString();
+        }
+        // Whatever stayed is taken as it is: the next save goes on after it, and
+        // opening again finds nothing to mend.
+        db.qsoSpeichern(u"144MHz"_s, qso(3, u"DK2XY"_s), u"   vierte"_s);
+        EXPECT_FALSE(ContestDatabase::öffnen(pfad).journalAbgleichen().has_value());
+        EXPECT_TRUE(test::dateiInhalt(journal).endsWith("   vierte\r\n"));
+    }
+}
+
+TEST_F(ContestDatabaseTest, StoredFieldsNeverExceedTheirWidths)
+{
+    auto db = ContestDatabase::anlegen(u"W.mdb"_s, {u"144MHz"_s}, kStation);
+    QsoRecord q = qso(1, u"OE/DL1ABCDEFGHIJ/P"_s);
+    q.kernCall = u"COMMENT-CALL-15"_s;
+    q.kommentar = u"viel zu langer Kommentar"_s;
+    const qint64 rowid = db.qsoSpeichern(u"144MHz"_s, q, u"x"_s);
+    QsoRecord gespeichert = db.qso(u"144MHz"_s, rowid);
+    EXPECT_EQ(gespeichert.rufzeichen, u"OE/DL1ABCDEFGHI"_s);
+    EXPECT_EQ(gespeichert.kernCall, u"COMMENT-C"_s);
+    EXPECT_EQ(gespeichert.kommentar, u"viel zu lang"_s);
+    gespeichert.rufzeichen = u"1234567890123456789"_s;
+    db.qsoÄndern(u"144MHz"_s, rowid, gespeichert);
+    EXPECT_EQ(db.qso(u"144MHz"_s, rowid).rufzeichen.size(), 15);
+}
+
+TEST_F(ContestDatabaseTest, EarlierContactsCompareTextNotPatterns)
+{
+    auto db = ContestDatabase::anlegen(u"E.mdb"_s, {u"144MHz"_s}, kStation);
+    QsoRecord stern = qso(1, u"AB*"_s);
+    stern.locator = u"JO31AA"_s;
+    db.qsoSpeichern(u"144MHz"_s, stern, u"x"_s);
+    db.qsoSpeichern(u"144MHz"_s, qso(2, u"ABC"_s), u"x"_s);
+    db.qsoSpeichern(u"144MHz"_s, qso(3, u"DL1ABC"_s), u"x"_s);
+    db.qsoSpeichern(u"144MHz"_s, qso(4, u"DL1ABC"_s, u"-----"_s), u"x"_s);
+    const auto calls = [&](const QString& kern, const QString& locator) {
+        QStringList result;
+        for (const LogZeile& z : db.frühere(u"144MHz"_s, kern, locator))
+            result.append(z.werte.value(3).toString());
+        return result;
+    };
+    EXPECT_EQ(calls(u"AB*"_s, u""_s), QStringList{u"AB*"_s});
+    EXPECT_EQ(calls(u"dl1abc"_s, u""_s), QStringList{u"DL1ABC"_s}) << "without regard to case, valid ones only";
+    EXPECT_EQ(calls(u"XX9XX"_s, u"jo62ab"_s), (QStringList{u"ABC"_s, u"DL1ABC"_s}));
+}
+
+TEST_F(ContestDatabaseTest, DeletingOnlyTheLastContact)
+{
+    auto db = ContestDatabase::anlegen(u"D.mdb"_s, {u"144MHz"_s}, kStation);
+    EXPECT_EQ(db.letztenLöschen(u"144MHz"_s, 1), ContestDatabase::Löschen::KeinDatensatz);
+    db.qsoSpeichern(u"144MHz"_s, qso(1, u"DL1ABC"_s), u"x"_s);
+    db.qsoSpeichern(u"144MHz"_s, qso(2, u"G4XYZ"_s), u"x"_s);
+    EXPECT_EQ(db.letztenLöschen(u"144MHz"_s, 1), ContestDatabase::Löschen::NichtDerLetzte);
+    EXPECT_EQ(db.letztenLöschen(u"144MHz"_s, 2), ContestDatabase::Löschen::Gelöscht);
+    EXPECT_EQ(db.rowids(u"144MHz"_s), QList<qint64>{1});
+    db.ungültigErklären(u"144MHz"_s, 1);
+    const QsoRecord q = db.qso(u"144MHz"_s, 1);
+    EXPECT_EQ(q.punkte, u"-----"_s);
+    EXPECT_EQ(q.square, u" "_s);
+    EXPECT_EQ(q.land, u" "_s);
+    EXPECT_EQ(q.rufzeichen, u"DL1ABC"_s);
+}
+
+// A closed contest is one complete file: the write-ahead log is folded back.
+TEST_F(ContestDatabaseTest, ClosingLeavesOneCompleteFile)
+{
+    {
+        auto db = ContestDatabase::anlegen(u"C.mdb"_s, {u"144MHz"_s}, kStation);
+        db.qsoSpeichern(u"144MHz"_s, qso(1, u"DL1ABC"_s), u"x"_s);
+        EXPECT_TRUE(QFile::exists(u"C.mdb-wal"_s));
+    }
+    EXPECT_FALSE(QFile::exists(u"C.mdb-wal"_s));
+    EXPECT_FALSE(QFile::exists(u"C.mdb-shm"_s));
+    ASSERT_TRUE(QFile::copy(u"C.mdb"_s, u"KOPIE.mdb"_s));
+    EXPECT_EQ(ContestDatabase::öffnen(u"KOPIE.mdb"_s).qsos(u"144MHz"_s).size(), 1);
+}
+
+TEST_F(ContestDatabaseTest, AForeignFileWithAWriteAheadLogStaysAsItWas)
+{
+    {
+        Connection schreiber(u"quelle.db"_s, Connection::Zugriff::Anlegen);
+        schreiber.exec(u"PRAGMA journal_mode=WAL"_s);
+        schreiber.exec(u"PRAGMA wal_autocheckpoint=0"_s);
+        schreiber.exec(u"CREATE TABLE kunden(name TEXT)"_s);
+        schreiber.exec(u"INSERT INTO kunden VALUES('Meier')"_s);
+        // Copied while its program runs: the data is still in the -wal file.
+        ASSERT_TRUE(QFile::copy(u"quelle.db"_s, u"fremd.mdb"_s));
+        ASSERT_TRUE(QFile::copy(u"quelle.db-wal"_s, u"fremd.mdb-wal"_s));
+    }
+    const QByteArray datei = test::dateiInhalt(u"fremd.mdb"_s);
+    const QByteArray wal = test::dateiInhalt(u"fremd.mdb-wal"_s);
+    EXPECT_THROW(ContestDatabase::öffnen(u"fremd.mdb"_s), UserError);
+    EXPECT_EQ(test::dateiInhalt(u"fremd.mdb"_s), datei);
+    EXPECT_EQ(test::dateiInhalt(u"fremd.mdb-wal"_s), wal);
+}
+
+TEST_F(ContestDatabaseTest, AFileAnotherProgramHoldsIsReportedAsBusy)
+{
+    alteDatei(u"BUSY.mdb"_s, 14);
+    Connection anderes(u"BUSY.mdb"_s, Connection::Zugriff::LesenSchreiben);
+    anderes.exec(u"BEGIN EXCLUSIVE"_s);
+    const QByteArray vorher = test::dateiInhalt(u"BUSY.mdb"_s);
+    try {
+        ContestDatabase::öffnen(u"BUSY.mdb"_s);
+        ADD_FAILURE() << "opened a locked file";
+    } catch (const UserError& e) {
+        EXPECT_TRUE(e.meldung().contains(u"von einem anderen Programm benutzt"_s)) << e.meldung().toStdString();
+    }
+    anderes.exec(u"ROLLBACK"_s);
+    EXPECT_EQ(test::dateiInhalt(u"BUSY.mdb"_s), vorher);
 }
 
 TEST(BandList, DisplayAndKeys)

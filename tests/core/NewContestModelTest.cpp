@@ -34,6 +34,8 @@ protected:
     {
         QStringList result = QDir::current().entryList(QDir::Files, QDir::Name);
         result.removeAll(u"CONTEST.ini"_s);
+        // The engine's companions of a contest that is open (write-ahead log and its index).
+        result.removeIf([](const QString& name) { return name.endsWith(u"-wal"_s) || name.endsWith(u"-shm"_s); });
         return result;
     }
 
@@ -63,13 +65,12 @@ TEST_F(NewContestTest, CreatesFilesSettingsAndTurnsTheLoggingModel)
     EXPECT_EQ(QFileInfo(u"TEST.txt"_s).size(), 0);
     {
         ContestDatabase db = ContestDatabase::öffnen(u"TEST.mdb"_s);
-        EXPECT_EQ(db.tabellen(), (QStringList{u"10368MHz"_s, u"144MHz"_s, u"PARAM"_s, u"TMP"_s}));
+        EXPECT_EQ(db.tabellen(), (QStringList{u"10368MHz"_s, u"144MHz"_s, u"JOURNAL"_s, u"PARAM"_s, u"TMP"_s}));
         EXPECT_EQ(db.feldAnzahl(u"144MHz"_s), 14);
         EXPECT_EQ(db.feldAnzahl(u"TMP"_s), 3);
         ASSERT_TRUE(db.parameter().has_value());
         EXPECT_EQ(db.parameter()->call, u"DL0A"_s);
         EXPECT_EQ(db.parameter()->locator, u"JO31AB"_s);
-        EXPECT_EQ(db.connection().scalar(u"SELECT count(*) FROM PARAM"_s).toInt(), 1);
     }
 
     EXPECT_EQ(settings.bänder(), (QStringList{u"144MHz"_s, u"10368MHz"_s}));

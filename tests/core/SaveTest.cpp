@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
+#include <unistd.h>
 
 namespace tarvex {
 namespace {
@@ -139,30 +141,56 @@ TEST_F(SaveTest, AcceptedDuplicateIsStoredInvalidAndUsesItsNumber)
     EXPECT_TRUE(test::dateiInhalt(u"TEST.txt"_s).contains("  ----- - 144 MHz\r\n"));
 }
 
-TEST_F(SaveTest, FullDiskKeepsTheEntryAndStoresNothing)
+// Row and journal line, both or neither: whichever step fails, the band and the
+// journal stay byte for byte as they were, the entry stays, and a second try
+// stores the contact exactly once.
+TEST_F(SaveTest, AFailedSaveChangesNeitherTableNorJournal)
 {
-    // The engine's page limit gives the same "disk full" failure as a full file system.
-    Connection& c = model.datenbank()->connection();
-    c.exec(u"PRAGMA max_page_count=%1"_s.arg(c.scalar(u"PRAGMA page_count"_s).toInt()));
-    QString call;
-    for (int i = 0; i < 500 && prompter.texte().isEmpty(); ++i) {
-        call = u"DK2"_s + QChar(u'A' + i % 26) + QChar(u'A' + i / 26 % 26) + u'Z';
-        logge(call + u" JO62QM 59013 K:"_s + QString(12, u'x'));
-    }
-    ASSERT_FALSE(prompter.texte().isEmpty()) << "the page limit was never reached";
-    const QString meldung = prompter.texte().last();
-    EXPECT_TRUE(meldung.startsWith(u"Die Verbindung wurde nicht gespeichert."_s)) << meldung.toStdString();
-    EXPECT_EQ(prompter.gezeigt().last().titel, u"Fehler"_s);
-    const qsizetype gespeichert = band().size();
-    EXPECT_EQ(f().txtCall, call); // the entry stays for another try
-    EXPECT_EQ(f().txtNummer, laufendeNummer(gespeichert + 1));
-    EXPECT_EQ(test::dateiInhalt(u"TEST.txt"_s).count("\r\n"), gespeichert);
-    EXPECT_EQ(c.scalar(u"PRAGMA integrity_check"_s).toString(), u"ok"_s);
+    const struct {
+        const char* fall;
+        int schreibfehler;  // errno after half the line, or 0
+        bool commitfehler;
+        const char16_t* grund;
+    } cases[] = {
+        {"disk full half way through the line", ENOSPC, false, u"der Datenträger ist voll"},
+        {"journal write fails outright", EIO, false, u"Ein-/Ausgabefehler des Datenträgers"},
+        {"commit fails after the line", 0, true, u"Die Verbindung wurde nicht gespeichert."},
+    };
+    int nummer = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fall);
+        ContestDatabase& db = *model.datenbank();
+        const QByteArray journalVorher = test::dateiInhalt(u"TEST.txt"_s);
+        const qsizetype vorher = band().size();
+        Journal::Systemaufrufe fehlerhaft{
+            [&](int fd, const void* daten, size_t n) -> ssize_t {
+                if (c.schreibfehler == 0)
+                    return ::write(fd, daten, n);
+                if (n > 10 && c.schreibfehler == ENOSPC)
+                    return ::write(fd, daten, n / 2);
+                errno = c.schreibfehler;
+                return -1;
+            },
+            [](int fd) { return ::fsync(fd); }};
+        db.journal().setSystemaufrufe(fehlerhaft);
+        db.setCommitFehler([&] { return c.commitfehler; });
+        const QString call = u"DK%1ABC"_s.arg(++nummer);
+        logge(call + u" JO62QM 59013"_s);
 
-    c.exec(u"PRAGMA max_page_count=1000000"_s);
-    zeile(QString());
-    EXPECT_EQ(band().size(), gespeichert + 1);
-    EXPECT_EQ(test::dateiInhalt(u"TEST.txt"_s).count("\r\n"), gespeichert + 1);
+        ASSERT_FALSE(prompter.texte().isEmpty());
+        EXPECT_TRUE(prompter.texte().last().contains(QString::fromUtf16(c.grund))) << prompter.texte().last().toStdString();
+        EXPECT_EQ(band().size(), vorher);
+        EXPECT_EQ(test::dateiInhalt(u"TEST.txt"_s), journalVorher);
+        EXPECT_EQ(f().txtCall, call); // the entry stays for another try
+
+        db.journal().setSystemaufrufe({[](int fd, const void* d, size_t n) { return ::write(fd, d, n); },
+                                       [](int fd) { return ::fsync(fd); }});
+        db.setCommitFehler({});
+        zeile(QString());
+        EXPECT_EQ(band().size(), vorher + 1);
+        EXPECT_EQ(readTextLines(u"TEST.txt"_s).size(), vorher + 1);
+        EXPECT_TRUE(readTextLines(u"TEST.txt"_s).last().contains(call));
+    }
 }
 
 TEST_F(SaveTest, UnwritableJournalRollsTheContactBack)

@@ -1,5 +1,6 @@
 // The logging window over a real contest: keys typed into txtInput reach the
 // model, the model's state reaches the widgets, menus drive the commands.
+#include "app/Befehl.h"
 #include "app/MainWindow.h"
 #include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"
@@ -77,7 +78,7 @@ struct Umgebung {
         QTest::keyClick(w()->eingabe(), Qt::Key_Return);
     }
 
-    QAction* befehl(const QString& name) const { return w()->befehl(name); }
+    QAction* befehl(Befehl b) const { return &fenster->befehle()[b]; }
 };
 
 } // namespace
@@ -100,11 +101,22 @@ private slots:
         QCOMPARE(u.fenster->statusText(), u"Bereit"_s);
         QCOMPARE(angefordert.count(), 1);
         QCOMPARE(angefordert.first().first().toBool(), false);
-        QVERIFY(u.befehl(u"mnuTaste0"_s)->isChecked()); // save with Enter
-        QVERIFY(u.befehl(u"mnuDrucken0"_s)->isChecked());
-        QVERIFY(u.befehl(u"mnuUTC0"_s)->isChecked());
-        QVERIFY(u.befehl(u"mnuKommentarAus"_s)->isChecked());
+        QVERIFY(u.befehl(Befehl::LoggenEnter)->isChecked()); // save with Enter
+        QVERIFY(u.befehl(Befehl::ProtokollAus)->isChecked());
+        QVERIFY(u.befehl(Befehl::UtcPcUhr)->isChecked());
+        QVERIFY(u.befehl(Befehl::KommentarAus)->isChecked());
         QCOMPARE(ContestModel::monatsVorgabe(QDate(2026, 12, 5)), u"DEZ2026"_s);
+    }
+
+    void everyCommandIsRegisteredOnce()
+    {
+        Umgebung u;
+        u.model = std::make_unique<ContestModel>(u.prompter, u.clock, u.keystrokes, u.lookup, u.settings);
+        u.fenster = std::make_unique<MainWindow>(*u.model, u.prompter);
+        Befehle& befehle = u.fenster->befehle();
+        for (int i = 0; i <= static_cast<int>(Befehl::Anleitung); ++i)
+            QVERIFY2(befehle.angelegt(static_cast<Befehl>(i)), qPrintable(QString::number(i)));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, befehle.anlegen(Befehl::Log, u"noch einmal"_s));
     }
 
     void threeContactsThroughTheInputLine()
@@ -141,6 +153,7 @@ private slots:
         QCOMPARE(u.w()->label(u"lblNummer"_s)->text(), u"004"_s);
         QCOMPARE(u.w()->anzeige(u"txtLänder"_s)->text(), u"3"_s);
         QCOMPARE(u.w()->grid()->currentIndex().row(), 2); // the last contact is current
+        QCOMPARE(u.w()->grid()->rowAt(0), 2);               // and the top visible row
         QVERIFY(u.w()->grid()->isColumnHidden(1));
         QVERIFY(!u.w()->grid()->isColumnHidden(3));
         QCOMPARE(u.w()->grid()->columnWidth(3), 2200 / 15);
@@ -186,7 +199,7 @@ private slots:
         // Not the last contact: asked, then refused.
         grid->setCurrentIndex(grid->model()->index(0, 0));
         u.prompter.antworte(Meldung::Antwort::Ja);
-        u.befehl(u"mnuLöschen"_s)->trigger();
+        u.befehl(Befehl::Löschen)->trigger();
         QCOMPARE(u.prompter.gezeigt().at(u.prompter.gezeigt().size() - 2).text,
                  u"Soll das QSO Nr. 1 mit DL1ABC wirklich gelöscht werden?"_s);
         QCOMPARE(u.prompter.gezeigt().last().text, u"Es kann nur der letzte Datensatz gelöscht werden!"_s);
@@ -194,12 +207,12 @@ private slots:
         // The last one: deleted, its number comes back.
         grid->setCurrentIndex(grid->model()->index(2, 0));
         u.prompter.antworte(Meldung::Antwort::Ja);
-        u.befehl(u"mnuLöschen"_s)->trigger();
+        u.befehl(Befehl::Löschen)->trigger();
         QCOMPARE(grid->model()->rowCount(), 2);
         QCOMPARE(u.w()->label(u"lblNummer"_s)->text(), u"003"_s);
         // Declare the first invalid: still two rows, one valid contact left.
         grid->setCurrentIndex(grid->model()->index(0, 0));
-        u.befehl(u"mnuUngültig"_s)->trigger();
+        u.befehl(Befehl::Ungültig)->trigger();
         QCOMPARE(grid->model()->rowCount(), 2);
         QCOMPARE(u.w()->anzeige(u"txtPunkte"_s)->text(), u.model->datenbank()->qsos(u"144MHz"_s)[1].punkte);
         QCOMPARE(u.w()->anzeige(u"txtLänder"_s)->text(), u"1"_s);
@@ -210,13 +223,13 @@ private slots:
         Umgebung u;
         u.contestAnlegen();
         u.starten();
-        u.befehl(u"mnuRST1"_s)->trigger();
+        u.befehl(Befehl::Rst599)->trigger();
         QCOMPARE(u.w()->anzeige(u"txtRSTgeg"_s)->text(), u"599"_s);
-        u.befehl(u"mnuTaste1"_s)->trigger();
-        u.befehl(u"mnuDrucken1"_s)->trigger();
+        u.befehl(Befehl::LoggenF12)->trigger();
+        u.befehl(Befehl::ProtokollEin)->trigger();
         QVERIFY(u.w()->label(u"Image1"_s)->isVisible());
-        u.befehl(u"mnuUTC2"_s)->trigger();
-        u.befehl(u"mnuKommentarEin"_s)->trigger();
+        u.befehl(Befehl::UtcMinusZwei)->trigger();
+        u.befehl(Befehl::KommentarEin)->trigger();
         QVERIFY(!u.w()->grid()->isColumnHidden(12));
         QCOMPARE(u.settings.lesen(u"Parameter"_s, u"RST"_s), u"1"_s);
         QCOMPARE(u.settings.lesen(u"Parameter"_s, u"loggen"_s), u"1"_s);
@@ -232,11 +245,11 @@ private slots:
         QCOMPARE(u.model->datenbank()->qsos(u"144MHz"_s).size(), 1);
 
         u.starten(); // a new window over the same settings
-        QVERIFY(u.befehl(u"mnuRST1"_s)->isChecked());
-        QVERIFY(u.befehl(u"mnuTaste1"_s)->isChecked());
-        QVERIFY(u.befehl(u"mnuDrucken1"_s)->isChecked());
-        QVERIFY(u.befehl(u"mnuUTC2"_s)->isChecked());
-        QVERIFY(u.befehl(u"mnuKommentarEin"_s)->isChecked());
+        QVERIFY(u.befehl(Befehl::Rst599)->isChecked());
+        QVERIFY(u.befehl(Befehl::LoggenF12)->isChecked());
+        QVERIFY(u.befehl(Befehl::ProtokollEin)->isChecked());
+        QVERIFY(u.befehl(Befehl::UtcMinusZwei)->isChecked());
+        QVERIFY(u.befehl(Befehl::KommentarEin)->isChecked());
         QCOMPARE(u.w()->anzeige(u"txtRSTgeg"_s)->text(), u"599"_s);
         QCOMPARE(u.w()->label(u"lblNummer"_s)->text(), u"002"_s);
     }
@@ -301,7 +314,7 @@ private slots:
 
         // The edit panel's fields take only what they may hold, pasted or typed.
         u.w()->grid()->setCurrentIndex(u.model->logList().index(0, 0));
-        u.befehl(u"mnuÄndern"_s)->trigger();
+        u.befehl(Befehl::Ändern)->trigger();
         EditPanelWidget* panel = u.w()->bearbeitenPanel();
         QVERIFY(panel->isVisible());
         const struct {

@@ -3,6 +3,7 @@
 // here and are answered by a watcher that records their titles.
 #include "app/Application.h"
 #include "app/Automation.h"
+#include "app/Befehl.h"
 #include "app/MainWindow.h"
 #include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"
@@ -94,10 +95,11 @@ private slots:
         QCOMPARE(w->anzeige(u"txtRSTgeg"_s)->text(), u"599"_s);
         QCOMPARE(w->label(u"lblCall"_s)->text(), u"DL0XX"_s);
         QCOMPARE(w->label(u"lblLocator"_s)->text(), u"JO31AA"_s);
-        QVERIFY(w->befehl(u"mnuRST1"_s)->isChecked());
-        QVERIFY(w->befehl(u"mnuTaste1"_s)->isChecked());
-        QVERIFY(w->befehl(u"mnuDrucken1"_s)->isChecked());
-        QVERIFY(w->befehl(u"mnuUTC1"_s)->isChecked());
+        Befehle& befehle = app.hauptfenster().befehle();
+        QVERIFY(befehle[Befehl::Rst599].isChecked());
+        QVERIFY(befehle[Befehl::LoggenF12].isChecked());
+        QVERIFY(befehle[Befehl::ProtokollEin].isChecked());
+        QVERIFY(befehle[Befehl::UtcMinusEins].isChecked());
         QVERIFY(w->label(u"Image1"_s)->isVisibleTo(w));
 
         // The information box on a first start, not after the remembered file has gone;

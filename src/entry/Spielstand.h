@@ -1,12 +1,11 @@
 #pragma once
+#include "store/Summen.h"
+
 #include <QString>
 
 namespace tarvex {
 
-class ContestDatabase;
-
-// The running totals of one band, as the logging window shows them. Recomputed
-// from the band table on every call; nothing is accumulated in memory.
+// The running totals of one band as the logging window shows them.
 struct Spielstand {
     QString txtPunkte;        // sum of the points of the valid contacts
     QString txtODX;           // best distance
@@ -15,12 +14,14 @@ struct Spielstand {
     QString txtLänder;
     QString txtGroßfelder;
     QString txtNummer;        // serial number of the next contact
-    int gültige = 0;
-    int Länder = 0;
-    int GroßFelder = 0;
-};
+    qint64 gültige = 0;
+    qint64 Länder = 0;
+    qint64 GroßFelder = 0;
 
-Spielstand Punkte(ContestDatabase& db, const QString& band);
+    // The displays for these totals; empty points, distance and average while
+    // there is no valid contact.
+    static Spielstand aus(const Summen& summen);
+};
 
 // "001".."999", then four digits; beyond 9999 the whole number (never wraps).
 QString laufendeNummer(qint64 n);

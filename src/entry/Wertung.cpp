@@ -1,0 +1,117 @@
+#include "Wertung.h"
+
+#include "common/Val.h"
+#include "store/QsoRecord.h"
+
+#include <cmath>
+
+namespace tarvex {
+
+namespace {
+
+// The engine's NOCASE: only ASCII letters fold.
+QString schlüssel(const QString& text)
+{
+    QString s = text;
+    for (QChar& c : s) {
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - (u'a' - u'A'));
+    }
+    return s;
+}
+
+// A blank or empty country or square is not counted (invalid or without country data).
+bool gezählt(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c != u' ')
+            return true;
+    }
+    return false;
+}
+
+void zählen(QHash<QString, qint64>& zähler, const QString& text, qint64 schritt)
+{
+    if (!gezählt(text))
+        return;
+    const QString key = schlüssel(text);
+    const qint64 n = zähler.value(key) + schritt;
+    if (n > 0)
+        zähler.insert(key, n);
+    else
+        zähler.remove(key);
+}
+
+// The maximum as the engine hands it back as text, for the Punkte comparison.
+QString alsText(double wert)
+{
+    return std::trunc(wert) == wert && std::abs(wert) < 9.0e15 ? QString::number(static_cast<qint64>(wert))
+                                                               : QString::number(wert, 'g', 17);
+}
+
+} // namespace
+
+void Wertung::laden(const QList<WertungsZeile>& zeilen)
+{
+    *this = Wertung();
+    for (const WertungsZeile& z : zeilen)
+        hinzufügen(z);
+}
+
+void Wertung::hinzufügen(const WertungsZeile& z)
+{
+    ++anzahl_;
+    zählen(länder_, z.land, 1);
+    zählen(squares_, z.square, 1);
+    if (z.punkte == kUngültigePunkte)
+        return;
+    ++gültige_;
+    const double punkte = Val(z.punkte);
+    summe_ += punkte;
+    nachPunkten_[punkte].insert_or_assign(z.rowid, Eintrag{z.punkte, z.rufzeichen});
+}
+
+void Wertung::entfernen(const WertungsZeile& z)
+{
+    --anzahl_;
+    zählen(länder_, z.land, -1);
+    zählen(squares_, z.square, -1);
+    if (z.punkte == kUngültigePunkte)
+        return;
+    --gültige_;
+    const double punkte = Val(z.punkte);
+    summe_ -= punkte;
+    const auto it = nachPunkten_.find(punkte);
+    if (it == nachPunkten_.end())
+        return;
+    it->second.erase(z.rowid);
+    if (it->second.empty())
+        nachPunkten_.erase(it);
+}
+
+Summen Wertung::summen() const
+{
+    Summen s;
+    s.anzahl = anzahl_;
+    s.gültige = gültige_;
+    s.summe = summe_;
+    s.länder = länder_.size();
+    s.großfelder = squares_.size();
+    if (nachPunkten_.empty())
+        return s;
+    const auto& [maximum, kontakte] = *nachPunkten_.rbegin();
+    s.maximum = maximum;
+    if (maximum > 0) {
+        // The earliest contact whose stored text is the maximum itself ("0523" is not "523").
+        const QString text = alsText(maximum);
+        for (const auto& [rowid, eintrag] : kontakte) {
+            if (eintrag.punkte == text) {
+                s.odxCall = eintrag.rufzeichen;
+                break;
+            }
+        }
+    }
+    return s;
+}
+
+} // namespace tarvex

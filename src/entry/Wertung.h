@@ -1,0 +1,37 @@
+#pragma once
+#include "store/Summen.h"
+
+#include <QHash>
+#include <QString>
+#include <map>
+
+namespace tarvex {
+
+// The running score of one band, kept up to date by every save, deletion and
+// change instead of reading the band again, so its cost does not grow with the
+// log. At every step it equals what the band table gives computed afresh
+// (ContestDatabase::summen); it is loaded from the table when a band is opened.
+class Wertung {
+public:
+    void laden(const QList<WertungsZeile>& zeilen);
+    void hinzufügen(const WertungsZeile& zeile);
+    // The contact as it was stored before it was deleted or changed.
+    void entfernen(const WertungsZeile& zeile);
+    Summen summen() const;
+
+private:
+    struct Eintrag {
+        QString punkte;
+        QString rufzeichen;
+    };
+
+    qint64 anzahl_ = 0;
+    qint64 gültige_ = 0;
+    double summe_ = 0;
+    // Valid contacts by points, each in stored order: the best and its earliest contact.
+    std::map<double, std::map<qint64, Eintrag>> nachPunkten_;
+    QHash<QString, qint64> länder_;
+    QHash<QString, qint64> squares_;
+};
+
+} // namespace tarvex

@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+
+namespace tarvex {
+
+// The running totals of one band before they are formatted for the window.
+// Points are read with the VAL rule; countries and squares are counted without
+// regard to case, and a blank or empty one is not counted.
+struct Summen {
+    qint64 anzahl = 0;      // all contacts, valid or not
+    qint64 gültige = 0;     // contacts whose Punkte is not "-----"
+    double summe = 0;       // points of the valid contacts
+    double maximum = 0;     // best distance of a valid contact
+    QString odxCall;        // earliest valid contact with that distance; empty when the maximum is not above 0
+    qint64 länder = 0;
+    qint64 großfelder = 0;
+
+    friend bool operator==(const Summen&, const Summen&) = default;
+};
+
+// What the running score needs of one stored contact.
+struct WertungsZeile {
+    qint64 rowid = 0;
+    QString punkte;
+    QString rufzeichen;
+    QString land;
+    QString square;
+};
+
+} // namespace tarvex

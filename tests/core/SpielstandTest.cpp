@@ -1,0 +1,163 @@
+#include "entry/Spielstand.h"
+#include "entry/Wertung.h"
+#include "store/ContestDatabase.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+struct Kontakt {
+    const char16_t* call;
+    const char16_t* punkte;
+    const char16_t* square;
+    const char16_t* land;
+};
+
+QsoRecord alsQso(int nummer, const QString& call, const QString& punkte, const QString& square, const QString& land)
+{
+    QsoRecord q;
+    q.nummer = nummer;
+    q.rufzeichen = call;
+    q.punkte = punkte;
+    q.square = square;
+    q.land = land;
+    return q;
+}
+
+// The kept score and the statements run afresh must give the same totals.
+Spielstand stand(const std::vector<Kontakt>& kontakte)
+{
+    test::WorkDir dir;
+    auto db = ContestDatabase::anlegen(u"S.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+    Wertung wertung;
+    int n = 0;
+    for (const Kontakt& k : kontakte) {
+        const qint64 rowid = db.qsoSpeichern(u"144MHz"_s,
+                                             alsQso(++n, QString::fromUtf16(k.call), QString::fromUtf16(k.punkte),
+                                                    QString::fromUtf16(k.square), QString::fromUtf16(k.land)),
+                                             u"x"_s);
+        wertung.hinzufügen(*db.wertungsZeile(u"144MHz"_s, rowid));
+    }
+    EXPECT_EQ(wertung.summen(), db.summen(u"144MHz"_s));
+    return Spielstand::aus(wertung.summen());
+}
+
+TEST(Spielstand, TotalsOfValidContacts)
+{
+    const Spielstand s = stand({{u"DL1A", u"100", u"JO31", u"Deutschland"},
+                                {u"G4X", u"250", u"IO91", u"England"},
+                                {u"DK2B", u"200", u"jo31", u"DEUTSCHLAND"},
+                                {u"F5Z", u"-----", u" ", u" "},
+                                {u"OZ1A", u"300", u"JO65", u""}}); // saved without country data
+    EXPECT_EQ(s.txtPunkte, u"850"_s);
+    EXPECT_EQ(s.txtODX, u"300"_s);
+    EXPECT_EQ(s.lblODXCall, u"( OZ1A)"_s);
+    EXPECT_EQ(s.txtDurchschnitt, u"213"_s);
+    EXPECT_EQ(s.txtLänder, u"2"_s) << "letter case makes no other country, an empty one is none";
+    EXPECT_EQ(s.txtGroßfelder, u"3"_s);
+    EXPECT_EQ(s.txtNummer, u"006"_s); // the invalid contact uses up its number
+    EXPECT_EQ(s.gültige, 4);
+}
+
+TEST(Spielstand, AverageRoundsHalfUpAndBestCallIsTheEarliest)
+{
+    const Spielstand s = stand({{u"A1A", u"1", u"JO31", u"X"}, {u"B2B", u"2", u"JO31", u"X"},
+                                {u"C3C", u"2", u"JO31", u"X"}, {u"D4D", u"1", u"JO31", u"X"}});
+    EXPECT_EQ(s.txtDurchschnitt, u"2"_s); // 6 / 4 = 1.5
+    EXPECT_EQ(s.lblODXCall, u"( B2B)"_s);
+}
+
+TEST(Spielstand, EmptyAndOnlyInvalidBands)
+{
+    const Spielstand leer = stand({});
+    EXPECT_EQ(leer.txtPunkte, u""_s);
+    EXPECT_EQ(leer.txtODX, u""_s);
+    EXPECT_EQ(leer.txtDurchschnitt, u""_s);
+    EXPECT_EQ(leer.lblODXCall, u"( )"_s);
+    EXPECT_EQ(leer.txtLänder, u"0"_s);
+    EXPECT_EQ(leer.txtNummer, u"001"_s);
+
+    const Spielstand ungültig = stand({{u"A", u"-----", u" ", u" "}, {u"B", u"-----", u" ", u" "},
+                                       {u"C", u"-----", u" ", u" "}});
+    EXPECT_EQ(ungültig.txtPunkte, u""_s);
+    EXPECT_EQ(ungültig.txtNummer, u"004"_s);
+    EXPECT_EQ(ungültig.txtLänder, u"0"_s);
+}
+
+TEST(Spielstand, AbsurdPointsStayText)
+{
+    Summen s;
+    s.gültige = 1;
+    s.summe = 1e300;
+    s.maximum = 1e300;
+    EXPECT_FALSE(Spielstand::aus(s).txtDurchschnitt.isEmpty());
+}
+
+TEST(Spielstand, SerialNumberDigits)
+{
+    const struct {
+        qint64 n;
+        const char16_t* text;
+    } cases[] = {{1, u"001"}, {10, u"010"}, {999, u"999"}, {1000, u"1000"}, {9999, u"9999"}, {10000, u"10000"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(laufendeNummer(c.n), QString::fromUtf16(c.text)) << c.n;
+}
+
+// Random saves, deletions of the last contact, invalidations and edits: the kept
+// score equals the statements' totals after every single step.
+TEST(Wertung, EqualsTheFullComputationAfterEveryStep)
+{
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE(testing::Message() << "seed " << seed);
+    std::mt19937 zufall(seed);
+    const auto wahl = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(zufall); };
+
+    test::WorkDir dir;
+    auto db = ContestDatabase::anlegen(u"R.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+    const QString band = u"144MHz"_s;
+    const QStringList länder{u"Deutschland"_s, u"DEUTSCHLAND"_s, u"England"_s, u" "_s, u""_s, u"Österreich"_s};
+    const QStringList squares{u"JO31"_s, u"jo31"_s, u"IO91"_s, u" "_s, u"JN88"_s};
+    const QStringList punkte{u"5"_s, u"523"_s, u"523"_s, u"1200"_s, u"-----"_s, u"0523"_s, u"17"_s};
+    Wertung wertung;
+    QList<qint64> rowids;
+    for (int schritt = 0; schritt < 400; ++schritt) {
+        const int art = rowids.isEmpty() ? 0 : wahl(10);
+        if (art < 6) {
+            const QsoRecord q = alsQso(schritt, u"C%1"_s.arg(wahl(30)), punkte[wahl(punkte.size())],
+                                       squares[wahl(squares.size())], länder[wahl(länder.size())]);
+            const qint64 rowid = db.qsoSpeichern(band, q, u"x"_s);
+            rowids.append(rowid);
+            wertung.hinzufügen(*db.wertungsZeile(band, rowid));
+        } else if (art < 7) {
+            const auto alt = db.wertungsZeile(band, rowids.last());
+            ASSERT_EQ(db.letztenLöschen(band, rowids.last()), ContestDatabase::Löschen::Gelöscht);
+            wertung.entfernen(*alt);
+            rowids.removeLast();
+        } else {
+            const qint64 rowid = rowids[wahl(static_cast<int>(rowids.size()))];
+            const auto alt = db.wertungsZeile(band, rowid);
+            if (art < 9) {
+                db.ungültigErklären(band, rowid);
+            } else {
+                QsoRecord q = db.qso(band, rowid);
+                q.punkte = punkte[wahl(punkte.size())];
+                q.land = länder[wahl(länder.size())];
+                db.qsoÄndern(band, rowid, q);
+            }
+            wertung.entfernen(*alt);
+            wertung.hinzufügen(*db.wertungsZeile(band, rowid));
+        }
+        ASSERT_EQ(wertung.summen(), db.summen(band)) << "step " << schritt << " kind " << art;
+    }
+    Wertung neu;
+    neu.laden(db.wertungsZeilen(band));
+    EXPECT_EQ(neu.summen(), wertung.summen());
+}
+
+} // namespace
+} // namespace tarvex
