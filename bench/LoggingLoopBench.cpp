@@ -186,14 +186,18 @@ Ergebnis messen(int n, int speicherungen)
         const QString call = i % 2 == 0 ? vorhandene[wahl(static_cast<int>(vorhandene.size()))].rufzeichen : rufzeichen();
         const QString kern = Kern2(call);
         uhr.restart();
+        // The statements as the look-up is written, each file opened for it.
         Connection c(u"WOERTL.mdb"_s, Connection::Zugriff::LesenSchreiben);
         c.select(u"SELECT * FROM \"144MHz\" WHERE (KernCall LIKE ? OR Locator LIKE ?) AND VAL(Punkte)>0"_s,
                  {kern, QString()});
         Connection dat(u"CONTEST.DAT"_s, Connection::Zugriff::NurLesen);
-        dat.scalar(u"SELECT LAND FROM PREFIXE WHERE PREFIX=? OR PREFIX=?"_s, {call.left(2), call.left(3)});
-        dat.scalar(u"SELECT LOCATORS FROM STATIONS WHERE CALL=?"_s, {call});
+        QVariant land = dat.scalar(u"SELECT LAND FROM PREFIXE WHERE PREFIX=? OR PREFIX=?"_s, {call.left(2), call.left(3)});
+        if (land.isNull())
+            land = dat.scalar(u"SELECT LAND FROM PREFIXE WHERE PREFIX=?"_s, {call.left(1)});
         Connection info(u"CALLINFO.MDB"_s, Connection::Zugriff::NurLesen);
         info.scalar(u"SELECT Name FROM CALLINFO WHERE Rufzeichen=?"_s, {kern});
+        dat.scalar(u"SELECT LOCATORS FROM STATIONS WHERE CALL=?"_s, {kern});
+        dat.scalar(u"SELECT LAND FROM SQUARES WHERE SQUARE=? AND LAND=?"_s, {u"JO62"_s, land});
         e.sucheWörtlich.add(sekundenSeit(uhr));
     }
 

@@ -16,6 +16,8 @@
 #include "contest/NewContestDialog.h"
 #include "contest/OpenContestDialog.h"
 #include "logout/QtPrinterSurface.h"
+#include "stats/StatistikGrafikWindow.h"
+#include "stats/StatistikWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,6 +53,8 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
     befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
+    befehle.ausführen(Befehl::Tabellen, this, [this] { statistikZeigen<StatistikWindow>(); });
+    befehle.ausführen(Befehl::Grafiken, this, [this] { statistikZeigen<StatistikGrafikWindow>(); });
 
     connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),
             [this] { mainWindow_->setWindowTitle(model_->fenstertitel()); });
@@ -96,6 +100,25 @@ void Application::neuerContest(bool modal)
     }
     NewContestDialog* dialog = NewContestDialog::anbieten(mainWindow_.get(), *model_, *prompter_, heute);
     connect(dialog, &NewContestDialog::created, w, &ContestWindow::aktivieren, Qt::UniqueConnection);
+}
+
+template <class Fenster>
+void Application::statistikZeigen()
+{
+    if (!model_->hatContest())
+        return;
+    if (statistik_)
+        statistik_->deleteLater();
+    auto* fenster = new Fenster(*model_, *prompter_);
+    statistik_ = fenster;
+    connect(fenster, &Fenster::backRequested, this, [this, fenster] {
+        ContestWindow* log = mainWindow_->contestWindow();
+        mainWindow_->zeige(log);
+        log->aktivieren();
+        fenster->deleteLater();
+    });
+    mainWindow_->zeige(fenster);
+    fenster->setFocus();
 }
 
 void Application::hilfe()

@@ -6,6 +6,7 @@
 #include "store/Settings.h"
 
 #include <QObject>
+#include <QPointer>
 #include <memory>
 
 namespace tarvex {
@@ -38,6 +39,10 @@ private:
     void hilfe();
     void copyright();
     void letzteEingaben();
+    // The statistics windows are built afresh at every opening; leaving one
+    // shows the logging window again.
+    template <class Fenster>
+    void statistikZeigen();
 
     std::unique_ptr<Settings> settings_;
     SystemClock clock_;
@@ -49,6 +54,7 @@ private:
     std::unique_ptr<ContestModel> model_;
     std::unique_ptr<QtPrinterSurface> drucker_;
     std::unique_ptr<MainWindow> mainWindow_;
+    QPointer<QWidget> statistik_;
 };
 
 } // namespace tarvex

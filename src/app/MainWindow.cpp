@@ -104,6 +104,8 @@ QString MainWindow::statusText() const
 
 void MainWindow::zeige(QWidget* fenster)
 {
+    if (arbeitsfläche_->indexOf(fenster) < 0)
+        arbeitsfläche_->addWidget(fenster);
     arbeitsfläche_->setCurrentWidget(fenster);
 }
 

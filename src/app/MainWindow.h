@@ -25,7 +25,7 @@ public:
     Befehle& befehle() { return befehle_; }
     // Asks "Programm beenden"; true when the operator said Yes.
     bool beendenFragen();
-    // Shows a working window and hides the others.
+    // Shows a working window and hides the others; a new one joins the frame.
     void zeige(QWidget* fenster);
 
 protected:

@@ -127,11 +127,30 @@ QVariant Connection::column(const SQLite::Column& column)
     }
 }
 
+SQLite::Statement& Connection::vorbereitet(const QString& sql, const QVariantList& werte)
+{
+    std::shared_ptr<SQLite::Statement>& stmt = statements_[sql];
+    if (!stmt)
+        stmt = std::make_shared<SQLite::Statement>(db_, sql.toStdString());
+    stmt->reset();
+    stmt->clearBindings();
+    bind(*stmt, werte);
+    return *stmt;
+}
+
+namespace {
+// Resets a cached statement when its use ends, so it holds no lock between uses.
+struct Zurücksetzen {
+    SQLite::Statement& stmt;
+    ~Zurücksetzen() { stmt.tryReset(); }
+};
+} // namespace
+
 Rows Connection::select(const QString& sql, const QVariantList& werte)
 {
     return guarded([&] {
-        SQLite::Statement stmt(db_, sql.toStdString());
-        bind(stmt, werte);
+        SQLite::Statement& stmt = vorbereitet(sql, werte);
+        Zurücksetzen z{stmt};
         Rows rows;
         const int count = stmt.getColumnCount();
         for (int i = 0; i < count; ++i)
@@ -150,8 +169,8 @@ Rows Connection::select(const QString& sql, const QVariantList& werte)
 QVariant Connection::scalar(const QString& sql, const QVariantList& werte)
 {
     return guarded([&] {
-        SQLite::Statement stmt(db_, sql.toStdString());
-        bind(stmt, werte);
+        SQLite::Statement& stmt = vorbereitet(sql, werte);
+        Zurücksetzen z{stmt};
         return stmt.executeStep() ? column(stmt.getColumn(0)) : QVariant();
     });
 }
@@ -159,8 +178,8 @@ QVariant Connection::scalar(const QString& sql, const QVariantList& werte)
 int Connection::execute(const QString& sql, const QVariantList& werte)
 {
     return guarded([&] {
-        SQLite::Statement stmt(db_, sql.toStdString());
-        bind(stmt, werte);
+        SQLite::Statement& stmt = vorbereitet(sql, werte);
+        Zurücksetzen z{stmt};
         return stmt.exec();
     });
 }

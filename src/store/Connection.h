@@ -4,6 +4,8 @@
 #include <QVariant>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
+#include <QHash>
+#include <memory>
 
 namespace tarvex {
 
@@ -21,6 +23,16 @@ public:
     enum class Zugriff { NurLesen, LesenSchreiben, Anlegen };
 
     Connection(const QString& pfad, Zugriff zugriff);
+    Connection(Connection&&) noexcept = default;
+    // The cached statements go before the connection they belong to is closed.
+    Connection& operator=(Connection&& other) noexcept
+    {
+        statements_.clear();
+        pfad_ = std::move(other.pfad_);
+        db_ = std::move(other.db_);
+        statements_ = std::move(other.statements_);
+        return *this;
+    }
 
     const QString& pfad() const { return pfad_; }
     SQLite::Database& db() { return db_; }
@@ -46,11 +58,15 @@ public:
     static QVariant column(const SQLite::Column& column);
 
 private:
+    // A prepared statement from the cache, reset and with the values bound.
+    SQLite::Statement& vorbereitet(const QString& sql, const QVariantList& werte);
     [[noreturn]] void fail(const SQLite::Exception& e) const;
     static SQLite::Database openDatabase(const QString& pfad, Zugriff zugriff);
 
     QString pfad_;
     SQLite::Database db_;
+    // Statements are prepared once per connection: a look-up runs the same few on every key.
+    QHash<QString, std::shared_ptr<SQLite::Statement>> statements_;
 };
 
 // Double-quoted SQL identifier (table and field names; band tables begin with a digit).

@@ -626,6 +626,45 @@ Summen ContestDatabase::summen(const QString& band)
 
 // -- Statistics --
 
+QList<ContestDatabase::Gruppe> ContestDatabase::statistikGruppen(const QString& band, Gruppierung nach)
+{
+    // Grouped case-insensitively, like every other text compare of the contest.
+    const QString feld = nach == Gruppierung::Land ? u"IFNULL(Land,'')"_s : u"IFNULL(Square,'')"_s;
+    const Rows rows = connection_.select(u"SELECT "_s + feld + u",COUNT(*),SUM(VAL(Punkte)) FROM "_s + bandSql(band)
+                                             + u" WHERE Punkte<>? GROUP BY "_s + feld + u" COLLATE NOCASE"_s,
+                                         {kUngültigePunkte});
+    QList<Gruppe> result;
+    result.reserve(rows.zeilen.size());
+    for (const QVariantList& r : rows.zeilen)
+        result.append({text(r.value(0)), r.value(1).toLongLong(), qRound64(r.value(2).toDouble())});
+    return result;
+}
+
+QList<ContestDatabase::Entfernung> ContestDatabase::statistikEntfernungen(const QString& band, bool mitUngültigen)
+{
+    const QString sql = u"SELECT Punkte,Rufzeichen FROM "_s + bandSql(band)
+        + (mitUngültigen ? QString() : u" WHERE Punkte<>?"_s) + u" ORDER BY VAL(Punkte) DESC,rowid"_s;
+    const Rows rows = connection_.select(sql, mitUngültigen ? QVariantList{} : QVariantList{kUngültigePunkte});
+    QList<Entfernung> result;
+    result.reserve(rows.zeilen.size());
+    for (const QVariantList& r : rows.zeilen)
+        result.append({text(r.value(0)), text(r.value(1))});
+    return result;
+}
+
+QList<ContestDatabase::Stunde> ContestDatabase::statistikStunden(const QString& band)
+{
+    const Rows rows = connection_.select(u"SELECT HOUR(Zeit) AS Stunde,COUNT(*),SUM(VAL(Punkte)) FROM "_s
+                                             + bandSql(band)
+                                             + u" WHERE Punkte<>? AND HOUR(Zeit) BETWEEN 0 AND 23 GROUP BY 1"_s,
+                                         {kUngültigePunkte});
+    QList<Stunde> result;
+    result.reserve(rows.zeilen.size());
+    for (const QVariantList& r : rows.zeilen)
+        result.append({r.value(0).toInt(), r.value(1).toLongLong(), qRound64(r.value(2).toDouble())});
+    return result;
+}
+
 // -- Square map --
 
 } // namespace tarvex

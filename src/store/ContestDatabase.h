@@ -114,6 +114,30 @@ public:
 
     // -- Statistics --
 
+    // Valid contacts of a band grouped by country or large square (a missing
+    // name is a group with an empty name): number of contacts and VAL sum of points.
+    struct Gruppe {
+        QString name;
+        qint64 anzahl = 0;
+        qint64 punkte = 0;
+    };
+    enum class Gruppierung { Land, Square };
+    QList<Gruppe> statistikGruppen(const QString& band, Gruppierung nach);
+    // Punkte and Rufzeichen by VAL(Punkte) descending, equal points in stored
+    // order; invalid contacts ("-----", counted as 0) only when asked for.
+    struct Entfernung {
+        QString punkte;
+        QString rufzeichen;
+    };
+    QList<Entfernung> statistikEntfernungen(const QString& band, bool mitUngültigen);
+    // Valid contacts per UTC hour of Zeit (date ignored); hours outside 0..23 are left out.
+    struct Stunde {
+        int stunde = 0;
+        qint64 anzahl = 0;
+        qint64 punkte = 0;
+    };
+    QList<Stunde> statistikStunden(const QString& band);
+
     // -- Square map --
 
 private:

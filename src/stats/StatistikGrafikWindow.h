@@ -1,0 +1,57 @@
+#pragma once
+#include "StatistikGrafikModel.h"
+
+#include <QWidget>
+#include <functional>
+
+class QBarCategoryAxis;
+class QBarSeries;
+class QBarSet;
+class QChartView;
+class QImage;
+class QPushButton;
+class QValueAxis;
+
+namespace tarvex {
+
+class ContestModel;
+class Prompter;
+
+// frmStatistik2, "Tarvex - Statistik": the four chart buttons, the bar chart
+// (Grafik) over a StatistikGrafikModel, copy to the clipboard and saving as PNG.
+// Built afresh at every opening; leaving it emits backRequested.
+class StatistikGrafikWindow : public QWidget {
+    Q_OBJECT
+public:
+    StatistikGrafikWindow(ContestModel& contest, Prompter& prompter, QWidget* parent = nullptr);
+
+    StatistikGrafikModel& model() { return model_; }
+    QBarSet* balken() const { return balken_; }
+    // The chart as it is drawn.
+    QImage bild() const;
+    // Asks for the PNG file name (the file dialog; tests put a script here).
+    // An empty name means the operator cancelled.
+    std::function<QString(const QString& vorschlag)> dateiWählen;
+
+signals:
+    void backRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void zeigen();
+    void kopieren();
+    void speichern();
+
+    StatistikGrafikModel model_;
+    Prompter& prompter_;
+    QChartView* grafik_ = nullptr;
+    QBarSeries* reihe_ = nullptr;
+    QBarSet* balken_ = nullptr;
+    QBarCategoryAxis* stunden_ = nullptr;
+    QValueAxis* werte_ = nullptr;
+    QPushButton* command1_ = nullptr;
+};
+
+} // namespace tarvex
