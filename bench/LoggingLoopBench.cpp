@@ -33,6 +33,7 @@ namespace {
 
 struct SilentPrompter final : Prompter {
     Meldung::Antwort zeige(const Meldung& m) override { return m.standard; }
+    std::optional<QString> frage(const Eingabefrage& f) override { return f.vorgabe; }
 };
 
 struct Messung {

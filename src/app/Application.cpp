@@ -5,9 +5,13 @@
 #include "Bilder.h"
 #include "CopyrightDialog.h"
 #include "HelpWindow.h"
+#include "Kartenfenster.h"
 #include "LastInputsDialog.h"
 #include "MainWindow.h"
 #include "MessageBoxPrompter.h"
+#include "callinfo/BekannteStationen.h"
+#include "callinfo/CallInfoModel.h"
+#include "callinfo/CallInfoWindow.h"
 #include "contest/ContestModel.h"
 #include "contest/BandChoiceDialog.h"
 #include "contest/ContestWindow.h"
@@ -15,13 +19,19 @@
 #include "contest/InputLineEdit.h"
 #include "contest/NewContestDialog.h"
 #include "contest/OpenContestDialog.h"
+#include "logout/LogModel.h"
+#include "logout/LogWindow.h"
 #include "logout/QtPrinterSurface.h"
+#include "qsl/QslModel.h"
+#include "qsl/QslWindow.h"
 #include "stats/StatistikGrafikWindow.h"
 #include "stats/StatistikWindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QSplashScreen>
 #include <QTimer>
 
@@ -51,16 +61,34 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::Bandwechseln, this,
                       [this, rahmen] { BandChoiceDialog::ausführen(rahmen, *model_, *prompter_); });
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
+    befehle.ausführen(Befehl::Log, this, [this] { logDrucken(); });
+    befehle.ausführen(Befehl::QSL, this, [this] { qslZeigen(); });
     befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
     befehle.ausführen(Befehl::Tabellen, this, [this] { statistikZeigen<StatistikWindow>(); });
     befehle.ausführen(Befehl::Grafiken, this, [this] { statistikZeigen<StatistikGrafikWindow>(); });
 
+    callInfoModel_ = std::make_unique<CallInfoModel>(*model_, callInfo_, *prompter_);
+    connect(callInfoModel_.get(), &CallInfoModel::verlassen, this, [this] {
+        mainWindow_->zeige(mainWindow_->contestWindow());
+        mainWindow_->contestWindow()->aktivieren();
+    });
+    befehle.ausführen(Befehl::CallInfo, this, [this] { callInfo(); });
+    bekannteStationen_ = std::make_unique<BekannteStationen>(*model_, contestDat_, *prompter_);
+    befehle.ausführen(Befehl::BekannteStationenÜbernehmen, this,
+                      [this] { bekannteStationen_->ausContestÜbernehmen(); });
+    befehle.ausführen(Befehl::BekannteStationenImportieren, this, [this] { stationenImportieren(); });
+    new Kartenfenster(*mainWindow_, *model_, contestDat_, *prompter_); // owned by the main frame
+
     connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),
             [this] { mainWindow_->setWindowTitle(model_->fenstertitel()); });
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    // The window lives in the main frame's stack but uses the model: it goes first.
+    delete callInfoWindow_;
+}
 
 void Application::starten(int splashMillisekunden)
 {
@@ -131,9 +159,59 @@ void Application::copyright()
     CopyrightDialog::zeigen(mainWindow_.get());
 }
 
+void Application::qslZeigen()
+{
+    if (!qslWindow_) {
+        etikettenDrucker_ = std::make_unique<QtPrinterSurface>(*prompter_, clock_);
+        qsl_ = std::make_unique<QslModel>(*model_, *settings_, *etikettenDrucker_, *prompter_);
+        qslWindow_ = new QslWindow(*qsl_, *prompter_, clock_);
+        connect(qslWindow_, &QslWindow::back, this, &Application::zurLogEingabe);
+    }
+    mainWindow_->zeige(qslWindow_);
+}
+
+void Application::zurLogEingabe()
+{
+    mainWindow_->zeige(mainWindow_->contestWindow());
+    mainWindow_->contestWindow()->aktivieren();
+}
+
 void Application::letzteEingaben()
 {
     LastInputsDialog::zeigen(mainWindow_.get(), keystrokes_);
+}
+
+void Application::callInfo()
+{
+    if (!callInfoWindow_)
+        callInfoWindow_ = new CallInfoWindow(*callInfoModel_);
+    mainWindow_->zeige(callInfoWindow_);
+    callInfoWindow_->aktivieren();
+}
+
+void Application::stationenImportieren()
+{
+    const QStringList pfade = QFileDialog::getOpenFileNames(
+        mainWindow_.get(), u"Bekannte Stationen importieren"_s, QDir::currentPath(),
+        u"Logs und Listen (*.edi *.EDI *.adi *.ADI *.adif *.ADIF *.exp *.EXP *.txt *.TXT);;Alle Dateien (*)"_s);
+    bekannteStationen_->dateienImportieren(pfade);
+}
+
+void Application::logDrucken()
+{
+    if (!model_->hatContest()) {
+        prompter_->zeige(hinweisMeldung(u"Es ist kein Contest geöffnet."_s));
+        return;
+    }
+    if (!logWindow_) {
+        logModel_ = std::make_unique<LogModel>(*model_, *prompter_);
+        logWindow_ = new LogWindow(*logModel_, *prompter_, *drucker_, clock_);
+        connect(logWindow_, &LogWindow::backRequested, this, [this] {
+            mainWindow_->zeige(mainWindow_->contestWindow());
+            mainWindow_->contestWindow()->aktivieren();
+        });
+    }
+    mainWindow_->zeige(logWindow_);
 }
 
 } // namespace tarvex

@@ -11,9 +11,16 @@
 
 namespace tarvex {
 
+class BekannteStationen;
+class CallInfoModel;
+class CallInfoWindow;
 class ContestModel;
+class LogModel;
+class LogWindow;
 class MainWindow;
 class MessageBoxPrompter;
+class QslModel;
+class QslWindow;
 class QtPrinterSurface;
 
 // Owns the program's objects for its whole run and wires the windows together.
@@ -39,10 +46,16 @@ private:
     void hilfe();
     void copyright();
     void letzteEingaben();
+    // frmQSL: created at the first call, afterwards only shown.
+    void qslZeigen();
+    void zurLogEingabe();
     // The statistics windows are built afresh at every opening; leaving one
     // shows the logging window again.
     template <class Fenster>
     void statistikZeigen();
+    void callInfo();
+    void stationenImportieren();
+    void logDrucken();
 
     std::unique_ptr<Settings> settings_;
     SystemClock clock_;
@@ -53,8 +66,20 @@ private:
     std::unique_ptr<CallLookup> lookup_;
     std::unique_ptr<ContestModel> model_;
     std::unique_ptr<QtPrinterSurface> drucker_;
+    // The log window is made at its first use and lives in the main frame,
+    // which is destroyed before the model it shows.
+    std::unique_ptr<LogModel> logModel_;
+    // The labels print as documents of their own, on paper sized by the label
+    // stock, never into the journal's open document.
+    std::unique_ptr<QtPrinterSurface> etikettenDrucker_;
+    std::unique_ptr<QslModel> qsl_;
     std::unique_ptr<MainWindow> mainWindow_;
+    QslWindow* qslWindow_ = nullptr; // owned by the main frame
     QPointer<QWidget> statistik_;
+    std::unique_ptr<CallInfoModel> callInfoModel_;
+    CallInfoWindow* callInfoWindow_ = nullptr; // owned by the main frame's stack once shown
+    std::unique_ptr<BekannteStationen> bekannteStationen_;
+    LogWindow* logWindow_ = nullptr;
 };
 
 } // namespace tarvex

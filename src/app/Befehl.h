@@ -45,6 +45,8 @@ enum class Befehl : int {
     CallInfo,
     Locatorsuche,
     Import,
+    BekannteStationenÜbernehmen,
+    BekannteStationenImportieren,
     // Hilfe
     Info,
     Copyright,

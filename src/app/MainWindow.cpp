@@ -9,11 +9,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <optional>
 
 namespace tarvex {
@@ -33,6 +35,11 @@ MainWindow::MainWindow(ContestModel& model, Prompter& prompter, QWidget* parent)
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     arbeitsfläche_ = new QStackedWidget(this);
     setCentralWidget(arbeitsfläche_);
+    // A working window with a menu of its own replaces the frame's menus while it is shown.
+    connect(arbeitsfläche_, &QStackedWidget::currentChanged, this, [this] {
+        QWidget* w = arbeitsfläche_->currentWidget();
+        menuBar()->setVisible(w == nullptr || w->findChild<QMenuBar*>() == nullptr);
+    });
 
     contestWindow_ = new ContestWindow(model_, prompter_, befehle_, arbeitsfläche_);
     arbeitsfläche_->addWidget(contestWindow_);
@@ -104,9 +111,26 @@ QString MainWindow::statusText() const
 
 void MainWindow::zeige(QWidget* fenster)
 {
-    if (arbeitsfläche_->indexOf(fenster) < 0)
+    if (arbeitsfläche_->indexOf(fenster) < 0) {
         arbeitsfläche_->addWidget(fenster);
+        // A window's own menus join the frame's menu bar (which does not own them).
+        for (QMenu* menü : fenster->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
+            menuBar()->addMenu(menü);
+            fensterMenüs_.append({menü->menuAction(), fenster});
+        }
+    }
     arbeitsfläche_->setCurrentWidget(fenster);
+    fensterMenüs_.removeIf([](const auto& m) { return m.first.isNull(); });
+    // As in an MDI frame, a window with menus of its own shows only those.
+    const bool eigene =
+        std::any_of(fensterMenüs_.begin(), fensterMenüs_.end(), [&](const auto& m) { return m.second == fenster; });
+    for (QAction* a : menuBar()->actions()) {
+        QWidget* besitzer = contestWindow_;
+        for (const auto& m : fensterMenüs_)
+            if (m.first == a)
+                besitzer = m.second;
+        a->setVisible(besitzer == (eigene ? fenster : contestWindow_));
+    }
 }
 
 bool MainWindow::beendenFragen()

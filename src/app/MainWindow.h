@@ -1,6 +1,8 @@
 #pragma once
 #include "Befehle.h"
 
+#include <QList>
+#include <QPointer>
 #include <QMainWindow>
 
 class QLabel;
@@ -25,7 +27,7 @@ public:
     Befehle& befehle() { return befehle_; }
     // Asks "Programm beenden"; true when the operator said Yes.
     bool beendenFragen();
-    // Shows a working window and hides the others; a new one joins the frame.
+    // Shows a working window and hides the others; takes it in on first use.
     void zeige(QWidget* fenster);
 
 protected:
@@ -43,6 +45,8 @@ private:
     QStackedWidget* arbeitsfläche_ = nullptr;
     ContestWindow* contestWindow_ = nullptr;
     QLabel* statusText_ = nullptr;
+    // Menu-bar entries of working windows other than the logging window.
+    QList<std::pair<QPointer<QAction>, QPointer<QWidget>>> fensterMenüs_;
     bool beenden_ = false;
 };
 

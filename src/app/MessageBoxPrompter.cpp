@@ -1,6 +1,7 @@
 #include "MessageBoxPrompter.h"
 
 #include <QAbstractButton>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace tarvex {
@@ -86,6 +87,19 @@ Meldung::Antwort MessageBoxPrompter::zeige(const Meldung& meldung)
     default:
         return Meldung::Antwort::Ok;
     }
+}
+
+std::optional<QString> MessageBoxPrompter::frage(const Eingabefrage& frage)
+{
+    QInputDialog box(parent_);
+    box.setWindowTitle(frage.titel);
+    box.setLabelText(frage.text);
+    box.setTextValue(frage.vorgabe);
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
 }
 
 } // namespace tarvex

@@ -10,6 +10,7 @@ class MessageBoxPrompter final : public Prompter {
 public:
     explicit MessageBoxPrompter(QWidget* parent = nullptr);
     Meldung::Antwort zeige(const Meldung& meldung) override;
+    std::optional<QString> frage(const Eingabefrage& frage) override;
     void setParent(QWidget* parent) { parent_ = parent; }
 
 private:

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <optional>
 
 namespace tarvex {
 
@@ -17,10 +18,19 @@ struct Meldung {
     Antwort standard = Antwort::Ok;
 };
 
+// A modal input box: prompt, title and the preset answer.
+struct Eingabefrage {
+    QString text;
+    QString titel;
+    QString vorgabe;
+};
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
     virtual Meldung::Antwort zeige(const Meldung& meldung) = 0;
+    // The typed answer, or nothing when the box was cancelled.
+    virtual std::optional<QString> frage(const Eingabefrage& frage) = 0;
 };
 
 // The usual shapes of the program's messages.

@@ -488,6 +488,9 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
     dazu(spezial, später(neuerBefehl(Befehl::Locatorsuche, u"&Locatorsuche"_s)));
     spezial->addSeparator();
     dazu(spezial, später(neuerBefehl(Befehl::Import, u"EXP-Datei importieren"_s)));
+    spezial->addSeparator();
+    dazu(spezial, später(neuerBefehl(Befehl::BekannteStationenÜbernehmen, u"Bekannte Stationen übernehmen"_s)));
+    dazu(spezial, später(neuerBefehl(Befehl::BekannteStationenImportieren, u"Bekannte Stationen importieren …"_s)));
 
     QMenu* hilfe = bar->addMenu(u"&Hilfe"_s);
     hilfe->setObjectName(u"mnuHilfe"_s);

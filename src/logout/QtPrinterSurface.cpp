@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -40,6 +41,18 @@ QMarginsF ränderDesDruckers(const QPrinterInfo& info)
     return drucker.pageLayout().margins(QPageLayout::Millimeter);
 }
 
+const QImage& messfläche()
+{
+    static const QImage bild = [] {
+        QImage b(1, 1, QImage::Format_Mono);
+        const int dpm = qRound(messDpi / 0.0254);
+        b.setDotsPerMeterX(dpm);
+        b.setDotsPerMeterY(dpm);
+        return b;
+    }();
+    return bild;
+}
+
 bool festeBreite(const QString& name)
 {
     const QString n = name.toLower();
@@ -47,16 +60,14 @@ bool festeBreite(const QString& name)
 }
 } // namespace
 
-QtPrinterSurface::QtPrinterSurface(Prompter& prompter, const Clock& uhr)
+QtPrinterSurface::QtPrinterSurface(Prompter& prompter, const Clock& uhr, QPrinter* ziel)
     : PrinterSurface(papierDesDruckers(QPrinterInfo::defaultPrinter()).size(QPageSize::Millimeter))
     , prompter_(prompter)
     , uhr_(uhr)
+    , ziel_(ziel)
     , ränder_(ränderDesDruckers(QPrinterInfo::defaultPrinter()))
-    , messfläche_(1, 1, QImage::Format_Mono)
+    , ohneDrucker_(QPrinterInfo::defaultPrinter().isNull())
 {
-    const int dpm = qRound(messDpi / 0.0254);
-    messfläche_.setDotsPerMeterX(dpm);
-    messfläche_.setDotsPerMeterY(dpm);
 }
 
 QtPrinterSurface::~QtPrinterSurface()
@@ -85,27 +96,65 @@ QFont QtPrinterSurface::qtSchrift(const Schrift& schrift)
     return font;
 }
 
-PrinterSurface::Maße QtPrinterSurface::maße(const Schrift& schrift) const
+double QtPrinterSurface::zeichenbreiteMm(const Schrift& schrift)
 {
     const QFont font = qtSchrift(schrift);
-    const QFontMetricsF m(font, &messfläche_);
+    const QFontMetricsF m(font, &messfläche());
     const double zeichen = QFontInfo(font).fixedPitch() ? m.horizontalAdvance(u'0') : m.averageCharWidth();
-    return {zeichen * 25.4 / messDpi, m.lineSpacing() * 25.4 / messDpi};
+    return zeichen * 25.4 / messDpi;
+}
+
+double QtPrinterSurface::zeilenhöheMm(const Schrift& schrift)
+{
+    return QFontMetricsF(qtSchrift(schrift), &messfläche()).lineSpacing() * 25.4 / messDpi;
+}
+
+double QtPrinterSurface::textbreiteMm(const Schrift& schrift, const QString& text)
+{
+    return QFontMetricsF(qtSchrift(schrift), &messfläche()).horizontalAdvance(text) * 25.4 / messDpi;
+}
+
+PrinterSurface::Maße QtPrinterSurface::maße(const Schrift& schrift) const
+{
+    return {zeichenbreiteMm(schrift), zeilenhöheMm(schrift)};
 }
 
 double QtPrinterSurface::textbreite(const Schrift& schrift, const QString& text) const
 {
-    return QFontMetricsF(qtSchrift(schrift), &messfläche_).horizontalAdvance(text) * 25.4 / messDpi;
+    return textbreiteMm(schrift, text);
 }
 
 double QtPrinterSurface::druckhöhe(QSizeF papierMm) const
 {
-    return papierMm.height() - ränder_.top() - ränder_.bottom();
+    const QMarginsF r = ränderFür(papierMm);
+    return papierMm.height() - r.top() - r.bottom();
+}
+
+QMarginsF QtPrinterSurface::ränderFür(QSizeF papierMm) const
+{
+    if (ohneDrucker_ && QPageSize(papierMm, QPageSize::Millimeter).id() == QPageSize::Custom)
+        return {};
+    return ränder_;
 }
 
 void QtPrinterSurface::dokumentBeginnen()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    ohneDrucker_ = info.isNull();
+    ränder_ = ränderDesDruckers(info);
+    if (ziel_) {
+        gerät_ = ziel_;
+        seitenformatSetzen();
+        maler_ = std::make_unique<QPainter>();
+        if (!maler_->begin(gerät_)) {
+            maler_.reset();
+            gerät_ = nullptr;
+            return;
+        }
+        maler_->setPen(QPen(Qt::black, px(linienbreite)));
+        maler_->setBrush(Qt::NoBrush);
+        return;
+    }
     drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     drucker_->setDocName(u"Tarvex"_s);
     drucker_->setCreator(u"Tarvex"_s);
@@ -121,7 +170,7 @@ void QtPrinterSurface::dokumentBeginnen()
     } else {
         drucker_->setPrinterName(info.printerName());
     }
-    ränder_ = ränderDesDruckers(info);
+    gerät_ = drucker_.get();
     drucker_->setFullPage(false);
     seitenformatSetzen();
 
@@ -129,6 +178,7 @@ void QtPrinterSurface::dokumentBeginnen()
     if (!maler_->begin(drucker_.get())) {
         maler_.reset();
         drucker_.reset();
+        gerät_ = nullptr;
         prompter_.zeige(fehlerMeldung(
             datei.isEmpty()
                 ? u"Der Drucker \u201E%1\u201C nimmt keinen Ausdruck an. Der Ausdruck entfällt."_s.arg(
@@ -145,9 +195,9 @@ void QtPrinterSurface::dokumentBeginnen()
                                        + QDir::toNativeSeparators(datei)));
 }
 
-QString QtPrinterSurface::neuePdfDatei()
+QString QtPrinterSurface::pdfDateiAnlegen(const Clock& uhr)
 {
-    const QString stempel = uhr_.jetzt().toString(u"yyyy-MM-dd_HH-mm-ss"_s);
+    const QString stempel = uhr.jetzt().toString(u"yyyy-MM-dd_HH-mm-ss"_s);
     const QDir hier = QDir::current();
     for (int n = 1;; ++n) {
         const QString pfad = hier.absoluteFilePath(u"Ausdruck_"_s + stempel
@@ -157,19 +207,34 @@ QString QtPrinterSurface::neuePdfDatei()
         QFile datei(pfad);
         if (datei.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return pfad;
-        if (!datei.exists()) {
-            prompter_.zeige(fehlerMeldung(u"Es ist kein Drucker eingerichtet, und im Arbeitsverzeichnis "
-                                          "\u201E%1\u201C kann keine PDF-Datei angelegt werden. Der "
-                                          "Ausdruck entfällt."_s.arg(QDir::toNativeSeparators(hier.path()))));
+        if (!datei.exists())
             return {};
-        }
     }
+}
+
+QString QtPrinterSurface::neuePdfDatei()
+{
+    const QString pfad = pdfDateiAnlegen(uhr_);
+    if (pfad.isEmpty())
+        prompter_.zeige(fehlerMeldung(u"Es ist kein Drucker eingerichtet, und im Arbeitsverzeichnis "
+                                      "\u201E%1\u201C kann keine PDF-Datei angelegt werden. Der "
+                                      "Ausdruck entfällt."_s.arg(QDir::toNativeSeparators(QDir::current().path()))));
+    return pfad;
 }
 
 void QtPrinterSurface::seitenformatSetzen()
 {
-    drucker_->setPageSize(QPageSize(papierMm(), QPageSize::Millimeter));
-    drucker_->setPageMargins(ränder_, QPageLayout::Millimeter);
+    const QPageSize größe(papierMm(), QPageSize::Millimeter);
+    const QMarginsF ränder = ränderFür(papierMm());
+    // A preview takes no new layout once painting has begun; an unchanged one
+    // need not be set at all.
+    const QPageLayout jetzt = gerät_->pageLayout();
+    const QMarginsF d = jetzt.margins(QPageLayout::Millimeter) - ränder;
+    if (jetzt.pageSize().isEquivalentTo(größe) && qAbs(d.left()) < 0.01 && qAbs(d.top()) < 0.01
+        && qAbs(d.right()) < 0.01 && qAbs(d.bottom()) < 0.01)
+        return;
+    gerät_->setPageSize(größe);
+    gerät_->setPageMargins(ränder, QPageLayout::Millimeter);
 }
 
 void QtPrinterSurface::seiteBeginnen()
@@ -177,7 +242,7 @@ void QtPrinterSurface::seiteBeginnen()
     if (!maler_)
         return;
     seitenformatSetzen();
-    drucker_->newPage();
+    gerät_->newPage();
 }
 
 void QtPrinterSurface::dokumentAbschließen()
@@ -186,6 +251,7 @@ void QtPrinterSurface::dokumentAbschließen()
         maler_->end();
     maler_.reset();
     drucker_.reset();
+    gerät_ = nullptr;
 }
 
 void QtPrinterSurface::zeichneText(QPointF oben, const Schrift& schrift, const QString& text)
@@ -194,7 +260,7 @@ void QtPrinterSurface::zeichneText(QPointF oben, const Schrift& schrift, const Q
         return;
     const QFont font = qtSchrift(schrift);
     maler_->setFont(font);
-    const QFontMetricsF m(font, drucker_.get());
+    const QFontMetricsF m(font, gerät_);
     maler_->drawText(QPointF(px(oben.x()), px(oben.y()) + m.ascent()), text);
 }
 
@@ -210,7 +276,7 @@ void QtPrinterSurface::zeichneLinie(QPointF von, QPointF bis, Linienart art)
 
 double QtPrinterSurface::px(double mm) const
 {
-    return mm * drucker_->resolution() / 25.4;
+    return mm * gerät_->resolution() / 25.4;
 }
 
 QPointF QtPrinterSurface::px(QPointF mm) const

@@ -2,7 +2,6 @@
 #include "logout/PrinterSurface.h"
 
 #include <QFont>
-#include <QImage>
 #include <QMarginsF>
 #include <memory>
 
@@ -18,14 +17,24 @@ class Prompter;
 // a PDF file in the working directory that the operator is told about once per
 // document. A document opens at its first output and goes to the printer at its
 // end, or when this object is destroyed (the journal printout never ends its own).
+// With a target printer (a print preview's) every document is drawn there instead,
+// with the margins the real output would have.
 class QtPrinterSurface final : public PrinterSurface {
 public:
-    QtPrinterSurface(Prompter& prompter, const Clock& uhr);
+    QtPrinterSurface(Prompter& prompter, const Clock& uhr, QPrinter* ziel = nullptr);
     ~QtPrinterSurface() override;
 
     static bool druckerVorhanden();
     // Fixed-pitch names resolve to an installed fixed-pitch face.
     static QFont qtSchrift(const Schrift& schrift);
+    // mm per character column and per line, and the width of a text, measured at
+    // a fixed resolution: every Qt surface puts tab columns in the same place.
+    static double zeichenbreiteMm(const Schrift& schrift);
+    static double zeilenhöheMm(const Schrift& schrift);
+    static double textbreiteMm(const Schrift& schrift, const QString& text);
+    // Creates Ausdruck_JJJJ-MM-TT_hh-mm-ss.pdf (or _2, _3, ...) in the working
+    // directory without overwriting anything; empty when none can be created.
+    static QString pdfDateiAnlegen(const Clock& uhr);
 
 protected:
     Maße maße(const Schrift& schrift) const override;
@@ -40,14 +49,19 @@ protected:
 private:
     QString neuePdfDatei();
     void seitenformatSetzen();
+    // The PDF keeps a printer's edge on standard paper; a custom page (a label
+    // of continuous stock) has none, as on a label printer.
+    QMarginsF ränderFür(QSizeF papierMm) const;
     double px(double mm) const;
     QPointF px(QPointF mm) const;
 
     Prompter& prompter_;
     const Clock& uhr_;
+    QPrinter* ziel_;
     QMarginsF ränder_; // mm, of the device chosen last
-    QImage messfläche_;
+    bool ohneDrucker_ = false;
     std::unique_ptr<QPrinter> drucker_;
+    QPrinter* gerät_ = nullptr; // drucker_ or ziel_ while a document is open
     std::unique_ptr<QPainter> maler_;
 };
 

@@ -622,7 +622,85 @@ Summen ContestDatabase::summen(const QString& band)
 
 // -- Exchange-file import --
 
+// -- Known stations --
+
+QList<ContestDatabase::RufzeichenLocator> ContestDatabase::bekannteStationen()
+{
+    const QStringList vorhanden = bandTabellen();
+    QStringList teile;
+    int position = 0;
+    for (const BandInfo& band : alleBänder()) {
+        if (vorhanden.contains(band.tabelle)) {
+            teile.append(u"SELECT %1 AS b, rowid AS r, Rufzeichen, Locator FROM "_s.arg(position) + bandSql(band.tabelle)
+                         + u" WHERE Punkte<>'-----'"_s);
+        }
+        ++position;
+    }
+    QList<RufzeichenLocator> result;
+    if (teile.isEmpty())
+        return result;
+    const Rows rows = connection_.select(u"SELECT Rufzeichen, Locator FROM ("_s + teile.join(u" UNION ALL "_s)
+                                         + u") ORDER BY b, r"_s);
+    result.reserve(rows.zeilen.size());
+    for (const QVariantList& z : rows.zeilen)
+        result.append({text(z.value(0)), text(z.value(1))});
+    return result;
+}
+
 // -- QSL labels --
+
+namespace {
+const QString kQslBedingung = u" WHERE Rufzeichen LIKE ? AND VAL(Punkte)>?"_s;
+const QString kQslUmgekehrt = u"CASE WHEN COALESCE(\"QSL\",0)<>0 THEN 0 ELSE 1 END"_s;
+} // namespace
+
+QList<ContestDatabase::QslZeile> ContestDatabase::qslAuswahl(const QString& band, const QString& muster,
+                                                             double grenze)
+{
+    const QString sql = u"SELECT rowid,\"Nummer\",\"Datum\",\"Zeit\",\"Rufzeichen\",\"RST geg\",\"RST erh\","
+                        u"\"Punkte\",\"KernCall\",\"QSL\" FROM "_s
+        + bandSql(band) + kQslBedingung + u" ORDER BY rowid"_s;
+    // Read straight from the statement: the whole band at 50,000 contacts.
+    return connection_.guarded([&] {
+        SQLite::Statement stmt(connection_.db(), sql.toStdString());
+        Connection::bind(stmt, {muster, grenze});
+        const auto text = [&](int i) {
+            const SQLite::Column col = stmt.getColumn(i);
+            return QString::fromUtf8(static_cast<const char*>(col.getBlob()), col.getBytes());
+        };
+        QList<QslZeile> result;
+        while (stmt.executeStep()) {
+            QslZeile z;
+            z.rowid = stmt.getColumn(0).getInt64();
+            z.mitNummer = !stmt.getColumn(1).isNull();
+            z.qso.nummer = stmt.getColumn(1).getInt();
+            z.qso.datum = text(2);
+            z.qso.zeit = text(3);
+            z.qso.rufzeichen = text(4);
+            z.qso.rstGeg = text(5);
+            z.qso.rstErh = text(6);
+            z.qso.punkte = text(7);
+            z.qso.kernCall = text(8);
+            z.qso.qsl = stmt.getColumn(9).getInt() != 0;
+            result.append(std::move(z));
+        }
+        return result;
+    });
+}
+
+void ContestDatabase::qslMarkieren(const QString& band, const QString& muster, double grenze, QslMarkierung art)
+{
+    const QString wert = art == QslMarkierung::Setzen ? u"1"_s
+        : art == QslMarkierung::Löschen               ? u"0"_s
+                                                      : kQslUmgekehrt;
+    connection_.execute(u"UPDATE "_s + bandSql(band) + u" SET \"QSL\"="_s + wert + kQslBedingung, {muster, grenze});
+}
+
+void ContestDatabase::qslUmschalten(const QString& band, qint64 rowid)
+{
+    connection_.execute(u"UPDATE "_s + bandSql(band) + u" SET \"QSL\"="_s + kQslUmgekehrt + u" WHERE rowid=?"_s,
+                        {rowid});
+}
 
 // -- Statistics --
 
@@ -666,5 +744,38 @@ QList<ContestDatabase::Stunde> ContestDatabase::statistikStunden(const QString& 
 }
 
 // -- Square map --
+
+QList<std::pair<QString, int>> ContestDatabase::großfelderZählen(const QString& band)
+{
+    const QString table = bandSql(band);
+    // An empty TMP costs no write (and no disk sync) on every map view, and a
+    // write-protected contest still shows its map.
+    if (!schreibgeschützt_ && !connection_.scalar(u"SELECT 1 FROM TMP LIMIT 1"_s).isNull())
+        connection_.exec(u"DELETE FROM TMP"_s);
+    const Rows rows = connection_.select(u"SELECT COUNT(*) AS \"Anzahl\",SQUARE AS \"Großfeld\" FROM "_s + table
+                                         + u" WHERE Punkte<>? GROUP BY SQUARE"_s,
+                                         {kUngültigePunkte});
+    QList<std::pair<QString, int>> result;
+    result.reserve(rows.zeilen.size());
+    for (const QVariantList& r : rows.zeilen)
+        result.append({text(r.value(1)), r.value(0).toInt()});
+    return result;
+}
+
+std::optional<QStringList> ContestDatabase::locatorsDerErsten(const QString& band, qint64 n)
+{
+    // At least one row is read, to tell an empty table from n = 0.
+    const Rows rows = connection_.select(
+        u"SELECT Locator FROM "_s + bandSql(band) + u" ORDER BY rowid LIMIT ?"_s, {std::max<qint64>(n, 1)});
+    if (rows.zeilen.isEmpty())
+        return std::nullopt;
+    QStringList result;
+    if (n <= 0)
+        return result;
+    result.reserve(rows.zeilen.size());
+    for (const QVariantList& r : rows.zeilen)
+        result.append(text(r.value(0)));
+    return result;
+}
 
 } // namespace tarvex

@@ -110,7 +110,32 @@ public:
 
     // -- Exchange-file import --
 
+    // -- Known stations --
+
+    struct RufzeichenLocator {
+        QString rufzeichen;
+        QString locator;
+    };
+    // Call and locator of every valid contact on all bands: bands in band-list
+    // order, contacts in stored order. One statement.
+    QList<RufzeichenLocator> bekannteStationen();
+
     // -- QSL labels --
+
+    // A contact of the QSL selection with its place in the band table.
+    struct QslZeile {
+        qint64 rowid = 0;
+        bool mitNummer = true; // false when Nummer is empty
+        QsoRecord qso;
+    };
+    enum class QslMarkierung { Setzen, Löschen, Umkehren };
+    // Contacts whose Rufzeichen is like the operator's pattern and whose points
+    // (VAL) exceed the limit, in stored order. An absent mark reads as false.
+    QList<QslZeile> qslAuswahl(const QString& band, const QString& muster, double grenze);
+    // Sets, clears or inverts the mark of every contact of that selection.
+    void qslMarkieren(const QString& band, const QString& muster, double grenze, QslMarkierung art);
+    // Inverts the stored mark of one contact.
+    void qslUmschalten(const QString& band, qint64 rowid);
 
     // -- Statistics --
 
@@ -139,6 +164,14 @@ public:
     QList<Stunde> statistikStunden(const QString& band);
 
     // -- Square map --
+
+    // Empties TMP (the square views leave nothing behind there) and counts the
+    // valid contacts per large square: one grouped query.
+    QList<std::pair<QString, int>> großfelderZählen(const QString& band);
+    // Locator of the first n contacts in stored order, invalid ones included;
+    // nothing when the band table has no row at all.
+    std::optional<QStringList> locatorsDerErsten(const QString& band, qint64 n);
+
 
 private:
     ContestDatabase(Connection connection, bool schreibgeschützt);

@@ -19,6 +19,8 @@ public:
     explicit ReferenceFile(QString dateiname, QString verzeichnis = {}, QStringList prüfungen = {});
     Connection& connection();
     const QString& dateiname() const { return dateiname_; }
+    // Where the file is or would be, resolved without regard to case.
+    QString pfad() const;
 
     // Runs a read on the connection. When it fails, the file is checked afresh,
     // so a file damaged or locked meanwhile gives the same message as at opening.
@@ -66,11 +68,29 @@ public:
     // LOCATORS of a known station, or nothing when the call is not listed.
     std::optional<QString> locators(const QString& call);
     QStringList länder();
+    // Known stations whose LOCATORS match the operator's pattern ("*", "?"):
+    // call and locator entry, in stored order.
+    QList<std::pair<QString, QString>> stationenMitLocator(const QString& muster);
 
     Connection& connection() { return file_.connection(); }
+    QString pfad() const { return file_.pfad(); }
 
 private:
     ReferenceFile file_;
+};
+
+// One entry of CALLINFO as the call-info window edits it.
+struct CallInfoEintrag {
+    qint64 rowid = -1; // -1 until stored
+    QString rufzeichen;
+    QString name;
+    QString dok;
+    QString ort;
+    QString notiz;
+    bool qslGesendet = false;
+    bool qslErhalten = false;
+
+    friend bool operator==(const CallInfoEintrag&, const CallInfoEintrag&) = default;
 };
 
 // CALLINFO.MDB: what the operator keeps about other stations.
@@ -79,6 +99,15 @@ public:
     explicit CallInfoDb(QString verzeichnis = {});
     QString name(const QString& rufzeichen);
     Connection& connection() { return file_.connection(); }
+    QString pfad() const { return file_.pfad(); }
+
+    // Editing through the call-info window, each on its own writable connection.
+    // Creates an empty CALLINFO.MDB when there is none; true when it did.
+    bool anlegenWennFehlend();
+    // All entries, or those whose call matches the operator's pattern; stored order.
+    QList<CallInfoEintrag> einträge(const std::optional<QString>& muster = std::nullopt);
+    // Inserts an entry without rowid, else replaces the stored one; returns the rowid.
+    qint64 speichern(const CallInfoEintrag& eintrag);
 
 private:
     ReferenceFile file_;

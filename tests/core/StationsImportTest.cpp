@@ -90,5 +90,136 @@ TEST(StationsImport, RefusesAFileWithoutStationsTable)
     EXPECT_THROW(StationsImport::einfügen(c, StationsImport::lesen(u"DL1ABC JO31AB"_s).stationen), UserError);
 }
 
+TEST(StationsImport, MergeRuleKeepsOneRowAndNeverRepeatsALocator)
+{
+    struct Fall {
+        const char* name;
+        QString vorher; // LOCATORS of DL1ABC before, empty: no row
+        QList<StationsImport::Station> neu;
+        QString nachher;
+        int neueLocatoren;
+    };
+    const Fall fälle[] = {
+        {"one new", QString(), {{u"DL1ABC"_s, {u"JO31AB"_s}}}, u"JO31AB"_s, 1},
+        {"second", u"JO31AB"_s, {{u"DL1ABC"_s, {u"JO32CD"_s}}}, u"JO31AB JO32CD"_s, 1},
+        {"third", u"JO31AB JO32CD"_s, {{u"DL1ABC"_s, {u"JO42EF"_s}}}, u"JO31AB JO32CD JO42EF"_s, 1},
+        {"repeated", u"JO31AB JO32CD"_s, {{u"DL1ABC"_s, {u"JO32CD"_s, u"JO31AB"_s}}}, u"JO31AB JO32CD"_s, 0},
+        {"lower case", u"JO31AB"_s, {{u"dl1abc"_s, {u"jo31ab"_s, u"jo32cd"_s}}}, u"JO31AB JO32CD"_s, 1},
+        {"portable", u"JO31AB"_s, {{u"DL1ABC/P"_s, {u"JO42EF"_s}}}, u"JO31AB JO42EF"_s, 1},
+        {"trailing separator", u"JO31AB JO32CD "_s, {{u"DL1ABC"_s, {u"JO32CD"_s}}}, u"JO31AB JO32CD"_s, 0},
+        {"no locator", u"JO31AB"_s, {{u"DL1ABC"_s, {u"JO31"_s, QString()}}}, u"JO31AB"_s, 0},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        test::WorkDir dir;
+        test::ContestDatInhalt inhalt;
+        if (!f.vorher.isEmpty())
+            inhalt.stationen = {{u"DL1ABC"_s, f.vorher}};
+        test::schreibeContestDat(dir.pfad(u"CONTEST.DAT"_s), inhalt);
+        Connection c(dir.pfad(u"CONTEST.DAT"_s), Connection::Zugriff::LesenSchreiben);
+        const StationsImport::Ergebnis e = StationsImport::einfügen(c, f.neu);
+        EXPECT_EQ(e.neueLocatoren, f.neueLocatoren);
+        const Rows rows = c.select(u"SELECT CALL, LOCATORS FROM STATIONS"_s);
+        ASSERT_EQ(rows.zeilen.size(), 1);
+        EXPECT_EQ(rows.zeilen[0].value(0).toString(), u"DL1ABC"_s);
+        EXPECT_EQ(rows.zeilen[0].value(1).toString(), f.nachher);
+    }
+}
+
+TEST(StationsImport, PortablePrefixStaysPartOfTheCall)
+{
+    EXPECT_EQ(StationsImport::stationsCall(u"oe/dl1abc/p"_s), u"OE/DL1ABC"_s);
+    EXPECT_EQ(StationsImport::stationsCall(u"DL1ABC/MM"_s), u"DL1ABC"_s);
+    EXPECT_EQ(StationsImport::stationsCall(u"DL1ABC/3"_s), u"DL1ABC/3"_s);
+}
+
+StationsImport::Liste ausDatei(const char* inhalt, const QString& name)
+{
+    return StationsImport::lesenDatei(QByteArray(inhalt), name);
+}
+
+QStringList alsText(const StationsImport::Liste& liste)
+{
+    QStringList result;
+    for (const StationsImport::Station& s : liste.stationen)
+        result.append(s.call + u' ' + s.locators.join(u','));
+    return result;
+}
+
+TEST(StationsImport, ReadsEdiAdifAndExpLogs)
+{
+    const char* edi = "[REG1TEST;1]\r\n"
+                      "TName=DARC UKW Contest\r\n"
+                      "PWWLo=JO31AA\r\n"
+                      "PCall=DL0XX\r\n"
+                      "[Remarks]\r\n"
+                      "Danke\r\n"
+                      "[QSORecords;5]\r\n"
+                      "260905;1400;DL1ABC/P;1;59;001;59;003;;JO31AB;120;;N;N;\r\n"
+                      "260905;1402;PA0AAA;1;59;002;59;010;;JO22;80;;;;\r\n"
+                      "260905;1405;ON4BBB;1;59;003;59;020;;JO20XX;0;;;;\r\n"
+                      "260905;1407;DL1ABC;1;59;004;59;004;;JO31AB;0;;;;D\r\n"
+                      "260905;1410;dk2xy;2;599;005;599;050;;jo62qm;400;;N;;\r\n"
+                      "[END; Tarvex]\r\n";
+    StationsImport::Format format{};
+    EXPECT_EQ(alsText(StationsImport::lesenDatei(edi, u"log.txt"_s, &format)),
+              (QStringList{u"DL0XX JO31AA"_s, u"DL1ABC/P JO31AB"_s, u"DL1ABC JO31AB"_s, u"DK2XY JO62QM"_s}));
+    EXPECT_EQ(format, StationsImport::Format::Edi);
+
+    const char* adif = "Export\n<ADIF_VER:5>3.1.4 <eoh>\n"
+                       "<call:6>DL1ABC<qso_date:8:d>20260905<GRIDSQUARE:6>JO31AB<eor>\n"
+                       "<CALL:6>PA0AAA <gridsquare:8>JO22AB12 <EOR>\n"
+                       "<call:6>ON4BBB<band:2>2m<eor>\n"
+                       "<call:5>G4ABC<gridsquare:4>IO91<eor>\n";
+    EXPECT_EQ(alsText(ausDatei(adif, u"x.adi"_s)), (QStringList{u"DL1ABC JO31AB"_s, u"PA0AAA JO22AB"_s}));
+    EXPECT_EQ(alsText(ausDatei("<call:6>DL1ABC<gridsquare:6>JO31AB<eor>", u"ohne_kopf"_s)),
+              QStringList{u"DL1ABC JO31AB"_s});
+
+    const char* exp = "*** Tarvex V3 Exportdatei ***\r\nDL0XX\r\nJO31AA\r\n144MHz\r\n202609\r\n"
+                      "05.09.26,14:00,DL1ABC,59001,59003,JO31AB,120,45,DL1ABC,JO31,Deutschland\r\n"
+                      "05.09.26,14:02,PA0AAA,59002,59010,JO22AB,-----,300,PA0AAA, , \r\n"
+                      "05.09.26,14:05,DK2XY/P,59003,59020,JO62QM,400,80,DK2XY,JO62,\"Deutschland, Nord\"\r\n";
+    EXPECT_EQ(alsText(ausDatei(exp, u"144MHz-092026-DL0XX.EXP"_s)),
+              (QStringList{u"DL1ABC JO31AB"_s, u"DK2XY/P JO62QM"_s}));
+    const char* ohneKopf = "DL0XX\r\nJO31AA\r\n432MHz\r\n"
+                           "05.09.26,14:00,DL1ABC,59001,59003,JO31AB,120,45,DL1ABC,JO31,Deutschland\r\n";
+    EXPECT_EQ(alsText(ausDatei(ohneKopf, u"alt.exp"_s)), QStringList{u"DL1ABC JO31AB"_s});
+    // Without contacts the month line is missing.
+    EXPECT_TRUE(ausDatei("*** Tarvex V3 Exportdatei ***\r\nDL0XX\r\nJO31AA\r\n144MHz\r\n", u"x.EXP"_s)
+                    .stationen.isEmpty());
+}
+
+TEST(StationsImport, DamagedFilesAreRefusedWhole)
+{
+    const std::pair<const char*, const char*> fälle[] = {
+        {"log.edi", "TName=kein Kopf\n[QSORecords;1]\n260905;1400;DL1ABC;1;59;001;59;003;;JO31AB;120;;;;\n"},
+        {"log.edi", "[REG1TEST;1]\nPCall=DL0XX\n"},
+        {"log.edi", "[REG1TEST;1]\n[QSORecords;2]\n260905;1400;DL1ABC;1;59;001;59;003;;JO31AB;120;;;;\n"
+                    "260905;1400;PA0AAA;1;59\n"},
+        {"log.adi", "<eoh><call:6>DL1ABC<gridsquare:6>JO31AB<eor><call:x>PA0AAA<eor>"},
+        {"log.adi", "<eoh><call:6>DL1ABC<gridsquare:6>JO31AB<eor><call:60>PA0AAA<eor>"},
+        {"log.adi", "<eoh><call:6>DL1ABC<gridsquare:6>JO31AB<eor><call:6>PA0AAA<gridsq"},
+        {"log.adi", "<eoh><call:6>DL1ABC<gridsquare:6>JO31AB<eor><call:6>PA0AAA<gridsquare:6>JO22AB"},
+        {"log.adi", "Kopf ohne Ende\n<call:6>DL1ABC<gridsquare:6>JO31AB<eor>"},
+        {"log.exp", "*** Tarvex V3 Exportdatei ***\r\nDL0XX\r\nJO31AA\r\n144MHz\r\n202609\r\n"
+                    "05.09.26,14:00,DL1ABC,59001,59003,JO31AB,120,45,DL1ABC,JO31,Deutschland\r\n"
+                    "05.09.26,14:02,PA0AAA,59002,59010,JO22AB\r\n"},
+        {"log.exp", "Hallo\r\nWelt\r\n"},
+    };
+    for (const auto& [name, inhalt] : fälle) {
+        SCOPED_TRACE(inhalt);
+        try {
+            StationsImport::lesenDatei(QByteArray(inhalt), u"/tmp/"_s + QString::fromLatin1(name));
+            ADD_FAILURE() << "not refused";
+        } catch (const UserError& e) {
+            EXPECT_TRUE(e.meldung().startsWith(u"Die Datei "_s + QString::fromLatin1(name) + u" ist beschädigt: "_s))
+                << e.meldung().toStdString();
+            EXPECT_TRUE(e.meldung().endsWith(u". Aus ihr wurde nichts übernommen."_s));
+        }
+    }
+    // A binary file is no list.
+    EXPECT_THROW(StationsImport::lesenDatei(QByteArray("SQLite format 3\0\1\2", 18), u"x.mdb"_s), UserError);
+}
+
 } // namespace
 } // namespace tarvex

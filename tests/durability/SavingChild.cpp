@@ -21,6 +21,11 @@ struct FailingPrompter final : tarvex::Prompter {
         std::fprintf(stderr, "unexpected message: %s\n", m.text.toUtf8().constData());
         std::exit(2);
     }
+    std::optional<QString> frage(const tarvex::Eingabefrage& f) override
+    {
+        std::fprintf(stderr, "unexpected input box: %s\n", f.text.toUtf8().constData());
+        std::exit(2);
+    }
 };
 
 } // namespace

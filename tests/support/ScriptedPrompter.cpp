@@ -12,6 +12,12 @@ Meldung::Antwort ScriptedPrompter::zeige(const Meldung& meldung)
     return antworten_.isEmpty() ? meldung.standard : antworten_.takeFirst();
 }
 
+std::optional<QString> ScriptedPrompter::frage(const Eingabefrage& frage)
+{
+    gefragt_.append(frage);
+    return eingaben_.isEmpty() ? std::optional<QString>(frage.vorgabe) : eingaben_.takeFirst();
+}
+
 QStringList ScriptedPrompter::texte() const
 {
     QStringList result;

@@ -12,6 +12,11 @@ namespace tarvex::test {
 class ScriptedPrompter final : public Prompter {
 public:
     Meldung::Antwort zeige(const Meldung& meldung) override;
+    // Input boxes take the scripted answers in turn (default: the preset);
+    // std::nullopt stands for Cancel.
+    std::optional<QString> frage(const Eingabefrage& frage) override;
+    void antworteEingabe(std::optional<QString> antwort) { eingaben_.append(std::move(antwort)); }
+    const QList<Eingabefrage>& gefragt() const { return gefragt_; }
 
     void antworte(Meldung::Antwort antwort) { antworten_.append(antwort); }
     const QList<Meldung>& gezeigt() const { return gezeigt_; }
@@ -23,6 +28,8 @@ public:
 private:
     QList<Meldung::Antwort> antworten_;
     QList<Meldung> gezeigt_;
+    QList<std::optional<QString>> eingaben_;
+    QList<Eingabefrage> gefragt_;
 };
 
 } // namespace tarvex::test

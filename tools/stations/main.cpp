@@ -1,5 +1,6 @@
-// tarvex-stations: adds lists of known stations to the STATIONS table of a CONTEST.DAT.
-//   tarvex-stations CONTEST.DAT liste.txt [weitere.txt ...]   ("-" reads standard input)
+// tarvex-stations: adds known stations to the STATIONS table of a CONTEST.DAT, from plain
+// lists, EDI (REG1TEST) logs, ADIF files and EXP files.
+//   tarvex-stations CONTEST.DAT liste.txt [log.edi ...]   ("-" reads standard input)
 
 #include "common/UserError.h"
 #include "store/Connection.h"
@@ -34,17 +35,26 @@ int main(int argc, char* argv[])
     QTextStream fehler(stderr);
     const QStringList argumente = QCoreApplication::arguments().mid(1);
     if (argumente.size() < 2) {
-        fehler << u"Aufruf: tarvex-stations CONTEST.DAT LISTE [LISTE ...]\n"_s
-               << u"Eine Station je Zeile: \"CALL LOCATOR\" oder \"CALL,LOCATOR,...\"; "_s
+        fehler << u"Aufruf: tarvex-stations CONTEST.DAT DATEI [DATEI ...]\n"_s
+               << u"DATEI: ein EDI-Log (REG1TEST), eine ADIF- oder EXP-Datei oder eine Liste mit "_s
+               << u"einer Station je Zeile: \"CALL LOCATOR\" oder \"CALL,LOCATOR,...\"; "_s
                << u"\"#\" und \"//\" leiten Kommentare ein; \"-\" liest die Standardeingabe.\n"_s;
         return 2;
     }
+    int rc = 0;
     try {
         tarvex::Connection contestDat(tarvex::resolveCaseInsensitive(argumente[0]),
                                       tarvex::Connection::Zugriff::LesenSchreiben);
         for (const QString& datei : argumente.mid(1)) {
-            // Call signs and locators are ASCII; Latin-1 keeps any other byte harmless.
-            const StationsImport::Liste liste = StationsImport::lesen(QString::fromLatin1(lies(datei)));
+            StationsImport::Liste liste;
+            try {
+                liste = StationsImport::lesenDatei(lies(datei), datei);
+            } catch (const tarvex::UserError& e) {
+                // A damaged file is left out whole; the others still count.
+                fehler << e.meldung() << u'\n';
+                rc = 1;
+                continue;
+            }
             for (const StationsImport::Übersprungen& z : liste.übersprungen)
                 fehler << datei << u':' << z.zeile << u": übersprungen ("_s << z.grund << u"): "_s << z.text << u'\n';
             const StationsImport::Ergebnis e = StationsImport::einfügen(contestDat, liste.stationen);
@@ -56,5 +66,5 @@ int main(int argc, char* argv[])
         fehler << e.meldung() << u'\n';
         return 1;
     }
-    return 0;
+    return rc;
 }

@@ -1,0 +1,105 @@
+#include "BekannteStationen.h"
+
+#include "common/Prompter.h"
+#include "common/UserError.h"
+#include "contest/ContestModel.h"
+#include "store/Connection.h"
+#include "store/ContestDatabase.h"
+#include "store/ReferenceDatabase.h"
+#include "store/StationsImport.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString anzahl(int n, const QString& eins, const QString& mehrere)
+{
+    return n == 1 ? eins : mehrere.arg(n);
+}
+
+QString bericht(const StationsImport::Ergebnis& e)
+{
+    return anzahl(e.neueStationen, u"1 neue Station"_s, u"%1 neue Stationen"_s) + u", "_s
+        + anzahl(e.ergänzteStationen, u"1 Station ergänzt"_s, u"%1 Stationen ergänzt"_s) + u", "_s
+        + anzahl(e.neueLocatoren, u"1 neuer Locator."_s, u"%1 neue Locatoren."_s);
+}
+
+} // namespace
+
+BekannteStationen::BekannteStationen(ContestModel& contest, ContestDat& contestDat, Prompter& prompter)
+    : contest_(contest)
+    , contestDat_(contestDat)
+    , prompter_(prompter)
+{
+}
+
+void BekannteStationen::ausContestÜbernehmen()
+{
+    ContestDatabase* db = contest_.datenbank();
+    if (!db) {
+        prompter_.zeige(hinweisMeldung(u"Es ist kein Contest geöffnet."_s));
+        return;
+    }
+    try {
+        QList<StationsImport::Station> stationen;
+        for (const ContestDatabase::RufzeichenLocator& r : db->bekannteStationen())
+            stationen.append({r.rufzeichen, {r.locator}});
+        Connection c(contestDat_.connection().pfad(), Connection::Zugriff::LesenSchreiben);
+        const StationsImport::Ergebnis e = StationsImport::einfügen(c, stationen);
+        prompter_.zeige(hinweisMeldung(u"Bekannte Stationen aus dem Contest übernommen:\n"_s + bericht(e)));
+    } catch (const UserError& e) {
+        prompter_.zeige(fehlerMeldung(e.meldung()));
+    }
+}
+
+void BekannteStationen::dateienImportieren(const QStringList& pfade)
+{
+    if (pfade.isEmpty())
+        return;
+    QList<StationsImport::Station> stationen;
+    QStringList beschädigt;
+    int übersprungen = 0;
+    for (const QString& pfad : pfade) {
+        QFile datei(pfad);
+        if (!datei.open(QIODevice::ReadOnly)) {
+            beschädigt.append(u"Die Datei %1 kann nicht gelesen werden: %2."_s.arg(QFileInfo(pfad).fileName(),
+                                                                                  datei.errorString()));
+            continue;
+        }
+        try {
+            const StationsImport::Liste liste = StationsImport::lesenDatei(datei.readAll(), pfad);
+            stationen.append(liste.stationen);
+            übersprungen += static_cast<int>(liste.übersprungen.size());
+        } catch (const UserError& e) {
+            beschädigt.append(e.meldung());
+        }
+    }
+    QString text;
+    try {
+        if (!stationen.isEmpty() || beschädigt.size() < pfade.size()) {
+            Connection c(contestDat_.connection().pfad(), Connection::Zugriff::LesenSchreiben);
+            const StationsImport::Ergebnis e = StationsImport::einfügen(c, stationen);
+            text = u"Bekannte Stationen importiert:\n"_s + bericht(e);
+            if (übersprungen > 0)
+                text += u"\n"_s
+                    + anzahl(übersprungen, u"1 Zeile ohne Rufzeichen oder Locator wurde übergangen."_s,
+                             u"%1 Zeilen ohne Rufzeichen oder Locator wurden übergangen."_s);
+        }
+    } catch (const UserError& e) {
+        prompter_.zeige(fehlerMeldung(e.meldung()));
+        return;
+    }
+    if (!beschädigt.isEmpty()) {
+        const QString fehlerText = beschädigt.join(u'\n');
+        prompter_.zeige(fehlerMeldung(text.isEmpty() ? fehlerText : text + u"\n\n"_s + fehlerText));
+    } else {
+        prompter_.zeige(hinweisMeldung(text));
+    }
+}
+
+} // namespace tarvex

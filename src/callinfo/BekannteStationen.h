@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace tarvex {
+
+class ContestDat;
+class ContestModel;
+class Prompter;
+
+// Fills STATIONS of CONTEST.DAT, so that the look-up can offer known locators:
+// from the valid contacts of the open contest, or from files (EDI, ADIF, EXP,
+// plain "CALL LOCATOR" lists). Reports what was added in one message.
+class BekannteStationen {
+public:
+    BekannteStationen(ContestModel& contest, ContestDat& contestDat, Prompter& prompter);
+
+    // "Bekannte Stationen übernehmen": every valid contact of the open contest, all bands.
+    void ausContestÜbernehmen();
+    // "Bekannte Stationen importieren": a damaged file is named and left out whole.
+    void dateienImportieren(const QStringList& pfade);
+
+private:
+    ContestModel& contest_;
+    ContestDat& contestDat_;
+    Prompter& prompter_;
+};
+
+} // namespace tarvex

@@ -1,0 +1,184 @@
+#include "LogModel.h"
+
+#include "Deckblatt.h"
+#include "LogFelder.h"
+#include "LogSeiten.h"
+#include "PrinterSurface.h"
+#include "Zeilenausgabe.h"
+#include "common/Prompter.h"
+#include "common/TextFile.h"
+#include "common/UserError.h"
+#include "contest/ContestModel.h"
+#include "store/ContestDatabase.h"
+
+#include <QDate>
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+LogModel::LogModel(ContestModel& contest, Prompter& prompter, QObject* parent)
+    : QObject(parent)
+    , contest_(contest)
+    , prompter_(prompter)
+    , felder_(std::make_unique<LogFelder>())
+{
+}
+
+LogModel::~LogModel() = default;
+
+const QString& LogModel::text(LogFeld feld) const
+{
+    return felder_->text(feld);
+}
+
+void LogModel::aktivieren()
+{
+    felder_->lesen(contest_.settings(), contest_.Band());
+    emit changed();
+}
+
+void LogModel::setText(LogFeld feld, const QString& text)
+{
+    QString t = text;
+    if (feld == LogFeld::Datum)
+        t.replace(u',', u'.');
+    felder_->setText(feld, t);
+    emit changed();
+}
+
+bool LogModel::datumGültig(const QString& text)
+{
+    if (text.size() != 10)
+        return false;
+    const QDate datum = QDate::fromString(text, u"dd.MM.yyyy"_s);
+    return datum.isValid() && datum.toString(u"dd.MM.yyyy"_s) == text;
+}
+
+bool LogModel::datumVerlassen()
+{
+    if (datumGültig(text(LogFeld::Datum)))
+        return true;
+    prompter_.zeige(fehlerMeldung(u"Bitte Datum in der Form 'TT.MM.JJJJ' eingeben"_s));
+    emit focusDatum();
+    return false;
+}
+
+void LogModel::setInDatei(bool an)
+{
+    if (an && !inDatei_)
+        dateiName_.clear();
+    inDatei_ = an;
+    emit changed();
+}
+
+void LogModel::setTxtDateiName(const QString& text)
+{
+    dateiName_ = text.left(dateinameLänge);
+}
+
+QString LogModel::erinnerung(const QString& exportname)
+{
+    return u"Bitte nicht vergessen die EXP-Datei \""_s + exportname + u"\"\nan QQ9QQ zu senden."_s;
+}
+
+QList<Druckzeile> LogModel::deckblatt() const
+{
+    return Deckblatt::zeilen(*felder_, contest_.lblCall(), contest_.felder().lblLocator, contest_.spielstand());
+}
+
+QList<Druckzeile> LogModel::logSeiten() const
+{
+    QList<QsoRecord> qsos;
+    if (ContestDatabase* db = contest_.datenbank())
+        qsos = db->qsos(contest_.Band());
+    const LogSeiten::Kopf kopf{text(LogFeld::Wettbewerb), text(LogFeld::Wertungsgruppe), contest_.lblCall(),
+                               contest_.felder().lblLocator, contest_.spielstand().txtNummer,
+                               contest_.spielstand().txtPunkte};
+    return LogSeiten::zeilen(qsos, kopf);
+}
+
+void LogModel::DeckblattDrucken(PrinterSurface& drucker)
+{
+    Deckblatt::drucken(drucker, deckblatt());
+}
+
+void LogModel::DeckblattInDatei()
+{
+    Zeilenausgabe::anhängen(dateiName_, Deckblatt::text(deckblatt()));
+}
+
+void LogModel::LogDrucken(PrinterSurface& drucker)
+{
+    LogSeiten::drucken(drucker, logSeiten());
+}
+
+void LogModel::LogInDatei()
+{
+    Zeilenausgabe::anhängen(dateiName_, LogSeiten::text(logSeiten()));
+}
+
+void LogModel::ausgeben(PrinterSurface& drucker)
+{
+    if (!inDatei_) {
+        if (deckblatt_)
+            DeckblattDrucken(drucker);
+        if (log_)
+            LogDrucken(drucker);
+        return;
+    }
+    // Created empty even when nothing is appended.
+    TextFileWriter(dateiName_, TextFileWriter::Mode::Truncate).close();
+    if (deckblatt_)
+        DeckblattInDatei();
+    if (log_)
+        LogInDatei();
+}
+
+void LogModel::drucken(PrinterSurface& drucker)
+{
+    if (inDatei_ && dateiName_.trimmed().isEmpty()) {
+        prompter_.zeige(fehlerMeldung(u"Bitte den Namen der Datei eingeben, in die das Log geschrieben wird."_s));
+        emit focusDateiName();
+        return;
+    }
+    try {
+        // 1. Cover sheet and log pages, on paper or into the one text file.
+        ausgeben(drucker);
+        // 2. The exchange-file export (with the ADIF file and the mail when ticked)
+        //    runs here; it shows the name of the file it wrote in txtExportname.
+    } catch (const UserError& e) {
+        // What already ran stays done; the window stays open for another try,
+        // with the typed data kept for the next run.
+        prompter_.zeige(fehlerMeldung(e.meldung() + u"\nDie weiteren Ausgaben entfallen."_s));
+        speichern();
+        return;
+    }
+    // 3. The reminder, after every run, also when only printing was wanted.
+    prompter_.zeige({erinnerung(exportname_), u"Wichtig"_s, Meldung::Symbol::Keins, Meldung::Knöpfe::Ok,
+                     Meldung::Antwort::Ok});
+    // 4.
+    emit closeRequested();
+    // 5.
+    speichern();
+}
+
+void LogModel::abbrechen()
+{
+    emit closeRequested();
+}
+
+void LogModel::vorschau(PrinterSurface& drucker)
+{
+    if (deckblatt_)
+        DeckblattDrucken(drucker);
+    if (log_)
+        LogDrucken(drucker);
+}
+
+void LogModel::speichern()
+{
+    felder_->speichern(contest_.settings(), contest_.Band());
+}
+
+} // namespace tarvex

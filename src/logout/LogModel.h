@@ -1,0 +1,102 @@
+#pragma once
+#include "Druckzeile.h"
+
+#include <QObject>
+#include <memory>
+
+namespace tarvex {
+
+class ContestModel;
+class LogFelder;
+// Declared here without its values: moc cannot read them.
+enum class LogFeld : int;
+class PrinterSurface;
+class Prompter;
+
+// The log window frmLog ("Log drucken") without its widgets: the cover-sheet
+// fields with their settings, the output choices, and "&Drucken" running the
+// outputs in their fixed order. Everything works on the logging window's
+// current band. Created once per run, so fields and ticks survive between uses.
+class LogModel : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int dateinameLänge = 20;
+
+    LogModel(ContestModel& contest, Prompter& prompter, QObject* parent = nullptr);
+    ~LogModel() override;
+
+    // Each time the window is shown: the stored values of the current band.
+    void aktivieren();
+
+    const LogFelder& felder() const { return *felder_; }
+    const QString& text(LogFeld feld) const;
+    // Cut to the field's length; in txtDatum a comma becomes a full stop.
+    void setText(LogFeld feld, const QString& text);
+    // Leaving txtDatum: false after the message (the focus goes back).
+    bool datumVerlassen();
+    static bool datumGültig(const QString& text);
+
+    bool chkDeckblatt() const { return deckblatt_; }
+    bool chkLog() const { return log_; }
+    bool chkInDatei() const { return inDatei_; }
+    bool chkExportieren() const { return true; }
+    bool chkADIF() const { return adif_; }
+    bool chkEMail() const { return eMail_; }
+    void setDeckblatt(bool an) { deckblatt_ = an; }
+    void setLog(bool an) { log_ = an; }
+    // Ticking shows the file name empty; unticking hides it and keeps the text.
+    void setInDatei(bool an);
+    // The export always runs: the box cannot be unticked.
+    void setExportieren(bool) {}
+    void setADIF(bool an) { adif_ = an; }
+    void setEMail(bool an) { eMail_ = an; }
+
+    bool dateinameSichtbar() const { return inDatei_; }
+    const QString& txtDateiName() const { return dateiName_; }
+    void setTxtDateiName(const QString& text);
+    // The exchange file the export wrote, as the reminder names it.
+    const QString& txtExportname() const { return exportname_; }
+    void setTxtExportname(const QString& text) { exportname_ = text; }
+
+    // cmdDrucken: outputs, reminder, back to the logging window, settings saved.
+    // A failing output is reported; the window then stays open.
+    void drucken(PrinterSurface& drucker);
+    // cmdAbbrechen, mnuZurück2: back to the logging window; nothing saved or output.
+    void abbrechen();
+    // Preview: the printed outputs ticked, onto another surface; nothing saved.
+    void vorschau(PrinterSurface& drucker);
+
+    // The output procedures on the current band.
+    void DeckblattDrucken(PrinterSurface& drucker);
+    void DeckblattInDatei();
+    void LogDrucken(PrinterSurface& drucker);
+    void LogInDatei();
+    QList<Druckzeile> deckblatt() const;
+    QList<Druckzeile> logSeiten() const;
+
+    static QString erinnerung(const QString& exportname);
+
+signals:
+    void changed();
+    // Show the logging window and hide this one.
+    void closeRequested();
+    void focusDatum();
+    void focusDateiName();
+
+private:
+    void ausgeben(PrinterSurface& drucker);
+    void speichern();
+
+    ContestModel& contest_;
+    Prompter& prompter_;
+    std::unique_ptr<LogFelder> felder_;
+    bool deckblatt_ = true;
+    bool log_ = true;
+    bool inDatei_ = false;
+    bool adif_ = false;
+    bool eMail_ = false;
+    QString dateiName_;
+    QString exportname_;
+};
+
+} // namespace tarvex

@@ -1,0 +1,122 @@
+#include "LogSeiten.h"
+
+#include "PrinterSurface.h"
+#include "Zeilenausgabe.h"
+#include "common/Val.h"
+#include "entry/JournalLine.h"
+#include "store/QsoRecord.h"
+
+#include <cmath>
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Sent reports are reformatted for the first thousand rows only.
+constexpr int rstGegUmformatiertBis = 1000;
+
+QString zweistellig(int n)
+{
+    return QString::number(n).rightJustified(2, u'0');
+}
+
+void kopf(QList<Druckzeile>& z, const LogSeiten::Kopf& k, int seite, int seiten)
+{
+    z.append(Druckzeile::leer());
+    z.append(Druckzeile::text(
+        {PrintItem::tab(30), PrintItem::text(k.wettbewerb + u"        Wertungsgruppe "_s + k.wertungsgruppe)}));
+    z.append(Druckzeile::leer());
+    z.append(Druckzeile::text({PrintItem::text(u"Tarvex"_s), PrintItem::text(u"     Call: "_s + k.eigenesRufzeichen),
+                               PrintItem::tab(40), PrintItem::text(u"Locator: "_s + k.eigenerLocator),
+                               PrintItem::tab(66),
+                               PrintItem::text(u"Seite: "_s + zweistellig(seite) + u'/' + zweistellig(seiten))},
+                              1));
+    z.append(Druckzeile::leer());
+    z.append(Druckzeile::text(
+        {PrintItem::text(u"    Datum   Zeit   Call          RST geg  RST erh  Locator Punkte  Kommentar"_s)}));
+    z.append(Druckzeile::leer());
+}
+
+} // namespace
+
+int LogSeiten::seitenzahl(int n)
+{
+    return int(std::floor((n - 2) / double(zeilenProSeite))) + 1;
+}
+
+QString LogSeiten::rstGeg(const QString& s, int index)
+{
+    // Too short to hold a serial number: kept as stored.
+    if (index >= rstGegUmformatiertBis || s.size() < 3)
+        return s;
+    const QString abstand = s.contains(u'S') || s.contains(u'A') ? u" "_s : u"  "_s;
+    return s.first(s.size() - 3) + abstand + s.last(3);
+}
+
+QString LogSeiten::rstErh(const QString& s)
+{
+    return s.size() == 5 ? s.first(2) + u' ' + s.last(3) : s;
+}
+
+QString LogSeiten::zeile(const QsoRecord& q, int index)
+{
+    return u"  "_s + q.datum + u' ' + q.zeit + u"  "_s + linksbündig(q.rufzeichen, 14)
+        + rechtsbündig(u' ' + rstGeg(q.rstGeg, index), 8) + rechtsbündig(u"    "_s + rstErh(q.rstErh), 9)
+        + u"  "_s + q.locator + rechtsbündig(q.punkte, 7) + u' ' + (q.kommentar.isEmpty() ? u" "_s : q.kommentar);
+}
+
+QList<Druckzeile> LogSeiten::zeilen(const QList<QsoRecord>& qsos, const Kopf& k)
+{
+    const int seiten = seitenzahl(ValInt(k.nächsteNummer));
+    QList<Druckzeile> z;
+    z.reserve(qsos.size() + (qsos.size() / zeilenProSeite + 1) * 10);
+    qint64 summe = 0;
+    for (qsizetype i = 0; i < qsos.size(); ++i) {
+        if (i % zeilenProSeite == 0) {
+            if (i != 0) {
+                z.append(Druckzeile::leer());
+                // Str(): a leading blank stands for the sign.
+                const QString wert = summe < 0 ? QString::number(summe) : u' ' + QString::number(summe);
+                z.append(Druckzeile::text(
+                    {PrintItem::tab(44), PrintItem::text(u"Zwischensumme"_s + rechtsbündig(wert, 7))}));
+                z.append({Druckzeile::Art::Seitenende, {}});
+            }
+            kopf(z, k, int(i / zeilenProSeite) + 1, seiten);
+        }
+        z.append(Druckzeile::text({PrintItem::text(zeile(qsos[i], int(i)))}));
+        summe = std::llround(double(summe) + Val(qsos[i].punkte));
+    }
+    z.append(Druckzeile::leer());
+    z.append(Druckzeile::text({PrintItem::tab(50), PrintItem::text(u"Endsumme"_s + rechtsbündig(k.txtPunkte, 7))}));
+    return z;
+}
+
+void LogSeiten::drucken(PrinterSurface& d, const QList<Druckzeile>& zeilen)
+{
+    const auto schrift = [&d] {
+        d.setSchriftart(u"Courier new"_s);
+        d.setSchriftgröße(12);
+        d.setFett(false);
+        d.setKursiv(false);
+    };
+    schrift();
+    // Each page is a job of its own; the font is set again for the next one.
+    qsizetype anfang = 0;
+    for (qsizetype i = 0; i <= zeilen.size(); ++i) {
+        if (i < zeilen.size() && zeilen[i].art != Druckzeile::Art::Seitenende)
+            continue;
+        Zeilenausgabe::drucken(d, zeilen.sliced(anfang, i - anfang));
+        d.dokumentEnde();
+        schrift();
+        anfang = i + 1;
+    }
+}
+
+QStringList LogSeiten::text(const QList<Druckzeile>& zeilen)
+{
+    return QStringList{QString()} + Zeilenausgabe::text(zeilen);
+}
+
+} // namespace tarvex

@@ -1,0 +1,41 @@
+#pragma once
+#include "Druckzeile.h"
+
+#include <QString>
+
+namespace tarvex {
+
+class PrinterSurface;
+struct QsoRecord;
+
+// The log pages: every contact of the band in stored order, 50 to a page, each
+// page under a seven-line header and, when another follows, ending in the
+// subtotal; the last page ends in the total. Lines once, for paper and file.
+class LogSeiten {
+public:
+    static constexpr int zeilenProSeite = 50;
+
+    struct Kopf {
+        QString wettbewerb;
+        QString wertungsgruppe;
+        QString eigenesRufzeichen;
+        QString eigenerLocator;
+        QString nächsteNummer; // as the logging window shows it: the page count follows from it
+        QString txtPunkte;     // the logging window's total
+    };
+
+    static QList<Druckzeile> zeilen(const QList<QsoRecord>& qsos, const Kopf& kopf);
+    // Every page a print job of its own, in Courier New 12.
+    static void drucken(PrinterSurface& drucker, const QList<Druckzeile>& zeilen);
+    // The lines of the text file: one blank line first, a form feed before each later page.
+    static QStringList text(const QList<Druckzeile>& zeilen);
+
+    // Int((N - 2) / 50) + 1: the number of pages for N - 1 rows.
+    static int seitenzahl(int nächsteNummer);
+    // One contact; index counts from 0 in stored order.
+    static QString zeile(const QsoRecord& qso, int index);
+    static QString rstGeg(const QString& gespeichert, int index);
+    static QString rstErh(const QString& gespeichert);
+};
+
+} // namespace tarvex

@@ -1,0 +1,327 @@
+#include "LogWindow.h"
+
+#include "LogFelder.h"
+#include "LogModel.h"
+#include "QtPrinterSurface.h"
+#include "SingleJobPrinterSurface.h"
+#include "common/Prompter.h"
+#include "common/UserError.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Without a printer the preview and the PDF get a printer's paper and edge.
+void ohneDruckerEinrichten(QPrinter& drucker)
+{
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setPageSize(QPageSize(QPageSize::A4));
+    drucker.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+    drucker.setDocName(u"Tarvex"_s);
+    drucker.setCreator(u"Tarvex"_s);
+}
+
+QCheckBox* kästchen(const QString& name, const QString& text, const QString& hinweis = {})
+{
+    auto* k = new QCheckBox(text);
+    k->setObjectName(name);
+    if (!hinweis.isEmpty())
+        k->setToolTip(hinweis);
+    return k;
+}
+
+} // namespace
+
+LogWindow::LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucker, const Clock& uhr,
+                     QWidget* parent)
+    : QWidget(parent)
+    , model_(model)
+    , prompter_(prompter)
+    , drucker_(drucker)
+    , uhr_(uhr)
+{
+    setObjectName(u"frmLog"_s);
+    setWindowTitle(u"Log drucken"_s);
+
+    menüleiste_ = new QMenuBar(this);
+    QMenu* datei = menüleiste_->addMenu(u"&Datei"_s);
+    datei->setObjectName(u"mnuDatei"_s);
+    QAction* zurück = datei->addAction(u"&zurück"_s);
+    zurück->setObjectName(u"mnuZurück2"_s);
+    connect(zurück, &QAction::triggered, &model_, &LogModel::abbrechen);
+
+    auto* deckblatt = new QGroupBox(u"Daten des Deckblatts"_s);
+    auto* raster = new QGridLayout(deckblatt);
+    raster->setVerticalSpacing(2);
+    int zeile = 0;
+    for (const LogFeldDefinition& d : LogFelder::definitionen()) {
+        auto* feld = new QLineEdit;
+        feld->setObjectName(QString::fromUtf16(d.name));
+        feld->setMaxLength(d.länge);
+        auto* etikett = new QLabel(QString::fromUtf16(d.beschriftung));
+        etikett->setBuddy(feld);
+        raster->addWidget(etikett, zeile, 0);
+        if (d.länge >= 20) {
+            raster->addWidget(feld, zeile, 1);
+        } else {
+            // Short fields are as wide as their text, with the unit beside them.
+            feld->setFixedWidth(feld->fontMetrics().averageCharWidth() * (d.länge + 3) + 12);
+            auto* neben = new QHBoxLayout;
+            neben->addWidget(feld);
+            if (d.einheit)
+                neben->addWidget(new QLabel(QString::fromUtf16(d.einheit)));
+            neben->addStretch(1);
+            raster->addLayout(neben, zeile, 1);
+        }
+        const LogFeld f = d.feld;
+        connect(feld, &QLineEdit::textEdited, this, [this, f](const QString& text) { feldGeändert(f, text); });
+        felder_.insert(f, feld);
+        ++zeile;
+    }
+    raster->setColumnStretch(1, 1);
+    raster->setRowStretch(zeile, 1);
+    felder_.value(LogFeld::Datum)->installEventFilter(this);
+
+    chkDeckblatt_ = kästchen(u"chkDeckblatt"_s, u"Deckblatt drucken"_s);
+    chkLog_ = kästchen(u"chkLog"_s, u"Log drucken"_s);
+    chkInDatei_ = kästchen(u"chkInDatei"_s, u"Ausgabe in Datei"_s);
+    chkExportieren_ = kästchen(u"chkExportieren"_s, u"Datenbank in EXP-Datei speichern"_s,
+                               u"die erstellte EXP-Datei bitte an QQ9QQ senden"_s);
+    chkADIF_ = kästchen(u"chkADIF"_s, u"ADIF-Exportdatei erstellen"_s);
+    chkEMail_ = kästchen(u"chkEMail"_s, u"EXP-Datei sofort als e-Mail senden"_s,
+                         u"kommt keine Verbindung ins Internet zustande bleibt die Mail im Postausgang stehen"_s);
+    connect(chkDeckblatt_, &QCheckBox::clicked, &model_, &LogModel::setDeckblatt);
+    connect(chkLog_, &QCheckBox::clicked, &model_, &LogModel::setLog);
+    connect(chkInDatei_, &QCheckBox::clicked, this, [this](bool an) {
+        model_.setInDatei(an);
+        if (an)
+            txtDateiName_->setFocus(Qt::OtherFocusReason);
+    });
+    connect(chkExportieren_, &QCheckBox::clicked, this, [this](bool an) {
+        model_.setExportieren(an);
+        anzeigen();
+    });
+    connect(chkADIF_, &QCheckBox::clicked, &model_, &LogModel::setADIF);
+    connect(chkEMail_, &QCheckBox::clicked, &model_, &LogModel::setEMail);
+
+    lblDateiname_ = new QLabel(u"Dateiname"_s);
+    lblDateiname_->setObjectName(u"lblDateiname"_s);
+    txtDateiName_ = new QLineEdit;
+    txtDateiName_->setObjectName(u"txtDateiName"_s);
+    txtDateiName_->setMaxLength(LogModel::dateinameLänge);
+    lblDateiname_->setBuddy(txtDateiName_);
+    connect(txtDateiName_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        // File names are typed in capitals.
+        const int cursor = txtDateiName_->cursorPosition();
+        model_.setTxtDateiName(text.toUpper());
+        if (txtDateiName_->text() != model_.txtDateiName()) {
+            txtDateiName_->setText(model_.txtDateiName());
+            txtDateiName_->setCursorPosition(cursor);
+        }
+    });
+
+    txtExportname_ = new QLineEdit;
+    txtExportname_->setObjectName(u"txtExportname"_s);
+    txtExportname_->setReadOnly(true);
+    txtExportname_->setFocusPolicy(Qt::NoFocus);
+
+    auto* ausgabe = new QGroupBox(u"Ausgabe"_s);
+    auto* spalte = new QVBoxLayout(ausgabe);
+    spalte->addWidget(chkDeckblatt_);
+    spalte->addWidget(chkLog_);
+    spalte->addWidget(chkInDatei_);
+    auto* dateiZeile = new QHBoxLayout;
+    dateiZeile->addWidget(lblDateiname_);
+    dateiZeile->addWidget(txtDateiName_);
+    spalte->addLayout(dateiZeile);
+    spalte->addSpacing(8);
+    spalte->addWidget(chkExportieren_);
+    spalte->addWidget(chkADIF_);
+    spalte->addWidget(chkEMail_);
+    auto* lblExportname = new QLabel(u"Exportdatei"_s);
+    lblExportname->setBuddy(txtExportname_);
+    spalte->addWidget(lblExportname);
+    spalte->addWidget(txtExportname_);
+    spalte->addStretch(1);
+
+    cmdDrucken_ = new QPushButton(u"&Drucken"_s);
+    cmdDrucken_->setObjectName(u"cmdDrucken"_s);
+    cmdDrucken_->setDefault(true);
+    cmdVorschau_ = new QPushButton(u"&Vorschau"_s);
+    cmdVorschau_->setObjectName(u"cmdVorschau"_s);
+    cmdVorschau_->setToolTip(u"Deckblatt und Log vor dem Drucken ansehen"_s);
+    cmdAbbrechen_ = new QPushButton(u"&Abbrechen"_s);
+    cmdAbbrechen_->setObjectName(u"cmdAbbrechen"_s);
+    connect(cmdDrucken_, &QPushButton::clicked, this, &LogWindow::drucken);
+    connect(cmdVorschau_, &QPushButton::clicked, this, &LogWindow::vorschau);
+    connect(cmdAbbrechen_, &QPushButton::clicked, &model_, &LogModel::abbrechen);
+    auto* knöpfe = new QHBoxLayout;
+    knöpfe->addWidget(cmdDrucken_);
+    knöpfe->addWidget(cmdVorschau_);
+    knöpfe->addWidget(cmdAbbrechen_);
+
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(ausgabe, 1);
+    rechts->addLayout(knöpfe);
+
+    auto* haupt = new QHBoxLayout;
+    haupt->addWidget(deckblatt, 2);
+    haupt->addLayout(rechts, 1);
+    auto* außen = new QVBoxLayout(this);
+    außen->setMenuBar(menüleiste_);
+    außen->addLayout(haupt);
+
+    connect(&model_, &LogModel::changed, this, &LogWindow::anzeigen);
+    connect(&model_, &LogModel::closeRequested, this, &LogWindow::backRequested);
+    connect(&model_, &LogModel::focusDatum, this,
+            [this] { felder_.value(LogFeld::Datum)->setFocus(Qt::OtherFocusReason); });
+    connect(&model_, &LogModel::focusDateiName, this, [this] { txtDateiName_->setFocus(Qt::OtherFocusReason); });
+    anzeigen();
+}
+
+void LogWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Shown by the program, not merely restored with the main frame.
+    if (event->spontaneous())
+        return;
+    datumOffen_ = false;
+    model_.aktivieren();
+    felder_.value(LogFeld::Wettbewerb)->setFocus(Qt::OtherFocusReason);
+}
+
+void LogWindow::anzeigen()
+{
+    for (auto it = felder_.cbegin(); it != felder_.cend(); ++it)
+        if (it.value()->text() != model_.text(it.key()))
+            it.value()->setText(model_.text(it.key()));
+    chkDeckblatt_->setChecked(model_.chkDeckblatt());
+    chkLog_->setChecked(model_.chkLog());
+    chkInDatei_->setChecked(model_.chkInDatei());
+    chkExportieren_->setChecked(model_.chkExportieren());
+    chkADIF_->setChecked(model_.chkADIF());
+    chkEMail_->setChecked(model_.chkEMail());
+    lblDateiname_->setVisible(model_.dateinameSichtbar());
+    txtDateiName_->setVisible(model_.dateinameSichtbar());
+    if (txtDateiName_->text() != model_.txtDateiName())
+        txtDateiName_->setText(model_.txtDateiName());
+    txtExportname_->setText(model_.txtExportname());
+}
+
+void LogWindow::feldGeändert(LogFeld feld, const QString& text)
+{
+    QLineEdit* edit = felder_.value(feld);
+    const int cursor = edit->cursorPosition();
+    model_.setText(feld, text);
+    // The model may have turned a comma into a full stop; the cursor stays put.
+    if (edit->text() != model_.text(feld)) {
+        edit->setText(model_.text(feld));
+        edit->setCursorPosition(cursor);
+    }
+}
+
+bool LogWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == felder_.value(LogFeld::Datum) && event->type() == QEvent::FocusOut) {
+        // Only a move to another field counts, not a message box or a menu.
+        const Qt::FocusReason grund = static_cast<QFocusEvent*>(event)->reason();
+        if (isVisible() && grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason
+            && grund != Qt::MenuBarFocusReason) {
+            datumOffen_ = true;
+            QMetaObject::invokeMethod(this, &LogWindow::datumNachVerlassen, Qt::QueuedConnection);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void LogWindow::datumNachVerlassen()
+{
+    // Leaving for "Abbrechen" needs no valid date; a button click checks it itself.
+    if (!datumOffen_ || !isVisible() || felder_.value(LogFeld::Datum)->hasFocus() || focusWidget() == cmdAbbrechen_)
+        return;
+    datumPrüfen();
+}
+
+bool LogWindow::datumPrüfen()
+{
+    if (!datumOffen_)
+        return true;
+    datumOffen_ = false;
+    return model_.datumVerlassen();
+}
+
+void LogWindow::drucken()
+{
+    if (!datumPrüfen())
+        return;
+    const bool papier = !model_.chkInDatei() && (model_.chkDeckblatt() || model_.chkLog());
+    if (papier && !QtPrinterSurface::druckerVorhanden()) {
+        druckenOhneDrucker();
+        return;
+    }
+    model_.drucken(drucker_);
+}
+
+void LogWindow::druckenOhneDrucker()
+{
+    // One PDF file for the whole log rather than one file and one message per page.
+    const QString pfad = QtPrinterSurface::pdfDateiAnlegen(uhr_);
+    if (pfad.isEmpty()) {
+        prompter_.zeige(fehlerMeldung(u"Es ist kein Drucker eingerichtet, und im Arbeitsverzeichnis \u201E%1\u201C "
+                                      "kann keine PDF-Datei angelegt werden. Es wurde nichts gedruckt."_s.arg(
+                                          QDir::toNativeSeparators(QDir::currentPath()))));
+        return;
+    }
+    prompter_.zeige(hinweisMeldung(u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei "
+                                   "gespeichert:\n"_s
+                                   + QDir::toNativeSeparators(pfad)));
+    QPrinter pdf(QPrinter::HighResolution);
+    ohneDruckerEinrichten(pdf);
+    pdf.setOutputFileName(pfad);
+    SingleJobPrinterSurface fläche(pdf);
+    model_.drucken(fläche);
+}
+
+void LogWindow::vorschau()
+{
+    if (!datumPrüfen())
+        return;
+    QPrinter drucker(QPrinter::HighResolution);
+    if (!QtPrinterSurface::druckerVorhanden())
+        ohneDruckerEinrichten(drucker);
+    QPrintPreviewDialog dialog(&drucker, this);
+    dialog.setObjectName(u"Vorschau"_s);
+    dialog.setWindowTitle(u"Vorschau: Log drucken"_s);
+    dialog.resize(800, 600);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* ziel) {
+        try {
+            SingleJobPrinterSurface fläche(*ziel);
+            model_.vorschau(fläche);
+        } catch (const UserError& e) {
+            prompter_.zeige(fehlerMeldung(e.meldung()));
+        }
+    });
+    dialog.exec();
+}
+
+} // namespace tarvex

@@ -1,0 +1,141 @@
+#include "KarteWindow.h"
+
+#include "KarteModel.h"
+#include "KartenAnsicht.h"
+#include "KartenZeichner.h"
+#include "common/Prompter.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+KarteWindow::KarteWindow(KarteModel& model, Prompter& prompter, QWidget* parent)
+    : QWidget(parent)
+    , model_(model)
+    , prompter_(prompter)
+{
+    setObjectName(u"frmKarte"_s);
+    setWindowTitle(u"Karte"_s);
+
+    auto* menüs = new QMenuBar(this);
+    menüs->setObjectName(u"mnuLeiste"_s);
+    QMenu* datei = menüs->addMenu(u"&Datei"_s);
+    datei->setObjectName(u"mnuDatei"_s);
+    QAction* speichernBefehl = datei->addAction(u"Karte &speichern …"_s);
+    speichernBefehl->setObjectName(u"mnuSpeichern"_s);
+    connect(speichernBefehl, &QAction::triggered, this, &KarteWindow::speichernUnter);
+    datei->addSeparator();
+    QAction* zurück = datei->addAction(u"&zurück"_s);
+    zurück->setObjectName(u"mnuZurück"_s);
+    connect(zurück, &QAction::triggered, &model_, &KarteModel::zurück);
+
+    ansicht_ = new KartenAnsicht(model_, this);
+    auto* knöpfe = new QVBoxLayout;
+    knöpfe->setSpacing(6);
+    connect(neuerKnopf(u"Command1"_s, u"Q&TH"_s), &QPushButton::clicked, &model_, &KarteModel::qth);
+    connect(neuerKnopf(u"Command2"_s, u"Q&SOs"_s), &QPushButton::clicked, &model_, &KarteModel::qsos);
+    connect(neuerKnopf(u"Command3"_s, u"&Großfelder"_s), &QPushButton::clicked, &model_, &KarteModel::großfelder);
+    connect(neuerKnopf(u"Command4"_s, u"&zurück"_s), &QPushButton::clicked, &model_, &KarteModel::zurück);
+    connect(neuerKnopf(u"cmdSpeichern"_s, u"Karte speichern …"_s), &QPushButton::clicked, this,
+            &KarteWindow::speichernUnter);
+    for (const QString& name : {u"Command1"_s, u"Command2"_s, u"Command3"_s, u"Command4"_s, u"cmdSpeichern"_s}) {
+        knöpfe->addWidget(knopf(name));
+        if (name == u"Command4"_s)
+            knöpfe->addSpacing(18);
+    }
+    knöpfe->addStretch();
+    knopf(u"Command3"_s)->setDefault(true);
+
+    auto* reihe = new QHBoxLayout;
+    reihe->setContentsMargins(4, 4, 4, 4);
+    reihe->addWidget(ansicht_, 0, Qt::AlignTop);
+    reihe->addLayout(knöpfe);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setMenuBar(menüs);
+    layout->addLayout(reihe);
+    layout->addStretch();
+}
+
+QPushButton* KarteWindow::neuerKnopf(const QString& name, const QString& text)
+{
+    auto* knopf = new QPushButton(text, this);
+    knopf->setObjectName(name);
+    QFont arial;
+    arial.setFamilies({u"Arial"_s, u"Liberation Sans"_s});
+    arial.setPointSize(9);
+    knopf->setFont(arial);
+    knopf->setMinimumWidth(110);
+    return knopf;
+}
+
+QPushButton* KarteWindow::knopf(const QString& name) const
+{
+    return findChild<QPushButton*>(name);
+}
+
+void KarteWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        knopf(u"Command4"_s)->click();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A button with the focus is pressed itself, otherwise the default one.
+        if (auto* fokus = qobject_cast<QPushButton*>(focusWidget()))
+            fokus->click();
+        else
+            knopf(u"Command3"_s)->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void KarteWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    knopf(u"Command3"_s)->setFocus();
+}
+
+bool KarteWindow::speichern(const QString& pfad)
+{
+    QByteArray png;
+    QBuffer puffer(&png);
+    puffer.open(QIODevice::WriteOnly);
+    KartenZeichner::bild(model_.zeichnung(), devicePixelRatioF()).save(&puffer, "PNG");
+    // Written beside the target and renamed: a failure leaves an old file whole.
+    QSaveFile datei(pfad);
+    if (png.isEmpty() || !datei.open(QIODevice::WriteOnly) || datei.write(png) != png.size() || !datei.commit()) {
+        prompter_.zeige(fehlerMeldung(u"Die Karte konnte nicht in %1 gespeichert werden:\n%2"_s.arg(
+            QDir::toNativeSeparators(pfad), datei.errorString())));
+        return false;
+    }
+    return true;
+}
+
+void KarteWindow::speichernUnter()
+{
+    QString pfad = QFileDialog::getSaveFileName(this, u"Karte speichern"_s, QDir::current().filePath(model_.dateiVorschlag()),
+                                                u"PNG-Bilder (*.png)"_s);
+    if (pfad.isEmpty())
+        return;
+    if (!pfad.endsWith(u".png"_s, Qt::CaseInsensitive))
+        pfad += u".png"_s;
+    speichern(pfad);
+}
+
+} // namespace tarvex

@@ -1,0 +1,80 @@
+#include "KartenZeichner.h"
+
+#include "KarteModel.h"
+#include "Kartenhintergrund.h"
+#include "Kartenzeichnung.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+QColor KartenZeichner::farbe(int index)
+{
+    static constexpr QRgb tabelle[16] = {
+        qRgb(0, 0, 0),     qRgb(0, 0, 128),     qRgb(0, 128, 0),     qRgb(0, 128, 128),
+        qRgb(128, 0, 0),   qRgb(128, 0, 128),   qRgb(128, 128, 0),   qRgb(192, 192, 192),
+        qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),     qRgb(0, 255, 255),
+        qRgb(255, 0, 0),   qRgb(255, 0, 255),   qRgb(255, 255, 0),   qRgb(255, 255, 255),
+    };
+    return QColor(tabelle[index & 15]);
+}
+
+QFont KartenZeichner::schrift()
+{
+    QFont font;
+    font.setFamilies({u"Courier New"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(11); // 8.25 point at 96 dpi
+    return font;
+}
+
+void KartenZeichner::zeichne(QPainter& painter, const Kartenzeichnung& zeichnung)
+{
+    static const QImage hintergrund = Kartenhintergrund::bild();
+    painter.save();
+    // Pixel-exact enlargement of the 16-colour picture: grid lines stay crisp.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRectF(0, 0, 640, 480), hintergrund);
+    painter.setClipRect(QRectF(0, 0, 640, 480));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    const QFont font = schrift();
+    painter.setFont(font);
+    const qreal ascent = QFontMetricsF(font, painter.device()).ascent();
+    constexpr qreal s = 1.0 / KarteModel::kTwipsProPixel;
+    const auto punkt = [&](QPoint p) { return QPointF(p.x() * s, p.y() * s); };
+    for (const Kartenzeichnung::Element& e : zeichnung.elemente()) {
+        const QColor c = farbe(e.farbe);
+        switch (e.art) {
+        case Kartenzeichnung::Element::Art::Text:
+            painter.setPen(c);
+            painter.drawText(punkt(e.a) + QPointF(0, ascent), e.text);
+            break;
+        case Kartenzeichnung::Element::Art::Linie:
+            painter.setPen(QPen(c, 1.0));
+            painter.drawLine(punkt(e.a), punkt(e.b));
+            break;
+        case Kartenzeichnung::Element::Art::Kreis:
+            painter.setPen(QPen(c, 1.0));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(punkt(e.a), e.radius * s, e.radius * s);
+            break;
+        }
+    }
+    painter.restore();
+}
+
+QImage KartenZeichner::bild(const Kartenzeichnung& zeichnung, qreal geräteSkalierung)
+{
+    QImage bild(QSize(qRound(640 * geräteSkalierung), qRound(480 * geräteSkalierung)), QImage::Format_RGB32);
+    bild.setDevicePixelRatio(geräteSkalierung);
+    bild.fill(Qt::black);
+    QPainter painter(&bild);
+    zeichne(painter, zeichnung);
+    return bild;
+}
+
+} // namespace tarvex

@@ -1,0 +1,82 @@
+#include "LocatorTextModel.h"
+
+#include "common/Prompter.h"
+#include "common/UserError.h"
+#include "contest/ContestModel.h"
+#include "entry/JournalLine.h"
+#include "store/ContestDatabase.h"
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+LocatorTextModel::LocatorTextModel(ContestModel& contest, Prompter& prompter, QObject* parent)
+    : QObject(parent)
+    , contest_(contest)
+    , prompter_(prompter)
+{
+}
+
+void LocatorTextModel::aktivieren()
+{
+    Erzeugen();
+    Belegen();
+    zeigen();
+}
+
+void LocatorTextModel::Erzeugen()
+{
+    gitter_.Erzeugen();
+}
+
+void LocatorTextModel::suchen(const QString& text)
+{
+    gitter_.suchen(text);
+}
+
+void LocatorTextModel::Belegen()
+{
+    ContestDatabase* db = contest_.datenbank();
+    if (!db)
+        return;
+    try {
+        gitter_.Belegen(db->großfelderZählen(contest_.Band()), contest_.felder().lblLocator.left(4));
+    } catch (const UserError& e) {
+        prompter_.zeige(fehlerMeldung(e.meldung()));
+    }
+}
+
+void LocatorTextModel::zeigen()
+{
+    zeilen_.clear();
+    for (int r = SquareGrid::kErsteZeile; r <= SquareGrid::kLetzteZeile; ++r) {
+        QList<Zelle> zeile;
+        for (int c = 0; c <= gitter_.letzteSpalte(); ++c) {
+            const QString& inhalt = gitter_.zelle(r, c);
+            bool zahl = false;
+            const int n = inhalt.toInt(&zahl);
+            if (!zahl)
+                zeile.append({inhalt + u' ', kSchwarz});
+            else if (n > 0)
+                zeile.append({rechtsbündig(QString::number(n), 4) + u' ', kGelb});
+            else
+                zeile.append({rechtsbündig(QString::number(-n), 4) + u' ', kDunkelrot});
+        }
+        zeilen_.append(zeile);
+    }
+    emit changed();
+}
+
+QStringList LocatorTextModel::text() const
+{
+    QStringList result;
+    for (const QList<Zelle>& zeile : zeilen_) {
+        QString s;
+        for (const Zelle& z : zeile)
+            s += z.text;
+        result.append(s);
+    }
+    return result;
+}
+
+} // namespace tarvex

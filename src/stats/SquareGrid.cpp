@@ -1,0 +1,64 @@
+#include "SquareGrid.h"
+
+namespace tarvex {
+
+SquareGrid::SquareGrid(int letzteSpalte)
+    : letzteSpalte_(letzteSpalte)
+    , zellen_((kLetzteZeile - kErsteZeile + 1) * (letzteSpalte + 1))
+{
+    Erzeugen();
+}
+
+QString SquareGrid::name(int zeile, int spalte)
+{
+    const int i = spalte + 5;  // 2° steps east of 20° W (field I begins there)
+    const int j = 39 - zeile;  // 1° steps north of 30° N (field M begins there)
+    const QChar längenfeld = i < 10 ? u'I' : i < 20 ? u'J' : u'K';
+    const QChar breitenfeld = j < 10 ? u'M' : j < 20 ? u'N' : j < 30 ? u'O' : u'P';
+    const QChar zeichen[] = {längenfeld, breitenfeld, QChar(u'0' + i % 10), QChar(u'0' + j % 10)};
+    return QString(zeichen, 4);
+}
+
+int SquareGrid::index(int zeile, int spalte) const
+{
+    return (zeile - kErsteZeile) * (letzteSpalte_ + 1) + spalte;
+}
+
+const QString& SquareGrid::zelle(int zeile, int spalte) const
+{
+    return zellen_[index(zeile, spalte)];
+}
+
+void SquareGrid::Erzeugen()
+{
+    for (int r = kErsteZeile; r <= kLetzteZeile; ++r)
+        for (int c = 0; c <= letzteSpalte_; ++c)
+            zellen_[index(r, c)] = name(r, c);
+}
+
+void SquareGrid::suchen(const QString& text)
+{
+    zeile = -1;
+    spalte = -1;
+    for (int r = kErsteZeile; r <= kLetzteZeile; ++r) {
+        for (int c = 0; c <= letzteSpalte_; ++c) {
+            if (zellen_[index(r, c)] == text) {
+                zeile = static_cast<qint16>(r);
+                spalte = static_cast<qint16>(c);
+                return;
+            }
+        }
+    }
+}
+
+void SquareGrid::Belegen(const QList<std::pair<QString, int>>& anzahlen, const QString& eigenerSquare)
+{
+    for (const auto& [großfeld, anzahl] : anzahlen) {
+        suchen(großfeld);
+        if (zeile < 0)
+            continue;
+        zellen_[index(zeile, spalte)] = QString::number(großfeld == eigenerSquare ? -anzahl : anzahl);
+    }
+}
+
+} // namespace tarvex

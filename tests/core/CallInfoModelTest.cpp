@@ -1,0 +1,251 @@
+#include "callinfo/CallInfoModel.h"
+#include "store/Connection.h"
+#include "support/ContestFixture.h"
+
+#include <QFile>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+using test::ContestFixture;
+
+class CallInfoModelTest : public ContestFixture {
+protected:
+    CallInfoModelTest()
+    {
+        QFile::remove(u"CALLINFO.MDB"_s);
+        test::schreibeCallInfo(u"CALLINFO.MDB"_s, {{u"QQ9QQ"_s, u"Tarvex"_s},
+                                                   {u"DL1ABC"_s, u"Hans"_s},
+                                                   {u"PA0AAA"_s, u"Piet"_s},
+                                                   {u"DL9ZZ"_s, u"Uwe"_s},
+                                                   {u"DK2XY"_s, u"Eva"_s}});
+        prompter.vergiss();
+    }
+
+    QStringList calls() const
+    {
+        QStringList result;
+        Connection c(u"CALLINFO.MDB"_s, Connection::Zugriff::NurLesen);
+        for (const QVariantList& z : c.select(u"SELECT Rufzeichen FROM CALLINFO ORDER BY rowid"_s).zeilen)
+            result.append(z.value(0).toString());
+        return result;
+    }
+
+    CallInfoModel ci{model, callInfo, prompter};
+    int verlassen = 0;
+    QMetaObject::Connection zähler = QObject::connect(&ci, &CallInfoModel::verlassen, [this] { ++verlassen; });
+};
+
+TEST_F(CallInfoModelTest, ActivationOpensOnTheTypedCallWhenItHasAnEntry)
+{
+    struct Fall {
+        QString getippt;
+        int anzahl;
+        QString erster;
+        bool gesucht;
+    };
+    const Fall fälle[] = {
+        {QString(), 5, u"QQ9QQ"_s, false},
+        {u"PA0AAA"_s, 1, u"PA0AAA"_s, true},
+        {u"DL7NIX"_s, 5, u"QQ9QQ"_s, false}, // no entry: the whole table from its first record
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.getippt.toStdString());
+        model.entry().Löschen();
+        if (!f.getippt.isEmpty())
+            zeile(f.getippt);
+        ci.aktivieren();
+        EXPECT_EQ(ci.anzahl(), f.anzahl);
+        EXPECT_EQ(ci.eintrag().rufzeichen, f.erster);
+        EXPECT_EQ(ci.Data1Caption(), u"0"_s);
+        EXPECT_EQ(ci.gesucht(), f.gesucht);
+    }
+}
+
+TEST_F(CallInfoModelTest, NavigationStopsAtBothEndsAndCaptionCountsFromZero)
+{
+    ci.aktivieren();
+    using Schritt = void (CallInfoModel::*)();
+    const std::pair<Schritt, QString> schritte[] = {
+        {&CallInfoModel::voriger, u"0"_s}, {&CallInfoModel::nächster, u"1"_s}, {&CallInfoModel::nächster, u"2"_s},
+        {&CallInfoModel::letzter, u"4"_s}, {&CallInfoModel::nächster, u"4"_s}, {&CallInfoModel::voriger, u"3"_s},
+        {&CallInfoModel::erster, u"0"_s},
+    };
+    for (const auto& [schritt, caption] : schritte) {
+        (ci.*schritt)();
+        EXPECT_EQ(ci.Data1Caption(), caption);
+    }
+    ci.letzter();
+    EXPECT_EQ(ci.eintrag().rufzeichen, u"DK2XY"_s);
+    EXPECT_EQ(ci.eintrag().name, u"Eva"_s);
+
+    // A source without records: -1, and the moves do nothing.
+    prompter.antworteEingabe(u"XX*"_s);
+    ci.cmdSuchen();
+    EXPECT_EQ(ci.Data1Caption(), u"-1"_s);
+    ci.nächster();
+    ci.letzter();
+    EXPECT_EQ(ci.position(), -1);
+    EXPECT_EQ(ci.eintrag(), CallInfoEintrag{});
+}
+
+TEST_F(CallInfoModelTest, SearchEscUndoesItAndTheSecondEscCloses)
+{
+    ci.aktivieren();
+    prompter.antworteEingabe(u"dl*"_s);
+    ci.cmdSuchen();
+    ASSERT_EQ(prompter.gefragt().size(), 1);
+    EXPECT_EQ(prompter.gefragt()[0].text, u"Welches Rufzeichen wird gesucht?"_s);
+    EXPECT_EQ(prompter.gefragt()[0].titel, u"Suchen"_s);
+    EXPECT_EQ(prompter.gefragt()[0].vorgabe, u"*"_s);
+    EXPECT_EQ(ci.anzahl(), 2);
+    EXPECT_EQ(ci.eintrag().rufzeichen, u"DL1ABC"_s);
+
+    ci.escape();
+    EXPECT_EQ(ci.anzahl(), 5);
+    EXPECT_FALSE(ci.gesucht());
+    EXPECT_EQ(verlassen, 0);
+    ci.escape();
+    EXPECT_EQ(verlassen, 1);
+
+    // Cancelled, empty, a quote and "?" patterns: no error, and only what matches.
+    const std::pair<std::optional<QString>, int> suchen[] = {
+        {std::nullopt, 0}, {QString(), 0}, {u"O'*"_s, 0}, {u"DL?ABC"_s, 1}, {u"*"_s, 5}};
+    for (const auto& [antwort, anzahl] : suchen) {
+        prompter.antworteEingabe(antwort);
+        ci.cmdSuchen();
+        EXPECT_EQ(ci.anzahl(), anzahl) << antwort.value_or(u"(abgebrochen)"_s).toStdString();
+        EXPECT_EQ(ci.Data1Caption(), anzahl > 0 ? u"0"_s : u"-1"_s);
+    }
+    EXPECT_TRUE(prompter.gezeigt().isEmpty());
+}
+
+TEST_F(CallInfoModelTest, OwnEntryCannotBeEditedAndFieldsFollowTheEditingState)
+{
+    ci.aktivieren();
+    ASSERT_EQ(ci.eintrag().rufzeichen, u"QQ9QQ"_s);
+    ci.cmdEdit();
+    EXPECT_FALSE(ci.bearbeitung());
+    EXPECT_FALSE(ci.felderAktiv());
+    ci.setTxtName(u"anders"_s);
+    EXPECT_EQ(ci.eintrag().name, u"Tarvex"_s);
+
+    ci.nächster();
+    ci.cmdEdit();
+    EXPECT_TRUE(ci.bearbeitung());
+    EXPECT_TRUE(ci.felderAktiv());
+    EXPECT_TRUE(ci.speichernAktiv());
+    EXPECT_FALSE(ci.bearbeitenAktiv());
+    EXPECT_FALSE(ci.Data1Aktiv());
+    // Data1 is off while editing.
+    ci.nächster();
+    EXPECT_EQ(ci.Data1Caption(), u"1"_s);
+
+    ci.setTxtName(u"Hans-Jürgen"_s);
+    ci.setTxtDOK(u"F11"_s);
+    ci.setCheck2(true);
+    ci.cmdSpeichern();
+    EXPECT_FALSE(ci.bearbeitung());
+    EXPECT_EQ(ci.Data1Caption(), u"1"_s);
+    EXPECT_EQ(ci.eintrag().name, u"Hans-Jürgen"_s);
+    EXPECT_TRUE(ci.eintrag().qslErhalten);
+    EXPECT_FALSE(ci.eintrag().qslGesendet);
+    EXPECT_EQ(callInfo.name(u"DL1ABC"_s), u"Hans-Jürgen"_s);
+    EXPECT_EQ(calls().size(), 5);
+}
+
+TEST_F(CallInfoModelTest, NewEntryIsStoredInCapitalsCutToLengthWithoutValidation)
+{
+    ci.aktivieren();
+    ci.cmdNeu();
+    EXPECT_TRUE(ci.bearbeitung());
+    EXPECT_EQ(ci.eintrag(), CallInfoEintrag{});
+    ci.setTxtCall(u"oe5/dl1abc/p"_s);
+    EXPECT_EQ(ci.eintrag().rufzeichen, u"OE5/DL1ABC"_s);
+    ci.setTxtOrt(QString(40, u'x'));
+    EXPECT_EQ(ci.eintrag().ort.size(), CallInfoModel::kOrtLänge);
+    ci.setCheck1(true);
+    ci.cmdSpeichern();
+    EXPECT_EQ(calls().last(), u"OE5/DL1ABC"_s);
+    EXPECT_EQ(ci.Data1Caption(), u"5"_s);
+    EXPECT_TRUE(ci.eintrag().qslGesendet);
+
+    // A second entry for a call and one without a call are stored like any other.
+    for (const QString& call : {u"DL1ABC"_s, QString()}) {
+        ci.cmdNeu();
+        ci.setTxtCall(call);
+        ci.setTxtName(u"x"_s);
+        ci.cmdSpeichern();
+    }
+    EXPECT_EQ(calls(), (QStringList{u"QQ9QQ"_s, u"DL1ABC"_s, u"PA0AAA"_s, u"DL9ZZ"_s, u"DK2XY"_s,
+                                    u"OE5/DL1ABC"_s, u"DL1ABC"_s, QString()}));
+    EXPECT_TRUE(prompter.gezeigt().isEmpty());
+}
+
+TEST_F(CallInfoModelTest, LeavingWithUnsavedChangesAsks)
+{
+    struct Fall {
+        Meldung::Antwort antwort;
+        bool verlassen;
+        bool gespeichert;
+        bool bearbeitung;
+    };
+    const Fall fälle[] = {
+        {Meldung::Antwort::Abbrechen, false, false, true},
+        {Meldung::Antwort::Nein, true, false, false},
+        {Meldung::Antwort::Ja, true, true, false},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(static_cast<int>(f.antwort));
+        QFile::remove(u"CALLINFO.MDB"_s);
+        test::schreibeCallInfo(u"CALLINFO.MDB"_s, {{u"QQ9QQ"_s, u"Tarvex"_s}, {u"DL1ABC"_s, u"Hans"_s}});
+        ci.aktivieren();
+        ci.nächster();
+        ci.cmdEdit();
+        ci.setTxtName(u"Neu"_s);
+        verlassen = 0;
+        prompter.vergiss();
+        prompter.antworte(f.antwort);
+        ci.cmdAbbrechen();
+        ASSERT_EQ(prompter.gezeigt().size(), 1);
+        const Meldung& m = prompter.gezeigt()[0];
+        EXPECT_EQ(m.text, u"Der Eintrag DL1ABC wurde geändert.\nSollen die Änderungen gespeichert werden?"_s);
+        EXPECT_EQ(m.titel, u"Frage"_s);
+        EXPECT_EQ(m.knöpfe, Meldung::Knöpfe::JaNeinAbbrechen);
+        EXPECT_EQ(verlassen, f.verlassen ? 1 : 0);
+        EXPECT_EQ(callInfo.name(u"DL1ABC"_s), f.gespeichert ? u"Neu"_s : u"Hans"_s);
+        EXPECT_EQ(ci.bearbeitung(), f.bearbeitung);
+        if (ci.bearbeitung()) {
+            prompter.antworte(Meldung::Antwort::Nein);
+            ci.escape();
+        }
+        ASSERT_FALSE(ci.bearbeitung());
+        prompter.vergiss();
+        ci.cmdNeu();
+        ci.cmdAbbrechen(); // nothing typed: no question
+        EXPECT_TRUE(prompter.gezeigt().isEmpty());
+    }
+}
+
+TEST_F(CallInfoModelTest, MissingFileIsCreatedEmptyWithANote)
+{
+    QFile::remove(u"CALLINFO.MDB"_s);
+    ci.aktivieren();
+    ASSERT_EQ(prompter.gezeigt().size(), 1);
+    EXPECT_EQ(prompter.gezeigt()[0].titel, u"Hinweis"_s);
+    EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(u"Im Arbeitsverzeichnis "_s));
+    EXPECT_TRUE(prompter.gezeigt()[0].text.endsWith(u" gab es keine CALLINFO.MDB. Sie wurde leer angelegt."_s));
+    EXPECT_EQ(ci.Data1Caption(), u"-1"_s);
+    ci.cmdNeu();
+    ci.setTxtCall(u"DL1ABC"_s);
+    ci.setTxtName(u"Hans"_s);
+    ci.cmdSpeichern();
+    EXPECT_EQ(callInfo.name(u"DL1ABC"_s), u"Hans"_s);
+    ci.aktivieren();
+    EXPECT_EQ(prompter.gezeigt().size(), 1);
+    EXPECT_EQ(ci.anzahl(), 1);
+}
+
+} // namespace
+} // namespace tarvex

@@ -1,0 +1,247 @@
+#include "common/TextFile.h"
+#include "logout/LogFelder.h"
+#include "logout/LogModel.h"
+#include "store/ContestDatabase.h"
+#include "support/LogFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+using F = LogFeld;
+
+// Counts how often a signal of the model was sent.
+struct Zähler {
+    template <typename Signal>
+    Zähler(LogModel& model, Signal signal)
+    {
+        QObject::connect(&model, signal, [this] { ++n; });
+    }
+    int count() const { return n; }
+    int n = 0;
+};
+
+class LogModelTest : public test::LogFixture {
+protected:
+    QString gespeichert(const QString& abschnitt, const QString& schlüssel)
+    {
+        return settings.lesen(abschnitt, schlüssel);
+    }
+    const QString erinnerung = u"Bitte nicht vergessen die EXP-Datei \"\"\nan QQ9QQ zu senden."_s;
+};
+
+TEST_F(LogModelTest, ChoicesStartAsTheOperatorExpects)
+{
+    EXPECT_TRUE(log.chkDeckblatt());
+    EXPECT_TRUE(log.chkLog());
+    EXPECT_FALSE(log.chkInDatei());
+    EXPECT_TRUE(log.chkExportieren());
+    EXPECT_FALSE(log.chkADIF());
+    EXPECT_FALSE(log.chkEMail());
+    EXPECT_FALSE(log.dateinameSichtbar());
+
+    log.setExportieren(false);
+    EXPECT_TRUE(log.chkExportieren());
+
+    // Ticking shows the file name emptied; unticking hides it and keeps the text.
+    log.setInDatei(true);
+    EXPECT_TRUE(log.dateinameSichtbar());
+    log.setTxtDateiName(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"_s);
+    EXPECT_EQ(log.txtDateiName(), u"ABCDEFGHIJKLMNOPQRST"_s);
+    log.setInDatei(false);
+    EXPECT_FALSE(log.dateinameSichtbar());
+    EXPECT_EQ(log.txtDateiName(), u"ABCDEFGHIJKLMNOPQRST"_s);
+    log.setInDatei(true);
+    EXPECT_EQ(log.txtDateiName(), QString());
+}
+
+TEST_F(LogModelTest, FieldsKeepTheirMaximumLength)
+{
+    const QString lang(50, u'x');
+    for (const LogFeldDefinition& d : LogFelder::definitionen()) {
+        log.setText(d.feld, lang);
+        EXPECT_EQ(log.text(d.feld).size(), d.länge) << QString::fromUtf16(d.name).toStdString();
+    }
+    // Commas become full stops in the date only.
+    log.setText(F::Datum, u"01,05,2002"_s);
+    EXPECT_EQ(log.text(F::Datum), u"01.05.2002"_s);
+    log.setText(F::Ort, u"12345 A,B"_s);
+    EXPECT_EQ(log.text(F::Ort), u"12345 A,B"_s);
+}
+
+TEST_F(LogModelTest, DateMustBeWrittenTTMMJJJJ)
+{
+    const std::pair<QString, bool> cases[] = {
+        {u"01,05,2002"_s, true},  {u"01.05.2002"_s, true},  {u"29.02.2024"_s, true},
+        {u"1.05.2002"_s, false},  {QString(), false},
+        {u"31.02.2002"_s, false}, {u"1.05.2002 "_s, false}, {u"29.02.2023"_s, false},
+        {u"2002-05-01"_s, false},
+    };
+    Zähler fokus(log, &LogModel::focusDatum);
+    for (const auto& [text, gültig] : cases) {
+        prompter.vergiss();
+        log.setText(F::Datum, text);
+        EXPECT_EQ(log.datumVerlassen(), gültig) << text.toStdString();
+        if (gültig) {
+            EXPECT_TRUE(prompter.gezeigt().isEmpty());
+            continue;
+        }
+        ASSERT_EQ(prompter.gezeigt().size(), 1);
+        const Meldung& m = prompter.gezeigt().first();
+        EXPECT_EQ(m.text, u"Bitte Datum in der Form 'TT.MM.JJJJ' eingeben"_s);
+        EXPECT_EQ(m.titel, u"Fehler"_s);
+        EXPECT_EQ(m.symbol, Meldung::Symbol::Ausrufezeichen);
+        EXPECT_EQ(m.knöpfe, Meldung::Knöpfe::Ok);
+    }
+    EXPECT_EQ(fokus.count(), 6);
+    // The field takes ten characters; a longer text fails all the same.
+    EXPECT_FALSE(LogModel::datumGültig(u"01.05.20021"_s));
+}
+
+TEST_F(LogModelTest, PrintingSavesPerBandAndReminds)
+{
+    kontakte(51);
+    deckblattFüllen();
+    Zähler zurück(log, &LogModel::closeRequested);
+    log.drucken(drucker);
+
+    // Cover sheet and two log pages, each its own job.
+    EXPECT_EQ(drucker.dokumente(), 3);
+    EXPECT_EQ(drucker.abgeschlosseneDokumente(), 3);
+    ASSERT_EQ(prompter.gezeigt().size(), 1);
+    const Meldung& m = prompter.gezeigt().first();
+    EXPECT_EQ(m.text, erinnerung);
+    EXPECT_EQ(m.titel, u"Wichtig"_s);
+    EXPECT_EQ(m.symbol, Meldung::Symbol::Keins);
+    EXPECT_EQ(m.knöpfe, Meldung::Knöpfe::Ok);
+    EXPECT_EQ(zurück.count(), 1);
+
+    EXPECT_EQ(gespeichert(u"Log"_s, u"Wettbewerb"_s), u"Dezember-Contest UKW 2026"_s);
+    EXPECT_EQ(gespeichert(u"Log"_s, u"DOK"_s), u"X99"_s);
+    EXPECT_EQ(gespeichert(u"Log144MHz"_s, u"Straße"_s), u"Hauptstraße 1"_s);
+    EXPECT_EQ(gespeichert(u"Log144MHz"_s, u"ÜberNN"_s), u"345"_s);
+    EXPECT_EQ(gespeichert(u"Log"_s, u"Name"_s), QString());
+
+    // Exactly the three shared keys in Log and the thirteen of the band in Log144MHz.
+    QSettings ini(settings.dateiname(), QSettings::IniFormat);
+    ini.beginGroup(u"Log"_s);
+    EXPECT_EQ(ini.childKeys().size(), 3);
+    ini.endGroup();
+    ini.beginGroup(u"Log144MHz"_s);
+    EXPECT_EQ(ini.childKeys().size(), 13);
+}
+
+TEST_F(LogModelTest, EachBandKeepsItsStationData)
+{
+    deckblattFüllen();
+    log.drucken(drucker);
+
+    // A new run on 432 MHz: the shared fields come back, the station data of 144 MHz do not.
+    model.bandWechseln(u"432MHz"_s);
+    LogModel neu(model, prompter);
+    neu.aktivieren();
+    EXPECT_EQ(neu.text(F::Wettbewerb), u"Dezember-Contest UKW 2026"_s);
+    EXPECT_EQ(neu.text(F::Datum), u"05.12.2026"_s);
+    EXPECT_EQ(neu.text(F::DOK), u"X99"_s);
+    EXPECT_EQ(neu.text(F::Name), QString());
+    EXPECT_EQ(neu.text(F::Antenne), QString());
+
+    neu.setText(F::Name, u"Max Mustermann"_s);
+    neu.setText(F::Antenne, u"21-Element"_s);
+    neu.drucken(drucker);
+    EXPECT_EQ(gespeichert(u"Log432MHz"_s, u"Name"_s), u"Max Mustermann"_s);
+    EXPECT_EQ(gespeichert(u"Log144MHz"_s, u"Name"_s), u"Erika Mustermann"_s);
+
+    // Back on 144 MHz the stored values replace the texts; an empty stored value leaves a field.
+    model.bandWechseln(u"144MHz"_s);
+    neu.aktivieren();
+    EXPECT_EQ(neu.text(F::Name), u"Erika Mustermann"_s);
+    EXPECT_EQ(neu.text(F::Antenne), u"4x 10-Element Yagi"_s);
+    settings.schreiben(u"Log144MHz"_s, u"Sender"_s, QString());
+    neu.setText(F::Sender, u"bleibt"_s);
+    neu.aktivieren();
+    EXPECT_EQ(neu.text(F::Sender), u"bleibt"_s);
+}
+
+TEST_F(LogModelTest, CancelSavesAndOutputsNothing)
+{
+    deckblattFüllen();
+    log.setInDatei(true);
+    log.setTxtDateiName(u"AUSGABE.TXT"_s);
+    Zähler zurück(log, &LogModel::closeRequested);
+    log.abbrechen();
+    EXPECT_EQ(zurück.count(), 1);
+    EXPECT_TRUE(prompter.gezeigt().isEmpty());
+    EXPECT_FALSE(QFile::exists(u"AUSGABE.TXT"_s));
+    EXPECT_EQ(gespeichert(u"Log"_s, u"Wettbewerb"_s), QString());
+    EXPECT_EQ(gespeichert(u"Log144MHz"_s, u"Name"_s), QString());
+    // The window keeps its texts for the next time it is shown.
+    EXPECT_EQ(log.text(F::Name), u"Erika Mustermann"_s);
+}
+
+TEST_F(LogModelTest, OneFileHoldsCoverSheetAndLogPages)
+{
+    kontakte(51);
+    deckblattFüllen();
+    // An existing file of that name loses its contents.
+    writeTextFile(u"ALLES.TXT"_s, {u"alt"_s});
+    log.setInDatei(true);
+    log.setTxtDateiName(u"ALLES.TXT"_s);
+    log.drucken(drucker);
+    EXPECT_EQ(test::dateiInhalt(u"ALLES.TXT"_s), golden(u"log_deckblatt.txt"_s) + golden(u"log_seiten_51.txt"_s));
+    EXPECT_EQ(drucker.dokumente(), 0);
+    EXPECT_EQ(prompter.texte(), QStringList{erinnerung});
+}
+
+TEST_F(LogModelTest, FileIsCreatedEmptyWhenNothingIsTicked)
+{
+    writeTextFile(u"LEER.TXT"_s, {u"alt"_s});
+    log.setDeckblatt(false);
+    log.setLog(false);
+    log.setInDatei(true);
+    log.setTxtDateiName(u"LEER.TXT"_s);
+    log.drucken(drucker);
+    EXPECT_TRUE(QFile::exists(u"LEER.TXT"_s));
+    EXPECT_EQ(test::dateiInhalt(u"LEER.TXT"_s), QByteArray());
+    EXPECT_EQ(prompter.texte(), QStringList{erinnerung});
+}
+
+TEST_F(LogModelTest, FailuresAreToldAndLeaveTheContestAlone)
+{
+    kontakte(3);
+    const QList<QsoRecord> vorher = band();
+    Zähler zurück(log, &LogModel::closeRequested);
+    Zähler dateiFokus(log, &LogModel::focusDateiName);
+    log.setText(F::Wettbewerb, u"Test"_s);
+
+    // No file name: nothing runs, the focus goes to the name.
+    log.setInDatei(true);
+    log.drucken(drucker);
+    ASSERT_EQ(prompter.gezeigt().size(), 1);
+    EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
+    EXPECT_EQ(prompter.gezeigt()[0].text,
+              u"Bitte den Namen der Datei eingeben, in die das Log geschrieben wird."_s);
+    EXPECT_EQ(dateiFokus.count(), 1);
+
+    // A file that cannot be created: its name and the reason, no reminder, the window stays.
+    prompter.vergiss();
+    log.setTxtDateiName(u"FEHLT/LOG.TXT"_s);
+    log.drucken(drucker);
+    ASSERT_EQ(prompter.gezeigt().size(), 1);
+    const Meldung& m = prompter.gezeigt()[0];
+    EXPECT_EQ(m.titel, u"Fehler"_s);
+    EXPECT_TRUE(m.text.startsWith(u"Die Datei FEHLT/LOG.TXT kann nicht geschrieben werden ("_s)) << m.text.toStdString();
+    EXPECT_TRUE(m.text.endsWith(u").\nDie weiteren Ausgaben entfallen."_s)) << m.text.toStdString();
+    EXPECT_EQ(zurück.count(), 0);
+    EXPECT_EQ(band(), vorher);
+    // The typed data are kept for the next run all the same.
+    EXPECT_EQ(gespeichert(u"Log"_s, u"Wettbewerb"_s), u"Test"_s);
+}
+
+} // namespace
+} // namespace tarvex

@@ -1,0 +1,278 @@
+#include "logout/RecordingPrinterSurface.h"
+#include "qsl/QslModel.h"
+#include "store/ContestDatabase.h"
+#include "support/ContestFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+using Feld = QslModel::Feld;
+
+class QslModelTest : public test::ContestFixture {
+protected:
+    QslModelTest()
+    {
+        // Stored order on purpose not alphabetical.
+        const struct {
+            const char16_t* call;
+            const char16_t* punkte;
+            bool qsl;
+        } zeilen[] = {
+            {u"DL1ABC", u"100", false}, {u"F5XYZ", u"600", true},   {u"DK2XY", u"50", false},
+            {u"DL3ZZZ", u"-----", true}, {u"ON4X'Q", u"20", false}, {u"OE/DL1ABC", u"10", true},
+            {u"DL7AB", u"99", false},
+        };
+        int nummer = 0;
+        for (const auto& z : zeilen) {
+            QsoRecord q;
+            q.nummer = ++nummer;
+            q.datum = u"05.12.26"_s;
+            q.zeit = u"14:05"_s;
+            q.rufzeichen = QString::fromUtf16(z.call);
+            q.kernCall = q.rufzeichen;
+            q.rstGeg = u"59001"_s;
+            q.rstErh = u"59002"_s;
+            q.punkte = QString::fromUtf16(z.punkte);
+            q.qsl = z.qsl;
+            model.datenbank()->qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
+        }
+    }
+
+    QStringList liste() const
+    {
+        QStringList calls;
+        for (const QslListe::Eintrag& e : qsl.liste().einträge())
+            calls.append(e.rufzeichen);
+        return calls;
+    }
+    QString häkchen() const
+    {
+        QString s;
+        for (const QslListe::Eintrag& e : qsl.liste().einträge())
+            s += e.häkchen ? u'x' : u'.';
+        return s;
+    }
+    // The stored marks of the whole band, in stored order.
+    QString gespeichert()
+    {
+        QString s;
+        for (const QsoRecord& q : band())
+            s += q.qsl ? u'x' : u'.';
+        return s;
+    }
+
+    RecordingPrinterSurface drucker;
+    QslModel qsl{model, settings, drucker, prompter};
+};
+
+TEST_F(QslModelTest, SelectionByPatternAndDistanceInStoredOrder)
+{
+    const struct {
+        QString call, punkte;
+        QStringList erwartet;
+    } cases[] = {
+        {u"*"_s, u"0"_s, {u"DL1ABC"_s, u"F5XYZ"_s, u"DK2XY"_s, u"ON4X'Q"_s, u"OE/DL1ABC"_s, u"DL7AB"_s}},
+        {u"dl*"_s, u"0"_s, {u"DL1ABC"_s, u"DL7AB"_s}},
+        {u"D?2*"_s, u"0"_s, {u"DK2XY"_s}},
+        {u"*'*"_s, u"0"_s, {u"ON4X'Q"_s}},
+        {u"*/*"_s, u"0"_s, {u"OE/DL1ABC"_s}},
+        {u"*"_s, u"99"_s, {u"DL1ABC"_s, u"F5XYZ"_s}},
+        {u"*"_s, u" 99.5 "_s, {u"DL1ABC"_s, u"F5XYZ"_s}},
+        {u"*"_s, u"600"_s, {}},
+        {u"DL3ZZZ"_s, u"0"_s, {}}, // invalid contacts have VAL 0
+        {u""_s, u"0"_s, {}},
+    };
+    for (const auto& c : cases) {
+        qsl.setTxtCall(c.call);
+        qsl.txtPunkte = c.punkte;
+        qsl.auswahlAnwenden();
+        EXPECT_EQ(liste(), c.erwartet) << c.call.toStdString() << " / " << c.punkte.toStdString();
+    }
+    EXPECT_TRUE(prompter.gezeigt().isEmpty());
+    EXPECT_EQ(qsl.txtCall(), u""_s);
+    qsl.setTxtCall(u"dl*"_s);
+    EXPECT_EQ(qsl.txtCall(), u"DL*"_s);
+}
+
+TEST_F(QslModelTest, EntriesShowCallNumberPointsAndMark)
+{
+    qsl.füllen();
+    const QslListe& l = qsl.liste();
+    ASSERT_EQ(l.rowCount(), 6);
+    EXPECT_EQ(l.data(l.index(1, 0)).toString(), u"F5XYZ"_s);
+    EXPECT_EQ(l.data(l.index(1, 1)).toString(), u"2"_s);
+    EXPECT_EQ(l.data(l.index(1, 2)).toString(), u"600"_s);
+    EXPECT_EQ(l.data(l.index(1, 0), Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    EXPECT_EQ(l.data(l.index(0, 0), Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+    EXPECT_EQ(l.headerData(2, Qt::Horizontal).toString(), u"Entfernung"_s);
+}
+
+TEST_F(QslModelTest, LimitThatIsNoNumberGivesAMessageAndAnEmptyList)
+{
+    qsl.füllen();
+    const struct {
+        QString punkte, text;
+    } cases[] = {
+        {u""_s, u"Bitte bei \u201EEntfernungen über\u201C eine Zahl (km) eingeben."_s},
+        {u"abc"_s, u"\u201Eabc\u201C ist keine Entfernung. Bitte bei \u201EEntfernungen über\u201C eine Zahl (km) "
+                   u"eingeben."_s},
+        {u"10 km"_s, u"\u201E10 km\u201C ist keine Entfernung. Bitte bei \u201EEntfernungen über\u201C eine Zahl "
+                     u"(km) eingeben."_s},
+        {u"1' OR '1'='1"_s, u"\u201E1' OR '1'='1\u201C ist keine Entfernung. Bitte bei \u201EEntfernungen über\u201C "
+                            u"eine Zahl (km) eingeben."_s},
+    };
+    for (const auto& c : cases) {
+        prompter.vergiss();
+        qsl.txtPunkte = c.punkte;
+        qsl.füllen();
+        EXPECT_EQ(liste(), QStringList()) << c.punkte.toStdString();
+        ASSERT_EQ(prompter.gezeigt().size(), 1);
+        EXPECT_EQ(prompter.gezeigt()[0].text, c.text);
+        EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
+    }
+    // Marking and printing with such a limit change and print nothing.
+    qsl.txtPunkte = u"0"_s;
+    qsl.füllen();
+    const QString vorher = häkchen();
+    qsl.txtPunkte = u"x"_s;
+    qsl.alleMarkieren();
+    EXPECT_EQ(häkchen(), vorher);
+    EXPECT_EQ(gespeichert(), u".x.x.x."_s);
+    EXPECT_FALSE(qsl.drucken());
+    EXPECT_EQ(drucker.dokumente(), 0);
+}
+
+TEST_F(QslModelTest, MarkingChangesTicksThenTheStoredMarksOfTheSelection)
+{
+    qsl.füllen();
+    ASSERT_EQ(häkchen(), u".x..x."_s);
+    qsl.markierungUmkehren();
+    EXPECT_EQ(häkchen(), u"x.xx.x"_s);
+    // DL3ZZZ (invalid, 4th row) is not in the selection and keeps its mark.
+    EXPECT_EQ(gespeichert(), u"x.xxx.x"_s);
+    qsl.markierungLöschen();
+    EXPECT_EQ(häkchen(), u"......"_s);
+    EXPECT_EQ(gespeichert(), u"...x..."_s);
+    qsl.alleMarkieren();
+    EXPECT_EQ(häkchen(), u"xxxxxx"_s);
+    EXPECT_EQ(gespeichert(), u"xxxxxxx"_s);
+}
+
+TEST_F(QslModelTest, EditedFiltersWithoutEnterMarkTheNewSelectionButKeepTheList)
+{
+    qsl.füllen();
+    qsl.setTxtCall(u"DL*"_s);
+    qsl.markierungLöschen();
+    // The list still shows every contact, all unticked ...
+    EXPECT_EQ(liste().size(), 6);
+    EXPECT_EQ(häkchen(), u"......"_s);
+    // ... while only the DL calls lost their stored mark (there were none set).
+    EXPECT_EQ(gespeichert(), u".x.x.x."_s);
+    qsl.alleMarkieren();
+    EXPECT_EQ(gespeichert(), u"xx.x.xx"_s);
+    qsl.auswahlAnwenden();
+    EXPECT_EQ(liste(), (QStringList{u"DL1ABC"_s, u"DL7AB"_s}));
+    EXPECT_EQ(häkchen(), u"xx"_s);
+}
+
+TEST_F(QslModelTest, ClickingATickTogglesTheStoredMark)
+{
+    qsl.füllen();
+    qsl.liste().setData(qsl.liste().index(0, 0), Qt::Checked, Qt::CheckStateRole);
+    EXPECT_EQ(gespeichert(), u"xx.x.x."_s);
+    EXPECT_EQ(häkchen(), u"xx..x."_s);
+    // The stored value is inverted whatever the tick says: set it behind the
+    // list's back, then tick the entry.
+    model.datenbank()->qslUmschalten(u"144MHz"_s, 3);
+    EXPECT_EQ(gespeichert(), u"xxxx.x."_s);
+    qsl.liste().setData(qsl.liste().index(2, 0), Qt::Checked, Qt::CheckStateRole);
+    EXPECT_EQ(gespeichert(), u"xx.x.x."_s);
+    EXPECT_EQ(häkchen(), u"xxx.x."_s);
+    // Unticking OE/DL1ABC clears its mark and nothing else.
+    qsl.liste().setData(qsl.liste().index(4, 0), Qt::Unchecked, Qt::CheckStateRole);
+    EXPECT_EQ(gespeichert(), u"xx.x..."_s);
+}
+
+TEST_F(QslModelTest, SettingsAreLoadedStoredOnLeavingAndChoicesStartFresh)
+{
+    EXPECT_EQ(qsl.feld(Feld::ObererAbstand), u"0.0"_s);
+    EXPECT_EQ(qsl.feld(Feld::LinkerAbstand2), u"110.0"_s);
+    EXPECT_EQ(qsl.feld(Feld::Anzahl), u"8"_s);
+    EXPECT_EQ(qsl.feld(Feld::Station), u"Rig: ??????   Pwr: ??? watts   Ant:  ??????????"_s);
+
+    qsl.setFeld(Feld::Höhe, u" 38,1 mm"_s);
+    EXPECT_EQ(settings.lesen(u"Etiketten"_s, u"Höhe"_s), u""_s);
+    qsl.feldVerlassen(Feld::Höhe);
+    EXPECT_EQ(settings.lesen(u"Etiketten"_s, u"Höhe"_s), u" 38,1 mm"_s);
+    qsl.setFeld(Feld::Station, u""_s);
+    qsl.feldVerlassen(Feld::Station);
+    qsl.chkZweiSpalten = false;
+    qsl.optPseQsl = false;
+    qsl.etikettenartWählen(0);
+
+    // A new form: stored non-empty texts replace the initial ones, an empty one
+    // leaves it; stock, columns and closing words start as always.
+    RecordingPrinterSurface andererDrucker;
+    QslModel neu(model, settings, andererDrucker, prompter);
+    EXPECT_EQ(neu.feld(Feld::Höhe), u" 38,1 mm"_s);
+    EXPECT_EQ(neu.feld(Feld::Station), u"Rig: ??????   Pwr: ??? watts   Ant:  ??????????"_s);
+    EXPECT_EQ(neu.etikettenart(), 1);
+    EXPECT_TRUE(neu.chkZweiSpalten);
+    EXPECT_TRUE(neu.optPseQsl);
+    EXPECT_EQ(neu.txtCall(), u"*"_s);
+    EXPECT_EQ(neu.txtPunkte, u"0"_s);
+}
+
+TEST_F(QslModelTest, LabelStockSwitchesPageSizeCountAndColumns)
+{
+    EXPECT_EQ(qsl.Papierhöhe(), 16840); // A4, 297 mm
+    EXPECT_EQ(qsl.Papierbreite(), 11907);
+    qsl.setFeld(Feld::Höhe, u"36.1"_s);
+    qsl.setFeld(Feld::VertikalerAbstand, u"2"_s);
+    qsl.etikettenartWählen(0);
+    EXPECT_EQ(drucker.seitenhöhe(), 2160); // 38.1 mm × 56.7 = 2160.27
+    EXPECT_EQ(drucker.seitenbreite(), 11907);
+    EXPECT_EQ(qsl.feld(Feld::Anzahl), u"9999"_s);
+    EXPECT_FALSE(qsl.anzahlAktiv());
+    EXPECT_FALSE(qsl.chkZweiSpalten);
+    EXPECT_FALSE(qsl.zweiSpaltenSichtbar());
+    // The height is taken at the click only.
+    qsl.setFeld(Feld::Höhe, u"50"_s);
+    EXPECT_EQ(drucker.seitenhöhe(), 2160);
+
+    qsl.etikettenartWählen(1);
+    EXPECT_EQ(drucker.seitenhöhe(), 16840);
+    EXPECT_EQ(qsl.feld(Feld::Anzahl), u"8"_s); // nothing stored: the initial count
+    EXPECT_TRUE(qsl.anzahlAktiv());
+    EXPECT_TRUE(qsl.chkZweiSpalten);
+    settings.schreiben(u"Etiketten"_s, u"Anzahl"_s, u"7"_s);
+    qsl.etikettenartWählen(0);
+    qsl.etikettenartWählen(1);
+    EXPECT_EQ(qsl.feld(Feld::Anzahl), u"7"_s);
+
+    // A height that reads as nothing still gives a page.
+    qsl.setFeld(Feld::Höhe, u"abc"_s);
+    qsl.setFeld(Feld::VertikalerAbstand, u""_s);
+    qsl.etikettenartWählen(0);
+    EXPECT_EQ(drucker.seitenhöhe(), 1);
+}
+
+TEST_F(QslModelTest, PrintingLabelsTheMarkedContactsOfTheSelection)
+{
+    qsl.setTxtCall(u"*"_s);
+    qsl.txtPunkte = u"15"_s; // OE/DL1ABC (10 km) is marked but not selected
+    qsl.optPseQsl = false;
+    EXPECT_TRUE(qsl.drucken());
+    EXPECT_EQ(drucker.abgeschlosseneDokumente(), 1);
+    const QStringList texte = drucker.texte(1, 1);
+    EXPECT_EQ(texte.count(u"       To Radio:   "_s), 1);
+    EXPECT_TRUE(texte.contains(u"F5XYZ"_s));
+    EXPECT_TRUE(texte.contains(u"tnx QSL* vy 73 de DL0XX in JO31AA"_s));
+    EXPECT_TRUE(texte.contains(u"05.12.26  14.05  SSB    144  600km  59"_s));
+}
+
+} // namespace
+} // namespace tarvex

@@ -1,0 +1,139 @@
+#include "callinfo/CallInfoModel.h"
+#include "callinfo/CallInfoWindow.h"
+#include "common/Clock.h"
+#include "contest/ContestModel.h"
+#include "entry/CallLookup.h"
+#include "entry/KeystrokeLog.h"
+#include "store/Connection.h"
+#include "store/Settings.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using namespace tarvex;
+
+class CallInfoWindowTest : public QObject {
+    Q_OBJECT
+private:
+    // The logging model the window reads the typed call from, over small reference files.
+    struct Umgebung {
+        Umgebung()
+        {
+            test::schreibeContestDat(u"CONTEST.DAT"_s, {});
+            test::schreibeCallInfo(u"CALLINFO.MDB"_s,
+                                   {{u"QQ9QQ"_s, u"Tarvex"_s}, {u"DL1ABC"_s, u"Hans"_s}, {u"DK2XY"_s, u"Eva"_s}});
+        }
+        test::WorkDir dir;
+        test::ScriptedPrompter prompter;
+        SystemClock clock;
+        KeystrokeLog keystrokes{u"LOG.TXT"_s};
+        ContestDat contestDat;
+        CallInfoDb callInfo;
+        CallLookup lookup{contestDat, callInfo, prompter};
+        Settings settings{dir.pfad(u"CONTEST.ini"_s)};
+        ContestModel contest{prompter, clock, keystrokes, lookup, settings};
+        CallInfoModel model{contest, callInfo, prompter};
+        CallInfoWindow window{model};
+    };
+
+    template <class T>
+    static T* kind(QWidget& w, const QString& name)
+    {
+        T* k = w.findChild<T*>(name);
+        if (!k)
+            qFatal("no child %s", qPrintable(name));
+        return k;
+    }
+
+    // A mnemonic, typed where the focus is, as the operator does. The button
+    // shows itself pressed for a moment and clicks afterwards.
+    static void alt(Qt::Key taste)
+    {
+        QTest::keyClick(QApplication::focusWidget(), taste, Qt::AltModifier);
+        QTest::qWait(200);
+    }
+
+    static void zeigen(Umgebung& u)
+    {
+        u.window.show();
+        u.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&u.window));
+        u.window.aktivieren();
+    }
+
+private slots:
+    void editingWithRealKeysStoresTheEntry()
+    {
+        Umgebung u;
+        zeigen(u);
+        CallInfoWindow& w = u.window;
+        QCOMPARE(w.windowTitle(), u"Call Info"_s);
+        auto* txtCall = kind<QLineEdit>(w, u"txtCall"_s);
+        auto* txtName = kind<QLineEdit>(w, u"txtName"_s);
+        auto* caption = kind<QLabel>(w, u"data1Caption"_s);
+        QCOMPARE(txtCall->text(), u"QQ9QQ"_s);
+        QCOMPARE(caption->text(), u"0"_s);
+        QVERIFY(!txtCall->isEnabled());
+        QVERIFY(!kind<QPushButton>(w, u"cmdSpeichern"_s)->isEnabled());
+
+        // The own entry stays locked.
+        alt(Qt::Key_B);
+        QVERIFY(!txtName->isEnabled());
+
+        QTest::mouseClick(kind<QToolButton>(w, u"data1Nächster"_s), Qt::LeftButton);
+        QCOMPARE(caption->text(), u"1"_s);
+        QCOMPARE(txtName->text(), u"Hans"_s);
+        alt(Qt::Key_B);
+        QVERIFY(txtName->isEnabled());
+        QVERIFY(!kind<QWidget>(w, u"Data1"_s)->isEnabled());
+        QVERIFY(!kind<QPushButton>(w, u"cmdEdit"_s)->isEnabled());
+
+        // Editing starts in the call field.
+        QCOMPARE(QApplication::focusWidget(), txtCall);
+        txtCall->selectAll();
+        QTest::keyClicks(txtCall, u"dl1abd"_s);
+        QCOMPARE(txtCall->text(), u"DL1ABD"_s);
+        txtName->setFocus();
+        txtName->selectAll();
+        QTest::keyClicks(txtName, u"Hans Peter"_s);
+        QTest::mouseClick(kind<QCheckBox>(w, u"Check1"_s), Qt::LeftButton);
+        QTest::keyClicks(kind<QPlainTextEdit>(w, u"txtNotiz"_s), u"2 m und 70 cm"_s);
+        alt(Qt::Key_S);
+
+        QVERIFY(!txtName->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), kind<QPushButton>(w, u"cmdSuchen"_s));
+        QCOMPARE(caption->text(), u"1"_s);
+        Connection c(u"CALLINFO.MDB"_s, Connection::Zugriff::NurLesen);
+        const Rows rows = c.select(u"SELECT Rufzeichen, Name, Notiz, QSLgesendet FROM CALLINFO WHERE rowid=2"_s);
+        QCOMPARE(rows.zeilen.value(0),
+                 (QVariantList{u"DL1ABD"_s, u"Hans Peter"_s, u"2 m und 70 cm"_s, qlonglong(1)}));
+    }
+
+    void searchThenEscTwiceLeaves()
+    {
+        Umgebung u;
+        zeigen(u);
+        QSignalSpy verlassen(&u.model, &CallInfoModel::verlassen);
+        u.prompter.antworteEingabe(u"DK*"_s);
+        alt(Qt::Key_U);
+        QCOMPARE(kind<QLineEdit>(u.window, u"txtCall"_s)->text(), u"DK2XY"_s);
+        QCOMPARE(u.model.anzahl(), 1);
+        QTest::keyClick(&u.window, Qt::Key_Escape);
+        QCOMPARE(u.model.anzahl(), 3);
+        QCOMPARE(verlassen.count(), 0);
+        QTest::keyClick(&u.window, Qt::Key_Escape);
+        QCOMPARE(verlassen.count(), 1);
+    }
+};
+
+QTEST_MAIN(CallInfoWindowTest)
+#include "CallInfoWindowTest.moc"

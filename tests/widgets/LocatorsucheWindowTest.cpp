@@ -1,0 +1,96 @@
+// The locator search: typed capitals, Enter and the button search and move
+// the focus to "Abbrechen", the grid shows call and locator entry.
+#include "stats/LocatorsucheModel.h"
+#include "stats/LocatorsucheWindow.h"
+#include "store/ReferenceDatabase.h"
+#include "support/ContestFixture.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest>
+
+using namespace tarvex;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Umgebung {
+    test::WorkDir dir;
+    test::ScriptedPrompter prompter;
+    ContestDat contestDat;
+    std::unique_ptr<LocatorsucheModel> model;
+    std::unique_ptr<LocatorsucheWindow> fenster;
+
+    Umgebung()
+    {
+        test::ContestDatInhalt inhalt;
+        inhalt.stationen = {{u"DL1ABC"_s, u"JO31AB JO32CD"_s}, {u"DK2XY"_s, u"JO62QM"_s},
+                            {u"PA0X"_s, u"JO21AA JO31EC"_s}, {u"DL9LEER"_s, u""_s}};
+        test::schreibeContestDat(u"CONTEST.DAT"_s, inhalt);
+        model = std::make_unique<LocatorsucheModel>(contestDat, prompter);
+        fenster = std::make_unique<LocatorsucheWindow>(*model);
+        fenster->show();
+    }
+
+    QPushButton* knopf(const QString& name) const { return fenster->findChild<QPushButton*>(name); }
+    QStringList spalte(int c) const
+    {
+        QStringList r;
+        for (int i = 0; i < model->rowCount(); ++i)
+            r.append(model->data(model->index(i, c)).toString());
+        return r;
+    }
+};
+
+} // namespace
+
+class LocatorsucheWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithTheEmptyPattern()
+    {
+        Umgebung u;
+        QVERIFY(QTest::qWaitForWindowExposed(u.fenster.get()));
+        QCOMPARE(u.fenster->windowTitle(), u"Tarvex"_s);
+        QVERIFY(!u.fenster->isModal());
+        QCOMPARE(u.spalte(0), QStringList{u"DL9LEER"_s});
+        QTableView* grid = u.fenster->grid();
+        QCOMPARE(grid->columnWidth(0), 80);  // 1200 twips
+        QCOMPARE(grid->columnWidth(1), 133); // 2000 twips
+        QCOMPARE(grid->model()->headerData(0, Qt::Horizontal).toString(), u"Rufzeichen"_s);
+        QCOMPARE(grid->model()->headerData(1, Qt::Horizontal).toString(), u"Locator"_s);
+        QCOMPARE(u.knopf(u"cmdSuchen"_s)->text(), u"Stationen suchen"_s);
+    }
+
+    void typedLettersBecomeCapitalsAndEnterSearches()
+    {
+        Umgebung u;
+        QLineEdit* feld = u.fenster->txtLocator();
+        feld->setFocus();
+        QTest::keyClicks(feld, u"jo31*"_s);
+        QCOMPARE(feld->text(), u"JO31*"_s);
+        QTest::keyClick(feld, Qt::Key_Return);
+        QCOMPARE(u.spalte(0), QStringList{u"DL1ABC"_s});
+        QCOMPARE(u.spalte(1), QStringList{u"JO31AB JO32CD"_s});
+        QCOMPARE(u.fenster->focusWidget(), u.knopf(u"cmdAbbrechen"_s));
+
+        feld->setText(u"*JO31EC*"_s);
+        QTest::mouseClick(u.knopf(u"cmdSuchen"_s), Qt::LeftButton);
+        QCOMPARE(u.spalte(0), QStringList{u"PA0X"_s});
+        QCOMPARE(u.fenster->focusWidget(), u.knopf(u"cmdAbbrechen"_s));
+
+    }
+
+    void abbrechenCloses()
+    {
+        Umgebung u;
+        QTest::mouseClick(u.knopf(u"cmdAbbrechen"_s), Qt::LeftButton);
+        QVERIFY(!u.fenster->isVisible());
+    }
+};
+
+QTEST_MAIN(LocatorsucheWindowTest)
+#include "LocatorsucheWindowTest.moc"

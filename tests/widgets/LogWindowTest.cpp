@@ -1,0 +1,290 @@
+// The log window over a real contest: fields and ticks reach the model, the
+// date check brings its message and the focus back, printing without a printer
+// gives one PDF whose words are the words of the text file, and the preview
+// shows cover sheet and log pages.
+#include "app/Application.h"
+#include "app/Befehl.h"
+#include "app/MainWindow.h"
+#include "contest/ContestWindow.h"
+#include "logout/Deckblatt.h"
+#include "logout/LogFelder.h"
+#include "logout/LogSeiten.h"
+#include "logout/LogWindow.h"
+#include "logout/QtPrinterSurface.h"
+#include "store/ContestDatabase.h"
+#include "store/Settings.h"
+#include "support/LogFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtTest>
+
+using namespace tarvex;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Umgebung : test::LogFixture {
+    void TestBody() override {}
+    using LogFixture::clock;
+    using LogFixture::deckblattFüllen;
+    using LogFixture::drucker;
+    using LogFixture::kontakte;
+    using LogFixture::log;
+    using LogFixture::prompter;
+    using LogFixture::settings;
+
+    Umgebung() { fenster.resize(800, 520); }
+
+    LogWindow fenster{log, prompter, drucker, clock};
+
+    template <typename T>
+    T* kind(const QString& name) const
+    {
+        return fenster.findChild<T*>(name);
+    }
+    QLineEdit* feld(const QString& name) const { return kind<QLineEdit>(name); }
+    QCheckBox* box(const QString& name) const { return kind<QCheckBox>(name); }
+    QPushButton* knopf(const QString& name) const { return kind<QPushButton>(name); }
+    // On the box itself: a wide check box takes clicks only near its text.
+    void klicke(const QString& name) const
+    {
+        QCheckBox* b = box(name);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+    }
+};
+
+QStringList wörter(const QStringList& zeilen)
+{
+    static const QRegularExpression leer(u"\\s+"_s);
+    return zeilen.join(u' ').split(leer, Qt::SkipEmptyParts);
+}
+
+QStringList pdfWörter(const QString& pdf)
+{
+    QProcess p;
+    p.start(u"pdftotext"_s, {u"-layout"_s, u"-enc"_s, u"UTF-8"_s, pdf, u"-"_s});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {u"pdftotext (poppler-utils) fehlt oder scheitert"_s};
+    return wörter({QString::fromUtf8(p.readAllStandardOutput())});
+}
+
+QStringList pdfDateien()
+{
+    return QDir::current().entryList({u"*.pdf"_s}, QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+class LogWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void fieldsAndTicksReachTheModel()
+    {
+        Umgebung u;
+        u.settings.schreiben(u"Log"_s, u"Wettbewerb"_s, u"Gespeichert"_s);
+        u.fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&u.fenster));
+        QCOMPARE(u.feld(u"txtWettbewerb"_s)->text(), u"Gespeichert"_s);
+        QTRY_VERIFY(u.feld(u"txtWettbewerb"_s)->hasFocus());
+        QCOMPARE(u.feld(u"txtDOK"_s)->maxLength(), 8);
+
+        QTest::keyClicks(u.feld(u"txtName"_s), u"Erika"_s);
+        QCOMPARE(u.log.text(LogFeld::Name), u"Erika"_s);
+
+        QVERIFY(u.box(u"chkDeckblatt"_s)->isChecked());
+        QVERIFY(u.box(u"chkLog"_s)->isChecked());
+        QVERIFY(!u.box(u"chkInDatei"_s)->isChecked());
+        QVERIFY(u.box(u"chkExportieren"_s)->isChecked());
+        QVERIFY(!u.box(u"chkADIF"_s)->isChecked());
+        QVERIFY(!u.box(u"chkEMail"_s)->isChecked());
+        QVERIFY(!u.feld(u"txtDateiName"_s)->isVisible());
+
+        // The export box springs back at once.
+        u.klicke(u"chkExportieren"_s);
+        QVERIFY(u.box(u"chkExportieren"_s)->isChecked());
+
+        // The file name appears with the box, typed in capitals.
+        u.klicke(u"chkInDatei"_s);
+        QVERIFY(u.feld(u"txtDateiName"_s)->isVisible());
+        QVERIFY(u.kind<QLabel>(u"lblDateiname"_s)->isVisible());
+        QTRY_VERIFY(u.feld(u"txtDateiName"_s)->hasFocus());
+        QTest::keyClicks(u.feld(u"txtDateiName"_s), u"log.txt"_s);
+        QCOMPARE(u.log.txtDateiName(), u"LOG.TXT"_s);
+        u.klicke(u"chkInDatei"_s);
+        QVERIFY(!u.feld(u"txtDateiName"_s)->isVisible());
+        QCOMPARE(u.log.txtDateiName(), u"LOG.TXT"_s);
+
+        u.klicke(u"chkADIF"_s);
+        QVERIFY(u.log.chkADIF());
+    }
+
+    void leavingTheDateChecksIt()
+    {
+        Umgebung u;
+        u.fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&u.fenster));
+        QLineEdit* datum = u.feld(u"txtDatum"_s);
+        datum->setFocus();
+        QTRY_VERIFY(datum->hasFocus());
+        QTest::keyClicks(datum, u"31,02,2002"_s);
+        QCOMPARE(datum->text(), u"31.02.2002"_s);
+        QTest::keyClick(datum, Qt::Key_Tab);
+        QTRY_COMPARE(u.prompter.texte(), QStringList{u"Bitte Datum in der Form 'TT.MM.JJJJ' eingeben"_s});
+        QTRY_VERIFY(datum->hasFocus());
+
+        // Leaving for "Abbrechen" is not checked; the window goes back.
+        u.prompter.vergiss();
+        QSignalSpy zurück(&u.fenster, &LogWindow::backRequested);
+        QTest::mouseClick(u.knopf(u"cmdAbbrechen"_s), Qt::LeftButton);
+        QCOMPARE(zurück.count(), 1);
+        QTest::qWait(50);
+        QVERIFY(u.prompter.gezeigt().isEmpty());
+        QCOMPARE(u.settings.lesen(u"Log"_s, u"Datum"_s), QString());
+
+        // A wrong date left by clicking "Drucken" stops the printout.
+        datum->setFocus();
+        QTRY_VERIFY(datum->hasFocus());
+        QTest::mouseClick(u.knopf(u"cmdDrucken"_s), Qt::LeftButton);
+        QTRY_COMPARE(u.prompter.texte(), QStringList{u"Bitte Datum in der Form 'TT.MM.JJJJ' eingeben"_s});
+        QCOMPARE(u.drucker.dokumente(), 0);
+        QVERIFY(pdfDateien().isEmpty());
+
+        QAction* mnuZurück = u.fenster.findChild<QAction*>(u"mnuZurück2"_s);
+        QVERIFY(mnuZurück);
+        mnuZurück->trigger();
+        QCOMPARE(zurück.count(), 2);
+    }
+
+    void withoutPrinterOnePdfHoldsTheWordsOfTheTextFile()
+    {
+        if (QtPrinterSurface::druckerVorhanden())
+            QSKIP("Ein Drucker ist eingerichtet; dieser Test gilt der PDF-Datei ohne Drucker.");
+        Umgebung u;
+        u.kontakte(51);
+        u.deckblattFüllen();
+        u.fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&u.fenster));
+        QSignalSpy zurück(&u.fenster, &LogWindow::backRequested);
+        QTest::mouseClick(u.knopf(u"cmdDrucken"_s), Qt::LeftButton);
+
+        const QStringList dateien = pdfDateien();
+        QCOMPARE(dateien, QStringList{u"Ausdruck_2026-12-04_14-05-00.pdf"_s});
+        QCOMPARE(u.prompter.gezeigt().size(), 2);
+        QCOMPARE(u.prompter.gezeigt()[0].titel, u"Hinweis"_s);
+        QVERIFY(u.prompter.gezeigt()[0].text.endsWith(QDir::current().absoluteFilePath(dateien[0])));
+        QCOMPARE(u.prompter.gezeigt()[1].titel, u"Wichtig"_s);
+        QCOMPARE(zurück.count(), 1);
+
+        const QStringList text = Deckblatt::text(u.log.deckblatt()) + LogSeiten::text(u.log.logSeiten());
+        QCOMPARE(pdfWörter(dateien[0]), wörter(text));
+
+        // The printer's own surface, here a PDF per job, prints the same words.
+        QtPrinterSurface papier(u.prompter, u.clock);
+        u.log.DeckblattDrucken(papier);
+        QCOMPARE(pdfDateien().size(), 2);
+        QCOMPARE(pdfWörter(pdfDateien()[1]), wörter(Deckblatt::text(u.log.deckblatt())));
+    }
+
+    void fileMenuShowsTheWindowInTheFrame()
+    {
+        test::WorkDir dir;
+        ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+        auto settings = std::make_unique<Settings>(dir.pfad(u"CONTEST.ini"_s));
+        settings->setLetzterContest(u"TEST.MDB"_s);
+        settings->setLetztesBand(u"144MHz"_s);
+        // Whatever message the start brings is answered at once.
+        QTimer schließer;
+        connect(&schließer, &QTimer::timeout, [] {
+            if (QWidget* w = QApplication::activeModalWidget())
+                w->close();
+        });
+        schließer.start(20);
+
+        Application app(std::move(settings));
+        app.starten(0);
+        MainWindow& rahmen = app.hauptfenster();
+        QVERIFY(QTest::qWaitForWindowExposed(&rahmen));
+        auto* stapel = rahmen.findChild<QStackedWidget*>();
+        QTRY_VERIFY(rahmen.contestWindow()->isVisible());
+
+        QAction& log = rahmen.befehle()[Befehl::Log];
+        QVERIFY(log.isEnabled());
+        QAction* knopf = rahmen.findChild<QAction*>(u"Toolbar1_Drucken"_s);
+        QVERIFY(knopf && knopf->isEnabled());
+        knopf->trigger();
+        auto* fenster = rahmen.findChild<LogWindow*>(u"frmLog"_s);
+        QVERIFY(fenster);
+        QTRY_VERIFY(fenster->isVisible());
+        QCOMPARE(stapel->currentWidget(), fenster);
+        QVERIFY(!rahmen.contestWindow()->isVisible());
+        QVERIFY(!rahmen.menuBar()->isVisible());
+        rahmen.grab().save(u"/tmp/lograhmen.png"_s);
+
+        // Back, and again: the same window with its texts.
+        QTest::keyClicks(fenster->findChild<QLineEdit*>(u"txtDOK"_s), u"X99"_s);
+        fenster->findChild<QPushButton*>(u"cmdAbbrechen"_s)->click();
+        QTRY_VERIFY(rahmen.contestWindow()->isVisible());
+        QVERIFY(rahmen.menuBar()->isVisible());
+        log.trigger();
+        QTRY_VERIFY(fenster->isVisible());
+        QCOMPARE(rahmen.findChildren<LogWindow*>().size(), 1);
+        QCOMPARE(fenster->findChild<QLineEdit*>(u"txtDOK"_s)->text(), u"X99"_s);
+        schließer.stop();
+    }
+
+    void previewShowsCoverSheetAndLogPages()
+    {
+        Umgebung u;
+        u.kontakte(51);
+        u.deckblattFüllen();
+        u.fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&u.fenster));
+        u.fenster.grab().save(u"/tmp/logwindow.png"_s);
+
+        int seiten = -1;
+        bool gesehen = false;
+        QTimer::singleShot(0, &u.fenster, [&] {
+            auto* dialog = u.fenster.findChild<QPrintPreviewDialog*>(u"Vorschau"_s);
+            QTRY_VERIFY(dialog && dialog->isVisible());
+            auto* vorschau = dialog->findChild<QPrintPreviewWidget*>();
+            QTRY_VERIFY(vorschau && vorschau->pageCount() > 0);
+            seiten = vorschau->pageCount();
+            vorschau->setAllPagesViewMode();
+            QTest::qWait(100);
+            dialog->grab().save(u"/tmp/logvorschau.png"_s);
+            gesehen = true;
+            dialog->reject();
+        });
+        QTest::mouseClick(u.knopf(u"cmdVorschau"_s), Qt::LeftButton);
+        QVERIFY(gesehen);
+        // As many pages as the printer gets (A4 with the same 5 mm edge).
+        RecordingPrinterSurface papier(5);
+        u.log.vorschau(papier);
+        int erwartet = 0;
+        for (int d = 1; d <= papier.dokumente(); ++d)
+            erwartet += papier.seiten(d);
+        QCOMPARE(papier.dokumente(), 3);
+        QCOMPARE(seiten, erwartet);
+        // A look only: nothing printed, saved or reminded.
+        QCOMPARE(u.drucker.dokumente(), 0);
+        QVERIFY(u.prompter.gezeigt().isEmpty());
+        QCOMPARE(u.settings.lesen(u"Log"_s, u"Wettbewerb"_s), QString());
+    }
+};
+
+QTEST_MAIN(LogWindowTest)
+#include "LogWindowTest.moc"
