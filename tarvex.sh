@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up everything on a Debian machine and builds Tarvex.
 #   ./tarvex.sh start   install missing packages, build, start Tarvex
-#   ./tarvex.sh test    install missing packages, build, run the whole test suite
+#   ./tarvex.sh test    install missing packages, build, run the whole test suite, then the
+#                       core tests once more, built with address and undefined-behaviour checks
 #   ./tarvex.sh bench   build and run the benchmarks
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -26,13 +27,15 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+werror() {
+    if [ "${CI:-}" = "true" ]; then echo ON; else echo OFF; fi
+}
+
 # build [target...]: configure (its output shown only when it fails), then build the targets, or all.
 build() {
-    local werror=OFF
-    [ "${CI:-}" = "true" ] && werror=ON
     local log
     log=$(mktemp)
-    if ! cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_WERROR="$werror" >"$log" 2>&1; then
+    if ! cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_WERROR="$(werror)" >"$log" 2>&1; then
         cat "$log" >&2
         rm -f "$log"
         exit 1
@@ -47,6 +50,16 @@ build() {
     fi
 }
 
+# Only the core tests, in a build folder of their own: the sanitizers stop at the
+# first invalid memory access or undefined behaviour.
+sanitized_core_tests() {
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_SANITIZE=ON \
+        -DTARVEX_BUILD_BENCH=OFF -DTARVEX_WERROR="$(werror)" >/dev/null
+    cmake --build build-sanitize --target core_tests
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ./build-sanitize/tests/core_tests --gtest_brief=1
+}
+
 case "${1:-start}" in
 start)
     install_missing
@@ -59,6 +72,7 @@ test)
     install_missing
     build
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+    sanitized_core_tests
     ;;
 bench)
     install_missing

@@ -1,9 +1,10 @@
 -- Builds CONTEST.DAT from the CSV files beside this script (run with the sqlite3 shell
--- in this directory). All columns are text; the indexes serve the program's look-ups.
+-- in this directory). All columns are text; the indexes serve the program's look-ups,
+-- which compare prefixes and squares without regard to case.
 .bail on
 PRAGMA page_size = 4096;
-CREATE TABLE PREFIXE(PREFIX TEXT, LAND TEXT);
-CREATE TABLE SQUARES(SQUARE TEXT, LAND TEXT);
+CREATE TABLE PREFIXE(PREFIX TEXT COLLATE NOCASE, LAND TEXT);
+CREATE TABLE SQUARES(SQUARE TEXT COLLATE NOCASE, LAND TEXT);
 CREATE TABLE STATIONS(CALL TEXT, LOCATORS TEXT);
 CREATE TABLE COUNTRY(LAND TEXT);
 .import --csv --skip 1 prefixe.csv PREFIXE

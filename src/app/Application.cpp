@@ -92,7 +92,6 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::EMailEinstellungen, this,
                       [this, rahmen] { MailEinstellungenDialog::ausführen(rahmen, *settings_, *prompter_); });
     befehle.ausführen(Befehl::PostausgangSenden, this, [this] { mailVersand_->postausgangSenden(); });
-    automationAnmelden(*model_);
 
     connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),
             [this] { mainWindow_->setWindowTitle(model_->fenstertitel()); });
@@ -115,15 +114,17 @@ void Application::starten(int splashMillisekunden)
         while (uhr.elapsed() < splashMillisekunden)
             QApplication::processEvents(QEventLoop::AllEvents, 50);
     }
-    const bool wiedergeöffnet = model_->laden();
+    const bool infoFällig = model_->laden();
+    // Other programs see the logging window only once it holds the loaded state.
+    automationAnmelden(*model_);
     mainWindow_->setWindowTitle(model_->fenstertitel());
     mainWindow_->show();
     if (splash)
         splash->finish(mainWindow_.get());
-    // Once the window is up: the information box after a reopened contest,
-    // then the activation (which offers a new contest when there is none).
-    QTimer::singleShot(0, this, [this, wiedergeöffnet] {
-        if (wiedergeöffnet)
+    // Once the window is up: the information box, then the activation (which
+    // offers a new contest when there is none).
+    QTimer::singleShot(0, this, [this, infoFällig] {
+        if (infoFällig)
             mainWindow_->contestWindow()->zeigeInfo();
         mainWindow_->contestWindow()->aktivieren();
         // Mail left over from an earlier run goes out in the background.

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStackedWidget>
@@ -44,10 +45,12 @@ MainWindow::MainWindow(ContestModel& model, Prompter& prompter, QWidget* parent)
     arbeitsfläche_->addWidget(contestWindow_);
     contestWindow_->baueMenüs(menuBar());
 
+    // A permanent label: menu hovers and other temporary messages cannot wipe it.
     statusBar()->setObjectName(u"StatusBar1"_s);
-    statusBar()->showMessage(u"Bereit"_s);
-    connect(contestWindow_, &ContestWindow::statusMessage, this,
-            [this](const QString& text) { statusBar()->showMessage(text); });
+    statusText_ = new QLabel(u"Bereit"_s, statusBar());
+    statusText_->setObjectName(u"StatusBar1Text"_s);
+    statusBar()->addPermanentWidget(statusText_, 1);
+    connect(contestWindow_, &ContestWindow::statusMessage, statusText_, &QLabel::setText);
     connect(contestWindow_, &ContestWindow::quitRequested, this, [this] {
         if (beendenFragen())
             close();
@@ -99,6 +102,11 @@ void MainWindow::baueToolbar()
         }
         toolbar->addAction(action);
     }
+}
+
+QString MainWindow::statusText() const
+{
+    return statusText_->text();
 }
 
 void MainWindow::zeige(QWidget* fenster)

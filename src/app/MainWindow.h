@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QMainWindow>
 
+class QLabel;
 class QStackedWidget;
 
 namespace tarvex {
@@ -21,6 +22,8 @@ public:
     MainWindow(ContestModel& model, Prompter& prompter, QWidget* parent = nullptr);
 
     ContestWindow* contestWindow() const { return contestWindow_; }
+    // The status bar's text ("Bereit", "Tabelle verlassen mit Esc").
+    QString statusText() const;
     Befehle& befehle() { return befehle_; }
     // Asks "Programm beenden"; true when the operator said Yes.
     bool beendenFragen();
@@ -41,6 +44,7 @@ private:
     Befehle befehle_;
     QStackedWidget* arbeitsfläche_ = nullptr;
     ContestWindow* contestWindow_ = nullptr;
+    QLabel* statusText_ = nullptr;
     // Menu-bar entries of working windows other than the logging window.
     QList<std::pair<QPointer<QAction>, QPointer<QWidget>>> fensterMenüs_;
     bool beenden_ = false;

@@ -74,6 +74,9 @@ Meldung::Antwort MessageBoxPrompter::zeige(const Meldung& meldung)
         if (QAbstractButton* b = box.button(which))
             b->setText(QString::fromUtf16(caption));
     }
+    // The window behind shows what the question is about before the box appears.
+    if (parent_ != nullptr)
+        parent_->window()->repaint();
     switch (box.exec()) {
     case QMessageBox::Cancel:
         return Meldung::Antwort::Abbrechen;

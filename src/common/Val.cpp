@@ -1,6 +1,8 @@
 #include "Val.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace tarvex {
 
@@ -38,7 +40,10 @@ double Val(QStringView text)
 
 int ValInt(QStringView text)
 {
-    return static_cast<int>(std::trunc(Val(text)));
+    // A hand-edited setting may hold any number; beyond int the conversion would be undefined.
+    // Symmetric, so that negating a value read this way stays defined too.
+    constexpr double grenze = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(std::trunc(Val(text)), -grenze, grenze));
 }
 
 } // namespace tarvex

@@ -7,7 +7,8 @@ namespace tarvex {
 // blanks anywhere ignored), 0 when the text does not begin with one.
 double Val(QStringView text);
 
-// Numeric settings and options: VAL truncated to an integer.
+// Numeric settings and options: VAL truncated to an integer, held within
+// ±2147483647 (so a negated value is an int as well).
 int ValInt(QStringView text);
 
 } // namespace tarvex

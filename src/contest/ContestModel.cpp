@@ -54,20 +54,27 @@ bool ContestModel::laden()
     lblCall_ = settings_.rufzeichen();
     f.lblLocator = settings_.locator();
 
-    const QString letzter = settings_.letzterContest();
-    if (letzter.isEmpty())
-        return false;
-    // A remembered file that has gone or is empty is dropped without a word.
-    const QString datei = resolveCaseInsensitive(letzter);
-    if (!QFileInfo::exists(datei) || QFileInfo(datei).size() == 0)
-        return false;
-    try {
-        öffnen(letzter, settings_.letztesBand());
-    } catch (const UserError& e) {
-        prompter_.zeige(fehlerMeldung(e.meldung()));
-        return false;
-    }
-    return true;
+    const bool infoFällig = [&] {
+        const QString letzter = settings_.letzterContest();
+        if (letzter.isEmpty())
+            return true;
+        // A remembered file that has gone or is empty is dropped without a word.
+        const QString datei = resolveCaseInsensitive(letzter);
+        if (!QFileInfo::exists(datei) || QFileInfo(datei).size() == 0)
+            return false;
+        try {
+            öffnen(letzter, settings_.letztesBand());
+        } catch (const UserError& e) {
+            prompter_.zeige(fehlerMeldung(e.meldung()));
+            return false;
+        }
+        return true;
+    }();
+    // The window exists before loading: it must show the options and the own
+    // station now, also when no contest was reopened.
+    emit titleChanged();
+    emit changed();
+    return infoFällig;
 }
 
 void ContestModel::öffnen(const QString& datenbank, const QString& band)
@@ -495,7 +502,7 @@ void ContestModel::bearbeitenOk()
         return;
     const std::optional<QsoRecord> fertig = Bearbeiten::abschließen(
         *bearbeitung_, entry_.felder().lblLocator,
-        [&](const QString& call) { return lookup_.landFür(call, QString()); });
+        [&](const QString& call) { return lookup_.landFür(call); });
     if (!fertig) {
         prompter_.zeige({u"Fehlerhafter Locator"_s, u"Fehler"_s, Meldung::Symbol::Kritisch, Meldung::Knöpfe::Ok,
                          Meldung::Antwort::Ok});

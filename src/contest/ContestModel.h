@@ -35,8 +35,9 @@ public:
     ~ContestModel() override;
 
     // Loading: options from the settings, the remembered contest on the
-    // remembered band. Returns true when a contest was reopened (the
-    // information box is then shown once).
+    // remembered band. Returns true when the information box is due: after a
+    // reopened contest and on a start without a remembered one, not when the
+    // remembered file has gone or cannot be opened.
     bool laden();
     // Binds the model to a contest file and band (current band table upgraded,
     // TMP and PARAM ensured, own station read from PARAM); UserError when it

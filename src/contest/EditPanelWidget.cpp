@@ -1,10 +1,10 @@
 #include "EditPanelWidget.h"
 
 #include "ContestModel.h"
+#include "ZeichenValidator.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,31 +14,6 @@ namespace tarvex {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A field of the panel that drops the keys its content may not hold.
-class FeldEdit : public QLineEdit {
-public:
-    FeldEdit(Bearbeiten::Feld art, QWidget* parent)
-        : QLineEdit(parent)
-        , art_(art)
-    {
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        const QString t = event->text();
-        if (t.size() == 1 && t.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier)) {
-            if (const std::optional<QChar> c = Bearbeiten::zeichen(art_, t.at(0)))
-                insert(QString(*c));
-            return;
-        }
-        QLineEdit::keyPressEvent(event);
-    }
-
-private:
-    Bearbeiten::Feld art_;
-};
 
 struct FeldInfo {
     const char16_t* name;
@@ -98,8 +73,11 @@ EditPanelWidget::EditPanelWidget(ContestModel& model, QWidget* parent)
 
 QLineEdit* EditPanelWidget::neuesFeld(const QString& name, Bearbeiten::Feld art)
 {
-    auto* edit = new FeldEdit(art, this);
+    auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
+    // Keys and pastes alike: the field keeps only what it may hold.
+    if (art != Bearbeiten::Feld::Sonstiges)
+        edit->setValidator(new ZeichenValidator([art](const QString& t) { return Bearbeiten::filtern(art, t); }, edit));
     connect(edit, &QLineEdit::returnPressed, this, [this] { bestätigen(); });
     felder_.append(edit);
     return edit;

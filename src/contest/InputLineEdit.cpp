@@ -2,6 +2,7 @@
 
 #include "entry/EntryModel.h"
 #include "entry/InputLine.h"
+#include "ZeichenValidator.h"
 
 #include <QKeyEvent>
 
@@ -12,15 +13,24 @@ InputLineEdit::InputLineEdit(EntryModel& model, QWidget* parent)
     , model_(model)
 {
     setPlaceholderText(QStringLiteral("Alle Eingaben erfolgen hier!"));
+    setValidator(new ZeichenValidator(&eingabeFiltern, this));
+    // While a line is evaluated the model may ask a question: the line shows
+    // what is left of it by then.
+    connect(&model_, &EntryModel::changed, this, [this] {
+        if (auswertend_)
+            setText(model_.felder().txtInput);
+    });
 }
 
 void InputLineEdit::auswerten(bool f12)
 {
     model_.setzeEingabe(text());
+    auswertend_ = true;
     if (f12)
         model_.f12();
     else
         model_.enter();
+    auswertend_ = false;
     setText(model_.felder().txtInput);
     emit lineEvaluated();
 }
@@ -50,13 +60,8 @@ void InputLineEdit::keyPressEvent(QKeyEvent* event)
         break;
     }
     model_.andereTaste();
-    const QString typed = event->text();
-    if (typed.size() != 1 || !typed.at(0).isPrint() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        QLineEdit::keyPressEvent(event); // editing keys, shortcuts
-        return;
-    }
-    if (const std::optional<QChar> c = eingabeZeichen(text(), typed.at(0)))
-        insert(QString(*c));
+    // Typed characters, pastes and editing keys alike pass the validator's rule.
+    QLineEdit::keyPressEvent(event);
 }
 
 } // namespace tarvex

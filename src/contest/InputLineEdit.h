@@ -5,8 +5,9 @@ namespace tarvex {
 
 class EntryModel;
 
-// txtInput: every key goes through the entry model's filter; Enter, Esc and F12
-// are the model's, Down hands the focus to the log grid.
+// txtInput: every change, typed or pasted, goes through the input line's
+// character rule; Enter, Esc and F12 are the model's, Down hands the focus to
+// the log grid.
 class InputLineEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -22,6 +23,7 @@ protected:
 private:
     void auswerten(bool f12);
     EntryModel& model_;
+    bool auswertend_ = false;
 };
 
 } // namespace tarvex

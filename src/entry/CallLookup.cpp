@@ -33,8 +33,9 @@ auto CallLookup::nachschlagen(bool& gemeldet, F&& f) -> decltype(f())
     }
 }
 
-QString CallLookup::landFür(const QString& call, const QString& präfix)
+QString CallLookup::landFür(const QString& call)
 {
+    const QString präfix = präfixTeil(call);
     return nachschlagen(contestDatGemeldet_, [&] {
         QString land = präfix.isEmpty() ? contestDat_.landFürPräfixe({call.left(2), call.left(3)})
                                         : contestDat_.landFürPräfixe({präfix.chopped(1)});
@@ -68,7 +69,7 @@ void CallLookup::Prüfen(EntryModel& entry, LogList& log)
     log.zeigeFrühere(kern, f.txtLocator);
 
     // 2. Country from the prefix.
-    f.lblLand = landFür(f.txtCall, f.teile.präfix);
+    f.lblLand = landFür(f.txtCall);
 
     // 3. Name, 4. known locators and the information line.
     const QString name = nachschlagen(callInfoGemeldet_, [&] { return callInfo_.name(kern); });
@@ -114,11 +115,10 @@ void CallLookup::Prüfen(EntryModel& entry, LogList& log)
             prompter_.zeige(fehlerMeldung(u"Rufzeichenpräfix und Locator passen nicht zusammen!"_s));
     }
 
-    // 7. Duplicate: only the first listed contact counts. A portable prefix makes
-    // another station (OE/DL1ABC is not DL1ABC), a letter suffix does not.
+    // 7. Duplicate: only the first listed contact counts, compared by core call on
+    // both sides, so neither a portable prefix nor a letter suffix makes another station.
     const QString gelistet = log.rowCount() > 0 ? log.rufzeichenAt(0) : QString();
-    if (!gelistet.isEmpty() && !f.txtCall.isEmpty() && kern == Kern2(gelistet)
-        && präfixTeil(f.txtCall) == präfixTeil(gelistet)) {
+    if (!gelistet.isEmpty() && !f.txtCall.isEmpty() && kern == Kern2(gelistet)) {
         f.doppelt = 1;
     } else {
         f.doppelt = 0;

@@ -22,8 +22,11 @@ public:
     // Selecting an entry of the locator choice list.
     void locatorGewählt(EntryModel& entry, int index);
 
-    // Country for a call as the save and the edit panel need it.
-    QString landFür(const QString& call, const QString& präfix);
+    // Country of a call, for the look-up and the edit panel alike: a portable
+    // prefix part (split off as Kern2 does, "OE/", "OE5/") is looked up alone;
+    // otherwise the longer of the first three and two characters that PREFIXE
+    // holds wins. When that finds nothing, the first character decides.
+    QString landFür(const QString& call);
     bool contestDatVorhanden();
     // The country list (COUNTRY); empty when CONTEST.DAT is missing.
     QStringList länder();

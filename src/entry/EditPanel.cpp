@@ -26,6 +26,17 @@ std::optional<QChar> zeichen(Feld feld, QChar getippt)
     return getippt;
 }
 
+QString filtern(Feld feld, const QString& text)
+{
+    QString ergebnis;
+    ergebnis.reserve(text.size());
+    for (const QChar c : text) {
+        if (const std::optional<QChar> z = zeichen(feld, c))
+            ergebnis.append(*z);
+    }
+    return ergebnis;
+}
+
 std::optional<QsoRecord> abschließen(QsoRecord q, const QString& eigenerLocator,
                                      const std::function<QString(const QString&)>& land)
 {

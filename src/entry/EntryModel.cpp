@@ -54,9 +54,12 @@ void EntryModel::enter()
     const QStringList tokens = zeileZerlegen(f_.txtInput);
     for (const QString& token : tokens)
         Auswert(token);
-    if (f_.doppelt == 1)
-        actions_.doppelFrage();
+    // The window shows the evaluated line before the operator is asked about it.
     emit changed();
+    if (f_.doppelt == 1) {
+        actions_.doppelFrage();
+        emit changed();
+    }
 }
 
 void EntryModel::f12()
@@ -120,7 +123,7 @@ void EntryModel::Auswert(const QString& eingabe)
         actions_.prüfen();
     } else {
         protokolliere(token);
-        const Klasse klasse = klassifiziere(klassifiziert, muster, f_.txtLocator.size());
+        const Klasse klasse = klassifiziere(token, muster, f_.txtLocator.size());
         if (klasse != Klasse::Unbekannt)
             anwenden(static_cast<int>(klasse), token);
     }
@@ -144,10 +147,17 @@ void EntryModel::anwenden(int k, const QString& token)
     case Klasse::RstErhalten:
         f_.txtRSTerh = token;
         return;
-    case Klasse::ZeitHHMM:
-        f_.txtUhrzeit = token.left(2) + u':' + token.right(2);
+    case Klasse::ZeitHHMM: {
+        // The digits, so that a split token ("X/1430") gives a time as well.
+        QString ziffern;
+        for (const QChar c : token) {
+            if (c.isDigit())
+                ziffern.append(c);
+        }
+        f_.txtUhrzeit = ziffern.left(2) + u':' + ziffern.right(2);
         f_.Zeit = 1;
         return;
+    }
     case Klasse::ZeitHH_MM:
         f_.txtUhrzeit = token;
         f_.Zeit = 1;

@@ -17,6 +17,17 @@ std::optional<QChar> eingabeZeichen(const QString& zeileBisher, QChar getippt)
     return c;
 }
 
+QString eingabeFiltern(const QString& zeile)
+{
+    QString ergebnis;
+    ergebnis.reserve(zeile.size());
+    for (const QChar c : zeile) {
+        if (const std::optional<QChar> z = eingabeZeichen(ergebnis, c))
+            ergebnis.append(*z);
+    }
+    return ergebnis;
+}
+
 QStringList zeileZerlegen(const QString& zeile)
 {
     if (zeile.isEmpty())

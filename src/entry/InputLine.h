@@ -10,6 +10,10 @@ namespace tarvex {
 // and only letters, digits, "/ : . * ? +" and blank get through.
 std::optional<QChar> eingabeZeichen(const QString& zeileBisher, QChar getippt);
 
+// The whole line as if each of its characters had been typed in order: the
+// rule of eingabeZeichen, for text that arrives by paste as much as by key.
+QString eingabeFiltern(const QString& zeile);
+
 // Splits the line at blanks. An empty line, a leading blank and two blanks in a
 // row give empty tokens (save requests); a trailing blank gives nothing.
 QStringList zeileZerlegen(const QString& zeile);

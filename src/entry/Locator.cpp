@@ -68,7 +68,8 @@ int pfeilIndex(const QString& winkel)
 {
     if (winkel.isEmpty())
         return -1;
-    return std::clamp(static_cast<int>(std::floor((Val(winkel) + 22) / 45)), 0, 8);
+    // Clamped before the conversion: a bearing text beyond int must not be undefined behaviour.
+    return static_cast<int>(std::clamp(std::floor((Val(winkel) + 22) / 45), 0.0, 8.0));
 }
 
 QString pfeil(const QString& winkel)

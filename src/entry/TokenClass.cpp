@@ -71,6 +71,20 @@ bool sOderA(const QString& text, qsizetype index)
     return index >= 0 && index < text.size() && (text.at(index) == u'S' || text.at(index) == u'A');
 }
 
+// The number formed by the first two digits of the token (also of a split one,
+// "X/1430"); 99 when it has fewer than two.
+int stunde(const QString& token)
+{
+    QString ziffern;
+    for (const QChar c : token) {
+        if (c >= u'0' && c <= u'9')
+            ziffern.append(c);
+        if (ziffern.size() == 2)
+            return ziffern.toInt();
+    }
+    return 99;
+}
+
 bool erfüllt(Bedingung b, const QString& token, qsizetype locatorLänge)
 {
     switch (b) {
@@ -85,7 +99,7 @@ bool erfüllt(Bedingung b, const QString& token, qsizetype locatorLänge)
     case Bedingung::ViertesSoderA:
         return sOderA(token, 3);
     case Bedingung::StundeGültig:
-        return token.left(2).toInt() < 24;
+        return stunde(token) < 24;
     case Bedingung::LocatorVollständig:
         return locatorLänge == 6;
     case Bedingung::BeginntMitPA5:

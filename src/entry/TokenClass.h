@@ -24,8 +24,9 @@ enum class Klasse {
 };
 
 // Classifies a token by its pattern (Zeichen of the token, or of its core when a
-// call was split) and the conditions of the table. locatorLänge is the length
-// of the locator field, which the locator tails need to be complete.
+// call was split) and the conditions of the table, which always read the whole
+// token as typed ("OE/PA57XY" does not begin with PA5). locatorLänge is the
+// length of the locator field, which the locator tails need to be complete.
 Klasse klassifiziere(const QString& token, const QString& muster, qsizetype locatorLänge);
 
 } // namespace tarvex

@@ -1,5 +1,6 @@
 #pragma once
 #include "Connection.h"
+#include "common/UserError.h"
 
 #include <QStringList>
 #include <memory>
@@ -9,14 +10,32 @@ namespace tarvex {
 
 // A reference file in the working directory, opened read-only by its bare name.
 // The connection is kept between look-ups but reopened when the file on disk
-// has been replaced or changed. A missing file is a UserError naming it.
+// has been replaced or changed. Opening checks the file (the statements in
+// prüfungen must compile, PRAGMA quick_check must pass): a missing, unreadable,
+// damaged or locked file is a UserError naming it, so callers treat all of them
+// alike. A damaged file is not checked again until it changes on disk.
 class ReferenceFile {
 public:
-    explicit ReferenceFile(QString dateiname, QString verzeichnis = {});
+    explicit ReferenceFile(QString dateiname, QString verzeichnis = {}, QStringList prüfungen = {});
     Connection& connection();
     const QString& dateiname() const { return dateiname_; }
     // Where the file is or would be, resolved without regard to case.
     QString pfad() const;
+
+    // Runs a read on the connection. When it fails, the file is checked afresh,
+    // so a file damaged or locked meanwhile gives the same message as at opening.
+    template <class F>
+    auto lesen(F&& f) -> decltype(f(std::declval<Connection&>()))
+    {
+        Connection& c = connection();
+        try {
+            return f(c);
+        } catch (const UserError&) {
+            connection_.reset();
+            connection();
+            throw;
+        }
+    }
 
 private:
     struct Identity {
@@ -25,12 +44,16 @@ private:
         bool operator==(const Identity&) const = default;
     };
     static std::optional<Identity> identityOf(const QString& pfad);
+    std::unique_ptr<Connection> öffnenUndPrüfen(const QString& pfad, const QString& ort, bool& gesperrt) const;
 
     QString dateiname_;
     QString verzeichnis_;
+    QStringList prüfungen_;
     std::unique_ptr<Connection> connection_;
     QString offenerPfad_;
     Identity offeneIdentität_;
+    std::optional<Identity> defekteIdentität_;
+    QString defektMeldung_;
 };
 
 // CONTEST.DAT: prefixes, countries per large square, known stations, country list.
@@ -39,6 +62,7 @@ public:
     explicit ContestDat(QString verzeichnis = {});
 
     // Country of the longest of the given prefixes that PREFIXE holds; empty when none.
+    // Prefixes, squares and countries compare without regard to case.
     QString landFürPräfixe(const QStringList& präfixe);
     bool landImSquare(const QString& square, const QString& land);
     // LOCATORS of a known station, or nothing when the call is not listed.

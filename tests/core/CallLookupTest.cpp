@@ -30,6 +30,31 @@ TEST_F(CallLookupTest, CountryByPrefixSteps)
     }
 }
 
+TEST_F(CallLookupTest, EditPanelFindsTheCountryByTheSameRule)
+{
+    // "C:" after a call with a prefix part must not keep the old prefix for the country.
+    zeile(u"OE/DL1ABC"_s);
+    EXPECT_EQ(f().lblLand, u"Österreich"_s);
+    zeile(u"C:G4ABC"_s);
+    EXPECT_EQ(f().lblLand, u"England"_s);
+
+    logge(u"JO31AB 59001"_s);
+    ASSERT_EQ(band().size(), 1);
+    for (const char16_t* c : {u"DL1ABC", u"F5ABC", u"OE/DL1ABC", u"OK1/DL1ABC", u"DL8/G4AB", u"G4ABC/P", u"LY2ABC"}) {
+        const QString call = QString::fromUtf16(c);
+        model.entry().Löschen();
+        zeile(u"C:"_s + call);
+        const QString imEintrag = f().lblLand;
+        model.alleAnzeigen();
+        ASSERT_TRUE(model.bearbeiten(0));
+        model.bearbeitung().rufzeichen = call;
+        model.bearbeitenOk();
+        ASSERT_FALSE(model.bearbeitungOffen());
+        const QString gespeichert = band()[0].land;
+        EXPECT_EQ(gespeichert, imEintrag.isEmpty() ? u" "_s : imEintrag) << call.toStdString();
+    }
+}
+
 TEST_F(CallLookupTest, InfoLineVariants)
 {
     const struct {
@@ -122,11 +147,38 @@ TEST_F(CallLookupTest, EarlierContactsAndDuplicates)
     EXPECT_EQ(f().txtCall, u""_s);
     EXPECT_EQ(model.logList().filter(), LogList::Filter::Alle);
 
-    prompter.vergiss();
-    zeile(u"OE/DL1ABC"_s); // another station by its portable prefix
-    EXPECT_TRUE(prompter.texte().isEmpty());
-    EXPECT_EQ(model.logList().rowCount(), 1); // but the earlier contact is listed
-    EXPECT_EQ(f().doppelt, 0);
+}
+
+TEST_F(CallLookupTest, PortablePrefixIsTheSameStationEitherWay)
+{
+    // Stored call, entered call: the cores decide, whichever side carries the prefix.
+    const struct {
+        const char16_t* gespeichert;
+        const char16_t* eingegeben;
+        int doppelt;
+    } cases[] = {
+        {u"OE/DL1ABC", u"DL1ABC", 1},    {u"DL1ABC", u"OE/DL1ABC", 1}, {u"OE/DL1ABC", u"OE/DL1ABC", 1},
+        {u"OE/DL1ABC", u"F/DL1ABC/P", 1}, {u"OE/DL1ABC", u"DL1ABD", 0},
+    };
+    for (const auto& c : cases) {
+        model.alleAnzeigen();
+        if (model.logList().rowCount() > 0) {
+            prompter.antworte(Meldung::Antwort::Ja);
+            model.letztenLöschen(model.logList().rowCount() - 1);
+        }
+        ASSERT_EQ(band().size(), 0);
+        model.entry().Löschen();
+        logge(QString::fromUtf16(c.gespeichert) + u" JO31AB 59001"_s);
+        ASSERT_EQ(band().size(), 1);
+        model.entry().Löschen();
+        prompter.vergiss();
+        prompter.antworte(Meldung::Antwort::Ok);
+        zeile(QString::fromUtf16(c.eingegeben));
+        const QString fall = QString::fromUtf16(c.gespeichert) + u" → "_s + QString::fromUtf16(c.eingegeben);
+        EXPECT_EQ(prompter.texte().contains(u"Doppelverbindung\n\ntrotzdem speichern?"_s), c.doppelt == 1)
+            << fall.toStdString();
+        EXPECT_EQ(f().ungültig, c.doppelt) << fall.toStdString();
+    }
 }
 
 TEST_F(CallLookupTest, InvalidContactsAreNotListedAndOnlyTheFirstListedCounts)
@@ -189,6 +241,84 @@ TEST_F(CallLookupTest, MissingReferenceFilesAreReportedOnceAndEntryGoesOn)
     logge(u"59001"_s);
     ASSERT_EQ(band().size(), 1);
     EXPECT_EQ(band()[0].rufzeichen, u"G4XYZ"_s);
+}
+
+TEST_F(CallLookupTest, DamagedContestDatIsTreatedLikeAMissingOne)
+{
+    const QByteArray gut = test::dateiInhalt(u"CONTEST.DAT"_s);
+    ASSERT_GT(gut.size(), 8192);
+    const auto ersetze = [](const QByteArray& inhalt) {
+        QFile::remove(u"CONTEST.DAT"_s);
+        QFile datei(u"CONTEST.DAT"_s);
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+        datei.write(inhalt);
+    };
+    const QByteArray ohnePräfixe = [] {
+        test::ContestDatInhalt inhalt;
+        inhalt.länder = {u"Deutschland"_s};
+        test::schreibeContestDat(u"OHNE.DAT"_s, inhalt);
+        Connection c(u"OHNE.DAT"_s, Connection::Zugriff::LesenSchreiben);
+        c.exec(u"DROP TABLE PREFIXE"_s);
+        return test::dateiInhalt(u"OHNE.DAT"_s);
+    }();
+    const struct {
+        const char* fall;
+        QByteArray inhalt;
+    } cases[] = {
+        {"leer", QByteArray()},
+        {"Müll", QByteArray(20000, 'x')},
+        {"abgeschnitten", gut.left(8192)},
+        {"ohne PREFIXE", ohnePräfixe},
+    };
+    int nummer = 1;
+    for (const auto& c : cases) {
+        // A good file in between, so that each damage is news to the operator.
+        ersetze(gut);
+        model.entry().Löschen();
+        zeile(u"F5ABC"_s);
+        ASSERT_EQ(f().lblLand, u"Frankreich"_s);
+        ersetze(c.inhalt);
+        prompter.vergiss();
+        model.entry().Löschen();
+        const QString call = u"G4XY"_s + QChar(u'A' + nummer);
+        zeile(call + u" JO31AB"_s);
+        logge(u"5900"_s + QString::number(nummer));
+        // One German message naming the file, no engine text, no question: the contact is stored.
+        EXPECT_EQ(prompter.texte().size(), 1) << c.fall << " " << prompter.texte().join(u'|').toStdString();
+        const QString text = prompter.texte().value(0);
+        EXPECT_TRUE(text.contains(u"CONTEST.DAT"_s) && text.contains(u"beschädigt"_s)) << c.fall << text.toStdString();
+        ASSERT_EQ(band().size(), nummer) << c.fall;
+        EXPECT_EQ(band().last().rufzeichen, call);
+        ++nummer;
+    }
+
+    // Restored: countries are found again.
+    ersetze(gut);
+    model.entry().Löschen();
+    zeile(u"G4XYZ"_s);
+    EXPECT_EQ(f().lblLand, u"England"_s);
+}
+
+TEST_F(CallLookupTest, LockedContestDatIsReportedAndReadAgainWhenFree)
+{
+    zeile(u"G4XYZ"_s);
+    EXPECT_EQ(f().lblLand, u"England"_s);
+    {
+        // Another program writes the file (with its own change, so it is reopened).
+        Connection schreiber(u"CONTEST.DAT"_s, Connection::Zugriff::LesenSchreiben);
+        schreiber.exec(u"BEGIN EXCLUSIVE"_s);
+        schreiber.exec(u"INSERT INTO COUNTRY VALUES('Litauen')"_s);
+        model.entry().Löschen();
+        prompter.vergiss();
+        zeile(u"F5ABC"_s);
+        EXPECT_EQ(f().lblLand, u""_s);
+        ASSERT_EQ(prompter.texte().size(), 1);
+        EXPECT_TRUE(prompter.texte()[0].contains(u"anderen Programm"_s)) << prompter.texte()[0].toStdString();
+        schreiber.exec(u"ROLLBACK"_s);
+    }
+    model.entry().Löschen();
+    zeile(u"F5ABC"_s);
+    EXPECT_EQ(f().lblLand, u"Frankreich"_s);
 }
 
 } // namespace

@@ -133,6 +133,12 @@ TEST_F(EntryModelTest, PA5IsACallOtherLocatorPatternsAreLocators)
     EXPECT_EQ(f().txtLocator, u""_s);
     zeile(u"JO31AB"_s);
     EXPECT_EQ(f().txtLocator, u"JO31AB"_s);
+
+    // With a prefix part the token does not begin with PA5: a locator, and not a valid one.
+    zeile(u"OE/PA57XY"_s);
+    EXPECT_EQ(f().txtCall, u"PA57XY"_s);
+    EXPECT_EQ(f().txtLocator, u""_s);
+    EXPECT_EQ(prompter.texte(), QStringList{u"ungültiger Locator!"_s});
 }
 
 TEST_F(EntryModelTest, PrefixAndSuffixToggles)

@@ -41,6 +41,22 @@ TEST(InputLine, KeyFilter)
     }
 }
 
+TEST(InputLine, WholeTextReadsAsIfTyped)
+{
+    const struct {
+        const char16_t* text;
+        const char16_t* zeile;
+    } cases[] = {
+        {u"dl1abc-p jo31ab", u"DL1ABC/P JO31AB"},
+        {u"k:qrv ab 9 Uhr", u"K:qrv ab 9 Uhr"},   // a comment from its second character on
+        {u"59 k:qrv", u"59 K:QRV"},               // only a line that begins with it
+        {u"ä€;#_!59", u"59"},
+        {u"", u""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(eingabeFiltern(QString::fromUtf16(c.text)), QString::fromUtf16(c.zeile));
+}
+
 TEST(InputLine, SplitYieldsEmptyTokensAsSaveRequests)
 {
     const struct {

@@ -83,7 +83,7 @@ TEST(Locator, ArrowIndexPerBearingSector)
     } cases[] = {
         {u"", -1}, {u"0", 0}, {u"22", 0}, {u"23", 1}, {u"67", 1}, {u"68", 2}, {u"112", 2},
         {u"113", 3}, {u"158", 4}, {u"203", 5}, {u"248", 6}, {u"293", 7}, {u"337", 7},
-        {u"338", 8}, {u"360", 8},
+        {u"338", 8}, {u"360", 8}, {u"99999999999", 8}, {u"-99999999999", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(pfeilIndex(QString::fromUtf16(c.winkel)), c.index) << QString::fromUtf16(c.winkel).toStdString();

@@ -44,6 +44,23 @@ TEST_F(ReferenceDatabaseTest, LookupsInTheWorkingDirectory)
     EXPECT_EQ(info.name(u"D'L"_s), u""_s);
 }
 
+TEST_F(ReferenceDatabaseTest, LookupsIgnoreCase)
+{
+    test::ContestDatInhalt inhalt;
+    inhalt.präfixe = {{u"lz"_s, u"Bulgarien"_s}, {u"Oe"_s, u"Österreich"_s}};
+    inhalt.squares = {{u"jo31"_s, u"DEUTSCHLAND"_s}, {u"JN78"_s, u"ÖSTERREICH"_s}};
+    inhalt.länder = {u"Deutschland"_s, u"DEUTSCHLAND"_s, u"Österreich"_s, u"österreich"_s, u"Polen"_s};
+    ASSERT_TRUE(QFile::remove(dir.pfad(u"Contest.dat"_s)));
+    test::schreibeContestDat(dir.pfad(u"CONTEST.DAT"_s), inhalt);
+    ContestDat dat;
+    EXPECT_EQ(dat.landFürPräfixe({u"LZ"_s, u"LZ1"_s}), u"Bulgarien"_s);
+    EXPECT_EQ(dat.landFürPräfixe({u"OE"_s}), u"Österreich"_s);
+    EXPECT_TRUE(dat.landImSquare(u"JO31"_s, u"Deutschland"_s));
+    EXPECT_TRUE(dat.landImSquare(u"jn78"_s, u"Österreich"_s));
+    EXPECT_FALSE(dat.landImSquare(u"JO31"_s, u"Österreich"_s));
+    EXPECT_EQ(dat.länder(), (QStringList{u"Deutschland"_s, u"Österreich"_s, u"Polen"_s}));
+}
+
 TEST_F(ReferenceDatabaseTest, MissingFileNamesItAndReplacedFileIsSeen)
 {
     ContestDat dat;

@@ -122,6 +122,15 @@ TEST(Referenzdaten, CountriesPerLargeSquare)
         {u"IQ50", false, {u"Jan Mayen"}, {u"Norwegen"}},
         {u"HM68", false, {u"Azoren"}, {u"Portugal"}},
         {u"JN19", false, {u"Frankreich"}, {u"Deutschland"}},
+        // Russia's land crosses 180°: it must not reach over the Atlantic and Scandinavia.
+        {u"IP05", true, {u"Island"}, {}},
+        {u"JP66", true, {u"Norwegen"}, {}},
+        {u"IQ00", true, {}, {}},
+        {u"KP77", false, {u"Russland (Europa)"}, {}},
+        // Western Sahara from 27°40' N south, also where the atlas draws Morocco.
+        {u"IL26", true, {u"Westsahara"}, {}},
+        {u"IL37", true, {u"Marokko", u"Westsahara"}, {}},
+        {u"IM56", false, {u"Portugal"}, {}},
     };
     for (const auto& f : fälle) {
         const QString square = QString::fromUtf16(f.square);

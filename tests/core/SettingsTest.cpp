@@ -41,6 +41,9 @@ TEST_F(SettingsTest, NumericReadingRule)
     }
     s.setZeitdifferenz(2);
     EXPECT_EQ(s.lesen(u"Parameter"_s, u"Zeitdifferenz"_s), u"2"_s);
+    // Edited by hand beyond int: held at the limit, and negating it stays defined.
+    s.schreiben(u"Parameter"_s, u"Zeitdifferenz"_s, u"-99999999999"_s);
+    EXPECT_EQ(-s.zeitdifferenz(), 2147483647);
 }
 
 TEST_F(SettingsTest, ValuesSurviveANewStoreOnTheSameFile)

@@ -65,6 +65,7 @@ TEST_F(SqlFunctionsTest, ValHourAndLikeAreRegistered)
     EXPECT_TRUE(eval(u"VAL(NULL)"_s).isNull());
     EXPECT_EQ(eval(u"HOUR('14:05')"_s).toInt(), 14);
     EXPECT_EQ(eval(u"hour('03:59')"_s).toInt(), 3);
+    EXPECT_EQ(eval(u"HOUR('99999999999:00')"_s).toLongLong(), 2147483647);
     EXPECT_EQ(eval(u"'DL1ABC' LIKE 'dl#*'"_s).toInt(), 1);
     EXPECT_EQ(eval(u"'DL1ABC' LIKE 'DL_ABC'"_s).toInt(), 0);
     EXPECT_EQ(eval(u"'50%' LIKE ?"_s, {u"50%"_s}).toInt(), 1);

@@ -85,5 +85,27 @@ TEST(TokenClass, ClassificationTable)
     }
 }
 
+TEST(TokenClass, ConditionsReadTheWholeTokenOfASplitCall)
+{
+    using K = Klasse;
+    // token, pattern of its core (as the input line classifies a split call)
+    const struct {
+        const char16_t* token;
+        const char16_t* kern;
+        Klasse klasse;
+    } cases[] = {
+        {u"OE/PA57XY", u"PA57XY", K::Locator}, // does not begin with PA5
+        {u"PA57XY/P", u"PA57XY", K::Call},
+        {u"OE/JO31AB", u"JO31AB", K::Locator},
+        {u"59A/P", u"59A", K::Unbekannt},      // last character P, not S or A
+        {u"X/2530", u"2530", K::Unbekannt},    // first two digits 25
+        {u"X/1430", u"1430", K::ZeitHHMM},
+    };
+    for (const auto& c : cases) {
+        const QString token = QString::fromUtf16(c.token);
+        EXPECT_EQ(klassifiziere(token, Zeichen(QString::fromUtf16(c.kern)), 0), c.klasse) << token.toStdString();
+    }
+}
+
 } // namespace
 } // namespace tarvex

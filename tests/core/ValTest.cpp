@@ -7,6 +7,8 @@
 namespace tarvex {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 TEST(Val, LeadingNumberRule)
 {
     const struct {
@@ -18,6 +20,20 @@ TEST(Val, LeadingNumberRule)
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(Val(QStringView(c.text)), c.expected) << QString::fromUtf16(c.text).toStdString();
+}
+
+TEST(Val, IntegerValueStaysWithinInt)
+{
+    const QString riesig(400, u'9');
+    const struct {
+        QString text;
+        int expected;
+    } cases[] = {
+        {u"99999999999"_s, 2147483647}, {u"-99999999999"_s, -2147483647}, {riesig, 2147483647},
+        {u"-"_s + riesig, -2147483647},  {u"2147483647"_s, 2147483647},   {u"-7.9"_s, -7},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ValInt(c.text), c.expected) << c.text.left(20).toStdString();
 }
 
 } // namespace

@@ -7,6 +7,8 @@ namespace tarvex::test {
 Meldung::Antwort ScriptedPrompter::zeige(const Meldung& meldung)
 {
     gezeigt_.append(meldung);
+    if (beimZeigen)
+        beimZeigen(meldung);
     return antworten_.isEmpty() ? meldung.standard : antworten_.takeFirst();
 }
 

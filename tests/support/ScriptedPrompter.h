@@ -3,6 +3,7 @@
 #include "common/Prompter.h"
 
 #include <QList>
+#include <functional>
 
 namespace tarvex::test {
 
@@ -21,6 +22,8 @@ public:
     const QList<Meldung>& gezeigt() const { return gezeigt_; }
     QStringList texte() const;
     void vergiss() { gezeigt_.clear(); }
+    // Called as each box appears, to look at the window behind it.
+    std::function<void(const Meldung&)> beimZeigen;
 
 private:
     QList<Meldung::Antwort> antworten_;

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"
+#include "contest/EditPanelWidget.h"
 #include "contest/InputLineEdit.h"
 #include "contest/LogGrid.h"
 #include "entry/CallLookup.h"
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,7 +90,7 @@ private slots:
     {
         Umgebung u;
         u.model = std::make_unique<ContestModel>(u.prompter, u.clock, u.keystrokes, u.lookup, u.settings);
-        QVERIFY(!u.model->laden());
+        QVERIFY(u.model->laden()); // the information box is due on a first start too
         u.fenster = std::make_unique<MainWindow>(*u.model, u.prompter);
         QSignalSpy angefordert(u.fenster->contestWindow(), &ContestWindow::newContestRequested);
         u.fenster->setWindowTitle(u.model->fenstertitel());
@@ -96,7 +98,7 @@ private slots:
         u.w()->aktivieren();
         QCOMPARE(u.fenster->windowTitle(), u"Tarvex V3.0"_s);
         QCOMPARE(u.w()->anzeige(u"txtRSTgeg"_s)->text(), u"59"_s);
-        QCOMPARE(u.fenster->statusBar()->currentMessage(), u"Bereit"_s);
+        QCOMPARE(u.fenster->statusText(), u"Bereit"_s);
         QCOMPARE(angefordert.count(), 1);
         QCOMPARE(angefordert.first().first().toBool(), false);
         QVERIFY(u.befehl(Befehl::LoggenEnter)->isChecked()); // save with Enter
@@ -165,7 +167,15 @@ private slots:
         u.tippe(u"DL1ABC JO62QM 59012"_s);
         QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
         u.prompter.antworte(Meldung::Antwort::Abbrechen);
+        // While the operator decides, the window shows the contact in question.
+        QStringList sichtbar;
+        u.prompter.beimZeigen = [&](const Meldung&) {
+            sichtbar = {u.w()->anzeige(u"txtCall"_s)->text(), u.w()->anzeige(u"txtLocator"_s)->text(),
+                        u.w()->anzeige(u"txtRSTerh"_s)->text(), u.w()->eingabe()->text()};
+        };
         u.tippe(u"DL1ABC/P JO62QM 59013"_s);
+        u.prompter.beimZeigen = nullptr;
+        QCOMPARE(sichtbar, (QStringList{u"DL1ABC/P"_s, u"JO62QM"_s, u"59013"_s, QString()}));
         QCOMPARE(u.prompter.gezeigt().last().text, u"Doppelverbindung\n\ntrotzdem speichern?"_s);
         QCOMPARE(u.w()->anzeige(u"txtCall"_s)->text(), QString());
         u.prompter.antworte(Meldung::Antwort::Ok);
@@ -253,11 +263,78 @@ private slots:
         QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
         QTest::keyClick(u.w()->eingabe(), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), u.w()->grid());
-        QCOMPARE(u.fenster->statusBar()->currentMessage(), u"Tabelle verlassen mit Esc"_s);
+        QCOMPARE(u.fenster->statusText(), u"Tabelle verlassen mit Esc"_s);
+        // Hovering a menu item (an empty status tip) and a band switch leave the text.
+        QStatusTipEvent hover{QString()};
+        QApplication::sendEvent(u.fenster.get(), &hover);
+        QCOMPARE(u.fenster->statusText(), u"Tabelle verlassen mit Esc"_s);
+        u.model->bandWechseln(u"432MHz"_s);
+        u.model->bandWechseln(u"144MHz"_s);
+        QTest::keyClick(u.w()->eingabe(), Qt::Key_Down);
+        QVERIFY(u.fenster->statusBar()->findChild<QLabel*>(u"StatusBar1Text"_s)->isVisible());
         QTest::keyClick(u.w()->grid(), Qt::Key_G);
         QCOMPARE(QApplication::focusWidget(), u.w()->eingabe());
         QCOMPARE(u.w()->eingabe()->text(), u"G"_s);
-        QCOMPARE(u.fenster->statusBar()->currentMessage(), u"Bereit"_s);
+        QCOMPARE(u.fenster->statusText(), u"Bereit"_s);
+        QApplication::sendEvent(u.fenster.get(), &hover);
+        u.model->bandWechseln(u"432MHz"_s);
+        QCOMPARE(u.fenster->statusText(), u"Bereit"_s);
+    }
+
+    void pasteIsFilteredLikeTyping()
+    {
+        Umgebung u;
+        u.contestAnlegen();
+        u.starten();
+        InputLineEdit* zeile = u.w()->eingabe();
+        const struct {
+            QString eingefügt;
+            QString zeile;
+        } fälle[] = {
+            {u"dl1abc-p jo62qm ä€;59012"_s, u"DL1ABC/P JO62QM 59012"_s},
+            {u"K:Guten Tag, OM!"_s, u"K:Guten Tag OM"_s}, // a comment keeps its case
+        };
+        for (const auto& f : fälle) {
+            zeile->clear();
+            QApplication::clipboard()->setText(f.eingefügt);
+            QTest::keyClick(zeile, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(zeile->text(), f.zeile);
+        }
+        // Middle click and context menu insert at the cursor, through the same rule.
+        zeile->setText(u"DL1ABC JO62QM"_s);
+        zeile->setCursorPosition(6);
+        zeile->insert(u"-p"_s);
+        QCOMPARE(zeile->text(), u"DL1ABC/P JO62QM"_s);
+        QCOMPARE(zeile->cursorPosition(), 8);
+        QTest::keyClick(zeile, Qt::Key_End);
+        QTest::keyClicks(zeile, u" 59012"_s);
+        QTest::keyClick(zeile, Qt::Key_Return);
+        QTest::keyClick(zeile, Qt::Key_Return);
+        QCOMPARE(u.model->datenbank()->qsos(u"144MHz"_s).size(), 1);
+
+        // The edit panel's fields take only what they may hold, pasted or typed.
+        u.w()->grid()->setCurrentIndex(u.model->logList().index(0, 0));
+        u.befehl(Befehl::Ändern)->trigger();
+        EditPanelWidget* panel = u.w()->bearbeitenPanel();
+        QVERIFY(panel->isVisible());
+        const struct {
+            const char16_t* feld;
+            QString eingefügt;
+            QString ergebnis;
+        } felder[] = {
+            {u"txtLocator2", u"jo62-qm"_s, u"JO62QM"_s},
+            {u"txtRSTerh2", u"59 a012"_s, u"59012"_s},
+            {u"txtUhrzeit2", u"14.05 Uhr:"_s, u"1405:"_s},
+            {u"txtCall2", u"dl1abc-p/p"_s, u"DL1ABCP/P"_s},
+        };
+        for (const auto& f : felder) {
+            QLineEdit* e = panel->feld(QString::fromUtf16(f.feld));
+            e->clear();
+            QApplication::clipboard()->setText(f.eingefügt);
+            e->setFocus();
+            QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(e->text(), f.ergebnis);
+        }
     }
 
     void quitQuestionOnClose()

@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTreeView>
@@ -383,11 +384,18 @@ private slots:
         test::WorkDir dir;
         ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
         writeTextFile(u"TEST.txt"_s, {});
+        // A first start brings the information box; it is answered at once.
+        QTimer schließer;
+        connect(&schließer, &QTimer::timeout, [] {
+            if (QWidget* w = QApplication::activeModalWidget())
+                w->close();
+        });
+        schließer.start(20);
         Application app(std::make_unique<Settings>(dir.pfad(u"CONTEST.ini"_s)));
         app.starten(0);
         app.contest().öffnen(u"TEST.MDB"_s, u"144MHz"_s);
         // Without a remembered contest the new-contest form is offered; not needed here.
-        QTest::qWait(50);
+        QTest::qWait(100);
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == u"frmNewContest"_s || w->inherits("QDialog"))
                 w->close();

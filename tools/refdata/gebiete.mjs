@@ -77,6 +77,9 @@ export const TEILUNGEN = {
       { präfix: '3Y/b', art: 'insel', gebiet: box(3.0, -55.0, 4.0, -54.0) },
     ],
   },
+  // The atlas draws the part of Western Sahara west of the berm with Morocco; for DXCC
+  // all land south of 27°40' N (the border from the Atlantic to 8°40' W) is Western Sahara.
+  MA: { regeln: [{ präfix: 'S0', art: 'schnitt', gebiet: box(-20.0, 20.0, -8.0, 27 + 40 / 60) }] },
   // The area of the table ends at 46° E, west of the Urals: Russia there is European Russia.
   // Crimea counts as Ukraine for DXCC; the atlas draws it with Russia.
   RU: {
@@ -97,11 +100,13 @@ export const OHNE_ISO = {
   Dhekelia: 'ZC4',
 };
 
-// Entities without land of their own in Natural Earth: one place each.
+// Entities without land of their own in Natural Earth, and land the atlas misses: one place each.
 export const ORTE = [
   { präfix: '1A', lon: 12.479, lat: 41.905 }, // Palazzo di Malta, Rome
   { präfix: '4U1I', lon: 6.138, lat: 46.218 }, // ITU headquarters, Geneva
   { präfix: 'SV/a', lon: 24.244, lat: 40.257 }, // Karyes, Mount Athos
   { präfix: 'OJ0', lon: 19.131, lat: 60.301 }, // Märket
   { präfix: 'HV', lon: 12.453, lat: 41.903 }, // Vatican City: its polygon in the atlas has no area
+  // Entities whose land reaches into a large square by less than the atlas resolves.
+  { präfix: 'CT', lon: -8.9486, lat: 36.9986 }, // Ponta de Sagres, just south of 37° N (IM56)
 ];

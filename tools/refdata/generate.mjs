@@ -206,6 +206,34 @@ function alsMulti(geometry) {
 
 const rechteck = (g) => [[[g.w, g.s], [g.e, g.s], [g.e, g.n], [g.w, g.n], [g.w, g.s]]];
 
+// A ring that crosses the 180° meridian jumps from +180 to -180; clipped as a flat
+// polygon it would cover the whole globe's width (Russia over Scandinavia). Each
+// such ring is unwrapped into one continuous run of longitudes (east of +180).
+function entfalten(multi, name, gebiet) {
+  return multi.map((polygon) =>
+    polygon.map((ring) => {
+      let versatz = 0;
+      const neu = ring.map(([x, y], i) => {
+        if (i > 0) {
+          const vorher = ring[i - 1][0];
+          if (x - vorher > 180) versatz -= 360;
+          else if (vorher - x > 180) versatz += 360;
+        }
+        return [x + versatz, y];
+      });
+      // Where the ring began decides the direction; it starts west of +180 again.
+      const westen = Math.min(...neu.map(([x]) => x));
+      if (westen < -180) for (const p of neu) p[0] += 360;
+      // A ring around a pole cannot be unwrapped; none may reach the table's latitudes.
+      const xs = neu.map(([x]) => x);
+      const ys = neu.map(([, y]) => y);
+      if (Math.max(...xs) - Math.min(...xs) > 180 && Math.max(...ys) >= gebiet.s)
+        fehler(`${name}: Landfläche über mehr als 180° Länge`);
+      return neu;
+    }),
+  );
+}
+
 // Natural Earth countries clipped to an area, as land per entity: Map präfix -> MultiPolygon.
 function landJeGebiet(datei, gebiet, entities) {
   const topo = JSON.parse(fs.readFileSync(require.resolve(`world-atlas/${datei}`), 'utf8'));
@@ -226,7 +254,7 @@ function landJeGebiet(datei, gebiet, entities) {
   // Features in a fixed order, so the output never depends on the file's order.
   features.sort((a, b) => (a.properties.name < b.properties.name ? -1 : a.properties.name > b.properties.name ? 1 : 0));
   for (const f of features) {
-    const multi = alsMulti(f.geometry);
+    const multi = entfalten(alsMulti(f.geometry), f.properties.name, gebiet);
     if (multi.length === 0) continue;
     let rest = polygonClipping.intersection(multi, rechteck(gebiet));
     if (rest.length === 0) continue;

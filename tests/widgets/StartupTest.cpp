@@ -1,0 +1,142 @@
+// The program started the way main() starts it: the main frame and the logging
+// window are built first, then Application::starten loads. Message boxes are real
+// here and are answered by a watcher that records their titles.
+#include "app/Application.h"
+#include "app/Automation.h"
+#include "app/Befehl.h"
+#include "app/MainWindow.h"
+#include "contest/ContestModel.h"
+#include "contest/ContestWindow.h"
+#include "contest/NewContestDialog.h"
+#include "store/ContestDatabase.h"
+#include "support/TestFiles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+
+using namespace tarvex;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Closes every message box as it appears and remembers its title and text.
+struct Beantworter {
+    QStringList titel;
+    QStringList texte;
+    QTimer timer;
+
+    Beantworter()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                titel.append(box->windowTitle());
+                texte.append(box->text());
+                box->accept();
+            }
+        });
+        timer.start(20);
+    }
+};
+
+std::unique_ptr<Settings> einstellungen(const QString& pfad, const QString& letzterContest)
+{
+    auto s = std::make_unique<Settings>(pfad);
+    s->setRufzeichen(u"DL0XX"_s);
+    s->setLocator(u"JO31AA"_s);
+    s->setRst(1);
+    s->setLoggen(1);
+    s->setProtokoll(1);
+    s->setZeitdifferenz(1);
+    s->setLetzterContest(letzterContest);
+    s->setLetztesBand(u"432MHz"_s);
+    return s;
+}
+
+bool angemeldet()
+{
+    QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    return bus != nullptr && bus->isServiceRegistered(Automation::busName()).value();
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Each start is a new program: the name of the one before is given back.
+    void init() { QDBusConnection::sessionBus().unregisterService(Automation::busName()); }
+
+    void stateIsShownRightAfterLoadingWithoutAContest_data()
+    {
+        QTest::addColumn<QString>("letzterContest");
+        QTest::addColumn<bool>("info");
+        QTest::newRow("erster Start") << QString() << true;
+        QTest::newRow("Contest verschwunden") << u"WEG.MDB"_s << false;
+    }
+
+    void stateIsShownRightAfterLoadingWithoutAContest()
+    {
+        QFETCH(QString, letzterContest);
+        QFETCH(bool, info);
+        test::WorkDir dir;
+        Beantworter antworten;
+        Application app(einstellungen(dir.pfad(u"CONTEST.ini"_s), letzterContest));
+        app.starten(0);
+        ContestWindow* w = app.hauptfenster().contestWindow();
+
+        // Before the clock's next minute: the options and the own station are there.
+        QCOMPARE(w->anzeige(u"txtRSTgeg"_s)->text(), u"599"_s);
+        QCOMPARE(w->label(u"lblCall"_s)->text(), u"DL0XX"_s);
+        QCOMPARE(w->label(u"lblLocator"_s)->text(), u"JO31AA"_s);
+        Befehle& befehle = app.hauptfenster().befehle();
+        QVERIFY(befehle[Befehl::Rst599].isChecked());
+        QVERIFY(befehle[Befehl::LoggenF12].isChecked());
+        QVERIFY(befehle[Befehl::ProtokollEin].isChecked());
+        QVERIFY(befehle[Befehl::UtcMinusEins].isChecked());
+        QVERIFY(w->label(u"Image1"_s)->isVisibleTo(w));
+
+        // The information box on a first start, not after the remembered file has gone;
+        // then the new-contest form is offered.
+        QTRY_VERIFY(app.hauptfenster().findChild<NewContestDialog*>() != nullptr);
+        QCOMPARE(antworten.titel.contains(u"Tarvex"_s), info);
+    }
+
+    void reopenedContestShowsItsStationAndTheInformationBox()
+    {
+        test::WorkDir dir;
+        ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s, u"432MHz"_s}, {u"DK9ZZ"_s, u"JN58AA"_s});
+        Beantworter antworten;
+        Application app(einstellungen(dir.pfad(u"CONTEST.ini"_s), u"TEST.MDB"_s));
+        app.starten(0);
+        ContestWindow* w = app.hauptfenster().contestWindow();
+        QCOMPARE(w->label(u"lblCall"_s)->text(), u"DK9ZZ"_s);
+        QCOMPARE(w->label(u"lblBand"_s)->text(), u"432 MHz"_s);
+        QCOMPARE(w->label(u"lblNummer"_s)->text(), u"001"_s);
+        QTRY_COMPARE(antworten.titel, QStringList{u"Tarvex"_s});
+    }
+
+    // Run under dbus-run-session: the name appears only once the contest is loaded.
+    void automationIsRegisteredAfterLoading()
+    {
+        if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
+            QSKIP("no session bus");
+        test::WorkDir dir;
+        ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DK9ZZ"_s, u"JN58AA"_s});
+        Beantworter antworten;
+        Application app(einstellungen(dir.pfad(u"CONTEST.ini"_s), u"TEST.MDB"_s));
+        QVERIFY(!angemeldet());
+        app.starten(0);
+        QVERIFY(angemeldet());
+        QCOMPARE(app.contest().lblCall(), u"DK9ZZ"_s);
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
