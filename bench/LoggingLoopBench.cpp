@@ -174,7 +174,7 @@ Ergebnis messen(int n, int speicherungen)
     e.öffnen = sekundenSeit(uhr);
 
     // Calls that are in the log, and calls that are not.
-    const QList<QsoRecord> vorhandene = model.datenbank()->qsos(u"144MHz"_s);
+    const QList<QsoRecord> vorhandene = model.db()->qsos(u"144MHz"_s);
     for (int i = 0; i < 300; ++i) {
         const QString call = i % 2 == 0 ? vorhandene[wahl(static_cast<int>(vorhandene.size()))].rufzeichen : rufzeichen();
         model.entry().setzeEingabe(call);

@@ -40,7 +40,7 @@ BekannteStationen::BekannteStationen(ContestModel& contest, ContestDat& contestD
 
 void BekannteStationen::ausContestÜbernehmen()
 {
-    ContestDatabase* db = contest_.datenbank();
+    ContestDatabase* db = contest_.db();
     if (!db) {
         prompter_.zeige(hinweisMeldung(u"Es ist kein Contest geöffnet."_s));
         return;

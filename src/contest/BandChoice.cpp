@@ -48,21 +48,21 @@ bool Bandwahl::BandSetzen(const QString& b)
         prompter_.zeige(fehlerMeldung(e.meldung()));
         return false;
     }
-    if (model_.LastCall.isEmpty())
+    if (model_.LastCall().isEmpty())
         return true;
 
     const Meldung frage{u"Sollen Rufzeichen und Locator des zuletzt gespeicherten QSOs übernommen werden?"_s,
                         u"Frage"_s, Meldung::Symbol::Frage, Meldung::Knöpfe::JaNein, Meldung::Antwort::Ja};
     if (prompter_.zeige(frage) == Meldung::Antwort::Ja) {
         EntryModel& entry = model_.entry();
-        entry.felder().txtCall = model_.LastCall;
+        entry.felder().txtCall = model_.LastCall();
         // Through the locator's change handler, so distance and bearing follow.
-        entry.setLocator(model_.LastLocator);
+        entry.setLocator(model_.LastLocator());
         // As if typed: the look-up lists the station's contacts on this band.
-        entry.Auswert(model_.LastCall);
+        entry.Auswert(model_.LastCall());
     } else {
         // Not asked again until another contact has been saved.
-        model_.LastCall.clear();
+        model_.lastCallVergessen();
     }
     emit model_.changed();
     emit model_.focusInput();

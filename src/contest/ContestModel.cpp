@@ -48,9 +48,9 @@ bool ContestModel::laden()
     f.RST = settings_.rst();
     f.txtRSTgeg = EntryModel::rstVorgabe(f.RST);
     f.loggen = settings_.loggen();
-    Protokoll = settings_.protokoll();
-    UTC = -settings_.zeitdifferenz();
-    kommentarSpalte = settings_.kommentarSpalte();
+    Protokoll_ = settings_.protokoll();
+    UTC_ = -settings_.zeitdifferenz();
+    kommentarSpalte_ = settings_.kommentarSpalte();
     lblCall_ = settings_.rufzeichen();
     f.lblLocator = settings_.locator();
 
@@ -105,8 +105,8 @@ void ContestModel::öffnen(const QString& datenbank, const QString& band)
     db_ = std::move(db);
     datenbank_ = datenbank;
     band_ = gewählt;
-    LastCall.clear();
-    LastLocator.clear();
+    LastCall_.clear();
+    LastLocator_.clear();
     log_.setQuelle(db_.get(), band_);
     Punkte();
     emit titleChanged();
@@ -188,21 +188,21 @@ void ContestModel::setLoggen(int loggen)
 
 void ContestModel::setProtokoll(int protokoll)
 {
-    Protokoll = protokoll;
+    Protokoll_ = protokoll;
     settings_.setProtokoll(protokoll);
     emit changed();
 }
 
 void ContestModel::setZeitdifferenz(int stunden)
 {
-    UTC = -stunden;
+    UTC_ = -stunden;
     settings_.setZeitdifferenz(stunden);
     emit changed();
 }
 
 void ContestModel::setKommentarSpalte(bool sichtbar)
 {
-    kommentarSpalte = sichtbar;
+    kommentarSpalte_ = sichtbar;
     settings_.setKommentarSpalte(sichtbar);
     emit changed();
 }
@@ -285,12 +285,12 @@ void ContestModel::setEigeneStation(const QString& call, const QString& locator)
 
 QString ContestModel::heute() const
 {
-    return clock_.jetzt().addSecs(static_cast<qint64>(UTC) * 3600).toString(u"dd.MM.yy"_s);
+    return clock_.jetzt().addSecs(static_cast<qint64>(UTC_) * 3600).toString(u"dd.MM.yy"_s);
 }
 
 QString ContestModel::utcZeit() const
 {
-    return clock_.jetzt().addSecs(static_cast<qint64>(UTC) * 3600).toString(u"hh:mm"_s);
+    return clock_.jetzt().addSecs(static_cast<qint64>(UTC_) * 3600).toString(u"hh:mm"_s);
 }
 
 void ContestModel::uhrTick()
@@ -454,9 +454,9 @@ void ContestModel::speichern()
     }
 
     f.txtQRB = q.punkte;
-    LastCall = f.txtCall;
-    LastLocator = f.txtLocator;
-    if (Protokoll == 1 && drucker_ != nullptr) {
+    LastCall_ = f.txtCall;
+    LastLocator_ = f.txtLocator;
+    if (Protokoll_ == 1 && drucker_ != nullptr) {
         drucker_->setSchriftart(u"Courier New"_s);
         drucker_->setSchriftgröße(10);
         drucker_->setFett(false);

@@ -54,7 +54,7 @@ public:
     static QString monatsVorgabe(const QDate& datum);
     Settings& settings() { return settings_; }
     bool hatContest() const { return db_ != nullptr; }
-    ContestDatabase* datenbank() { return db_.get(); }
+    ContestDatabase* db() { return db_.get(); }
 
     const QString& Datenbank() const { return datenbank_; }
     const QString& Band() const { return band_; }
@@ -66,9 +66,9 @@ public:
     const Spielstand& spielstand() const { return stand_; }
 
     // Options; the setters write the settings at once.
-    int UTC = 0;          // hours added to the computer clock: -Zeitdifferenz
-    int Protokoll = 0;    // 1 = print each saved contact
-    bool kommentarSpalte = false;
+    int UTC() const { return UTC_; }              // hours added to the computer clock: -Zeitdifferenz
+    int Protokoll() const { return Protokoll_; }  // 1 = print each saved contact
+    bool kommentarSpalte() const { return kommentarSpalte_; }
     void setRst(int rst);
     void setLoggen(int loggen);
     void setProtokoll(int protokoll);
@@ -81,8 +81,11 @@ public:
     void ungültigErklären(int row);
     const QString& lblCall() const { return lblCall_; }
 
-    QString LastCall;
-    QString LastLocator;
+    // Call and locator of the last saved contact, for the band change.
+    const QString& LastCall() const { return LastCall_; }
+    const QString& LastLocator() const { return LastLocator_; }
+    // After the band change declined to carry them over.
+    void lastCallVergessen() { LastCall_.clear(); }
 
     // The printer journal's surface; its document is never ended here, so the
     // lines of a contest come out together when the program ends.
@@ -143,6 +146,11 @@ private:
     Settings& settings_;
     EntryModel entry_;
     LogList log_;
+    int UTC_ = 0;
+    int Protokoll_ = 0;
+    bool kommentarSpalte_ = false;
+    QString LastCall_;
+    QString LastLocator_;
     Wertung wertung_;
     Spielstand stand_;
     std::unique_ptr<ContestDatabase> db_;

@@ -203,7 +203,7 @@ ContestWindow::ContestWindow(ContestModel& model, Prompter& prompter, Befehle& b
     connect(&model_, &ContestModel::focusInput, this, &ContestWindow::focusInput);
     connect(&model_, &ContestModel::focusCountryList, this, &ContestWindow::showCountryList);
     connect(&model_.logList(), &QAbstractItemModel::modelReset, this,
-            [this] { grid_->justieren(model_.kommentarSpalte); });
+            [this] { grid_->justieren(model_.kommentarSpalte()); });
 
     connect(txtInput_, &InputLineEdit::downPressed, this, [this] { grid_->setFocus(); });
     connect(txtInput_, &InputLineEdit::lineEvaluated, this, &ContestWindow::refresh);
@@ -286,7 +286,7 @@ void ContestWindow::refresh()
     for (const auto& [name, text] : labels)
         label(QString::fromUtf16(name))->setText(text);
     label(u"lblOk"_s)->setVisible(f.lblOk);
-    label(u"Image1"_s)->setVisible(model_.Protokoll != 0);
+    label(u"Image1"_s)->setVisible(model_.Protokoll() != 0);
     chkQSL_->setChecked(f.chkQSL);
 
     const QStringList aktuell = [this] {
@@ -310,18 +310,18 @@ void ContestWindow::refresh()
 
     // Option ticks mirror the model.
     const std::pair<Befehl, bool> optionen[] = {
-        {Befehl::UtcPcUhr, model_.UTC == 0},         {Befehl::UtcMinusEins, model_.UTC == -1},
-        {Befehl::UtcMinusZwei, model_.UTC == -2},    {Befehl::ProtokollAus, model_.Protokoll == 0},
-        {Befehl::ProtokollEin, model_.Protokoll == 1}, {Befehl::LoggenEnter, f.loggen == 0},
+        {Befehl::UtcPcUhr, model_.UTC() == 0},         {Befehl::UtcMinusEins, model_.UTC() == -1},
+        {Befehl::UtcMinusZwei, model_.UTC() == -2},    {Befehl::ProtokollAus, model_.Protokoll() == 0},
+        {Befehl::ProtokollEin, model_.Protokoll() == 1}, {Befehl::LoggenEnter, f.loggen == 0},
         {Befehl::LoggenF12, f.loggen == 1},          {Befehl::Rst59, f.RST == 0},
         {Befehl::Rst599, f.RST == 1},                {Befehl::RstLeer, f.RST == 2},
-        {Befehl::KommentarEin, model_.kommentarSpalte}, {Befehl::KommentarAus, !model_.kommentarSpalte},
+        {Befehl::KommentarEin, model_.kommentarSpalte()}, {Befehl::KommentarAus, !model_.kommentarSpalte()},
     };
     for (const auto& [befehl, aktiv] : optionen) {
         if (aktiv && befehle_.angelegt(befehl))
             befehle_[befehl].setChecked(true);
     }
-    grid_->justieren(model_.kommentarSpalte);
+    grid_->justieren(model_.kommentarSpalte());
 }
 
 void ContestWindow::focusInput()
@@ -347,7 +347,7 @@ void ContestWindow::zeigeUntenGrid()
 
 void ContestWindow::scrollLogToEnd()
 {
-    grid_->justieren(model_.kommentarSpalte);
+    grid_->justieren(model_.kommentarSpalte());
     if (model_.logList().rowCount() >= 1)
         grid_->zumEnde();
 }
@@ -358,7 +358,7 @@ void ContestWindow::aktivieren()
         emit newContestRequested(false);
         return;
     }
-    grid_->justieren(model_.kommentarSpalte);
+    grid_->justieren(model_.kommentarSpalte());
     model_.Punkte();
     scrollLogToEnd();
     focusInput();
@@ -452,11 +452,11 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
                   {{Befehl::UtcPcUhr, u"UTC = PC-Uhr"_s},
                    {Befehl::UtcMinusEins, u"UTC = PC-Uhr - 1 Stunde"_s},
                    {Befehl::UtcMinusZwei, u"UTC = PC-Uhr - 2 Stunden"_s}},
-                  -model_.UTC, [this](int i) { model_.setZeitdifferenz(i); });
+                  -model_.UTC(), [this](int i) { model_.setZeitdifferenz(i); });
     optionen->addSeparator();
     QMenu* protokoll = optionen->addMenu(u"&Druckerprotokoll"_s);
     optionsGruppe(protokoll, {{Befehl::ProtokollAus, u"&aus"_s}, {Befehl::ProtokollEin, u"&ein"_s}},
-                  model_.Protokoll, [this](int i) { model_.setProtokoll(i); });
+                  model_.Protokoll(), [this](int i) { model_.setProtokoll(i); });
     optionen->addSeparator();
     QMenu* loggen = optionen->addMenu(u"&QSO loggen"_s);
     optionsGruppe(loggen, {{Befehl::LoggenEnter, u"mit &Enter"_s}, {Befehl::LoggenF12, u"mit &F12"_s}}, f.loggen,
@@ -468,7 +468,7 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
     optionen->addSeparator();
     QMenu* kommentar = optionen->addMenu(u"&Kommentarspalte"_s);
     optionsGruppe(kommentar, {{Befehl::KommentarEin, u"an&zeigen"_s}, {Befehl::KommentarAus, u"&ausblenden"_s}},
-                  model_.kommentarSpalte ? 0 : 1, [this](int i) { model_.setKommentarSpalte(i == 0); });
+                  model_.kommentarSpalte() ? 0 : 1, [this](int i) { model_.setKommentarSpalte(i == 0); });
     optionen->addSeparator();
     dazu(optionen, später(neuerBefehl(Befehl::EMailEinstellungen, u"E-Mail-Einstellungen"_s)));
     dazu(optionen, später(neuerBefehl(Befehl::PostausgangSenden, u"Postausgang senden"_s)));

@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 EdiExport::Ergebnis EdiExport::bandSchreiben(
     ContestModel& contest, const LogFelder& felder, const QString& band)
 {
-    ContestDatabase* db = contest.datenbank();
+    ContestDatabase* db = contest.db();
     if (!db)
         throw UserError(u"Es ist kein Contest geöffnet."_s);
     const QList<QsoRecord> qsos = db->qsos(band);
@@ -34,7 +34,7 @@ QString EdiExport::ohneQsos(const QString& band, const QString& name)
 
 void EdiExport::alleBänder(ContestModel& contest, Prompter& prompter)
 {
-    ContestDatabase* db = contest.datenbank();
+    ContestDatabase* db = contest.db();
     if (!db) {
         prompter.zeige(hinweisMeldung(u"Es ist kein Contest geöffnet."_s));
         return;

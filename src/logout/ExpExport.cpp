@@ -24,7 +24,7 @@ ExpExport::ExpExport(ContestModel& contest, Clock& clock)
 
 ExpExport::Ergebnis ExpExport::exportieren(bool adif)
 {
-    ContestDatabase* db = contest_.datenbank();
+    ContestDatabase* db = contest_.db();
     if (db == nullptr)
         throw UserError(u"Es ist kein Contest geöffnet."_s);
     const QString band = contest_.Band();

@@ -21,7 +21,7 @@ ExpImport::ExpImport(ContestModel& contest, Prompter& prompter)
 bool ExpImport::ExpDateiImportieren(const QString& ImportDatei)
 {
     try {
-        ContestDatabase* db = contest_.datenbank();
+        ContestDatabase* db = contest_.db();
         if (db == nullptr)
             throw UserError(u"Es ist kein Contest geöffnet. Es wurde nichts importiert."_s);
         const ExpDatei::Inhalt inhalt = ExpDatei::lesen(ImportDatei);

@@ -120,7 +120,7 @@ QList<Druckzeile> LogModel::deckblatt() const
 QList<Druckzeile> LogModel::logSeiten() const
 {
     QList<QsoRecord> qsos;
-    if (ContestDatabase* db = contest_.datenbank())
+    if (ContestDatabase* db = contest_.db())
         qsos = db->qsos(contest_.Band());
     const LogSeiten::Kopf kopf{text(LogFeld::Wettbewerb), text(LogFeld::Wertungsgruppe), contest_.lblCall(),
                                contest_.felder().lblLocator, contest_.spielstand().txtNummer,

@@ -134,7 +134,7 @@ std::optional<double> QslModel::grenze()
 
 std::optional<QList<ContestDatabase::QslZeile>> QslModel::auswahl()
 {
-    ContestDatabase* db = contest_.datenbank();
+    ContestDatabase* db = contest_.db();
     if (!db)
         return QList<ContestDatabase::QslZeile>();
     const std::optional<double> g = grenze();
@@ -168,7 +168,7 @@ void QslModel::markieren(ContestDatabase::QslMarkierung art)
 {
     using M = ContestDatabase::QslMarkierung;
     // A limit that is no number changes nothing, neither ticks nor marks.
-    ContestDatabase* db = contest_.datenbank();
+    ContestDatabase* db = contest_.db();
     const std::optional<double> g = db ? grenze() : std::optional<double>(0);
     if (!g)
         return;
@@ -202,7 +202,7 @@ void QslModel::markierungUmkehren()
 void QslModel::häkchenGeklickt(int row, bool an)
 {
     const QList<QslListe::Eintrag>& e = liste_.einträge();
-    ContestDatabase* db = contest_.datenbank();
+    ContestDatabase* db = contest_.db();
     if (row < 0 || row >= e.size() || !db)
         return;
     liste_.setHäkchen(row, an);

@@ -44,7 +44,7 @@ void KarteModel::suchen(const QString& text)
 
 void KarteModel::Belegen()
 {
-    ContestDatabase* db = contest_.datenbank();
+    ContestDatabase* db = contest_.db();
     if (!db)
         return;
     try {
@@ -99,7 +99,7 @@ void KarteModel::QSOKarte()
     emit showRequested();
     hinweisGezählt_ = false;
     const std::optional<QPoint> eigen = kartenpunkt(contest_.felder().lblLocator);
-    ContestDatabase* db = contest_.datenbank();
+    ContestDatabase* db = contest_.db();
     if (!db)
         return;
     // lblNummer shows the next serial number: one more than the contacts logged.
@@ -164,7 +164,7 @@ QString KarteModel::hinweis(QPoint pixel)
     if (!hinweisGezählt_) {
         hinweisGitter_.Erzeugen();
         // A hover never raises a message: without the counts it shows the name alone.
-        if (ContestDatabase* db = contest_.datenbank()) {
+        if (ContestDatabase* db = contest_.db()) {
             try {
                 hinweisGitter_.Belegen(db->großfelderZählen(contest_.Band()), eigenerSquare());
             } catch (const UserError&) {

@@ -36,7 +36,7 @@ void LocatorTextModel::suchen(const QString& text)
 
 void LocatorTextModel::Belegen()
 {
-    ContestDatabase* db = contest_.datenbank();
+    ContestDatabase* db = contest_.db();
     if (!db)
         return;
     try {

@@ -19,14 +19,14 @@ QString SquareGrid::name(int zeile, int spalte)
     return QString(zeichen, 4);
 }
 
-int SquareGrid::index(int zeile, int spalte) const
+int SquareGrid::index(int z, int s) const
 {
-    return (zeile - kErsteZeile) * (letzteSpalte_ + 1) + spalte;
+    return (z - kErsteZeile) * (letzteSpalte_ + 1) + s;
 }
 
-const QString& SquareGrid::zelle(int zeile, int spalte) const
+const QString& SquareGrid::zelle(int z, int s) const
 {
-    return zellen_[index(zeile, spalte)];
+    return zellen_[index(z, s)];
 }
 
 void SquareGrid::Erzeugen()

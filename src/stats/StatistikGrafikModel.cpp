@@ -35,7 +35,7 @@ int StatistikGrafikModel::stunde(int zeile)
 
 bool StatistikGrafikModel::proStunde(bool punkte)
 {
-    ContestDatabase* db = contest_.datenbank();
+    ContestDatabase* db = contest_.db();
     if (db == nullptr)
         return false;
     QList<ContestDatabase::Stunde> stunden;

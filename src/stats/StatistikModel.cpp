@@ -77,7 +77,7 @@ void StatistikModel::wählen(Option option)
 void StatistikModel::entfernungen(bool mitUngültigen)
 {
     QList<Zeile> zeilen;
-    if (ContestDatabase* db = contest_.datenbank()) {
+    if (ContestDatabase* db = contest_.db()) {
         try {
             const QList<ContestDatabase::Entfernung> liste = db->statistikEntfernungen(contest_.Band(), mitUngültigen);
             zeilen.reserve(liste.size());
@@ -93,7 +93,7 @@ void StatistikModel::entfernungen(bool mitUngültigen)
 
 void StatistikModel::gruppen(Option option)
 {
-    ContestDatabase* db = contest_.datenbank();
+    ContestDatabase* db = contest_.db();
     if (db == nullptr)
         return;
     const bool nachLand = option == Option::Option1 || option == Option::Option5;

@@ -70,7 +70,7 @@ TEST_F(BandChoiceTest, ButtonsFollowTheKeysOfBänder)
 TEST_F(BandChoiceTest, YesCarriesTheLastStationOverToTheNewBand)
 {
     logge(u"dl1abc jo62qm 59012"_s);
-    ASSERT_EQ(model.LastCall, u"DL1ABC"_s);
+    ASSERT_EQ(model.LastCall(), u"DL1ABC"_s);
     prompter.vergiss();
 
     prompter.antworte(Meldung::Antwort::Ja);
@@ -114,7 +114,7 @@ TEST_F(BandChoiceTest, NoIsAnsweredOnceUntilTheNextContact)
     EXPECT_EQ(prompter.texte(), QStringList{kFrage});
     EXPECT_TRUE(f().txtCall.isEmpty());
     EXPECT_TRUE(f().txtLocator.isEmpty());
-    EXPECT_TRUE(model.LastCall.isEmpty());
+    EXPECT_TRUE(model.LastCall().isEmpty());
 
     ASSERT_TRUE(wahl.BandSetzen(u"144MHz"_s));
     EXPECT_EQ(prompter.gezeigt().size(), 1) << "not asked again without a new contact";

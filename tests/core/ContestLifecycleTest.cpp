@@ -37,7 +37,7 @@ TEST_F(ContestLifecycleTest, RestartReopensContestBandAndScore)
     EXPECT_EQ(m->spielstand().txtPunkte, u"531"_s);
     EXPECT_EQ(m->felder().txtNummer, u"002"_s);
     EXPECT_EQ(m->felder().txtRSTgeg, u"599"_s);
-    EXPECT_EQ(m->UTC, -2);
+    EXPECT_EQ(m->UTC(), -2);
     EXPECT_EQ(m->lblCall(), u"DL0XX"_s); // from PARAM
     EXPECT_EQ(m->felder().lblLocator, u"JO31AA"_s);
 }
@@ -84,11 +84,11 @@ TEST_F(ContestLifecycleTest, OldBandTableIsUpgradedWhenItBecomesCurrent)
     settings.setLetztesBand(u"144MHz"_s);
     auto m = neuerStart();
     ASSERT_TRUE(reopened);
-    EXPECT_EQ(m->datenbank()->feldAnzahl(u"144MHz"_s), 14);
-    EXPECT_EQ(m->datenbank()->feldAnzahl(u"432MHz"_s), 12);
-    EXPECT_EQ(m->datenbank()->parameter()->call, m->lblCall());
+    EXPECT_EQ(m->db()->feldAnzahl(u"144MHz"_s), 14);
+    EXPECT_EQ(m->db()->feldAnzahl(u"432MHz"_s), 12);
+    EXPECT_EQ(m->db()->parameter()->call, m->lblCall());
     m->bandWechseln(u"432MHz"_s);
-    EXPECT_EQ(m->datenbank()->feldAnzahl(u"432MHz"_s), 14);
+    EXPECT_EQ(m->db()->feldAnzahl(u"432MHz"_s), 14);
 }
 
 TEST_F(ContestLifecycleTest, MonthPresetInGermanCapitals)

@@ -277,7 +277,7 @@ TEST_F(EdiLogTest, DruckenWritesTheBandAndNamesItInTheReminder)
         ASSERT_TRUE(static_cast<unsigned char>(c) < 0x80);
     EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n'));
     const EdiDatei d = EdiLeser::lesenDatei(name);
-    const Summen s = model.datenbank()->summen(u"144MHz"_s);
+    const Summen s = model.db()->summen(u"144MHz"_s);
     EXPECT_EQ(d.qsos.size(), 60);
     EXPECT_EQ(d.wert(u"CQSOs"_s), QString::number(s.gültige) + u";1"_s);
     EXPECT_EQ(d.wert(u"CQSOP"_s), QString::number(qint64(s.summe)));

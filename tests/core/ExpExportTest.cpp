@@ -49,7 +49,7 @@ protected:
         for (int i = 0; i < qsos.size(); ++i) {
             QsoRecord q = qsos[i];
             q.nummer = i + 1;
-            model.datenbank()->qsoSpeichern(band, q, q.rufzeichen);
+            model.db()->qsoSpeichern(band, q, q.rufzeichen);
         }
     }
 

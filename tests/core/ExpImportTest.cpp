@@ -37,7 +37,7 @@ TEST_F(ExpImportTest, RoundTripKeepsEveryFieldRenumbersAndASecondImportDoublesTh
     for (int i = 0; i < werte.size(); ++i) {
         const QStringList& w = werte[i];
         QsoRecord q{10 + i, w[0], w[1], w[2], w[3], w[4], w[5], w[6], w[7], w[8], w[9], w[10], u"K"_s, true};
-        model.datenbank()->qsoSpeichern(u"432MHz"_s, q, q.rufzeichen);
+        model.db()->qsoSpeichern(u"432MHz"_s, q, q.rufzeichen);
     }
     model.bandWechseln(u"432MHz"_s);
     const QString datei = ExpExport(model, clock).exportieren(false).expDatei;

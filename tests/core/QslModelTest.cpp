@@ -37,7 +37,7 @@ protected:
             q.rstErh = u"59002"_s;
             q.punkte = QString::fromUtf16(z.punkte);
             q.qsl = z.qsl;
-            model.datenbank()->qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
+            model.db()->qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
         }
     }
 
@@ -186,7 +186,7 @@ TEST_F(QslModelTest, ClickingATickTogglesTheStoredMark)
     EXPECT_EQ(häkchen(), u"xx..x."_s);
     // The stored value is inverted whatever the tick says: set it behind the
     // list's back, then tick the entry.
-    model.datenbank()->qslUmschalten(u"144MHz"_s, 3);
+    model.db()->qslUmschalten(u"144MHz"_s, 3);
     EXPECT_EQ(gespeichert(), u"xxxx.x."_s);
     qsl.liste().setData(qsl.liste().index(2, 0), Qt::Checked, Qt::CheckStateRole);
     EXPECT_EQ(gespeichert(), u"xx.x.x."_s);

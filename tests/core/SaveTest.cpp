@@ -48,8 +48,8 @@ TEST_F(SaveTest, RecordFieldsJournalAndReset)
     EXPECT_FALSE(f().lblOk);
     EXPECT_EQ(model.spielstand().txtPunkte, u"531"_s);
     EXPECT_EQ(model.spielstand().lblODXCall, u"( DL1ABC)"_s);
-    EXPECT_EQ(model.LastCall, u"DL1ABC"_s);
-    EXPECT_EQ(model.LastLocator, u"JO62QM"_s);
+    EXPECT_EQ(model.LastCall(), u"DL1ABC"_s);
+    EXPECT_EQ(model.LastLocator(), u"JO62QM"_s);
 }
 
 TEST_F(SaveTest, IncompleteEntriesAreRefusedSilently)
@@ -71,7 +71,7 @@ TEST_F(SaveTest, EmptyCommentIsStoredAsOneBlank)
 TEST_F(SaveTest, DateWithClockOffsetAndTypedDate)
 {
     clock.zeit = QDateTime(QDate(2027, 1, 1), QTime(0, 30));
-    model.UTC = -1;
+    model.setZeitdifferenz(1);
     logge(u"DL1ABC JO62QM 59012 2330"_s);
     EXPECT_EQ(band()[0].datum, u"31.12.26"_s);
     EXPECT_EQ(band()[0].zeit, u"23:30"_s);
@@ -159,7 +159,7 @@ TEST_F(SaveTest, AFailedSaveChangesNeitherTableNorJournal)
     int nummer = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fall);
-        ContestDatabase& db = *model.datenbank();
+        ContestDatabase& db = *model.db();
         const QByteArray journalVorher = test::dateiInhalt(u"TEST.txt"_s);
         const qsizetype vorher = band().size();
         Journal::Systemaufrufe fehlerhaft{
@@ -211,7 +211,7 @@ TEST_F(SaveTest, PrinterJournalGetsTheSameLine)
     model.setJournalDrucker(&drucker);
     logge(u"DL1ABC JO62QM 59012"_s);
     EXPECT_EQ(drucker.dokumente(), 0);
-    model.Protokoll = 1;
+    model.setProtokoll(1);
     logge(u"DK2XY JO62QM 59013"_s);
     logge(u"G4XYZ IO91AA 59014"_s);
     const QStringList journal = readTextLines(u"TEST.txt"_s);
@@ -271,7 +271,7 @@ TEST_F(SaveTest, ClockMovesTheEntryTimeUntilATimeIsTypedOrTheReportBegun)
     logge(u"DL1ABC JO62QM 59012"_s);
     EXPECT_EQ(band()[0].zeit, u"14:00"_s);
     EXPECT_EQ(f().Zeit, 0);
-    model.UTC = -2;
+    model.setZeitdifferenz(2);
     clock.zeit = QDateTime(QDate(2026, 12, 4), QTime(0, 30));
     model.uhrTick();
     EXPECT_EQ(f().lblUhrzeit, u"22:30"_s);

@@ -18,7 +18,7 @@ class StatistikGrafikModelTest : public test::ContestFixture {
 protected:
     void kontakte(const QList<test::Kontakt>& liste)
     {
-        test::schreibeKontakte(*model.datenbank(), model.Band(), liste);
+        test::schreibeKontakte(*model.db(), model.Band(), liste);
     }
 
     StatistikGrafikModel grafik{model, prompter};

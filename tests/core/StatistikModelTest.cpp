@@ -12,7 +12,7 @@ class StatistikModelTest : public test::ContestFixture {
 protected:
     void SetUp() override
     {
-        test::schreibeKontakte(*model.datenbank(), u"144MHz"_s,
+        test::schreibeKontakte(*model.db(), u"144MHz"_s,
                                {
                                    {u"14:05"_s, u"DL1AA"_s, u"500"_s, u"JO31"_s, u"Deutschland"_s},
                                    {u"14:40"_s, u"F1BB"_s, u"300"_s, u"JN18"_s, u"Frankreich"_s},
@@ -87,7 +87,7 @@ TEST_F(StatistikModelTest, AggregatedViewsRankByNumberThenByNameInGermanOrder)
 
 TEST_F(StatistikModelTest, CountriesGroupWithoutRegardToCase)
 {
-    test::schreibeKontakte(*model.datenbank(), u"144MHz"_s,
+    test::schreibeKontakte(*model.db(), u"144MHz"_s,
                            {{u"19:00"_s, u"DL9ZZ"_s, u"10"_s, u"jo31"_s, u"DEUTSCHLAND"_s}});
     statistik.wählen(Option::Option1);
     EXPECT_EQ(zeilen().first().section(u'|', 0, 0), u"3"_s);
@@ -98,7 +98,7 @@ TEST_F(StatistikModelTest, CountriesGroupWithoutRegardToCase)
 TEST_F(StatistikModelTest, BandWithoutValidContactsLeavesTheGridAsItWas)
 {
     model.bandWechseln(u"432MHz"_s);
-    test::schreibeKontakte(*model.datenbank(), u"432MHz"_s, {{u"14:00"_s, u"G4FF"_s, u"-----"_s, {}, {}}});
+    test::schreibeKontakte(*model.db(), u"432MHz"_s, {{u"14:00"_s, u"G4FF"_s, u"-----"_s, {}, {}}});
     statistik.laden();
     const QStringList vorher = zeilen();
     EXPECT_EQ(vorher, QStringList{u"-----|G4FF"_s});
@@ -125,7 +125,7 @@ TEST_F(StatistikModelTest, EnterCycleVisitsTheViewsTopToBottomAndWraps)
 TEST_F(StatistikModelTest, CopyIsTabSeparatedWithTheHeadingAndCrLfAfterEveryLine)
 {
     model.bandWechseln(u"432MHz"_s);
-    test::schreibeKontakte(*model.datenbank(), u"432MHz"_s,
+    test::schreibeKontakte(*model.db(), u"432MHz"_s,
                            {{u"14:00"_s, u"F1AA"_s, u"400"_s, u"JN18"_s, u"Frankreich"_s},
                             {u"14:10"_s, u"DL1AA"_s, u"200"_s, u"JO31"_s, u"Deutschland"_s},
                             {u"14:20"_s, u"DL2BB"_s, u"210"_s, u"JO32"_s, u"Deutschland"_s},

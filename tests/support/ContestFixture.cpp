@@ -47,7 +47,7 @@ void ContestFixture::logge(const QString& text)
 
 QList<QsoRecord> ContestFixture::band(const QString& name)
 {
-    return model.datenbank()->qsos(name);
+    return model.db()->qsos(name);
 }
 
 } // namespace tarvex::test

@@ -44,7 +44,7 @@ QsoRecord LogFixture::kontakt(int i)
 void LogFixture::kontakte(int anzahl, const QString& band)
 {
     for (int i = 0; i < anzahl; ++i)
-        model.datenbank()->qsoSpeichern(band, kontakt(i), kontakt(i).rufzeichen);
+        model.db()->qsoSpeichern(band, kontakt(i), kontakt(i).rufzeichen);
     model.Punkte();
 }
 

@@ -146,7 +146,7 @@ private slots:
         u.tippe(u"dk2xy jo31ab"_s);
         QTest::keyClick(u.w()->eingabe(), Qt::Key_Escape);
         QCOMPARE(u.w()->anzeige(u"txtCall"_s)->text(), QString());
-        const QList<QsoRecord> qsos = u.model->datenbank()->qsos(u"144MHz"_s);
+        const QList<QsoRecord> qsos = u.model->db()->qsos(u"144MHz"_s);
         QCOMPARE(qsos.size(), 3);
         QCOMPARE(qsos[2].rufzeichen, u"OK1ABC/P"_s);
         QCOMPARE(u.w()->grid()->model()->rowCount(), 3);
@@ -181,7 +181,7 @@ private slots:
         u.prompter.antworte(Meldung::Antwort::Ok);
         u.tippe(u"DL1ABC/P JO62QM 59013"_s);
         QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
-        const QList<QsoRecord> qsos = u.model->datenbank()->qsos(u"144MHz"_s);
+        const QList<QsoRecord> qsos = u.model->db()->qsos(u"144MHz"_s);
         QCOMPARE(qsos.size(), 2);
         QCOMPARE(qsos[1].punkte, u"-----"_s);
     }
@@ -214,7 +214,7 @@ private slots:
         grid->setCurrentIndex(grid->model()->index(0, 0));
         u.befehl(Befehl::Ungültig)->trigger();
         QCOMPARE(grid->model()->rowCount(), 2);
-        QCOMPARE(u.w()->anzeige(u"txtPunkte"_s)->text(), u.model->datenbank()->qsos(u"144MHz"_s)[1].punkte);
+        QCOMPARE(u.w()->anzeige(u"txtPunkte"_s)->text(), u.model->db()->qsos(u"144MHz"_s)[1].punkte);
         QCOMPARE(u.w()->anzeige(u"txtLänder"_s)->text(), u"1"_s);
     }
 
@@ -240,9 +240,9 @@ private slots:
         // In log-key mode Enter does not save, F12 does.
         u.tippe(u"DL1ABC JO62QM 59012"_s);
         QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
-        QCOMPARE(u.model->datenbank()->qsos(u"144MHz"_s).size(), 0);
+        QCOMPARE(u.model->db()->qsos(u"144MHz"_s).size(), 0);
         QTest::keyClick(u.w()->eingabe(), Qt::Key_F12);
-        QCOMPARE(u.model->datenbank()->qsos(u"144MHz"_s).size(), 1);
+        QCOMPARE(u.model->db()->qsos(u"144MHz"_s).size(), 1);
 
         u.starten(); // a new window over the same settings
         QVERIFY(u.befehl(Befehl::Rst599)->isChecked());
@@ -310,7 +310,7 @@ private slots:
         QTest::keyClicks(zeile, u" 59012"_s);
         QTest::keyClick(zeile, Qt::Key_Return);
         QTest::keyClick(zeile, Qt::Key_Return);
-        QCOMPARE(u.model->datenbank()->qsos(u"144MHz"_s).size(), 1);
+        QCOMPARE(u.model->db()->qsos(u"144MHz"_s).size(), 1);
 
         // The edit panel's fields take only what they may hold, pasted or typed.
         u.w()->grid()->setCurrentIndex(u.model->logList().index(0, 0));

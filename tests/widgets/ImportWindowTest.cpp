@@ -56,7 +56,7 @@ private:
             writeTextFile(u"alt.exp"_s, {});
             writeTextFile(u"notiz.txt"_s, {});
         }
-        int zeilen(const QString& band) { return static_cast<int>(model->datenbank()->qsos(band).size()); }
+        int zeilen(const QString& band) { return static_cast<int>(model->db()->qsos(band).size()); }
     };
 
 private slots:

@@ -69,14 +69,14 @@ struct Umgebung {
             q.rstErh = u"579023"_s;
             q.punkte = QString::fromUtf16(z.punkte);
             q.qsl = z.qsl;
-            contest.datenbank()->qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
+            contest.db()->qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
         }
     }
 
     QString gespeichert()
     {
         QString s;
-        for (const QsoRecord& q : contest.datenbank()->qsos(u"144MHz"_s))
+        for (const QsoRecord& q : contest.db()->qsos(u"144MHz"_s))
             s += q.qsl ? u'x' : u'.';
         return s;
     }
@@ -167,7 +167,7 @@ private slots:
             w.grab().save(qEnvironmentVariable("TARVEX_BILDER") + u"/qsl.png"_s);
 
         // Every activation reads the band again: a mark set elsewhere shows.
-        u.contest.datenbank()->qslUmschalten(u"144MHz"_s, 2);
+        u.contest.db()->qslUmschalten(u"144MHz"_s, 2);
         w.hide();
         w.show();
         QCOMPARE(liste->model()->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));

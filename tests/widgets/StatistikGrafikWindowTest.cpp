@@ -74,7 +74,7 @@ private slots:
         for (int i = 0; i < 40; ++i)
             kontakte.append({u"%1:%2"_s.arg((14 + i / 3) % 24, 2, 10, QChar(u'0')).arg(i, 2, 10, QChar(u'0')),
                              u"DL%1XX"_s.arg(i), u"%1"_s.arg(100 + 37 * i), u"JO40"_s, u"Deutschland"_s});
-        test::schreibeKontakte(*model->datenbank(), u"144MHz"_s, kontakte);
+        test::schreibeKontakte(*model->db(), u"144MHz"_s, kontakte);
     }
 
     void buttonsAndEnterFillTheBarsNoTextCut()

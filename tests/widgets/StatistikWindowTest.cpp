@@ -76,7 +76,7 @@ private slots:
         ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
         model = std::make_unique<ContestModel>(prompter, clock, keystrokes, lookup, settings);
         model->öffnen(u"TEST.MDB"_s, u"144MHz"_s);
-        test::schreibeKontakte(*model->datenbank(), u"144MHz"_s,
+        test::schreibeKontakte(*model->db(), u"144MHz"_s,
                                {{u"14:05"_s, u"DL1AA"_s, u"500"_s, u"JO31"_s, u"Deutschland"_s},
                                 {u"14:40"_s, u"G4FF"_s, u"-----"_s, {}, {}},
                                 {u"15:10"_s, u"OE1CC"_s, u"800"_s, u"JN78"_s, u"Österreich"_s},
