@@ -34,6 +34,7 @@ enum class Befehl : int {
     RstLeer,
     KommentarEin,
     KommentarAus,
+    DruckerWählen,
     // Statistik
     Tabellen,
     Grafiken,

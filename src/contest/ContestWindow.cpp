@@ -469,6 +469,8 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
     QMenu* kommentar = optionen->addMenu(u"&Kommentarspalte"_s);
     optionsGruppe(kommentar, {{Befehl::KommentarEin, u"an&zeigen"_s}, {Befehl::KommentarAus, u"&ausblenden"_s}},
                   model_.kommentarSpalte ? 0 : 1, [this](int i) { model_.setKommentarSpalte(i == 0); });
+    optionen->addSeparator();
+    dazu(optionen, später(neuerBefehl(Befehl::DruckerWählen, u"Drucker wählen …"_s)));
 
     QMenu* statistik = bar->addMenu(u"&Statistik"_s);
     statistik->setObjectName(u"mnuStatistik"_s);
