@@ -312,6 +312,9 @@ void LogWindow::druckenOhneDrucker(bool druckerGestört)
                                    + QDir::toNativeSeparators(pfad)));
     QPrinter pdf(QPrinter::HighResolution);
     ohneDruckerEinrichten(pdf);
+    // In place of a failing printer the pages look as they would have on it.
+    if (druckerGestört)
+        pdf.setPageMargins(QtPrinterSurface::druckerRänder(QtPrinterSurface::zielDrucker()), QPageLayout::Millimeter);
     pdf.setOutputFileName(pfad);
     SingleJobPrinterSurface fläche(pdf);
     model_.drucken(fläche);

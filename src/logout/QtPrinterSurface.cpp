@@ -105,6 +105,11 @@ QString QtPrinterSurface::zielDrucker()
     return QPrinterInfo::defaultPrinter().printerName();
 }
 
+QMarginsF QtPrinterSurface::druckerRänder(const QString& drucker)
+{
+    return ränderDesDruckers(QPrinterInfo::printerInfo(drucker));
+}
+
 bool QtPrinterSurface::druckerVorhanden()
 {
     return !zielDrucker().isEmpty();

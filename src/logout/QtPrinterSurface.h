@@ -39,6 +39,8 @@ public:
     // the default one; empty when there is none.
     static QString zielDrucker();
     static bool druckerVorhanden();
+    // The unprintable edge of this printer in mm; a PDF's 5 mm when it is unknown.
+    static QMarginsF druckerRänder(const QString& drucker);
     // Tells the operator that the printer cannot take a printout now (naming the
     // printer) and asks whether it is to be written as a PDF file instead. A
     // stopped printer still takes the job into its queue when the answer is no.

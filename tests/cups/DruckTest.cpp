@@ -4,6 +4,7 @@
 #include "CupsServer.h"
 #include "app/DruckerwahlDialog.h"
 #include "common/TextFile.h"
+#include "store/Settings.h"
 #include "logout/LogWindow.h"
 #include "logout/QtPrinterSurface.h"
 #include "logout/Zeilenausgabe.h"
@@ -18,6 +19,7 @@
 #include <QPrinterInfo>
 #include <QHash>
 #include <QImage>
+#include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -188,6 +190,108 @@ TEST_F(CupsTest, QtSeesThePrivateQueueAsDefault)
     EXPECT_TRUE(QtPrinterSurface::druckerVorhanden());
 }
 
+TEST_F(CupsTest, TheChosenPrinterGetsThePrintoutsInsteadOfTheDefaultOne)
+{
+    test::WorkDir dir;
+    test::ScriptedPrompter prompter;
+    test::FixedClock uhr;
+    Settings settings(dir.pfad(u"CONTEST.ini"_s));
+    settings.schreiben(DruckerwahlDialog::kAbschnitt, DruckerwahlDialog::kSchlüssel, zweiter);
+    DruckerwahlDialog::einstellungLaden(settings);
+    EXPECT_EQ(QtPrinterSurface::zielDrucker(), zweiter);
+    {
+        QtPrinterSurface drucker(prompter, uhr);
+        drucker.drucke({PrintItem::text(u"An den gewählten Drucker"_s)});
+    }
+    ASSERT_TRUE(cups->warten(zweiter, 1));
+    EXPECT_EQ(cups->ausgaben(zweiter).size(), 1);
+    EXPECT_TRUE(cups->ausgaben(standard).isEmpty());
+
+    // The dialog offers the default printer and every queue, the choice preselected.
+    DruckerwahlDialog dialog;
+    dialog.setAuswahl(zweiter);
+    EXPECT_EQ(dialog.auswahl(), zweiter);
+    auto* liste = dialog.findChild<QListWidget*>(u"lstDrucker"_s);
+    ASSERT_NE(liste, nullptr);
+    QStringList einträge;
+    for (int i = 0; i < liste->count(); ++i)
+        einträge.append(liste->item(i)->text());
+    EXPECT_EQ(einträge, QStringList({u"Standarddrucker (zurzeit \u201ETarvexTest\u201C)"_s, standard, zweiter}));
+    dialog.setAuswahl({});
+    EXPECT_EQ(dialog.auswahl(), QString());
+}
+
+// A queue that cannot take the printout: the operator is told, naming the
+// printer, and may have the same output as a PDF file instead.
+TEST_F(CupsTest, AFailingQueueIsNamedAndTheOutputOfferedAsPdf)
+{
+    const QString pdfFrage = u"\n\nSoll der Ausdruck stattdessen als PDF-Datei gespeichert werden?"_s;
+    const struct {
+        const char* fall;
+        const char16_t* befehl; // before the document ends; "lpadmin" removes the queue
+        Meldung::Antwort antwort;
+        QString titel;
+        QString text;
+        bool pdf;
+        bool wartet; // the job waits in the queue
+    } fälle[] = {
+        {"angehalten, PDF", u"cupsdisable", Meldung::Antwort::Ja, u"Achtung"_s,
+         u"Der Drucker \u201ETarvexZwei\u201C ist angehalten. Der Ausdruck bleibt in seiner Warteschlange, bis der "
+         "Drucker wieder freigegeben wird."_s,
+         true, false},
+        {"angehalten, Warteschlange", u"cupsdisable", Meldung::Antwort::Nein, u"Achtung"_s,
+         u"Der Drucker \u201ETarvexZwei\u201C ist angehalten. Der Ausdruck bleibt in seiner Warteschlange, bis der "
+         "Drucker wieder freigegeben wird."_s,
+         false, true},
+        {"weist ab, verworfen", u"cupsreject", Meldung::Antwort::Nein, u"Fehler"_s,
+         u"Der Drucker \u201ETarvexZwei\u201C nimmt keinen Ausdruck an."_s, false, false},
+        {"entfernt, PDF", u"lpadmin", Meldung::Antwort::Ja, u"Fehler"_s,
+         u"Der Drucker \u201ETarvexZwei\u201C ist nicht mehr eingerichtet."_s, true, false},
+    };
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.fall);
+        test::WorkDir dir;
+        test::ScriptedPrompter prompter;
+        test::FixedClock uhr;
+        cups->ausgabenLöschen();
+        QtPrinterSurface::setGewählterDrucker(zweiter);
+        {
+            QtPrinterSurface drucker(prompter, uhr);
+            drucker.drucke({PrintItem::text(u"Nichts geht verloren"_s)});
+            // While Tarvex runs and the document is open.
+            const QString befehl = QString::fromUtf16(fall.befehl);
+            ASSERT_TRUE(befehl == u"lpadmin"_s ? cups->befehl(befehl, {u"-x"_s, zweiter})
+                                              : cups->befehl(befehl, {zweiter}));
+            prompter.antworte(fall.antwort);
+            drucker.dokumentEnde();
+        }
+        ASSERT_GE(prompter.gezeigt().size(), 1);
+        EXPECT_EQ(prompter.gezeigt()[0].titel, fall.titel);
+        EXPECT_EQ(prompter.gezeigt()[0].text, fall.text + pdfFrage);
+        EXPECT_EQ(prompter.gezeigt()[0].knöpfe, Meldung::Knöpfe::JaNein);
+        const QStringList pdf = QDir::current().entryList({u"*.pdf"_s});
+        if (fall.pdf) {
+            ASSERT_EQ(pdf.size(), 1);
+            EXPECT_EQ(wörter(pdf[0]), QStringList({u"Nichts"_s, u"geht"_s, u"verloren"_s}));
+            ASSERT_EQ(prompter.gezeigt().size(), 2);
+            EXPECT_EQ(prompter.gezeigt()[1].text, u"Der Ausdruck wurde als PDF-Datei gespeichert:\n"_s
+                                                       + QDir::toNativeSeparators(dir.pfad(pdf[0])));
+        } else {
+            EXPECT_TRUE(pdf.isEmpty());
+            EXPECT_EQ(prompter.gezeigt().size(), 1);
+        }
+        EXPECT_EQ(cups->offeneAufträge(), fall.wartet ? 1 : 0);
+        if (QString::fromUtf16(fall.befehl) == u"lpadmin"_s) {
+            ASSERT_TRUE(cups->druckerAnlegen(zweiter, false));
+        }
+        cups->befehl(u"cupsaccept"_s, {zweiter});
+        cups->befehl(u"cupsenable"_s, {zweiter});
+        // Released, a waiting job is printed; nothing else arrives.
+        ASSERT_TRUE(cups->warten(zweiter, fall.wartet ? 1 : 0));
+        EXPECT_EQ(cups->ausgaben(zweiter).size(), fall.wartet ? 1 : 0);
+    }
+}
+
 class JournalTest : public test::ContestFixture {
 protected:
     void SetUp() override
@@ -298,6 +402,36 @@ TEST_F(LogDruckTest, CoverSheetAndEveryLogPageAreJobsOfTheirOwnAsTheFallbackPdfS
             EXPECT_TRUE(gleicheSeite(jobs[job], s, ersatz[job], s));
         }
     }
+}
+
+// The log is many jobs: a stopped printer is asked about once, and the PDF
+// instead holds the whole log, on the printer's paper and edge.
+TEST_F(LogDruckTest, LogWindowAsksOnceForTheWholeLogOnAStoppedPrinter)
+{
+    RecordingPrinterSurface aufnahme(druckerRand());
+    log.DeckblattDrucken(aufnahme);
+    log.LogDrucken(aufnahme);
+    const int seitenzahl = aufnahme.seiten(1) + aufnahme.seiten(2) + aufnahme.seiten(3);
+
+    ASSERT_TRUE(cups->befehl(u"cupsdisable"_s, {standard}));
+    QtPrinterSurface drucker(prompter, clock);
+    LogWindow fenster(log, prompter, drucker, clock);
+    prompter.antworte(Meldung::Antwort::Ja);
+    fenster.drucken();
+    cups->befehl(u"cupsenable"_s, {standard});
+
+    ASSERT_GE(prompter.gezeigt().size(), 2);
+    EXPECT_EQ(prompter.gezeigt()[0].titel, u"Achtung"_s);
+    EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(u"Der Drucker \u201ETarvexTest\u201C ist angehalten."_s));
+    const QStringList pdf = QDir::current().entryList({u"Ausdruck_*.pdf"_s});
+    ASSERT_EQ(pdf.size(), 1);
+    EXPECT_EQ(prompter.gezeigt()[1].text, u"Der Ausdruck wird als PDF-Datei gespeichert:\n"_s
+                                               + QDir::toNativeSeparators(dir.pfad(pdf[0])));
+    for (const Meldung& m : prompter.gezeigt().mid(2))
+        EXPECT_FALSE(m.text.contains(u"Drucker"_s)) << m.text.toStdString();
+    EXPECT_EQ(seiten(pdf[0]).size(), seitenzahl);
+    EXPECT_EQ(cups->offeneAufträge(), 0);
+    EXPECT_TRUE(cups->ausgaben(standard).isEmpty());
 }
 
 class EtikettenDruckTest : public test::ContestFixture {
