@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <cups/cups.h>
+#include <csignal>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace tarvex::test {
@@ -74,6 +76,8 @@ CupsServer::CupsServer()
     cupsd_.setProgram(cupsd);
     cupsd_.setArguments({u"-f"_s, u"-c"_s, pfad(u"etc/cupsd.conf"_s), u"-s"_s, pfad(u"etc/cups-files.conf"_s)});
     cupsd_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // A test that crashes takes its scheduler with it.
+    cupsd_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     cupsd_.start();
     if (!cupsd_.waitForStarted(10000)) {
         fehler_ = u"cupsd startet nicht: "_s + cupsd_.errorString();
