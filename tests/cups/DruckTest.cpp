@@ -2,7 +2,14 @@
 // printers (cups-pdf). Every printed output of the program goes through it and
 // is checked as the printer received it: jobs, pages, paper and words.
 #include "CupsServer.h"
+#include "app/Application.h"
+#include "app/Befehl.h"
+#include "app/Befehle.h"
 #include "app/DruckerwahlDialog.h"
+#include "app/MainWindow.h"
+#include "contest/ContestModel.h"
+#include "contest/ContestWindow.h"
+#include "store/ContestDatabase.h"
 #include "common/TextFile.h"
 #include "store/Settings.h"
 #include "logout/LogWindow.h"
@@ -20,6 +27,9 @@
 #include <QHash>
 #include <QImage>
 #include <QListWidget>
+#include <QMenu>
+#include <QTimer>
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -510,6 +520,66 @@ TEST_F(EtikettenDruckTest, SheetsAndContinuousStockReachTheQueueAsOneJobOnTheirP
             EXPECT_TRUE(gleicheSeite(jobs[0], s, ersatz[0], s));
         }
     }
+}
+
+// The running program: "Drucker wählen …" under Optionen stores the choice,
+// and the printer journal goes there as one job when the program ends.
+TEST_F(CupsTest, ProgramPrintsItsJournalOnTheChosenPrinterWhenItEnds)
+{
+    test::WorkDir dir;
+    ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+    writeTextFile(u"TEST.txt"_s, {});
+    auto settings = std::make_unique<Settings>(dir.pfad(u"CONTEST.ini"_s));
+    settings->setLetzterContest(u"TEST.MDB"_s);
+    settings->setLetztesBand(u"144MHz"_s);
+    settings->setProtokoll(1);
+    QStringList gesehen;
+    QTimer bediener;
+    QObject::connect(&bediener, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (auto* wahl = qobject_cast<DruckerwahlDialog*>(w)) {
+            auto* liste = wahl->findChild<QListWidget*>(u"lstDrucker"_s);
+            liste->setCurrentItem(liste->findItems(zweiter, Qt::MatchExactly).value(0));
+            wahl->accept();
+        } else if (w) {
+            gesehen.append(w->windowTitle());
+            w->close();
+        }
+    });
+    bediener.start(20);
+    {
+        Application app(std::move(settings));
+        app.starten(0);
+        const QDeadlineTimer frist(10000);
+        while (!app.hauptfenster().contestWindow()->isVisible() && !frist.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        ASSERT_TRUE(app.hauptfenster().contestWindow()->isVisible());
+        QAction& wählen = app.hauptfenster().befehle()[Befehl::DruckerWählen];
+        EXPECT_EQ(wählen.text(), u"Drucker wählen …"_s);
+        ASSERT_TRUE(wählen.isEnabled());
+        auto* optionen = app.hauptfenster().findChild<QMenu*>(u"mnuOptionen"_s);
+        ASSERT_NE(optionen, nullptr);
+        EXPECT_TRUE(optionen->actions().contains(&wählen));
+        wählen.trigger();
+        EXPECT_EQ(QtPrinterSurface::zielDrucker(), zweiter);
+
+        ContestModel& model = app.contest();
+        for (const QString& zeile : {u"DK2XY JO62QM 59013"_s, QString()}) {
+            for (const QChar c : zeile)
+                model.entry().tippe(c);
+            model.entry().enter();
+        }
+        ASSERT_EQ(model.datenbank()->qsos(u"144MHz"_s).size(), 1);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(cups->offeneAufträge(), 0);
+        EXPECT_TRUE(cups->ausgaben(zweiter).isEmpty());
+    }
+    bediener.stop();
+    EXPECT_EQ(Settings(dir.pfad(u"CONTEST.ini"_s)).lesen(u"Drucker"_s, u"Name"_s), zweiter);
+    ASSERT_TRUE(cups->warten(zweiter, 1));
+    EXPECT_EQ(cups->ausgaben(zweiter).size(), 1);
+    EXPECT_EQ(seiten(cups->ausgaben(zweiter).value(0)).size(), 1);
+    EXPECT_TRUE(cups->ausgaben(standard).isEmpty());
 }
 
 int main(int argc, char** argv)
