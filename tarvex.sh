@@ -8,9 +8,10 @@ cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-base-dev-tools libcups2-dev libgl-dev qt6-qpa-plugins qt6-svg-dev libqt6svg6 qt6-charts-dev libqt6charts6 libqt6opengl6-dev
-          libsqlitecpp-dev libsqlite3-dev sqlite3
+          libsqlitecpp-dev libsqlite3-dev sqlite3 libcurl4-openssl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core fonts-liberation2 poppler-utils cups-daemon cups-client printer-driver-cups-pdf xvfb xauth dbus dbus-bin dbus-daemon libglib2.0-bin)
+          fonts-dejavu-core fonts-liberation2 poppler-utils xvfb xauth dbus dbus-bin dbus-daemon libglib2.0-bin
+          python3-aiosmtpd cups-daemon cups-client printer-driver-cups-pdf)
 
 install_missing() {
     local missing=()
@@ -25,17 +26,31 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# build [target...]: configure (its output shown only when it fails), then build the targets, or all.
 build() {
     local werror=OFF
     [ "${CI:-}" = "true" ] && werror=ON
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_WERROR="$werror" >/dev/null
-    cmake --build build
+    local log
+    log=$(mktemp)
+    if ! cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_WERROR="$werror" >"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log"
+        exit 1
+    fi
+    rm -f "$log"
+    if [ $# -gt 0 ]; then
+        local targets=()
+        for t in "$@"; do targets+=(--target "$t"); done
+        cmake --build build "${targets[@]}"
+    else
+        cmake --build build
+    fi
 }
 
 case "${1:-start}" in
 start)
     install_missing
-    build
+    build tarvex referenzdaten
     mkdir -p "${TARVEX_WORKDIR:-$HOME/Tarvex}"
     cd "${TARVEX_WORKDIR:-$HOME/Tarvex}"
     exec "$OLDPWD/build/src/tarvex"
@@ -47,7 +62,7 @@ test)
     ;;
 bench)
     install_missing
-    build
+    build tarvex_bench tarvex_loopbench
     ./build/bench/tarvex_bench
     ./build/bench/tarvex_loopbench
     ;;

@@ -20,6 +20,10 @@
 #include "contest/InputLineEdit.h"
 #include "contest/NewContestDialog.h"
 #include "contest/OpenContestDialog.h"
+#include "logout/CurlMailSender.h"
+#include "logout/ImportWindow.h"
+#include "logout/MailEinstellungenDialog.h"
+#include "logout/MailVersand.h"
 #include "logout/LogModel.h"
 #include "logout/LogWindow.h"
 #include "logout/QtPrinterSurface.h"
@@ -83,6 +87,13 @@ Application::Application(std::unique_ptr<Settings> settings)
                       [this] { bekannteStationen_->ausContestÜbernehmen(); });
     befehle.ausführen(Befehl::BekannteStationenImportieren, this, [this] { stationenImportieren(); });
     new Kartenfenster(*mainWindow_, *model_, contestDat_, *prompter_); // owned by the main frame
+
+    mailSender_ = std::make_unique<CurlMailSender>();
+    mailVersand_ = std::make_unique<MailVersand>(*settings_, *mailSender_, *prompter_, clock_);
+    befehle.ausführen(Befehl::Import, this, [this, rahmen] { ImportWindow::ausführen(rahmen, *model_, *prompter_); });
+    befehle.ausführen(Befehl::EMailEinstellungen, this,
+                      [this, rahmen] { MailEinstellungenDialog::ausführen(rahmen, *settings_, *prompter_); });
+    befehle.ausführen(Befehl::PostausgangSenden, this, [this] { mailVersand_->postausgangSenden(); });
     automationAnmelden(*model_);
 
     connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),
@@ -120,6 +131,8 @@ void Application::starten(int splashMillisekunden)
         if (wiedergeöffnet)
             mainWindow_->contestWindow()->zeigeInfo();
         mainWindow_->contestWindow()->aktivieren();
+        // Mail left over from an earlier run goes out in the background.
+        mailVersand_->beimStartSenden();
     });
 }
 
@@ -210,7 +223,7 @@ void Application::logDrucken()
         return;
     }
     if (!logWindow_) {
-        logModel_ = std::make_unique<LogModel>(*model_, *prompter_);
+        logModel_ = std::make_unique<LogModel>(*model_, *prompter_, clock_, mailVersand_.get());
         logWindow_ = new LogWindow(*logModel_, *prompter_, *drucker_, clock_);
         connect(logWindow_, &LogWindow::backRequested, this, [this] {
             mainWindow_->zeige(mainWindow_->contestWindow());

@@ -15,6 +15,8 @@ class BekannteStationen;
 class CallInfoModel;
 class CallInfoWindow;
 class ContestModel;
+class CurlMailSender;
+class MailVersand;
 class LogModel;
 class LogWindow;
 class MainWindow;
@@ -40,6 +42,8 @@ public:
     MainWindow& hauptfenster() { return *mainWindow_; }
     ContestModel& contest() { return *model_; }
     Settings& settings() { return *settings_; }
+    // Mailing the exchange file and the outbox; the log window sends through it.
+    MailVersand& mailVersand() { return *mailVersand_; }
 
 private:
     void neuerContest(bool modal);
@@ -80,6 +84,9 @@ private:
     CallInfoWindow* callInfoWindow_ = nullptr; // owned by the main frame's stack once shown
     std::unique_ptr<BekannteStationen> bekannteStationen_;
     LogWindow* logWindow_ = nullptr;
+    // Last, so a running transfer ends before the prompter and window go.
+    std::unique_ptr<CurlMailSender> mailSender_;
+    std::unique_ptr<MailVersand> mailVersand_;
 };
 
 } // namespace tarvex

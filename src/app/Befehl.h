@@ -34,6 +34,8 @@ enum class Befehl : int {
     RstLeer,
     KommentarEin,
     KommentarAus,
+    EMailEinstellungen,
+    PostausgangSenden,
     DruckerWählen,
     // Statistik
     Tabellen,

@@ -470,6 +470,9 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
     optionsGruppe(kommentar, {{Befehl::KommentarEin, u"an&zeigen"_s}, {Befehl::KommentarAus, u"&ausblenden"_s}},
                   model_.kommentarSpalte ? 0 : 1, [this](int i) { model_.setKommentarSpalte(i == 0); });
     optionen->addSeparator();
+    dazu(optionen, später(neuerBefehl(Befehl::EMailEinstellungen, u"E-Mail-Einstellungen"_s)));
+    dazu(optionen, später(neuerBefehl(Befehl::PostausgangSenden, u"Postausgang senden"_s)));
+    optionen->addSeparator();
     dazu(optionen, später(neuerBefehl(Befehl::DruckerWählen, u"Drucker wählen …"_s)));
 
     QMenu* statistik = bar->addMenu(u"&Statistik"_s);

@@ -8,6 +8,7 @@
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/FilePaths.h"
+#include "store/Journal.h"
 #include "store/Settings.h"
 
 #include <QFile>
@@ -118,6 +119,8 @@ bool NewContestModel::anlegen()
     Settings& settings = contest_.settings();
     try {
         writeTextFile(journalPfad(datenbankDatei()), {});
+        // The new journal's directory entry survives a power cut like the contest file's.
+        verzeichnisSichern(QFileInfo(datenbankDatei()).absolutePath());
         ContestDatabase::anlegen(datenbankDatei(), bänder, {call_, locator_});
         settings.setBänder(bänder);
     } catch (const UserError& e) {

@@ -1,8 +1,10 @@
 #include "LogModel.h"
 
 #include "Deckblatt.h"
+#include "ExpExport.h"
 #include "LogFelder.h"
 #include "LogSeiten.h"
+#include "MailVersand.h"
 #include "PrinterSurface.h"
 #include "Zeilenausgabe.h"
 #include "common/Prompter.h"
@@ -17,10 +19,12 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-LogModel::LogModel(ContestModel& contest, Prompter& prompter, QObject* parent)
+LogModel::LogModel(ContestModel& contest, Prompter& prompter, Clock& clock, MailVersand* mail, QObject* parent)
     : QObject(parent)
     , contest_(contest)
     , prompter_(prompter)
+    , clock_(clock)
+    , mail_(mail)
     , felder_(std::make_unique<LogFelder>())
 {
 }
@@ -145,8 +149,13 @@ void LogModel::drucken(PrinterSurface& drucker)
     try {
         // 1. Cover sheet and log pages, on paper or into the one text file.
         ausgeben(drucker);
-        // 2. The exchange-file export (with the ADIF file and the mail when ticked)
-        //    runs here; it shows the name of the file it wrote in txtExportname.
+        // 2. The exchange file (and the ADIF file when ticked), always.
+        exportname_ = ExpExport(contest_, clock_).exportieren(adif_).expDatei;
+        emit changed();
+        // The mail is filed in the outbox and sent in the background; its
+        // result is told when it comes.
+        if (eMail_ && mail_ != nullptr)
+            mail_->eMailSenden(exportname_);
     } catch (const UserError& e) {
         // What already ran stays done; the window stays open for another try,
         // with the typed data kept for the next run.

@@ -6,8 +6,10 @@
 
 namespace tarvex {
 
+class Clock;
 class ContestModel;
 class LogFelder;
+class MailVersand;
 // Declared here without its values: moc cannot read them.
 enum class LogFeld : int;
 class PrinterSurface;
@@ -22,7 +24,10 @@ class LogModel : public QObject {
 public:
     static constexpr int dateinameLänge = 20;
 
-    LogModel(ContestModel& contest, Prompter& prompter, QObject* parent = nullptr);
+    // mail: where "EXP-Datei sofort als e-Mail senden" hands the exchange file;
+    // without one (tests of the printouts) the box has no effect.
+    LogModel(ContestModel& contest, Prompter& prompter, Clock& clock, MailVersand* mail = nullptr,
+             QObject* parent = nullptr);
     ~LogModel() override;
 
     // Each time the window is shown: the stored values of the current band.
@@ -89,6 +94,8 @@ private:
 
     ContestModel& contest_;
     Prompter& prompter_;
+    Clock& clock_;
+    MailVersand* mail_;
     std::unique_ptr<LogFelder> felder_;
     bool deckblatt_ = true;
     bool log_ = true;

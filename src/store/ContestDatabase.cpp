@@ -622,6 +622,57 @@ Summen ContestDatabase::summen(const QString& band)
 
 // -- Exchange-file import --
 
+void ContestDatabase::qsosImportieren(const QString& band, const QList<QsoRecord>& qsos)
+{
+    schreibbarMachen();
+    const QString sql = u"INSERT INTO "_s + bandSql(band) + u'(' + feldliste()
+        + u") VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s;
+    connection_.guarded([&] {
+        SQLite::Transaction transaction(connection_.db());
+        // One prepared statement for the whole file.
+        SQLite::Statement insert(connection_.db(), sql.toStdString());
+        for (const QsoRecord& q : qsos) {
+            Connection::bind(insert, werteFür(q));
+            insert.exec();
+            insert.reset();
+        }
+        transaction.commit();
+    });
+}
+
+void ContestDatabase::qsosDurchlaufen(const QString& band, const std::function<void(const QsoRecord&)>& je)
+{
+    // The first twelve fields only: tables of older versions lack Kommentar and QSL.
+    QStringList felder;
+    for (int i = 0; i < 12; ++i)
+        felder.append(quoteIdentifier(QString::fromUtf16(kBandFelder[i].name)));
+    const std::string sql =
+        QString(u"SELECT "_s + felder.join(u',') + u" FROM "_s + bandSql(band) + u" ORDER BY rowid"_s).toStdString();
+    connection_.guarded([&] {
+        SQLite::Statement select(connection_.db(), sql);
+        const auto spalte = [&](int i) {
+            const SQLite::Column c = select.getColumn(i);
+            return c.isNull() ? QString() : QString::fromUtf8(static_cast<const char*>(c.getBlob()), c.getBytes());
+        };
+        QsoRecord q;
+        while (select.executeStep()) {
+            q.nummer = select.getColumn(0).getInt();
+            q.datum = spalte(1);
+            q.zeit = spalte(2);
+            q.rufzeichen = spalte(3);
+            q.rstGeg = spalte(4);
+            q.rstErh = spalte(5);
+            q.locator = spalte(6);
+            q.punkte = spalte(7);
+            q.winkel = spalte(8);
+            q.kernCall = spalte(9);
+            q.square = spalte(10);
+            q.land = spalte(11);
+            je(q);
+        }
+    });
+}
+
 // -- Known stations --
 
 QList<ContestDatabase::RufzeichenLocator> ContestDatabase::bekannteStationen()

@@ -109,6 +109,12 @@ public:
     // Reads and writes of the output and analysis windows, one block each.
 
     // -- Exchange-file import --
+    // Appends the contacts in stored order in one durable transaction: all of
+    // them or, when anything fails, none.
+    void qsosImportieren(const QString& band, const QList<QsoRecord>& qsos);
+    // The export's pass over the band: Nummer to Land of every contact in stored
+    // order, one at a time, without holding the band in memory.
+    void qsosDurchlaufen(const QString& band, const std::function<void(const QsoRecord&)>& je);
 
     // -- Known stations --
 

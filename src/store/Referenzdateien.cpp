@@ -17,10 +17,13 @@ QStringList Referenzdateien::dateinamen()
 
 QStringList Referenzdateien::standardQuellen(const QString& programmVerzeichnis)
 {
-    QStringList quellen{QDir(programmVerzeichnis).absoluteFilePath(u"../share/tarvex"_s)};
-#ifdef TARVEX_BUILD_SHARE_DIR
-    quellen.append(QStringLiteral(TARVEX_BUILD_SHARE_DIR));
-#endif
+    // The installed layout and the build tree are alike: bin/tarvex beside share/tarvex,
+    // build/src/tarvex beside build/share/tarvex. TARVEX_DATADIR points elsewhere.
+    QStringList quellen;
+    const QString umgebung = qEnvironmentVariable("TARVEX_DATADIR");
+    if (!umgebung.isEmpty())
+        quellen.append(umgebung);
+    quellen.append(QDir(programmVerzeichnis).absoluteFilePath(u"../share/tarvex"_s));
     for (QString& q : quellen)
         q = QDir::cleanPath(q);
     quellen.removeDuplicates();

@@ -16,7 +16,7 @@ public:
     };
 
     static QStringList dateinamen();
-    // Beside the program (bin/../share/tarvex), then the build tree's copy.
+    // $TARVEX_DATADIR when set, then beside the program (bin/../share/tarvex).
     static QStringList standardQuellen(const QString& programmVerzeichnis);
 
     explicit Referenzdateien(QStringList quellen);

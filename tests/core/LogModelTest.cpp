@@ -1,10 +1,17 @@
 #include "common/TextFile.h"
 #include "logout/LogFelder.h"
 #include "logout/LogModel.h"
+#include "logout/MailEinstellungen.h"
+#include "logout/MailSender.h"
+#include "logout/MailVersand.h"
 #include "store/ContestDatabase.h"
 #include "support/LogFixture.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
+#include <mutex>
 #include <QFile>
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -32,7 +39,7 @@ protected:
     {
         return settings.lesen(abschnitt, schlüssel);
     }
-    const QString erinnerung = u"Bitte nicht vergessen die EXP-Datei \"\"\nan QQ9QQ zu senden."_s;
+    const QString erinnerung = u"Bitte nicht vergessen die EXP-Datei \"144MHz-122026-DL0XX.EXP\"\nan QQ9QQ zu senden."_s;
 };
 
 TEST_F(LogModelTest, ChoicesStartAsTheOperatorExpects)
@@ -143,7 +150,7 @@ TEST_F(LogModelTest, EachBandKeepsItsStationData)
 
     // A new run on 432 MHz: the shared fields come back, the station data of 144 MHz do not.
     model.bandWechseln(u"432MHz"_s);
-    LogModel neu(model, prompter);
+    LogModel neu(model, prompter, clock);
     neu.aktivieren();
     EXPECT_EQ(neu.text(F::Wettbewerb), u"Dezember-Contest UKW 2026"_s);
     EXPECT_EQ(neu.text(F::Datum), u"05.12.2026"_s);
@@ -200,6 +207,7 @@ TEST_F(LogModelTest, OneFileHoldsCoverSheetAndLogPages)
 
 TEST_F(LogModelTest, FileIsCreatedEmptyWhenNothingIsTicked)
 {
+    kontakte(1);
     writeTextFile(u"LEER.TXT"_s, {u"alt"_s});
     log.setDeckblatt(false);
     log.setLog(false);
@@ -241,6 +249,71 @@ TEST_F(LogModelTest, FailuresAreToldAndLeaveTheContestAlone)
     EXPECT_EQ(band(), vorher);
     // The typed data are kept for the next run all the same.
     EXPECT_EQ(gespeichert(u"Log"_s, u"Wettbewerb"_s), u"Test"_s);
+}
+
+// Takes every message at once and keeps it.
+struct AnnehmenderSender final : MailSender {
+    void senden(const MailKonto&, const QString& von, const QString& an, const QByteArray& nachricht,
+                const std::atomic_bool&) override
+    {
+        const std::scoped_lock lock(mutex);
+        empfangen.append({von, an, nachricht});
+    }
+    struct Nachricht {
+        QString von, an;
+        QByteArray text;
+    };
+    std::mutex mutex;
+    QList<Nachricht> empfangen;
+};
+
+TEST_F(LogModelTest, PrintingWritesTheExchangeFileShowsItsNameAndMailsIt)
+{
+    static int argc = 1;
+    static char name[] = "core_tests";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr)
+        new QCoreApplication(argc, argv);
+    MailKonto konto;
+    konto.server = u"127.0.0.1"_s;
+    konto.absender = u"dl0xx@example.org"_s;
+    konto.empfänger = u"log@qq9qq.example"_s;
+    MailEinstellungen::schreiben(settings, konto);
+    AnnehmenderSender sender;
+    MailVersand versand(settings, sender, prompter, clock);
+    LogModel mitMail(model, prompter, clock, &versand);
+
+    kontakte(3);
+    mitMail.setADIF(true);
+    mitMail.setEMail(true);
+    Zähler geändert(mitMail, &LogModel::changed);
+    mitMail.drucken(drucker);
+    EXPECT_EQ(mitMail.txtExportname(), u"144MHz-122026-DL0XX.EXP"_s);
+    EXPECT_GE(geändert.count(), 1);
+    EXPECT_EQ(readTextLines(u"144MHz-122026-DL0XX.EXP"_s).size(), 8);
+    EXPECT_TRUE(QFile::exists(u"144MHz-122026-DL0XX.adi"_s));
+    EXPECT_EQ(prompter.texte(), QStringList{erinnerung});
+
+    QEventLoop loop;
+    QObject::connect(&versand, &MailVersand::reported, &loop, &QEventLoop::quit);
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(prompter.texte().last(), u"Die E-Mail an QQ9QQ wurde gesendet."_s);
+    ASSERT_EQ(sender.empfangen.size(), 1);
+    EXPECT_EQ(sender.empfangen[0].an, u"log@qq9qq.example"_s);
+    EXPECT_TRUE(sender.empfangen[0].text.contains(
+        "Content-Disposition: attachment; filename=\"144MHz-122026-DL0XX.EXP\""));
+}
+
+TEST_F(LogModelTest, AnEmptyBandHasNoExchangeFileAndTheWindowStays)
+{
+    Zähler zurück(log, &LogModel::closeRequested);
+    log.drucken(drucker);
+    EXPECT_EQ(prompter.texte(),
+              QStringList{u"Auf dem Band 144 MHz ist noch kein QSO gespeichert. Es wurde keine EXP-Datei "
+                          u"geschrieben.\nDie weiteren Ausgaben entfallen."_s});
+    EXPECT_EQ(zurück.count(), 0);
+    EXPECT_TRUE(log.txtExportname().isEmpty());
 }
 
 } // namespace

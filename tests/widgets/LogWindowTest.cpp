@@ -21,6 +21,7 @@
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -188,6 +189,10 @@ private slots:
         QVERIFY(u.prompter.gezeigt()[0].text.endsWith(QDir::current().absoluteFilePath(dateien[0])));
         QCOMPARE(u.prompter.gezeigt()[1].titel, u"Wichtig"_s);
         QCOMPARE(zurück.count(), 1);
+        // The export ran and shows its file.
+        QCOMPARE(u.feld(u"txtExportname"_s)->text(), u"144MHz-122026-DL0XX.EXP"_s);
+        QVERIFY(QFile::exists(u"144MHz-122026-DL0XX.EXP"_s));
+        u.fenster.grab().save(u"/tmp/logexport.png"_s);
 
         const QStringList text = Deckblatt::text(u.log.deckblatt()) + LogSeiten::text(u.log.logSeiten());
         QCOMPARE(pdfWörter(dateien[0]), wörter(text));

@@ -1,0 +1,69 @@
+#include "ExpExport.h"
+
+#include "AdifDatei.h"
+#include "AtomicTextFile.h"
+#include "ExpDatei.h"
+#include "common/Clock.h"
+#include "common/UserError.h"
+#include "contest/ContestModel.h"
+#include "entry/CallSign.h"
+#include "store/BandList.h"
+#include "store/ContestDatabase.h"
+
+#include <optional>
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+ExpExport::ExpExport(ContestModel& contest, Clock& clock)
+    : contest_(contest)
+    , clock_(clock)
+{
+}
+
+ExpExport::Ergebnis ExpExport::exportieren(bool adif)
+{
+    ContestDatabase* db = contest_.datenbank();
+    if (db == nullptr)
+        throw UserError(u"Es ist kein Contest geöffnet."_s);
+    const QString band = contest_.Band();
+    const QString kern = Kern2(contest_.lblCall());
+    Ergebnis ergebnis;
+    std::optional<AtomicTextFile> exp;
+    std::optional<AtomicTextFile> adi;
+
+    // One pass in stored order; the files are named after the first contact's month.
+    db->qsosDurchlaufen(band, [&](const QsoRecord& q) {
+        if (!exp) {
+            ergebnis.expDatei = ExpDatei::dateiname(band, q.datum, kern);
+            exp.emplace(ergebnis.expDatei);
+            if (adif) {
+                ergebnis.adifDatei = AdifDatei::dateiname(ergebnis.expDatei);
+                adi.emplace(ergebnis.adifDatei);
+            }
+            exp->writeLine(ExpDatei::kKopf);
+            exp->writeLine(kern);
+            exp->writeLine(contest_.felder().lblLocator);
+            exp->writeLine(band);
+            if (adi) {
+                for (const QString& zeile : AdifDatei::kopf(clock_.jetzt()))
+                    adi->writeLine(zeile);
+            }
+            exp->writeLine(ExpDatei::monatszeile(q.datum));
+        }
+        exp->writeLine(ExpDatei::qsoZeile(q));
+        if (adi)
+            adi->writeLine(AdifDatei::satz(q, band));
+        ++ergebnis.qsos;
+    });
+    if (!exp)
+        throw UserError(u"Auf dem Band %1 ist noch kein QSO gespeichert. "
+                        u"Es wurde keine EXP-Datei geschrieben."_s.arg(bandAnzeige(band)));
+    exp->commit();
+    if (adi)
+        adi->commit();
+    return ergebnis;
+}
+
+} // namespace tarvex

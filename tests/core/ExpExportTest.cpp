@@ -1,0 +1,207 @@
+#include "common/TextFile.h"
+#include "common/UserError.h"
+#include "logout/AdifDatei.h"
+#include "logout/ExpDatei.h"
+#include "logout/ExpExport.h"
+#include "store/ContestDatabase.h"
+#include "support/ContestFixture.h"
+
+#include <QDir>
+#include <QLocale>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+QsoRecord qso(const QString& datum, const QString& call, const QString& geg, const QString& erh,
+              const QString& locator, const QString& punkte = u"512"_s, const QString& land = u"Deutschland"_s)
+{
+    QsoRecord q;
+    q.datum = datum;
+    q.zeit = u"12:34"_s;
+    q.rufzeichen = call;
+    q.rstGeg = geg;
+    q.rstErh = erh;
+    q.locator = locator;
+    q.punkte = punkte;
+    q.winkel = u"87"_s;
+    q.kernCall = call.section(u'/', 0, 0);
+    q.square = punkte == kUngültigePunkte ? u" "_s : locator.left(4);
+    q.land = punkte == kUngültigePunkte ? u" "_s : land;
+    q.kommentar = u"Notiz"_s;
+    q.qsl = true;
+    return q;
+}
+
+class ExpExportTest : public test::ContestFixture {
+protected:
+    ExpExportTest()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        model.setEigeneStation(u"DL1ABC/P"_s, u"JO62QM"_s);
+        clock.zeit = QDateTime(QDate(2026, 12, 6), QTime(1, 5));
+    }
+    ~ExpExportTest() override { QLocale::setDefault(QLocale::c()); }
+
+    void anhängen(const QList<QsoRecord>& qsos, const QString& band = u"144MHz"_s)
+    {
+        for (int i = 0; i < qsos.size(); ++i) {
+            QsoRecord q = qsos[i];
+            q.nummer = i + 1;
+            model.datenbank()->qsoSpeichern(band, q, q.rufzeichen);
+        }
+    }
+
+    ExpExport exporter{model, clock};
+};
+
+TEST_F(ExpExportTest, OneContactGivesSixLinesAndTheNameHasMonthBeforeYear)
+{
+    anhängen({qso(u"06.05.02"_s, u"DK2XY"_s, u"599001"_s, u"579012"_s, u"JO62QM"_s)});
+    const ExpExport::Ergebnis e = exporter.exportieren(false);
+    EXPECT_EQ(e.expDatei, u"144MHz-052002-DL1ABC.EXP"_s);
+    EXPECT_TRUE(e.adifDatei.isEmpty());
+    EXPECT_EQ(test::dateiInhalt(e.expDatei),
+              QByteArray("*** Tarvex V3 Exportdatei ***\r\n"
+                         "DL1ABC\r\n"
+                         "JO62QM\r\n"
+                         "144MHz\r\n"
+                         "200205\r\n"
+                         "06.05.02,12:34,DK2XY,599001,579012,JO62QM,512,87,DK2XY,JO62,Deutschland\r\n"));
+    EXPECT_FALSE(QFile::exists(AdifDatei::dateiname(e.expDatei)));
+    // No temporary file is left beside it.
+    EXPECT_EQ(QDir::current().entryList({u".*.tmp"_s}, QDir::Files | QDir::Hidden), QStringList());
+}
+
+TEST_F(ExpExportTest, AdifFileBesideItWithHeaderAndOneRecordPerContact)
+{
+    anhängen({qso(u"06.05.02"_s, u"DK2XY"_s, u"599001"_s, u"579012"_s, u"JO62QM"_s),
+              qso(u"07.05.02"_s, u"PA3ABC/P"_s, u"59002"_s, u"57013"_s, u"JO22AB"_s, u"-----"_s),
+              qso(u"07.05.02"_s, u"ON4XY"_s, u"599003"_s, u"57014"_s, u"JO20CD"_s, u"333"_s, u"Belgien, Süd"_s)});
+    const ExpExport::Ergebnis e = exporter.exportieren(true);
+    EXPECT_EQ(e.adifDatei, u"144MHz-052002-DL1ABC.adi"_s);
+    const QByteArray erwartet =
+        "This data was exported using QQ9QQ Tarvex V3.0\r\n"
+        "Logs generated on 06.12.2601:05\r\n"
+        "Tarvex V3.0 (c) 2026 Tarvex-Projekt\r\n"
+        "Support: Anleitung im Programm (Hilfe, Anleitung)\r\n"
+        "Support per Packet-Radio: keiner\r\n"
+        "Homepage: siehe README des Tarvex-Projekts\r\n"
+        "<eoh>\r\n"
+        "<call:5>DK2XY<qso_date:8:d>20020506<time_on:4>1234<mode:2>CW<RST_RCVD:3>579<RST_SENT:3>599"
+        "<GRIDSQUARE:6>JO62QM<STX:3>001<SRX:3>012<FREQ:3>144<BAND:2>2m<eor>\r\n"
+        "<call:8>PA3ABC/P<qso_date:8:d>20020507<time_on:4>1234<mode:3>SSB<RST_RCVD:2>57<RST_SENT:2>59"
+        "<GRIDSQUARE:6>JO22AB<STX:3>002<SRX:3>013<FREQ:3>144<BAND:2>2m<eor>\r\n"
+        "<call:5>ON4XY<qso_date:8:d>20020507<time_on:4>1234<mode:3>SSB<RST_RCVD:2>57<RST_SENT:2>59"
+        "<GRIDSQUARE:6>JO20CD<STX:3>003<SRX:3>014<FREQ:3>144<BAND:2>2m<eor>\r\n";
+    EXPECT_EQ(test::dateiInhalt(e.adifDatei), erwartet);
+    // The invalid contact keeps its blanks; the comma in a country is quoted.
+    const QStringList zeilen = readTextLines(e.expDatei);
+    ASSERT_EQ(zeilen.size(), 8);
+    EXPECT_EQ(zeilen[6], u"07.05.02,12:34,PA3ABC/P,59002,57013,JO22AB,-----,87,PA3ABC, , "_s);
+    EXPECT_EQ(zeilen[7], u"07.05.02,12:34,ON4XY,599003,57014,JO20CD,333,87,ON4XY,JO20,\"Belgien, Süd\""_s);
+}
+
+TEST_F(ExpExportTest, ReplacesAnOlderFileAndLeavesItWhenNothingCanBeWritten)
+{
+    writeTextFile(u"144MHz-052002-DL1ABC.EXP"_s, {u"alt"_s});
+    // The band is still empty: no name, no file touched.
+    EXPECT_THROW(
+        {
+            try {
+                exporter.exportieren(true);
+            } catch (const UserError& e) {
+                EXPECT_EQ(e.meldung(), u"Auf dem Band 144 MHz ist noch kein QSO gespeichert. "
+                                       u"Es wurde keine EXP-Datei geschrieben."_s);
+                throw;
+            }
+        },
+        UserError);
+    EXPECT_EQ(test::dateiInhalt(u"144MHz-052002-DL1ABC.EXP"_s), QByteArray("alt\r\n"));
+
+    anhängen({qso(u"06.05.02"_s, u"DK2XY"_s, u"599001"_s, u"579012"_s, u"JO62QM"_s)});
+    exporter.exportieren(false);
+    EXPECT_EQ(readTextLines(u"144MHz-052002-DL1ABC.EXP"_s).size(), 6);
+
+    // A folder in the way of the ADIF file: the error names it, no temporary file stays.
+    QDir().mkdir(u"144MHz-052002-DL1ABC.adi"_s);
+    EXPECT_THROW(exporter.exportieren(true), UserError);
+    EXPECT_EQ(QDir::current().entryList({u".*.tmp"_s}, QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_TRUE(QFileInfo(u"144MHz-052002-DL1ABC.adi"_s).isDir());
+}
+
+TEST(ExpDatei, NameRuleAndCentury)
+{
+    struct Fall {
+        const char16_t* band;
+        const char16_t* datum;
+        const char16_t* kern;
+        const char16_t* name;
+        const char16_t* monat;
+    };
+    const Fall fälle[] = {
+        {u"144MHz", u"06.05.02", u"DL1ABC", u"144MHz-052002-DL1ABC.EXP", u"200205"},
+        {u"24192MHz", u"31.12.29", u"dk2xy", u"24192MHz-122029-DK2XY.EXP", u"202912"},
+        {u"50MHz", u"01.01.30", u"OE5XYZ", u"50MHz-011930-OE5XYZ.EXP", u"193001"},
+        {u"432MHz", u"15.07.99", u"G4ABC", u"432MHz-071999-G4ABC.EXP", u"199907"},
+        {u"1296MHz", u"15.07.00", u"F6ABC", u"1296MHz-072000-F6ABC.EXP", u"200007"},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(QString::fromUtf16(f.datum).toStdString());
+        EXPECT_EQ(ExpDatei::dateiname(QString::fromUtf16(f.band), QString::fromUtf16(f.datum),
+                                      QString::fromUtf16(f.kern)),
+                  QString::fromUtf16(f.name));
+        EXPECT_EQ(ExpDatei::monatszeile(QString::fromUtf16(f.datum)), QString::fromUtf16(f.monat));
+    }
+    EXPECT_THROW(ExpDatei::dateiname(u"144MHz"_s, u"6.5.2002"_s, u"DL1ABC"_s), UserError);
+    EXPECT_THROW(ExpDatei::dateiname(u"144MHz"_s, QString(), u"DL1ABC"_s), UserError);
+}
+
+TEST(AdifDatei, ModeReportsAndBandField)
+{
+    struct Fall {
+        const char16_t* band;
+        const char16_t* geg;
+        const char16_t* erh;
+        const char16_t* mitte; // from mode to SRX
+        const char16_t* ende;  // FREQ and BAND
+    };
+    const Fall fälle[] = {
+        {u"144MHz", u"599001", u"579012", u"<mode:2>CW<RST_RCVD:3>579<RST_SENT:3>599<GRIDSQUARE:6>JO62QM<STX:3>001<SRX:3>012",
+         u"<FREQ:3>144<BAND:2>2m<eor>"},
+        {u"432MHz", u"59001", u"57012", u"<mode:3>SSB<RST_RCVD:2>57<RST_SENT:2>59<GRIDSQUARE:6>JO62QM<STX:3>001<SRX:3>012",
+         u"<FREQ:3>432<BAND:4>70cm<eor>"},
+        {u"10368MHz", u"599001", u"57012", u"<mode:3>SSB<RST_RCVD:2>57<RST_SENT:2>59<GRIDSQUARE:6>JO62QM<STX:3>001<SRX:3>012",
+         u"<FREQ:5>10368<BAND:3>3cm<eor>"},
+        {u"24192MHz", u"5991234", u"599007", u"<mode:2>CW<RST_RCVD:3>599<RST_SENT:3>599<GRIDSQUARE:6>JO62QM<STX:3>234<SRX:3>007",
+         u"<FREQ:5>24192<BAND:6>1.25cm<eor>"},
+        // Too short for the fixed lengths: padded, so a reader never runs into the next field.
+        {u"50MHz", u"5", u"", u"<mode:3>SSB<RST_RCVD:2>  <RST_SENT:2>5 <GRIDSQUARE:6>JO62QM<STX:3>5  <SRX:3>   ",
+         u"<FREQ:2>50<BAND:2>6m<eor>"},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(QString::fromUtf16(f.band).toStdString());
+        QsoRecord q;
+        q.datum = u"31.12.29"_s;
+        q.zeit = u"23:59"_s;
+        q.rufzeichen = u"OE/DL1ABC/P"_s;
+        q.rstGeg = QString::fromUtf16(f.geg);
+        q.rstErh = QString::fromUtf16(f.erh);
+        q.locator = u"JO62QM"_s;
+        EXPECT_EQ(AdifDatei::satz(q, QString::fromUtf16(f.band)),
+                  u"<call:11>OE/DL1ABC/P<qso_date:8:d>20291231<time_on:4>2359"_s + QString::fromUtf16(f.mitte)
+                      + QString::fromUtf16(f.ende));
+    }
+    const QStringList bänder = {u"50MHz"_s,   u"144MHz"_s,  u"432MHz"_s,   u"1296MHz"_s,  u"2320MHz"_s, u"3400MHz"_s,
+                                u"5760MHz"_s, u"10368MHz"_s, u"24192MHz"_s, u"47088MHz"_s, u"76032MHz"_s, u"70MHz"_s};
+    QStringList felder;
+    for (const QString& b : bänder)
+        felder << AdifDatei::bandFeld(b);
+    EXPECT_EQ(felder, (QStringList{u"<BAND:2>6m"_s, u"<BAND:2>2m"_s, u"<BAND:4>70cm"_s, u"<BAND:4>23cm"_s,
+                                   u"<BAND:4>13cm"_s, u"<BAND:3>9cm"_s, u"<BAND:3>6cm"_s, u"<BAND:3>3cm"_s,
+                                   u"<BAND:6>1.25cm"_s, u"<BAND:3>6mm"_s, u"<BAND:3>4mm"_s, QString()}));
+}
+
+} // namespace
+} // namespace tarvex

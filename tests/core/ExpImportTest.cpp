@@ -1,0 +1,132 @@
+#include "common/TextFile.h"
+#include "logout/ExpDatei.h"
+#include "logout/ExpExport.h"
+#include "logout/ExpImport.h"
+#include "logout/ImportModel.h"
+#include "store/ContestDatabase.h"
+#include "support/ContestFixture.h"
+
+#include <QDir>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QString kKopf = u"*** Tarvex V3 Exportdatei ***"_s;
+
+class ExpImportTest : public test::ContestFixture {
+protected:
+    ExpImportTest() { model.setEigeneStation(u"DL1ABC"_s, u"JO62QM"_s); }
+
+    ExpImport import{model, prompter};
+};
+
+TEST_F(ExpImportTest, RoundTripKeepsEveryFieldRenumbersAndASecondImportDoublesTheRows)
+{
+    // Three contacts with what the format must carry: an invalid one with
+    // blanks in Square and Land, a country with a comma, umlauts.
+    const QList<QStringList> werte = {
+        {u"06.05.02"_s, u"12:01"_s, u"DK2XY"_s, u"599001"_s, u"579012"_s, u"JO62QM"_s, u"512"_s, u"87"_s,
+         u"DK2XY"_s, u"JO62"_s, u"Deutschland"_s},
+        {u"06.05.02"_s, u"12:02"_s, u"OE/DL1XYZ/P"_s, u"59002"_s, u"57013"_s, u"JN78AB"_s, u"-----"_s, u"140"_s,
+         u"DL1XYZ"_s, u" "_s, u" "_s},
+        {u"07.05.02"_s, u"00:03"_s, u"ON4XY"_s, u"599003"_s, u"599014"_s, u"JO20CD"_s, u"333"_s, u"245"_s,
+         u"ON4XY"_s, u"JO20"_s, u"Belgien, Süd-Österreich"_s},
+    };
+    for (int i = 0; i < werte.size(); ++i) {
+        const QStringList& w = werte[i];
+        QsoRecord q{10 + i, w[0], w[1], w[2], w[3], w[4], w[5], w[6], w[7], w[8], w[9], w[10], u"K"_s, true};
+        model.datenbank()->qsoSpeichern(u"432MHz"_s, q, q.rufzeichen);
+    }
+    model.bandWechseln(u"432MHz"_s);
+    const QString datei = ExpExport(model, clock).exportieren(false).expDatei;
+    const QList<QsoRecord> original = band(u"432MHz"_s);
+
+    model.bandWechseln(u"144MHz"_s);
+    ASSERT_TRUE(import.ExpDateiImportieren(datei));
+    EXPECT_EQ(prompter.texte().last(), u"Aus der Datei 432MHz-052002-DL1ABC.EXP wurden 3 QSOs in das Band 432 MHz importiert."_s);
+    EXPECT_EQ(model.Band(), u"432MHz"_s);
+    EXPECT_EQ(settings.letztesBand(), u"432MHz"_s);
+    EXPECT_EQ(model.logList().rowCount(), 6);
+
+    ASSERT_TRUE(import.ExpDateiImportieren(datei));
+    const QList<QsoRecord> nachher = band(u"432MHz"_s);
+    ASSERT_EQ(nachher.size(), 9);
+    for (int runde = 1; runde <= 2; ++runde) {
+        for (int i = 0; i < 3; ++i) {
+            QsoRecord erwartet = original[i];
+            erwartet.nummer = i + 1;       // from 1 on every import
+            erwartet.kommentar.clear();    // not in the file
+            erwartet.qsl = false;
+            EXPECT_EQ(nachher[runde * 3 + i], erwartet) << "Runde " << runde << ", QSO " << i;
+        }
+    }
+}
+
+TEST_F(ExpImportTest, ReadingRulesWithAndWithoutHeading)
+{
+    // Quotes may hold commas, blanks around items go, a comma at a line end is an empty item.
+    EXPECT_EQ(ExpDatei::items({u"  a ,\"b, c\"  ,, \" d \"x,e,"_s, u""_s, u"f"_s}),
+              (QStringList{u"a"_s, u"b, c"_s, QString(), u" d "_s, u"e"_s, QString(), u"f"_s}));
+
+    writeTextFile(u"ohne.exp"_s, {u"DL1ABC/P"_s, u"JO62QM"_s, u"144MHz"_s,
+                                  u" 06.05.02 , 12:01 ,DK2XY,599001,579012,JO62QM,512,87,DK2XY,JO62,\"Deutschland\""_s});
+    ASSERT_TRUE(import.ExpDateiImportieren(u"ohne.exp"_s));
+    ASSERT_EQ(band().size(), 1);
+    EXPECT_EQ(band()[0].datum, u"06.05.02"_s);
+    EXPECT_EQ(band()[0].zeit, u"12:01"_s);
+    EXPECT_EQ(band()[0].land, u"Deutschland"_s);
+    EXPECT_EQ(band()[0].nummer, 1);
+}
+
+TEST_F(ExpImportTest, ABadFileImportsNothingAndSaysWhy)
+{
+    const QString q1 = u"06.05.02,12:01,DK2XY,599001,579012,JO62QM,512,87,DK2XY,JO62,Deutschland"_s;
+    struct Fall {
+        QString name;
+        QStringList inhalt; // empty: no file at all
+        QString meldung;
+    };
+    const QList<Fall> fälle = {
+        {u"fehlt.EXP"_s, {}, u"Die Datei fehlt.EXP wurde nicht gefunden."_s},
+        {u"kurz.EXP"_s, {kKopf, u"DL1ABC"_s, u"JO62QM"_s, u"144MHz"_s, u"200205"_s, q1, u"07.05.02,12:02,PA3ABC"_s},
+         u"Die Datei kurz.EXP ist keine gültige EXP-Datei: Sie endet mitten im QSO Nr. 2. Es wurde nichts importiert."_s},
+        {u"band.EXP"_s, {kKopf, u"DL1ABC"_s, u"JO62QM"_s, u"145MHz"_s, u"200205"_s, q1},
+         u"Die Datei band.EXP ist keine gültige EXP-Datei: „145MHz“ ist kein Band. Es wurde nichts importiert."_s},
+        {u"fremd.EXP"_s, {kKopf, u"DL1ABC"_s, u"JO62QM"_s, u"1296MHz"_s, u"200205"_s, q1},
+         u"Die Datei fremd.EXP enthält QSOs für das Band 1296 MHz, das dieser Contest nicht hat. "
+         u"Es wurde nichts importiert."_s},
+        {u"leer.EXP"_s, {u""_s}, u"Die Datei leer.EXP ist keine gültige EXP-Datei: Sie endet vor dem ersten QSO. "
+                                 u"Es wurde nichts importiert."_s},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name.toStdString());
+        if (!f.inhalt.isEmpty())
+            writeTextFile(f.name, f.inhalt);
+        prompter.vergiss();
+        EXPECT_FALSE(import.ExpDateiImportieren(f.name));
+        ASSERT_EQ(prompter.gezeigt().size(), 1);
+        EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
+        EXPECT_EQ(prompter.gezeigt()[0].text, f.meldung);
+        EXPECT_TRUE(band(u"144MHz"_s).isEmpty());
+        EXPECT_EQ(model.Band(), u"144MHz"_s);
+    }
+}
+
+TEST_F(ExpImportTest, ImportWindowListsExpFilesAndNeedsASelection)
+{
+    for (const QString& name : {u"b.EXP"_s, u"A.exp"_s, u"c.txt"_s, u"d.EXP.bak"_s})
+        writeTextFile(name, {});
+    QDir().mkdir(u"ordner.EXP"_s);
+    EXPECT_EQ(ImportModel::File1(), (QStringList{u"A.exp"_s, u"b.EXP"_s}));
+
+    ImportModel fenster(import, prompter);
+    EXPECT_FALSE(fenster.importieren(QString()));
+    EXPECT_EQ(prompter.texte(), QStringList{u"Bitte zuerst eine EXP-Datei auswählen."_s});
+    // A chosen file closes the window whether or not it could be read.
+    EXPECT_TRUE(fenster.importieren(u"b.EXP"_s));
+}
+
+} // namespace
+} // namespace tarvex
