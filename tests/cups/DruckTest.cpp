@@ -377,9 +377,9 @@ TEST_F(LogDruckTest, CoverSheetAndEveryLogPageAreJobsOfTheirOwnAsTheFallbackPdfS
     log.LogDrucken(aufnahme);
     ASSERT_EQ(aufnahme.abgeschlosseneDokumente(), 3);
 
-    QtPrinterSurface drucker(prompter, clock);
-    log.DeckblattDrucken(drucker);
-    log.LogDrucken(drucker);
+    QtPrinterSurface ausgabe(prompter, clock);
+    log.DeckblattDrucken(ausgabe);
+    log.LogDrucken(ausgabe);
     ASSERT_TRUE(cups->warten(standard, 3));
     const QStringList jobs = cups->ausgaben(standard);
     ASSERT_EQ(jobs.size(), 3);
@@ -387,8 +387,8 @@ TEST_F(LogDruckTest, CoverSheetAndEveryLogPageAreJobsOfTheirOwnAsTheFallbackPdfS
 
     // The same printout while the queue refuses it: each job offered as a PDF file.
     ASSERT_TRUE(cups->befehl(u"cupsreject"_s, {standard}));
-    log.DeckblattDrucken(drucker);
-    log.LogDrucken(drucker);
+    log.DeckblattDrucken(ausgabe);
+    log.LogDrucken(ausgabe);
     const QStringList ersatz = QDir::current().entryList({u"Ausdruck_*.pdf"_s}, QDir::Files, QDir::Name);
     ASSERT_EQ(ersatz.size(), 3);
     ASSERT_EQ(prompter.gezeigt().size(), 6);
@@ -424,8 +424,8 @@ TEST_F(LogDruckTest, LogWindowAsksOnceForTheWholeLogOnAStoppedPrinter)
     const int seitenzahl = aufnahme.seiten(1) + aufnahme.seiten(2) + aufnahme.seiten(3);
 
     ASSERT_TRUE(cups->befehl(u"cupsdisable"_s, {standard}));
-    QtPrinterSurface drucker(prompter, clock);
-    LogWindow fenster(log, prompter, drucker, clock);
+    QtPrinterSurface ausgabe(prompter, clock);
+    LogWindow fenster(log, prompter, ausgabe, clock);
     prompter.antworte(Meldung::Antwort::Ja);
     fenster.drucken();
     cups->befehl(u"cupsenable"_s, {standard});
