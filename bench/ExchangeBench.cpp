@@ -22,6 +22,7 @@ using namespace Qt::StringLiterals;
 
 struct SilentPrompter final : tarvex::Prompter {
     tarvex::Meldung::Antwort zeige(const tarvex::Meldung& m) override { return m.standard; }
+    std::optional<QString> frage(const tarvex::Eingabefrage& f) override { return f.vorgabe; }
 };
 
 // A contest TEST.mdb in a scratch working directory with n contacts on 144 MHz.

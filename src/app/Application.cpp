@@ -24,6 +24,7 @@
 #include "logout/ImportWindow.h"
 #include "logout/MailEinstellungenDialog.h"
 #include "logout/MailVersand.h"
+#include "logout/EdiExport.h"
 #include "logout/LogModel.h"
 #include "logout/LogWindow.h"
 #include "logout/QtPrinterSurface.h"
@@ -86,6 +87,7 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::BekannteStationenÜbernehmen, this,
                       [this] { bekannteStationen_->ausContestÜbernehmen(); });
     befehle.ausführen(Befehl::BekannteStationenImportieren, this, [this] { stationenImportieren(); });
+    befehle.ausführen(Befehl::EdiAlleBänder, this, [this] { EdiExport::alleBänder(*model_, *prompter_); });
     new Kartenfenster(*mainWindow_, *model_, contestDat_, *prompter_); // owned by the main frame
 
     mailSender_ = std::make_unique<CurlMailSender>();

@@ -50,6 +50,7 @@ enum class Befehl : int {
     Import,
     BekannteStationenÜbernehmen,
     BekannteStationenImportieren,
+    EdiAlleBänder,
     // Hilfe
     Info,
     Copyright,

@@ -493,6 +493,7 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
     dazu(spezial, später(neuerBefehl(Befehl::Locatorsuche, u"&Locatorsuche"_s)));
     spezial->addSeparator();
     dazu(spezial, später(neuerBefehl(Befehl::Import, u"EXP-Datei importieren"_s)));
+    dazu(spezial, später(neuerBefehl(Befehl::EdiAlleBänder, u"EDI-Datei für alle Bänder"_s)));
     spezial->addSeparator();
     dazu(spezial, später(neuerBefehl(Befehl::BekannteStationenÜbernehmen, u"Bekannte Stationen übernehmen"_s)));
     dazu(spezial, später(neuerBefehl(Befehl::BekannteStationenImportieren, u"Bekannte Stationen importieren …"_s)));

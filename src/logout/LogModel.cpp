@@ -2,6 +2,7 @@
 
 #include "Deckblatt.h"
 #include "ExpExport.h"
+#include "EdiExport.h"
 #include "LogFelder.h"
 #include "LogSeiten.h"
 #include "MailVersand.h"
@@ -12,6 +13,7 @@
 #include "common/UserError.h"
 #include "contest/ContestModel.h"
 #include "store/ContestDatabase.h"
+#include "store/Settings.h"
 
 #include <QDate>
 
@@ -26,6 +28,7 @@ LogModel::LogModel(ContestModel& contest, Prompter& prompter, Clock& clock, Mail
     , clock_(clock)
     , mail_(mail)
     , felder_(std::make_unique<LogFelder>())
+    , edi_(contest.settings().lesen(u"EDI"_s, u"Erstellen"_s) != u"0"_s)
 {
 }
 
@@ -84,6 +87,29 @@ void LogModel::setTxtDateiName(const QString& text)
 QString LogModel::erinnerung(const QString& exportname)
 {
     return u"Bitte nicht vergessen die EXP-Datei \""_s + exportname + u"\"\nan QQ9QQ zu senden."_s;
+}
+
+QString LogModel::erinnerung(const QString& exportname, const QString& ediname)
+{
+    if (ediname.isEmpty())
+        return erinnerung(exportname);
+    return erinnerung(exportname) + u"\nDie EDI-Datei \""_s + ediname + u"\" bitte an den Contest-Manager senden."_s;
+}
+
+void LogModel::setEDI(bool an)
+{
+    edi_ = an;
+    contest_.settings().schreiben(u"EDI"_s, u"Erstellen"_s, an ? u"1"_s : u"0"_s);
+    emit changed();
+}
+
+void LogModel::EDIErstellen()
+{
+    const EdiExport::Ergebnis e = EdiExport::bandSchreiben(contest_, *felder_, contest_.Band());
+    ediname_ = e.name;
+    emit changed();
+    if (e.qsos == 0)
+        prompter_.zeige(hinweisMeldung(EdiExport::ohneQsos(contest_.Band(), e.name)));
 }
 
 QList<Druckzeile> LogModel::deckblatt() const
@@ -156,6 +182,10 @@ void LogModel::drucken(PrinterSurface& drucker)
         // result is told when it comes.
         if (eMail_ && mail_ != nullptr)
             mail_->eMailSenden(exportname_);
+        // 2a. The EDI file of the band, when ticked.
+        ediname_.clear();
+        if (edi_)
+            EDIErstellen();
     } catch (const UserError& e) {
         // What already ran stays done; the window stays open for another try,
         // with the typed data kept for the next run.
@@ -164,7 +194,7 @@ void LogModel::drucken(PrinterSurface& drucker)
         return;
     }
     // 3. The reminder, after every run, also when only printing was wanted.
-    prompter_.zeige({erinnerung(exportname_), u"Wichtig"_s, Meldung::Symbol::Keins, Meldung::Knöpfe::Ok,
+    prompter_.zeige({erinnerung(exportname_, ediname_), u"Wichtig"_s, Meldung::Symbol::Keins, Meldung::Knöpfe::Ok,
                      Meldung::Antwort::Ok});
     // 4.
     emit closeRequested();

@@ -55,6 +55,9 @@ public:
     void setExportieren(bool) {}
     void setADIF(bool an) { adif_ = an; }
     void setEMail(bool an) { eMail_ = an; }
+    // "EDI-Datei (REG1TEST) erstellen": ticked at start, kept in the settings.
+    bool chkEDI() const { return edi_; }
+    void setEDI(bool an);
 
     bool dateinameSichtbar() const { return inDatei_; }
     const QString& txtDateiName() const { return dateiName_; }
@@ -62,6 +65,8 @@ public:
     // The exchange file the export wrote, as the reminder names it.
     const QString& txtExportname() const { return exportname_; }
     void setTxtExportname(const QString& text) { exportname_ = text; }
+    // The EDI file the last run wrote, shown like the export name.
+    const QString& txtEdiname() const { return ediname_; }
 
     // cmdDrucken: outputs, reminder, back to the logging window, settings saved.
     // A failing output is reported; the window then stays open.
@@ -76,10 +81,14 @@ public:
     void DeckblattInDatei();
     void LogDrucken(PrinterSurface& drucker);
     void LogInDatei();
+    // The EDI file of the current band with the window's fields.
+    void EDIErstellen();
     QList<Druckzeile> deckblatt() const;
     QList<Druckzeile> logSeiten() const;
 
     static QString erinnerung(const QString& exportname);
+    // With the EDI file named as well, when one was written.
+    static QString erinnerung(const QString& exportname, const QString& ediname);
 
 signals:
     void changed();
@@ -102,8 +111,10 @@ private:
     bool inDatei_ = false;
     bool adif_ = false;
     bool eMail_ = false;
+    bool edi_ = true;
     QString dateiName_;
     QString exportname_;
+    QString ediname_;
 };
 
 } // namespace tarvex

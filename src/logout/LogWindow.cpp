@@ -110,6 +110,7 @@ LogWindow::LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucke
     chkADIF_ = kästchen(u"chkADIF"_s, u"ADIF-Exportdatei erstellen"_s);
     chkEMail_ = kästchen(u"chkEMail"_s, u"EXP-Datei sofort als e-Mail senden"_s,
                          u"kommt keine Verbindung ins Internet zustande bleibt die Mail im Postausgang stehen"_s);
+    chkEDI_ = kästchen(u"chkEDI"_s, u"EDI-Datei (REG1TEST) erstellen"_s);
     connect(chkDeckblatt_, &QCheckBox::clicked, &model_, &LogModel::setDeckblatt);
     connect(chkLog_, &QCheckBox::clicked, &model_, &LogModel::setLog);
     connect(chkInDatei_, &QCheckBox::clicked, this, [this](bool an) {
@@ -123,6 +124,7 @@ LogWindow::LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucke
     });
     connect(chkADIF_, &QCheckBox::clicked, &model_, &LogModel::setADIF);
     connect(chkEMail_, &QCheckBox::clicked, &model_, &LogModel::setEMail);
+    connect(chkEDI_, &QCheckBox::clicked, &model_, &LogModel::setEDI);
 
     lblDateiname_ = new QLabel(u"Dateiname"_s);
     lblDateiname_->setObjectName(u"lblDateiname"_s);
@@ -144,6 +146,10 @@ LogWindow::LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucke
     txtExportname_->setObjectName(u"txtExportname"_s);
     txtExportname_->setReadOnly(true);
     txtExportname_->setFocusPolicy(Qt::NoFocus);
+    txtEdiname_ = new QLineEdit;
+    txtEdiname_->setObjectName(u"txtEdiname"_s);
+    txtEdiname_->setReadOnly(true);
+    txtEdiname_->setFocusPolicy(Qt::NoFocus);
 
     auto* ausgabe = new QGroupBox(u"Ausgabe"_s);
     auto* spalte = new QVBoxLayout(ausgabe);
@@ -162,6 +168,11 @@ LogWindow::LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucke
     lblExportname->setBuddy(txtExportname_);
     spalte->addWidget(lblExportname);
     spalte->addWidget(txtExportname_);
+    spalte->addWidget(chkEDI_);
+    auto* lblEdiname = new QLabel(u"EDI-Datei"_s);
+    lblEdiname->setBuddy(txtEdiname_);
+    spalte->addWidget(lblEdiname);
+    spalte->addWidget(txtEdiname_);
     spalte->addStretch(1);
 
     cmdDrucken_ = new QPushButton(u"&Drucken"_s);
@@ -221,11 +232,13 @@ void LogWindow::anzeigen()
     chkExportieren_->setChecked(model_.chkExportieren());
     chkADIF_->setChecked(model_.chkADIF());
     chkEMail_->setChecked(model_.chkEMail());
+    chkEDI_->setChecked(model_.chkEDI());
     lblDateiname_->setVisible(model_.dateinameSichtbar());
     txtDateiName_->setVisible(model_.dateinameSichtbar());
     if (txtDateiName_->text() != model_.txtDateiName())
         txtDateiName_->setText(model_.txtDateiName());
     txtExportname_->setText(model_.txtExportname());
+    txtEdiname_->setText(model_.txtEdiname());
 }
 
 void LogWindow::feldGeändert(LogFeld feld, const QString& text)

@@ -61,9 +61,11 @@ private:
     QCheckBox* chkExportieren_ = nullptr;
     QCheckBox* chkADIF_ = nullptr;
     QCheckBox* chkEMail_ = nullptr;
+    QCheckBox* chkEDI_ = nullptr;
     QLabel* lblDateiname_ = nullptr;
     QLineEdit* txtDateiName_ = nullptr;
     QLineEdit* txtExportname_ = nullptr;
+    QLineEdit* txtEdiname_ = nullptr;
     QPushButton* cmdDrucken_ = nullptr;
     QPushButton* cmdVorschau_ = nullptr;
     QPushButton* cmdAbbrechen_ = nullptr;

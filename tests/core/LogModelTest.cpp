@@ -35,6 +35,8 @@ struct Zähler {
 
 class LogModelTest : public test::LogFixture {
 protected:
+    // These tests are about the printed outputs; the EDI step has its own tests.
+    LogModelTest() { log.setEDI(false); }
     QString gespeichert(const QString& abschnitt, const QString& schlüssel)
     {
         return settings.lesen(abschnitt, schlüssel);

@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Ablehnung{"CallBeforeLocator", u"TEST"_s, u""_s, u""_s, kCall},
                       Ablehnung{"FiveCharacterLocator", u"TEST"_s, u"DL0AB"_s, u"JO31A"_s, kLocator},
                       Ablehnung{"SevenCharacterLocator", u"TEST"_s, u"DL0AB"_s, u"JO31ABC"_s, kLocator}),
-    [](const auto& info) { return std::string(info.param.fall); });
+    [](const auto& fall) { return std::string(fall.param.fall); });
 
 TEST_F(NewContestTest, LocatorCheckOnLeavingTheField)
 {

@@ -71,11 +71,11 @@ private slots:
             u"Locator wählen"_s, u"letzte Eingaben"_s, u"UTC = PC-Uhr - 2 Stunden"_s, u"Druckerprotokoll"_s,
             u"mit F12"_s, u"599 (CW)"_s, u"Kommentarspalte"_s, u"Tabellen"_s, u"Grafiken"_s,
             u"QSO-Karte"_s, u"Karte (Text)"_s, u"Karte (Grafik)"_s, u"Call-Info"_s, u"Locatorsuche"_s,
-            u"EXP-Datei importieren"_s, u"E-Mail-Einstellungen"_s, u"Postausgang senden"_s, u"Copyright"_s, u"Anleitung"_s, u"Kontest Eingaben"_s,
+            u"EXP-Datei importieren"_s, u"EDI-Datei für alle Bänder"_s, u"EDI-Datei (REG1TEST) erstellen"_s, u"E-Mail-Einstellungen"_s, u"Postausgang senden"_s, u"Copyright"_s, u"Anleitung"_s, u"Kontest Eingaben"_s,
             u"Band auswählen"_s,
             // files
             u"NAME.mdb"_s, u"NAME.txt"_s, u"LOG.TXT"_s, u"~/.config/CONTEST/CONTEST.ini"_s, u"CONTEST.DAT"_s,
-            u"CALLINFO.MDB"_s, u"Ausdruck_JJJJ-MM-TT_hh-mm-ss.pdf"_s, u".EXP"_s,
+            u"CALLINFO.MDB"_s, u"Ausdruck_JJJJ-MM-TT_hh-mm-ss.pdf"_s, u".EXP"_s, u".EDI"_s,
             u"Postausgang"_s, u".adi"_s,
             // the new-contest messages
             u"ungültiger Locator"_s, u"Bitte einen Namen für die Datenbank eingeben"_s,

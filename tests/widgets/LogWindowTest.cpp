@@ -131,6 +131,15 @@ private slots:
 
         u.klicke(u"chkADIF"_s);
         QVERIFY(u.log.chkADIF());
+
+        // The EDI box starts ticked and its state is kept at once.
+        QCOMPARE(u.box(u"chkEDI"_s)->text(), u"EDI-Datei (REG1TEST) erstellen"_s);
+        QVERIFY(u.box(u"chkEDI"_s)->isChecked());
+        u.klicke(u"chkEDI"_s);
+        QVERIFY(!u.log.chkEDI());
+        QCOMPARE(u.settings.lesen(u"EDI"_s, u"Erstellen"_s), u"0"_s);
+        u.klicke(u"chkEDI"_s);
+        QVERIFY(u.log.chkEDI());
     }
 
     void leavingTheDateChecksIt()
@@ -193,6 +202,9 @@ private slots:
         QCOMPARE(u.feld(u"txtExportname"_s)->text(), u"144MHz-122026-DL0XX.EXP"_s);
         QVERIFY(QFile::exists(u"144MHz-122026-DL0XX.EXP"_s));
         u.fenster.grab().save(u"/tmp/logexport.png"_s);
+        // The EDI file is written beside it and its name is shown like the export name.
+        QCOMPARE(u.feld(u"txtEdiname"_s)->text(), u"144MHz-122026-DL0XX.EDI"_s);
+        QVERIFY(QFile::exists(u"144MHz-122026-DL0XX.EDI"_s));
 
         const QStringList text = Deckblatt::text(u.log.deckblatt()) + LogSeiten::text(u.log.logSeiten());
         QCOMPARE(pdfWörter(dateien[0]), wörter(text));

@@ -1,0 +1,63 @@
+#include "EdiExport.h"
+
+#include "EdiSchreiber.h"
+#include "LogFelder.h"
+#include "common/Prompter.h"
+#include "common/UserError.h"
+#include "contest/ContestModel.h"
+#include "store/BandList.h"
+#include "store/ContestDatabase.h"
+#include "store/Settings.h"
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+EdiExport::Ergebnis EdiExport::bandSchreiben(
+    ContestModel& contest, const LogFelder& felder, const QString& band)
+{
+    ContestDatabase* db = contest.datenbank();
+    if (!db)
+        throw UserError(u"Es ist kein Contest geöffnet."_s);
+    const QList<QsoRecord> qsos = db->qsos(band);
+    const EdiSchreiber::Station station { contest.lblCall(), contest.felder().lblLocator, band };
+    Ergebnis e { EdiSchreiber::dateiname(station, qsos), qsos.size() };
+    EdiSchreiber::schreiben(e.name, EdiSchreiber::erstellen(felder, station, qsos));
+    return e;
+}
+
+QString EdiExport::ohneQsos(const QString& band, const QString& name)
+{
+    return u"Auf dem Band %1 ist kein QSO gespeichert; die EDI-Datei \"%2\" enthält nur den Kopf."_s.arg(
+        EdiSchreiber::bandName(band), name);
+}
+
+void EdiExport::alleBänder(ContestModel& contest, Prompter& prompter)
+{
+    ContestDatabase* db = contest.datenbank();
+    if (!db) {
+        prompter.zeige(hinweisMeldung(u"Es ist kein Contest geöffnet."_s));
+        return;
+    }
+    QStringList namen;
+    try {
+        const QStringList tabellen = db->bandTabellen();
+        for (const BandInfo& band : tarvex::alleBänder()) {
+            if (!tabellen.contains(band.tabelle, Qt::CaseInsensitive))
+                continue;
+            LogFelder felder;
+            felder.lesen(contest.settings(), band.tabelle);
+            const Ergebnis e = bandSchreiben(contest, felder, band.tabelle);
+            namen.append(e.qsos > 0 ? e.name : e.name + u" (ohne QSOs)"_s);
+        }
+    } catch (const UserError& e) {
+        QString text = e.meldung();
+        if (!namen.isEmpty())
+            text += u"\nBereits geschrieben: "_s + namen.join(u", "_s);
+        prompter.zeige(fehlerMeldung(text));
+        return;
+    }
+    prompter.zeige(hinweisMeldung(u"EDI-Dateien geschrieben:\n"_s + namen.join(u'\n')));
+}
+
+} // namespace tarvex

@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+
+namespace tarvex {
+
+class ContestModel;
+class LogFelder;
+class Prompter;
+
+// The EDI files of the open contest: one band with the log window's fields
+// (the step of "&Drucken"), or every band with each band's station data from
+// the settings (menu "S&pezial" → "EDI-Datei für alle Bänder"). Files are
+// written to the working directory like the exchange file.
+class EdiExport {
+public:
+    struct Ergebnis {
+        QString name;
+        qsizetype qsos = 0;
+    };
+    // UserError when the contest cannot be read or the file cannot be written.
+    static Ergebnis bandSchreiben(ContestModel& contest, const LogFelder& felder, const QString& band);
+    // The note for a band without contacts (the file holds only the header).
+    static QString ohneQsos(const QString& band, const QString& name);
+    // Every band table of the contest; one message with all names, or the error.
+    static void alleBänder(ContestModel& contest, Prompter& prompter);
+};
+
+} // namespace tarvex

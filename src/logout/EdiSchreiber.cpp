@@ -1,0 +1,327 @@
+#include "EdiSchreiber.h"
+
+#include "LogFelder.h"
+#include "common/TextFile.h"
+#include "common/UserError.h"
+#include "common/Val.h"
+#include "entry/CallSign.h"
+#include "entry/Wertung.h"
+#include "store/BandList.h"
+
+#include <QDate>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// "dd.mm.yy" as stored; a two-digit year 00–29 is 20xx, 30–99 is 19xx.
+QDate gespeichertesDatum(const QString& datum)
+{
+    static const QRegularExpression muster(u"^(\\d\\d)\\.(\\d\\d)\\.(\\d\\d)$"_s);
+    const auto m = muster.match(datum.trimmed());
+    if (!m.hasMatch())
+        return {};
+    const int jj = m.captured(3).toInt();
+    return QDate(jj < 30 ? 2000 + jj : 1900 + jj, m.captured(2).toInt(), m.captured(1).toInt());
+}
+
+QString ediDatum(const QString& datum)
+{
+    const QDate d = gespeichertesDatum(datum);
+    return d.isValid() ? d.toString(u"yyMMdd"_s) : EdiSchreiber::ascii(datum);
+}
+
+QString ediZeit(const QString& zeit)
+{
+    return EdiSchreiber::ascii(QString(zeit).remove(u':'));
+}
+
+QString ganzzahl(double wert)
+{
+    return QString::number(static_cast<qint64>(std::llround(wert)));
+}
+
+bool gültig(const QsoRecord& q)
+{
+    return q.punkte != kUngültigePunkte;
+}
+
+WertungsZeile wertungsZeile(const QsoRecord& q, qint64 rowid)
+{
+    return { rowid, q.punkte, q.rufzeichen, q.land, q.square };
+}
+
+QString kern(const QsoRecord& q)
+{
+    return (q.kernCall.trimmed().isEmpty() ? Kern2(q.rufzeichen) : q.kernCall.trimmed()).toUpper();
+}
+
+} // namespace
+
+QString EdiSchreiber::ascii(const QString& text)
+{
+    QString aus;
+    aus.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'ä':
+            aus += u"ae"_s;
+            continue;
+        case u'ö':
+            aus += u"oe"_s;
+            continue;
+        case u'ü':
+            aus += u"ue"_s;
+            continue;
+        case u'Ä':
+            aus += u"Ae"_s;
+            continue;
+        case u'Ö':
+            aus += u"Oe"_s;
+            continue;
+        case u'Ü':
+            aus += u"Ue"_s;
+            continue;
+        case u'ß':
+            aus += u"ss"_s;
+            continue;
+        case u';':
+            aus += u',';
+            continue;
+        default:
+            break;
+        }
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
+            aus += u' ';
+            continue;
+        }
+        if (c.unicode() < 0x80) {
+            aus += c;
+            continue;
+        }
+        // Accented letters keep their base letter; anything else becomes "?".
+        const QString zerlegt = QString(c).normalized(QString::NormalizationForm_KD);
+        QString basis;
+        for (const QChar z : zerlegt) {
+            if (z.unicode() >= 0x20 && z.unicode() < 0x7f && z != u';')
+                basis += z;
+        }
+        aus += basis.isEmpty() ? u"?"_s : basis;
+    }
+    return aus.trimmed();
+}
+
+QString EdiSchreiber::bandName(const QString& band)
+{
+    const BandInfo* info = findeBand(band);
+    return info ? info->checkCaption : ascii(band);
+}
+
+QString EdiSchreiber::sektion(const QString& einmann, const QString& wertungsgruppe)
+{
+    // Only E and M are certain; anything else is written as typed.
+    const QString e = ascii(einmann);
+    QString art = e;
+    if (e.compare(u"E"_s, Qt::CaseInsensitive) == 0)
+        art = u"SINGLE"_s;
+    else if (e.compare(u"M"_s, Qt::CaseInsensitive) == 0)
+        art = u"MULTI"_s;
+    return QString(art + u' ' + ascii(wertungsgruppe)).trimmed();
+}
+
+EdiDatei EdiSchreiber::erstellen(
+    const LogFelder& felder, const Station& station, const QList<QsoRecord>& qsos)
+{
+    using F = LogFeld;
+    const auto feld = [&](F f) { return ascii(felder.text(f)); };
+    EdiDatei datei;
+
+    // QSO records; the flags come from the running score as it grows contact by contact.
+    Wertung wertung;
+    QSet<QString> gültigeKerne;
+    QDate erster, letzter;
+    for (qsizetype i = 0; i < qsos.size(); ++i) {
+        const QsoRecord& q = qsos[i];
+        const Summen vorher = wertung.summen();
+        wertung.hinzufügen(wertungsZeile(q, i + 1));
+        const Summen nachher = wertung.summen();
+        const bool ok = gültig(q);
+        const bool cw = q.rstGeg.size() >= 6 && q.rstErh.size() >= 6;
+        const int n = cw ? 3 : 2;
+        EdiQso e;
+        e.datum = ediDatum(q.datum);
+        e.zeit = ediZeit(q.zeit);
+        e.rufzeichen = ascii(q.rufzeichen);
+        e.mode = cw ? u"2"_s : u"1"_s;
+        e.rstGeg = ascii(q.rstGeg.left(n));
+        e.nummerGeg = ascii(q.rstGeg.mid(n));
+        e.rstErh = ascii(q.rstErh.left(n));
+        e.nummerErh = ascii(q.rstErh.mid(n));
+        e.locator = ascii(q.locator);
+        e.punkte = ok ? ganzzahl(Val(q.punkte)) : u"0"_s;
+        if (ok && nachher.großfelder > vorher.großfelder)
+            e.neuerLocator = u"N"_s;
+        if (ok && nachher.länder > vorher.länder)
+            e.neuesLand = u"N"_s;
+        const QString k = kern(q);
+        if (ok)
+            gültigeKerne.insert(k);
+        else if (gültigeKerne.contains(k))
+            e.doppelt = u"D"_s;
+        datei.qsos.append(e);
+
+        const QDate d = gespeichertesDatum(q.datum);
+        if (d.isValid()) {
+            if (!erster.isValid() || d < erster)
+                erster = d;
+            if (!letzter.isValid() || d > letzter)
+                letzter = d;
+        }
+    }
+    if (!erster.isValid()) {
+        // Without contacts the contest date typed in the log window.
+        const QDate d = QDate::fromString(felder.text(F::Datum), u"dd.MM.yyyy"_s);
+        erster = letzter = d;
+    }
+
+    const Summen s = wertung.summen();
+    QString odx = u";;0"_s;
+    if (s.maximum > 0) {
+        // The contact the running score names: the earliest whose stored points are the maximum.
+        const QString text = ganzzahl(s.maximum);
+        for (const QsoRecord& q : qsos) {
+            if (gültig(q) && q.punkte == text && q.rufzeichen == s.odxCall) {
+                odx = ascii(q.rufzeichen) + u';' + ascii(q.locator) + u';' + text;
+                break;
+            }
+        }
+    }
+
+    // "Postleitzahl und Wohnort": a leading postcode (optionally with a country letter) is split off.
+    static const QRegularExpression plzOrt(u"^((?:[A-Za-z]{1,2}-)?\\d{4,5})\\s+(.+)$"_s);
+    QString plz, ort = feld(F::Ort);
+    if (const auto m = plzOrt.match(ort); m.hasMatch()) {
+        plz = m.captured(1);
+        ort = m.captured(2).trimmed();
+    }
+    QStringList empfänger;
+    for (const QString& t : { feld(F::Empfänger), feld(F::Eingangsstufe) }) {
+        if (!t.isEmpty())
+            empfänger.append(t);
+    }
+    const auto tag = [](const QDate& d) { return d.isValid() ? d.toString(u"yyyyMMdd"_s) : QString(); };
+    const QString call = ascii(station.rufzeichen).toUpper();
+    const QString gültige = QString::number(s.gültige);
+    const QString punkte = ganzzahl(s.summe);
+
+    datei.kopf = {
+        { u"TName"_s, feld(F::Wettbewerb) },
+        { u"TDate"_s, tag(erster) + u';' + tag(letzter) },
+        { u"PCall"_s, call },
+        { u"PWWLo"_s, ascii(station.locator).toUpper() },
+        { u"PExch"_s, QString() },
+        { u"PAdr1"_s, QString() },
+        { u"PAdr2"_s, QString() },
+        { u"PSect"_s, sektion(felder.text(F::Einmann), felder.text(F::Wertungsgruppe)) },
+        { u"PBand"_s, bandName(station.band) },
+        { u"PClub"_s, feld(F::DOK) },
+        { u"RName"_s, feld(F::Name) },
+        { u"RCall"_s, Kern2(call) },
+        { u"RAdr1"_s, feld(F::Straße) },
+        { u"RAdr2"_s, QString() },
+        { u"RPoCo"_s, plz },
+        { u"RCity"_s, ort },
+        { u"RCoun"_s, QString() },
+        { u"RPhon"_s, QString() },
+        { u"RHBBS"_s, QString() },
+        { u"MOpe1"_s, QString() },
+        { u"MOpe2"_s, QString() },
+        { u"STXEq"_s, feld(F::Sender) },
+        { u"SPowe"_s, feld(F::Ausgangsleistung) },
+        { u"SRXEq"_s, empfänger.join(u", "_s) },
+        { u"SAnte"_s, feld(F::Antenne) },
+        { u"SAntH"_s, feld(F::ÜberGrund) + u';' + feld(F::ÜberNN) },
+        { u"CQSOs"_s, gültige + u";1"_s },
+        { u"CQSOP"_s, punkte },
+        { u"CWWLs"_s, QString::number(s.großfelder) + u";0;1"_s },
+        { u"CWWLB"_s, u"0"_s },
+        { u"CExcs"_s, u"0;0;1"_s },
+        { u"CExcB"_s, u"0"_s },
+        { u"CDXCs"_s, QString::number(s.länder) + u";0;1"_s },
+        { u"CDXCB"_s, u"0"_s },
+        { u"CToSc"_s, punkte },
+        { u"CODXC"_s, odx },
+    };
+    return datei;
+}
+
+QStringList EdiSchreiber::zeilen(const EdiDatei& datei)
+{
+    QStringList z;
+    z.append(u"[REG1TEST;1]"_s);
+    for (const auto& [schlüssel, wert] : datei.kopf)
+        z.append(schlüssel + u'=' + wert);
+    z.append(u"[Remarks]"_s);
+    for (const QString& b : datei.bemerkungen) {
+        // A remark must not look like a section.
+        QString text = ascii(b);
+        if (text.startsWith(u'['))
+            text[0] = u'(';
+        z.append(text);
+    }
+    z.append(u"[QSORecords;%1]"_s.arg(datei.qsos.size()));
+    for (const EdiQso& q : datei.qsos) {
+        z.append(
+            QStringList { q.datum, q.zeit, q.rufzeichen, q.mode, q.rstGeg, q.nummerGeg, q.rstErh, q.nummerErh,
+                q.austausch, q.locator, q.punkte, q.neuerAustausch, q.neuerLocator, q.neuesLand, q.doppelt }
+                .join(u';'));
+    }
+    z.append(u"[END;Tarvex V3.0]"_s);
+    for (QString& zeile : z) {
+        while (zeile.endsWith(u' '))
+            zeile.chop(1);
+    }
+    return z;
+}
+
+QString EdiSchreiber::dateiname(const Station& station, const QList<QsoRecord>& qsos)
+{
+    QString name = station.band;
+    if (!qsos.isEmpty()) {
+        const QDate d = gespeichertesDatum(qsos.first().datum);
+        if (d.isValid())
+            name += u'-' + d.toString(u"MMyyyy"_s);
+    }
+    QString k = Kern2(ascii(station.rufzeichen)).toUpper();
+    k.remove(u'/');
+    return name + u'-' + k + u".EDI"_s;
+}
+
+void EdiSchreiber::schreiben(const QString& pfad, const EdiDatei& datei)
+{
+    const QString temp = pfad + u".tmp"_s;
+    try {
+        writeTextFile(temp, zeilen(datei));
+    } catch (const UserError& e) {
+        QFile::remove(temp);
+        throw UserError(u"Die EDI-Datei %1 kann nicht geschrieben werden.\n"_s.arg(pfad) + e.meldung());
+    }
+    // rename() replaces an existing file in one step.
+    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(pfad).constData()) != 0) {
+        const QString grund = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(temp);
+        throw UserError(u"Die EDI-Datei %1 kann nicht geschrieben werden (%2)."_s.arg(pfad, grund));
+    }
+}
+
+} // namespace tarvex

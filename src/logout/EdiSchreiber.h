@@ -1,0 +1,45 @@
+#pragma once
+#include "EdiDatei.h"
+#include "store/QsoRecord.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace tarvex {
+
+class LogFelder;
+
+// Builds and writes the EDI (REG1TEST) log of one band from what Tarvex
+// already knows: the log window's fields of that band, the own call and
+// locator, and the stored contacts. The claimed figures come from Wertung,
+// the running score's own code. Free texts become ASCII without ";" or line
+// breaks, so no text can break a record.
+class EdiSchreiber {
+public:
+    struct Station {
+        QString rufzeichen; // as the logging window shows it
+        QString locator;
+        QString band; // band table name, "144MHz"
+    };
+
+    static EdiDatei erstellen(const LogFelder& felder, const Station& station, const QList<QsoRecord>& qsos);
+    // The file's lines: ASCII, no trailing blanks.
+    static QStringList zeilen(const EdiDatei& datei);
+    // Named like the exchange file: band, "-" month and year of the first
+    // contact, "-" core call, ".EDI" (without contacts: band and core call).
+    static QString dateiname(const Station& station, const QList<QsoRecord>& qsos);
+    // Writes a temporary file beside it and renames it into place, so an
+    // existing file is never left half written. UserError naming the file.
+    static void schreiben(const QString& pfad, const EdiDatei& datei);
+
+    // ASCII for a free text: umlauts transliterated (ä → ae), accents dropped,
+    // ";" → ",", line breaks and control characters → blank, blanks trimmed.
+    static QString ascii(const QString& text);
+    // PBand in the document's notation ("1,3 GHz"); the band table name otherwise.
+    static QString bandName(const QString& band);
+    // PSect from Einmann/Mehrmann and Wertungsgruppe.
+    static QString sektion(const QString& einmann, const QString& wertungsgruppe);
+};
+
+} // namespace tarvex
