@@ -8,11 +8,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ pkg-config
-          qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins qt6-svg-dev libqt6svg6 qt6-charts-dev libqt6charts6 libqt6opengl6-dev
+          qt6-base-dev qt6-base-dev-tools libcups2-dev libgl-dev qt6-qpa-plugins qt6-svg-dev libqt6svg6 qt6-charts-dev libqt6charts6 libqt6opengl6-dev
           libsqlitecpp-dev libsqlite3-dev sqlite3 libcurl4-openssl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core fonts-liberation2 poppler-utils xvfb xauth dbus dbus-bin dbus-daemon libglib2.0-bin
-          python3-aiosmtpd)
+          python3-aiosmtpd cups-daemon cups-client printer-driver-cups-pdf)
 
 install_missing() {
     local missing=()

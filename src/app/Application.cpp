@@ -4,6 +4,7 @@
 #include "Automation.h"
 #include "Bilder.h"
 #include "CopyrightDialog.h"
+#include "DruckerwahlDialog.h"
 #include "HelpWindow.h"
 #include "Kartenfenster.h"
 #include "LastInputsDialog.h"
@@ -51,6 +52,7 @@ Application::Application(std::unique_ptr<Settings> settings)
 {
     lookup_ = std::make_unique<CallLookup>(contestDat_, callInfo_, *prompter_);
     model_ = std::make_unique<ContestModel>(*prompter_, clock_, keystrokes_, *lookup_, *settings_);
+    DruckerwahlDialog::einstellungLaden(*settings_);
     drucker_ = std::make_unique<QtPrinterSurface>(*prompter_, clock_);
     model_->setJournalDrucker(drucker_.get());
     mainWindow_ = std::make_unique<MainWindow>(*model_, *prompter_);
@@ -69,6 +71,8 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::Log, this, [this] { logDrucken(); });
     befehle.ausführen(Befehl::QSL, this, [this] { qslZeigen(); });
     befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
+    befehle.ausführen(Befehl::DruckerWählen, this,
+                      [this, rahmen] { DruckerwahlDialog::ausführen(rahmen, *settings_); });
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
     befehle.ausführen(Befehl::Tabellen, this, [this] { statistikZeigen<StatistikWindow>(); });
     befehle.ausführen(Befehl::Grafiken, this, [this] { statistikZeigen<StatistikGrafikWindow>(); });
@@ -99,6 +103,9 @@ Application::Application(std::unique_ptr<Settings> settings)
 
 Application::~Application()
 {
+    // The journal's open document goes to the printer while a failure can
+    // still be told with the main frame as the message's parent.
+    drucker_->dokumentEnde();
     // The window lives in the main frame's stack but uses the model: it goes first.
     delete callInfoWindow_;
 }

@@ -36,6 +36,7 @@ enum class Befehl : int {
     KommentarAus,
     EMailEinstellungen,
     PostausgangSenden,
+    DruckerWählen,
     // Statistik
     Tabellen,
     Grafiken,

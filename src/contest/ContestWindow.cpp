@@ -472,6 +472,8 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
     optionen->addSeparator();
     dazu(optionen, später(neuerBefehl(Befehl::EMailEinstellungen, u"E-Mail-Einstellungen"_s)));
     dazu(optionen, später(neuerBefehl(Befehl::PostausgangSenden, u"Postausgang senden"_s)));
+    optionen->addSeparator();
+    dazu(optionen, später(neuerBefehl(Befehl::DruckerWählen, u"Drucker wählen …"_s)));
 
     QMenu* statistik = bar->addMenu(u"&Statistik"_s);
     statistik->setObjectName(u"mnuStatistik"_s);

@@ -288,14 +288,28 @@ void LogWindow::drucken()
     if (!datumPrüfen())
         return;
     const bool papier = !model_.chkInDatei() && (model_.chkDeckblatt() || model_.chkLog());
-    if (papier && !QtPrinterSurface::druckerVorhanden()) {
-        druckenOhneDrucker();
+    const QString name = QtPrinterSurface::zielDrucker();
+    if (papier && name.isEmpty()) {
+        druckenOhneDrucker(false);
         return;
+    }
+    if (papier) {
+        // Asked once for the whole log, not once for each of its jobs.
+        const auto zustand = Druckerwarteschlange::zustand(name);
+        switch (QtPrinterSurface::störungFragen(prompter_, name, zustand)) {
+        case QtPrinterSurface::Ausweg::Drucken:
+            break;
+        case QtPrinterSurface::Ausweg::AlsPdf:
+            druckenOhneDrucker(true);
+            return;
+        case QtPrinterSurface::Ausweg::Verwerfen:
+            return;
+        }
     }
     model_.drucken(drucker_);
 }
 
-void LogWindow::druckenOhneDrucker()
+void LogWindow::druckenOhneDrucker(bool druckerGestört)
 {
     // One PDF file for the whole log rather than one file and one message per page.
     const QString pfad = QtPrinterSurface::pdfDateiAnlegen(uhr_);
@@ -305,11 +319,15 @@ void LogWindow::druckenOhneDrucker()
                                           QDir::toNativeSeparators(QDir::currentPath()))));
         return;
     }
-    prompter_.zeige(hinweisMeldung(u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei "
-                                   "gespeichert:\n"_s
+    prompter_.zeige(hinweisMeldung((druckerGestört ? u"Der Ausdruck wird als PDF-Datei gespeichert:\n"_s
+                                                   : u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei "
+                                                     "gespeichert:\n"_s)
                                    + QDir::toNativeSeparators(pfad)));
     QPrinter pdf(QPrinter::HighResolution);
     ohneDruckerEinrichten(pdf);
+    // In place of a failing printer the pages look as they would have on it.
+    if (druckerGestört)
+        pdf.setPageMargins(QtPrinterSurface::druckerRänder(QtPrinterSurface::zielDrucker()), QPageLayout::Millimeter);
     pdf.setOutputFileName(pfad);
     SingleJobPrinterSurface fläche(pdf);
     model_.drucken(fläche);

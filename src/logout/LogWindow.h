@@ -46,7 +46,8 @@ private:
     // A date check still owed by leaving txtDatum; false after its message.
     bool datumPrüfen();
     void datumNachVerlassen();
-    void druckenOhneDrucker();
+    // One PDF for the whole log: without a printer, or instead of a failing one.
+    void druckenOhneDrucker(bool druckerGestört);
 
     LogModel& model_;
     Prompter& prompter_;

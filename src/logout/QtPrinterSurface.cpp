@@ -53,6 +53,18 @@ const QImage& messfläche()
     return bild;
 }
 
+QPrinterInfo zielInfo()
+{
+    const QString name = QtPrinterSurface::zielDrucker();
+    return name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(name);
+}
+
+QString& gewählt()
+{
+    static QString name;
+    return name;
+}
+
 bool festeBreite(const QString& name)
 {
     const QString n = name.toLower();
@@ -61,12 +73,13 @@ bool festeBreite(const QString& name)
 } // namespace
 
 QtPrinterSurface::QtPrinterSurface(Prompter& prompter, const Clock& uhr, QPrinter* ziel)
-    : PrinterSurface(papierDesDruckers(QPrinterInfo::defaultPrinter()).size(QPageSize::Millimeter))
+    : PrinterSurface(papierDesDruckers(zielInfo()).size(QPageSize::Millimeter))
     , prompter_(prompter)
     , uhr_(uhr)
     , ziel_(ziel)
-    , ränder_(ränderDesDruckers(QPrinterInfo::defaultPrinter()))
-    , ohneDrucker_(QPrinterInfo::defaultPrinter().isNull())
+    , ränder_(ränderDesDruckers(zielInfo()))
+    , ohneDrucker_(zielDrucker().isEmpty())
+    , spool_(QDir::tempPath() + u"/tarvex-druck-XXXXXX"_s)
 {
 }
 
@@ -75,9 +88,62 @@ QtPrinterSurface::~QtPrinterSurface()
     dokumentEnde();
 }
 
+const QString& QtPrinterSurface::gewählterDrucker()
+{
+    return gewählt();
+}
+
+void QtPrinterSurface::setGewählterDrucker(const QString& name)
+{
+    gewählt() = name;
+}
+
+QString QtPrinterSurface::zielDrucker()
+{
+    if (!gewählt().isEmpty())
+        return gewählt();
+    return QPrinterInfo::defaultPrinter().printerName();
+}
+
+QMarginsF QtPrinterSurface::druckerRänder(const QString& drucker)
+{
+    return ränderDesDruckers(QPrinterInfo::printerInfo(drucker));
+}
+
 bool QtPrinterSurface::druckerVorhanden()
 {
-    return !QPrinterInfo::defaultPrinter().isNull();
+    return !zielDrucker().isEmpty();
+}
+
+QtPrinterSurface::Ausweg QtPrinterSurface::störungFragen(Prompter& prompter, const QString& drucker,
+                                                         Druckerwarteschlange::Zustand zustand, const QString& grund)
+{
+    using Z = Druckerwarteschlange::Zustand;
+    const QString frage = u"\n\nSoll der Ausdruck stattdessen als PDF-Datei gespeichert werden?"_s;
+    QString text;
+    QString titel = u"Fehler"_s;
+    switch (zustand) {
+    case Z::Bereit:
+        return Ausweg::Drucken;
+    case Z::Angehalten:
+        titel = u"Achtung"_s;
+        text = u"Der Drucker \u201E%1\u201C ist angehalten. Der Ausdruck bleibt in seiner Warteschlange, bis der "
+               "Drucker wieder freigegeben wird."_s.arg(drucker);
+        break;
+    case Z::NimmtNichtsAn:
+        text = u"Der Drucker \u201E%1\u201C nimmt keinen Ausdruck an."_s.arg(drucker);
+        break;
+    case Z::Fehlt:
+        text = u"Der Drucker \u201E%1\u201C ist nicht mehr eingerichtet."_s.arg(drucker);
+        break;
+    }
+    if (!grund.isEmpty())
+        text += u"\nMeldung des Drucksystems: "_s + grund;
+    const Meldung m{text + frage, titel, zustand == Z::Angehalten ? Meldung::Symbol::Frage : Meldung::Symbol::Ausrufezeichen,
+                    Meldung::Knöpfe::JaNein, Meldung::Antwort::Ja};
+    if (prompter.zeige(m) == Meldung::Antwort::Ja)
+        return Ausweg::AlsPdf;
+    return zustand == Z::Angehalten ? Ausweg::Drucken : Ausweg::Verwerfen;
 }
 
 QFont QtPrinterSurface::qtSchrift(const Schrift& schrift)
@@ -139,8 +205,9 @@ QMarginsF QtPrinterSurface::ränderFür(QSizeF papierMm) const
 
 void QtPrinterSurface::dokumentBeginnen()
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    ohneDrucker_ = info.isNull();
+    const QString name = zielDrucker();
+    const QPrinterInfo info = zielInfo();
+    ohneDrucker_ = name.isEmpty();
     ränder_ = ränderDesDruckers(info);
     if (ziel_) {
         gerät_ = ziel_;
@@ -159,17 +226,20 @@ void QtPrinterSurface::dokumentBeginnen()
     drucker_->setDocName(u"Tarvex"_s);
     drucker_->setCreator(u"Tarvex"_s);
     QString datei;
-    if (info.isNull()) {
+    druckerName_.clear();
+    if (ohneDrucker_) {
         datei = neuePdfDatei();
         if (datei.isEmpty()) {
             drucker_.reset();
             return;
         }
-        drucker_->setOutputFormat(QPrinter::PdfFormat);
-        drucker_->setOutputFileName(datei);
     } else {
-        drucker_->setPrinterName(info.printerName());
+        // Drawn for the printer's paper and edge, spooled by übergeben().
+        druckerName_ = name;
+        entwurf_ = spool_.filePath(u"Dokument_%1.pdf"_s.arg(++dokumente_));
     }
+    drucker_->setOutputFormat(QPrinter::PdfFormat);
+    drucker_->setOutputFileName(datei.isEmpty() ? entwurf_ : datei);
     gerät_ = drucker_.get();
     drucker_->setFullPage(false);
     seitenformatSetzen();
@@ -179,12 +249,9 @@ void QtPrinterSurface::dokumentBeginnen()
         maler_.reset();
         drucker_.reset();
         gerät_ = nullptr;
-        prompter_.zeige(fehlerMeldung(
-            datei.isEmpty()
-                ? u"Der Drucker \u201E%1\u201C nimmt keinen Ausdruck an. Der Ausdruck entfällt."_s.arg(
-                      info.printerName())
-                : u"Die Datei \u201E%1\u201C kann nicht geschrieben werden. Der Ausdruck entfällt."_s.arg(
-                      QDir::toNativeSeparators(datei))));
+        druckerName_.clear();
+        prompter_.zeige(fehlerMeldung(u"Die Datei \u201E%1\u201C kann nicht geschrieben werden. Der Ausdruck "
+                                      "entfällt."_s.arg(QDir::toNativeSeparators(datei.isEmpty() ? entwurf_ : datei))));
         return;
     }
     maler_->setPen(QPen(Qt::black, px(linienbreite)));
@@ -252,6 +319,40 @@ void QtPrinterSurface::dokumentAbschließen()
     maler_.reset();
     drucker_.reset();
     gerät_ = nullptr;
+    if (!druckerName_.isEmpty())
+        übergeben();
+    druckerName_.clear();
+}
+
+void QtPrinterSurface::übergeben()
+{
+    using Z = Druckerwarteschlange::Zustand;
+    const Z zustand = Druckerwarteschlange::zustand(druckerName_);
+    Ausweg weg = störungFragen(prompter_, druckerName_, zustand);
+    if (weg == Ausweg::Drucken) {
+        const auto e = Druckerwarteschlange::drucken(druckerName_, entwurf_, u"Tarvex"_s, papierMm());
+        if (e.auftrag == 0)
+            weg = störungFragen(prompter_, druckerName_, Z::NimmtNichtsAn, e.grund);
+    }
+    if (weg == Ausweg::AlsPdf)
+        alsPdfSpeichern(entwurf_);
+    QFile::remove(entwurf_);
+}
+
+void QtPrinterSurface::alsPdfSpeichern(const QString& entwurf)
+{
+    const QString pfad = pdfDateiAnlegen(uhr_);
+    QFile ziel(pfad);
+    QFile quelle(entwurf);
+    if (pfad.isEmpty() || !quelle.open(QIODevice::ReadOnly) || !ziel.open(QIODevice::WriteOnly)
+        || ziel.write(quelle.readAll()) != quelle.size() || !ziel.flush()) {
+        prompter_.zeige(fehlerMeldung(u"Im Arbeitsverzeichnis \u201E%1\u201C kann keine PDF-Datei angelegt "
+                                      "werden. Der Ausdruck entfällt."_s.arg(
+                                          QDir::toNativeSeparators(QDir::current().path()))));
+        return;
+    }
+    prompter_.zeige(hinweisMeldung(u"Der Ausdruck wurde als PDF-Datei gespeichert:\n"_s
+                                   + QDir::toNativeSeparators(pfad)));
 }
 
 void QtPrinterSurface::zeichneText(QPointF oben, const Schrift& schrift, const QString& text)

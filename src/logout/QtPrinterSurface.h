@@ -1,8 +1,10 @@
 #pragma once
+#include "logout/Druckerwarteschlange.h"
 #include "logout/PrinterSurface.h"
 
 #include <QFont>
 #include <QMarginsF>
+#include <QTemporaryDir>
 #include <memory>
 
 class QPainter;
@@ -13,10 +15,13 @@ namespace tarvex {
 class Clock;
 class Prompter;
 
-// The printer surface on paper: the default printer, or, when none is installed,
-// a PDF file in the working directory that the operator is told about once per
-// document. A document opens at its first output and goes to the printer at its
-// end, or when this object is destroyed (the journal printout never ends its own).
+// The printer surface on paper: the printer chosen under "Drucker wählen …" or
+// the default one, or, when none is installed, a PDF file in the working
+// directory that the operator is told about once per document. A document opens
+// at its first output and goes to the printer at its end, or when this object is
+// destroyed (the journal printout never ends its own). Each document is drawn
+// into a PDF first and handed to the printer's queue as one job, so a queue that
+// is stopped, refuses the job or has gone can offer the same output as a PDF file.
 // With a target printer (a print preview's) every document is drawn there instead,
 // with the margins the real output would have.
 class QtPrinterSurface final : public PrinterSurface {
@@ -24,7 +29,23 @@ public:
     QtPrinterSurface(Prompter& prompter, const Clock& uhr, QPrinter* ziel = nullptr);
     ~QtPrinterSurface() override;
 
+    // What to do with a printout the printer cannot take now.
+    enum class Ausweg { Drucken, AlsPdf, Verwerfen };
+
+    // The printer chosen by the operator for this run; empty: the default printer.
+    static const QString& gewählterDrucker();
+    static void setGewählterDrucker(const QString& name);
+    // The printer printouts go to: the chosen one (even when it has gone), else
+    // the default one; empty when there is none.
+    static QString zielDrucker();
     static bool druckerVorhanden();
+    // The unprintable edge of this printer in mm; a PDF's 5 mm when it is unknown.
+    static QMarginsF druckerRänder(const QString& drucker);
+    // Tells the operator that the printer cannot take a printout now (naming the
+    // printer) and asks whether it is to be written as a PDF file instead. A
+    // stopped printer still takes the job into its queue when the answer is no.
+    static Ausweg störungFragen(Prompter& prompter, const QString& drucker, Druckerwarteschlange::Zustand zustand,
+                                const QString& grund = {});
     // Fixed-pitch names resolve to an installed fixed-pitch face.
     static QFont qtSchrift(const Schrift& schrift);
     // mm per character column and per line, and the width of a text, measured at
@@ -48,6 +69,10 @@ protected:
 
 private:
     QString neuePdfDatei();
+    // The finished document to the printer's queue, or as a PDF file when the
+    // queue cannot take it and the operator wishes so.
+    void übergeben();
+    void alsPdfSpeichern(const QString& entwurf);
     void seitenformatSetzen();
     // The PDF keeps a printer's edge on standard paper; a custom page (a label
     // of continuous stock) has none, as on a label printer.
@@ -60,6 +85,10 @@ private:
     QPrinter* ziel_;
     QMarginsF ränder_; // mm, of the device chosen last
     bool ohneDrucker_ = false;
+    QString druckerName_;  // of the open document; empty: PDF without a printer
+    QString entwurf_;      // the open document's PDF before it goes to the queue
+    QTemporaryDir spool_;
+    int dokumente_ = 0;
     std::unique_ptr<QPrinter> drucker_;
     QPrinter* gerät_ = nullptr; // drucker_ or ziel_ while a document is open
     std::unique_ptr<QPainter> maler_;

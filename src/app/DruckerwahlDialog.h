@@ -1,0 +1,34 @@
+#pragma once
+#include <QDialog>
+
+class QListWidget;
+
+namespace tarvex {
+
+class Settings;
+
+// "Drucker wählen …": the printer every printout goes to, or the system's
+// default printer. The choice is kept in the settings (section "Drucker", key
+// "Name"; empty: the default printer) and holds from the next printout on.
+class DruckerwahlDialog : public QDialog {
+    Q_OBJECT
+public:
+    static const QString kAbschnitt;
+    static const QString kSchlüssel;
+
+    explicit DruckerwahlDialog(QWidget* parent = nullptr);
+
+    // Empty: the default printer.
+    QString auswahl() const;
+    void setAuswahl(const QString& drucker);
+
+    // Shows the dialog; OK stores the choice and hands it to the printer surfaces.
+    static void ausführen(QWidget* parent, Settings& settings);
+    // At start-up: the stored choice to the printer surfaces.
+    static void einstellungLaden(const Settings& settings);
+
+private:
+    QListWidget* liste_ = nullptr;
+};
+
+} // namespace tarvex
