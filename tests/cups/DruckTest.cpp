@@ -318,7 +318,7 @@ TEST_F(JournalTest, PrinterJournalIsOneJobHandedOverWhenTheProgramEnds)
     {
         QtPrinterSurface drucker(prompter, clock);
         model.setJournalDrucker(&drucker);
-        model.Protokoll = 1;
+        model.setProtokoll(1);
         logge(u"DK2XY JO62QM 59013"_s);
         logge(u"G4XYZ IO91AA 59014"_s);
         logge(u"OE/DL1ABC JN78AA 59015"_s);
@@ -467,7 +467,7 @@ protected:
             q.locator = u"JO62QM"_s;
             q.punkte = QString::number(100 + i);
             q.qsl = true;
-            model.datenbank()->qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
+            model.db()->qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
         }
     }
 };
@@ -569,7 +569,7 @@ TEST_F(CupsTest, ProgramPrintsItsJournalOnTheChosenPrinterWhenItEnds)
                 model.entry().tippe(c);
             model.entry().enter();
         }
-        ASSERT_EQ(model.datenbank()->qsos(u"144MHz"_s).size(), 1);
+        ASSERT_EQ(model.db()->qsos(u"144MHz"_s).size(), 1);
         QCoreApplication::processEvents();
         EXPECT_EQ(cups->offeneAufträge(), 0);
         EXPECT_TRUE(cups->ausgaben(zweiter).isEmpty());
