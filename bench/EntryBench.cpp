@@ -5,8 +5,8 @@
 #include "entry/EntryModel.h"
 #include "entry/KeystrokeLog.h"
 #include "entry/Locator.h"
-#include "entry/Pattern.h"
-#include "entry/TokenClass.h"
+#include "entry/Zeichen.h"
+#include "entry/Klasse.h"
 
 #include <QDir>
 #include <QTemporaryDir>

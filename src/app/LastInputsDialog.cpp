@@ -1,6 +1,5 @@
 #include "LastInputsDialog.h"
 
-#include "LetzteEingaben.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -41,7 +40,7 @@ LastInputsDialog::LastInputsDialog(const QString& text, QWidget* parent)
 
 bool LastInputsDialog::zeigen(QWidget* parent, const KeystrokeLog& log)
 {
-    const std::optional<QString> text = letzteEingaben(log);
+    const std::optional<QString> text = log.letzteEingaben();
     if (!text)
         return false;
     LastInputsDialog dialog(*text, parent);

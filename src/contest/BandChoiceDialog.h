@@ -1,5 +1,5 @@
 #pragma once
-#include "BandChoice.h"
+#include "Bandwahl.h"
 
 #include <QDialog>
 

@@ -6,7 +6,7 @@
 #include "common/UserError.h"
 #include "entry/CallLookup.h"
 #include "entry/CallSign.h"
-#include "entry/EditPanel.h"
+#include "entry/Bearbeiten.h"
 #include "entry/JournalLine.h"
 #include "entry/KeystrokeLog.h"
 #include "logout/PrinterSurface.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "entry/EditPanel.h"
+#include "entry/Bearbeiten.h"
 
 #include <QGroupBox>
 

@@ -4,7 +4,7 @@
 #include "common/Prompter.h"
 #include "common/TextFile.h"
 #include "common/UserError.h"
-#include "entry/Pattern.h"
+#include "entry/Zeichen.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/FilePaths.h"

@@ -4,6 +4,7 @@
 #include "store/FilePaths.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace tarvex {
 
@@ -30,6 +31,13 @@ void KeystrokeLog::löschen()
 QStringList KeystrokeLog::zeilen() const
 {
     return readTextLines(resolveCaseInsensitive(pfad_));
+}
+
+std::optional<QString> KeystrokeLog::letzteEingaben() const
+{
+    if (!QFileInfo::exists(resolveCaseInsensitive(pfad_)))
+        return std::nullopt;
+    return zeilen().join(u'\n');
 }
 
 } // namespace tarvex

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,9 @@ public:
     void anhängen(const QString& token);
     void löschen();
     QStringList zeilen() const;
+    // What the last-inputs window shows: the whole log, one token a line; nothing
+    // when the file does not exist (right after a save), so no window opens.
+    std::optional<QString> letzteEingaben() const;
     const QString& pfad() const { return pfad_; }
 
 private:

@@ -1,4 +1,4 @@
-#include "BandChoice.h"
+#include "Bandwahl.h"
 
 #include "ContestModel.h"
 #include "common/Prompter.h"

@@ -1,4 +1,4 @@
-#include "Pattern.h"
+#include "Zeichen.h"
 
 namespace tarvex {
 

@@ -1,5 +1,5 @@
-#include "entry/Pattern.h"
-#include "entry/TokenClass.h"
+#include "entry/Zeichen.h"
+#include "entry/Klasse.h"
 
 #include <QString>
 #include "support/QtPrinters.h"

@@ -1,4 +1,3 @@
-#include "app/LetzteEingaben.h"
 #include "common/TextFile.h"
 #include "entry/KeystrokeLog.h"
 #include "support/TestFiles.h"
@@ -15,27 +14,27 @@ TEST(LetzteEingaben, ShowsTheWholeLogAndNothingWithoutIt)
 {
     test::WorkDir dir;
     KeystrokeLog log(u"LOG.TXT"_s);
-    EXPECT_FALSE(letzteEingaben(log).has_value());
+    EXPECT_FALSE(log.letzteEingaben().has_value());
 
     log.anhängen(u"DL1ABC"_s);
     log.anhängen(u"JO31AB"_s);
     log.anhängen(u"K:qrv"_s);
-    EXPECT_EQ(letzteEingaben(log), std::optional<QString>(u"DL1ABC\nJO31AB\nK:qrv"_s));
+    EXPECT_EQ(log.letzteEingaben(), std::optional<QString>(u"DL1ABC\nJO31AB\nK:qrv"_s));
 
     // Gone after a save: no window at all, not an empty one.
     log.löschen();
-    EXPECT_FALSE(letzteEingaben(log).has_value());
+    EXPECT_FALSE(log.letzteEingaben().has_value());
 
     // An existing empty file still opens the window.
     writeTextFile(u"LOG.TXT"_s, {});
-    EXPECT_EQ(letzteEingaben(log), std::optional<QString>(QString()));
+    EXPECT_EQ(log.letzteEingaben(), std::optional<QString>(QString()));
 }
 
 TEST(LetzteEingaben, FindsTheLogInAnyLetterCase)
 {
     test::WorkDir dir;
     writeTextFile(u"log.txt"_s, {u"G4ABC"_s, u"Ümlaut"_s});
-    EXPECT_EQ(letzteEingaben(KeystrokeLog(u"LOG.TXT"_s)), std::optional<QString>(u"G4ABC\nÜmlaut"_s));
+    EXPECT_EQ(KeystrokeLog(u"LOG.TXT"_s).letzteEingaben(), std::optional<QString>(u"G4ABC\nÜmlaut"_s));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "TokenClass.h"
+#include "Klasse.h"
 
 #include <array>
 

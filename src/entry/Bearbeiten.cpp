@@ -1,4 +1,4 @@
-#include "EditPanel.h"
+#include "Bearbeiten.h"
 
 #include "CallSign.h"
 #include "Locator.h"

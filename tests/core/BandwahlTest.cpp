@@ -1,4 +1,4 @@
-#include "contest/BandChoice.h"
+#include "contest/Bandwahl.h"
 #include "contest/ContestOpening.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
