@@ -1,5 +1,6 @@
 #include "LastInputsDialog.h"
 
+#include "entry/KeystrokeLog.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
