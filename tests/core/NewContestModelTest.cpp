@@ -13,7 +13,7 @@ namespace {
 using namespace Qt::StringLiterals;
 
 // Nothing open yet: the state of the very first start.
-class NewContestTest : public ::testing::Test {
+class NewContestTest : public ::testing::Test, public test::Arbeitsplatz {
 protected:
     NewContestTest()
     {
@@ -39,14 +39,6 @@ protected:
         return result;
     }
 
-    test::WorkDir dir;
-    test::ScriptedPrompter prompter;
-    test::FixedClock clock;
-    KeystrokeLog keystrokes{u"LOG.TXT"_s};
-    ContestDat contestDat;
-    CallInfoDb callInfo;
-    CallLookup lookup{contestDat, callInfo, prompter};
-    Settings settings{dir.pfad(u"CONTEST.ini"_s)};
     ContestModel contest{prompter, clock, keystrokes, lookup, settings};
     NewContestModel form{contest, prompter};
 };

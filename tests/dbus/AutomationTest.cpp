@@ -72,7 +72,7 @@ void abmelden()
 }
 
 // The logging model as the program has it before any contest is open.
-class BeforeAnyContest : public ::testing::Test {
+class BeforeAnyContest : public ::testing::Test, public test::Arbeitsplatz {
 protected:
     BeforeAnyContest()
     {
@@ -83,14 +83,6 @@ protected:
     }
     ~BeforeAnyContest() override { abmelden(); }
 
-    test::WorkDir dir;
-    test::ScriptedPrompter prompter;
-    test::FixedClock clock;
-    KeystrokeLog keystrokes{u"LOG.TXT"_s};
-    ContestDat contestDat;
-    CallInfoDb callInfo;
-    CallLookup lookup{contestDat, callInfo, prompter};
-    Settings settings{dir.pfad(u"CONTEST.ini"_s)};
     ContestModel model{prompter, clock, keystrokes, lookup, settings};
 };
 

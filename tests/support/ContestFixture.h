@@ -18,9 +18,23 @@ public:
     QDateTime zeit = QDateTime(QDate(2026, 12, 4), QTime(14, 5));
 };
 
+// What the logging model needs around it, in a scratch working directory that is
+// the current one while it lives: scripted prompter, fixed clock, keystroke log,
+// reference files (not yet written) and settings in a temporary INI file.
+struct Arbeitsplatz {
+    WorkDir dir;
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    KeystrokeLog keystrokes{QStringLiteral("LOG.TXT")};
+    ContestDat contestDat;
+    CallInfoDb callInfo;
+    CallLookup lookup{contestDat, callInfo, prompter};
+    Settings settings{dir.pfad(QStringLiteral("CONTEST.ini"))};
+};
+
 // A contest TEST.mdb with 144 and 432 MHz, own station DL0XX in JO31AA, small
 // reference files, and the logging model over it with a scripted prompter.
-class ContestFixture : public ::testing::Test {
+class ContestFixture : public ::testing::Test, public Arbeitsplatz {
 protected:
     ContestFixture();
 
@@ -31,14 +45,6 @@ protected:
     QList<QsoRecord> band(const QString& name = QStringLiteral("144MHz"));
     const EntryFields& f() const { return model.felder(); }
 
-    WorkDir dir;
-    ScriptedPrompter prompter;
-    FixedClock clock;
-    KeystrokeLog keystrokes{QStringLiteral("LOG.TXT")};
-    ContestDat contestDat;
-    CallInfoDb callInfo;
-    CallLookup lookup{contestDat, callInfo, prompter};
-    Settings settings{dir.pfad(QStringLiteral("CONTEST.ini"))};
     ContestModel model{prompter, clock, keystrokes, lookup, settings};
 };
 

@@ -28,15 +28,7 @@ using namespace Qt::StringLiterals;
 class ImportWindowTest : public QObject {
     Q_OBJECT
 private:
-    struct Umgebung {
-        test::WorkDir dir;
-        test::ScriptedPrompter prompter;
-        test::FixedClock clock;
-        KeystrokeLog keystrokes{u"LOG.TXT"_s};
-        ContestDat contestDat;
-        CallInfoDb callInfo;
-        CallLookup lookup{contestDat, callInfo, prompter};
-        Settings settings{dir.pfad(u"CONTEST.ini"_s)};
+    struct Umgebung : test::Arbeitsplatz {
         std::unique_ptr<ContestModel> model;
         std::unique_ptr<ExpImport> import;
         std::unique_ptr<ImportModel> fensterModel;

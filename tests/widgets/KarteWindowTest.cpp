@@ -30,15 +30,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Umgebung {
-    test::WorkDir dir;
-    test::ScriptedPrompter prompter;
-    test::FixedClock clock;
-    KeystrokeLog keystrokes{u"LOG.TXT"_s};
-    ContestDat contestDat;
-    CallInfoDb callInfo;
-    CallLookup lookup{contestDat, callInfo, prompter};
-    Settings settings{dir.pfad(u"CONTEST.ini"_s)};
+struct Umgebung : test::Arbeitsplatz {
     std::unique_ptr<Connection> roh;
     ContestModel model{prompter, clock, keystrokes, lookup, settings};
     KarteModel karte{model, prompter};

@@ -20,15 +20,7 @@ using namespace Qt::StringLiterals;
 class NewContestDialogTest : public QObject {
     Q_OBJECT
 
-    struct Umgebung {
-        test::WorkDir dir;
-        test::ScriptedPrompter prompter;
-        test::FixedClock clock;
-        KeystrokeLog keystrokes{u"LOG.TXT"_s};
-        ContestDat contestDat;
-        CallInfoDb callInfo;
-        CallLookup lookup{contestDat, callInfo, prompter};
-        Settings settings{dir.pfad(u"CONTEST.ini"_s)};
+    struct Umgebung : test::Arbeitsplatz {
         ContestModel contest{prompter, clock, keystrokes, lookup, settings};
         QWidget fenster;
     };

@@ -32,17 +32,9 @@ void ablegen(const Bild& bild, const QString& name)
 }
 } // namespace
 
-class StatistikGrafikWindowTest : public QObject {
+class StatistikGrafikWindowTest : public QObject, public test::Arbeitsplatz {
     Q_OBJECT
 private:
-    test::WorkDir dir;
-    test::ScriptedPrompter prompter;
-    test::FixedClock clock;
-    KeystrokeLog keystrokes{u"LOG.TXT"_s};
-    ContestDat contestDat;
-    CallInfoDb callInfo;
-    CallLookup lookup{contestDat, callInfo, prompter};
-    Settings settings{dir.pfad(u"CONTEST.ini"_s)};
     std::unique_ptr<ContestModel> model;
 
     std::unique_ptr<StatistikGrafikWindow> öffnen()

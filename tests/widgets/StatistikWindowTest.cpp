@@ -40,17 +40,9 @@ void ablegen(const Bild& bild, const QString& name)
 } // namespace
 using Option = StatistikModel::Option;
 
-class StatistikWindowTest : public QObject {
+class StatistikWindowTest : public QObject, public test::Arbeitsplatz {
     Q_OBJECT
 private:
-    test::WorkDir dir;
-    test::ScriptedPrompter prompter;
-    test::FixedClock clock;
-    KeystrokeLog keystrokes{u"LOG.TXT"_s};
-    ContestDat contestDat;
-    CallInfoDb callInfo;
-    CallLookup lookup{contestDat, callInfo, prompter};
-    Settings settings{dir.pfad(u"CONTEST.ini"_s)};
     std::unique_ptr<ContestModel> model;
 
     std::unique_ptr<StatistikWindow> öffnen()
