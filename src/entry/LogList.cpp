@@ -2,6 +2,8 @@
 
 #include "store/ContestDatabase.h"
 
+#include <algorithm>
+
 namespace tarvex {
 
 using namespace Qt::StringLiterals;
@@ -101,11 +103,14 @@ void LogList::letzterEntfernt()
 
 void LogList::geändert(qint64 rowid)
 {
-    const qsizetype i = alle_.indexOf(rowid);
-    if (i >= 0)
-        seiten_.remove(i / kSeite);
-    if (filter_ == Filter::Alle && i >= 0)
-        emit dataChanged(index(static_cast<int>(i), 0), index(static_cast<int>(i), columnCount() - 1));
+    // The rowids are in stored order, so the row is found by halving.
+    const auto it = std::lower_bound(alle_.cbegin(), alle_.cend(), rowid);
+    if (it == alle_.cend() || *it != rowid)
+        return;
+    const int i = static_cast<int>(it - alle_.cbegin());
+    seiten_.remove(i / kSeite);
+    if (filter_ == Filter::Alle)
+        emit dataChanged(index(i, 0), index(i, columnCount() - 1));
 }
 
 const QVariantList* LogList::zeile(int row) const
