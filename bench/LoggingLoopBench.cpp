@@ -187,6 +187,8 @@ Ergebnis messen(int n, int speicherungen)
         const QString call = i % 2 == 0 ? vorhandene[wahl(static_cast<int>(vorhandene.size()))].rufzeichen : rufzeichen();
         const QString kern = Kern2(call);
         uhr.restart();
+        // The token into the keystroke log, the file opened and closed for it.
+        appendTextLine(u"LOG.TXT"_s, call);
         // The statements as the look-up is written, each file opened for it.
         Connection c(u"WOERTL.mdb"_s, Connection::Zugriff::LesenSchreiben);
         c.select(u"SELECT * FROM \"144MHz\" WHERE (KernCall LIKE ? OR Locator LIKE ?) AND VAL(Punkte)>0"_s,

@@ -37,11 +37,11 @@ QString CallLookup::landFür(const QString& call)
 {
     const QString präfix = präfixTeil(call);
     return nachschlagen(contestDatGemeldet_, [&] {
-        QString land = präfix.isEmpty() ? contestDat_.landFürPräfixe({call.left(2), call.left(3)})
-                                        : contestDat_.landFürPräfixe({präfix.chopped(1)});
-        if (land.isEmpty())
-            land = contestDat_.landFürPräfixe({call.left(1)});
-        return land;
+        // The longest listed prefix wins, so one query covers the one-letter fallback.
+        if (präfix.isEmpty())
+            return contestDat_.landFürPräfixe({call.left(1), call.left(2), call.left(3)});
+        QString land = contestDat_.landFürPräfixe({präfix.chopped(1)});
+        return land.isEmpty() ? contestDat_.landFürPräfixe({call.left(1)}) : land;
     });
 }
 

@@ -4,6 +4,8 @@
 #include "DatenbankFehler.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QUrl>
 #include <sqlite3.h>
 
 namespace tarvex {
@@ -14,6 +16,8 @@ int flagsFor(Connection::Zugriff zugriff)
     switch (zugriff) {
     case Connection::Zugriff::NurLesen:
         return SQLite::OPEN_READONLY;
+    case Connection::Zugriff::Nachschlagen:
+        return SQLite::OPEN_READONLY | SQLITE_OPEN_URI;
     case Connection::Zugriff::LesenSchreiben:
         return SQLite::OPEN_READWRITE;
     case Connection::Zugriff::Anlegen:
@@ -53,6 +57,12 @@ QString engineMessage(const SQLite::Exception& e)
 SQLite::Database Connection::openDatabase(const QString& pfad, Zugriff zugriff)
 {
     try {
+        if (zugriff == Zugriff::Nachschlagen) {
+            // No locks and no journal checks on each statement: the owner
+            // notices a change of the file itself and opens it afresh.
+            const QByteArray uri = QUrl::fromLocalFile(QFileInfo(pfad).absoluteFilePath()).toEncoded();
+            return SQLite::Database(uri.toStdString() + "?immutable=1", flagsFor(zugriff), 2000);
+        }
         return SQLite::Database(pfad.toStdString(), flagsFor(zugriff), 2000);
     } catch (const SQLite::Exception& e) {
         throw DatenbankFehler(QStringLiteral("Die Datenbank %1 kann nicht geöffnet werden: %2.")
@@ -68,7 +78,7 @@ Connection::Connection(const QString& pfad, Zugriff zugriff)
     guarded([&] {
         registerSqlFunctions(db_.getHandle());
         // Every write transaction is on disk when its commit returns.
-        if (zugriff != Zugriff::NurLesen)
+        if (zugriff == Zugriff::LesenSchreiben || zugriff == Zugriff::Anlegen)
             db_.exec("PRAGMA synchronous=FULL");
     });
 }
@@ -127,15 +137,18 @@ QVariant Connection::column(const SQLite::Column& column)
     }
 }
 
-SQLite::Statement& Connection::vorbereitet(const QString& sql, const QVariantList& werte)
+Connection::Vorbereitet& Connection::vorbereitet(const QString& sql, const QVariantList& werte)
 {
-    std::shared_ptr<SQLite::Statement>& stmt = statements_[sql];
-    if (!stmt)
-        stmt = std::make_shared<SQLite::Statement>(db_, sql.toStdString());
-    stmt->reset();
-    stmt->clearBindings();
-    bind(*stmt, werte);
-    return *stmt;
+    Vorbereitet& v = statements_[sql];
+    if (!v.stmt) {
+        v.stmt = std::make_shared<SQLite::Statement>(db_, sql.toStdString());
+        for (int i = 0, n = v.stmt->getColumnCount(); i < n; ++i)
+            v.spalten.append(QString::fromUtf8(v.stmt->getColumnName(i)));
+    }
+    v.stmt->reset();
+    v.stmt->clearBindings();
+    bind(*v.stmt, werte);
+    return v;
 }
 
 namespace {
@@ -149,12 +162,12 @@ struct Zurücksetzen {
 Rows Connection::select(const QString& sql, const QVariantList& werte)
 {
     return guarded([&] {
-        SQLite::Statement& stmt = vorbereitet(sql, werte);
+        Vorbereitet& v = vorbereitet(sql, werte);
+        SQLite::Statement& stmt = *v.stmt;
         Zurücksetzen z{stmt};
         Rows rows;
-        const int count = stmt.getColumnCount();
-        for (int i = 0; i < count; ++i)
-            rows.spalten.append(QString::fromUtf8(stmt.getColumnName(i)));
+        rows.spalten = v.spalten;
+        const int count = static_cast<int>(v.spalten.size());
         while (stmt.executeStep()) {
             QVariantList row;
             row.reserve(count);
@@ -169,7 +182,7 @@ Rows Connection::select(const QString& sql, const QVariantList& werte)
 QVariant Connection::scalar(const QString& sql, const QVariantList& werte)
 {
     return guarded([&] {
-        SQLite::Statement& stmt = vorbereitet(sql, werte);
+        SQLite::Statement& stmt = *vorbereitet(sql, werte).stmt;
         Zurücksetzen z{stmt};
         return stmt.executeStep() ? column(stmt.getColumn(0)) : QVariant();
     });
@@ -178,7 +191,7 @@ QVariant Connection::scalar(const QString& sql, const QVariantList& werte)
 int Connection::execute(const QString& sql, const QVariantList& werte)
 {
     return guarded([&] {
-        SQLite::Statement& stmt = vorbereitet(sql, werte);
+        SQLite::Statement& stmt = *vorbereitet(sql, werte).stmt;
         Zurücksetzen z{stmt};
         return stmt.exec();
     });

@@ -20,7 +20,9 @@ struct Rows {
 // Engine failures are rethrown as UserError naming the file.
 class Connection {
 public:
-    enum class Zugriff { NurLesen, LesenSchreiben, Anlegen };
+    // Nachschlagen: read-only for a file nobody changes while it is open; the
+    // engine takes no locks, so its owner must reopen it when the file changes.
+    enum class Zugriff { NurLesen, Nachschlagen, LesenSchreiben, Anlegen };
 
     Connection(const QString& pfad, Zugriff zugriff);
     Connection(Connection&&) noexcept = default;
@@ -58,15 +60,19 @@ public:
     static QVariant column(const SQLite::Column& column);
 
 private:
+    struct Vorbereitet {
+        std::shared_ptr<SQLite::Statement> stmt;
+        QStringList spalten;
+    };
     // A prepared statement from the cache, reset and with the values bound.
-    SQLite::Statement& vorbereitet(const QString& sql, const QVariantList& werte);
+    Vorbereitet& vorbereitet(const QString& sql, const QVariantList& werte);
     [[noreturn]] void fail(const SQLite::Exception& e) const;
     static SQLite::Database openDatabase(const QString& pfad, Zugriff zugriff);
 
     QString pfad_;
     SQLite::Database db_;
     // Statements are prepared once per connection: a look-up runs the same few on every key.
-    QHash<QString, std::shared_ptr<SQLite::Statement>> statements_;
+    QHash<QString, Vorbereitet> statements_;
 };
 
 // Double-quoted SQL identifier (table and field names; band tables begin with a digit).

@@ -557,10 +557,26 @@ QList<LogZeile> ContestDatabase::suchen(const QString& band, const QString& must
 
 QList<LogZeile> ContestDatabase::frühere(const QString& band, const QString& kernCall, const QString& locator)
 {
-    return leseZeilen(u"SELECT rowid,* FROM "_s + bandSql(band)
-                          + u" WHERE (KernCall=? COLLATE NOCASE OR Locator=? COLLATE NOCASE) AND VAL(Punkte)>0"
-                            u" ORDER BY rowid"_s,
-                      {kernCall, locator});
+    // Two index searches merged here: one statement with OR would collect and
+    // sort the rowids in the engine, the larger part of every key's cost.
+    const QString auswahl = u"SELECT rowid,* FROM "_s + bandSql(band) + u" WHERE "_s;
+    const QString gültig = u" COLLATE NOCASE AND VAL(Punkte)>0 ORDER BY rowid"_s;
+    QList<LogZeile> mitCall = leseZeilen(auswahl + u"KernCall=?"_s + gültig, {kernCall});
+    const QList<LogZeile> imLocator = leseZeilen(auswahl + u"Locator=?"_s + gültig, {locator});
+    QList<LogZeile> zeilen;
+    zeilen.reserve(mitCall.size() + imLocator.size());
+    auto a = mitCall.begin();
+    auto b = imLocator.cbegin();
+    while (a != mitCall.end() || b != imLocator.cend()) {
+        if (b == imLocator.cend() || (a != mitCall.end() && a->rowid < b->rowid)) {
+            zeilen.append(std::move(*a++));
+        } else {
+            if (a != mitCall.end() && a->rowid == b->rowid)
+                ++a;
+            zeilen.append(*b++);
+        }
+    }
+    return zeilen;
 }
 
 QList<WertungsZeile> ContestDatabase::wertungsZeilen(const QString& band)

@@ -9,7 +9,9 @@
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
 #include <sqlite3.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tarvex {
 
@@ -22,14 +24,36 @@ ReferenceFile::ReferenceFile(QString dateiname, QString verzeichnis, QStringList
 {
 }
 
-std::optional<ReferenceFile::Identity> ReferenceFile::identityOf(const QString& pfad)
+ReferenceFile::~ReferenceFile()
+{
+    schließen();
+}
+
+void ReferenceFile::schließen()
+{
+    connection_.reset();
+    if (zählerFd_ >= 0)
+        ::close(zählerFd_);
+    zählerFd_ = -1;
+}
+
+std::optional<ReferenceFile::Identity> ReferenceFile::identityOf(const QString& pfad, int fd)
 {
     struct stat st {};
     if (::stat(QFile::encodeName(pfad).constData(), &st) != 0)
         return std::nullopt;
-    return Identity{static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino),
-                    static_cast<qint64>(st.st_size),
-                    static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+    Identity identity{static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino),
+                      static_cast<qint64>(st.st_size),
+                      static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                      static_cast<qint64>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+    // Times may not move between two writes in quick succession; the counter does.
+    const int eigenes = fd >= 0 ? -1 : ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC);
+    unsigned char zähler[4] = {};
+    if (::pread(fd >= 0 ? fd : eigenes, zähler, sizeof zähler, 24) == sizeof zähler)
+        identity.änderungen = quint32(zähler[0]) << 24 | quint32(zähler[1]) << 16 | quint32(zähler[2]) << 8 | zähler[3];
+    if (eigenes >= 0)
+        ::close(eigenes);
+    return identity;
 }
 
 std::unique_ptr<Connection> ReferenceFile::öffnenUndPrüfen(const QString& pfad, const QString& ort,
@@ -39,20 +63,23 @@ std::unique_ptr<Connection> ReferenceFile::öffnenUndPrüfen(const QString& pfad
                                u"beschädigt. Tarvex liest sie nicht; bis sie ersetzt ist, bleiben die "
                                u"Nachschlagefelder leer. Wenn Sie die Datei löschen, kopiert Tarvex beim "
                                u"nächsten Start die mitgelieferte hinein."_s.arg(dateiname_, ort);
-    std::unique_ptr<Connection> c;
     try {
-        c = std::make_unique<Connection>(pfad, Connection::Zugriff::NurLesen);
-    } catch (const UserError&) {
-        throw UserError(beschädigt);
-    }
-    try {
+        // Checked with locks, so a writer at work shows; read without them,
+        // since every key asks several times.
+        std::optional<Connection> prüfung;
+        try {
+            prüfung.emplace(pfad, Connection::Zugriff::NurLesen);
+        } catch (const UserError&) {
+            throw UserError(beschädigt);
+        }
         // A writer of the file holds its lock only briefly; the entry must not hang on it.
-        c->db().setBusyTimeout(250);
+        prüfung->db().setBusyTimeout(250);
         for (const QString& sql : prüfungen_)
-            SQLite::Statement(c->db(), sql.toStdString());
-        SQLite::Statement check(c->db(), "PRAGMA quick_check");
+            SQLite::Statement(prüfung->db(), sql.toStdString());
+        SQLite::Statement check(prüfung->db(), "PRAGMA quick_check");
         if (!check.executeStep() || check.getColumn(0).getString() != "ok")
             throw UserError(beschädigt);
+        return std::make_unique<Connection>(pfad, Connection::Zugriff::Nachschlagen);
     } catch (const SQLite::Exception& e) {
         const int code = e.getErrorCode() & 0xff;
         if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
@@ -63,7 +90,6 @@ std::unique_ptr<Connection> ReferenceFile::öffnenUndPrüfen(const QString& pfad
         }
         throw UserError(beschädigt);
     }
-    return c;
 }
 
 QString ReferenceFile::pfad() const
@@ -74,25 +100,34 @@ QString ReferenceFile::pfad() const
 
 Connection& ReferenceFile::connection()
 {
+    // Every key asks several times: while the file on disk is the one opened,
+    // a single stat of the opened path is all it costs.
+    if (connection_) {
+        const std::optional<Identity> identity = identityOf(offenerPfad_, zählerFd_);
+        if (identity && *identity == offeneIdentität_)
+            return *connection_;
+    }
     const QDir dir = verzeichnis_.isEmpty() ? QDir::current() : QDir(verzeichnis_);
-    const QString pfad = resolveCaseInsensitive(dir.filePath(dateiname_));
+    // Relative to the working directory when no directory was given, so a
+    // changed working directory shows as another file at the next stat.
+    const QString pfad = resolveCaseInsensitive(verzeichnis_.isEmpty() ? dateiname_ : dir.filePath(dateiname_));
     const QString ort = QDir::toNativeSeparators(dir.absolutePath());
     const std::optional<Identity> identity = identityOf(pfad);
     if (!identity) {
-        connection_.reset();
+        schließen();
         throw UserError(u"Die Referenzdatei %1 fehlt im Arbeitsverzeichnis %2. "
                         u"Ohne sie bleiben die Nachschlagefelder leer."_s
                             .arg(dateiname_, ort));
     }
     if (!connection_ || pfad != offenerPfad_ || *identity != offeneIdentität_) {
-        connection_.reset();
+        schließen();
         if (defekteIdentität_ && *defekteIdentität_ == *identity && pfad == offenerPfad_)
             throw UserError(defektMeldung_);
         offenerPfad_ = pfad;
         defekteIdentität_.reset();
         bool gesperrt = false;
         try {
-            connection_ = öffnenUndPrüfen(pfad, ort, gesperrt);
+            connection_ = öffnenUndPrüfen(dir.absoluteFilePath(pfad), ort, gesperrt);
         } catch (const UserError& e) {
             // A locked file is tried again at the next look-up; a damaged one only once it changes.
             if (!gesperrt) {
@@ -102,6 +137,7 @@ Connection& ReferenceFile::connection()
             throw;
         }
         offeneIdentität_ = *identity;
+        zählerFd_ = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC);
     }
     return *connection_;
 }
@@ -115,26 +151,37 @@ ContestDat::ContestDat(QString verzeichnis)
 
 QString ContestDat::landFürPräfixe(const QStringList& präfixe)
 {
-    QStringList wanted;
+    QStringList längsteZuerst;
     for (const QString& p : präfixe) {
-        if (!p.isEmpty())
-            wanted.append(p);
+        if (!p.isEmpty() && !längsteZuerst.contains(p))
+            längsteZuerst.append(p);
     }
-    if (wanted.isEmpty())
-        return {};
-    QString placeholders = u"?"_s;
-    for (qsizetype i = 1; i < wanted.size(); ++i)
-        placeholders += u",?"_s;
-    QVariantList werte;
-    for (const QString& p : wanted)
-        werte.append(p);
-    // The longest prefix is the most specific one (EA8 before EA); ties keep table order.
-    const QVariant land = file_.lesen([&](Connection& c) {
-        return c.scalar(u"SELECT LAND FROM PREFIXE WHERE PREFIX COLLATE NOCASE IN ("_s + placeholders
-                            + u") ORDER BY length(PREFIX) DESC, rowid"_s,
-                        werte);
+    std::stable_sort(längsteZuerst.begin(), längsteZuerst.end(),
+                     [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    // The longest prefix is the most specific one (EA8 before EA); among equally
+    // long ones the table's order decides. One point query per prefix: every key
+    // asks this, and an IN list with a sort costs the engine far more.
+    return file_.lesen([&](Connection& c) {
+        QString land;
+        qint64 ersteZeile = -1;
+        qsizetype länge = -1;
+        for (const QString& p : längsteZuerst) {
+            if (!land.isNull() && p.size() < länge)
+                break;
+            const Rows rows = c.select(
+                u"SELECT rowid, LAND FROM PREFIXE WHERE PREFIX=? COLLATE NOCASE ORDER BY rowid LIMIT 1"_s, {p});
+            if (rows.zeilen.isEmpty())
+                continue;
+            const qint64 zeile = rows.zeilen.first().value(0).toLongLong();
+            if (land.isNull() || zeile < ersteZeile) {
+                const QVariant wert = rows.zeilen.first().value(1);
+                land = wert.isNull() ? u""_s : wert.toString();
+                ersteZeile = zeile;
+                länge = p.size();
+            }
+        }
+        return land.isNull() ? QString() : land;
     });
-    return land.isNull() ? QString() : land.toString();
 }
 
 bool ContestDat::landImSquare(const QString& square, const QString& land)

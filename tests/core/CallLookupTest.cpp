@@ -304,10 +304,12 @@ TEST_F(CallLookupTest, LockedContestDatIsReportedAndReadAgainWhenFree)
     zeile(u"G4XYZ"_s);
     EXPECT_EQ(f().lblLand, u"England"_s);
     {
-        // Another program writes the file (with its own change, so it is reopened).
+        // Another program has changed the file and is still writing it: the
+        // changed file is opened afresh, and the lock is met there.
         Connection schreiber(u"CONTEST.DAT"_s, Connection::Zugriff::LesenSchreiben);
-        schreiber.exec(u"BEGIN EXCLUSIVE"_s);
         schreiber.exec(u"INSERT INTO COUNTRY VALUES('Litauen')"_s);
+        schreiber.exec(u"BEGIN EXCLUSIVE"_s);
+        schreiber.exec(u"INSERT INTO COUNTRY VALUES('Lettland')"_s);
         model.entry().Löschen();
         prompter.vergiss();
         zeile(u"F5ABC"_s);

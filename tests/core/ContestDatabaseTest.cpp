@@ -316,6 +316,9 @@ TEST_F(ContestDatabaseTest, EarlierContactsCompareTextNotPatterns)
     EXPECT_EQ(calls(u"AB*"_s, u""_s), QStringList{u"AB*"_s});
     EXPECT_EQ(calls(u"dl1abc"_s, u""_s), QStringList{u"DL1ABC"_s}) << "without regard to case, valid ones only";
     EXPECT_EQ(calls(u"XX9XX"_s, u"jo62ab"_s), (QStringList{u"ABC"_s, u"DL1ABC"_s}));
+    // By call or by locator, in stored order, a contact matching both listed once.
+    EXPECT_EQ(calls(u"DL1ABC"_s, u"JO31AA"_s), (QStringList{u"AB*"_s, u"DL1ABC"_s}));
+    EXPECT_EQ(calls(u"DL1ABC"_s, u"JO62AB"_s), (QStringList{u"ABC"_s, u"DL1ABC"_s}));
 }
 
 TEST_F(ContestDatabaseTest, DeletingOnlyTheLastContact)

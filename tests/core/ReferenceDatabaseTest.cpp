@@ -34,6 +34,7 @@ TEST_F(ReferenceDatabaseTest, LookupsInTheWorkingDirectory)
     EXPECT_EQ(dat.landFürPräfixe({u"F"_s}), u"Frankreich"_s);
     EXPECT_EQ(dat.landFürPräfixe({u"EA"_s, u"EA8"_s}), u"Kanarische Inseln"_s); // longer prefix wins
     EXPECT_EQ(dat.landFürPräfixe({u"O'"_s}), u"Quote"_s);
+    EXPECT_EQ(dat.landFürPräfixe({u"F"_s, u"D"_s}), u"Deutschland"_s); // equally long: table order
     EXPECT_TRUE(dat.landImSquare(u"JO31"_s, u"Niederlande"_s));
     EXPECT_FALSE(dat.landImSquare(u"JO62"_s, u"Deutschland"_s));
     EXPECT_EQ(dat.locators(u"DL1ABC"_s).value_or(QString()), u"JO31AB JO32CD JO42EF "_s);
@@ -77,6 +78,13 @@ TEST_F(ReferenceDatabaseTest, MissingFileNamesItAndReplacedFileIsSeen)
     neu.präfixe = {{u"F"_s, u"France"_s}};
     test::schreibeContestDat(dir.pfad(u"CONTEST.DAT"_s), neu);
     EXPECT_EQ(dat.landFürPräfixe({u"F"_s}), u"France"_s);
+
+    // Changed in place by another writer, twice at once: each change is read.
+    for (const QString& land : {u"Frankreich"_s, u"Gallien"_s}) {
+        Connection schreiber(dir.pfad(u"CONTEST.DAT"_s), Connection::Zugriff::LesenSchreiben);
+        schreiber.execute(u"UPDATE PREFIXE SET LAND=? WHERE PREFIX='F'"_s, {land});
+        EXPECT_EQ(dat.landFürPräfixe({u"F"_s}), land);
+    }
 }
 
 } // namespace
