@@ -20,12 +20,12 @@ using namespace Qt::StringLiterals;
 QList<QsoRecord> kleinerContest()
 {
     const char16_t* const zeilen[][8] = {
-        {u"05.12.26", u"14:05", u"DL1ABC", u"599001", u"579012", u"JO31AB", u"120", u"Deutschland"},
-        {u"05.12.26", u"14:20", u"OE5XYZ", u"59002", u"59005", u"JN78AA", u"450", u"Österreich"},
-        {u"05.12.26", u"14:31", u"DL1ABC/P", u"59003", u"59013", u"JO31AB", u"-----", u"Deutschland"},
-        {u"05.12.26", u"15:02", u"DK2XY", u"59004", u"59001", u"JO31CD", u"30", u"Deutschland"},
-        {u"06.12.26", u"08:10", u"G4ABC", u"599005", u"599020", u"IO91WM", u"-----", u"England"},
-        {u"06.12.26", u"09:45", u"PA3XYZ", u"59006", u"59009", u"JO22XX", u"450", u"Niederlande"},
+        { u"05.12.26", u"14:05", u"DL1ABC", u"599001", u"579012", u"JO31AB", u"120", u"Deutschland" },
+        { u"05.12.26", u"14:20", u"OE5XYZ", u"59002", u"59005", u"JN78AA", u"450", u"Österreich" },
+        { u"05.12.26", u"14:31", u"DL1ABC/P", u"59003", u"59013", u"JO31AB", u"-----", u"Deutschland" },
+        { u"05.12.26", u"15:02", u"DK2XY", u"59004", u"59001", u"JO31CD", u"30", u"Deutschland" },
+        { u"06.12.26", u"08:10", u"G4ABC", u"599005", u"599020", u"IO91WM", u"-----", u"England" },
+        { u"06.12.26", u"09:45", u"PA3XYZ", u"59006", u"59009", u"JO22XX", u"450", u"Niederlande" },
     };
     QList<QsoRecord> qsos;
     for (const auto& z : zeilen) {
@@ -46,7 +46,7 @@ QList<QsoRecord> kleinerContest()
     return qsos;
 }
 
-const EdiSchreiber::Station zehnGHz{u"DL0XX/P"_s, u"JO31AA"_s, u"10368MHz"_s};
+const EdiSchreiber::Station zehnGHz { u"DL0XX/P"_s, u"JO31AA"_s, u"10368MHz"_s };
 
 using EdiTest = test::LogFixture;
 
@@ -64,13 +64,13 @@ TEST_F(EdiTest, SmallContestMatchesTheGoldenFile)
 TEST(EdiSchreiberTest, FreeTextsBecomeAsciiThatCannotBreakARecord)
 {
     const std::pair<QString, QString> fälle[] = {
-        {u"Jörg Müller-Straße"_s, u"Joerg Mueller-Strasse"_s},
-        {u"ÄÖÜ"_s, u"AeOeUe"_s},
-        {u"a;b"_s, u"a,b"_s},
-        {u"Zeile 1\r\nZeile 2"_s, u"Zeile 1  Zeile 2"_s},
-        {u"  Blanks  "_s, u"Blanks"_s},
-        {u"Café Señor"_s, u"Cafe Senor"_s},
-        {u"5 €"_s, u"5 ?"_s},
+        { u"Jörg Müller-Straße"_s, u"Joerg Mueller-Strasse"_s },
+        { u"ÄÖÜ"_s, u"AeOeUe"_s },
+        { u"a;b"_s, u"a,b"_s },
+        { u"Zeile 1\r\nZeile 2"_s, u"Zeile 1  Zeile 2"_s },
+        { u"  Blanks  "_s, u"Blanks"_s },
+        { u"Café Señor"_s, u"Cafe Senor"_s },
+        { u"5 €"_s, u"5 ?"_s },
     };
     for (const auto& [ein, aus] : fälle)
         EXPECT_EQ(EdiSchreiber::ascii(ein), aus) << ein.toStdString();
@@ -84,7 +84,7 @@ TEST_F(EdiTest, WriterThenReaderGivesTheSameFile)
 {
     deckblattFüllen();
     EdiDatei d = EdiSchreiber::erstellen(log.felder(), zehnGHz, kleinerContest());
-    d.bemerkungen = {u"Antenne nach Sturm repariert"_s};
+    d.bemerkungen = { u"Antenne nach Sturm repariert"_s };
     EdiSchreiber::schreiben(u"X.EDI"_s, d);
     const EdiDatei gelesen = EdiLeser::lesenDatei(u"X.EDI"_s);
     EXPECT_EQ(gelesen.qsos, d.qsos);
@@ -92,14 +92,15 @@ TEST_F(EdiTest, WriterThenReaderGivesTheSameFile)
     EXPECT_EQ(gelesen.bemerkungen, d.bemerkungen);
 
     // A remark that looks like a section is defused.
-    d.bemerkungen = {u"[END] Bemerkung"_s};
+    d.bemerkungen = { u"[END] Bemerkung"_s };
     EdiSchreiber::schreiben(u"X.EDI"_s, d);
-    EXPECT_EQ(EdiLeser::lesenDatei(u"X.EDI"_s).bemerkungen, QStringList{u"(END] Bemerkung"_s});
+    EXPECT_EQ(EdiLeser::lesenDatei(u"X.EDI"_s).bemerkungen, QStringList { u"(END] Bemerkung"_s });
 }
 
 TEST_F(EdiTest, DamagedFilesAreRefusedWithTheirReason)
 {
-    const QStringList gut = QString::fromLatin1(golden(u"edi_10ghz.txt"_s)).split(u"\r\n"_s, Qt::SkipEmptyParts);
+    const QStringList gut
+        = QString::fromLatin1(golden(u"edi_10ghz.txt"_s)).split(u"\r\n"_s, Qt::SkipEmptyParts);
     ASSERT_NO_THROW(EdiLeser::lesen(gut));
     const auto ersetzt = [&](qsizetype zeile, const QString& text) {
         QStringList z = gut;
@@ -113,13 +114,13 @@ TEST_F(EdiTest, DamagedFilesAreRefusedWithTheirReason)
     };
     const qsizetype qsoKopf = gut.indexOf(u"[QSORecords;6]"_s);
     const std::pair<QStringList, QString> fälle[] = {
-        {{}, u"leer"_s},
-        {ohne(0), u"[REG1TEST;1]"_s},
-        {ohne(gut.size() - 1), u"[END"_s},
-        {ohne(qsoKopf + 1), u"kündigt 6 QSOs an und enthält 5"_s},
-        {ersetzt(qsoKopf + 1, u"261205;1405;DL1ABC;2;599;001"_s), u"Zeile 40: 6 statt 15 Felder"_s},
-        {ersetzt(qsoKopf, u"[QSORecords;x]"_s), u"Anzahl der QSOs fehlt"_s},
-        {ersetzt(2, u"TDate 20261205"_s), u"Zeile 3"_s},
+        { {}, u"leer"_s },
+        { ohne(0), u"[REG1TEST;1]"_s },
+        { ohne(gut.size() - 1), u"[END"_s },
+        { ohne(qsoKopf + 1), u"kündigt 6 QSOs an und enthält 5"_s },
+        { ersetzt(qsoKopf + 1, u"261205;1405;DL1ABC;2;599;001"_s), u"Zeile 40: 6 statt 15 Felder"_s },
+        { ersetzt(qsoKopf, u"[QSORecords;x]"_s), u"Anzahl der QSOs fehlt"_s },
+        { ersetzt(2, u"TDate 20261205"_s), u"Zeile 3"_s },
     };
     for (const auto& [zeilen, grund] : fälle) {
         try {
@@ -177,7 +178,7 @@ TEST_F(EdiTest, TheTickIsKeptAndUntickedNoFileIsWritten)
     log.setLog(false);
     prompter.vergiss();
     log.drucken(drucker);
-    EXPECT_TRUE(QDir(dir.root()).entryList({u"*.EDI"_s}).isEmpty());
+    EXPECT_TRUE(QDir(dir.root()).entryList({ u"*.EDI"_s }).isEmpty());
     EXPECT_EQ(log.txtEdiname(), QString());
     EXPECT_EQ(prompter.gezeigt().back().text, LogModel::erinnerung(log.txtExportname()));
     log.setEDI(true);
@@ -192,7 +193,7 @@ TEST_F(EdiTest, ABandWithoutContactsGivesAHeaderAndANote)
     EXPECT_EQ(e.name, u"144MHz-DL0XX.EDI"_s);
     EXPECT_EQ(e.qsos, 0);
     EXPECT_EQ(EdiExport::ohneQsos(u"144MHz"_s, e.name),
-              u"Auf dem Band 144 MHz ist kein QSO gespeichert; die EDI-Datei \"144MHz-DL0XX.EDI\" enthält nur den Kopf."_s);
+        u"Auf dem Band 144 MHz ist kein QSO gespeichert; die EDI-Datei \"144MHz-DL0XX.EDI\" enthält nur den Kopf."_s);
     const EdiDatei d = EdiLeser::lesenDatei(e.name);
     EXPECT_TRUE(d.qsos.isEmpty());
     EXPECT_EQ(d.wert(u"CQSOs"_s), u"0;1"_s);
@@ -227,7 +228,7 @@ TEST_F(EdiTest, AllBandsEachWithItsOwnStationData)
     ASSERT_EQ(prompter.gezeigt().size(), 1) << prompter.texte().join(u'\n').toStdString();
     EXPECT_EQ(prompter.gezeigt()[0].titel, u"Hinweis"_s);
     EXPECT_EQ(prompter.gezeigt()[0].text,
-              u"EDI-Dateien geschrieben:\n144MHz-122026-DL0XX.EDI\n432MHz-DL0XX.EDI (ohne QSOs)"_s);
+        u"EDI-Dateien geschrieben:\n144MHz-122026-DL0XX.EDI\n432MHz-DL0XX.EDI (ohne QSOs)"_s);
     const EdiDatei d144 = EdiLeser::lesenDatei(u"144MHz-122026-DL0XX.EDI"_s);
     const EdiDatei d432 = EdiLeser::lesenDatei(u"432MHz-DL0XX.EDI"_s);
     EXPECT_EQ(d144.wert(u"SAnte"_s), u"Yagi 144"_s);
