@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace tarvex {
 namespace {
 
@@ -13,7 +15,7 @@ using Art = Surface::Eintrag::Art;
 
 const QString kKopf = u"       To Radio:   "_s;
 
-QsoRecord qso(const QString& kernCall, bool qsl = true)
+QsoRecord qso(const QString& kernCall)
 {
     QsoRecord q;
     q.datum = u"05.12.26"_s;
@@ -23,7 +25,7 @@ QsoRecord qso(const QString& kernCall, bool qsl = true)
     q.rstGeg = u"59001"_s;
     q.rstErh = u"57023"_s;
     q.punkte = u"523"_s;
-    q.qsl = qsl;
+    q.qsl = true;
     return q;
 }
 
@@ -45,136 +47,81 @@ Aufkleberdruck::Vorgaben vorgaben()
     return v;
 }
 
-// Where each label began: the first text of its first line.
-struct Anfang {
-    int seite;
-    double x, y;
-    QString call; // the bold core call printed after the heading text
-};
-
-QList<Anfang> anfänge(const Surface& s)
+// Where each label began, from the first text of its first line, as
+// "n@page/x/y" with n the number in the contact's call DL<n>ABC.
+QString anfänge(const Surface& s)
 {
-    QList<Anfang> result;
+    QStringList result;
     const auto& e = s.einträge();
+    const auto mm = [](double wert) { return QString::number(std::round(wert * 100) / 100); };
     for (qsizetype i = 0; i < e.size(); ++i) {
         if (e[i].art == Art::Text && e[i].text == kKopf)
-            result.append({e[i].seite, e[i].von.x(), e[i].von.y(), e[i + 1].text});
+            result.append(e[i + 1].text.mid(2).chopped(3) + u'@' + QString::number(e[i].seite) + u'/'
+                          + mm(e[i].von.x()) + u'/' + mm(e[i].von.y()));
     }
-    return result;
+    return result.join(u' ');
 }
 
-TEST(Aufkleberdruck, SheetInTwoColumnsHoldsSixteenLabelsInEightRows)
+TEST(Aufkleberdruck, LabelPositionsOnSheetsAndContinuousStock)
 {
-    Surface s;
-    EXPECT_EQ(Aufkleberdruck::drucken(s, vorgaben(), qsos(17)), 17);
-    const QList<Anfang> a = anfänge(s);
-    ASSERT_EQ(a.size(), 17);
-    for (int i = 0; i < 16; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(a[i].seite, 1);
-        EXPECT_NEAR(a[i].x, i % 2 == 0 ? 5.0 : 110.0, 1e-6);
-        EXPECT_NEAR(a[i].y, 35.0 * (i / 2), 1e-4);
-        EXPECT_EQ(a[i].call, u"DL%1ABC"_s.arg(i + 1));
+    using V = Aufkleberdruck::Vorgaben;
+    const struct {
+        const char* name;
+        void (*ändern)(V&);
+        int qsos;
+        QList<int> ohneQsl; // indexes of unmarked contacts
+        int seitenhöheTwips;  // 0: A4
+        QString anfänge;
+        int seiten;
+    } fälle[] = {
+        {"two columns, a new sheet after the count of rows", [](V& v) { v.anzahl = u"2"_s; }, 5, {}, 0,
+         u"1@1/5/0 2@1/110/0 3@1/5/35 4@1/110/35 5@2/5/0"_s, 2},
+        {"one column, the top margin on every sheet",
+         [](V& v) {
+             v.zweiSpalten = false;
+             v.anzahl = u"2"_s;
+             v.obererRand = u"12.5"_s;
+             v.vertikalerAbstand = u"1.5"_s;
+         },
+         3, {}, 0, u"1@1/5/12.5 2@1/5/49 3@2/5/12.5"_s, 2},
+        // The first label's lines end well below the row's start: a wrong carry-over shows.
+        {"second label of a row level with the first",
+         [](V& v) {
+             v.obererRand = u"7"_s;
+             v.höhe = u"20"_s;
+         },
+         4, {}, 0, u"1@1/5/7 2@1/110/7 3@1/5/27 4@1/110/27"_s, 1},
+        {"unmarked contacts use no position", [](V&) {}, 4, {0, 2}, 0, u"2@1/5/0 4@1/110/0"_s, 1},
+        {"nothing marked prints nothing", [](V&) {}, 2, {0, 1}, 0, QString(), 0},
+        {"a count of 0 counts as 1", [](V& v) { v.anzahl = u"0"_s; }, 5, {}, 0,
+         u"1@1/5/0 2@1/110/0 3@2/5/0 4@2/110/0 5@3/5/0"_s, 3},
+        // The top margin only applies while no row has been begun; every line of a
+        // label stays on its 35 mm page.
+        {"continuous stock, one label per page",
+         [](V& v) {
+             v.endlos = true;
+             v.zweiSpalten = false;
+             v.anzahl = u"9999"_s;
+             v.obererRand = u"3"_s;
+         },
+         3, {}, 1985, u"1@1/5/3 2@2/5/0 3@3/5/0"_s, 3},
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        Surface s;
+        if (f.seitenhöheTwips)
+            s.setSeitenhöhe(f.seitenhöheTwips);
+        V v = vorgaben();
+        f.ändern(v);
+        QList<QsoRecord> liste = qsos(f.qsos);
+        for (const int i : f.ohneQsl)
+            liste[i].qsl = false;
+        EXPECT_EQ(Aufkleberdruck::drucken(s, v, liste), f.qsos - f.ohneQsl.size());
+        EXPECT_EQ(anfänge(s), f.anfänge);
+        EXPECT_EQ(s.dokumente(), f.seiten > 0 ? 1 : 0);
+        EXPECT_EQ(s.abgeschlosseneDokumente(), s.dokumente());
+        EXPECT_EQ(s.seiten(1), f.seiten);
     }
-    EXPECT_EQ(a[16].seite, 2);
-    EXPECT_NEAR(a[16].x, 5.0, 1e-6);
-    EXPECT_NEAR(a[16].y, 0.0, 1e-6);
-    EXPECT_EQ(s.dokumente(), 1);
-    EXPECT_EQ(s.abgeschlosseneDokumente(), 1);
-    EXPECT_EQ(s.seiten(1), 2);
-}
-
-TEST(Aufkleberdruck, OneColumnBeginsAPageAfterEveryEighthLabel)
-{
-    Surface s;
-    Aufkleberdruck::Vorgaben v = vorgaben();
-    v.zweiSpalten = false;
-    v.obererRand = u"12.5"_s;
-    v.vertikalerAbstand = u"1.5"_s;
-    Aufkleberdruck::drucken(s, v, qsos(17));
-    const QList<Anfang> a = anfänge(s);
-    ASSERT_EQ(a.size(), 17);
-    for (int i = 0; i < 17; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(a[i].seite, 1 + i / 8);
-        EXPECT_NEAR(a[i].x, 5.0, 1e-6);
-        EXPECT_NEAR(a[i].y, 12.5 + 36.5 * (i % 8), 1e-4);
-    }
-    EXPECT_EQ(s.seiten(1), 3);
-}
-
-TEST(Aufkleberdruck, SecondLabelOfARowStartsLevelWithTheFirst)
-{
-    // A top margin that leaves the first label's lines ending well below the
-    // row's start, and a small label pitch, so a wrong carry-over shows.
-    Surface s;
-    Aufkleberdruck::Vorgaben v = vorgaben();
-    v.obererRand = u"7"_s;
-    v.höhe = u"20"_s;
-    Aufkleberdruck::drucken(s, v, qsos(4));
-    const QList<Anfang> a = anfänge(s);
-    ASSERT_EQ(a.size(), 4);
-    EXPECT_NEAR(a[0].y, 7.0, 1e-6);
-    EXPECT_NEAR(a[1].y, 7.0, 1e-6);
-    EXPECT_NEAR(a[2].y, 27.0, 1e-4);
-    EXPECT_NEAR(a[3].y, 27.0, 1e-4);
-    EXPECT_NEAR(a[3].x, 110.0, 1e-6);
-}
-
-TEST(Aufkleberdruck, UnmarkedContactsUseNoPosition)
-{
-    Surface s;
-    QList<QsoRecord> liste = qsos(4);
-    liste[0].qsl = false;
-    liste[2].qsl = false;
-    EXPECT_EQ(Aufkleberdruck::drucken(s, vorgaben(), liste), 2);
-    const QList<Anfang> a = anfänge(s);
-    ASSERT_EQ(a.size(), 2);
-    EXPECT_EQ(a[0].call, u"DL2ABC"_s);
-    EXPECT_NEAR(a[0].x, 5.0, 1e-6);
-    EXPECT_EQ(a[1].call, u"DL4ABC"_s);
-    EXPECT_NEAR(a[1].x, 110.0, 1e-6);
-    EXPECT_NEAR(a[1].y, 0.0, 1e-6);
-}
-
-TEST(Aufkleberdruck, NothingMarkedPrintsNothing)
-{
-    Surface s;
-    QList<QsoRecord> liste = qsos(3);
-    for (QsoRecord& q : liste)
-        q.qsl = false;
-    EXPECT_EQ(Aufkleberdruck::drucken(s, vorgaben(), liste), 0);
-    EXPECT_EQ(s.dokumente(), 0);
-    EXPECT_TRUE(s.einträge().isEmpty());
-}
-
-TEST(Aufkleberdruck, ContinuousStockPutsEachLabelOnAPageOfItsOwn)
-{
-    Surface s;
-    s.setSeitenhöhe(1985); // 35 mm label, no gap
-    Aufkleberdruck::Vorgaben v = vorgaben();
-    v.endlos = true;
-    v.zweiSpalten = false;
-    v.anzahl = u"9999"_s;
-    v.obererRand = u"3"_s;
-    Aufkleberdruck::drucken(s, v, qsos(3));
-    const QList<Anfang> a = anfänge(s);
-    ASSERT_EQ(a.size(), 3);
-    // The top margin only applies while no row has been begun: the first label.
-    const double y[] = {3.0, 0.0, 0.0};
-    for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(a[i].seite, i + 1);
-        EXPECT_NEAR(a[i].x, 5.0, 1e-6);
-        EXPECT_NEAR(a[i].y, y[i], 1e-6);
-    }
-    // Every line of a label stays on its own page.
-    for (const Surface::Eintrag& e : s.einträge()) {
-        if (e.art == Art::Text) {
-            EXPECT_LT(e.von.y(), 35.0) << e.text.toStdString();
-        }
-    }
-    EXPECT_EQ(s.seiten(1), 3);
 }
 
 TEST(Aufkleberdruck, LinesFontsAndTexts)
@@ -186,31 +133,19 @@ TEST(Aufkleberdruck, LinesFontsAndTexts)
     Aufkleberdruck::Vorgaben v = vorgaben();
     v.pseQsl = false;
     Aufkleberdruck::drucken(s, v, {q});
-    QStringList zeilen;
-    for (const Surface::Eintrag& e : s.einträge())
-        if (e.art == Art::Text)
-            zeilen.append(Surface::zeile(e));
-    const double h13 = Surface::zeilenhöheMm(13), h3 = Surface::zeilenhöheMm(3), h6 = Surface::zeilenhöheMm(6);
-    const double h9 = Surface::zeilenhöheMm(9), hx = Surface::zeichenbreiteMm(9);
-    const auto at = [](double x, double y) -> QString {
-        return u"("_s + QString::number(x, 'f', 2) + u", "_s + QString::number(y, 'f', 2) + u")"_s;
-    };
-    double y = 0;
-    QStringList erwartet;
-    erwartet << u"Text 1.1 "_s + at(5, y) + u" Arial 13: \"       To Radio:   \""_s
-             << u"Text 1.1 "_s + at(5 + 19 * Surface::zeichenbreiteMm(13), y) + u" Arial 13 fett: \"OK1KIR\""_s;
-    y += h13 + h3;
-    erwartet << u"Text 1.1 "_s + at(5, y) + u" Courier New 9 kursiv: \"Confirming our contest-QSO:\""_s
-             << u"Text 1.1 "_s + at(5 + 27 * hx, y) + u" Courier New 6: \"  (ur number: 123)\""_s;
-    y += h6 + h3;
-    erwartet << u"Text 1.1 "_s + at(5, y) + u" Courier New 9: \"  Date     UTC   2way   MHz    QRB  RST\""_s;
-    y += h9;
-    erwartet << u"Text 1.1 "_s + at(5, y) + u" Courier New 9: \"05.12.26  14.05   CW    144  523km  599\""_s;
-    y += h9 + h3;
-    erwartet << u"Text 1.1 "_s + at(5, y) + u" Arial 9 kursiv: \"Rig: IC-9700   Pwr: 100 watts   Ant:  2x 10 el\""_s;
-    y += h9 + h3;
-    erwartet << u"Text 1.1 "_s + at(5, y) + u" Arial 10: \"tnx QSL* vy 73 de DL0XX in JO31AA\""_s;
-    EXPECT_EQ(zeilen, erwartet);
+    EXPECT_EQ(s.protokoll(),
+              (QStringList{
+                  u"Dokument 1"_s,
+                  u"Text 1.1 (5.00, 0.00) Arial 13: \"       To Radio:   \""_s,
+                  u"Text 1.1 (57.28, 0.00) Arial 13 fett: \"OK1KIR\""_s,
+                  u"Text 1.1 (5.00, 6.39) Courier New 9 kursiv: \"Confirming our contest-QSO:\""_s,
+                  u"Text 1.1 (56.43, 6.39) Courier New 6: \"  (ur number: 123)\""_s,
+                  u"Text 1.1 (5.00, 9.99) Courier New 9: \"  Date     UTC   2way   MHz    QRB  RST\""_s,
+                  u"Text 1.1 (5.00, 13.59) Courier New 9: \"05.12.26  14.05   CW    144  523km  599\""_s,
+                  u"Text 1.1 (5.00, 18.38) Arial 9 kursiv: \"Rig: IC-9700   Pwr: 100 watts   Ant:  2x 10 el\""_s,
+                  u"Text 1.1 (5.00, 23.18) Arial 10: \"tnx QSL* vy 73 de DL0XX in JO31AA\""_s,
+                  u"Ende 1"_s,
+              }));
 }
 
 TEST(Aufkleberdruck, QsoLineColumns)
@@ -260,17 +195,6 @@ TEST(Aufkleberdruck, LabelCountBelowOneOrNotWholeCountsAsOne)
                  {u"abc"_s, 1}, {u""_s, 1}, {u"9999"_s, 9999}};
     for (const auto& c : cases)
         EXPECT_EQ(Aufkleberdruck::anzahlProSpalte(c.text), c.anzahl) << c.text.toStdString();
-
-    // With a count of 0 every row fills a page.
-    Surface s;
-    Aufkleberdruck::Vorgaben v = vorgaben();
-    v.anzahl = u"0"_s;
-    Aufkleberdruck::drucken(s, v, qsos(5));
-    const QList<Anfang> a = anfänge(s);
-    ASSERT_EQ(a.size(), 5);
-    EXPECT_EQ(a[1].seite, 1);
-    EXPECT_EQ(a[2].seite, 2);
-    EXPECT_EQ(a[4].seite, 3);
 }
 
 } // namespace

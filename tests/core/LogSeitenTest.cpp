@@ -13,17 +13,6 @@ using Art = Surface::Eintrag::Art;
 
 class LogSeitenTest : public test::LogFixture {
 protected:
-    // Cover sheet off, log pages into LOG.TXT through the window's model.
-    QByteArray logDatei()
-    {
-        deckblattFüllen();
-        log.setDeckblatt(false);
-        log.setInDatei(true);
-        log.setTxtDateiName(u"AUSGABE.TXT"_s);
-        log.drucken(drucker);
-        return test::dateiInhalt(u"AUSGABE.TXT"_s);
-    }
-
     static QList<QsoRecord> inSpeicher(int anzahl)
     {
         QList<QsoRecord> qsos;
@@ -69,12 +58,6 @@ TEST(LogSeiten, PageCountFromTheNextSerialNumber)
     const std::pair<int, int> cases[] = {{1, 0}, {2, 1}, {51, 1}, {52, 2}, {501, 10}, {502, 11}, {1002, 21}};
     for (const auto& [n, seiten] : cases)
         EXPECT_EQ(LogSeiten::seitenzahl(n), seiten) << n;
-}
-
-TEST_F(LogSeitenTest, EmptyBandGivesOnlyTheTotal)
-{
-    model.bandWechseln(u"432MHz"_s);
-    EXPECT_EQ(logDatei(), golden(u"log_seiten_leer.txt"_s));
 }
 
 TEST_F(LogSeitenTest, PageBreaksAndNumbers)

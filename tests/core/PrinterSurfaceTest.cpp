@@ -15,43 +15,36 @@ using Art = Surface::Eintrag::Art;
 const double w = Surface::zeichenbreiteMm(12);
 const double h = Surface::zeilenhöheMm(12);
 
-TEST(PrinterSurface, ModelIsCourierNewAtTwelvePoints)
-{
-    EXPECT_NEAR(w, 2.54, 1e-9);
-    EXPECT_NEAR(h, 4.7956, 1e-4);
-    EXPECT_NEAR(Surface::zeichenbreiteMm(21), 21 * 2.54 / 12, 1e-9);
-}
-
 TEST(PrinterSurface, TabStopsAndLineEnds)
 {
     using P = PrintItem;
+    constexpr auto offen = PrinterSurface::Zeilenende::Offen;
+    constexpr auto ende = PrinterSurface::Zeilenende::Beenden;
     const struct {
         const char* name;
         float größe;
         QList<PrintItem> posten;
-        PrinterSurface::Zeilenende ende;
+        PrinterSurface::Zeilenende zeilenende;
         double x, y; // in character widths and line heights of the font size used
     } cases[] = {
-        {"tab from the left edge", 12, {P::tab(10)}, PrinterSurface::Zeilenende::Offen, 9, 0},
-        {"tab ahead of the text", 12, {P::text(u"ABC"_s), P::tab(10)}, PrinterSurface::Zeilenende::Offen, 9, 0},
-        {"tab to where the text ends", 12, {P::text(u"AB"_s), P::tab(3)}, PrinterSurface::Zeilenende::Offen, 2, 0},
-        {"tab behind the text", 12, {P::text(u"ABC"_s), P::tab(3)}, PrinterSurface::Zeilenende::Offen, 2, 1},
-        {"tab twice behind", 12, {P::text(u"ABCDEF"_s), P::tab(2), P::text(u"X"_s), P::tab(1)},
-         PrinterSurface::Zeilenende::Offen, 0, 2},
-        {"column 0 is column 1", 12, {P::text(u"A"_s), P::tab(0)}, PrinterSurface::Zeilenende::Offen, 0, 1},
-        {"items without gaps", 12, {P::text(u"AB"_s), P::wert(523), P::text(u"C"_s)},
-         PrinterSurface::Zeilenende::Offen, 6, 0},
-        {"line end after text", 12, {P::text(u"ABC"_s)}, PrinterSurface::Zeilenende::Beenden, 0, 1},
-        {"line end after a tab", 12, {P::text(u"ABC"_s), P::tab(2)}, PrinterSurface::Zeilenende::Beenden, 0, 2},
-        {"no items ends the line", 12, {}, PrinterSurface::Zeilenende::Beenden, 0, 1},
-        {"no items left open", 12, {}, PrinterSurface::Zeilenende::Offen, 0, 0},
-        {"columns of a larger font", 21, {P::tab(5)}, PrinterSurface::Zeilenende::Offen, 4, 0},
-        {"line height of a small font", 6, {P::text(u"A"_s)}, PrinterSurface::Zeilenende::Beenden, 0, 1},
+        {"tab from the left edge", 12, {P::tab(10)}, offen, 9, 0},
+        {"tab ahead of the text", 12, {P::text(u"ABC"_s), P::tab(10)}, offen, 9, 0},
+        {"tab to where the text ends", 12, {P::text(u"AB"_s), P::tab(3)}, offen, 2, 0},
+        {"tab behind the text", 12, {P::text(u"ABC"_s), P::tab(3)}, offen, 2, 1},
+        {"tab twice behind", 12, {P::text(u"ABCDEF"_s), P::tab(2), P::text(u"X"_s), P::tab(1)}, offen, 0, 2},
+        {"column 0 is column 1", 12, {P::text(u"A"_s), P::tab(0)}, offen, 0, 1},
+        {"items without gaps", 12, {P::text(u"AB"_s), P::wert(523), P::text(u"C"_s)}, offen, 6, 0},
+        {"line end after text", 12, {P::text(u"ABC"_s)}, ende, 0, 1},
+        {"line end after a tab", 12, {P::text(u"ABC"_s), P::tab(2)}, ende, 0, 2},
+        {"no items ends the line", 12, {}, ende, 0, 1},
+        {"no items left open", 12, {}, offen, 0, 0},
+        {"columns of a larger font", 21, {P::tab(5)}, offen, 4, 0},
+        {"line height of a small font", 6, {P::text(u"A"_s)}, ende, 0, 1},
     };
     for (const auto& c : cases) {
         Surface s;
         s.setSchriftgröße(c.größe);
-        s.drucke(c.posten, c.ende);
+        s.drucke(c.posten, c.zeilenende);
         EXPECT_NEAR(s.x(), c.x * Surface::zeichenbreiteMm(c.größe), 1e-9) << c.name;
         EXPECT_NEAR(s.y(), c.y * Surface::zeilenhöheMm(c.größe), 1e-9) << c.name;
     }
@@ -154,6 +147,15 @@ TEST(PrinterSurface, DocumentsAndPages)
              s.dokumentEnde();
          },
          {u"Dokument 1"_s, u"Text 1.1 (0.00, 0.00) Courier New 12: \"A\""_s, u"Ende 1"_s}},
+        {"a new page begins at the top left",
+         [](Surface& s) {
+             s.drucke({P::text(u"A"_s)});
+             s.setX(50);
+             s.neueSeite();
+             s.drucke({P::text(u"B"_s)});
+         },
+         {u"Dokument 1"_s, u"Text 1.1 (0.00, 0.00) Courier New 12: \"A\""_s, u"Seite 1.2"_s,
+          u"Text 1.2 (0.00, 0.00) Courier New 12: \"B\""_s}},
         {"two new pages leave one empty",
          [](Surface& s) {
              s.drucke({P::text(u"A"_s)}, PrinterSurface::Zeilenende::Offen);
@@ -180,21 +182,7 @@ TEST(PrinterSurface, DocumentsAndPages)
     }
 }
 
-TEST(PrinterSurface, PageStartsAtTheTop)
-{
-    Surface s;
-    s.drucke({PrintItem::text(u"A"_s)});
-    s.setX(50);
-    s.neueSeite();
-    EXPECT_EQ(QPointF(s.x(), s.y()), QPointF(0, 0));
-    s.setY(50);
-    s.dokumentEnde();
-    EXPECT_EQ(QPointF(s.x(), s.y()), QPointF(0, 0));
-    EXPECT_FALSE(s.dokumentOffen());
-    EXPECT_EQ(s.abgeschlosseneDokumente(), 1);
-}
-
-TEST(PrinterSurface, ScaleUnitsAndPaperSize)
+TEST(PrinterSurface, ScaleUnits)
 {
     const struct {
         PrinterSurface::Maßeinheit einheit;
@@ -212,14 +200,6 @@ TEST(PrinterSurface, ScaleUnitsAndPaperSize)
         s.setMaßeinheit(PrinterSurface::Maßeinheit::Millimeter);
         EXPECT_NEAR(s.y(), c.mm, 1e-9) << c.wert;
     }
-
-    Surface s;
-    EXPECT_EQ(s.seitenbreite(), 11907);
-    EXPECT_EQ(s.seitenhöhe(), 16840);
-    s.setSeitenhöhe(2268);
-    s.setSeitenbreite(5103);
-    EXPECT_EQ(s.seitenhöhe(), 2268);
-    EXPECT_EQ(s.seitenbreite(), 5103);
 }
 
 TEST(PrinterSurface, NewPaperSizeAppliesFromTheNextPage)

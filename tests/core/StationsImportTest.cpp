@@ -53,35 +53,6 @@ TEST(StationsImport, LocatorsTextPutsTheNthLocatorAtCharacter7nMinus6)
     EXPECT_TRUE(StationsImport::zerlegen(QString()).isEmpty());
 }
 
-TEST(StationsImport, MergesIntoTheTableInOneRowPerCall)
-{
-    test::WorkDir dir;
-    test::ContestDatInhalt inhalt;
-    inhalt.stationen = {{u"DL1ABC"_s, u"JO31AB"_s}, {u"DL1ABC"_s, u"JO30XX JO31AB"_s}, {u"PA0AAA"_s, u"JO22AA"_s}};
-    test::schreibeContestDat(dir.pfad(u"CONTEST.DAT"_s), inhalt);
-    const auto einfügen = [&](const QString& liste) {
-        Connection c(dir.pfad(u"CONTEST.DAT"_s), Connection::Zugriff::LesenSchreiben);
-        return StationsImport::einfügen(c, StationsImport::lesen(liste).stationen);
-    };
-
-    StationsImport::Ergebnis e = einfügen(u"DL1ABC JO32CD\nDL1ABC JO31AB\nON4BBB JO21AA\nPA0AAA JO22AA\n"_s);
-    EXPECT_EQ(e.neueStationen, 1);
-    EXPECT_EQ(e.ergänzteStationen, 1);
-    EXPECT_EQ(e.neueLocatoren, 2);
-
-    ContestDat db(dir.root());
-    EXPECT_EQ(db.locators(u"DL1ABC"_s), u"JO31AB JO30XX JO32CD"_s);
-    EXPECT_EQ(db.locators(u"ON4BBB"_s), u"JO21AA"_s);
-    EXPECT_EQ(db.locators(u"PA0AAA"_s), u"JO22AA"_s);
-    Connection c(dir.pfad(u"CONTEST.DAT"_s), Connection::Zugriff::NurLesen);
-    EXPECT_EQ(c.scalar(u"SELECT count(*) FROM STATIONS WHERE CALL='DL1ABC'"_s).toInt(), 1);
-
-    // The same list again changes nothing.
-    e = einfügen(u"DL1ABC JO32CD\nON4BBB JO21AA\n"_s);
-    EXPECT_EQ(e.neueStationen + e.ergänzteStationen + e.neueLocatoren, 0);
-    EXPECT_EQ(c.scalar(u"SELECT count(*) FROM STATIONS"_s).toInt(), 3);
-}
-
 TEST(StationsImport, RefusesAFileWithoutStationsTable)
 {
     test::WorkDir dir;
@@ -94,30 +65,34 @@ TEST(StationsImport, MergeRuleKeepsOneRowAndNeverRepeatsALocator)
 {
     struct Fall {
         const char* name;
-        QString vorher; // LOCATORS of DL1ABC before, empty: no row
+        QStringList vorher; // LOCATORS of the rows of DL1ABC before
         QList<StationsImport::Station> neu;
         QString nachher;
-        int neueLocatoren;
+        int neueStationen, ergänzteStationen, neueLocatoren;
     };
     const Fall fälle[] = {
-        {"one new", QString(), {{u"DL1ABC"_s, {u"JO31AB"_s}}}, u"JO31AB"_s, 1},
-        {"second", u"JO31AB"_s, {{u"DL1ABC"_s, {u"JO32CD"_s}}}, u"JO31AB JO32CD"_s, 1},
-        {"third", u"JO31AB JO32CD"_s, {{u"DL1ABC"_s, {u"JO42EF"_s}}}, u"JO31AB JO32CD JO42EF"_s, 1},
-        {"repeated", u"JO31AB JO32CD"_s, {{u"DL1ABC"_s, {u"JO32CD"_s, u"JO31AB"_s}}}, u"JO31AB JO32CD"_s, 0},
-        {"lower case", u"JO31AB"_s, {{u"dl1abc"_s, {u"jo31ab"_s, u"jo32cd"_s}}}, u"JO31AB JO32CD"_s, 1},
-        {"portable", u"JO31AB"_s, {{u"DL1ABC/P"_s, {u"JO42EF"_s}}}, u"JO31AB JO42EF"_s, 1},
-        {"trailing separator", u"JO31AB JO32CD "_s, {{u"DL1ABC"_s, {u"JO32CD"_s}}}, u"JO31AB JO32CD"_s, 0},
-        {"no locator", u"JO31AB"_s, {{u"DL1ABC"_s, {u"JO31"_s, QString()}}}, u"JO31AB"_s, 0},
+        {"one new", {}, {{u"DL1ABC"_s, {u"JO31AB"_s}}}, u"JO31AB"_s, 1, 0, 1},
+        {"second", {u"JO31AB"_s}, {{u"DL1ABC"_s, {u"JO32CD"_s}}}, u"JO31AB JO32CD"_s, 0, 1, 1},
+        {"third", {u"JO31AB JO32CD"_s}, {{u"DL1ABC"_s, {u"JO42EF"_s}}}, u"JO31AB JO32CD JO42EF"_s, 0, 1, 1},
+        {"repeated", {u"JO31AB JO32CD"_s}, {{u"DL1ABC"_s, {u"JO32CD"_s, u"JO31AB"_s}}}, u"JO31AB JO32CD"_s, 0, 0, 0},
+        {"lower case", {u"JO31AB"_s}, {{u"dl1abc"_s, {u"jo31ab"_s, u"jo32cd"_s}}}, u"JO31AB JO32CD"_s, 0, 1, 1},
+        {"portable", {u"JO31AB"_s}, {{u"DL1ABC/P"_s, {u"JO42EF"_s}}}, u"JO31AB JO42EF"_s, 0, 1, 1},
+        {"trailing separator", {u"JO31AB JO32CD "_s}, {{u"DL1ABC"_s, {u"JO32CD"_s}}}, u"JO31AB JO32CD"_s, 0, 0, 0},
+        {"no locator", {u"JO31AB"_s}, {{u"DL1ABC"_s, {u"JO31"_s, QString()}}}, u"JO31AB"_s, 0, 0, 0},
+        {"two rows of one call become one", {u"JO31AB"_s, u"JO30XX JO31AB"_s},
+         {{u"DL1ABC"_s, {u"JO32CD"_s}}, {u"DL1ABC"_s, {u"JO31AB"_s}}}, u"JO31AB JO30XX JO32CD"_s, 0, 1, 1},
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.name);
         test::WorkDir dir;
         test::ContestDatInhalt inhalt;
-        if (!f.vorher.isEmpty())
-            inhalt.stationen = {{u"DL1ABC"_s, f.vorher}};
+        for (const QString& locators : f.vorher)
+            inhalt.stationen.push_back({u"DL1ABC"_s, locators});
         test::schreibeContestDat(dir.pfad(u"CONTEST.DAT"_s), inhalt);
         Connection c(dir.pfad(u"CONTEST.DAT"_s), Connection::Zugriff::LesenSchreiben);
         const StationsImport::Ergebnis e = StationsImport::einfügen(c, f.neu);
+        EXPECT_EQ(e.neueStationen, f.neueStationen);
+        EXPECT_EQ(e.ergänzteStationen, f.ergänzteStationen);
         EXPECT_EQ(e.neueLocatoren, f.neueLocatoren);
         const Rows rows = c.select(u"SELECT CALL, LOCATORS FROM STATIONS"_s);
         ASSERT_EQ(rows.zeilen.size(), 1);
