@@ -10,17 +10,14 @@
 #include "qsl/QslModel.h"
 #include "support/LaufendesProgramm.h"
 #include "support/LogFixture.h"
+#include "support/PdfDatei.h"
 
 #include <QDir>
-#include <QImage>
 #include <QListWidget>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
-#include <optional>
 
 using namespace tarvex;
 using namespace Qt::StringLiterals;
@@ -32,53 +29,11 @@ test::CupsServer* cups = nullptr;
 const QString standard = u"TarvexTest"_s;
 const QString zweiter = u"TarvexZwei"_s;
 
-std::optional<QString> ausführen(const QString& programm, const QStringList& argumente)
-{
-    QProcess p;
-    p.start(programm, argumente);
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return std::nullopt;
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
+using namespace test::pdf;
 
-struct Seite {
-    double breiteMm = 0;
-    double höheMm = 0;
-};
-
-// Paper of every page, from pdfinfo (points → mm).
-QList<Seite> seiten(const QString& pdf)
+bool papier(QSizeF seite, double breiteMm, double höheMm)
 {
-    const QString info = ausführen(u"pdfinfo"_s, {u"-f"_s, u"1"_s, u"-l"_s, u"9999"_s, pdf}).value_or(QString());
-    static const QRegularExpression größe(u"^Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"_s,
-                                           QRegularExpression::MultilineOption);
-    QList<Seite> liste;
-    for (auto it = größe.globalMatch(info); it.hasNext();) {
-        const auto m = it.next();
-        liste.append({m.captured(1).toDouble() * 25.4 / 72, m.captured(2).toDouble() * 25.4 / 72});
-    }
-    return liste;
-}
-
-bool papier(const Seite& s, double breiteMm, double höheMm)
-{
-    return qAbs(s.breiteMm - breiteMm) < 0.5 && qAbs(s.höheMm - höheMm) < 0.5;
-}
-
-QStringList wörterDerZeilen(const QStringList& zeilen)
-{
-    static const QRegularExpression leer(u"[\\s\\f]+"_s);
-    return zeilen.join(u' ').split(leer, Qt::SkipEmptyParts);
-}
-
-// The words of one page (or all pages for 0), in reading order.
-QStringList wörter(const QString& pdf, int seite = 0)
-{
-    QStringList argumente;
-    if (seite > 0)
-        argumente << u"-f"_s << QString::number(seite) << u"-l"_s << QString::number(seite);
-    argumente << u"-layout"_s << pdf << u"-"_s;
-    return wörterDerZeilen({ausführen(u"pdftotext"_s, argumente).value_or(QString())});
+    return qAbs(seite.width() - breiteMm) < 0.5 && qAbs(seite.height() - höheMm) < 0.5;
 }
 
 QStringList sortiert(QStringList w)
@@ -87,28 +42,11 @@ QStringList sortiert(QStringList w)
     return w;
 }
 
-QStringList ersatzDateien()
-{
-    return QDir::current().entryList({u"Ausdruck_*.pdf"_s}, QDir::Files, QDir::Name);
-}
-
 // The printer's edge as Qt reports it for the test queue, for the page oracle.
 double druckerRand()
 {
     QPrinter p(QPrinterInfo::printerInfo(standard), QPrinter::HighResolution);
     return p.pageLayout().margins(QPageLayout::Millimeter).top();
-}
-
-// One page as a black-and-white picture at 100 dpi.
-QImage bild(const QString& pdf, int seite)
-{
-    const QString stamm = QDir::temp().filePath(u"tarvex-seite-%1"_s.arg(QCoreApplication::applicationPid()));
-    if (!ausführen(u"pdftoppm"_s, {u"-r"_s, u"100"_s, u"-f"_s, QString::number(seite), u"-l"_s,
-                                  QString::number(seite), u"-singlefile"_s, u"-gray"_s, u"-png"_s, pdf, stamm}))
-        return {};
-    QImage b(stamm + u".png"_s);
-    QFile::remove(stamm + u".png"_s);
-    return b;
 }
 
 // The same page as printed by the queue and as written into the PDF file the
@@ -241,7 +179,7 @@ TEST_F(CupsTest, AFailingQueueIsNamedAndTheOutputOfferedAsPdf)
         EXPECT_EQ(prompter.gezeigt()[0].text,
                   fall.text + u"\n\nSoll der Ausdruck stattdessen als PDF-Datei gespeichert werden?"_s);
         EXPECT_EQ(prompter.gezeigt()[0].knöpfe, Meldung::Knöpfe::JaNein);
-        const QStringList pdf = QDir::current().entryList({u"*.pdf"_s});
+        const QStringList pdf = dateien();
         ASSERT_EQ(pdf.size(), fall.pdf ? 1 : 0);
         if (fall.pdf) {
             EXPECT_EQ(wörter(pdf[0]), QStringList({u"Nichts"_s, u"geht"_s, u"verloren"_s}));
@@ -303,7 +241,7 @@ TEST_F(CupsTest, ProgramPrintsItsJournalOnTheChosenPrinterWhenItEnds)
     EXPECT_TRUE(cups->ausgaben(standard).isEmpty());
     const QStringList jobs = cups->ausgaben(zweiter);
     ASSERT_EQ(jobs.size(), 1);
-    const QList<Seite> blätter = seiten(jobs[0]);
+    const QList<QSizeF> blätter = seiten(jobs[0]);
     ASSERT_EQ(blätter.size(), 1);
     EXPECT_TRUE(papier(blätter[0], 210, 297));
 
@@ -318,7 +256,7 @@ TEST_F(CupsTest, ProgramPrintsItsJournalOnTheChosenPrinterWhenItEnds)
         drucker.setSchriftgröße(10);
         drucker.drucke({PrintItem::text(journal[0])});
     }
-    const QStringList ersatz = ersatzDateien();
+    const QStringList ersatz = dateien(u"Ausdruck_*.pdf"_s);
     ASSERT_EQ(ersatz.size(), 1);
     EXPECT_EQ(wörter(ersatz[0]), wörterDerZeilen(journal));
     EXPECT_TRUE(gleicheSeite(jobs[0], 1, ersatz[0], 1));
@@ -348,7 +286,7 @@ TEST_F(LogDruckTest, CoverSheetAndLogPagesAreJobsOfTheirOwnAsTheLogWindowsPdfSho
     fenster.drucken();
     ASSERT_GE(prompter.gezeigt().size(), 2);
     EXPECT_EQ(prompter.gezeigt()[0].titel, u"Achtung"_s);
-    const QStringList pdf = ersatzDateien();
+    const QStringList pdf = dateien(u"Ausdruck_*.pdf"_s);
     ASSERT_EQ(pdf.size(), 1);
     EXPECT_EQ(prompter.gezeigt()[1].text, u"Der Ausdruck wird als PDF-Datei gespeichert:\n"_s
                                                + QDir::toNativeSeparators(dir.pfad(pdf[0])));
@@ -360,7 +298,7 @@ TEST_F(LogDruckTest, CoverSheetAndLogPagesAreJobsOfTheirOwnAsTheLogWindowsPdfSho
     int pdfSeite = 0;
     for (int job = 0; job < 3; ++job) {
         SCOPED_TRACE(job);
-        const QList<Seite> blätter = seiten(jobs[job]);
+        const QList<QSizeF> blätter = seiten(jobs[job]);
         ASSERT_EQ(blätter.size(), aufnahme.seiten(job + 1));
         for (int s = 1; s <= blätter.size(); ++s) {
             ++pdfSeite;
@@ -390,7 +328,7 @@ TEST_F(LogDruckTest, SheetsAndContinuousStockReachTheQueueAsOneJobOnTheirPaper)
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.etikettenart);
         cups->ausgabenLöschen();
-        for (const QString& alt : ersatzDateien())
+        for (const QString& alt : dateien(u"Ausdruck_*.pdf"_s))
             QFile::remove(alt);
         QslModel qsl(model, settings, warteschlange, prompter);
         QslModel zumVergleich(model, settings, aufnahme, prompter);
@@ -403,7 +341,7 @@ TEST_F(LogDruckTest, SheetsAndContinuousStockReachTheQueueAsOneJobOnTheirPaper)
         ASSERT_TRUE(cups->warten(standard, 1));
         const QStringList jobs = cups->ausgaben(standard);
         ASSERT_EQ(jobs.size(), 1);
-        const QList<Seite> blätter = seiten(jobs[0]);
+        const QList<QSizeF> blätter = seiten(jobs[0]);
         ASSERT_EQ(blätter.size(), fall.seiten);
         const int dokument = aufnahme.dokumente();
         ASSERT_EQ(aufnahme.seiten(dokument), fall.seiten);
@@ -412,7 +350,7 @@ TEST_F(LogDruckTest, SheetsAndContinuousStockReachTheQueueAsOneJobOnTheirPaper)
         ASSERT_TRUE(cups->befehl(u"cupsreject"_s, {standard}));
         ASSERT_TRUE(qsl.drucken());
         ASSERT_TRUE(cups->befehl(u"cupsaccept"_s, {standard}));
-        const QStringList ersatz = ersatzDateien();
+        const QStringList ersatz = dateien(u"Ausdruck_*.pdf"_s);
         ASSERT_EQ(ersatz.size(), 1);
         // The comparison tells labels apart that differ in a few characters.
         EXPECT_FALSE(gleicheSeite(jobs[0], 1, ersatz[0], 2));

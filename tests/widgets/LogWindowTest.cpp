@@ -10,25 +10,24 @@
 #include "logout/QtPrinterSurface.h"
 #include "support/LaufendesProgramm.h"
 #include "support/LogFixture.h"
+#include "support/PdfDatei.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QStackedWidget>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 
 using namespace tarvex;
 using namespace Qt::StringLiterals;
+namespace pdf = tarvex::test::pdf;
 
 namespace {
 
@@ -66,26 +65,6 @@ struct Umgebung : test::LogFixture {
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
     }
 };
-
-QStringList wörter(const QStringList& zeilen)
-{
-    static const QRegularExpression leer(u"\\s+"_s);
-    return zeilen.join(u' ').split(leer, Qt::SkipEmptyParts);
-}
-
-QStringList pdfWörter(const QString& pdf)
-{
-    QProcess p;
-    p.start(u"pdftotext"_s, {u"-layout"_s, u"-enc"_s, u"UTF-8"_s, pdf, u"-"_s});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return {u"pdftotext (poppler-utils) fehlt oder scheitert"_s};
-    return wörter({QString::fromUtf8(p.readAllStandardOutput())});
-}
-
-QStringList pdfDateien()
-{
-    return QDir::current().entryList({u"*.pdf"_s}, QDir::Files, QDir::Name);
-}
 
 } // namespace
 
@@ -151,7 +130,7 @@ private slots:
         QTest::mouseClick(u.knopf(u"cmdDrucken"_s), Qt::LeftButton);
         QTRY_COMPARE(u.prompter.texte(), QStringList{u"Bitte Datum in der Form 'TT.MM.JJJJ' eingeben"_s});
         QCOMPARE(u.drucker.dokumente(), 0);
-        QVERIFY(pdfDateien().isEmpty());
+        QVERIFY(pdf::dateien().isEmpty());
         u.fenster.findChild<QAction*>(u"mnuZurück2"_s)->trigger();
         QCOMPARE(zurück.count(), 2);
     }
@@ -167,7 +146,7 @@ private slots:
         QSignalSpy zurück(&u.fenster, &LogWindow::backRequested);
         QTest::mouseClick(u.knopf(u"cmdDrucken"_s), Qt::LeftButton);
 
-        const QStringList dateien = pdfDateien();
+        const QStringList dateien = pdf::dateien();
         QCOMPARE(dateien, QStringList{u"Ausdruck_2026-12-04_14-05-00.pdf"_s});
         QCOMPARE(u.prompter.gezeigt().size(), 2);
         QVERIFY(u.prompter.gezeigt()[0].text.endsWith(QDir::current().absoluteFilePath(dateien[0])));
@@ -177,13 +156,13 @@ private slots:
         QCOMPARE(u.feld(u"txtEdiname"_s)->text(), u"144MHz-122026-DL0XX.EDI"_s);
 
         const QStringList text = Deckblatt::text(u.log.deckblatt()) + LogSeiten::text(u.log.logSeiten());
-        QCOMPARE(pdfWörter(dateien[0]), wörter(text));
+        QCOMPARE(pdf::wörter(dateien[0]), pdf::wörterDerZeilen(text));
 
         // The printer's own surface, here a PDF per job, prints the same words.
         QtPrinterSurface papier(u.prompter, u.clock);
         u.log.DeckblattDrucken(papier);
-        QCOMPARE(pdfDateien().size(), 2);
-        QCOMPARE(pdfWörter(pdfDateien()[1]), wörter(Deckblatt::text(u.log.deckblatt())));
+        QCOMPARE(pdf::dateien().size(), 2);
+        QCOMPARE(pdf::wörter(pdf::dateien()[1]), pdf::wörterDerZeilen(Deckblatt::text(u.log.deckblatt())));
     }
 
     void fileMenuShowsTheWindowInTheFrame()

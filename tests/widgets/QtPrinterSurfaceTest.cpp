@@ -1,17 +1,15 @@
 #include "common/Clock.h"
 #include "logout/QtPrinterSurface.h"
+#include "support/PdfDatei.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
-#include <QDir>
 #include <QFontInfo>
-#include <QImage>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QtTest>
 
 using namespace tarvex;
 using namespace Qt::StringLiterals;
+namespace pdf = tarvex::test::pdf;
 
 namespace {
 
@@ -20,28 +18,6 @@ struct FesteUhr final : Clock {
 };
 
 const QString ersteDatei = u"Ausdruck_2026-12-04_14-05-09.pdf"_s;
-
-QStringList pdfDateien()
-{
-    return QDir::current().entryList({u"*.pdf"_s}, QDir::Files, QDir::Name);
-}
-
-int seitenImPdf(const QString& pfad)
-{
-    static const QRegularExpression seite(u"/Type\\s*/Page\\b(?!s)"_s);
-    return int(QString::fromLatin1(test::dateiInhalt(pfad)).count(seite));
-}
-
-// Renders one page at 100 dpi, so 1 mm is 100 / 25.4 pixels.
-QImage seiteAlsBild(const QString& pdf, int seite)
-{
-    QProcess p;
-    p.start(u"pdftoppm"_s, {u"-r"_s, u"100"_s, u"-f"_s, QString::number(seite), u"-l"_s, QString::number(seite),
-                            u"-singlefile"_s, u"-gray"_s, u"-png"_s, pdf, u"seite"_s});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return {};
-    return QImage(u"seite.png"_s);
-}
 
 // Bounding box, in mm from the paper's corner, of the dark pixels within a box in mm.
 QRectF dunkel(const QImage& bild, QRectF suchbereichMm)
@@ -98,10 +74,10 @@ private slots:
 
         const QString zweite = u"Ausdruck_2026-12-04_14-05-09_2.pdf"_s;
         const QString dritte = u"Ausdruck_2026-12-04_14-05-09_3.pdf"_s;
-        QCOMPARE(pdfDateien(), QStringList({ersteDatei, zweite, dritte}));
+        QCOMPARE(pdf::dateien(), QStringList({ersteDatei, zweite, dritte}));
         QCOMPARE(test::dateiInhalt(u.dir.pfad(ersteDatei)), QByteArray("alt"));
-        QCOMPARE(seitenImPdf(u.dir.pfad(zweite)), 3);
-        QCOMPARE(seitenImPdf(u.dir.pfad(dritte)), 1);
+        QCOMPARE(pdf::seiten(zweite).size(), 3);
+        QCOMPARE(pdf::seiten(dritte).size(), 1);
 
         QCOMPARE(u.prompter.gezeigt().size(), 2);
         const QStringList dateien = {zweite, dritte};
@@ -121,9 +97,9 @@ private slots:
             s.drucke({PrintItem::text(u"Journalzeile"_s)});
             s.drucke({PrintItem::text(u"Journalzeile"_s)});
         }
-        QCOMPARE(pdfDateien(), QStringList{ersteDatei});
+        QCOMPARE(pdf::dateien(), QStringList{ersteDatei});
         QVERIFY(test::dateiInhalt(u.dir.pfad(ersteDatei)).trimmed().endsWith("%%EOF"));
-        QCOMPARE(seitenImPdf(u.dir.pfad(ersteDatei)), 1);
+        QCOMPARE(pdf::seiten(ersteDatei).size(), 1);
         QCOMPARE(u.prompter.gezeigt().size(), 1);
     }
 
@@ -156,7 +132,7 @@ private slots:
             s.drucke({PrintItem::tab(41), PrintItem::text(u"HHHHHHHHHH"_s)});
             s.dokumentEnde();
         }
-        const QImage bild = seiteAlsBild(u.dir.pfad(ersteDatei), 1);
+        const QImage bild = pdf::bild(ersteDatei, 1);
         QVERIFY2(!bild.isNull(), "pdftoppm (poppler-utils) fehlt oder scheitert");
         QCOMPARE_LT(qAbs(bild.width() / 100.0 * 25.4 - 210), 1);
 
@@ -191,7 +167,7 @@ private slots:
             s.linie(Punkt::abs(20, 10), Punkt::abs(60, 30), PrinterSurface::Linienart::Rechteck);
             s.dokumentEnde();
         }
-        const QImage bild = seiteAlsBild(u.dir.pfad(ersteDatei), 1);
+        const QImage bild = pdf::bild(ersteDatei, 1);
         QVERIFY2(!bild.isNull(), "pdftoppm (poppler-utils) fehlt oder scheitert");
         QCOMPARE_LT(qAbs(bild.width() / 100.0 * 25.4 - 210), 1);
         QCOMPARE_LT(qAbs(bild.height() / 100.0 * 25.4 - 37), 1);
