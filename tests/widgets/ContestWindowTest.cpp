@@ -225,25 +225,15 @@ private slots:
         QCOMPARE(u.fenster->statusText(), u"Bereit"_s);
     }
 
+    // Pasted and inserted text goes through the typing rules (tested in core).
     void pasteIsFilteredLikeTyping()
     {
         Umgebung u;
         InputLineEdit* zeile = u.w()->eingabe();
-        const struct {
-            QString eingefügt;
-            QString zeile;
-        } fälle[] = {
-            {u"dl1abc-p jo62qm ä€;59012"_s, u"DL1ABC/P JO62QM 59012"_s},
-            {u"K:Guten Tag, OM!"_s, u"K:Guten Tag OM"_s}, // a comment keeps its case
-        };
-        for (const auto& f : fälle) {
-            zeile->clear();
-            QApplication::clipboard()->setText(f.eingefügt);
-            QTest::keyClick(zeile, Qt::Key_V, Qt::ControlModifier);
-            QCOMPARE(zeile->text(), f.zeile);
-        }
-        // Middle click and context menu insert at the cursor, through the same rule.
-        zeile->setText(u"DL1ABC JO62QM"_s);
+        QApplication::clipboard()->setText(u"dl1abc ä€;jo62qm"_s);
+        QTest::keyClick(zeile, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(zeile->text(), u"DL1ABC JO62QM"_s);
+        // Middle click and context menu insert at the cursor.
         zeile->setCursorPosition(6);
         zeile->insert(u"-p"_s);
         QCOMPARE(zeile->text(), u"DL1ABC/P JO62QM"_s);
@@ -254,29 +244,16 @@ private slots:
         QTest::keyClick(zeile, Qt::Key_Return);
         QCOMPARE(u.model->db()->qsos(u"144MHz"_s).size(), 1);
 
-        // The edit panel's fields take only what they may hold, pasted or typed.
+        // So do the edit panel's fields.
         u.w()->grid()->setCurrentIndex(u.model->logList().index(0, 0));
         u.befehl(Befehl::Ändern)->trigger();
-        EditPanelWidget* panel = u.w()->bearbeitenPanel();
-        QVERIFY(panel->isVisible());
-        const struct {
-            const char16_t* feld;
-            QString eingefügt;
-            QString ergebnis;
-        } felder[] = {
-            {u"txtLocator2", u"jo62-qm"_s, u"JO62QM"_s},
-            {u"txtRSTerh2", u"59 a012"_s, u"59012"_s},
-            {u"txtUhrzeit2", u"14.05 Uhr:"_s, u"1405:"_s},
-            {u"txtCall2", u"dl1abc-p/p"_s, u"DL1ABCP/P"_s},
-        };
-        for (const auto& f : felder) {
-            QLineEdit* e = panel->feld(QString::fromUtf16(f.feld));
-            e->clear();
-            QApplication::clipboard()->setText(f.eingefügt);
-            e->setFocus();
-            QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
-            QCOMPARE(e->text(), f.ergebnis);
-        }
+        QVERIFY(u.w()->bearbeitenPanel()->isVisible());
+        QLineEdit* uhrzeit = u.w()->bearbeitenPanel()->feld(u"txtUhrzeit2"_s);
+        uhrzeit->clear();
+        QApplication::clipboard()->setText(u"14.05 Uhr:"_s);
+        uhrzeit->setFocus();
+        QTest::keyClick(uhrzeit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(uhrzeit->text(), u"1405:"_s);
     }
 
     void quitQuestionOnClose()
