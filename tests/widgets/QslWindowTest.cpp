@@ -9,14 +9,13 @@
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
 #include "support/LaufendesProgramm.h"
+#include "support/StatistikKontakte.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTreeView>
@@ -35,22 +34,13 @@ struct Umgebung : test::Arbeitsplatz {
         ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
         writeTextFile(u"TEST.txt"_s, {});
         contest.öffnen(u"TEST.MDB"_s, u"144MHz"_s);
-        const std::tuple<const char16_t*, const char16_t*, bool> zeilen[] = {
-            {u"DL1ABC", u"123", true}, {u"F5XYZ", u"600", false}, {u"DK2XY", u"50", true},
-            {u"ON4AA", u"20", false}};
-        int nummer = 0;
-        for (const auto& [call, punkte, qsl] : zeilen) {
-            QsoRecord q;
-            q.nummer = ++nummer;
-            q.datum = u"05.12.26"_s;
-            q.zeit = u"14:05"_s;
-            q.rufzeichen = q.kernCall = QString::fromUtf16(call);
-            q.rstGeg = u"599001"_s;
-            q.rstErh = u"579023"_s;
-            q.punkte = QString::fromUtf16(punkte);
-            q.qsl = qsl;
-            contest.db()->qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
-        }
+        test::schreibeKontakte(*contest.db(), u"144MHz"_s,
+                               {{u"14:05"_s, u"DL1ABC"_s, u"123"_s, u"JO31"_s, u"Deutschland"_s},
+                                {u"14:06"_s, u"F5XYZ"_s, u"600"_s, u"JN18"_s, u"Frankreich"_s},
+                                {u"14:07"_s, u"DK2XY"_s, u"50"_s, u"JO62"_s, u"Deutschland"_s},
+                                {u"14:08"_s, u"ON4AA"_s, u"20"_s, u"JO20"_s, u"Belgien"_s}});
+        for (const qint64 rowid : {1, 3})
+            contest.db()->qslUmschalten(u"144MHz"_s, rowid);
         w.show();
         if (!QTest::qWaitForWindowExposed(&w))
             qFatal("QSL-Fenster nicht sichtbar");

@@ -52,6 +52,9 @@ private slots:
             QSKIP("Ein Drucker ist eingerichtet; diese Tests gelten der PDF-Datei ohne Drucker.");
     }
 
+    // A file of the name is left alone; each document is a file of its own, the
+    // one still open when the program ends too, and the operator is told once
+    // per document.
     void writesPdfFilesAndTellsOncePerDocument()
     {
         Umgebung u;
@@ -59,48 +62,31 @@ private slots:
         QVERIFY(alt.open(QIODevice::WriteOnly));
         alt.write("alt");
         alt.close();
-
-        QtPrinterSurface s(u.prompter, u.uhr);
-        s.drucke({PrintItem::text(u"Seite eins"_s)});
-        s.neueSeite();
-        // 71 lines: 59 fit on the printable height of an A4 page, the rest overflow.
-        for (int i = 0; i < 71; ++i)
-            s.drucke({PrintItem::wert(i)});
-        QCOMPARE(u.prompter.gezeigt().size(), 1);
-        s.dokumentEnde();
-        s.drucke({PrintItem::text(u"Zweites Dokument"_s)});
-        s.neueSeite();
-        s.dokumentEnde();
-
-        const QString zweite = u"Ausdruck_2026-12-04_14-05-09_2.pdf"_s;
-        const QString dritte = u"Ausdruck_2026-12-04_14-05-09_3.pdf"_s;
-        QCOMPARE(pdf::dateien(), QStringList({ersteDatei, zweite, dritte}));
+        {
+            QtPrinterSurface s(u.prompter, u.uhr);
+            s.drucke({PrintItem::text(u"Seite eins"_s)});
+            s.neueSeite();
+            // 71 lines: 59 fit on the printable height of an A4 page, the rest overflow.
+            for (int i = 0; i < 71; ++i)
+                s.drucke({PrintItem::wert(i)});
+            QCOMPARE(u.prompter.gezeigt().size(), 1);
+            s.dokumentEnde();
+            s.drucke({PrintItem::text(u"Journalzeile"_s)});
+            s.drucke({PrintItem::text(u"Journalzeile"_s)});
+        }
+        const QStringList dateien = {u"Ausdruck_2026-12-04_14-05-09_2.pdf"_s,
+                                     u"Ausdruck_2026-12-04_14-05-09_3.pdf"_s};
+        QCOMPARE(pdf::dateien(), QStringList({ersteDatei}) + dateien);
         QCOMPARE(test::dateiInhalt(u.dir.pfad(ersteDatei)), QByteArray("alt"));
-        QCOMPARE(pdf::seiten(zweite).size(), 3);
-        QCOMPARE(pdf::seiten(dritte).size(), 1);
-
+        QCOMPARE(pdf::seiten(dateien[0]).size(), 3);
+        QCOMPARE(pdf::seiten(dateien[1]).size(), 1);
         QCOMPARE(u.prompter.gezeigt().size(), 2);
-        const QStringList dateien = {zweite, dritte};
         for (int i = 0; i < 2; ++i) {
             const Meldung& m = u.prompter.gezeigt().at(i);
             QCOMPARE(m.titel, u"Hinweis"_s);
             QCOMPARE(m.text, u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei gespeichert:\n"_s
                                  + QDir::toNativeSeparators(u.dir.pfad(dateien.at(i))));
         }
-    }
-
-    void anOpenDocumentIsHandedOverAtTheEnd()
-    {
-        Umgebung u;
-        {
-            QtPrinterSurface s(u.prompter, u.uhr);
-            s.drucke({PrintItem::text(u"Journalzeile"_s)});
-            s.drucke({PrintItem::text(u"Journalzeile"_s)});
-        }
-        QCOMPARE(pdf::dateien(), QStringList{ersteDatei});
-        QVERIFY(test::dateiInhalt(u.dir.pfad(ersteDatei)).trimmed().endsWith("%%EOF"));
-        QCOMPARE(pdf::seiten(ersteDatei).size(), 1);
-        QCOMPARE(u.prompter.gezeigt().size(), 1);
     }
 
     void courierNewIsFixedPitchAndTabsUseItsWidth()
