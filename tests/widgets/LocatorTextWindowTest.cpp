@@ -56,7 +56,7 @@ class LocatorTextWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void textAndColoursOfTheMap()
+    void textAndColoursOfTheMapRecomputedOnActivation()
     {
         Umgebung u;
         u.fenster.show();
@@ -71,13 +71,8 @@ private slots:
         QCOMPARE(u.farben(13, 43).first, QColor(128, 0, 0));   // own square: dark red
         QCOMPARE(u.farben(14, 43).first, QColor(255, 255, 0)); // yellow
         QCOMPARE(u.farben(13, 35).first, QColor(0, 0, 0));     // names in black
-    }
 
-    void recomputedOnEveryActivation()
-    {
-        Umgebung u;
-        u.fenster.show();
-        QTRY_VERIFY(u.zeilen().size() == 30);
+        // Every activation counts again.
         u.kontakte(u"JO30"_s, 1);
         u.kontakte(u"IO91"_s, 1);
         QEvent aktiv(QEvent::WindowActivate);
