@@ -26,7 +26,6 @@ private slots:
         BandChoiceDialog dialog(knöpfe({u"144MHz"_s, u"10368MHz"_s}), u"144MHz"_s);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QCOMPARE(dialog.windowTitle(), u"Band auswählen"_s);
         QStringList aktiv;
         for (const QPushButton* b : dialog.findChildren<QPushButton*>()) {
             if (b->isEnabled())
@@ -35,7 +34,6 @@ private slots:
         aktiv.sort();
         QCOMPARE(aktiv, (QStringList{u"cmd10368MHz"_s, u"cmd144MHz"_s}));
         QVERIFY(!dialog.findChild<QPushButton*>(u"cmd50MHz"_s)->isVisible());
-        QCOMPARE(dialog.findChild<QPushButton*>(u"cmd1296MHz"_s)->text(), u"1,3 GHz"_s);
     }
 
     void keyboardMovesToTheNextBandAndChoosesIt()

