@@ -9,7 +9,8 @@
 #include "logout/ExpDatei.h"
 #include "logout/ExpExport.h"
 #include "store/ContestDatabase.h"
-#include "store/ReferenceDatabase.h"
+#include "store/ContestDat.h"
+#include "store/CallInfoDb.h"
 #include "store/Settings.h"
 
 #include <QDir>

@@ -13,7 +13,8 @@
 #include "entry/KeystrokeLog.h"
 #include "store/Connection.h"
 #include "store/ContestDatabase.h"
-#include "store/ReferenceDatabase.h"
+#include "store/ContestDat.h"
+#include "store/CallInfoDb.h"
 #include "store/Settings.h"
 
 #include <QCoreApplication>

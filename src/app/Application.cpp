@@ -6,15 +6,15 @@
 #include "CopyrightDialog.h"
 #include "DruckerwahlDialog.h"
 #include "HelpWindow.h"
-#include "Kartenfenster.h"
-#include "LastInputsDialog.h"
+#include "Kartensteuerung.h"
+#include "KeystrokeLogDialog.h"
 #include "MainWindow.h"
 #include "MessageBoxPrompter.h"
 #include "callinfo/BekannteStationen.h"
 #include "callinfo/CallInfoModel.h"
 #include "callinfo/CallInfoWindow.h"
 #include "contest/ContestModel.h"
-#include "contest/BandChoiceDialog.h"
+#include "contest/BandwahlDialog.h"
 #include "contest/ContestWindow.h"
 #include "contest/DeleteContestDialog.h"
 #include "contest/InputLineEdit.h"
@@ -66,7 +66,7 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::ContestLöschen, this,
                       [this, rahmen] { DeleteContestDialog::ausführen(rahmen, *model_, *prompter_); });
     befehle.ausführen(Befehl::Bandwechseln, this,
-                      [this, rahmen] { BandChoiceDialog::ausführen(rahmen, *model_, *prompter_); });
+                      [this, rahmen] { BandwahlDialog::ausführen(rahmen, *model_, *prompter_); });
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
     befehle.ausführen(Befehl::Log, this, [this] { logDrucken(); });
     befehle.ausführen(Befehl::QSL, this, [this] { qslZeigen(); });
@@ -88,7 +88,7 @@ Application::Application(std::unique_ptr<Settings> settings)
                       [this] { bekannteStationen_->ausContestÜbernehmen(); });
     befehle.ausführen(Befehl::BekannteStationenImportieren, this, [this] { stationenImportieren(); });
     befehle.ausführen(Befehl::EdiAlleBänder, this, [this] { EdiExport::alleBänder(*model_, *prompter_); });
-    new Kartenfenster(*mainWindow_, *model_, contestDat_, *prompter_); // owned by the main frame
+    new Kartensteuerung(*mainWindow_, *model_, contestDat_, *prompter_); // owned by the main frame
 
     mailSender_ = std::make_unique<CurlMailSender>();
     mailVersand_ = std::make_unique<MailVersand>(*settings_, *mailSender_, *prompter_, clock_);
@@ -200,7 +200,7 @@ void Application::zurLogEingabe()
 
 void Application::letzteEingaben()
 {
-    LastInputsDialog::zeigen(mainWindow_.get(), keystrokes_);
+    KeystrokeLogDialog::zeigen(mainWindow_.get(), keystrokes_);
 }
 
 void Application::callInfo()

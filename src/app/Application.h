@@ -2,7 +2,8 @@
 #include "common/Clock.h"
 #include "entry/CallLookup.h"
 #include "entry/KeystrokeLog.h"
-#include "store/ReferenceDatabase.h"
+#include "store/ContestDat.h"
+#include "store/CallInfoDb.h"
 #include "store/Settings.h"
 
 #include <QObject>

@@ -5,7 +5,7 @@
 #include "contest/ContestModel.h"
 #include "store/Connection.h"
 #include "store/ContestDatabase.h"
-#include "store/ReferenceDatabase.h"
+#include "store/ContestDat.h"
 #include "store/StationsImport.h"
 
 #include <QFile>

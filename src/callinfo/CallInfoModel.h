@@ -1,5 +1,5 @@
 #pragma once
-#include "store/ReferenceDatabase.h"
+#include "store/CallInfoDb.h"
 
 #include <QObject>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "DeleteContestDialog.h"
 
-#include "ContestDeletion.h"
+#include "ContestLöschen.h"
 #include "ContestModel.h"
 
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "OpenContestDialog.h"
 
-#include "ContestOpening.h"
+#include "ContestÖffnen.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -5,7 +5,8 @@
 #include "LogList.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
-#include "store/ReferenceDatabase.h"
+#include "store/ContestDat.h"
+#include "store/CallInfoDb.h"
 
 namespace tarvex {
 

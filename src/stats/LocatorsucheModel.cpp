@@ -2,7 +2,7 @@
 
 #include "common/Prompter.h"
 #include "common/UserError.h"
-#include "store/ReferenceDatabase.h"
+#include "store/ContestDat.h"
 
 namespace tarvex {
 

@@ -1,5 +1,5 @@
 #include "contest/Bandwahl.h"
-#include "contest/ContestOpening.h"
+#include "contest/ContestÖffnen.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
 

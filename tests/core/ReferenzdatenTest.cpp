@@ -2,7 +2,8 @@
 
 #include "entry/CallLookup.h"
 #include "store/Connection.h"
-#include "store/ReferenceDatabase.h"
+#include "store/ContestDat.h"
+#include "store/CallInfoDb.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "common/UserError.h"
 #include "store/Connection.h"
-#include "store/ReferenceDatabase.h"
+#include "store/ContestDat.h"
 #include "store/StationsImport.h"
 #include "support/TestFiles.h"
 

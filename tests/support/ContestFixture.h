@@ -5,7 +5,8 @@
 #include "contest/ContestModel.h"
 #include "entry/CallLookup.h"
 #include "entry/KeystrokeLog.h"
-#include "store/ReferenceDatabase.h"
+#include "store/ContestDat.h"
+#include "store/CallInfoDb.h"
 #include "store/Settings.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The graphic map over a real contest: buttons and keys reach the model, and
 // the drawing lands on the picture where it belongs (checked at known pixels).
 #include "app/Befehl.h"
-#include "app/Kartenfenster.h"
+#include "app/Kartensteuerung.h"
 #include "app/MainWindow.h"
 #include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"
@@ -209,7 +209,7 @@ private slots:
         Umgebung u;
         u.fenster.hide();
         MainWindow rahmen(u.model, u.prompter);
-        new Kartenfenster(rahmen, u.model, u.contestDat, u.prompter);
+        new Kartensteuerung(rahmen, u.model, u.contestDat, u.prompter);
         rahmen.show();
         auto* stapel = qobject_cast<QStackedWidget*>(rahmen.centralWidget());
         const auto aktuell = [&] { return stapel->currentWidget()->objectName(); };

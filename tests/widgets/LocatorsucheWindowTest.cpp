@@ -2,7 +2,7 @@
 // the focus to "Abbrechen", the grid shows call and locator entry.
 #include "stats/LocatorsucheModel.h"
 #include "stats/LocatorsucheWindow.h"
-#include "store/ReferenceDatabase.h"
+#include "store/ContestDat.h"
 #include "support/ContestFixture.h"
 
 #include <QLineEdit>

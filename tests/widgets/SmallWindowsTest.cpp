@@ -1,9 +1,16 @@
 #include "app/CopyrightDialog.h"
-#include "app/LastInputsDialog.h"
+#include "app/KeystrokeLogDialog.h"
+#include "contest/ContestLöschen.h"
+#include "contest/DeleteContestDialog.h"
+#include "contest/OpenContestDialog.h"
 #include "entry/KeystrokeLog.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,7 +21,7 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-// The last-inputs window and the terms-of-use window.
+// The last-inputs window, the terms-of-use window and the two contest file forms.
 class SmallWindowsTest : public QObject {
     Q_OBJECT
 
@@ -30,7 +37,7 @@ private slots:
                 w->close();
             }
         });
-        QVERIFY(!LastInputsDialog::zeigen(nullptr, log));
+        QVERIFY(!KeystrokeLogDialog::zeigen(nullptr, log));
         QCoreApplication::processEvents();
         QVERIFY(!geöffnet);
 
@@ -47,7 +54,7 @@ private slots:
             nurLesen = text->isReadOnly();
             QTest::mouseClick(w->findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
         });
-        QVERIFY(LastInputsDialog::zeigen(nullptr, log));
+        QVERIFY(KeystrokeLogDialog::zeigen(nullptr, log));
         QCOMPARE(inhalt, u"DL1ABC\n59001"_s);
         QVERIFY(nurLesen);
     }
@@ -69,6 +76,61 @@ private slots:
 
         QTest::keyClick(&dialog, Qt::Key_Return);
         QVERIFY(!dialog.isVisible());
+    }
+
+    void doubleClickDeletesTheContestAndClosesTheForm()
+    {
+        test::WorkDir dir;
+        for (const QString& name : {u"b.MDB"_s, u"a.mdb"_s, u"a.txt"_s, u"c.txt"_s}) {
+            QFile f(name);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        test::ScriptedPrompter prompter;
+        prompter.antworte(Meldung::Antwort::Ja);
+        ContestLöschen löschen(u"/logs/X.MDB"_s, prompter);
+        DeleteContestDialog dialog(löschen);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        auto* liste = dialog.findChild<QListWidget*>(u"File1"_s);
+        QCOMPARE(liste->count(), 2);
+        QCOMPARE(liste->item(0)->text(), u"a.mdb"_s);
+        QCOMPARE(liste->item(1)->text(), u"b.MDB"_s);
+        QCOMPARE(liste->currentRow(), 0);
+
+        const QRect zeile = liste->visualItemRect(liste->item(0));
+        // A view takes a double click only on the row its press went to.
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, zeile.center());
+        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, zeile.center());
+        QCOMPARE(prompter.texte(), QStringList{u"Soll die Datenbank A.MDB wirklich gelöscht werden?"_s});
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(QDir().entryList(QDir::Files, QDir::Name), (QStringList{u"b.MDB"_s, u"c.txt"_s}));
+    }
+
+    void showsContestFilesInAnyLetterCase()
+    {
+        test::WorkDir dir;
+        for (const QString& name : {u"test.mdb"_s, u"ALT.MDB"_s, u"Mai.Mdb"_s, u"test.txt"_s, u"mdb.bak"_s}) {
+            QFile f(name);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        const auto dialog = OpenContestDialog::erzeugen(nullptr, dir.root());
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
+
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        QVERIFY(model != nullptr);
+        const QModelIndex wurzel = model->index(dir.root());
+        QStringList gezeigt;
+        const auto lesen = [&] {
+            gezeigt.clear();
+            for (int i = 0; i < model->rowCount(wurzel); ++i)
+                gezeigt.append(model->index(i, 0, wurzel).data().toString());
+            gezeigt.sort(Qt::CaseInsensitive);
+            return gezeigt;
+        };
+        QTRY_COMPARE(lesen(), (QStringList{u"ALT.MDB"_s, u"Mai.Mdb"_s, u"test.mdb"_s}));
     }
 };
 

@@ -1,4 +1,4 @@
-#include "contest/ContestDeletion.h"
+#include "contest/ContestLöschen.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
@@ -11,9 +11,9 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-class ContestDeletionTest : public ::testing::Test {
+class ContestLöschenTest : public ::testing::Test {
 protected:
-    ContestDeletionTest()
+    ContestLöschenTest()
     {
         QDir().mkdir(u"LOGS"_s);
         for (const QString& name : {u"TEST.mdb"_s, u"TEST.txt"_s, u"EST.mdb"_s, u"TEST2.mdb"_s, u"TEST2.txt"_s,
@@ -35,13 +35,13 @@ protected:
     ContestLöschen löschen{dir.pfad(u"LOGS/TEST.MDB"_s), prompter};
 };
 
-TEST_F(ContestDeletionTest, ListsTheContestFilesInAnyLetterCase)
+TEST_F(ContestLöschenTest, ListsTheContestFilesInAnyLetterCase)
 {
     EXPECT_EQ(löschen.dateien(),
               (QStringList{u"alt.MDB"_s, u"EST.mdb"_s, u"TEST.mdb"_s, u"TEST2.mdb"_s, u"TEST22.mdb"_s}));
 }
 
-TEST_F(ContestDeletionTest, RefusesTheOpenContestAsksAndDeletesOnlyThatName)
+TEST_F(ContestLöschenTest, RefusesTheOpenContestAsksAndDeletesOnlyThatName)
 {
     const QString refusal = u"Die aktuelle Datenbank kann nicht gelöscht werden!"_s;
     const QString alle = übrig().join(u',');
@@ -87,7 +87,7 @@ TEST_F(ContestDeletionTest, RefusesTheOpenContestAsksAndDeletesOnlyThatName)
     EXPECT_TRUE(QFile::exists(u"LOGS/TEST2.mdb"_s)) << "only the working directory is touched";
 }
 
-TEST_F(ContestDeletionTest, WithoutAnOpenContestEveryFileMayGo)
+TEST_F(ContestLöschenTest, WithoutAnOpenContestEveryFileMayGo)
 {
     ContestLöschen ohneContest(QString(), prompter);
     prompter.antworte(Meldung::Antwort::Ja);

@@ -9,10 +9,10 @@ class KeystrokeLog;
 
 // frmEinga, "letzte Eingaben": the tokens typed for the contact in progress,
 // read-only, so a lost entry can be typed again.
-class LastInputsDialog : public QDialog {
+class KeystrokeLogDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit LastInputsDialog(const QString& text, QWidget* parent = nullptr);
+    explicit KeystrokeLogDialog(const QString& text, QWidget* parent = nullptr);
 
     // The menu command: modal; opens nothing when the keystroke log does not
     // exist. True when the window was shown.

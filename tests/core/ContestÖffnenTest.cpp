@@ -1,4 +1,4 @@
-#include "contest/ContestOpening.h"
+#include "contest/ContestÖffnen.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
@@ -11,9 +11,9 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-class ContestOpeningTest : public test::ContestFixture {
+class ContestÖffnenTest : public test::ContestFixture {
 protected:
-    ContestOpeningTest()
+    ContestÖffnenTest()
     {
         QDir().mkdir(u"LOGS"_s);
         // Keys of the contest open before, which opening must replace.
@@ -36,7 +36,7 @@ protected:
     }
 };
 
-TEST_F(ContestOpeningTest, BandKeysAndCurrentBandComeFromTheFilesTables)
+TEST_F(ContestÖffnenTest, BandKeysAndCurrentBandComeFromTheFilesTables)
 {
     const struct {
         QStringList tabellen;
@@ -67,7 +67,7 @@ TEST_F(ContestOpeningTest, BandKeysAndCurrentBandComeFromTheFilesTables)
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
 }
 
-TEST_F(ContestOpeningTest, OldContestsOpenUpgradedWithTmpAndParam)
+TEST_F(ContestÖffnenTest, OldContestsOpenUpgradedWithTmpAndParam)
 {
     const struct {
         int felderErstesBand;
@@ -117,7 +117,7 @@ TEST_F(ContestOpeningTest, OldContestsOpenUpgradedWithTmpAndParam)
     EXPECT_EQ(band().size(), 2);
 }
 
-TEST_F(ContestOpeningTest, AFileThatIsNoContestChangesNothing)
+TEST_F(ContestÖffnenTest, AFileThatIsNoContestChangesNothing)
 {
     {
         QFile text(u"LOGS/NOTIZ.mdb"_s);

@@ -1,4 +1,4 @@
-#include "ContestOpening.h"
+#include "ContestÖffnen.h"
 
 #include "ContestModel.h"
 #include "common/Prompter.h"

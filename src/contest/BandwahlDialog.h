@@ -11,10 +11,10 @@ class Prompter;
 // "Band auswählen": one button per band, only the contest's bands enabled. The
 // arrow keys move between the enabled buttons, Enter or Space chooses, Esc
 // leaves without a change.
-class BandChoiceDialog : public QDialog {
+class BandwahlDialog : public QDialog {
     Q_OBJECT
 public:
-    BandChoiceDialog(const QList<BandKnopf>& knöpfe, const QString& aktuellesBand, QWidget* parent = nullptr);
+    BandwahlDialog(const QList<BandKnopf>& knöpfe, const QString& aktuellesBand, QWidget* parent = nullptr);
 
     // The band table name of the button pressed; empty while none was.
     const QString& gewählt() const { return gewählt_; }

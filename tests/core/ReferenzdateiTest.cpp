@@ -1,5 +1,6 @@
 #include "common/UserError.h"
-#include "store/ReferenceDatabase.h"
+#include "store/ContestDat.h"
+#include "store/CallInfoDb.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -10,9 +11,9 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-class ReferenceDatabaseTest : public ::testing::Test {
+class ReferenzdateiTest : public ::testing::Test {
 protected:
-    ReferenceDatabaseTest()
+    ReferenzdateiTest()
     {
         test::ContestDatInhalt inhalt;
         inhalt.präfixe = {{u"D"_s, u"Deutschland"_s}, {u"DL"_s, u"Deutschland"_s}, {u"F"_s, u"Frankreich"_s},
@@ -26,7 +27,7 @@ protected:
     test::WorkDir dir;
 };
 
-TEST_F(ReferenceDatabaseTest, LookupsInTheWorkingDirectory)
+TEST_F(ReferenzdateiTest, LookupsInTheWorkingDirectory)
 {
     ContestDat dat;
     EXPECT_EQ(dat.landFürPräfixe({u"DL"_s, u"DL1"_s}), u"Deutschland"_s);
@@ -45,7 +46,7 @@ TEST_F(ReferenceDatabaseTest, LookupsInTheWorkingDirectory)
     EXPECT_EQ(info.name(u"D'L"_s), u""_s);
 }
 
-TEST_F(ReferenceDatabaseTest, LookupsIgnoreCase)
+TEST_F(ReferenzdateiTest, LookupsIgnoreCase)
 {
     test::ContestDatInhalt inhalt;
     inhalt.präfixe = {{u"lz"_s, u"Bulgarien"_s}, {u"Oe"_s, u"Österreich"_s}};
@@ -62,7 +63,7 @@ TEST_F(ReferenceDatabaseTest, LookupsIgnoreCase)
     EXPECT_EQ(dat.länder(), (QStringList{u"Deutschland"_s, u"Österreich"_s, u"Polen"_s}));
 }
 
-TEST_F(ReferenceDatabaseTest, MissingFileNamesItAndReplacedFileIsSeen)
+TEST_F(ReferenzdateiTest, MissingFileNamesItAndReplacedFileIsSeen)
 {
     ContestDat dat;
     EXPECT_EQ(dat.landFürPräfixe({u"F"_s}), u"Frankreich"_s);

@@ -1,4 +1,4 @@
-#include "BandChoiceDialog.h"
+#include "BandwahlDialog.h"
 
 #include "ContestModel.h"
 
@@ -10,7 +10,7 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-BandChoiceDialog::BandChoiceDialog(const QList<BandKnopf>& knöpfe, const QString& aktuellesBand,
+BandwahlDialog::BandwahlDialog(const QList<BandKnopf>& knöpfe, const QString& aktuellesBand,
                                    QWidget* parent)
     : QDialog(parent)
 {
@@ -46,11 +46,11 @@ BandChoiceDialog::BandChoiceDialog(const QList<BandKnopf>& knöpfe, const QStrin
     }
 }
 
-bool BandChoiceDialog::ausführen(QWidget* parent, ContestModel& model, Prompter& prompter)
+bool BandwahlDialog::ausführen(QWidget* parent, ContestModel& model, Prompter& prompter)
 {
     if (!model.hatContest())
         return false;
-    BandChoiceDialog dialog(Bandwahl::knöpfe(model.settings()), model.Band(), parent);
+    BandwahlDialog dialog(Bandwahl::knöpfe(model.settings()), model.Band(), parent);
     // The form is gone before the switch, so the carry-over question stands alone.
     if (dialog.exec() != QDialog::Accepted || dialog.gewählt().isEmpty())
         return false;

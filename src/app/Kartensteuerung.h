@@ -18,10 +18,10 @@ class Prompter;
 // working window of the main frame, made on first use and unloaded by
 // "&zurück"; the text map and the locator search are windows of their own,
 // not modal, unloaded when closed.
-class Kartenfenster : public QObject {
+class Kartensteuerung : public QObject {
     Q_OBJECT
 public:
-    Kartenfenster(MainWindow& rahmen, ContestModel& contest, ContestDat& contestDat, Prompter& prompter);
+    Kartensteuerung(MainWindow& rahmen, ContestModel& contest, ContestDat& contestDat, Prompter& prompter);
 
     // The graphic map's model, made (and shown) when there is none.
     KarteModel& karte();

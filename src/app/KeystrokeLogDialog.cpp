@@ -1,4 +1,4 @@
-#include "LastInputsDialog.h"
+#include "KeystrokeLogDialog.h"
 
 #include "entry/KeystrokeLog.h"
 
@@ -12,7 +12,7 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-LastInputsDialog::LastInputsDialog(const QString& text, QWidget* parent)
+KeystrokeLogDialog::KeystrokeLogDialog(const QString& text, QWidget* parent)
     : QDialog(parent)
     , txtLastInput_(new QPlainTextEdit(text, this))
 {
@@ -39,12 +39,12 @@ LastInputsDialog::LastInputsDialog(const QString& text, QWidget* parent)
     command1->setFocus();
 }
 
-bool LastInputsDialog::zeigen(QWidget* parent, const KeystrokeLog& log)
+bool KeystrokeLogDialog::zeigen(QWidget* parent, const KeystrokeLog& log)
 {
     const std::optional<QString> text = log.letzteEingaben();
     if (!text)
         return false;
-    LastInputsDialog dialog(*text, parent);
+    KeystrokeLogDialog dialog(*text, parent);
     dialog.exec();
     return true;
 }

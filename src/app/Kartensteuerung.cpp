@@ -1,4 +1,4 @@
-#include "Kartenfenster.h"
+#include "Kartensteuerung.h"
 
 #include "Befehl.h"
 #include "MainWindow.h"
@@ -12,7 +12,7 @@
 
 namespace tarvex {
 
-Kartenfenster::Kartenfenster(MainWindow& rahmen, ContestModel& contest, ContestDat& contestDat, Prompter& prompter)
+Kartensteuerung::Kartensteuerung(MainWindow& rahmen, ContestModel& contest, ContestDat& contestDat, Prompter& prompter)
     : QObject(&rahmen)
     , rahmen_(rahmen)
     , contest_(contest)
@@ -31,19 +31,19 @@ Kartenfenster::Kartenfenster(MainWindow& rahmen, ContestModel& contest, ContestD
     befehle.ausführen(Befehl::Locatorsuche, this, [this] { locatorsuche(); });
 }
 
-KarteModel& Kartenfenster::karte()
+KarteModel& Kartensteuerung::karte()
 {
     if (!karteWindow_) {
         karteModel_ = new KarteModel(contest_, prompter_);
         karteWindow_ = new KarteWindow(*karteModel_, prompter_, &rahmen_);
         karteModel_->setParent(karteWindow_);
         connect(karteModel_, &KarteModel::showRequested, this, [this] { rahmen_.zeige(karteWindow_); });
-        connect(karteModel_, &KarteModel::backRequested, this, &Kartenfenster::zurück);
+        connect(karteModel_, &KarteModel::backRequested, this, &Kartensteuerung::zurück);
     }
     return *karteModel_;
 }
 
-void Kartenfenster::zurück()
+void Kartensteuerung::zurück()
 {
     rahmen_.zeige(rahmen_.contestWindow());
     rahmen_.contestWindow()->aktivieren();
@@ -53,7 +53,7 @@ void Kartenfenster::zurück()
     karteModel_ = nullptr;
 }
 
-void Kartenfenster::textKarte()
+void Kartensteuerung::textKarte()
 {
     if (!textWindow_) {
         auto* model = new LocatorTextModel(contest_, prompter_);
@@ -66,7 +66,7 @@ void Kartenfenster::textKarte()
     textWindow_->activateWindow();
 }
 
-void Kartenfenster::locatorsuche()
+void Kartensteuerung::locatorsuche()
 {
     if (!sucheWindow_) {
         auto* model = new LocatorsucheModel(contestDat_, prompter_);

@@ -1,4 +1,4 @@
-#include "ContestDeletion.h"
+#include "ContestLöschen.h"
 
 #include "common/Prompter.h"
 

@@ -1,4 +1,4 @@
-#include "contest/BandChoiceDialog.h"
+#include "contest/BandwahlDialog.h"
 #include "store/Settings.h"
 #include "support/TestFiles.h"
 
@@ -6,10 +6,10 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
-using tarvex::BandChoiceDialog;
+using tarvex::BandwahlDialog;
 using tarvex::Bandwahl;
 
-class BandChoiceDialogTest : public QObject {
+class BandwahlDialogTest : public QObject {
     Q_OBJECT
 private:
     QList<tarvex::BandKnopf> knöpfe(const QStringList& bänder)
@@ -23,7 +23,7 @@ private:
 private slots:
     void onlyTheContestsBandsCanBeChosen()
     {
-        BandChoiceDialog dialog(knöpfe({u"144MHz"_s, u"10368MHz"_s}), u"144MHz"_s);
+        BandwahlDialog dialog(knöpfe({u"144MHz"_s, u"10368MHz"_s}), u"144MHz"_s);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QStringList aktiv;
@@ -38,7 +38,7 @@ private slots:
 
     void keyboardMovesToTheNextBandAndChoosesIt()
     {
-        BandChoiceDialog dialog(knöpfe({u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s}), u"432MHz"_s);
+        BandwahlDialog dialog(knöpfe({u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s}), u"432MHz"_s);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"cmd432MHz"_s);
@@ -53,5 +53,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BandChoiceDialogTest)
-#include "BandChoiceDialogTest.moc"
+QTEST_MAIN(BandwahlDialogTest)
+#include "BandwahlDialogTest.moc"

@@ -1,0 +1,33 @@
+#pragma once
+#include "Referenzdatei.h"
+
+#include <QList>
+#include <optional>
+#include <utility>
+
+namespace tarvex {
+
+// CONTEST.DAT: prefixes, countries per large square, known stations, country list.
+class ContestDat {
+public:
+    explicit ContestDat(QString verzeichnis = {});
+
+    // Country of the longest of the given prefixes that PREFIXE holds; empty when none.
+    // Prefixes, squares and countries compare without regard to case.
+    QString landFürPräfixe(const QStringList& präfixe);
+    bool landImSquare(const QString& square, const QString& land);
+    // LOCATORS of a known station, or nothing when the call is not listed.
+    std::optional<QString> locators(const QString& call);
+    QStringList länder();
+    // Known stations whose LOCATORS match the operator's pattern ("*", "?"):
+    // call and locator entry, in stored order.
+    QList<std::pair<QString, QString>> stationenMitLocator(const QString& muster);
+
+    Connection& connection() { return file_.connection(); }
+    QString pfad() const { return file_.pfad(); }
+
+private:
+    Referenzdatei file_;
+};
+
+} // namespace tarvex
