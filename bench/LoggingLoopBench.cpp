@@ -219,7 +219,7 @@ Ergebnis messen(int n, int speicherungen)
             const EntryFields& f = model.felder();
             std::fprintf(stderr, "nicht gespeichert: %s [%s/%s/%s/%s/%s/%s] %d\n", qPrintable(call), qPrintable(f.txtNummer),
                          qPrintable(f.txtCall), qPrintable(f.txtLocator), qPrintable(f.txtRSTerh),
-                         qPrintable(f.txtRSTgeg), qPrintable(f.lblLand), f.loggen);
+                         qPrintable(f.txtRSTgeg), qPrintable(f.lblLand), static_cast<int>(f.loggen));
             std::exit(1);
         }
     }

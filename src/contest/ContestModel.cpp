@@ -6,6 +6,7 @@
 #include "common/UserError.h"
 #include "entry/CallLookup.h"
 #include "entry/CallSign.h"
+#include "entry/InputLine.h"
 #include "entry/Bearbeiten.h"
 #include "entry/JournalLine.h"
 #include "entry/KeystrokeLog.h"
@@ -46,7 +47,7 @@ bool ContestModel::laden()
     f.lblUhrzeit = clock_.jetzt().toString(u"hh:mm"_s);
     f.txtUhrzeit = f.lblUhrzeit;
     f.RST = settings_.rst();
-    f.txtRSTgeg = EntryModel::rstVorgabe(f.RST);
+    f.txtRSTgeg = rstText(f.RST);
     f.loggen = settings_.loggen();
     Protokoll_ = settings_.protokoll();
     UTC_ = -settings_.zeitdifferenz();
@@ -171,22 +172,22 @@ QString ContestModel::lblBand() const
     return bandAnzeige(band_);
 }
 
-void ContestModel::setRst(int rst)
+void ContestModel::setRst(RstVorgabe rst)
 {
     entry_.felder().RST = rst;
-    entry_.felder().txtRSTgeg = EntryModel::rstVorgabe(rst);
+    entry_.felder().txtRSTgeg = rstText(rst);
     settings_.setRst(rst);
     emit changed();
 }
 
-void ContestModel::setLoggen(int loggen)
+void ContestModel::setLoggen(Speichertaste loggen)
 {
     entry_.felder().loggen = loggen;
     settings_.setLoggen(loggen);
     emit changed();
 }
 
-void ContestModel::setProtokoll(int protokoll)
+void ContestModel::setProtokoll(bool protokoll)
 {
     Protokoll_ = protokoll;
     settings_.setProtokoll(protokoll);
@@ -300,7 +301,7 @@ void ContestModel::uhrTick()
     if (t == f.lblUhrzeit)
         return;
     f.lblUhrzeit = t;
-    if (f.Zeit == 0 && f.txtRSTerh.isEmpty())
+    if (!f.Zeit && f.txtRSTerh.isEmpty())
         f.txtUhrzeit = t;
     emit changed();
 }
@@ -351,12 +352,12 @@ void ContestModel::doppelFrage()
     const Meldung frage{u"Doppelverbindung\n\ntrotzdem speichern?"_s, u"Achtung"_s, Meldung::Symbol::Frage,
                         Meldung::Knöpfe::OkAbbrechen, Meldung::Antwort::Abbrechen};
     if (prompter_.zeige(frage) == Meldung::Antwort::Ok) {
-        f.ungültig = 1;
+        f.ungültig = true;
     } else {
         entry_.Löschen();
         alleAnzeigen();
     }
-    f.doppelt = 0;
+    f.doppelt = false;
     emit changed();
 }
 
@@ -409,7 +410,7 @@ void ContestModel::locatorGewählt(int index)
 void ContestModel::speichern()
 {
     EntryFields& f = entry_.felder();
-    if (f.loggen == 1 && f.f12 == 0)
+    if (f.loggen == Speichertaste::F12 && !f.f12)
         return;
     if (!db_ || f.txtNummer.isEmpty() || f.txtCall.isEmpty() || f.txtLocator.isEmpty() || f.txtRSTerh.isEmpty()
         || f.txtRSTgeg.isEmpty())
@@ -420,7 +421,7 @@ void ContestModel::speichern()
         return;
     }
 
-    const bool ungültig = f.ungültig == 1;
+    const bool ungültig = f.ungültig;
     QsoRecord q;
     q.nummer = f.txtNummer.toInt();
     q.datum = f.lblDatum.isEmpty() ? heute() : f.lblDatum;
@@ -456,7 +457,7 @@ void ContestModel::speichern()
     f.txtQRB = q.punkte;
     LastCall_ = f.txtCall;
     LastLocator_ = f.txtLocator;
-    if (Protokoll_ == 1 && drucker_ != nullptr) {
+    if (Protokoll_ && drucker_ != nullptr) {
         drucker_->setSchriftart(u"Courier New"_s);
         drucker_->setSchriftgröße(10);
         drucker_->setFett(false);
@@ -474,7 +475,7 @@ void ContestModel::zurücksetzenNachSpeichern(qint64 rowid)
     spielstandZeigen();
     log_.zeigeAlle();
     emit logReset();
-    f.Zeit = 0;
+    f.Zeit = false;
     f.lblOk = false;
     keystrokes_.löschen();
     emit focusInput();

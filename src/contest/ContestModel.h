@@ -67,11 +67,11 @@ public:
 
     // Options; the setters write the settings at once.
     int UTC() const { return UTC_; }              // hours added to the computer clock: -Zeitdifferenz
-    int Protokoll() const { return Protokoll_; }  // 1 = print each saved contact
+    bool Protokoll() const { return Protokoll_; } // print each saved contact
     bool kommentarSpalte() const { return kommentarSpalte_; }
-    void setRst(int rst);
-    void setLoggen(int loggen);
-    void setProtokoll(int protokoll);
+    void setRst(RstVorgabe rst);
+    void setLoggen(Speichertaste loggen);
+    void setProtokoll(bool protokoll);
     void setZeitdifferenz(int stunden);
     void setKommentarSpalte(bool sichtbar);
     void setEigeneStation(const QString& call, const QString& locator);
@@ -147,7 +147,7 @@ private:
     EntryModel entry_;
     LogList log_;
     int UTC_ = 0;
-    int Protokoll_ = 0;
+    bool Protokoll_ = false;
     bool kommentarSpalte_ = false;
     QString LastCall_;
     QString LastLocator_;

@@ -286,7 +286,7 @@ void ContestWindow::refresh()
     for (const auto& [name, text] : labels)
         label(QString::fromUtf16(name))->setText(text);
     label(u"lblOk"_s)->setVisible(f.lblOk);
-    label(u"Image1"_s)->setVisible(model_.Protokoll() != 0);
+    label(u"Image1"_s)->setVisible(model_.Protokoll());
     chkQSL_->setChecked(f.chkQSL);
 
     const QStringList aktuell = [this] {
@@ -308,17 +308,8 @@ void ContestWindow::refresh()
     if (!model_.länderlisteSichtbar() && unten_->currentWidget() == fraLänder_)
         zeigeUntenGrid();
 
-    // Option ticks mirror the model.
-    const std::pair<Befehl, bool> optionen[] = {
-        {Befehl::UtcPcUhr, model_.UTC() == 0},         {Befehl::UtcMinusEins, model_.UTC() == -1},
-        {Befehl::UtcMinusZwei, model_.UTC() == -2},    {Befehl::ProtokollAus, model_.Protokoll() == 0},
-        {Befehl::ProtokollEin, model_.Protokoll() == 1}, {Befehl::LoggenEnter, f.loggen == 0},
-        {Befehl::LoggenF12, f.loggen == 1},          {Befehl::Rst59, f.RST == 0},
-        {Befehl::Rst599, f.RST == 1},                {Befehl::RstLeer, f.RST == 2},
-        {Befehl::KommentarEin, model_.kommentarSpalte()}, {Befehl::KommentarAus, !model_.kommentarSpalte()},
-    };
-    for (const auto& [befehl, aktiv] : optionen) {
-        if (aktiv && befehle_.angelegt(befehl))
+    for (const auto& [befehl, gewählt] : optionsHaken_) {
+        if (gewählt())
             befehle_[befehl].setChecked(true);
     }
     grid_->justieren(model_.kommentarSpalte());
@@ -385,20 +376,18 @@ QAction* ContestWindow::neuerBefehl(Befehl befehl, const QString& text, const QK
     return &befehle_.anlegen(befehl, text, taste);
 }
 
-void ContestWindow::optionsGruppe(QMenu* menu, std::initializer_list<std::pair<Befehl, QString>> einträge,
-                                  int aktiv, const std::function<void(int)>& wählen)
+void ContestWindow::optionsGruppe(QMenu* menu, std::initializer_list<Option> optionen)
 {
     auto* gruppe = new QActionGroup(this);
     gruppe->setExclusive(true);
-    int i = 0;
-    for (const auto& [befehl, text] : einträge) {
-        QAction* a = neuerBefehl(befehl, text);
+    for (const Option& o : optionen) {
+        QAction* a = neuerBefehl(o.befehl, o.text);
         a->setCheckable(true);
-        a->setChecked(i == aktiv);
+        a->setChecked(o.gewählt());
         gruppe->addAction(a);
         menu->addAction(a);
-        connect(a, &QAction::triggered, this, [wählen, i] { wählen(i); });
-        ++i;
+        connect(a, &QAction::triggered, this, o.wählen);
+        optionsHaken_.emplace_back(o.befehl, o.gewählt);
     }
 }
 
@@ -444,31 +433,46 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
     bearbeiten->addSeparator();
     dazu(bearbeiten, später(neuerBefehl(Befehl::LetzteEingaben, u"letzte &Eingaben"_s, QKeySequence(u"Ctrl+L"_s))));
 
-    const EntryFields& f = model_.felder();
     QMenu* optionen = bar->addMenu(u"&Optionen"_s);
     optionen->setObjectName(u"mnuOptionen"_s);
-    QMenu* zeit = optionen->addMenu(u"&Zeit"_s);
-    optionsGruppe(zeit,
-                  {{Befehl::UtcPcUhr, u"UTC = PC-Uhr"_s},
-                   {Befehl::UtcMinusEins, u"UTC = PC-Uhr - 1 Stunde"_s},
-                   {Befehl::UtcMinusZwei, u"UTC = PC-Uhr - 2 Stunden"_s}},
-                  -model_.UTC(), [this](int i) { model_.setZeitdifferenz(i); });
+    const auto utc = [this](Befehl befehl, const QString& text, int stunden) {
+        return Option{befehl, text, [this, stunden] { model_.setZeitdifferenz(stunden); },
+                      [this, stunden] { return model_.UTC() == -stunden; }};
+    };
+    optionsGruppe(optionen->addMenu(u"&Zeit"_s), {utc(Befehl::UtcPcUhr, u"UTC = PC-Uhr"_s, 0),
+                                                  utc(Befehl::UtcMinusEins, u"UTC = PC-Uhr - 1 Stunde"_s, 1),
+                                                  utc(Befehl::UtcMinusZwei, u"UTC = PC-Uhr - 2 Stunden"_s, 2)});
     optionen->addSeparator();
-    QMenu* protokoll = optionen->addMenu(u"&Druckerprotokoll"_s);
-    optionsGruppe(protokoll, {{Befehl::ProtokollAus, u"&aus"_s}, {Befehl::ProtokollEin, u"&ein"_s}},
-                  model_.Protokoll(), [this](int i) { model_.setProtokoll(i); });
+    const auto protokoll = [this](Befehl befehl, const QString& text, bool ein) {
+        return Option{befehl, text, [this, ein] { model_.setProtokoll(ein); },
+                      [this, ein] { return model_.Protokoll() == ein; }};
+    };
+    optionsGruppe(optionen->addMenu(u"&Druckerprotokoll"_s),
+                  {protokoll(Befehl::ProtokollAus, u"&aus"_s, false), protokoll(Befehl::ProtokollEin, u"&ein"_s, true)});
     optionen->addSeparator();
-    QMenu* loggen = optionen->addMenu(u"&QSO loggen"_s);
-    optionsGruppe(loggen, {{Befehl::LoggenEnter, u"mit &Enter"_s}, {Befehl::LoggenF12, u"mit &F12"_s}}, f.loggen,
-                  [this](int i) { model_.setLoggen(i); });
+    const auto loggen = [this](Befehl befehl, const QString& text, Speichertaste taste) {
+        return Option{befehl, text, [this, taste] { model_.setLoggen(taste); },
+                      [this, taste] { return model_.felder().loggen == taste; }};
+    };
+    optionsGruppe(optionen->addMenu(u"&QSO loggen"_s),
+                  {loggen(Befehl::LoggenEnter, u"mit &Enter"_s, Speichertaste::Enter),
+                   loggen(Befehl::LoggenF12, u"mit &F12"_s, Speichertaste::F12)});
     optionen->addSeparator();
-    QMenu* rst = optionen->addMenu(u"&RST-Vorbelegung"_s);
-    optionsGruppe(rst, {{Befehl::Rst59, u"59 (SSB)"_s}, {Befehl::Rst599, u"599 (CW)"_s}, {Befehl::RstLeer, u"leer"_s}},
-                  f.RST, [this](int i) { model_.setRst(i); });
+    const auto rst = [this](Befehl befehl, const QString& text, RstVorgabe vorgabe) {
+        return Option{befehl, text, [this, vorgabe] { model_.setRst(vorgabe); },
+                      [this, vorgabe] { return model_.felder().RST == vorgabe; }};
+    };
+    optionsGruppe(optionen->addMenu(u"&RST-Vorbelegung"_s),
+                  {rst(Befehl::Rst59, u"59 (SSB)"_s, RstVorgabe::R59), rst(Befehl::Rst599, u"599 (CW)"_s, RstVorgabe::R599),
+                   rst(Befehl::RstLeer, u"leer"_s, RstVorgabe::Keine)});
     optionen->addSeparator();
-    QMenu* kommentar = optionen->addMenu(u"&Kommentarspalte"_s);
-    optionsGruppe(kommentar, {{Befehl::KommentarEin, u"an&zeigen"_s}, {Befehl::KommentarAus, u"&ausblenden"_s}},
-                  model_.kommentarSpalte() ? 0 : 1, [this](int i) { model_.setKommentarSpalte(i == 0); });
+    const auto kommentar = [this](Befehl befehl, const QString& text, bool sichtbar) {
+        return Option{befehl, text, [this, sichtbar] { model_.setKommentarSpalte(sichtbar); },
+                      [this, sichtbar] { return model_.kommentarSpalte() == sichtbar; }};
+    };
+    optionsGruppe(optionen->addMenu(u"&Kommentarspalte"_s),
+                  {kommentar(Befehl::KommentarEin, u"an&zeigen"_s, true),
+                   kommentar(Befehl::KommentarAus, u"&ausblenden"_s, false)});
     optionen->addSeparator();
     dazu(optionen, später(neuerBefehl(Befehl::EMailEinstellungen, u"E-Mail-Einstellungen"_s)));
     dazu(optionen, später(neuerBefehl(Befehl::PostausgangSenden, u"Postausgang senden"_s)));

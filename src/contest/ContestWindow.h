@@ -2,6 +2,7 @@
 #include <QHash>
 #include <QWidget>
 #include <functional>
+#include <vector>
 #include <initializer_list>
 
 class QAction;
@@ -63,8 +64,14 @@ private:
     QLineEdit* neueAnzeige(const QString& name, int breiteZeichen);
     QLabel* neuesLabel(const QString& name, const QString& text = {});
     QAction* neuerBefehl(Befehl befehl, const QString& text, const QKeySequence& taste = {});
-    void optionsGruppe(QMenu* menu, std::initializer_list<std::pair<Befehl, QString>> einträge, int aktiv,
-                       const std::function<void(int)>& wählen);
+    // One choice of an Optionen submenu: what choosing it does, and whether the model has it.
+    struct Option {
+        Befehl befehl;
+        QString text;
+        std::function<void()> wählen;
+        std::function<bool()> gewählt;
+    };
+    void optionsGruppe(QMenu* menu, std::initializer_list<Option> optionen);
     void bearbeiten();
     void zeigeUntenGrid();
 
@@ -82,6 +89,8 @@ private:
     QListWidget* dbList1_ = nullptr;
     EditPanelWidget* fraUpdate_ = nullptr;
     QTimer* timer1_ = nullptr;
+    // The ticks of the Optionen menu follow the model through these.
+    std::vector<std::pair<Befehl, std::function<bool()>>> optionsHaken_;
 };
 
 } // namespace tarvex

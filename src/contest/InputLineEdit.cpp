@@ -43,7 +43,7 @@ void InputLineEdit::keyPressEvent(QKeyEvent* event)
         auswerten(false);
         return;
     case Qt::Key_F12:
-        if (model_.felder().loggen == 1)
+        if (model_.felder().loggen == Speichertaste::F12)
             auswerten(true);
         return;
     case Qt::Key_Escape:

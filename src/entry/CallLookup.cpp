@@ -120,10 +120,10 @@ void CallLookup::Prüfen(EntryModel& entry, LogList& log)
     // both sides, so neither a portable prefix nor a letter suffix makes another station.
     const QString gelistet = log.rowCount() > 0 ? log.rufzeichenAt(0) : QString();
     if (!gelistet.isEmpty() && !f.txtCall.isEmpty() && kern == Kern2(gelistet)) {
-        f.doppelt = 1;
+        f.doppelt = true;
     } else {
-        f.doppelt = 0;
-        f.ungültig = 0;
+        f.doppelt = false;
+        f.ungültig = false;
     }
 }
 

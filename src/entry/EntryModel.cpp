@@ -22,18 +22,6 @@ EntryModel::EntryModel(EntryActions& actions, Prompter& prompter, KeystrokeLog& 
 {
 }
 
-QString EntryModel::rstVorgabe(int rstModus)
-{
-    switch (rstModus) {
-    case 0:
-        return u"59"_s;
-    case 1:
-        return u"599"_s;
-    default:
-        return {};
-    }
-}
-
 bool EntryModel::tippe(QChar zeichen)
 {
     const std::optional<QChar> c = eingabeZeichen(f_.txtInput, zeichen);
@@ -56,7 +44,7 @@ void EntryModel::enter()
         Auswert(token);
     // The window shows the evaluated line before the operator is asked about it.
     emit changed();
-    if (f_.doppelt == 1) {
+    if (f_.doppelt) {
         actions_.doppelFrage();
         emit changed();
     }
@@ -64,16 +52,16 @@ void EntryModel::enter()
 
 void EntryModel::f12()
 {
-    if (f_.loggen != 1)
+    if (f_.loggen != Speichertaste::F12)
         return;
-    f_.f12 = 1;
+    f_.f12 = true;
     enter();
-    f_.f12 = 0;
+    f_.f12 = false;
 }
 
 void EntryModel::andereTaste()
 {
-    f_.f12 = 0;
+    f_.f12 = false;
 }
 
 void EntryModel::escape()
@@ -155,12 +143,12 @@ void EntryModel::anwenden(int k, const QString& token)
                 ziffern.append(c);
         }
         f_.txtUhrzeit = ziffern.left(2) + u':' + ziffern.right(2);
-        f_.Zeit = 1;
+        f_.Zeit = true;
         return;
     }
     case Klasse::ZeitHH_MM:
         f_.txtUhrzeit = token;
-        f_.Zeit = 1;
+        f_.Zeit = true;
         return;
     case Klasse::Datum:
         f_.lblDatum = token;
@@ -255,7 +243,7 @@ void EntryModel::Löschen()
     f_.txtQRB.clear();
     f_.txtRSTerh.clear();
     setWinkel(QString());
-    f_.txtRSTgeg = rstVorgabe(f_.RST);
+    f_.txtRSTgeg = rstText(f_.RST);
     f_.cboLocator.clear();
     f_.cboLocatorIndex = -1;
     f_.cboLocatorSichtbar = false;
@@ -264,7 +252,7 @@ void EntryModel::Löschen()
     f_.lblInfo = u"Info: ()"_s;
     f_.lblOk = false;
     f_.teile = {};
-    f_.ungültig = 0;
+    f_.ungültig = false;
     f_.txtKommentar.clear();
     f_.chkQSL = false;
 }

@@ -40,7 +40,6 @@ public:
     void setWinkel(const QString& winkel);
 
     // Report preset text for a report mode: "59", "599" or "".
-    static QString rstVorgabe(int rstModus);
 
 signals:
     void changed();

@@ -46,21 +46,27 @@ QStringList zeileZerlegen(const QString& zeile)
     return tokens;
 }
 
-QString plusKürzel(const QString& token, int rstModus)
+QString rstText(RstVorgabe rst)
+{
+    switch (rst) {
+    case RstVorgabe::R59:
+        return QStringLiteral("59");
+    case RstVorgabe::R599:
+        return QStringLiteral("599");
+    case RstVorgabe::Keine:
+        break;
+    }
+    return {};
+}
+
+QString plusKürzel(const QString& token, RstVorgabe rst)
 {
     if (!token.startsWith(u'+'))
         return token;
     QString nummer = token.mid(1);
     if (nummer.size() < 3)
         nummer = nummer.rightJustified(nummer.isEmpty() ? 2 : 3, u'0');
-    switch (rstModus) {
-    case 0:
-        return u"59" + nummer;
-    case 1:
-        return u"599" + nummer;
-    default:
-        return nummer;
-    }
+    return rstText(rst) + nummer;
 }
 
 } // namespace tarvex

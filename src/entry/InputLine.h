@@ -1,4 +1,6 @@
 #pragma once
+#include "common/Optionen.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -18,8 +20,11 @@ QString eingabeFiltern(const QString& zeile);
 // row give empty tokens (save requests); a trailing blank gives nothing.
 QStringList zeileZerlegen(const QString& zeile);
 
-// The "+" shortcut: "+7" → "59007" (report mode 0), "599007" (mode 1), "007" (mode 2).
+// The report a new contact starts with: "59", "599" or nothing.
+QString rstText(RstVorgabe rst);
+
+// The "+" shortcut: "+7" → "59007", "599007" or "007" after the report preset.
 // Other tokens are returned unchanged.
-QString plusKürzel(const QString& token, int rstModus);
+QString plusKürzel(const QString& token, RstVorgabe rst);
 
 } // namespace tarvex

@@ -74,16 +74,29 @@ QString Settings::dateiname() const
 
 QString Settings::rufzeichen() const { return lesen(kParameter, u"Rufzeichen"_s); }
 QString Settings::locator() const { return lesen(kParameter, u"Locator"_s); }
-int Settings::rst() const { return zahl(kParameter, u"RST"_s); }
-int Settings::loggen() const { return zahl(kParameter, u"loggen"_s); }
-int Settings::protokoll() const { return zahl(kParameter, u"Protokoll"_s); }
+RstVorgabe Settings::rst() const
+{
+    switch (zahl(kParameter, u"RST"_s)) {
+    case 0:
+        return RstVorgabe::R59;
+    case 1:
+        return RstVorgabe::R599;
+    default:
+        return RstVorgabe::Keine;
+    }
+}
+Speichertaste Settings::loggen() const
+{
+    return zahl(kParameter, u"loggen"_s) == 1 ? Speichertaste::F12 : Speichertaste::Enter;
+}
+bool Settings::protokoll() const { return zahl(kParameter, u"Protokoll"_s) == 1; }
 int Settings::zeitdifferenz() const { return zahl(kParameter, u"Zeitdifferenz"_s); }
 bool Settings::kommentarSpalte() const { return zahl(kParameter, u"Kommentar"_s) == 1; }
 void Settings::setRufzeichen(const QString& call) { schreiben(kParameter, u"Rufzeichen"_s, call); }
 void Settings::setLocator(const QString& locator) { schreiben(kParameter, u"Locator"_s, locator); }
-void Settings::setRst(int rst) { zahlSchreiben(kParameter, u"RST"_s, rst); }
-void Settings::setLoggen(int loggen) { zahlSchreiben(kParameter, u"loggen"_s, loggen); }
-void Settings::setProtokoll(int protokoll) { zahlSchreiben(kParameter, u"Protokoll"_s, protokoll); }
+void Settings::setRst(RstVorgabe rst) { zahlSchreiben(kParameter, u"RST"_s, static_cast<int>(rst)); }
+void Settings::setLoggen(Speichertaste loggen) { zahlSchreiben(kParameter, u"loggen"_s, static_cast<int>(loggen)); }
+void Settings::setProtokoll(bool protokoll) { zahlSchreiben(kParameter, u"Protokoll"_s, protokoll ? 1 : 0); }
 void Settings::setZeitdifferenz(int stunden) { zahlSchreiben(kParameter, u"Zeitdifferenz"_s, stunden); }
 void Settings::setKommentarSpalte(bool sichtbar) { zahlSchreiben(kParameter, u"Kommentar"_s, sichtbar ? 1 : 0); }
 

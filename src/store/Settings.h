@@ -1,4 +1,6 @@
 #pragma once
+#include "common/Optionen.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -29,16 +31,17 @@ public:
     // Section Parameter.
     QString rufzeichen() const;
     QString locator() const;
-    int rst() const;
-    int loggen() const;
-    int protokoll() const;
+    // Unknown numbers read as the nearest sensible choice: no preset, Enter, no printing.
+    RstVorgabe rst() const;
+    Speichertaste loggen() const;
+    bool protokoll() const;
     int zeitdifferenz() const;
     bool kommentarSpalte() const;
     void setRufzeichen(const QString& call);
     void setLocator(const QString& locator);
-    void setRst(int rst);
-    void setLoggen(int loggen);
-    void setProtokoll(int protokoll);
+    void setRst(RstVorgabe rst);
+    void setLoggen(Speichertaste loggen);
+    void setProtokoll(bool protokoll);
     void setZeitdifferenz(int stunden);
     void setKommentarSpalte(bool sichtbar);
 

@@ -177,7 +177,7 @@ TEST_F(CallLookupTest, PortablePrefixIsTheSameStationEitherWay)
         const QString fall = QString::fromUtf16(c.gespeichert) + u" → "_s + QString::fromUtf16(c.eingegeben);
         EXPECT_EQ(prompter.texte().contains(u"Doppelverbindung\n\ntrotzdem speichern?"_s), c.doppelt == 1)
             << fall.toStdString();
-        EXPECT_EQ(f().ungültig, c.doppelt) << fall.toStdString();
+        EXPECT_EQ(f().ungültig, c.doppelt == 1) << fall.toStdString();
     }
 }
 
@@ -193,7 +193,7 @@ TEST_F(CallLookupTest, InvalidContactsAreNotListedAndOnlyTheFirstListedCounts)
     model.entry().Löschen();
     zeile(u"DK2XY JO31AB"_s); // same locator as DL1ABC: listed first
     EXPECT_EQ(model.logList().rowCount(), 1);
-    EXPECT_EQ(f().doppelt, 0);
+    EXPECT_FALSE(f().doppelt);
     logge(u"59003"_s);
     prompter.vergiss();
 
@@ -201,7 +201,7 @@ TEST_F(CallLookupTest, InvalidContactsAreNotListedAndOnlyTheFirstListedCounts)
     zeile(u"JO31AB DK2XY"_s);
     EXPECT_EQ(model.logList().rowCount(), 2);
     EXPECT_EQ(model.logList().rufzeichenAt(0), u"DL1ABC"_s);
-    EXPECT_EQ(f().doppelt, 0);
+    EXPECT_FALSE(f().doppelt);
     EXPECT_TRUE(prompter.texte().isEmpty());
 }
 
@@ -210,7 +210,7 @@ TEST_F(CallLookupTest, DuplicateAfterInvalidDeclaredIsNot)
     logge(u"DL1ABC JO31AB 59001"_s);
     model.ungültigErklären(0);
     zeile(u"DL1ABC"_s);
-    EXPECT_EQ(f().doppelt, 0);
+    EXPECT_FALSE(f().doppelt);
     EXPECT_EQ(model.logList().rowCount(), 0);
 }
 
@@ -219,9 +219,9 @@ TEST_F(CallLookupTest, ChangingTheCallWithdrawsAnAcceptedDuplicate)
     logge(u"DL1ABC JO31AB 59001"_s);
     prompter.antworte(Meldung::Antwort::Ok);
     zeile(u"DL1ABC"_s);
-    EXPECT_EQ(f().ungültig, 1);
+    EXPECT_TRUE(f().ungültig);
     zeile(u"G4"_s); // G4ABC: no earlier contact
-    EXPECT_EQ(f().ungültig, 0);
+    EXPECT_FALSE(f().ungültig);
 }
 
 TEST_F(CallLookupTest, MissingReferenceFilesAreReportedOnceAndEntryGoesOn)

@@ -26,7 +26,7 @@ TEST_F(ContestLifecycleTest, RestartReopensContestBandAndScore)
     settings.setLetztesBand(u"432MHz"_s);
     model.bandWechseln(u"432MHz"_s);
     logge(u"DL1ABC JO62QM 59012"_s);
-    settings.setRst(1);
+    settings.setRst(RstVorgabe::R599);
     settings.setZeitdifferenz(2);
 
     auto m = neuerStart();

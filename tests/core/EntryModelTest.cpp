@@ -89,23 +89,23 @@ TEST_F(EntryModelTest, LongCommentAndExplicitCallAreCutToTheirFieldWidths)
 TEST_F(EntryModelTest, PlusShortcutPerReportMode)
 {
     const struct {
-        int rst;
+        RstVorgabe rst;
         const char16_t* typed;
         const char16_t* erh;
         const char16_t* geg;
     } cases[] = {
-        {1, u"+7", u"599007", u"59"},
-        {0, u"+123", u"59123", u"59"},
-        {0, u"+1234", u"591234", u"59"},
-        {2, u"+7", u"", u"007"}, // no preset: 007 is a report sent
+        {RstVorgabe::R599, u"+7", u"599007", u"59"},
+        {RstVorgabe::R59, u"+123", u"59123", u"59"},
+        {RstVorgabe::R59, u"+1234", u"591234", u"59"},
+        {RstVorgabe::Keine, u"+7", u"", u"007"}, // no preset: 007 is a report sent
     };
     for (const auto& c : cases) {
         model.Löschen();
         model.felder().txtRSTgeg = u"59"_s;
         model.felder().RST = c.rst;
         zeile(QString::fromUtf16(c.typed));
-        EXPECT_EQ(f().txtRSTerh, QString::fromUtf16(c.erh)) << c.rst;
-        EXPECT_EQ(f().txtRSTgeg, QString::fromUtf16(c.geg)) << c.rst;
+        EXPECT_EQ(f().txtRSTerh, QString::fromUtf16(c.erh)) << QString::fromUtf16(c.typed).toStdString();
+        EXPECT_EQ(f().txtRSTgeg, QString::fromUtf16(c.geg)) << QString::fromUtf16(c.typed).toStdString();
     }
 }
 
@@ -114,12 +114,12 @@ TEST_F(EntryModelTest, TypedTimeStopsTheClockAndHourIsChecked)
     model.felder().txtUhrzeit = u"10:00"_s;
     zeile(u"2530"_s);
     EXPECT_EQ(f().txtUhrzeit, u"10:00"_s);
-    EXPECT_EQ(f().Zeit, 0);
+    EXPECT_FALSE(f().Zeit);
     EXPECT_EQ(f().txtInput, u"2530"_s); // unrecognised tokens stay visible
     model.setzeEingabe(QString());
     zeile(u"1430"_s);
     EXPECT_EQ(f().txtUhrzeit, u"14:30"_s);
-    EXPECT_EQ(f().Zeit, 1);
+    EXPECT_TRUE(f().Zeit);
     zeile(u"1475"_s);
     EXPECT_EQ(f().txtUhrzeit, u"14:75"_s);
     zeile(u"09:15"_s);
@@ -246,7 +246,7 @@ TEST_F(EntryModelTest, ReadyLabelNeedsAllFiveFields)
 
 TEST_F(EntryModelTest, DuplicateQuestionComesAfterTheWholeLine)
 {
-    actions.beimPrüfen = [&] { model.felder().doppelt = 1; };
+    actions.beimPrüfen = [&] { model.felder().doppelt = true; };
     zeile(u"DL1ABC JO31AB"_s);
     EXPECT_EQ(actions.calls, (QStringList{u"prüfen"_s, u"prüfen"_s, u"doppelFrage"_s}));
 }
@@ -255,10 +255,10 @@ TEST_F(EntryModelTest, F12SavesOnlyInLogKeyMode)
 {
     model.f12();
     EXPECT_TRUE(actions.calls.isEmpty());
-    model.felder().loggen = 1;
-    int f12BeimSpeichern = -1;
+    model.felder().loggen = Speichertaste::F12;
+    bool f12BeimSpeichern = false;
     struct Spy final : EntryActions {
-        int* seen;
+        bool* seen;
         EntryModel* m;
         void prüfen() override {}
         void suchen(const QString&) override {}
@@ -269,19 +269,19 @@ TEST_F(EntryModelTest, F12SavesOnlyInLogKeyMode)
     spy.seen = &f12BeimSpeichern;
     EntryModel second(spy, prompter, log);
     spy.m = &second;
-    second.felder().loggen = 1;
+    second.felder().loggen = Speichertaste::F12;
     second.f12();
-    EXPECT_EQ(f12BeimSpeichern, 1);
-    EXPECT_EQ(second.felder().f12, 0);
+    EXPECT_TRUE(f12BeimSpeichern);
+    EXPECT_FALSE(second.felder().f12);
 }
 
 TEST_F(EntryModelTest, EscapeResetsEntryAndShowsAll)
 {
-    model.felder().RST = 1;
+    model.felder().RST = RstVorgabe::R599;
     model.felder().lblUhrzeit = u"12:34"_s;
     model.felder().txtNummer = u"007"_s;
     zeile(u"DL1ABC/P JO31AB 59001 Q K:hi 1200"_s);
-    model.felder().ungültig = 1;
+    model.felder().ungültig = true;
     model.escape();
     EXPECT_EQ(f().txtCall, u""_s);
     EXPECT_EQ(f().txtLocator, u""_s);
@@ -294,10 +294,10 @@ TEST_F(EntryModelTest, EscapeResetsEntryAndShowsAll)
     EXPECT_EQ(f().txtKommentar, u""_s);
     EXPECT_FALSE(f().chkQSL);
     EXPECT_EQ(f().teile.suffix, u""_s);
-    EXPECT_EQ(f().ungültig, 0);
+    EXPECT_FALSE(f().ungültig);
     EXPECT_EQ(f().lblInfo, u"Info: ()"_s);
     EXPECT_EQ(f().txtNummer, u"007"_s); // not touched
-    EXPECT_EQ(f().Zeit, 1);            // not touched
+    EXPECT_TRUE(f().Zeit); // not touched
     EXPECT_EQ(actions.calls.last(), u"alleAnzeigen"_s);
 }
 

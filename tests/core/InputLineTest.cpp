@@ -79,16 +79,17 @@ TEST(InputLine, PlusShortcut)
 {
     const struct {
         const char16_t* token;
-        int modus;
+        RstVorgabe rst;
         const char16_t* expected;
     } cases[] = {
-        {u"+7", 1, u"599007"}, {u"+7", 0, u"59007"}, {u"+7", 2, u"007"},
-        {u"+123", 0, u"59123"}, {u"+1234", 0, u"591234"}, {u"+", 0, u"5900"},
-        {u"+12", 1, u"599012"}, {u"DL1ABC", 0, u"DL1ABC"},
+        {u"+7", RstVorgabe::R599, u"599007"}, {u"+7", RstVorgabe::R59, u"59007"},
+        {u"+7", RstVorgabe::Keine, u"007"},   {u"+123", RstVorgabe::R59, u"59123"},
+        {u"+1234", RstVorgabe::R59, u"591234"}, {u"+", RstVorgabe::R59, u"5900"},
+        {u"+12", RstVorgabe::R599, u"599012"}, {u"DL1ABC", RstVorgabe::R59, u"DL1ABC"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(plusKürzel(QString::fromUtf16(c.token), c.modus), QString::fromUtf16(c.expected))
-            << QString::fromUtf16(c.token).toStdString() << " mode " << c.modus;
+        EXPECT_EQ(plusKürzel(QString::fromUtf16(c.token), c.rst), QString::fromUtf16(c.expected))
+            << QString::fromUtf16(c.token).toStdString() << " preset " << static_cast<int>(c.rst);
 }
 
 } // namespace

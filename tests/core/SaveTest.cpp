@@ -86,7 +86,7 @@ TEST_F(SaveTest, DateWithClockOffsetAndTypedDate)
 
 TEST_F(SaveTest, LogKeyModeSavesOnlyWithF12)
 {
-    model.setLoggen(1);
+    model.setLoggen(Speichertaste::F12);
     logge(u"DL1ABC JO62QM 59012"_s);
     EXPECT_TRUE(band().isEmpty());
     model.entry().f12();
@@ -211,7 +211,7 @@ TEST_F(SaveTest, PrinterJournalGetsTheSameLine)
     model.setJournalDrucker(&drucker);
     logge(u"DL1ABC JO62QM 59012"_s);
     EXPECT_EQ(drucker.dokumente(), 0);
-    model.setProtokoll(1);
+    model.setProtokoll(true);
     logge(u"DK2XY JO62QM 59013"_s);
     logge(u"G4XYZ IO91AA 59014"_s);
     const QStringList journal = readTextLines(u"TEST.txt"_s);
@@ -270,7 +270,7 @@ TEST_F(SaveTest, ClockMovesTheEntryTimeUntilATimeIsTypedOrTheReportBegun)
     EXPECT_EQ(f().txtUhrzeit, u"14:00"_s);
     logge(u"DL1ABC JO62QM 59012"_s);
     EXPECT_EQ(band()[0].zeit, u"14:00"_s);
-    EXPECT_EQ(f().Zeit, 0);
+    EXPECT_FALSE(f().Zeit);
     model.setZeitdifferenz(2);
     clock.zeit = QDateTime(QDate(2026, 12, 4), QTime(0, 30));
     model.uhrTick();

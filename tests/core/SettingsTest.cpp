@@ -19,9 +19,9 @@ TEST_F(SettingsTest, FirstStartEverythingAbsent)
 {
     Settings s(ini);
     EXPECT_EQ(s.lesen(u"Parameter"_s, u"Rufzeichen"_s), u""_s);
-    EXPECT_EQ(s.rst(), 0);
-    EXPECT_EQ(s.loggen(), 0);
-    EXPECT_EQ(s.protokoll(), 0);
+    EXPECT_EQ(s.rst(), RstVorgabe::R59);
+    EXPECT_EQ(s.loggen(), Speichertaste::Enter);
+    EXPECT_FALSE(s.protokoll());
     EXPECT_EQ(s.zeitdifferenz(), 0);
     EXPECT_FALSE(s.kommentarSpalte());
     EXPECT_EQ(s.letzterContest(), u""_s);
@@ -33,8 +33,9 @@ TEST_F(SettingsTest, NumericReadingRule)
     Settings s(ini);
     const struct {
         const char16_t* stored;
-        int read;
-    } cases[] = {{u"", 0}, {u"2", 2}, {u"x", 0}, {u"1abc", 1}, {u" 1", 1}};
+        RstVorgabe read;
+    } cases[] = {{u"", RstVorgabe::R59},      {u"2", RstVorgabe::Keine},    {u"x", RstVorgabe::R59},
+                 {u"1abc", RstVorgabe::R599}, {u" 1", RstVorgabe::R599},    {u"7", RstVorgabe::Keine}};
     for (const auto& c : cases) {
         s.schreiben(u"Parameter"_s, u"RST"_s, QString::fromUtf16(c.stored));
         EXPECT_EQ(s.rst(), c.read) << QString::fromUtf16(c.stored).toStdString();

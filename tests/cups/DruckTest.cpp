@@ -206,7 +206,7 @@ TEST_F(CupsTest, AFailingQueueIsNamedAndTheOutputOfferedAsPdf)
 TEST_F(CupsTest, ProgramPrintsItsJournalOnTheChosenPrinterWhenItEnds)
 {
     QStringList angeboten;
-    test::LaufendesProgramm programm([](Settings& s) { s.setProtokoll(1); }, [&](QWidget* w) {
+    test::LaufendesProgramm programm([](Settings& s) { s.setProtokoll(true); }, [&](QWidget* w) {
         auto* wahl = qobject_cast<DruckerwahlDialog*>(w);
         if (!wahl)
             return false;

@@ -78,7 +78,7 @@ protected:
     {
         settings.setRufzeichen(u"DL0XX"_s);
         settings.setLocator(u"JO31AA"_s);
-        settings.setRst(1);
+        settings.setRst(RstVorgabe::R599);
         model.laden();
     }
     ~BeforeAnyContest() override { abmelden(); }

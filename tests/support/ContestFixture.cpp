@@ -27,7 +27,7 @@ ContestFixture::ContestFixture()
     ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s, u"432MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
     writeTextFile(u"TEST.txt"_s, {});
     model.setEigeneStation(u"DL0XX"_s, u"JO31AA"_s);
-    model.setRst(0);
+    model.setRst(RstVorgabe::R59);
     model.entry().Löschen();
     model.öffnen(u"TEST.MDB"_s, u"144MHz"_s);
 }

@@ -32,9 +32,9 @@ std::unique_ptr<Settings> einstellungen(const QString& pfad, const QString& letz
     auto s = std::make_unique<Settings>(pfad);
     s->setRufzeichen(u"DL0XX"_s);
     s->setLocator(u"JO31AA"_s);
-    s->setRst(1);
-    s->setLoggen(1);
-    s->setProtokoll(1);
+    s->setRst(RstVorgabe::R599);
+    s->setLoggen(Speichertaste::F12);
+    s->setProtokoll(true);
     s->setZeitdifferenz(1);
     s->setLetzterContest(letzterContest);
     s->setLetztesBand(u"432MHz"_s);
