@@ -7,7 +7,6 @@
 #include "entry/CallLookup.h"
 #include "entry/CallSign.h"
 #include "entry/InputLine.h"
-#include "entry/Bearbeiten.h"
 #include "entry/JournalLine.h"
 #include "entry/KeystrokeLog.h"
 #include "logout/PrinterSurface.h"
@@ -33,6 +32,7 @@ ContestModel::ContestModel(Prompter& prompter, Clock& clock, KeystrokeLog& log, 
     , lookup_(lookup)
     , settings_(settings)
     , entry_(*this, prompter, log)
+    , bearbeitung_(*this, lookup, prompter)
 {
     connect(&entry_, &EntryModel::changed, this, &ContestModel::changed);
     entry_.felder().lblUhrzeit = utcZeit();
@@ -482,54 +482,21 @@ void ContestModel::zurücksetzenNachSpeichern(qint64 rowid)
     emit changed();
 }
 
-bool ContestModel::bearbeiten(int row)
+bool ContestModel::qsoÄndern(qint64 rowid, const QsoRecord& qso)
 {
-    if (!db_ || row < 0 || row >= log_.rowCount())
-        return false;
-    bearbeitungRowid_ = log_.rowidAt(row);
     try {
-        bearbeitung_ = db_->qso(band_, bearbeitungRowid_);
-    } catch (const UserError& e) {
-        prompter_.zeige(fehlerMeldung(e.meldung()));
-        return false;
-    }
-    emit changed();
-    return true;
-}
-
-void ContestModel::bearbeitenOk()
-{
-    if (!bearbeitung_)
-        return;
-    const std::optional<QsoRecord> fertig = Bearbeiten::abschließen(
-        *bearbeitung_, entry_.felder().lblLocator,
-        [&](const QString& call) { return lookup_.landFür(call); });
-    if (!fertig) {
-        prompter_.zeige({u"Fehlerhafter Locator"_s, u"Fehler"_s, Meldung::Symbol::Kritisch, Meldung::Knöpfe::Ok,
-                         Meldung::Antwort::Ok});
-        return;
-    }
-    try {
-        const std::optional<WertungsZeile> alt = db_->wertungsZeile(band_, bearbeitungRowid_);
-        db_->qsoÄndern(band_, bearbeitungRowid_, *fertig);
-        neuGewertet(alt, bearbeitungRowid_);
+        const std::optional<WertungsZeile> alt = db_->wertungsZeile(band_, rowid);
+        db_->qsoÄndern(band_, rowid, qso);
+        neuGewertet(alt, rowid);
     } catch (const UserError& e) {
         fehler(e);
-        return;
+        return false;
     }
-    bearbeitung_.reset();
     log_.zeigeAlle();
     emit logReset();
     spielstandZeigen();
-    emit focusInput();
     emit changed();
-}
-
-void ContestModel::bearbeitenAbbrechen()
-{
-    bearbeitung_.reset();
-    emit focusInput();
-    emit changed();
+    return true;
 }
 
 } // namespace tarvex

@@ -1,4 +1,5 @@
 #pragma once
+#include "BearbeitenModel.h"
 #include "entry/EntryActions.h"
 #include "entry/EntryModel.h"
 #include "entry/LogList.h"
@@ -108,12 +109,11 @@ public:
     // Locator choice list (cboLocator).
     void locatorGewählt(int index);
 
-    // Edit panel (fraUpdate) on the contact in a row of the log list.
-    bool bearbeiten(int row);
-    bool bearbeitungOffen() const { return bearbeitung_.has_value(); }
-    QsoRecord& bearbeitung() { return *bearbeitung_; }
-    void bearbeitenOk();
-    void bearbeitenAbbrechen();
+    // The edit panel (fraUpdate) on a contact of the log list.
+    BearbeitenModel& bearbeitung() { return bearbeitung_; }
+    // Stores a changed contact; the running score and the log list follow. False
+    // when the store refused (reported to the operator).
+    bool qsoÄndern(qint64 rowid, const QsoRecord& qso);
 
     // EntryActions: what the input line asks for.
     void prüfen() override;
@@ -160,8 +160,7 @@ private:
     PrinterSurface* drucker_ = nullptr;
     bool länderlisteSichtbar_ = false;
     QStringList länder_;
-    std::optional<QsoRecord> bearbeitung_;
-    qint64 bearbeitungRowid_ = -1;
+    BearbeitenModel bearbeitung_;
 };
 
 } // namespace tarvex

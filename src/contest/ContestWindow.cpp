@@ -3,7 +3,7 @@
 #include "ContestModel.h"
 #include "app/Befehl.h"
 #include "app/Befehle.h"
-#include "EditPanelWidget.h"
+#include "BearbeitenWidget.h"
 #include "InputLineEdit.h"
 #include "LogGrid.h"
 #include "common/Prompter.h"
@@ -184,7 +184,7 @@ ContestWindow::ContestWindow(ContestModel& model, Prompter& prompter, Befehle& b
     länderLayout->addLayout(länderKnöpfe);
     unten_->addWidget(fraLänder_);
 
-    fraUpdate_ = new EditPanelWidget(model_, unten_);
+    fraUpdate_ = new BearbeitenWidget(model_.bearbeitung(), unten_);
     fraUpdate_->setObjectName(u"fraUpdate"_s);
     unten_->addWidget(fraUpdate_);
     layout->addWidget(unten_, 1);
@@ -192,7 +192,7 @@ ContestWindow::ContestWindow(ContestModel& model, Prompter& prompter, Befehle& b
     connect(ok2, &QPushButton::clicked, this, [this] { model_.länderlisteOk(dbList1_->currentRow()); });
     connect(dbList1_, &QListWidget::itemActivated, this, [this] { model_.länderlisteOk(dbList1_->currentRow()); });
     connect(abbrechen2, &QPushButton::clicked, this, [this] { model_.länderlisteAbbrechen(); });
-    connect(fraUpdate_, &EditPanelWidget::closed, this, [this] {
+    connect(fraUpdate_, &BearbeitenWidget::closed, this, [this] {
         txtInput_->setEnabled(true);
         zeigeUntenGrid();
         focusInput();
@@ -364,7 +364,7 @@ void ContestWindow::zeigeInfo()
 void ContestWindow::bearbeiten()
 {
     const int row = grid_->aktuelleZeile();
-    if (row < 0 || !model_.bearbeiten(row))
+    if (!model_.bearbeitung().öffnen(row))
         return;
     txtInput_->setEnabled(false);
     unten_->setCurrentWidget(fraUpdate_);

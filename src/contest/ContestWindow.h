@@ -22,7 +22,7 @@ namespace tarvex {
 enum class Befehl : int;
 class Befehle;
 class ContestModel;
-class EditPanelWidget;
+class BearbeitenWidget;
 class InputLineEdit;
 class LogGrid;
 class Prompter;
@@ -47,7 +47,7 @@ public:
     QLineEdit* anzeige(const QString& name) const;
     QComboBox* locatorListe() const { return cboLocator_; }
     QListWidget* länderListe() const { return dbList1_; }
-    EditPanelWidget* bearbeitenPanel() const { return fraUpdate_; }
+    BearbeitenWidget* bearbeitenPanel() const { return fraUpdate_; }
 
 signals:
     void statusMessage(const QString& text);
@@ -87,7 +87,7 @@ private:
     QStackedWidget* unten_ = nullptr;
     QWidget* fraLänder_ = nullptr;
     QListWidget* dbList1_ = nullptr;
-    EditPanelWidget* fraUpdate_ = nullptr;
+    BearbeitenWidget* fraUpdate_ = nullptr;
     QTimer* timer1_ = nullptr;
     // The ticks of the Optionen menu follow the model through these.
     std::vector<std::pair<Befehl, std::function<bool()>>> optionsHaken_;

@@ -46,10 +46,10 @@ TEST_F(CallLookupTest, EditPanelFindsTheCountryByTheSameRule)
         zeile(u"C:"_s + call);
         const QString imEintrag = f().lblLand;
         model.alleAnzeigen();
-        ASSERT_TRUE(model.bearbeiten(0));
-        model.bearbeitung().rufzeichen = call;
-        model.bearbeitenOk();
-        ASSERT_FALSE(model.bearbeitungOffen());
+        ASSERT_TRUE(model.bearbeitung().öffnen(0));
+        model.bearbeitung().qso().rufzeichen = call;
+        model.bearbeitung().ok();
+        ASSERT_FALSE(model.bearbeitung().offen());
         const QString gespeichert = band()[0].land;
         EXPECT_EQ(gespeichert, imEintrag.isEmpty() ? u" "_s : imEintrag) << call.toStdString();
     }

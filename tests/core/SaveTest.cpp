@@ -224,17 +224,17 @@ TEST_F(SaveTest, EditPanel)
     prompter.antworte(Meldung::Antwort::Ok);
     logge(u"DL1ABC JO62QM 59012"_s);
     logge(u"DL1ABC JO62QM 59013"_s); // accepted duplicate: invalid
-    ASSERT_TRUE(model.bearbeiten(1));
-    model.bearbeitung().locator = u"JO62Q"_s;
-    model.bearbeitenOk();
+    ASSERT_TRUE(model.bearbeitung().öffnen(1));
+    model.bearbeitung().qso().locator = u"JO62Q"_s;
+    model.bearbeitung().ok();
     EXPECT_EQ(prompter.texte().last(), u"Fehlerhafter Locator"_s);
-    EXPECT_TRUE(model.bearbeitungOffen());
+    EXPECT_TRUE(model.bearbeitung().offen());
 
-    model.bearbeitung().rufzeichen = u"OE/DK2XY"_s;
-    model.bearbeitung().locator = u"JN78AA"_s;
-    model.bearbeitung().kommentar.clear();
-    model.bearbeitenOk();
-    EXPECT_FALSE(model.bearbeitungOffen());
+    model.bearbeitung().qso().rufzeichen = u"OE/DK2XY"_s;
+    model.bearbeitung().qso().locator = u"JN78AA"_s;
+    model.bearbeitung().qso().kommentar.clear();
+    model.bearbeitung().ok();
+    EXPECT_FALSE(model.bearbeitung().offen());
     const QsoRecord q = band()[1];
     EXPECT_EQ(q.punkte, QString::number(Abstand(u"JO31AA"_s, u"JN78AA"_s).km));
     EXPECT_EQ(q.winkel, QString::number(Abstand(u"JO31AA"_s, u"JN78AA"_s).winkel));
@@ -244,15 +244,15 @@ TEST_F(SaveTest, EditPanel)
     EXPECT_EQ(q.kommentar, u" "_s);
     EXPECT_EQ(model.spielstand().gültige, 2);
 
-    ASSERT_TRUE(model.bearbeiten(0));
-    model.bearbeitung().rufzeichen = u"XX9XX"_s;
-    model.bearbeitenAbbrechen();
+    ASSERT_TRUE(model.bearbeitung().öffnen(0));
+    model.bearbeitung().qso().rufzeichen = u"XX9XX"_s;
+    model.bearbeitung().abbrechen();
     EXPECT_EQ(band()[0].rufzeichen, u"DL1ABC"_s);
 
-    ASSERT_TRUE(model.bearbeiten(0));
-    model.bearbeitung().rufzeichen = u"LY2ABC"_s;
-    model.bearbeitung().kommentar = u"it's \"ok\""_s;
-    model.bearbeitenOk();
+    ASSERT_TRUE(model.bearbeitung().öffnen(0));
+    model.bearbeitung().qso().rufzeichen = u"LY2ABC"_s;
+    model.bearbeitung().qso().kommentar = u"it's \"ok\""_s;
+    model.bearbeitung().ok();
     EXPECT_EQ(band()[0].land, u" "_s); // unknown country in the panel: a blank
     EXPECT_EQ(band()[0].kommentar, u"it's \"ok\""_s);
 }

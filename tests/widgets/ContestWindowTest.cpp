@@ -4,7 +4,7 @@
 #include "app/MainWindow.h"
 #include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"
-#include "contest/EditPanelWidget.h"
+#include "contest/BearbeitenWidget.h"
 #include "contest/InputLineEdit.h"
 #include "contest/LogGrid.h"
 #include "store/ContestDatabase.h"

@@ -1,6 +1,6 @@
-#include "EditPanelWidget.h"
+#include "BearbeitenWidget.h"
 
-#include "ContestModel.h"
+#include "BearbeitenModel.h"
 #include "ZeichenValidator.h"
 
 #include <QCheckBox>
@@ -39,7 +39,7 @@ constexpr FeldInfo kFelder[] = {
 
 } // namespace
 
-EditPanelWidget::EditPanelWidget(ContestModel& model, QWidget* parent)
+BearbeitenWidget::BearbeitenWidget(BearbeitenModel& model, QWidget* parent)
     : QGroupBox(u"Bearbeiten"_s, parent)
     , model_(model)
 {
@@ -66,12 +66,12 @@ EditPanelWidget::EditPanelWidget(ContestModel& model, QWidget* parent)
     layout->addWidget(abbrechen, 6, 4);
     connect(ok, &QPushButton::clicked, this, [this] { bestätigen(); });
     connect(abbrechen, &QPushButton::clicked, this, [this] {
-        model_.bearbeitenAbbrechen();
+        model_.abbrechen();
         emit closed();
     });
 }
 
-QLineEdit* EditPanelWidget::neuesFeld(const QString& name, Bearbeiten::Feld art)
+QLineEdit* BearbeitenWidget::neuesFeld(const QString& name, Bearbeiten::Feld art)
 {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
@@ -83,7 +83,7 @@ QLineEdit* EditPanelWidget::neuesFeld(const QString& name, Bearbeiten::Feld art)
     return edit;
 }
 
-QLineEdit* EditPanelWidget::feld(const QString& name) const
+QLineEdit* BearbeitenWidget::feld(const QString& name) const
 {
     for (QLineEdit* f : felder_) {
         if (f->objectName() == name)
@@ -92,9 +92,9 @@ QLineEdit* EditPanelWidget::feld(const QString& name) const
     return nullptr;
 }
 
-void EditPanelWidget::laden()
+void BearbeitenWidget::laden()
 {
-    const QsoRecord& q = model_.bearbeitung();
+    const QsoRecord& q = model_.qso();
     const QString werte[] = {QString::number(q.nummer), q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh,
                              q.locator, q.punkte, q.winkel, q.kernCall, q.square, q.land, q.kommentar};
     for (qsizetype i = 0; i < felder_.size(); ++i)
@@ -104,17 +104,17 @@ void EditPanelWidget::laden()
     felder_[2]->selectAll();
 }
 
-void EditPanelWidget::bestätigen()
+void BearbeitenWidget::bestätigen()
 {
     übernehmen();
-    model_.bearbeitenOk();
-    if (!model_.bearbeitungOffen())
+    model_.ok();
+    if (!model_.offen())
         emit closed();
 }
 
-void EditPanelWidget::übernehmen()
+void BearbeitenWidget::übernehmen()
 {
-    QsoRecord& q = model_.bearbeitung();
+    QsoRecord& q = model_.qso();
     q.nummer = felder_[0]->text().toInt();
     q.datum = felder_[1]->text();
     q.zeit = felder_[2]->text();

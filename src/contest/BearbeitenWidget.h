@@ -8,13 +8,13 @@ class QLineEdit;
 
 namespace tarvex {
 
-class ContestModel;
+class BearbeitenModel;
 
 // fraUpdate ("Bearbeiten"): the fields of one stored contact, OK and cancel.
-class EditPanelWidget : public QGroupBox {
+class BearbeitenWidget : public QGroupBox {
     Q_OBJECT
 public:
-    EditPanelWidget(ContestModel& model, QWidget* parent = nullptr);
+    BearbeitenWidget(BearbeitenModel& model, QWidget* parent = nullptr);
 
     // Fills the fields from the contact being edited and focuses the time.
     void laden();
@@ -28,7 +28,7 @@ private:
     void bestätigen();
     QLineEdit* neuesFeld(const QString& name, Bearbeiten::Feld art);
 
-    ContestModel& model_;
+    BearbeitenModel& model_;
     QList<QLineEdit*> felder_;
     QCheckBox* chkQSL2_ = nullptr;
 };
