@@ -373,7 +373,6 @@ bool ContestModel::unbekanntesLand()
     case Meldung::Antwort::Ja:
         länder_ = lookup_.länder();
         länderlisteSichtbar_ = true;
-        emit focusCountryList();
         break;
     case Meldung::Antwort::Nein:
         entry_.escape();
@@ -391,14 +390,12 @@ void ContestModel::länderlisteOk(int index)
         entry_.felder().lblLand = länder_.at(index);
     länderlisteSichtbar_ = false;
     emit changed();
-    emit focusInput();
 }
 
 void ContestModel::länderlisteAbbrechen()
 {
     länderlisteSichtbar_ = false;
     emit changed();
-    emit focusInput();
 }
 
 void ContestModel::locatorGewählt(int index)

@@ -127,7 +127,6 @@ signals:
     // The log list shows all contacts again: scroll so the last one is the top row.
     void logReset();
     void focusInput();
-    void focusCountryList();
     void titleChanged();
 
 private:

@@ -201,7 +201,6 @@ ContestWindow::ContestWindow(ContestModel& model, Prompter& prompter, Befehle& b
     connect(&model_, &ContestModel::changed, this, &ContestWindow::refresh);
     connect(&model_, &ContestModel::logReset, this, &ContestWindow::scrollLogToEnd);
     connect(&model_, &ContestModel::focusInput, this, &ContestWindow::focusInput);
-    connect(&model_, &ContestModel::focusCountryList, this, &ContestWindow::showCountryList);
     connect(&model_.logList(), &QAbstractItemModel::modelReset, this,
             [this] { grid_->justieren(model_.kommentarSpalte()); });
 
@@ -305,8 +304,13 @@ void ContestWindow::refresh()
     if (befehle_.angelegt(Befehl::Locator))
         befehle_[Befehl::Locator].setVisible(f.cboLocatorSichtbar);
 
-    if (!model_.länderlisteSichtbar() && unten_->currentWidget() == fraLänder_)
+    // The country list is shown, with the focus, while the model offers it.
+    if (model_.länderlisteSichtbar() && unten_->currentWidget() != fraLänder_) {
+        showCountryList();
+    } else if (!model_.länderlisteSichtbar() && unten_->currentWidget() == fraLänder_) {
         zeigeUntenGrid();
+        focusInput();
+    }
 
     for (const auto& [befehl, gewählt] : optionsHaken_) {
         if (gewählt())

@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -254,6 +255,25 @@ private slots:
         uhrzeit->setFocus();
         QTest::keyClick(uhrzeit, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(uhrzeit->text(), u"1405:"_s);
+    }
+
+    // An unknown prefix: the country list takes the focus while the model offers
+    // it, and the input line gets it back once a country is chosen.
+    void countryListFollowsTheModel()
+    {
+        Umgebung u;
+        u.prompter.antworte(Meldung::Antwort::Ja);
+        u.logge(u"LY2ABC KO24AA 59001"_s);
+        auto* liste = u.w()->findChild<QListWidget*>(u"DBList1"_s);
+        QVERIFY(liste != nullptr);
+        QTRY_VERIFY(liste->isVisible());
+        QTRY_VERIFY(liste->hasFocus());
+        QCOMPARE(liste->count(), 3);
+        liste->setCurrentRow(2);
+        QTest::keyClick(liste, Qt::Key_Return);
+        QTRY_VERIFY(!liste->isVisible());
+        QVERIFY(u.w()->eingabe()->hasFocus());
+        QCOMPARE(u.model->felder().lblLand, u"Litauen"_s);
     }
 
     void quitQuestionOnClose()
