@@ -23,21 +23,8 @@ TEST_F(SaveTest, RecordFieldsJournalAndReset)
     EXPECT_TRUE(QFile::exists(u"LOG.TXT"_s));
     zeile(QString());
     ASSERT_EQ(band().size(), 1);
-    const QsoRecord q = band()[0];
-    EXPECT_EQ(q.nummer, 1);
-    EXPECT_EQ(q.datum, u"04.12.26"_s);
-    EXPECT_EQ(q.zeit, u"14:05"_s);
-    EXPECT_EQ(q.rufzeichen, u"DL1ABC"_s);
-    EXPECT_EQ(q.rstGeg, u"59001"_s);
-    EXPECT_EQ(q.rstErh, u"59012"_s);
-    EXPECT_EQ(q.locator, u"JO62QM"_s);
-    EXPECT_EQ(q.punkte, u"531"_s);
-    EXPECT_EQ(q.winkel, u"69"_s);
-    EXPECT_EQ(q.kernCall, u"DL1ABC"_s);
-    EXPECT_EQ(q.square, u"JO62"_s);
-    EXPECT_EQ(q.land, u"Deutschland"_s);
-    EXPECT_EQ(q.kommentar, u"qrv"_s);
-    EXPECT_TRUE(q.qsl);
+    EXPECT_EQ(band()[0], (QsoRecord{1, u"04.12.26"_s, u"14:05"_s, u"DL1ABC"_s, u"59001"_s, u"59012"_s, u"JO62QM"_s,
+                                    u"531"_s, u"69"_s, u"DL1ABC"_s, u"JO62"_s, u"Deutschland"_s, u"qrv"_s, true}));
 
     EXPECT_EQ(test::dateiInhalt(u"TEST.txt"_s),
               QByteArray("   04.12.26 14:05  DL1ABC         59 001  59 012  JO62QM    531 - 144 MHz\r\n"));

@@ -13,3 +13,9 @@ inline void PrintTo(const QStringList& list, std::ostream* os)
 {
     *os << '[' << list.join(QStringLiteral("|")).toStdString() << ']';
 }
+
+namespace tarvex {
+struct QsoRecord;
+// A stored contact as one line, field by field.
+void PrintTo(const QsoRecord& q, std::ostream* os);
+} // namespace tarvex

@@ -68,3 +68,16 @@ QByteArray dateiInhalt(const QString& pfad)
 }
 
 } // namespace tarvex::test
+
+namespace tarvex {
+
+void PrintTo(const QsoRecord& q, std::ostream* os)
+{
+    *os << q.nummer << '|' << QStringList{q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh, q.locator, q.punkte,
+                                          q.winkel, q.kernCall, q.square, q.land, q.kommentar}
+                                   .join(u'|')
+                                   .toStdString()
+        << '|' << q.qsl;
+}
+
+} // namespace tarvex
