@@ -15,7 +15,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <algorithm>
 #include <optional>
 
 namespace tarvex {
@@ -111,26 +110,9 @@ QString MainWindow::statusText() const
 
 void MainWindow::zeige(QWidget* fenster)
 {
-    if (arbeitsfläche_->indexOf(fenster) < 0) {
+    if (arbeitsfläche_->indexOf(fenster) < 0)
         arbeitsfläche_->addWidget(fenster);
-        // A window's own menus join the frame's menu bar (which does not own them).
-        for (QMenu* menü : fenster->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
-            menuBar()->addMenu(menü);
-            fensterMenüs_.append({menü->menuAction(), fenster});
-        }
-    }
     arbeitsfläche_->setCurrentWidget(fenster);
-    fensterMenüs_.removeIf([](const auto& m) { return m.first.isNull(); });
-    // As in an MDI frame, a window with menus of its own shows only those.
-    const bool eigene =
-        std::any_of(fensterMenüs_.begin(), fensterMenüs_.end(), [&](const auto& m) { return m.second == fenster; });
-    for (QAction* a : menuBar()->actions()) {
-        QWidget* besitzer = contestWindow_;
-        for (const auto& m : fensterMenüs_)
-            if (m.first == a)
-                besitzer = m.second;
-        a->setVisible(besitzer == (eigene ? fenster : contestWindow_));
-    }
 }
 
 bool MainWindow::beendenFragen()

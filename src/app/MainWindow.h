@@ -2,7 +2,6 @@
 #include "Befehle.h"
 
 #include <QList>
-#include <QPointer>
 #include <QMainWindow>
 
 class QLabel;
@@ -46,7 +45,6 @@ private:
     ContestWindow* contestWindow_ = nullptr;
     QLabel* statusText_ = nullptr;
     // Menu-bar entries of working windows other than the logging window.
-    QList<std::pair<QPointer<QAction>, QPointer<QWidget>>> fensterMenüs_;
     bool beenden_ = false;
 };
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -78,8 +79,10 @@ QslWindow::QslWindow(QslModel& model, Prompter& prompter, const Clock& uhr, QWid
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    // The main frame shows this menu in its menu bar while the window is shown.
-    auto* datei = new QMenu(u"&Datei"_s, this);
+    // A menu bar of its own: the main frame hides its menus while this window is shown.
+    auto* leiste = new QMenuBar(this);
+    layout->setMenuBar(leiste);
+    QMenu* datei = leiste->addMenu(u"&Datei"_s);
     datei->setObjectName(u"mnuDatei"_s);
     QAction* zurück = datei->addAction(u"&zurück"_s);
     zurück->setObjectName(u"mnuZurück"_s);

@@ -200,25 +200,16 @@ private slots:
     {
         test::LaufendesProgramm programm;
         MainWindow& rahmen = programm.rahmen();
-        const auto menüs = [&rahmen] {
-            QStringList texte;
-            for (const QAction* a : rahmen.menuBar()->actions())
-                if (a->isVisible())
-                    texte.append(a->text());
-            return texte;
-        };
-        const QStringList logMenüs = menüs();
-        QVERIFY(logMenüs.size() > 3);
         auto* stapel = rahmen.findChild<QStackedWidget*>();
 
         QAction& qsl = rahmen.befehle()[Befehl::QSL];
         qsl.trigger();
         QWidget* erstes = stapel->currentWidget();
         QCOMPARE(erstes->objectName(), u"frmQSL"_s);
-        QCOMPARE(menüs(), QStringList{u"&Datei"_s});
+        QVERIFY(!rahmen.menuBar()->isVisible()); // its own menu bar instead
         erstes->findChild<QAction*>(u"mnuZurück"_s)->trigger();
         QCOMPARE(stapel->currentWidget()->objectName(), u"frmContest"_s);
-        QCOMPARE(menüs(), logMenüs);
+        QVERIFY(rahmen.menuBar()->isVisible());
         // Created once: the second opening shows the same window.
         qsl.trigger();
         QCOMPARE(stapel->currentWidget(), erstes);
