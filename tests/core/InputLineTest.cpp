@@ -31,26 +31,20 @@ TEST(InputLine, KeyFilter)
 
 TEST(InputLine, WholeTextReadsAsIfTyped)
 {
-    const struct {
-        const char16_t* text;
-        const char16_t* zeile;
-    } cases[] = {
-        {u"dl1abc-p jo31ab", u"DL1ABC/P JO31AB"},
-        {u"k:qrv ab 9 Uhr", u"K:qrv ab 9 Uhr"},   // a comment from its second character on
-        {u"59 k:qrv", u"59 K:QRV"},               // only a line that begins with it
-        {u"ä€;#_!59", u"59"},
-        {u"", u""},
+    const std::pair<QString, QString> cases[] = {
+        {u"dl1abc-p jo31ab"_s, u"DL1ABC/P JO31AB"_s},
+        {u"k:qrv ab 9 Uhr"_s, u"K:qrv ab 9 Uhr"_s}, // a comment from its second character on
+        {u"59 k:qrv"_s, u"59 K:QRV"_s},             // only a line that begins with it
+        {u"ä€;#_!59"_s, u"59"_s},
+        {u""_s, u""_s},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(eingabeFiltern(QString::fromUtf16(c.text)), QString::fromUtf16(c.zeile));
+    for (const auto& [text, zeile] : cases)
+        EXPECT_EQ(eingabeFiltern(text), zeile) << text.toStdString();
 }
 
 TEST(InputLine, SplitYieldsEmptyTokensAsSaveRequests)
 {
-    const struct {
-        QString line;
-        QStringList tokens;
-    } cases[] = {
+    const std::pair<QString, QStringList> cases[] = {
         {u""_s, {u""_s}},
         {u"DL1ABC"_s, {u"DL1ABC"_s}},
         {u"DL1ABC JO31AB 59001"_s, {u"DL1ABC"_s, u"JO31AB"_s, u"59001"_s}},
@@ -59,8 +53,8 @@ TEST(InputLine, SplitYieldsEmptyTokensAsSaveRequests)
         {u"DL1ABC "_s, {u"DL1ABC"_s}},
         {u" "_s, {u""_s}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(zeileZerlegen(c.line), c.tokens) << c.line.toStdString();
+    for (const auto& [zeile, tokens] : cases)
+        EXPECT_EQ(zeileZerlegen(zeile), tokens) << zeile.toStdString();
 }
 
 TEST(InputLine, PlusShortcut)

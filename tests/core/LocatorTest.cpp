@@ -57,32 +57,25 @@ TEST(Locator, AlmostDueNorthSlightlyWestGives360)
 
 TEST(Locator, CheckLimitsOnlyTheUpperLettersOfFieldsAndSubsquare)
 {
-    const struct {
-        const char16_t* locator;
-        bool gültig;
-    } cases[] = {
-        {u"JO31AB", true}, {u"JO31AX", true}, {u"RR99XX", true},
-        {u"SA00AA", false}, {u"JS31AA", false}, {u"JO31YA", false}, {u"JO31AY", false},
-        {u"JO31", true},   // length is not checked here
-        {u"JOZZAA", true}, // nor the digits
+    const std::pair<QString, bool> cases[] = {
+        {u"JO31AB"_s, true},  {u"JO31AX"_s, true},  {u"RR99XX"_s, true},  {u"SA00AA"_s, false},
+        {u"JS31AA"_s, false}, {u"JO31YA"_s, false}, {u"JO31AY"_s, false},
+        {u"JO31"_s, true},   // length is not checked here
+        {u"JOZZAA"_s, true}, // nor the digits
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(locatorGültig(QString::fromUtf16(c.locator)), c.gültig)
-            << QString::fromUtf16(c.locator).toStdString();
+    for (const auto& [locator, gültig] : cases)
+        EXPECT_EQ(locatorGültig(locator), gültig) << locator.toStdString();
 }
 
 TEST(Locator, ArrowIndexPerBearingSector)
 {
-    const struct {
-        const char16_t* winkel;
-        int index;
-    } cases[] = {
-        {u"", -1}, {u"0", 0}, {u"22", 0}, {u"23", 1}, {u"67", 1}, {u"68", 2}, {u"112", 2},
-        {u"113", 3}, {u"158", 4}, {u"203", 5}, {u"248", 6}, {u"293", 7}, {u"337", 7},
-        {u"338", 8}, {u"360", 8}, {u"99999999999", 8}, {u"-99999999999", 0},
+    const std::pair<QString, int> cases[] = {
+        {u""_s, -1},   {u"0"_s, 0},   {u"22"_s, 0},  {u"23"_s, 1},  {u"67"_s, 1},  {u"68"_s, 2},
+        {u"112"_s, 2}, {u"113"_s, 3}, {u"158"_s, 4}, {u"203"_s, 5}, {u"248"_s, 6}, {u"293"_s, 7},
+        {u"337"_s, 7}, {u"338"_s, 8}, {u"360"_s, 8}, {u"99999999999"_s, 8}, {u"-99999999999"_s, 0},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(pfeilIndex(QString::fromUtf16(c.winkel)), c.index) << QString::fromUtf16(c.winkel).toStdString();
+    for (const auto& [winkel, index] : cases)
+        EXPECT_EQ(pfeilIndex(winkel), index) << winkel.toStdString();
     EXPECT_TRUE(pfeil(u""_s).isEmpty());
     EXPECT_EQ(pfeil(u"90"_s), u"\u2192"_s);
 }

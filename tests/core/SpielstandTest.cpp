@@ -63,10 +63,9 @@ TEST(Spielstand, TotalsOfValidContacts)
         }
         EXPECT_EQ(wertung.summen(), db.summen(u"144MHz"_s));
         const Spielstand s = Spielstand::aus(wertung.summen());
-        EXPECT_EQ(QStringList({s.txtPunkte, s.txtODX, s.lblODXCall, s.txtDurchschnitt, s.txtLänder, s.txtGroßfelder,
-                               s.txtNummer})
-                      .join(u'|'),
-                  QString::fromUtf16(c.stand));
+        const QStringList stand{s.txtPunkte,   s.txtODX,       s.lblODXCall, s.txtDurchschnitt,
+                                s.txtLänder,   s.txtGroßfelder, s.txtNummer};
+        EXPECT_EQ(stand.join(u'|'), QString::fromUtf16(c.stand));
     }
 }
 
@@ -81,12 +80,10 @@ TEST(Spielstand, AbsurdPointsStayText)
 
 TEST(Spielstand, SerialNumberDigits)
 {
-    const struct {
-        qint64 n;
-        const char16_t* text;
-    } cases[] = {{1, u"001"}, {10, u"010"}, {999, u"999"}, {1000, u"1000"}, {9999, u"9999"}, {10000, u"10000"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(laufendeNummer(c.n), QString::fromUtf16(c.text)) << c.n;
+    const std::pair<qint64, QString> cases[] = {{1, u"001"_s},     {10, u"010"_s},    {999, u"999"_s},
+                                                {1000, u"1000"_s}, {9999, u"9999"_s}, {10000, u"10000"_s}};
+    for (const auto& [n, text] : cases)
+        EXPECT_EQ(laufendeNummer(n), text) << n;
 }
 
 // Random saves, deletions of the last contact, invalidations and edits: the kept
