@@ -21,30 +21,26 @@ TEST_F(CallLookupTest, CountryByPrefixStepsInEntryAndEditPanel)
     EXPECT_EQ(f().lblLand, u"England"_s);
 
     logge(u"JO31AB 59001"_s);
-    const struct {
-        const char16_t* call;
-        const char16_t* land;
-    } cases[] = {
-        {u"DL1ABC", u"Deutschland"},   // 2 characters
-        {u"F5ABC", u"Frankreich"},     // 1 character, after 2 and 3 found nothing
-        {u"OE/DL1ABC", u"Österreich"}, // the prefix part alone
-        {u"OK1/DL1ABC", u""},          // not shortened to OK
-        {u"DL8/G4AB", u"Deutschland"}, // short: the slash at 4 begins a suffix
-        {u"G4ABC/P", u"England"},
-        {u"LY2ABC", u""},              // unknown
+    const std::pair<QString, QString> cases[] = {
+        {u"DL1ABC"_s, u"Deutschland"_s},   // 2 characters
+        {u"F5ABC"_s, u"Frankreich"_s},     // 1 character, after 2 and 3 found nothing
+        {u"OE/DL1ABC"_s, u"Österreich"_s}, // the prefix part alone
+        {u"OK1/DL1ABC"_s, u""_s},          // not shortened to OK
+        {u"DL8/G4AB"_s, u"Deutschland"_s}, // short: the slash at 4 begins a suffix
+        {u"G4ABC/P"_s, u"England"_s},
+        {u"LY2ABC"_s, u""_s},              // unknown
     };
-    for (const auto& c : cases) {
-        const QString call = QString::fromUtf16(c.call);
+    for (const auto& [call, land] : cases) {
         SCOPED_TRACE(call.toStdString());
         model.entry().Löschen();
         zeile(u"C:"_s + call);
-        EXPECT_EQ(f().lblLand, QString::fromUtf16(c.land));
+        EXPECT_EQ(f().lblLand, land);
         model.alleAnzeigen();
         ASSERT_TRUE(model.bearbeiten(0));
         model.bearbeitung().rufzeichen = call;
         model.bearbeitenOk();
         ASSERT_FALSE(model.bearbeitungOffen());
-        EXPECT_EQ(band()[0].land, *c.land ? QString::fromUtf16(c.land) : u" "_s);
+        EXPECT_EQ(band()[0].land, land.isEmpty() ? u" "_s : land);
     }
 }
 
@@ -54,19 +50,16 @@ TEST_F(CallLookupTest, InfoLineVariants)
         Connection dat(u"CONTEST.DAT"_s, Connection::Zugriff::LesenSchreiben);
         dat.execute(u"INSERT INTO STATIONS VALUES(?,?)"_s, {u"PA3XYZ"_s, u"JO22AA "_s});
     }
-    const struct {
-        const char16_t* call;
-        const char16_t* info;
-    } cases[] = {
-        {u"DK2XY", u"Info: (Eva, JO62QM )"}, // name and one known locator
-        {u"DL1ABC", u"Info: (Hans, JO31AB JO32CD JO42EF )"},
-        {u"G4ABC", u"Info: ()"},
-        {u"PA3XYZ", u"Info: (JO22AA )"},     // known locator, no name
+    const std::pair<QString, QString> cases[] = {
+        {u"DK2XY"_s, u"Info: (Eva, JO62QM )"_s}, // name and one known locator
+        {u"DL1ABC"_s, u"Info: (Hans, JO31AB JO32CD JO42EF )"_s},
+        {u"G4ABC"_s, u"Info: ()"_s},
+        {u"PA3XYZ"_s, u"Info: (JO22AA )"_s},     // known locator, no name
     };
-    for (const auto& c : cases) {
+    for (const auto& [call, info] : cases) {
         model.entry().Löschen();
-        zeile(QString::fromUtf16(c.call));
-        EXPECT_EQ(f().lblInfo, QString::fromUtf16(c.info));
+        zeile(call);
+        EXPECT_EQ(f().lblInfo, info);
     }
     EXPECT_EQ(f().txtLocator, u"JO22AA"_s); // an empty locator takes the known one
     EXPECT_FALSE(f().cboLocatorSichtbar);    // one locator: no choice
@@ -136,19 +129,17 @@ TEST_F(CallLookupTest, DuplicateCancelledDropsTheEntry)
 TEST_F(CallLookupTest, PortablePrefixIsTheSameStationEitherWay)
 {
     logge(u"OE/DL1ABC JO31AB 59001"_s);
-    const struct {
-        const char16_t* eingegeben;
-        int doppelt;
-    } cases[] = {{u"DL1ABD", 0}, {u"DL1ABC", 1}, {u"OE/DL1ABC", 1}, {u"F/DL1ABC/P", 1}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(QString::fromUtf16(c.eingegeben).toStdString());
+    const std::pair<QString, int> cases[] = {
+        {u"DL1ABD"_s, 0}, {u"DL1ABC"_s, 1}, {u"OE/DL1ABC"_s, 1}, {u"F/DL1ABC/P"_s, 1}};
+    for (const auto& [call, doppelt] : cases) {
+        SCOPED_TRACE(call.toStdString());
         model.entry().Löschen();
         prompter.vergiss();
-        if (c.doppelt)
+        if (doppelt)
             prompter.antworte(Meldung::Antwort::Ok);
-        zeile(QString::fromUtf16(c.eingegeben));
-        EXPECT_EQ(prompter.texte().join(u' ').contains(u"Doppelverbindung"_s), c.doppelt == 1);
-        EXPECT_EQ(f().ungültig, c.doppelt);
+        zeile(call);
+        EXPECT_EQ(prompter.texte().join(u' ').contains(u"Doppelverbindung"_s), doppelt == 1);
+        EXPECT_EQ(f().ungültig, doppelt);
     }
     // Changing the call withdraws the duplicate just accepted.
     zeile(u"G4"_s);
