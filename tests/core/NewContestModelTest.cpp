@@ -203,6 +203,9 @@ TEST_F(NewContestTest, SecondContestReplacesTheOpenOneAndKeepsTheFields)
     ausfüllen(u"ERSTER"_s, u"DL0AB"_s, u"JO31AB"_s, {u"144MHz"_s, u"432MHz"_s});
     ASSERT_TRUE(form.anlegen());
 
+    // A form made afresh starts with the station the settings now hold.
+    EXPECT_EQ(NewContestModel(contest, prompter).txtLocator(), u"JO31AB"_s);
+
     // Call, locator and bands stay for the next use; only the name is preset again.
     form.vorbelegen(QDate(2027, 3, 1));
     EXPECT_EQ(form.txtName(), u"MÄR2027"_s);
@@ -214,15 +217,6 @@ TEST_F(NewContestTest, SecondContestReplacesTheOpenOneAndKeepsTheFields)
     EXPECT_EQ(contest.Band(), u"432MHz"_s);
     EXPECT_EQ(contest.felder().lblLocator, u"JN48AA"_s);
     EXPECT_TRUE(QFileInfo::exists(u"MÄR2027.mdb"_s));
-}
-
-TEST_F(NewContestTest, FieldsStartWithTheOwnStationOfTheSettings)
-{
-    settings.setRufzeichen(u"DL0XX"_s);
-    settings.setLocator(u"JO31AA"_s);
-    const NewContestModel neu{contest, prompter};
-    EXPECT_EQ(neu.txtCall(), u"DL0XX"_s);
-    EXPECT_EQ(neu.txtLocator(), u"JO31AA"_s);
 }
 
 TEST(NewContestCapitals, EveryLetterKeepsItsPlace)
