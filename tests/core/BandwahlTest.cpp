@@ -68,11 +68,8 @@ TEST_F(BandChoiceTest, YesCarriesTheLastStationOverToTheNewBand)
     EXPECT_EQ(model.logList().rowCount(), 0);
     EXPECT_EQ(f().txtNummer, u"001"_s);
     // Filled and evaluated as if typed: distance, bearing and the look-up.
-    EXPECT_EQ(f().txtCall, u"DL1ABC"_s);
-    EXPECT_EQ(f().txtLocator, u"JO62QM"_s);
-    EXPECT_EQ(f().txtQRB, u"531"_s);
-    EXPECT_EQ(f().txtWinkel, u"69"_s);
-    EXPECT_EQ(f().lblLand, u"Deutschland"_s);
+    EXPECT_EQ((QStringList{f().txtCall, f().txtLocator, f().txtQRB, f().txtWinkel, f().lblLand}),
+              (QStringList{u"DL1ABC"_s, u"JO62QM"_s, u"531"_s, u"69"_s, u"Deutschland"_s}));
     EXPECT_TRUE(f().lblInfo.startsWith(u"Info: (Hans"_s)) << f().lblInfo.toStdString();
 
     // Completing the report saves the station on the new band.

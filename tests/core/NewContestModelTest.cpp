@@ -62,15 +62,13 @@ TEST_F(NewContestTest, CreatesFilesSettingsAndTurnsTheLoggingModel)
         EXPECT_EQ(db.parameter()->locator, u"JO31AB"_s);
     }
     EXPECT_EQ(settings.bänder(), (QStringList{u"144MHz"_s, u"10368MHz"_s}));
-    EXPECT_EQ(settings.letzterContest(), u"TEST.MDB"_s);
-    EXPECT_EQ(settings.letztesBand(), u"144MHz"_s);
-    EXPECT_EQ(settings.rufzeichen(), u"DL0A"_s);
-    EXPECT_EQ(settings.locator(), u"JO31AB"_s);
-
-    EXPECT_EQ(contest.Datenbank(), u"TEST.MDB"_s);
-    EXPECT_EQ(contest.Band(), u"144MHz"_s);
-    EXPECT_EQ(contest.lblCall(), u"DL0A"_s);
-    EXPECT_EQ(contest.felder().lblLocator, u"JO31AB"_s);
+    // Contest, band and station, as the settings keep them and as the logging model shows them.
+    const QStringList erwartet{u"TEST.MDB"_s, u"144MHz"_s, u"DL0A"_s, u"JO31AB"_s};
+    EXPECT_EQ((QStringList{settings.letzterContest(), settings.letztesBand(), settings.rufzeichen(),
+                           settings.locator()}),
+              erwartet);
+    EXPECT_EQ((QStringList{contest.Datenbank(), contest.Band(), contest.lblCall(), contest.felder().lblLocator}),
+              erwartet);
     EXPECT_TRUE(form.abbrechenMöglich());
 }
 
