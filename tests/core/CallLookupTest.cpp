@@ -115,20 +115,17 @@ TEST_F(CallLookupTest, SquareMismatchIsReportedAfterEachTokenWhileItLasts)
     EXPECT_TRUE(prompter.texte().isEmpty());
 }
 
-TEST_F(CallLookupTest, DuplicateCancelledDropsTheEntry)
+// The cores decide, whichever side carries a prefix or suffix.
+TEST_F(CallLookupTest, PortablePrefixIsTheSameStationEitherWay)
 {
-    logge(u"DL1ABC JO31AB 59001"_s);
+    logge(u"OE/DL1ABC JO31AB 59001"_s);
+    // Cancel, the default answer, drops the entry.
     zeile(u"DL1ABC/P"_s);
     EXPECT_TRUE(prompter.gezeigt().last().text.contains(u"Doppelverbindung"_s));
     EXPECT_EQ(prompter.gezeigt().last().standard, Meldung::Antwort::Abbrechen);
     EXPECT_EQ(f().txtCall, u""_s);
     EXPECT_EQ(model.logList().filter(), LogList::Filter::Alle);
-}
 
-// The cores decide, whichever side carries a prefix or suffix.
-TEST_F(CallLookupTest, PortablePrefixIsTheSameStationEitherWay)
-{
-    logge(u"OE/DL1ABC JO31AB 59001"_s);
     const std::pair<QString, int> cases[] = {
         {u"DL1ABD"_s, 0}, {u"DL1ABC"_s, 1}, {u"OE/DL1ABC"_s, 1}, {u"F/DL1ABC/P"_s, 1}};
     for (const auto& [call, doppelt] : cases) {
