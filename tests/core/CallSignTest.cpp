@@ -7,27 +7,21 @@
 namespace tarvex {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 TEST(CallSign, Kern2DropsPortablePrefixAndLetterSuffix)
 {
-    const struct {
-        const char16_t* call;
-        const char16_t* kern;
-    } cases[] = {
-        {u"DL1ABC", u"DL1ABC"},
-        {u"DL1ABC/P", u"DL1ABC"},
-        {u"OE/DL1ABC", u"DL1ABC"},
-        {u"OE5/DL1ABC/MM", u"DL1ABC"},
-        {u"DL1ABC/3", u"DL1ABC/3"},   // a digit suffix 1..9 stays
-        {u"DL1ABC/0", u"DL1ABC"},     // 0 counts like a letter
-        {u"HB0/DL1ABC", u"DL1ABC"},   // slash at 4 with at least 9 characters
-        {u"HB0/DL1A", u"HB0"},        // slash at 4 in a short call reads as a suffix
-        {u"G4ABC/P", u"G4ABC"},
-        {u"DL/P", u"P"},              // the slash at 3 is a prefix part
-        {u"", u""},
+    const std::pair<QString, QString> cases[] = {
+        {u"DL1ABC"_s, u"DL1ABC"_s},     {u"DL1ABC/P"_s, u"DL1ABC"_s}, {u"OE/DL1ABC"_s, u"DL1ABC"_s},
+        {u"OE5/DL1ABC/MM"_s, u"DL1ABC"_s}, {u"G4ABC/P"_s, u"G4ABC"_s},  {u""_s, u""_s},
+        {u"DL1ABC/3"_s, u"DL1ABC/3"_s}, // a digit suffix 1..9 stays
+        {u"DL1ABC/0"_s, u"DL1ABC"_s},   // 0 counts like a letter
+        {u"HB0/DL1ABC"_s, u"DL1ABC"_s}, // slash at 4 with at least 9 characters
+        {u"HB0/DL1A"_s, u"HB0"_s},      // slash at 4 in a short call reads as a suffix
+        {u"DL/P"_s, u"P"_s},            // the slash at 3 is a prefix part
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Kern2(QString::fromUtf16(c.call)), QString::fromUtf16(c.kern))
-            << QString::fromUtf16(c.call).toStdString();
+    for (const auto& [call, kern] : cases)
+        EXPECT_EQ(Kern2(call), kern) << call.toStdString();
 }
 
 TEST(CallSign, KernCallSplitsPartsAndKeepsWhatItDoesNotSplit)

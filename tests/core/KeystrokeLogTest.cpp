@@ -10,7 +10,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-TEST(LetzteEingaben, ShowsTheWholeLogAndNothingWithoutIt)
+TEST(KeystrokeLog, OneTokenPerLineShownWholeAndGoneAfterASave)
 {
     test::WorkDir dir;
     KeystrokeLog log(u"LOG.TXT"_s);
@@ -19,10 +19,13 @@ TEST(LetzteEingaben, ShowsTheWholeLogAndNothingWithoutIt)
     log.anhängen(u"DL1ABC"_s);
     log.anhängen(u"JO31AB"_s);
     log.anhängen(u"K:qrv"_s);
+    EXPECT_EQ(test::dateiInhalt(u"LOG.TXT"_s), QByteArray("DL1ABC\r\nJO31AB\r\nK:qrv\r\n"));
     EXPECT_EQ(log.letzteEingaben(), std::optional<QString>(u"DL1ABC\nJO31AB\nK:qrv"_s));
 
     // Gone after a save: no window at all, not an empty one.
     log.löschen();
+    EXPECT_FALSE(QFile::exists(u"LOG.TXT"_s));
+    EXPECT_TRUE(log.zeilen().isEmpty());
     EXPECT_FALSE(log.letzteEingaben().has_value());
 
     // An existing empty file still opens the window.
@@ -30,7 +33,7 @@ TEST(LetzteEingaben, ShowsTheWholeLogAndNothingWithoutIt)
     EXPECT_EQ(log.letzteEingaben(), std::optional<QString>(QString()));
 }
 
-TEST(LetzteEingaben, FindsTheLogInAnyLetterCase)
+TEST(KeystrokeLog, FoundInAnyLetterCase)
 {
     test::WorkDir dir;
     writeTextFile(u"log.txt"_s, {u"G4ABC"_s, u"Ümlaut"_s});

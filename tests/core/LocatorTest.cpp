@@ -30,6 +30,8 @@ TEST(Locator, DistanceAndBearingFromJO31AA)
         {u"JO31AA", 1, 0},    // same position: 0 km counts as 1
         {u"JO31BA", 6, 90},   // 5.83 km east
         {u"JO31AB", 5, 0},    // 4.63 km north
+        {u"JO31AC", 9, 0},    // 9.26 km: kilometres round half up
+        {u"JO31AD", 14, 0},   // 13.89 km
         {u"JO30AA", 111, 180},
         {u"JO21AA", 140, 271},
         {u"JO41AA", 140, 89},
@@ -37,9 +39,10 @@ TEST(Locator, DistanceAndBearingFromJO31AA)
         {u"KN00AA", 1633, 133},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(c.other).toStdString());
         const Strecke s = Abstand(u"JO31AA"_s, QString::fromUtf16(c.other));
-        EXPECT_EQ(s.km, c.km) << QString::fromUtf16(c.other).toStdString();
-        EXPECT_EQ(s.winkel, c.winkel) << QString::fromUtf16(c.other).toStdString();
+        EXPECT_EQ(s.km, c.km);
+        EXPECT_EQ(s.winkel, c.winkel);
     }
 }
 
@@ -52,41 +55,27 @@ TEST(Locator, AlmostDueNorthSlightlyWestGives360)
     EXPECT_EQ(pfeil(u"360"_s), pfeil(u"0"_s));
 }
 
-TEST(Locator, KilometresRoundHalfUp)
-{
-    // Two subsquares apart along a meridian: 2 × 4.63 km = 9.26 → 9; three: 13.89 → 14.
-    EXPECT_EQ(Abstand(u"JO31AA"_s, u"JO31AC"_s).km, 9);
-    EXPECT_EQ(Abstand(u"JO31AA"_s, u"JO31AD"_s).km, 14);
-}
-
 TEST(Locator, CheckLimitsOnlyTheUpperLettersOfFieldsAndSubsquare)
 {
-    const struct {
-        const char16_t* locator;
-        bool gültig;
-    } cases[] = {
-        {u"JO31AB", true}, {u"JO31AX", true}, {u"RR99XX", true},
-        {u"SA00AA", false}, {u"JS31AA", false}, {u"JO31YA", false}, {u"JO31AY", false},
-        {u"JO31", true},   // length is not checked here
-        {u"JOZZAA", true}, // nor the digits
+    const std::pair<QString, bool> cases[] = {
+        {u"JO31AB"_s, true},  {u"JO31AX"_s, true},  {u"RR99XX"_s, true},  {u"SA00AA"_s, false},
+        {u"JS31AA"_s, false}, {u"JO31YA"_s, false}, {u"JO31AY"_s, false},
+        {u"JO31"_s, true},   // length is not checked here
+        {u"JOZZAA"_s, true}, // nor the digits
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(locatorGültig(QString::fromUtf16(c.locator)), c.gültig)
-            << QString::fromUtf16(c.locator).toStdString();
+    for (const auto& [locator, gültig] : cases)
+        EXPECT_EQ(locatorGültig(locator), gültig) << locator.toStdString();
 }
 
 TEST(Locator, ArrowIndexPerBearingSector)
 {
-    const struct {
-        const char16_t* winkel;
-        int index;
-    } cases[] = {
-        {u"", -1}, {u"0", 0}, {u"22", 0}, {u"23", 1}, {u"67", 1}, {u"68", 2}, {u"112", 2},
-        {u"113", 3}, {u"158", 4}, {u"203", 5}, {u"248", 6}, {u"293", 7}, {u"337", 7},
-        {u"338", 8}, {u"360", 8}, {u"99999999999", 8}, {u"-99999999999", 0},
+    const std::pair<QString, int> cases[] = {
+        {u""_s, -1},   {u"0"_s, 0},   {u"22"_s, 0},  {u"23"_s, 1},  {u"67"_s, 1},  {u"68"_s, 2},
+        {u"112"_s, 2}, {u"113"_s, 3}, {u"158"_s, 4}, {u"203"_s, 5}, {u"248"_s, 6}, {u"293"_s, 7},
+        {u"337"_s, 7}, {u"338"_s, 8}, {u"360"_s, 8}, {u"99999999999"_s, 8}, {u"-99999999999"_s, 0},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(pfeilIndex(QString::fromUtf16(c.winkel)), c.index) << QString::fromUtf16(c.winkel).toStdString();
+    for (const auto& [winkel, index] : cases)
+        EXPECT_EQ(pfeilIndex(winkel), index) << winkel.toStdString();
     EXPECT_TRUE(pfeil(u""_s).isEmpty());
     EXPECT_EQ(pfeil(u"90"_s), u"\u2192"_s);
 }

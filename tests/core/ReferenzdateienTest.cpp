@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -13,12 +12,12 @@ namespace {
 using namespace Qt::StringLiterals;
 using test::dateiInhalt;
 
-void schreibe(const QString& pfad, const QByteArray& inhalt)
+// Each file holds its directory's mark and its name, so a copy shows where it came from.
+void anlegen(const QString& ordner, const QStringList& namen, const QByteArray& kennung)
 {
-    QDir().mkpath(QFileInfo(pfad).path());
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
+    QDir().mkpath(ordner);
+    for (const QString& n : namen)
+        test::schreibeDatei(QDir(ordner).filePath(n), kennung + n.toUtf8());
 }
 
 TEST(Referenzdateien, CopiesWhatIsMissingFromTheFirstSourceThatHasIt)
@@ -45,13 +44,9 @@ TEST(Referenzdateien, CopiesWhatIsMissingFromTheFirstSourceThatHasIt)
         const QString arbeit = tmp.filePath(u"arbeit"_s);
         const QString quelle1 = tmp.filePath(u"q1"_s);
         const QString quelle2 = tmp.filePath(u"q2"_s);
-        QDir().mkpath(arbeit);
-        for (const QString& n : f.imArbeitsverzeichnis)
-            schreibe(QDir(arbeit).filePath(n), "eigene " + n.toUtf8());
-        for (const QString& n : f.inQuelle1)
-            schreibe(QDir(quelle1).filePath(n), "q1 " + n.toUtf8());
-        for (const QString& n : f.inQuelle2)
-            schreibe(QDir(quelle2).filePath(n), "q2 " + n.toUtf8());
+        anlegen(arbeit, f.imArbeitsverzeichnis, "eigene ");
+        anlegen(quelle1, f.inQuelle1, "q1 ");
+        anlegen(quelle2, f.inQuelle2, "q2 ");
 
         const Referenzdateien::Ergebnis e = Referenzdateien({quelle1, quelle2}).bereitstellen(arbeit);
         EXPECT_EQ(e.kopiert, f.kopiert);
@@ -79,11 +74,9 @@ TEST(Referenzdateien, CopyOfAReadOnlyInstallationIsWritable)
     const QString quelle = tmp.filePath(u"share"_s);
     const QString arbeit = tmp.filePath(u"arbeit"_s);
     QDir().mkpath(arbeit);
-    for (const QString& n : Referenzdateien::dateinamen()) {
-        schreibe(QDir(quelle).filePath(n), "daten");
-        QFile::setPermissions(QDir(quelle).filePath(n), QFileDevice::ReadOwner | QFileDevice::ReadGroup
-                                                            | QFileDevice::ReadOther);
-    }
+    anlegen(quelle, Referenzdateien::dateinamen(), "daten");
+    for (const QString& n : Referenzdateien::dateinamen())
+        QFile::setPermissions(QDir(quelle).filePath(n), QFileDevice::ReadOwner | QFileDevice::ReadOther);
     const Referenzdateien::Ergebnis e = Referenzdateien({quelle}).bereitstellen(arbeit);
     ASSERT_EQ(e.kopiert.size(), 2);
     for (const QString& n : Referenzdateien::dateinamen())

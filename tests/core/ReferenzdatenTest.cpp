@@ -18,30 +18,24 @@ using namespace Qt::StringLiterals;
 
 const QString referenzDir = QStringLiteral(TARVEX_TEST_REFERENZ_DIR);
 
+// One call for each route through the prefix table.
 TEST(Referenzdaten, CountryOfCall)
 {
     ContestDat db(referenzDir);
     CallInfoDb callInfo(referenzDir);
     test::ScriptedPrompter prompter;
     CallLookup lookup(db, callInfo, prompter);
-    const struct {
-        const char16_t* call;
-        const char16_t* land;
-    } fälle[] = {
-        {u"DL1ABC", u"Deutschland"},       {u"F5ABC", u"Frankreich"},         {u"OE/DL1ABC", u"Österreich"},
-        {u"OE5/DL1ABC", u"Österreich"},    {u"GM4ABC", u"Schottland"},        {u"G4ABC", u"England"},
-        {u"M0ABC", u"England"},            {u"2E0ABC", u"England"},           {u"GW4ABC", u"Wales"},
-        {u"EA8ABC", u"Kanarische Inseln"}, {u"EA8/DL1ABC", u"Kanarische Inseln"}, {u"EA5ABC", u"Spanien"},
-        {u"EA6/DL1ABC", u"Balearen"},      {u"IT9ABC", u"Italien"},           {u"IS0ABC", u"Sardinien"},
-        {u"TK5ABC", u"Korsika"},           {u"HB9/DL1ABC", u"Schweiz"},       {u"HB0/DL1ABC", u"Liechtenstein"},
-        {u"F/DL1ABC", u"Frankreich"},      {u"UA2FAA", u"Kaliningrad"},       {u"UA3ABC", u"Russland (Europa)"},
-        {u"UA9ABC", u"Russland (Asien)"},  {u"SV9ABC", u"Kreta"},             {u"OH0ABC", u"Åland"},
-        {u"K1ABC", u"USA"},                {u"QQ9QQ", u""},
+    const std::pair<QString, QString> fälle[] = {
+        {u"DL1ABC"_s, u"Deutschland"_s},        {u"F5ABC"_s, u"Frankreich"_s},
+        {u"GM4ABC"_s, u"Schottland"_s},         {u"G4ABC"_s, u"England"_s},
+        {u"2E0ABC"_s, u"England"_s},            {u"EA8ABC"_s, u"Kanarische Inseln"_s},
+        {u"UA2FAA"_s, u"Kaliningrad"_s},        {u"UA9ABC"_s, u"Russland (Asien)"_s},
+        {u"OE/DL1ABC"_s, u"Österreich"_s},      {u"F/DL1ABC"_s, u"Frankreich"_s},
+        {u"EA8/DL1ABC"_s, u"Kanarische Inseln"_s}, {u"HB0/DL1ABC"_s, u"Liechtenstein"_s},
+        {u"QQ9QQ"_s, u""_s},
     };
-    for (const auto& f : fälle) {
-        const QString call = QString::fromUtf16(f.call);
-        EXPECT_EQ(lookup.landFür(call), QString::fromUtf16(f.land)) << call.toStdString();
-    }
+    for (const auto& [call, land] : fälle)
+        EXPECT_EQ(lookup.landFür(call), land) << call.toStdString();
 }
 
 TEST(Referenzdaten, PrefixRoutesOfTheIssue)
@@ -67,41 +61,29 @@ QSet<QString> länderIm(Connection& c, const QString& square)
 TEST(Referenzdaten, CountriesPerLargeSquare)
 {
     Connection c(QDir(referenzDir).filePath(u"CONTEST.DAT"_s), Connection::Zugriff::NurLesen);
-    // exakt: the square holds exactly these countries; otherwise at least these.
+    // Borders, enclaves and islands. exakt: the square holds exactly these
+    // countries; otherwise at least these.
     const struct {
         const char16_t* square;
         bool exakt;
         std::initializer_list<const char16_t*> mit;
         std::initializer_list<const char16_t*> ohne;
     } fälle[] = {
-        {u"JO62", true, {u"Deutschland"}, {}},
         {u"JO31", true, {u"Deutschland", u"Niederlande"}, {}},
-        {u"IO91", false, {u"England"}, {}},
-        {u"IO85", false, {u"Schottland"}, {}},
         {u"JN42", false, {u"Korsika"}, {u"Frankreich"}},
         {u"JN40", false, {u"Sardinien"}, {u"Italien"}},
-        {u"JM67", false, {u"Italien"}, {}},
         {u"JN41", true, {u"Korsika", u"Sardinien"}, {}},
         {u"JN47", true, {u"Deutschland", u"Liechtenstein", u"Österreich", u"Schweiz"}, {}},
-        {u"JN68", true, {u"Deutschland", u"Österreich", u"Tschechien"}, {}},
         {u"IO74", true, {u"Insel Man", u"Nordirland", u"Schottland"}, {}},
-        {u"IO83", true, {u"England", u"Wales"}, {}},
         {u"IN89", true, {u"Guernsey", u"Jersey"}, {}},
-        {u"KM35", true, {u"Dodekanes", u"Kreta"}, {}},
-        {u"KN20", false, {u"Griechenland", u"Berg Athos"}, {}},
         {u"JN61", false, {u"Italien", u"Vatikanstadt", u"Malteserorden"}, {}},
         {u"JN33", true, {u"Frankreich", u"Italien", u"Monaco"}, {}},
         {u"IM76", true, {u"Gibraltar", u"Spanien"}, {}},
-        {u"IM75", false, {u"Ceuta und Melilla", u"Marokko"}, {}},
-        {u"JM75", true, {u"Malta"}, {}},
         {u"JP90", false, {u"Åland", u"Market Reef", u"Schweden"}, {u"Finnland"}},
         {u"KO04", false, {u"Kaliningrad", u"Polen"}, {u"Russland (Europa)"}},
-        {u"KN64", true, {u"Ukraine"}, {}},
-        {u"KM64", false, {u"Zypern", u"Brit. Basen Zypern"}, {}},
         {u"IL28", false, {u"Kanarische Inseln"}, {u"Spanien"}},
         {u"IQ50", false, {u"Jan Mayen"}, {u"Norwegen"}},
         {u"HM68", false, {u"Azoren"}, {u"Portugal"}},
-        {u"JN19", false, {u"Frankreich"}, {u"Deutschland"}},
         // Russia's land crosses 180°: it must not reach over the Atlantic and Scandinavia.
         {u"IP05", true, {u"Island"}, {}},
         {u"JP66", true, {u"Norwegen"}, {}},
@@ -165,7 +147,6 @@ TEST(Referenzdaten, CallInfoHoldsTheProgramsOwnCallAndSeededDoks)
     EXPECT_EQ(db.name(u"QQ9QQ"_s), u"Tarvex"_s);
     Connection c(QDir(referenzDir).filePath(u"CALLINFO.MDB"_s), Connection::Zugriff::NurLesen);
     EXPECT_EQ(c.scalar(u"SELECT DOK FROM CALLINFO WHERE Rufzeichen='DA0RC'"_s).toString(), u"DARC"_s);
-    EXPECT_EQ(c.scalar(u"SELECT count(*) FROM CALLINFO WHERE Rufzeichen='QQ9QQ'"_s).toInt(), 1);
     EXPECT_GT(c.scalar(u"SELECT count(*) FROM CALLINFO"_s).toInt(), 3000);
 }
 

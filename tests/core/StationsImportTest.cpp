@@ -11,6 +11,19 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
+StationsImport::Liste ausDatei(const char* inhalt, const QString& name)
+{
+    return StationsImport::lesenDatei(QByteArray(inhalt), name);
+}
+
+QStringList alsText(const StationsImport::Liste& liste)
+{
+    QStringList result;
+    for (const StationsImport::Station& s : liste.stationen)
+        result.append(s.call + u' ' + s.locators.join(u','));
+    return result;
+}
+
 TEST(StationsImport, ReadsBothLineFormsCommentsAndMergesOneCall)
 {
     const StationsImport::Liste liste = StationsImport::lesen(
@@ -25,28 +38,21 @@ TEST(StationsImport, ReadsBothLineFormsCommentsAndMergesOneCall)
         u"DL3QQQ JO31\n"
         u"JO31AB DL1ABC\n"
         u"DL4AAA\n"_s);
-    ASSERT_EQ(liste.stationen.size(), 3);
-    EXPECT_EQ(liste.stationen[0].call, u"DL1ABC"_s);
-    EXPECT_EQ(liste.stationen[0].locators, (QStringList{u"JO31AB"_s, u"JO32CD"_s}));
-    EXPECT_EQ(liste.stationen[1].call, u"DK2XY"_s);
-    EXPECT_EQ(liste.stationen[1].locators, (QStringList{u"JO62QM"_s, u"JO62QN"_s}));
-    EXPECT_EQ(liste.stationen[2].call, u"OE5XYZ/P"_s);
-    EXPECT_EQ(liste.stationen[2].locators, QStringList{u"JN78AB"_s});
+    EXPECT_EQ(alsText(liste),
+              (QStringList{u"DL1ABC JO31AB,JO32CD"_s, u"DK2XY JO62QM,JO62QN"_s, u"OE5XYZ/P JN78AB"_s}));
 
     // A four-character square is no locator; a locator is no call; a call alone says nothing.
-    ASSERT_EQ(liste.übersprungen.size(), 3);
-    EXPECT_EQ(liste.übersprungen[0].zeile, 9);
-    EXPECT_EQ(liste.übersprungen[0].text, u"DL3QQQ JO31"_s);
-    EXPECT_EQ(liste.übersprungen[1].zeile, 10);
-    EXPECT_EQ(liste.übersprungen[2].zeile, 11);
+    const auto& ü = liste.übersprungen;
+    ASSERT_EQ(ü.size(), 3);
+    EXPECT_EQ(ü[0].text, u"DL3QQQ JO31"_s);
+    EXPECT_EQ((QList<int>{ü[0].zeile, ü[1].zeile, ü[2].zeile}), (QList<int>{9, 10, 11}));
 }
 
 TEST(StationsImport, LocatorsTextPutsTheNthLocatorAtCharacter7nMinus6)
 {
-    const QString text = StationsImport::zusammensetzen({u"JO31AB"_s, u"JO32CD"_s, u"JO42EF"_s});
-    EXPECT_EQ(text, u"JO31AB JO32CD JO42EF"_s);
-    for (int n = 1; n <= 3; ++n)
-        EXPECT_EQ(text.mid(7 * (n - 1), 6), StationsImport::zerlegen(text).at(n - 1));
+    const QStringList drei{u"JO31AB"_s, u"JO32CD"_s, u"JO42EF"_s};
+    EXPECT_EQ(StationsImport::zusammensetzen(drei), u"JO31AB JO32CD JO42EF"_s);
+    EXPECT_EQ(StationsImport::zerlegen(u"JO31AB JO32CD JO42EF"_s), drei);
     // Texts from other sources: any separator, a trailing one, a repeated locator.
     EXPECT_EQ(StationsImport::zerlegen(u"JO31AB;JO32CD;JO31AB;"_s), (QStringList{u"JO31AB"_s, u"JO32CD"_s}));
     EXPECT_EQ(StationsImport::zerlegen(u"JO31AB"_s), QStringList{u"JO31AB"_s});
@@ -91,13 +97,11 @@ TEST(StationsImport, MergeRuleKeepsOneRowAndNeverRepeatsALocator)
         test::schreibeContestDat(dir.pfad(u"CONTEST.DAT"_s), inhalt);
         Connection c(dir.pfad(u"CONTEST.DAT"_s), Connection::Zugriff::LesenSchreiben);
         const StationsImport::Ergebnis e = StationsImport::einfügen(c, f.neu);
-        EXPECT_EQ(e.neueStationen, f.neueStationen);
-        EXPECT_EQ(e.ergänzteStationen, f.ergänzteStationen);
-        EXPECT_EQ(e.neueLocatoren, f.neueLocatoren);
-        const Rows rows = c.select(u"SELECT CALL, LOCATORS FROM STATIONS"_s);
+        EXPECT_EQ((QList<int>{e.neueStationen, e.ergänzteStationen, e.neueLocatoren}),
+                  (QList<int>{f.neueStationen, f.ergänzteStationen, f.neueLocatoren}));
+        const Rows rows = c.select(u"SELECT CALL || '|' || LOCATORS FROM STATIONS"_s);
         ASSERT_EQ(rows.zeilen.size(), 1);
-        EXPECT_EQ(rows.zeilen[0].value(0).toString(), u"DL1ABC"_s);
-        EXPECT_EQ(rows.zeilen[0].value(1).toString(), f.nachher);
+        EXPECT_EQ(rows.zeilen[0].value(0).toString(), u"DL1ABC|"_s + f.nachher);
     }
 }
 
@@ -106,19 +110,6 @@ TEST(StationsImport, PortablePrefixStaysPartOfTheCall)
     EXPECT_EQ(StationsImport::stationsCall(u"oe/dl1abc/p"_s), u"OE/DL1ABC"_s);
     EXPECT_EQ(StationsImport::stationsCall(u"DL1ABC/MM"_s), u"DL1ABC"_s);
     EXPECT_EQ(StationsImport::stationsCall(u"DL1ABC/3"_s), u"DL1ABC/3"_s);
-}
-
-StationsImport::Liste ausDatei(const char* inhalt, const QString& name)
-{
-    return StationsImport::lesenDatei(QByteArray(inhalt), name);
-}
-
-QStringList alsText(const StationsImport::Liste& liste)
-{
-    QStringList result;
-    for (const StationsImport::Station& s : liste.stationen)
-        result.append(s.call + u' ' + s.locators.join(u','));
-    return result;
 }
 
 TEST(StationsImport, ReadsEdiAdifAndExpLogs)
@@ -187,9 +178,8 @@ TEST(StationsImport, DamagedFilesAreRefusedWhole)
             StationsImport::lesenDatei(QByteArray(inhalt), u"/tmp/"_s + QString::fromLatin1(name));
             ADD_FAILURE() << "not refused";
         } catch (const UserError& e) {
-            EXPECT_TRUE(e.meldung().startsWith(u"Die Datei "_s + QString::fromLatin1(name) + u" ist beschädigt: "_s))
-                << e.meldung().toStdString();
-            EXPECT_TRUE(e.meldung().endsWith(u". Aus ihr wurde nichts übernommen."_s));
+            const QString meldung = e.meldung();
+            EXPECT_TRUE(meldung.contains(QString::fromLatin1(name) + u" ist beschädigt"_s)) << meldung.toStdString();
         }
     }
     // A binary file is no list.

@@ -1,10 +1,8 @@
 #include "common/Cp1252.h"
 #include "common/TextFile.h"
 #include "common/UserError.h"
-#include "entry/KeystrokeLog.h"
 #include "support/TestFiles.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace tarvex {
@@ -41,18 +39,6 @@ TEST(TextFile, UnwritablePlaceIsAGermanMessageNamingTheFile)
         EXPECT_TRUE(e.meldung().startsWith(u"Die Datei "_s)) << e.meldung().toStdString();
         EXPECT_TRUE(e.meldung().contains(u"j.txt"_s));
     }
-}
-
-TEST(KeystrokeLog, OneTokenPerLineAndDeletedAfterwards)
-{
-    test::WorkDir dir;
-    KeystrokeLog log(u"LOG.TXT"_s);
-    log.anhängen(u"DL1ABC"_s);
-    log.anhängen(u"JO31AB"_s);
-    EXPECT_EQ(test::dateiInhalt(u"LOG.TXT"_s), QByteArray("DL1ABC\r\nJO31AB\r\n"));
-    log.löschen();
-    EXPECT_FALSE(QFile::exists(u"LOG.TXT"_s));
-    EXPECT_TRUE(log.zeilen().isEmpty());
 }
 
 } // namespace

@@ -4,8 +4,6 @@
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
 
-#include <QFile>
-
 namespace tarvex {
 namespace {
 
@@ -34,8 +32,7 @@ protected:
 
     static QByteArray golden(const char* name)
     {
-        QFile file(QStringLiteral(TARVEX_TEST_DATA "/") + QString::fromLatin1(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return test::dateiInhalt(QStringLiteral(TARVEX_TEST_DATA "/") + QString::fromLatin1(name));
     }
 };
 

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
 
 namespace tarvex::test {
 
@@ -65,6 +67,14 @@ QByteArray dateiInhalt(const QString& pfad)
 {
     QFile file(pfad);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void schreibeDatei(const QString& pfad, const QByteArray& inhalt, bool anhängen)
+{
+    QDir().mkpath(QFileInfo(pfad).path());
+    QFile file(pfad);
+    ASSERT_TRUE(file.open(anhängen ? QIODevice::Append : QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(inhalt);
 }
 
 } // namespace tarvex::test

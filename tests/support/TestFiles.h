@@ -35,6 +35,8 @@ void schreibeContestDat(const QString& pfad, const ContestDatInhalt& inhalt);
 void schreibeCallInfo(const QString& pfad, const Rows2& namen); // Rufzeichen, Name
 
 QByteArray dateiInhalt(const QString& pfad);
+// Writes (or appends) the bytes, creating the directory; fails the test if it cannot.
+void schreibeDatei(const QString& pfad, const QByteArray& inhalt, bool anhängen = false);
 
 // A contest as earlier versions wrote it: no mark, no TMP and no PARAM, each
 // band table with the given number of leading fields (12 or 13).
