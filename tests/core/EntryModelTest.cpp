@@ -69,21 +69,42 @@ TEST_F(EntryModelTest, CallLocatorAndReportInOneLine)
     EXPECT_EQ(log.zeilen(), (QStringList{u"DL1ABC"_s, u"JO31AB"_s, u"59001"_s}));
 }
 
-TEST_F(EntryModelTest, CommentKeepsCaseAndIsOneToken)
+// One line each, from an empty entry: where its tokens end up.
+TEST_F(EntryModelTest, TokensLandInTheirFields)
 {
-    zeile(u"K:qrv"_s);
-    EXPECT_EQ(f().txtKommentar, u"qrv"_s);
-    zeile(u"K:QRV 73"_s);
-    EXPECT_EQ(f().txtKommentar, u"QRV"_s);
-    EXPECT_EQ(f().txtRSTgeg, u"73"_s);
-}
-
-TEST_F(EntryModelTest, LongCommentAndExplicitCallAreCutToTheirFieldWidths)
-{
-    zeile(u"K.abcdefghijklmnop"_s);
-    EXPECT_EQ(f().txtKommentar, u"abcdefghijkl"_s);
-    zeile(u"C:ABCDEFGHIJKLMNOPQ"_s);
-    EXPECT_EQ(f().txtCall, u"ABCDEFGHIJKLMNO"_s);
+    const struct {
+        QString zeile;
+        QString EntryFields::*feld;
+        QString erwartet;
+    } cases[] = {
+        {u"K:qrv"_s, &EntryFields::txtKommentar, u"qrv"_s},                // a comment keeps its case
+        {u"K:QRV 73"_s, &EntryFields::txtKommentar, u"QRV"_s},             // and is one token
+        {u"K:QRV 73"_s, &EntryFields::txtRSTgeg, u"73"_s},
+        {u"K.abcdefghijklmnop"_s, &EntryFields::txtKommentar, u"abcdefghijkl"_s}, // cut to its width
+        {u"C:ABCDEFGHIJKLMNOPQ"_s, &EntryFields::txtCall, u"ABCDEFGHIJKLMNO"_s},
+        {u"OE/DL1ABC"_s, &EntryFields::txtCall, u"OE/DL1ABC"_s},           // classified by its core
+        {u"DL1XYZ/P"_s, &EntryFields::txtCall, u"DL1XYZ/P"_s},
+        {u"01.01.00"_s, &EntryFields::lblDatum, u"01.01.00"_s},            // and it stays after Löschen
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.zeile.toStdString());
+        model.Löschen();
+        zeile(c.zeile);
+        if (c.feld == &EntryFields::lblDatum)
+            model.Löschen();
+        EXPECT_EQ(f().*c.feld, c.erwartet);
+    }
+    model.Löschen();
+    zeile(u"OE/DL1ABC"_s);
+    EXPECT_EQ(f().teile.präfix, u"OE/"_s);
+    EXPECT_EQ(f().teile.kern, u"DL1ABC"_s);
+    zeile(u"DL1XYZ/P"_s);
+    EXPECT_EQ(f().teile.suffix, u"/P"_s);
+    // Q toggles the QSL box: twice leaves it as it was.
+    zeile(u"Q"_s);
+    EXPECT_TRUE(f().chkQSL);
+    zeile(u"Q Q Q"_s);
+    EXPECT_FALSE(f().chkQSL);
 }
 
 TEST_F(EntryModelTest, PlusShortcutPerReportMode)
@@ -158,17 +179,6 @@ TEST_F(EntryModelTest, PrefixAndSuffixToggles)
     }
 }
 
-TEST_F(EntryModelTest, CallWithPartsIsClassifiedByItsCore)
-{
-    zeile(u"OE/DL1ABC"_s);
-    EXPECT_EQ(f().txtCall, u"OE/DL1ABC"_s);
-    EXPECT_EQ(f().teile.präfix, u"OE/"_s);
-    EXPECT_EQ(f().teile.kern, u"DL1ABC"_s);
-    zeile(u"DL1XYZ/P"_s);
-    EXPECT_EQ(f().txtCall, u"DL1XYZ/P"_s);
-    EXPECT_EQ(f().teile.suffix, u"/P"_s);
-}
-
 TEST_F(EntryModelTest, LocatorTails)
 {
     zeile(u"2CD"_s); // without a complete locator: ignored, and left in the line
@@ -202,21 +212,6 @@ TEST_F(EntryModelTest, SearchLeavesTheLineAndCallsSearch)
     EXPECT_EQ(actions.calls, QStringList{u"suchen DL1*"_s});
     EXPECT_EQ(f().txtInput, u"?DL1*"_s);
     EXPECT_TRUE(log.zeilen().isEmpty());
-}
-
-TEST_F(EntryModelTest, QTwiceLeavesTheBoxAsItWas)
-{
-    zeile(u"Q"_s);
-    EXPECT_TRUE(f().chkQSL);
-    zeile(u"Q Q Q"_s);
-    EXPECT_FALSE(f().chkQSL);
-}
-
-TEST_F(EntryModelTest, DateStaysUntilReplaced)
-{
-    zeile(u"01.01.00"_s);
-    model.Löschen();
-    EXPECT_EQ(f().lblDatum, u"01.01.00"_s);
 }
 
 TEST_F(EntryModelTest, EmptyTokensAreSaveRequestsInLineOrder)
