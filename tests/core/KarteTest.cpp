@@ -156,18 +156,22 @@ TEST_F(KarteModelTest, SquareCountsOnTheGraphicMap)
     EXPECT_EQ(karte.zeichnung().elemente().size(), 2);
 }
 
-TEST_F(KarteModelTest, SquareViewOfAnUnworkedBandWritesNothing)
+// 144 MHz holds only an invalid contact, 432 MHz nothing.
+TEST_F(KarteModelTest, AnUnworkedBandShowsOnlyTheGrid)
 {
     kontakt(u"JO31CD"_s, false);
     model.Punkte();
     karte.großfelder();
     EXPECT_TRUE(karte.zeichnung().elemente().isEmpty());
     EXPECT_EQ(karte.gitter().zelle(18, 8), u"JO31"_s);
-}
 
-TEST_F(KarteModelTest, TextMapOfAnUnworkedBand)
-{
     model.bandWechseln(u"432MHz"_s);
+    karte.KarteZeigen();
+    karte.QSOKarte(); // does not clear: the QTH view stays
+    EXPECT_EQ(karte.zeichnung().elemente().size(), 2);
+    karte.qsos();
+    EXPECT_TRUE(karte.zeichnung().elemente().isEmpty());
+
     textKarte.aktivieren();
     const QStringList zeilen = textKarte.text();
     ASSERT_EQ(zeilen.size(), 30);
@@ -263,16 +267,7 @@ TEST_F(KarteModelTest, ContactLinesIncludeInvalidContactsUpToTheLoggedNumber)
     EXPECT_EQ(karte.zeichnung().elemente(), (QList<Element>{{Element::Art::Kreis, eigen, {}, 25, {}, 5}}));
 }
 
-TEST_F(KarteModelTest, ContactLinesOfAnEmptyBandDrawNothing)
-{
-    karte.KarteZeigen();
-    karte.QSOKarte(); // does not clear: the QTH view stays
-    EXPECT_EQ(karte.zeichnung().elemente().size(), 2);
-    karte.qsos();
-    EXPECT_TRUE(karte.zeichnung().elemente().isEmpty());
-}
-
-TEST_F(KarteModelTest, HoverNamesTheSquareAndItsCount)
+TEST_F(KarteModelTest, HoverNamesTheSquareAndItsCountAndTheFileIsNamedAfterTheBand)
 {
     beispielLog();
     const struct {
@@ -292,6 +287,7 @@ TEST_F(KarteModelTest, HoverNamesTheSquareAndItsCount)
     kontakt(u"JO30AA"_s);
     karte.qth(); // a new view counts again
     EXPECT_EQ(karte.hinweis({8 * 32, 14 * 16}), u"JO30: 4 QSOs"_s);
+    EXPECT_EQ(karte.dateiVorschlag(), u"Karte_144MHz.png"_s);
 }
 
 class LocatorsucheTest : public ::testing::Test {
