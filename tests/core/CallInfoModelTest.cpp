@@ -96,8 +96,6 @@ TEST_F(CallInfoModelTest, SearchEscUndoesItAndTheSecondEscCloses)
     prompter.antworteEingabe(u"dl*"_s);
     ci.cmdSuchen();
     ASSERT_EQ(prompter.gefragt().size(), 1);
-    EXPECT_EQ(prompter.gefragt()[0].text, u"Welches Rufzeichen wird gesucht?"_s);
-    EXPECT_EQ(prompter.gefragt()[0].titel, u"Suchen"_s);
     EXPECT_EQ(prompter.gefragt()[0].vorgabe, u"*"_s);
     EXPECT_EQ(ci.anzahl(), 2);
     EXPECT_EQ(ci.eintrag().rufzeichen, u"DL1ABC"_s);
@@ -185,18 +183,15 @@ TEST_F(CallInfoModelTest, NewEntryIsStoredInCapitalsCutToLengthWithoutValidation
 
 TEST_F(CallInfoModelTest, LeavingWithUnsavedChangesAsks)
 {
-    struct Fall {
+    const struct {
         Meldung::Antwort antwort;
-        bool verlassen;
-        bool gespeichert;
-        bool bearbeitung;
+        bool verlassen, gespeichert;
+    } fälle[] = {
+        {Meldung::Antwort::Abbrechen, false, false},
+        {Meldung::Antwort::Nein, true, false},
+        {Meldung::Antwort::Ja, true, true},
     };
-    const Fall fälle[] = {
-        {Meldung::Antwort::Abbrechen, false, false, true},
-        {Meldung::Antwort::Nein, true, false, false},
-        {Meldung::Antwort::Ja, true, true, false},
-    };
-    for (const Fall& f : fälle) {
+    for (const auto& f : fälle) {
         SCOPED_TRACE(static_cast<int>(f.antwort));
         QFile::remove(u"CALLINFO.MDB"_s);
         test::schreibeCallInfo(u"CALLINFO.MDB"_s, {{u"QQ9QQ"_s, u"Tarvex"_s}, {u"DL1ABC"_s, u"Hans"_s}});
@@ -209,23 +204,22 @@ TEST_F(CallInfoModelTest, LeavingWithUnsavedChangesAsks)
         prompter.antworte(f.antwort);
         ci.cmdAbbrechen();
         ASSERT_EQ(prompter.gezeigt().size(), 1);
-        const Meldung& m = prompter.gezeigt()[0];
-        EXPECT_EQ(m.text, u"Der Eintrag DL1ABC wurde geändert.\nSollen die Änderungen gespeichert werden?"_s);
-        EXPECT_EQ(m.titel, u"Frage"_s);
-        EXPECT_EQ(m.knöpfe, Meldung::Knöpfe::JaNeinAbbrechen);
+        EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(u"Der Eintrag DL1ABC wurde geändert."_s));
+        EXPECT_EQ(prompter.gezeigt()[0].knöpfe, Meldung::Knöpfe::JaNeinAbbrechen);
         EXPECT_EQ(verlassen, f.verlassen ? 1 : 0);
         EXPECT_EQ(callInfo.name(u"DL1ABC"_s), f.gespeichert ? u"Neu"_s : u"Hans"_s);
-        EXPECT_EQ(ci.bearbeitung(), f.bearbeitung);
+        EXPECT_EQ(ci.bearbeitung(), !f.verlassen);
         if (ci.bearbeitung()) {
             prompter.antworte(Meldung::Antwort::Nein);
             ci.escape();
         }
-        ASSERT_FALSE(ci.bearbeitung());
-        prompter.vergiss();
-        ci.cmdNeu();
-        ci.cmdAbbrechen(); // nothing typed: no question
-        EXPECT_TRUE(prompter.gezeigt().isEmpty());
     }
+    // Nothing typed: no question.
+    prompter.vergiss();
+    ci.cmdNeu();
+    ci.cmdAbbrechen();
+    EXPECT_TRUE(prompter.gezeigt().isEmpty());
+    EXPECT_FALSE(ci.bearbeitung());
 }
 
 TEST_F(CallInfoModelTest, MissingFileIsCreatedEmptyWithANote)
@@ -233,8 +227,6 @@ TEST_F(CallInfoModelTest, MissingFileIsCreatedEmptyWithANote)
     QFile::remove(u"CALLINFO.MDB"_s);
     ci.aktivieren();
     ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_EQ(prompter.gezeigt()[0].titel, u"Hinweis"_s);
-    EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(u"Im Arbeitsverzeichnis "_s));
     EXPECT_TRUE(prompter.gezeigt()[0].text.endsWith(u" gab es keine CALLINFO.MDB. Sie wurde leer angelegt."_s));
     EXPECT_EQ(ci.Data1Caption(), u"-1"_s);
     ci.cmdNeu();
