@@ -123,14 +123,6 @@ protected:
         kontakt(u"jo32aa"_s);
         model.Punkte();
     }
-    QList<Element> texte(const Kartenzeichnung& z)
-    {
-        QList<Element> r;
-        for (const Element& e : z.elemente())
-            if (e.art == Element::Art::Text)
-                r.append(e);
-        return r;
-    }
     int nummer_ = 0;
     Connection roh{dir.pfad(u"TEST.mdb"_s), Connection::Zugriff::LesenSchreiben};
     KarteModel karte{model, prompter};
@@ -142,18 +134,16 @@ TEST_F(KarteModelTest, SquareCountsOnTheGraphicMap)
     beispielLog();
     roh.exec(u"INSERT INTO TMP VALUES(1,'JO31','X')"_s);
     karte.großfelder();
-    const QList<Element> t = texte(karte.zeichnung());
-    ASSERT_EQ(t.size(), 2);
-    EXPECT_EQ(t[0], (Element{Element::Art::Text, {8 * 486 - 120, 13 * 240}, {}, 0, u"   5"_s, 14}));
-    EXPECT_EQ(t[1], (Element{Element::Art::Text, {8 * 486 - 120, 14 * 240}, {}, 0, u"   3"_s, 15}));
-    EXPECT_EQ(karte.zeichnung().elemente().size(), 2);
+    const QList<Element> zählungen{{Element::Art::Text, {8 * 486 - 120, 13 * 240}, {}, 0, u"   5"_s, 14},
+                                   {Element::Art::Text, {8 * 486 - 120, 14 * 240}, {}, 0, u"   3"_s, 15}};
+    EXPECT_EQ(karte.zeichnung().elemente(), zählungen);
     EXPECT_EQ(roh.scalar(u"SELECT COUNT(*) FROM TMP"_s).toInt(), 0);
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
 
     // The square view starts afresh: lines of another view are gone.
     karte.QSOKarte();
     karte.großfelder();
-    EXPECT_EQ(karte.zeichnung().elemente().size(), 2);
+    EXPECT_EQ(karte.zeichnung().elemente(), zählungen);
 }
 
 // 144 MHz holds only an invalid contact, 432 MHz nothing.
