@@ -1,12 +1,11 @@
 // The graphic map over a real contest: buttons and keys reach the model, and
 // the drawing lands on the picture where it belongs (checked at known pixels).
-#include "contest/ContestModel.h"
 #include "stats/KarteModel.h"
 #include "stats/KarteWindow.h"
 #include "stats/KartenAnsicht.h"
 #include "stats/KartenZeichner.h"
-#include "store/ContestDatabase.h"
-#include "support/ContestFixture.h"
+#include "stats/Kartenpunkt.h"
+#include "support/StatistikUmgebung.h"
 
 #include <QHelpEvent>
 #include <QPushButton>
@@ -18,39 +17,26 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Umgebung : test::Arbeitsplatz {
-    ContestModel model{prompter, clock, keystrokes, lookup, settings};
-    KarteModel karte{model, prompter};
-    KarteWindow fenster{karte, prompter};
-
-    // Own station DL0XX in JO31AA; five valid contacts in JO31, three in
-    // JO30 and an invalid one in IO91 (due west, on the own point's row).
+// Own station DL0XX in JO31AA; five contacts in JO31, three in JO30 and one in
+// JO62, each at its square's south-west corner.
+struct Umgebung : test::StatistikUmgebung {
     Umgebung()
+        : StatistikUmgebung(kontakte())
     {
-        test::schreibeContestDat(u"CONTEST.DAT"_s, {});
-        test::schreibeCallInfo(u"CALLINFO.MDB"_s, {});
-        ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
-        model.setEigeneStation(u"DL0XX"_s, u"JO31AA"_s);
-        model.öffnen(u"TEST.MDB"_s, u"144MHz"_s);
-        int n = 0;
-        const auto kontakt = [&](const QString& locator, bool gültig) {
-            QsoRecord q;
-            q.nummer = ++n;
-            q.rufzeichen = u"DL%1X"_s.arg(n);
-            q.locator = locator;
-            q.punkte = gültig ? u"50"_s : u"-----"_s;
-            q.square = gültig ? locator.left(4) : u" "_s;
-            q.land = u" "_s;
-            model.db()->qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
-        };
-        for (int i = 0; i < 5; ++i)
-            kontakt(u"JO31MM"_s, true);
-        for (int i = 0; i < 3; ++i)
-            kontakt(u"JO30MM"_s, true);
-        kontakt(u"IO91AA"_s, false);
         model.Punkte();
         fenster.show();
     }
+    static QList<test::Kontakt> kontakte()
+    {
+        QList<test::Kontakt> k;
+        for (const auto& [square, anzahl] :
+             {std::pair{u"JO31"_s, 5}, std::pair{u"JO30"_s, 3}, std::pair{u"JO62"_s, 1}})
+            k += QList<test::Kontakt>(anzahl, {u"14:05"_s, u"DL1X"_s, u"50"_s, square, u"Deutschland"_s});
+        return k;
+    }
+
+    KarteModel karte{model, prompter};
+    KarteWindow fenster{karte, prompter};
 
     QImage bild() { return fenster.ansicht()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
     void klick(const char16_t* knopf) { QTest::mouseClick(fenster.knopf(QString::fromUtf16(knopf)), Qt::LeftButton); }
@@ -110,11 +96,14 @@ private slots:
         QCOMPARE(u.karte.zeichnung().elemente().size(), 5); // own point, partner and the line
         u.klick(u"Command2");
         const QImage b = u.bild();
-        // JO30MM: (4088, 3480) twips = (272.5, 232) px; the line ends there.
-        QVERIFY(hatFarbe(b, QRect(271, 231, 3, 3), weiß));
-        QVERIFY(!hatFarbe(b, QRect(276, 235, 3, 3), weiß));
-        // Own point (3848, 3360) twips = (256.5, 224) px: the circle over the lines.
-        QVERIFY(hatFarbe(b, QRect(254, 222, 5, 5), magenta));
+        // The line to JO62AA ends there; the own point's circle is drawn over the lines.
+        const QPointF eigen = QPointF(*kartenpunkt(u"JO31AA"_s)) / 15;
+        const QPointF ende = QPointF(*kartenpunkt(u"JO62AA"_s)) / 15;
+        const QPointF schritt = (ende - eigen) / QLineF(eigen, ende).length();
+        const auto um = [](QPointF p, int r) { return QRect(p.toPoint() - QPoint(r, r), QSize(2 * r + 1, 2 * r + 1)); };
+        QVERIFY(hatFarbe(b, um(ende - 4 * schritt, 1), weiß));
+        QVERIFY(!hatFarbe(b, um(ende + 4 * schritt, 1), weiß));
+        QVERIFY(hatFarbe(b, um(eigen, 2), magenta));
 
         u.fenster.hide();
         u.fenster.show();
