@@ -1,15 +1,26 @@
 // The working windows in the running program's main frame: a command (menu or
 // toolbar) shows its window in place of the logging window and its menus, and
 // every way back leads to the logging window. Windows kept for the next time
-// come back as they were, the others are built afresh.
+// come back as they were, the others are built afresh. The text map and the
+// locator search, which open beside the frame, are tested here in full.
 #include "app/Befehl.h"
+#include "contest/ContestModel.h"
+#include "stats/LocatorTextWindow.h"
+#include "stats/LocatorsucheWindow.h"
 #include "support/LaufendesProgramm.h"
+#include "support/StatistikKontakte.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QStackedWidget>
+#include <QTableView>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QtTest>
 
 using namespace tarvex;
@@ -124,24 +135,68 @@ private slots:
     }
 
     // The text map and the locator search open beside the frame without
-    // blocking it; Esc closes them.
-    void textMapAndLocatorSearchOpenBesideTheFrame()
+    // blocking it. The map shows the counts in their colours and counts again
+    // when it is activated; the search takes capitals, Enter and its button and
+    // moves on to "Abbrechen". Esc closes both.
+    void textMapAndLocatorSearchWorkBesideTheFrame()
     {
         test::LaufendesProgramm programm;
-        test::schreibeContestDat(u"CONTEST.DAT"_s, {});
+        test::ContestDatInhalt inhalt;
+        inhalt.stationen = {{u"DL1ABC"_s, u"JO31AB JO32CD"_s}, {u"PA0X"_s, u"JO21AA JO31EC"_s}};
+        test::schreibeContestDat(u"CONTEST.DAT"_s, inhalt);
         QVERIFY(bereit(programm));
         MainWindow& rahmen = programm.rahmen();
-        for (const auto& [befehl, name] : {std::pair{Befehl::KarteText, u"frmLocatorText"_s},
-                                           std::pair{Befehl::Locatorsuche, u"frmLocatorsuche"_s}}) {
-            rahmen.befehle()[befehl].trigger();
-            QPointer<QWidget> w = rahmen.findChild<QWidget*>(name);
-            QVERIFY(w);
-            QTRY_VERIFY(w->isVisible());
-            QVERIFY(!w->isModal());
-            QVERIFY(rahmen.contestWindow()->isVisible());
-            QTest::keyClick(w, Qt::Key_Escape);
-            QTRY_VERIFY(w.isNull());
-        }
+        const auto kontakte = [&](const QString& square, int anzahl) {
+            const test::Kontakt k{u"14:05"_s, u"DL1X"_s, u"50"_s, square, u"Deutschland"_s};
+            test::schreibeKontakte(*programm.app->contest().db(), u"144MHz"_s, QList<test::Kontakt>(anzahl, k));
+        };
+        kontakte(u"JO31"_s, 5);
+        kontakte(u"JO30"_s, 3);
+
+        rahmen.befehle()[Befehl::KarteText].trigger();
+        QPointer<LocatorTextWindow> karte = rahmen.findChild<LocatorTextWindow*>();
+        QVERIFY(karte);
+        QTRY_VERIFY(karte->isVisible());
+        QVERIFY(!karte->isModal() && rahmen.contestWindow()->isVisible());
+        const auto zeile = [&](int r) { return karte->text()->toPlainText().split(u'\n').value(r); };
+        // Text colour at line r (0 = row 5), column x.
+        const auto farbe = [&](int r, int x) {
+            QTextCursor c(karte->text()->document()->findBlockByNumber(r));
+            c.setPosition(c.position() + x + 1);
+            return c.charFormat().foreground().color();
+        };
+        QCOMPARE(zeile(13).mid(35, 15), u"JO21    5 JO41 "_s);
+        QCOMPARE(farbe(13, 43), QColor(128, 0, 0));   // own square: dark red
+        QCOMPARE(farbe(14, 43), QColor(255, 255, 0)); // yellow
+        QCOMPARE(farbe(13, 35), QColor(0, 0, 0));     // names in black
+        kontakte(u"JO30"_s, 1);
+        QEvent aktiv(QEvent::WindowActivate);
+        QApplication::sendEvent(karte, &aktiv);
+        QCOMPARE(zeile(14).mid(40, 5), u"   4 "_s);
+        QTest::keyClick(karte, Qt::Key_Escape);
+        QTRY_VERIFY(karte.isNull());
+
+        rahmen.befehle()[Befehl::Locatorsuche].trigger();
+        QPointer<LocatorsucheWindow> suche = rahmen.findChild<LocatorsucheWindow*>();
+        QVERIFY(suche);
+        QTRY_VERIFY(suche->isVisible());
+        QVERIFY(!suche->isModal());
+        QAbstractItemModel* gefunden = suche->findChild<QTableView*>(u"DBGrid1"_s)->model();
+        auto* abbrechen = suche->findChild<QPushButton*>(u"cmdAbbrechen"_s);
+        QLineEdit* feld = suche->txtLocator();
+        feld->setFocus();
+        QTest::keyClicks(feld, u"jo31*"_s);
+        QCOMPARE(feld->text(), u"JO31*"_s);
+        QTest::keyClick(feld, Qt::Key_Return);
+        QCOMPARE(gefunden->rowCount(), 1);
+        QCOMPARE(gefunden->index(0, 1).data().toString(), u"JO31AB JO32CD"_s);
+        QCOMPARE(suche->focusWidget(), abbrechen);
+        feld->setText(u"*JO31EC*"_s);
+        QTest::mouseClick(suche->findChild<QPushButton*>(u"cmdSuchen"_s), Qt::LeftButton);
+        QCOMPARE(gefunden->index(0, 0).data().toString(), u"PA0X"_s);
+        QCOMPARE(suche->focusWidget(), abbrechen);
+        QTest::keyClick(suche, Qt::Key_Escape);
+        QTRY_VERIFY(suche.isNull());
         QCOMPARE(programm.antworten.titel, QStringList{u"Tarvex"_s}); // no message since the start
     }
 };
