@@ -167,20 +167,6 @@ TEST_F(EdiTest, TheTickIsKeptAndUntickedNoFileIsWritten)
     EXPECT_TRUE(LogModel(model, prompter, clock).chkEDI());
 }
 
-// "&Drucken" stops at the exchange file of an empty band; the EDI file of one is
-// written by the all-bands command, header only.
-TEST_F(EdiTest, ABandWithoutContactsGivesAHeaderAndANote)
-{
-    const EdiExport::Ergebnis e = EdiExport::bandSchreiben(model, log.felder(), u"144MHz"_s);
-    EXPECT_EQ(e.name, u"144MHz-DL0XX.EDI"_s);
-    EXPECT_EQ(e.qsos, 0);
-    EXPECT_EQ(EdiExport::ohneQsos(u"144MHz"_s, e.name),
-        u"Auf dem Band 144 MHz ist kein QSO gespeichert; die EDI-Datei \"144MHz-DL0XX.EDI\" enthält nur den Kopf."_s);
-    const EdiDatei d = EdiLeser::lesenDatei(e.name);
-    EXPECT_TRUE(d.qsos.isEmpty());
-    EXPECT_EQ(d.wert(u"CQSOs"_s), u"0;1"_s);
-}
-
 TEST_F(EdiTest, AFileThatCannotBeWrittenIsReportedAndStopsTheRun)
 {
     kontakte(2);
@@ -213,6 +199,9 @@ TEST_F(EdiTest, AllBandsEachWithItsOwnStationData)
     EXPECT_EQ(d432.wert(u"TName"_s), u"Dezember-Contest"_s);
     EXPECT_EQ(d432.wert(u"PBand"_s), u"432 MHz"_s);
     EXPECT_EQ(d144.qsos.size(), 5);
+    // A band without contacts: the header only.
+    EXPECT_TRUE(d432.qsos.isEmpty());
+    EXPECT_EQ(d432.wert(u"CQSOs"_s), u"0;1"_s);
 }
 
 } // namespace

@@ -71,32 +71,10 @@ void abmelden()
     QDBusConnection::sessionBus().unregisterService(Automation::busName());
 }
 
-// The logging model as the program has it before any contest is open.
-class BeforeAnyContest : public ::testing::Test, public test::Arbeitsplatz {
-protected:
-    BeforeAnyContest()
-    {
-        settings.setRufzeichen(u"DL0XX"_s);
-        settings.setLocator(u"JO31AA"_s);
-        settings.setRst(1);
-        model.laden();
-    }
-    ~BeforeAnyContest() override { abmelden(); }
-
-    ContestModel model{prompter, clock, keystrokes, lookup, settings};
-};
-
 class WithContest : public test::ContestFixture {
 protected:
     ~WithContest() override { abmelden(); }
 };
-
-TEST_F(BeforeAnyContest, ReadsTheInitialCaptions)
-{
-    ASSERT_FALSE(model.hatContest());
-    ASSERT_TRUE(automationAnmelden(model));
-    EXPECT_EQ(alleLesen(), (QStringList{u"DL0XX"_s, u"JO31AA"_s, u""_s, u""_s, u""_s, u""_s, u"599"_s, u""_s}));
-}
 
 TEST_F(WithContest, ReadsTheContactBeingEnteredInTheInterfacesOrder)
 {
