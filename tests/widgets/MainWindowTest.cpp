@@ -112,7 +112,7 @@ private slots:
         QVERIFY(logMenüs.size() > 3);
         QPointer<QWidget> erstes;
         for (const QString& weg : wege) {
-            if (!erstes && !symbol.isEmpty())
+            if (weg == wege.first() && !symbol.isEmpty())
                 rahmen.findChild<QAction*>(symbol)->trigger();
             else
                 rahmen.befehle()[Befehl(befehl)].trigger();
