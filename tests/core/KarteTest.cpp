@@ -123,14 +123,6 @@ protected:
         kontakt(u"jo32aa"_s);
         model.Punkte();
     }
-    QList<Element> texte(const Kartenzeichnung& z)
-    {
-        QList<Element> r;
-        for (const Element& e : z.elemente())
-            if (e.art == Element::Art::Text)
-                r.append(e);
-        return r;
-    }
     int nummer_ = 0;
     Connection roh{dir.pfad(u"TEST.mdb"_s), Connection::Zugriff::LesenSchreiben};
     KarteModel karte{model, prompter};
@@ -142,32 +134,34 @@ TEST_F(KarteModelTest, SquareCountsOnTheGraphicMap)
     beispielLog();
     roh.exec(u"INSERT INTO TMP VALUES(1,'JO31','X')"_s);
     karte.großfelder();
-    const QList<Element> t = texte(karte.zeichnung());
-    ASSERT_EQ(t.size(), 2);
-    EXPECT_EQ(t[0], (Element{Element::Art::Text, {8 * 486 - 120, 13 * 240}, {}, 0, u"   5"_s, 14}));
-    EXPECT_EQ(t[1], (Element{Element::Art::Text, {8 * 486 - 120, 14 * 240}, {}, 0, u"   3"_s, 15}));
-    EXPECT_EQ(karte.zeichnung().elemente().size(), 2);
+    const QList<Element> zählungen{{Element::Art::Text, {8 * 486 - 120, 13 * 240}, {}, 0, u"   5"_s, 14},
+                                   {Element::Art::Text, {8 * 486 - 120, 14 * 240}, {}, 0, u"   3"_s, 15}};
+    EXPECT_EQ(karte.zeichnung().elemente(), zählungen);
     EXPECT_EQ(roh.scalar(u"SELECT COUNT(*) FROM TMP"_s).toInt(), 0);
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
 
     // The square view starts afresh: lines of another view are gone.
     karte.QSOKarte();
     karte.großfelder();
-    EXPECT_EQ(karte.zeichnung().elemente().size(), 2);
+    EXPECT_EQ(karte.zeichnung().elemente(), zählungen);
 }
 
-TEST_F(KarteModelTest, SquareViewOfAnUnworkedBandWritesNothing)
+// 144 MHz holds only an invalid contact, 432 MHz nothing.
+TEST_F(KarteModelTest, AnUnworkedBandShowsOnlyTheGrid)
 {
     kontakt(u"JO31CD"_s, false);
     model.Punkte();
     karte.großfelder();
     EXPECT_TRUE(karte.zeichnung().elemente().isEmpty());
     EXPECT_EQ(karte.gitter().zelle(18, 8), u"JO31"_s);
-}
 
-TEST_F(KarteModelTest, TextMapOfAnUnworkedBand)
-{
     model.bandWechseln(u"432MHz"_s);
+    karte.KarteZeigen();
+    karte.QSOKarte(); // does not clear: the QTH view stays
+    EXPECT_EQ(karte.zeichnung().elemente().size(), 2);
+    karte.qsos();
+    EXPECT_TRUE(karte.zeichnung().elemente().isEmpty());
+
     textKarte.aktivieren();
     const QStringList zeilen = textKarte.text();
     ASSERT_EQ(zeilen.size(), 30);
@@ -263,16 +257,7 @@ TEST_F(KarteModelTest, ContactLinesIncludeInvalidContactsUpToTheLoggedNumber)
     EXPECT_EQ(karte.zeichnung().elemente(), (QList<Element>{{Element::Art::Kreis, eigen, {}, 25, {}, 5}}));
 }
 
-TEST_F(KarteModelTest, ContactLinesOfAnEmptyBandDrawNothing)
-{
-    karte.KarteZeigen();
-    karte.QSOKarte(); // does not clear: the QTH view stays
-    EXPECT_EQ(karte.zeichnung().elemente().size(), 2);
-    karte.qsos();
-    EXPECT_TRUE(karte.zeichnung().elemente().isEmpty());
-}
-
-TEST_F(KarteModelTest, HoverNamesTheSquareAndItsCount)
+TEST_F(KarteModelTest, HoverNamesTheSquareAndItsCountAndTheFileIsNamedAfterTheBand)
 {
     beispielLog();
     const struct {
@@ -292,6 +277,7 @@ TEST_F(KarteModelTest, HoverNamesTheSquareAndItsCount)
     kontakt(u"JO30AA"_s);
     karte.qth(); // a new view counts again
     EXPECT_EQ(karte.hinweis({8 * 32, 14 * 16}), u"JO30: 4 QSOs"_s);
+    EXPECT_EQ(karte.dateiVorschlag(), u"Karte_144MHz.png"_s);
 }
 
 class LocatorsucheTest : public ::testing::Test {

@@ -121,44 +121,47 @@ TEST_F(MailTest, DeliversTheExchangeFileWithSignOnForEachEncryption)
     }
 }
 
-TEST_F(MailTest, AMessageThatCannotGoOutStaysInTheOutboxAndIsDeliveredOnceLater)
+// The reason is told, the message stays in the outbox and the next start
+// delivers it, once.
+TEST_F(MailTest, AFailureIsToldAndTheNextStartDeliversTheMessageOnce)
 {
-    struct Fall {
-        QString name;
-        QStringList serverVorher; // empty: nothing listens at the first attempt
-        QString grund;
+    const QString richtig = konto.passwort;
+    const struct {
+        const char* name;
+        bool lauscht;
+        QStringList extra;
+        QString passwort, grund;
+    } fälle[] = {
+        {"refused", false, {}, richtig, u"Keine Verbindung zum Mailserver 127.0.0.1 (Port"_s},
+        {"451", true, {u"--refuse-first"_s}, richtig, u"nicht angenommen (Antwort 451)"_s},
+        {"password", true, {}, u"falsch"_s, u"hat die Anmeldung abgelehnt"_s},
     };
-    const QList<Fall> fälle = {
-        {u"refused"_s, {}, u"Keine Verbindung zum Mailserver 127.0.0.1 (Port %1)."_s},
-        {u"451"_s, {u"--refuse-first"_s},
-         u"Der Mailserver 127.0.0.1 hat die Nachricht nicht angenommen (Antwort 451)."_s},
-    };
-    for (const Fall& f : fälle) {
-        SCOPED_TRACE(f.name.toStdString());
-        const int p = test::SmtpTestServer::freierPort();
-        konto.port = p;
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        konto.port = test::SmtpTestServer::freierPort();
+        konto.passwort = f.passwort;
         MailEinstellungen::schreiben(settings, konto);
         prompter.vergiss();
-        const QString ordner = serverOrdner() + f.name;
+        const QString ordner = serverOrdner() + QString::fromLatin1(f.name);
         std::optional<test::SmtpTestServer> server;
-        if (!f.serverVorher.isEmpty())
-            server.emplace(p, ordner, serverArgs() + f.serverVorher);
+        if (f.lauscht)
+            server.emplace(konto.port, ordner, serverArgs() + f.extra);
         {
             MailVersand versand(settings, curl, prompter, clock);
             ASSERT_TRUE(versand.eMailSenden(kExp));
             EXPECT_FALSE(warteAufBericht(versand));
             ASSERT_EQ(prompter.gezeigt().size(), 1);
-            EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
-            EXPECT_EQ(prompter.gezeigt()[0].text,
-                      u"Die E-Mail konnte nicht gesendet werden: "_s
-                          + (f.grund.contains(u"%1"_s) ? f.grund.arg(p) : f.grund)
-                          + u"\nDie E-Mail bleibt im Postausgang und wird beim nächsten Programmstart oder mit "
-                            u"„Postausgang senden“ (Menü „Optionen“) erneut gesendet."_s);
+            const QString text = prompter.gezeigt()[0].text;
+            EXPECT_TRUE(text.startsWith(u"Die E-Mail konnte nicht gesendet werden: "_s)) << text.toStdString();
+            EXPECT_TRUE(text.contains(f.grund)) << text.toStdString();
+            EXPECT_TRUE(text.contains(u"bleibt im Postausgang"_s)) << text.toStdString();
+            EXPECT_FALSE(text.contains(u"falsch"_s));
             EXPECT_EQ(versand.wartend(), 1);
         }
+        konto.passwort = richtig;
+        MailEinstellungen::schreiben(settings, konto);
         if (!server)
-            server.emplace(p, ordner, serverArgs());
-        // The next start sends it, and only once.
+            server.emplace(konto.port, ordner, serverArgs());
         MailVersand versand(settings, curl, prompter, clock);
         versand.beimStartSenden();
         EXPECT_TRUE(warteAufBericht(versand));
@@ -168,22 +171,6 @@ TEST_F(MailTest, AMessageThatCannotGoOutStaysInTheOutboxAndIsDeliveredOnceLater)
         EXPECT_EQ(server->empfangen(), 1);
         EXPECT_EQ(server->anhang(1), test::dateiInhalt(kExp));
     }
-}
-
-TEST_F(MailTest, AWrongPasswordIsReportedAndKeepsTheMessage)
-{
-    test::SmtpTestServer server(port, serverOrdner(), serverArgs());
-    konto.passwort = u"falsch"_s;
-    MailEinstellungen::schreiben(settings, konto);
-    MailVersand versand(settings, curl, prompter, clock);
-    ASSERT_TRUE(versand.eMailSenden(kExp));
-    EXPECT_FALSE(warteAufBericht(versand));
-    EXPECT_TRUE(prompter.texte().last().startsWith(
-        u"Die E-Mail konnte nicht gesendet werden: Der Mailserver 127.0.0.1 hat die Anmeldung abgelehnt. "
-        u"Bitte Benutzername und Passwort prüfen.\n"_s));
-    EXPECT_FALSE(prompter.texte().last().contains(u"falsch"_s));
-    EXPECT_EQ(versand.wartend(), 1);
-    EXPECT_EQ(server.empfangen(), 0);
 }
 
 TEST_F(MailTest, SendingNeverWaitsForTheServerAndRequestsDuringATransferFollowIt)
@@ -209,10 +196,9 @@ TEST_F(MailTest, WithoutServerOrAddressesNothingIsFiled)
     MailEinstellungen::schreiben(settings, konto);
     MailVersand versand(settings, curl, prompter, clock);
     EXPECT_FALSE(versand.eMailSenden(kExp));
-    EXPECT_EQ(prompter.texte(),
-              QStringList{u"Für den E-Mail-Versand fehlen Angaben (Mailserver, Empfängeradresse). Bitte unter "
-                          u"„Optionen“, „E-Mail-Einstellungen“ eintragen.\nDie EXP-Datei "
-                          u"144MHz-052002-DL1ABC.EXP wurde nicht gesendet."_s});
+    ASSERT_EQ(prompter.texte().size(), 1);
+    EXPECT_TRUE(prompter.texte()[0].startsWith(u"Für den E-Mail-Versand fehlen Angaben (Mailserver, Empfängeradresse)."_s));
+    EXPECT_TRUE(prompter.texte()[0].endsWith(u"144MHz-052002-DL1ABC.EXP wurde nicht gesendet."_s));
     EXPECT_EQ(versand.wartend(), 0);
 }
 
@@ -222,22 +208,22 @@ TEST_F(MailTest, SettingsRoundTripOwnerOnlyAndChecks)
     EXPECT_EQ(QFile::permissions(settings.dateiname()) & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
               QFileDevice::Permissions());
 
-    struct Fall {
+    const struct {
         void (*ändern)(MailKonto&);
-        const char16_t* meldung;
-    };
-    const Fall fälle[] = {
+        const char16_t* stichwort; // empty: no complaint
+    } fälle[] = {
         {[](MailKonto&) {}, u""},
-        {[](MailKonto& k) { k.server = u"smtp://x"_s; }, u"Bitte den Mailserver ohne Leerzeichen und ohne „/“ eingeben, z. B. smtp.example.org."},
-        {[](MailKonto& k) { k.port = 0; }, u"Der Port muss eine Zahl von 1 bis 65535 sein."},
-        {[](MailKonto& k) { k.absender = u"dl1abc"_s; }, u"Die Absenderadresse „dl1abc“ ist keine E-Mail-Adresse."},
-        {[](MailKonto& k) { k.empfänger = u"a@b"_s; }, u"Die Empfängeradresse „a@b“ ist keine E-Mail-Adresse."},
+        {[](MailKonto& k) { k.server = u"smtp://x"_s; }, u"Mailserver ohne Leerzeichen und ohne „/“"},
+        {[](MailKonto& k) { k.port = 0; }, u"Port muss eine Zahl von 1 bis 65535"},
+        {[](MailKonto& k) { k.absender = u"dl1abc"_s; }, u"Absenderadresse „dl1abc“ ist keine"},
+        {[](MailKonto& k) { k.empfänger = u"a@b"_s; }, u"Empfängeradresse „a@b“ ist keine"},
         {[](MailKonto& k) { k.benutzer.clear(); }, u"Zum Passwort fehlt der Benutzername."},
     };
-    for (const Fall& f : fälle) {
+    for (const auto& f : fälle) {
         MailKonto k = konto;
         f.ändern(k);
-        EXPECT_EQ(MailEinstellungen::prüfen(k), QString::fromUtf16(f.meldung));
+        const QString stichwort = QString::fromUtf16(f.stichwort), meldung = MailEinstellungen::prüfen(k);
+        EXPECT_TRUE(stichwort.isEmpty() ? meldung.isEmpty() : meldung.contains(stichwort)) << meldung.toStdString();
     }
 }
 

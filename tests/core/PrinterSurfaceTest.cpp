@@ -22,60 +22,27 @@ TEST(PrinterSurface, TabStopsAndLineEnds)
     constexpr auto ende = PrinterSurface::Zeilenende::Beenden;
     const struct {
         const char* name;
-        float größe;
         QList<PrintItem> posten;
         PrinterSurface::Zeilenende zeilenende;
-        double x, y; // in character widths and line heights of the font size used
+        double x, y; // in character widths and line heights
     } cases[] = {
-        {"tab from the left edge", 12, {P::tab(10)}, offen, 9, 0},
-        {"tab ahead of the text", 12, {P::text(u"ABC"_s), P::tab(10)}, offen, 9, 0},
-        {"tab to where the text ends", 12, {P::text(u"AB"_s), P::tab(3)}, offen, 2, 0},
-        {"tab behind the text", 12, {P::text(u"ABC"_s), P::tab(3)}, offen, 2, 1},
-        {"tab twice behind", 12, {P::text(u"ABCDEF"_s), P::tab(2), P::text(u"X"_s), P::tab(1)}, offen, 0, 2},
-        {"column 0 is column 1", 12, {P::text(u"A"_s), P::tab(0)}, offen, 0, 1},
-        {"items without gaps", 12, {P::text(u"AB"_s), P::wert(523), P::text(u"C"_s)}, offen, 6, 0},
-        {"line end after text", 12, {P::text(u"ABC"_s)}, ende, 0, 1},
-        {"line end after a tab", 12, {P::text(u"ABC"_s), P::tab(2)}, ende, 0, 2},
-        {"no items ends the line", 12, {}, ende, 0, 1},
-        {"no items left open", 12, {}, offen, 0, 0},
-        {"columns of a larger font", 21, {P::tab(5)}, offen, 4, 0},
-        {"line height of a small font", 6, {P::text(u"A"_s)}, ende, 0, 1},
+        {"tab from the left edge", {P::tab(10)}, offen, 9, 0},
+        {"tab ahead of the text", {P::text(u"ABC"_s), P::tab(10)}, offen, 9, 0},
+        {"tab to where the text ends", {P::text(u"AB"_s), P::tab(3)}, offen, 2, 0},
+        {"tab behind the text", {P::text(u"ABC"_s), P::tab(3)}, offen, 2, 1},
+        {"tab twice behind", {P::text(u"ABCDEF"_s), P::tab(2), P::text(u"X"_s), P::tab(1)}, offen, 0, 2},
+        {"column 0 is column 1", {P::text(u"A"_s), P::tab(0)}, offen, 0, 1},
+        {"items without gaps", {P::text(u"AB"_s), P::wert(523), P::text(u"C"_s)}, offen, 6, 0},
+        {"line end after text", {P::text(u"ABC"_s)}, ende, 0, 1},
+        {"line end after a tab", {P::text(u"ABC"_s), P::tab(2)}, ende, 0, 2},
+        {"no items ends the line", {}, ende, 0, 1},
+        {"no items left open", {}, offen, 0, 0},
     };
     for (const auto& c : cases) {
         Surface s;
-        s.setSchriftgröße(c.größe);
         s.drucke(c.posten, c.zeilenende);
-        EXPECT_NEAR(s.x(), c.x * Surface::zeichenbreiteMm(c.größe), 1e-9) << c.name;
-        EXPECT_NEAR(s.y(), c.y * Surface::zeilenhöheMm(c.größe), 1e-9) << c.name;
-    }
-}
-
-TEST(PrinterSurface, LinesFromAbsoluteAndRelativePoints)
-{
-    const struct {
-        Punkt von, bis;
-        PrinterSurface::Linienart art;
-        QString erwartet;
-    } cases[] = {
-        {Punkt::abs(21, 0), Punkt::abs(76, 8), PrinterSurface::Linienart::Rechteck,
-         u"Rechteck 1.1 (21.00, 0.00)-(76.00, 8.00)"_s},
-        {Punkt::rel(21, 0), Punkt::rel(200, 0), PrinterSurface::Linienart::Linie,
-         u"Linie 1.1 (31.00, 20.00)-(231.00, 20.00)"_s},
-        {Punkt::rel(95, 0), Punkt::abs(125, 5), PrinterSurface::Linienart::Linie,
-         u"Linie 1.1 (105.00, 20.00)-(125.00, 5.00)"_s},
-        {Punkt::abs(5, 5), Punkt::rel(10, -2), PrinterSurface::Linienart::Rechteck,
-         u"Rechteck 1.1 (5.00, 5.00)-(15.00, 3.00)"_s},
-    };
-    for (const auto& c : cases) {
-        Surface s;
-        s.setX(10);
-        s.setY(20);
-        s.linie(c.von, c.bis, c.art);
-        ASSERT_EQ(s.protokoll().size(), 2) << c.erwartet.toStdString();
-        EXPECT_EQ(s.protokoll().at(1), c.erwartet);
-        const QPointF ende = s.einträge().at(1).bis;
-        EXPECT_DOUBLE_EQ(s.x(), ende.x());
-        EXPECT_DOUBLE_EQ(s.y(), ende.y());
+        EXPECT_NEAR(s.x(), c.x * w, 1e-9) << c.name;
+        EXPECT_NEAR(s.y(), c.y * h, 1e-9) << c.name;
     }
 }
 
@@ -121,25 +88,6 @@ TEST(PrinterSurface, DocumentsAndPages)
              s.dokumentEnde();
          },
          {}},
-        {"a cover sheet's start",
-         [](Surface& s) {
-             s.setSchriftart(u"Courier new"_s);
-             s.linie(Punkt::abs(21, 0), Punkt::abs(76, 8), PrinterSurface::Linienart::Rechteck);
-             s.setX(0);
-             s.setY(0);
-             for (int i = 0; i < 3; ++i)
-                 s.drucke();
-             s.setKursiv(true);
-             s.drucke({P::tab(10), P::text(u"Tarvex"_s)});
-             s.setKursiv(false);
-             s.setFett(true);
-             s.setSchriftgröße(21);
-             s.drucke({P::text(u"Titel"_s)});
-             s.dokumentEnde();
-         },
-         {u"Dokument 1"_s, u"Rechteck 1.1 (21.00, 0.00)-(76.00, 8.00)"_s,
-          u"Text 1.1 (22.86, 14.39) Courier new 12 kursiv: \"Tarvex\""_s,
-          u"Text 1.1 (0.00, 19.18) Courier new 21 fett: \"Titel\""_s, u"Ende 1"_s}},
         {"a new page at the end prints no empty page",
          [](Surface& s) {
              s.drucke({P::text(u"A"_s)});
@@ -180,41 +128,6 @@ TEST(PrinterSurface, DocumentsAndPages)
         c.drucken(s);
         EXPECT_EQ(s.protokoll(), c.erwartet) << c.name;
     }
-}
-
-TEST(PrinterSurface, ScaleUnits)
-{
-    const struct {
-        PrinterSurface::Maßeinheit einheit;
-        double wert;
-        double mm;
-    } cases[] = {
-        {PrinterSurface::Maßeinheit::Twips, 567, 10},   {PrinterSurface::Maßeinheit::Zentimeter, 2, 20},
-        {PrinterSurface::Maßeinheit::Zoll, 1, 25.4},    {PrinterSurface::Maßeinheit::Punkt, 72, 25.4},
-        {PrinterSurface::Maßeinheit::Millimeter, 7, 7},
-    };
-    for (const auto& c : cases) {
-        Surface s;
-        s.setMaßeinheit(c.einheit);
-        s.setY(c.wert);
-        s.setMaßeinheit(PrinterSurface::Maßeinheit::Millimeter);
-        EXPECT_NEAR(s.y(), c.mm, 1e-9) << c.wert;
-    }
-}
-
-TEST(PrinterSurface, NewPaperSizeAppliesFromTheNextPage)
-{
-    Surface s;
-    s.drucke({PrintItem::text(u"A"_s)});
-    s.setSeitenhöhe(2268); // 40 mm: 8 lines
-    for (int i = 0; i < 20; ++i)
-        s.drucke({PrintItem::text(u"B"_s)});
-    EXPECT_EQ(s.seiten(1), 1) << "the current page keeps its size";
-    s.neueSeite();
-    for (int i = 0; i < 9; ++i)
-        s.drucke({PrintItem::text(u"C"_s)});
-    EXPECT_EQ(s.seiten(1), 3);
-    EXPECT_EQ(s.texte(1, 2).size(), 8);
 }
 
 } // namespace

@@ -138,24 +138,18 @@ protected:
 // printer, and may have the same output as a PDF file instead.
 TEST_F(CupsTest, AFailingQueueIsNamedAndTheOutputOfferedAsPdf)
 {
-    const QString angehalten = u"Der Drucker \u201ETarvexZwei\u201C ist angehalten. Der Ausdruck bleibt in "
-                               "seiner Warteschlange, bis der Drucker wieder freigegeben wird."_s;
     const struct {
         const char* fall;
         const char16_t* befehl; // before the document ends; "lpadmin" removes the queue
         Meldung::Antwort antwort;
-        QString titel;
-        QString text;
+        const char16_t* grund;  // after the printer's name
         bool pdf;
         bool wartet; // the job waits in the queue
     } fälle[] = {
-        {"angehalten, PDF", u"cupsdisable", Meldung::Antwort::Ja, u"Achtung"_s, angehalten, true, false},
-        {"angehalten, Warteschlange", u"cupsdisable", Meldung::Antwort::Nein, u"Achtung"_s, angehalten, false,
-         true},
-        {"weist ab, verworfen", u"cupsreject", Meldung::Antwort::Nein, u"Fehler"_s,
-         u"Der Drucker \u201ETarvexZwei\u201C nimmt keinen Ausdruck an."_s, false, false},
-        {"entfernt, PDF", u"lpadmin", Meldung::Antwort::Ja, u"Fehler"_s,
-         u"Der Drucker \u201ETarvexZwei\u201C ist nicht mehr eingerichtet."_s, true, false},
+        {"angehalten, PDF", u"cupsdisable", Meldung::Antwort::Ja, u"ist angehalten.", true, false},
+        {"angehalten, Warteschlange", u"cupsdisable", Meldung::Antwort::Nein, u"ist angehalten.", false, true},
+        {"weist ab, verworfen", u"cupsreject", Meldung::Antwort::Nein, u"nimmt keinen Ausdruck an.", false, false},
+        {"entfernt, PDF", u"lpadmin", Meldung::Antwort::Ja, u"ist nicht mehr eingerichtet.", true, false},
     };
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.fall);
@@ -175,9 +169,10 @@ TEST_F(CupsTest, AFailingQueueIsNamedAndTheOutputOfferedAsPdf)
             drucker.dokumentEnde();
         }
         ASSERT_EQ(prompter.gezeigt().size(), fall.pdf ? 2 : 1);
-        EXPECT_EQ(prompter.gezeigt()[0].titel, fall.titel);
-        EXPECT_EQ(prompter.gezeigt()[0].text,
-                  fall.text + u"\n\nSoll der Ausdruck stattdessen als PDF-Datei gespeichert werden?"_s);
+        const QString text = prompter.gezeigt()[0].text;
+        EXPECT_TRUE(text.startsWith(u"Der Drucker \u201ETarvexZwei\u201C "_s + QString::fromUtf16(fall.grund)))
+            << text.toStdString();
+        EXPECT_TRUE(text.endsWith(u"als PDF-Datei gespeichert werden?"_s)) << text.toStdString();
         EXPECT_EQ(prompter.gezeigt()[0].knöpfe, Meldung::Knöpfe::JaNein);
         const QStringList pdf = dateien();
         ASSERT_EQ(pdf.size(), fall.pdf ? 1 : 0);
@@ -199,10 +194,9 @@ TEST_F(CupsTest, AFailingQueueIsNamedAndTheOutputOfferedAsPdf)
 }
 
 // The running program: the printer chosen with "Drucker wählen …" is stored,
-// and the printer journal reaches it as one job when the program ends. The
-// queue's driver keeps no usable text, so the page is compared as a picture
-// with the journal's text file printed while the queue refuses it, which the
-// operator takes as a PDF file.
+// and the printer journal reaches it as one job when the program ends. What
+// the journal prints is the logging model's (SaveTest); that the queue prints
+// a page as drawn is shown by the log and label pages below.
 TEST_F(CupsTest, ProgramPrintsItsJournalOnTheChosenPrinterWhenItEnds)
 {
     QStringList angeboten;
@@ -244,22 +238,6 @@ TEST_F(CupsTest, ProgramPrintsItsJournalOnTheChosenPrinterWhenItEnds)
     const QList<QSizeF> blätter = seiten(jobs[0]);
     ASSERT_EQ(blätter.size(), 1);
     EXPECT_TRUE(papier(blätter[0], 210, 297));
-
-    const QStringList journal = readTextLines(u"TEST.txt"_s);
-    ASSERT_EQ(journal.size(), 1);
-    ASSERT_TRUE(cups->befehl(u"cupsreject"_s, {zweiter}));
-    {
-        test::ScriptedPrompter prompter;
-        test::FixedClock uhr;
-        QtPrinterSurface drucker(prompter, uhr);
-        drucker.setSchriftart(u"Courier New"_s);
-        drucker.setSchriftgröße(10);
-        drucker.drucke({PrintItem::text(journal[0])});
-    }
-    const QStringList ersatz = dateien(u"Ausdruck_*.pdf"_s);
-    ASSERT_EQ(ersatz.size(), 1);
-    EXPECT_EQ(wörter(ersatz[0]), wörterDerZeilen(journal));
-    EXPECT_TRUE(gleicheSeite(jobs[0], 1, ersatz[0], 1));
 }
 
 // Cover sheet and every log page are jobs of their own and look exactly like

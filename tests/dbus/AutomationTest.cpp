@@ -71,32 +71,10 @@ void abmelden()
     QDBusConnection::sessionBus().unregisterService(Automation::busName());
 }
 
-// The logging model as the program has it before any contest is open.
-class BeforeAnyContest : public ::testing::Test, public test::Arbeitsplatz {
-protected:
-    BeforeAnyContest()
-    {
-        settings.setRufzeichen(u"DL0XX"_s);
-        settings.setLocator(u"JO31AA"_s);
-        settings.setRst(RstVorgabe::R599);
-        model.laden();
-    }
-    ~BeforeAnyContest() override { abmelden(); }
-
-    ContestModel model{prompter, clock, keystrokes, lookup, settings};
-};
-
 class WithContest : public test::ContestFixture {
 protected:
     ~WithContest() override { abmelden(); }
 };
-
-TEST_F(BeforeAnyContest, ReadsTheInitialCaptions)
-{
-    ASSERT_FALSE(model.hatContest());
-    ASSERT_TRUE(automationAnmelden(model));
-    EXPECT_EQ(alleLesen(), (QStringList{u"DL0XX"_s, u"JO31AA"_s, u""_s, u""_s, u""_s, u""_s, u"599"_s, u""_s}));
-}
 
 TEST_F(WithContest, ReadsTheContactBeingEnteredInTheInterfacesOrder)
 {
@@ -110,21 +88,6 @@ TEST_F(WithContest, ReadsTheContactBeingEnteredInTheInterfacesOrder)
     zeile(QString());
     EXPECT_EQ(lies(u"Rufzeichen"_s), u""_s);
     EXPECT_EQ(lies(u"LaufendeNummer"_s), u"002"_s);
-
-    // The interface lists the eight properties read-only and in this order.
-    const Ausgabe a = gdbus({u"introspect"_s, u"--session"_s, u"--dest"_s, Automation::busName(),
-                             u"--object-path"_s, Automation::objektPfad(), u"--only-properties"_s});
-    ASSERT_EQ(a.exitCode, 0);
-    const qsizetype beginn = a.text.indexOf(u"interface "_s + Automation::schnittstelle());
-    ASSERT_GE(beginn, 0) << a.text.toStdString();
-    const QString teil = a.text.mid(beginn, a.text.indexOf(u"};"_s, beginn) - beginn);
-    static const QRegularExpression eigenschaft(u"(\\S+) s (\\w+) = "_s);
-    QStringList namen;
-    for (const QRegularExpressionMatch& m : eigenschaft.globalMatch(teil)) {
-        EXPECT_EQ(m.captured(1), u"readonly"_s) << m.captured(2).toStdString();
-        namen.append(m.captured(2));
-    }
-    EXPECT_EQ(namen, kNamen);
 }
 
 TEST_F(WithContest, ChangesOfTheEntryAreSignalled)

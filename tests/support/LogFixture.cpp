@@ -4,7 +4,6 @@
 #include "store/ContestDatabase.h"
 
 #include <QFile>
-#include <map>
 
 namespace tarvex::test {
 
@@ -75,42 +74,12 @@ void LogFixture::deckblattFüllen()
 
 QByteArray LogFixture::golden(const QString& name)
 {
-    QFile datei(QStringLiteral(TARVEX_TEST_DATA "/") + name);
-    if (!datei.open(QIODevice::ReadOnly))
-        return {};
-    return datei.readAll();
+    return dateiInhalt(QStringLiteral(TARVEX_TEST_DATA "/") + name);
 }
 
-QStringList gedruckteZeilen(const RecordingPrinterSurface& drucker, int dokument, float größe)
+QStringList goldeneZeilen(const QString& name)
 {
-    const double breite = RecordingPrinterSurface::zeichenbreiteMm(größe);
-    std::map<std::pair<int, long>, QString> zeilen; // (page, y in µm) → text
-    for (const auto& e : drucker.einträge()) {
-        if (e.art != RecordingPrinterSurface::Eintrag::Art::Text || e.dokument != dokument
-            || e.schrift.größe != größe)
-            continue;
-        QString& zeile = zeilen[{e.seite, std::lround(e.von.y() * 1000)}];
-        const qsizetype spalte = std::lround(e.von.x() / breite);
-        if (zeile.size() < spalte)
-            zeile += QString(spalte - zeile.size(), u' ');
-        zeile = zeile.left(spalte) + e.text;
-    }
-    QStringList text;
-    for (const auto& [ort, zeile] : zeilen)
-        text.append(zeile);
-    return text;
-}
-
-QStringList ohneLeerzeilen(const QStringList& zeilen)
-{
-    QStringList text;
-    for (QString zeile : zeilen) {
-        while (zeile.endsWith(u' '))
-            zeile.chop(1);
-        if (!zeile.isEmpty())
-            text.append(zeile);
-    }
-    return text;
+    return QString::fromUtf8(dateiInhalt(QStringLiteral(TARVEX_TEST_DATA "/") + name)).split(u'\n', Qt::SkipEmptyParts);
 }
 
 } // namespace tarvex::test

@@ -23,11 +23,7 @@ protected:
     RecordingPrinterSurface drucker;
 };
 
-// The printed lines of one document, rebuilt as text: every text of the given
-// font size is put at the character column its x position gives, lines are
-// told apart by their y position. Lines without text are left out.
-QStringList gedruckteZeilen(const RecordingPrinterSurface& drucker, int dokument, float größe = 12);
-// The lines that hold more than blanks, blanks at the end removed.
-QStringList ohneLeerzeilen(const QStringList& zeilen);
+// The lines of a golden file (UTF-8), such as a printer surface's protocol.
+QStringList goldeneZeilen(const QString& name);
 
 } // namespace tarvex::test

@@ -8,8 +8,9 @@
 
 namespace tarvex::test {
 
-// The statistics windows' surroundings: a contest TEST.mdb on 144 MHz with the
-// given contacts and the logging model over it.
+// The surroundings of the windows that read a contest (statistics, maps, QSL):
+// a contest TEST.mdb on 144 MHz with the given contacts and the logging model
+// over it.
 struct StatistikUmgebung : Arbeitsplatz {
     explicit StatistikUmgebung(const QList<Kontakt>& kontakte)
     {

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
 
@@ -94,19 +93,14 @@ private slots:
                  (QVariantList{u"DL1ABD"_s, u"Hans Peter"_s, u"2 m und 70 cm"_s, qlonglong(1)}));
     }
 
-    void searchThenEscTwiceLeaves()
+    void searchByMnemonicAndEscUndoesIt()
     {
         Umgebung u;
-        QSignalSpy verlassen(&u.model, &CallInfoModel::verlassen);
         u.prompter.antworteEingabe(u"DK*"_s);
         alt(Qt::Key_U);
         QCOMPARE(kind<QLineEdit>(u.window, u"txtCall"_s)->text(), u"DK2XY"_s);
-        QCOMPARE(u.model.anzahl(), 1);
         QTest::keyClick(&u.window, Qt::Key_Escape);
         QCOMPARE(u.model.anzahl(), 3);
-        QCOMPARE(verlassen.count(), 0);
-        QTest::keyClick(&u.window, Qt::Key_Escape);
-        QCOMPARE(verlassen.count(), 1);
     }
 };
 

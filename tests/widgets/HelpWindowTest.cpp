@@ -99,14 +99,12 @@ private slots:
         QTextBrowser* b = fenster->browser();
         QCOMPARE(b->documentTitle(), u"Tarvex – Anleitung"_s);
 
+        // The keys of the browser's history.
         b->setSource(QUrl(u"qrc:/hilfe/tasten.html"_s));
-        QCOMPARE(b->documentTitle(), u"Die Tasten"_s);
         QTest::keyClick(b, Qt::Key_Left, Qt::AltModifier);
         QCOMPARE(b->documentTitle(), u"Tarvex – Anleitung"_s);
         QTest::keyClick(b, Qt::Key_Right, Qt::AltModifier);
         QCOMPARE(b->documentTitle(), u"Die Tasten"_s);
-        QTest::keyClick(b, Qt::Key_Home, Qt::AltModifier);
-        QCOMPARE(b->documentTitle(), u"Tarvex – Anleitung"_s);
 
         QPointer<HelpWindow> bleibt(fenster);
         QTest::keyClick(b, Qt::Key_Escape);

@@ -23,34 +23,28 @@ class ImportWindowTest : public QObject {
     Q_OBJECT
 private:
     struct Umgebung : test::Arbeitsplatz {
-        std::unique_ptr<ContestModel> model;
-        std::unique_ptr<ExpImport> import;
-        std::unique_ptr<ImportModel> fensterModel;
-
         Umgebung()
         {
-            test::schreibeContestDat(u"CONTEST.DAT"_s, {});
-            test::schreibeCallInfo(u"CALLINFO.MDB"_s, {});
             ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s, u"432MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
-            model = std::make_unique<ContestModel>(prompter, clock, keystrokes, lookup, settings);
-            model->öffnen(u"TEST.MDB"_s, u"144MHz"_s);
-            import = std::make_unique<ExpImport>(*model, prompter);
-            fensterModel = std::make_unique<ImportModel>(*import, prompter);
+            model.öffnen(u"TEST.MDB"_s, u"144MHz"_s);
             writeTextFile(u"432MHz-052002-DL1ABC.EXP"_s,
                           {u"*** Tarvex V3 Exportdatei ***"_s, u"DL1ABC"_s, u"JO62QM"_s, u"432MHz"_s, u"200205"_s,
                            u"06.05.02,12:01,DK2XY,599001,579012,JO62QM,512,87,DK2XY,JO62,Deutschland"_s});
             writeTextFile(u"alt.exp"_s, {});
             writeTextFile(u"notiz.txt"_s, {});
-            fenster = std::make_unique<ImportWindow>(*fensterModel);
+            fenster = std::make_unique<ImportWindow>(fensterModel);
             fenster->show();
             if (!QTest::qWaitForWindowExposed(fenster.get()))
                 qFatal("Importfenster nicht sichtbar");
             liste = fenster->findChild<QListWidget*>(u"File1"_s);
         }
-        int zeilen(const QString& band) { return static_cast<int>(model->db()->qsos(band).size()); }
+        int zeilen(const QString& band) { return static_cast<int>(model.db()->qsos(band).size()); }
         void klick(QString k) { QTest::mouseClick(fenster->findChild<QPushButton*>(k), Qt::LeftButton); }
 
-        std::unique_ptr<ImportWindow> fenster;
+        ContestModel model{prompter, clock, keystrokes, lookup, settings};
+        ExpImport import{model, prompter};
+        ImportModel fensterModel{import, prompter};
+        std::unique_ptr<ImportWindow> fenster; // lists the files when it is built
         QListWidget* liste = nullptr;
     };
 
@@ -83,7 +77,7 @@ private slots:
         }
         QCOMPARE(u.fenster->result(), int(QDialog::Accepted));
         QCOMPARE(u.zeilen(u"432MHz"_s), 1);
-        QCOMPARE(u.model->Band(), u"432MHz"_s);
+        QCOMPARE(u.model.Band(), u"432MHz"_s);
         QCOMPARE(u.prompter.gezeigt().size(), 1);
     }
 

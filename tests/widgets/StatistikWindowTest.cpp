@@ -1,21 +1,13 @@
 // The statistics tables over a real contest: option buttons, Enter cycle,
-// Esc, the copy on the clipboard and sorting by a heading click. What each view
+// the copy on the clipboard and sorting by a heading click. What each view
 // holds is tested on the headless model.
-#include "app/Application.h"
-#include "app/Befehl.h"
-#include "app/MainWindow.h"
-#include "contest/ContestWindow.h"
 #include "stats/StatistikWindow.h"
 #include "support/StatistikUmgebung.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QClipboard>
 #include <QHeaderView>
-#include <QLabel>
 #include <QRadioButton>
-#include <QSignalSpy>
-#include <QStackedWidget>
 #include <QTableView>
 #include <QtTest>
 
@@ -45,18 +37,12 @@ private slots:
     }
     void cleanupTestCase() { u.reset(); }
 
-    void opensOnAllContactsWithTheGridFocusedAndNoTextCut()
+    void opensOnAllContactsWithTheGridFocused()
     {
         auto w = u->öffnen<StatistikWindow>();
         QVERIFY(w);
         QTRY_COMPARE(QApplication::focusWidget(), grid(*w));
         QCOMPARE(grid(*w)->model()->rowCount(), 4);
-        QVERIFY(grid(*w)->columnWidth(0) >= 130);
-        QList<QWidget*> beschriftet{w->findChild<QLabel*>(u"Label1"_s)};
-        for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
-            beschriftet.append(b);
-        for (const QWidget* b : std::as_const(beschriftet))
-            QVERIFY2(!b->isVisible() || b->width() >= b->sizeHint().width(), qPrintable(b->objectName()));
     }
 
     void enterOnAnOptionMovesToTheNextView()
@@ -91,43 +77,6 @@ private slots:
         QTest::mouseClick(w->knopf(Option::Option1), Qt::LeftButton);
         QCOMPARE(köpfe->sortIndicatorSection(), -1);
         QCOMPARE(zelle(*w, 0, 1), u"Deutschland"_s);
-    }
-
-    void escButtonAndMenuLeaveTheWindow()
-    {
-        auto w = u->öffnen<StatistikWindow>();
-        QVERIFY(w);
-        QSignalSpy zurück(w.get(), &StatistikWindow::backRequested);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QTest::mouseClick(w->findChild<QAbstractButton*>(u"cmdAbbrechen"_s), Qt::LeftButton);
-        w->findChild<QAction*>(u"mnuZurück"_s)->trigger();
-        QCOMPARE(zurück.count(), 3);
-        QVERIFY(u->prompter.gezeigt().isEmpty());
-    }
-
-    void menuAndToolbarShowTheWindowsInTheFrameAndEscReturnsToTheLog()
-    {
-        Application app(std::make_unique<Settings>(u->dir.pfad(u"APP.ini"_s)));
-        app.contest().öffnen(u"TEST.MDB"_s, u"144MHz"_s);
-        MainWindow& rahmen = app.hauptfenster();
-        rahmen.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rahmen));
-        auto* fläche = rahmen.findChild<QStackedWidget*>();
-
-        rahmen.befehle()[Befehl::Tabellen].trigger();
-        QPointer<QWidget> tabellen = fläche->currentWidget();
-        QCOMPARE(tabellen->objectName(), u"frmStatistik"_s);
-        QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"DBGrid1"_s);
-
-        // The toolbar button builds the chart window afresh; the tables go.
-        rahmen.findChild<QAction*>(u"Toolbar1_Statistiken"_s)->trigger();
-        QCOMPARE(fläche->currentWidget()->objectName(), u"frmStatistik2"_s);
-        QTRY_VERIFY(tabellen.isNull());
-
-        QPointer<QWidget> grafik = fläche->currentWidget();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QCOMPARE(fläche->currentWidget(), rahmen.contestWindow());
-        QTRY_VERIFY(grafik.isNull());
     }
 };
 
