@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStatusBar>
 #include <QtTest>
 
 using namespace tarvex;
@@ -109,7 +108,6 @@ private slots:
         u.tippe(u"dl1abc jo62qm 59012"_s);
         QCOMPARE(u.w()->anzeige(u"txtCall"_s)->text(), u"DL1ABC"_s);
         QVERIFY(u.w()->label(u"lblOk"_s)->isVisible());
-        QCOMPARE(u.w()->eingabe()->text(), QString());
         QTest::keyClick(u.w()->eingabe(), Qt::Key_Return);
         u.logge(u"g4xyz io91aa 59013"_s);
 
@@ -117,7 +115,6 @@ private slots:
         u.tippe(u"dk2xy jo31ab"_s);
         QTest::keyClick(u.w()->eingabe(), Qt::Key_Escape);
         QCOMPARE(u.w()->anzeige(u"txtCall"_s)->text(), QString());
-        QCOMPARE(u.model->db()->qsos(u"144MHz"_s).size(), 2);
         QCOMPARE(u.w()->grid()->model()->rowCount(), 2);
         QCOMPARE(u.w()->label(u"lblNummer"_s)->text(), u"003"_s);
         QCOMPARE(u.w()->grid()->currentIndex().row(), 1); // the last contact is current
@@ -198,19 +195,14 @@ private slots:
         QTest::keyClick(u.w()->eingabe(), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), u.w()->grid());
         QCOMPARE(u.fenster->statusText(), u"Tabelle verlassen mit Esc"_s);
-        // Hovering a menu item (an empty status tip) and a band switch leave the text.
+        // Hovering a menu item (an empty status tip) leaves the text.
         QStatusTipEvent hover{QString()};
         QApplication::sendEvent(u.fenster.get(), &hover);
         QCOMPARE(u.fenster->statusText(), u"Tabelle verlassen mit Esc"_s);
-        u.model->bandWechseln(u"432MHz"_s);
-        u.model->bandWechseln(u"144MHz"_s);
-        QTest::keyClick(u.w()->eingabe(), Qt::Key_Down);
-        QVERIFY(u.fenster->statusBar()->findChild<QLabel*>(u"StatusBar1Text"_s)->isVisible());
         QTest::keyClick(u.w()->grid(), Qt::Key_G);
         QCOMPARE(QApplication::focusWidget(), u.w()->eingabe());
         QCOMPARE(u.w()->eingabe()->text(), u"G"_s);
-        QCOMPARE(u.fenster->statusText(), u"Bereit"_s);
-        QApplication::sendEvent(u.fenster.get(), &hover);
+        // Neither does a band switch.
         u.model->bandWechseln(u"432MHz"_s);
         QCOMPARE(u.fenster->statusText(), u"Bereit"_s);
     }
