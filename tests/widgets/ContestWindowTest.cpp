@@ -82,23 +82,20 @@ struct Umgebung : test::Arbeitsplatz {
 class ContestWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    // Without a contest the window asks for a new one when it becomes active.
-    void firstStartAsksForANewContest()
-    {
-        Umgebung u(false);
-        QSignalSpy angefordert(u.w(), &ContestWindow::newContestRequested);
-        u.starten();
-        QCOMPARE(angefordert.count(), 1);
-        QCOMPARE(angefordert.first().first().toBool(), false);
-    }
-
-    void everyCommandIsRegisteredOnce()
+    // Without a contest the menus are complete all the same, and the window asks
+    // for a new contest when it becomes active.
+    void firstStartHasEveryCommandAndAsksForANewContest()
     {
         Umgebung u(false);
         Befehle& befehle = u.fenster->befehle();
         for (int i = 0; i <= static_cast<int>(Befehl::Anleitung); ++i)
             QVERIFY2(befehle.angelegt(static_cast<Befehl>(i)), qPrintable(QString::number(i)));
         QVERIFY_THROWS_EXCEPTION(std::logic_error, befehle.anlegen(Befehl::Log, u"noch einmal"_s));
+
+        QSignalSpy angefordert(u.w(), &ContestWindow::newContestRequested);
+        u.starten();
+        QCOMPARE(angefordert.count(), 1);
+        QCOMPARE(angefordert.first().first().toBool(), false);
     }
 
     void contactsThroughTheInputLine()

@@ -3,12 +3,10 @@
 #include "support/ContestFixture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
