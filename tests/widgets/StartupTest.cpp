@@ -31,13 +31,11 @@ std::unique_ptr<Settings> einstellungen(const QString& pfad, const QString& letz
 {
     auto s = std::make_unique<Settings>(pfad);
     s->setRufzeichen(u"DL0XX"_s);
-    s->setLocator(u"JO31AA"_s);
     s->setRst(RstVorgabe::R599);
     s->setLoggen(Speichertaste::F12);
     s->setProtokoll(true);
     s->setZeitdifferenz(1);
     s->setLetzterContest(letzterContest);
-    s->setLetztesBand(u"432MHz"_s);
     return s;
 }
 
