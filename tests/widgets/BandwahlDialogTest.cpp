@@ -9,38 +9,21 @@ using namespace Qt::StringLiterals;
 using tarvex::BandwahlDialog;
 using tarvex::Bandwahl;
 
+// Which buttons are enabled and shown is the core's; here the dialog follows it
+// and the keyboard finds its way through.
 class BandwahlDialogTest : public QObject {
     Q_OBJECT
-private:
-    QList<tarvex::BandKnopf> knöpfe(const QStringList& bänder)
-    {
-        tarvex::Settings settings(dir.pfad(u"CONTEST.ini"_s));
-        settings.setBänder(bänder);
-        return Bandwahl::knöpfe(settings);
-    }
-    tarvex::test::WorkDir dir;
-
 private slots:
-    void onlyTheContestsBandsCanBeChosen()
+    void keyboardSkipsTheOtherBandsAndChoosesOne()
     {
-        BandwahlDialog dialog(knöpfe({u"144MHz"_s, u"10368MHz"_s}), u"144MHz"_s);
+        tarvex::test::WorkDir dir;
+        tarvex::Settings settings(dir.pfad(u"CONTEST.ini"_s));
+        settings.setBänder({u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s});
+        BandwahlDialog dialog(Bandwahl::knöpfe(settings), u"432MHz"_s);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QStringList aktiv;
-        for (const QPushButton* b : dialog.findChildren<QPushButton*>()) {
-            if (b->isEnabled())
-                aktiv.append(b->objectName());
-        }
-        aktiv.sort();
-        QCOMPARE(aktiv, (QStringList{u"cmd10368MHz"_s, u"cmd144MHz"_s}));
+        QVERIFY(!dialog.findChild<QPushButton*>(u"cmd1296MHz"_s)->isEnabled());
         QVERIFY(!dialog.findChild<QPushButton*>(u"cmd50MHz"_s)->isVisible());
-    }
-
-    void keyboardMovesToTheNextBandAndChoosesIt()
-    {
-        BandwahlDialog dialog(knöpfe({u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s}), u"432MHz"_s);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"cmd432MHz"_s);
         // 432 MHz stands right of 144 MHz; the disabled buttons are skipped.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
