@@ -98,7 +98,7 @@ QString Referenzdatei::pfad() const
 Connection& Referenzdatei::connection()
 {
     // Every key asks several times: while the file on disk is the one opened,
-    // a single stat of the opened path is all it costs.
+    // a stat and a 4-byte read are all it costs.
     if (connection_) {
         const std::optional<Identity> identity = identityOf(offenerPfad_, zählerFd_);
         if (identity && *identity == offeneIdentität_)
