@@ -127,6 +127,8 @@ TEST_F(CallInfoModelTest, OwnEntryCannotBeEditedAndFieldsFollowTheEditingState)
     EXPECT_TRUE(ci.bearbeitung());
     EXPECT_TRUE(ci.felderAktiv());
     EXPECT_TRUE(ci.speichernAktiv());
+    EXPECT_FALSE(ci.bearbeitenAktiv());
+    // Data1 is off while editing, so its moves cannot happen.
     EXPECT_FALSE(ci.Data1Aktiv());
 
     ci.setTxtName(u"Hans-Jürgen"_s);
