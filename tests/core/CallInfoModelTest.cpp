@@ -68,7 +68,7 @@ TEST_F(CallInfoModelTest, NavigationStopsAtBothEndsAndCaptionCountsFromZero)
     ci.aktivieren();
     using Schritt = void (CallInfoModel::*)();
     const std::pair<Schritt, QString> schritte[] = {
-        {&CallInfoModel::voriger, u"0"_s}, {&CallInfoModel::nächster, u"1"_s}, {&CallInfoModel::nächster, u"2"_s},
+        {&CallInfoModel::voriger, u"0"_s}, {&CallInfoModel::nächster, u"1"_s},
         {&CallInfoModel::letzter, u"4"_s}, {&CallInfoModel::nächster, u"4"_s}, {&CallInfoModel::voriger, u"3"_s},
         {&CallInfoModel::erster, u"0"_s},
     };
