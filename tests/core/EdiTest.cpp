@@ -65,10 +65,8 @@ TEST(EdiSchreiberTest, FreeTextsBecomeAsciiThatCannotBreakARecord)
 {
     const std::pair<QString, QString> fälle[] = {
         { u"Jörg Müller-Straße"_s, u"Joerg Mueller-Strasse"_s },
-        { u"ÄÖÜ"_s, u"AeOeUe"_s },
         { u"a;b"_s, u"a,b"_s },
         { u"Zeile 1\r\nZeile 2"_s, u"Zeile 1  Zeile 2"_s },
-        { u"  Blanks  "_s, u"Blanks"_s },
         { u"Café Señor"_s, u"Cafe Senor"_s },
         { u"5 €"_s, u"5 ?"_s },
     };

@@ -104,7 +104,6 @@ TEST(ExpDatei, NameRuleAndCentury)
         {u"144MHz", u"06.05.02", u"DL1ABC", u"144MHz-052002-DL1ABC.EXP", u"200205"},
         {u"24192MHz", u"31.12.29", u"dk2xy", u"24192MHz-122029-DK2XY.EXP", u"202912"},
         {u"50MHz", u"01.01.30", u"OE5XYZ", u"50MHz-011930-OE5XYZ.EXP", u"193001"},
-        {u"432MHz", u"15.07.99", u"G4ABC", u"432MHz-071999-G4ABC.EXP", u"199907"},
         {u"1296MHz", u"15.07.00", u"F6ABC", u"1296MHz-072000-F6ABC.EXP", u"200007"},
     };
     for (const Fall& f : fälle) {
@@ -128,8 +127,6 @@ TEST(AdifDatei, ModeReportsAndBandField)
         const char16_t* ende;  // FREQ and BAND
     };
     const Fall fälle[] = {
-        {u"432MHz", u"59001", u"57012", u"<mode:3>SSB<RST_RCVD:2>57<RST_SENT:2>59<GRIDSQUARE:6>JO62QM<STX:3>001<SRX:3>012",
-         u"<FREQ:3>432<BAND:4>70cm<eor>"},
         {u"10368MHz", u"599001", u"57012", u"<mode:3>SSB<RST_RCVD:2>57<RST_SENT:2>59<GRIDSQUARE:6>JO62QM<STX:3>001<SRX:3>012",
          u"<FREQ:5>10368<BAND:3>3cm<eor>"},
         {u"24192MHz", u"5991234", u"599007", u"<mode:2>CW<RST_RCVD:3>599<RST_SENT:3>599<GRIDSQUARE:6>JO62QM<STX:3>234<SRX:3>007",

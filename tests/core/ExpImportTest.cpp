@@ -111,18 +111,12 @@ TEST_F(ExpImportTest, ABadFileImportsNothingAndSaysWhy)
     }
 }
 
-TEST_F(ExpImportTest, ImportWindowListsExpFilesAndNeedsASelection)
+TEST_F(ExpImportTest, ImportWindowListsOnlyExpFiles)
 {
     for (const QString& name : {u"b.EXP"_s, u"A.exp"_s, u"c.txt"_s, u"d.EXP.bak"_s})
         writeTextFile(name, {});
     QDir().mkdir(u"ordner.EXP"_s);
     EXPECT_EQ(ImportModel::File1(), (QStringList{u"A.exp"_s, u"b.EXP"_s}));
-
-    ImportModel fenster(import, prompter);
-    EXPECT_FALSE(fenster.importieren(QString()));
-    EXPECT_EQ(prompter.texte(), QStringList{u"Bitte zuerst eine EXP-Datei auswählen."_s});
-    // A chosen file closes the window whether or not it could be read.
-    EXPECT_TRUE(fenster.importieren(u"b.EXP"_s));
 }
 
 } // namespace

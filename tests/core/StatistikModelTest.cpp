@@ -122,19 +122,6 @@ TEST_F(StatistikModelTest, EnterCycleVisitsTheViewsTopToBottomAndWraps)
                                       Option::Option1}));
 }
 
-TEST_F(StatistikModelTest, CopyIsTabSeparatedWithTheHeadingAndCrLfAfterEveryLine)
-{
-    model.bandWechseln(u"432MHz"_s);
-    test::schreibeKontakte(*model.db(), u"432MHz"_s,
-                           {{u"14:00"_s, u"F1AA"_s, u"400"_s, u"JN18"_s, u"Frankreich"_s},
-                            {u"14:10"_s, u"DL1AA"_s, u"200"_s, u"JO31"_s, u"Deutschland"_s},
-                            {u"14:20"_s, u"DL2BB"_s, u"210"_s, u"JO32"_s, u"Deutschland"_s},
-                            {u"14:30"_s, u"PA1CC"_s, u"90"_s, u"JO22"_s, u"Niederlande"_s}});
-    statistik.wählen(Option::Option1);
-    EXPECT_EQ(statistik.kopieren(), u"Anzahl\tLänder\t\r\n2\tDeutschland\t\r\n1\tFrankreich\t\r\n"
-                                    u"1\tNiederlande\t\r\n"_s);
-}
-
 TEST_F(StatistikModelTest, HeadingClickSortsNumbersAsNumbersAndNamesAlphabeticallyThenBack)
 {
     statistik.wählen(Option::Option5);
@@ -149,16 +136,6 @@ TEST_F(StatistikModelTest, HeadingClickSortsNumbersAsNumbersAndNamesAlphabetical
     EXPECT_TRUE(statistik.kopieren().startsWith(u"Länder\tPunkte\t\r\nPolen\t300\t\r\n"_s));
     statistik.sort(-1);
     EXPECT_EQ(zeilen(), eigene);
-}
-
-TEST_F(StatistikModelTest, WithoutContestTheGridShowsOnlyItsHeadings)
-{
-    model.schließen();
-    StatistikModel leer{model, prompter};
-    leer.laden();
-    leer.wählen(Option::Option1);
-    EXPECT_EQ(leer.rowCount(), 0);
-    EXPECT_TRUE(prompter.gezeigt().isEmpty());
 }
 
 } // namespace
