@@ -71,15 +71,6 @@ TEST_F(SaveTest, DateWithClockOffsetAndTypedDate)
     EXPECT_EQ(journal.count("31.12.26"), 3);   // the journal always shows today
 }
 
-TEST_F(SaveTest, LogKeyModeSavesOnlyWithF12)
-{
-    model.setLoggen(Speichertaste::F12);
-    logge(u"DL1ABC JO62QM 59012"_s);
-    EXPECT_TRUE(band().isEmpty());
-    model.entry().f12();
-    EXPECT_EQ(band().size(), 1);
-}
-
 TEST_F(SaveTest, UnknownCountryQuestionAndItsThreeAnswers)
 {
     const QString text = u"unbekannter Präfix oder Hörfehler\n\nmöchten Sie das Land eingeben (Ja)\n"
