@@ -27,7 +27,6 @@ TEST_F(CallLookupTest, CountryByPrefixStepsInEntryAndEditPanel)
         {u"OE/DL1ABC"_s, u"Österreich"_s}, // the prefix part alone
         {u"OK1/DL1ABC"_s, u""_s},          // not shortened to OK
         {u"DL8/G4AB"_s, u"Deutschland"_s}, // short: the slash at 4 begins a suffix
-        {u"G4ABC/P"_s, u"England"_s},
         {u"LY2ABC"_s, u""_s},              // unknown
     };
     for (const auto& [call, land] : cases) {

@@ -89,7 +89,7 @@ TEST_F(ContestDatabaseTest, UpgradesOfOldBandTables)
         int danach;
     } cases[] = {
         {12, A::KommentarUndQsl, 14}, {13, A::KommentarUndQsl, 14}, {12, A::NurKommentar, 13},
-        {13, A::NurKommentar, 13},    {14, A::KommentarUndQsl, 14},
+        {14, A::KommentarUndQsl, 14},
     };
     int n = 0;
     for (const auto& c : cases) {

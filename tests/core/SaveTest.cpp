@@ -71,13 +71,14 @@ TEST_F(SaveTest, DateWithClockOffsetAndTypedDate)
     EXPECT_EQ(journal.count("31.12.26"), 3);   // the journal always shows today
 }
 
-TEST_F(SaveTest, LogKeyModeSavesOnlyWithF12)
+TEST_F(SaveTest, OnlyTheLastContactMayBeDeleted)
 {
-    model.setLoggen(Speichertaste::F12);
     logge(u"DL1ABC JO62QM 59012"_s);
-    EXPECT_TRUE(band().isEmpty());
-    model.entry().f12();
-    EXPECT_EQ(band().size(), 1);
+    logge(u"G4XYZ IO91AA 59013"_s);
+    prompter.antworte(Meldung::Antwort::Ja);
+    model.letztenLöschen(0);
+    EXPECT_TRUE(prompter.texte().last().contains(u"nur der letzte"_s));
+    EXPECT_EQ(band().size(), 2);
 }
 
 TEST_F(SaveTest, UnknownCountryQuestionAndItsThreeAnswers)

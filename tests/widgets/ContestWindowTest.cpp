@@ -136,29 +136,6 @@ private slots:
         QCOMPARE(u.w()->anzeige(u"txtCall"_s)->text(), QString());
     }
 
-    void deleteLastAndDeclareInvalid()
-    {
-        Umgebung u;
-        u.logge(u"DL1ABC JO62QM 59012"_s);
-        u.logge(u"G4XYZ IO91AA 59013"_s);
-        LogGrid* grid = u.w()->grid();
-        // Only the last contact may go.
-        grid->setCurrentIndex(grid->model()->index(0, 0));
-        u.prompter.antworte(Meldung::Antwort::Ja);
-        u.befehl(Befehl::Löschen)->trigger();
-        QVERIFY(u.prompter.gezeigt().last().text.contains(u"nur der letzte"_s));
-        grid->setCurrentIndex(grid->model()->index(1, 0));
-        u.prompter.antworte(Meldung::Antwort::Ja);
-        u.befehl(Befehl::Löschen)->trigger();
-        QCOMPARE(grid->model()->rowCount(), 1);
-        QCOMPARE(u.w()->label(u"lblNummer"_s)->text(), u"002"_s);
-        // An invalid contact stays in the list but counts no more.
-        grid->setCurrentIndex(grid->model()->index(0, 0));
-        u.befehl(Befehl::Ungültig)->trigger();
-        QCOMPARE(grid->model()->rowCount(), 1);
-        QCOMPARE(u.w()->anzeige(u"txtLänder"_s)->text(), u"0"_s);
-    }
-
     void optionGroupsAreStoredAndRestored()
     {
         Umgebung u;

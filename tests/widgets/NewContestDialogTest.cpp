@@ -2,7 +2,6 @@
 #include "contest/NewContestDialog.h"
 #include "support/ContestFixture.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -68,21 +67,6 @@ private slots:
         QTest::keyClicks(call, u"x"_s);
         QCOMPARE(call->cursorPosition(), 3);
         QCOMPARE(d->model().txtCall(), u"DLX0AB"_s);
-    }
-
-    void fiftyMegahertzOption()
-    {
-        Umgebung u;
-        NewContestDialog* d = offen(u);
-        auto* option = kind<QAction>(d, u"mnu50MHz"_s);
-        QCheckBox* chk50 = kind<QCheckBox>(d, u"chk50"_s);
-        QVERIFY(!chk50->isVisible());
-        option->trigger();
-        QTest::mouseClick(chk50, Qt::LeftButton);
-        QVERIFY(d->model().bandGewählt(u"50MHz"_s));
-        option->trigger();
-        QVERIFY(!chk50->isVisible());
-        QVERIFY(!chk50->isChecked());
     }
 
     void wrongLocatorHoldsTheFocusAndCancelNeedsAContest()
