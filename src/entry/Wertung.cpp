@@ -34,11 +34,11 @@ void zählen(QHash<QString, qint64>& zähler, const QString& text, qint64 schrit
 {
     if (!gezählt(text))
         return;
+    // One hash look-up while the count stays positive: opening a band counts every contact twice.
     const QString key = schlüssel(text);
-    const qint64 n = zähler.value(key) + schritt;
-    if (n > 0)
-        zähler.insert(key, n);
-    else
+    qint64& n = zähler[key];
+    n += schritt;
+    if (n <= 0)
         zähler.remove(key);
 }
 
