@@ -7,9 +7,9 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-class BandChoiceTest : public test::ContestFixture {
+class BandwahlTest : public test::ContestFixture {
 protected:
-    BandChoiceTest()
+    BandwahlTest()
     {
         // Opened through the open dialog, so Bänder and lastContest describe TEST.mdb.
         contestÖffnen(model, prompter, dir.pfad(u"TEST.mdb"_s));
@@ -18,7 +18,7 @@ protected:
     Bandwahl wahl{model, prompter};
 };
 
-TEST_F(BandChoiceTest, ButtonsFollowTheKeysOfBänder)
+TEST_F(BandwahlTest, ButtonsFollowTheKeysOfBänder)
 {
     const auto aktiv = [&] {
         QStringList result;
@@ -51,7 +51,7 @@ TEST_F(BandChoiceTest, ButtonsFollowTheKeysOfBänder)
     EXPECT_EQ(aktiv(), QStringList{u"cmd3400MHz"_s});
 }
 
-TEST_F(BandChoiceTest, YesCarriesTheLastStationOverToTheNewBand)
+TEST_F(BandwahlTest, YesCarriesTheLastStationOverToTheNewBand)
 {
     logge(u"dl1abc jo62qm 59012"_s);
     prompter.vergiss();
@@ -78,7 +78,7 @@ TEST_F(BandChoiceTest, YesCarriesTheLastStationOverToTheNewBand)
     EXPECT_EQ(band(u"432MHz"_s)[0].rufzeichen, u"DL1ABC"_s);
 }
 
-TEST_F(BandChoiceTest, NoIsAnsweredOnceUntilTheNextContact)
+TEST_F(BandwahlTest, NoIsAnsweredOnceUntilTheNextContact)
 {
     logge(u"dl1abc jo62qm 59012"_s);
     prompter.vergiss();
@@ -97,7 +97,7 @@ TEST_F(BandChoiceTest, NoIsAnsweredOnceUntilTheNextContact)
     EXPECT_EQ(prompter.gezeigt().size(), 2);
 }
 
-TEST_F(BandChoiceTest, ABandTheFileLacksIsReportedAndChangesNothing)
+TEST_F(BandwahlTest, ABandTheFileLacksIsReportedAndChangesNothing)
 {
     settings.setBänder({u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s});
     EXPECT_FALSE(wahl.BandSetzen(u"10368MHz"_s));
