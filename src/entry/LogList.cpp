@@ -77,14 +77,16 @@ void LogList::zeigeFrühere(const QString& kernCall, const QString& locator)
 
 void LogList::angehängt(qint64 rowid)
 {
+    // The cached page of the new row is short by one whatever the grid shows now:
+    // a filtered list goes back to all contacts without reading the band again.
+    const int n = static_cast<int>(alle_.size());
+    seiten_.remove(n / kSeite);
     if (filter_ != Filter::Alle) {
         alle_.append(rowid);
         return;
     }
-    const int n = static_cast<int>(alle_.size());
     beginInsertRows({}, n, n);
     alle_.append(rowid);
-    seiten_.remove(n / kSeite);
     endInsertRows();
 }
 

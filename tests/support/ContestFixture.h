@@ -36,7 +36,7 @@ struct Arbeitsplatz {
 // A contest TEST.mdb with 144 and 432 MHz, own station DL0XX in JO31AA, small
 // reference files, and the logging model over it with a scripted prompter.
 class ContestFixture : public ::testing::Test, public Arbeitsplatz {
-protected:
+public:
     ContestFixture();
 
     // Types the text into the input line key by key and presses Enter.
