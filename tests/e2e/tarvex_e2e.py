@@ -195,6 +195,10 @@ class Tarvex:
     def fokus(self, fenster_id):
         self.x("windowfocus", "--sync", fenster_id)
 
+    def titel_haupt(self):
+        f = self.fenster(HAUPTFENSTER)
+        return f[-1][1] if f else None
+
     def fokus_haupt(self):
         f = self.warte(lambda: self.fenster(HAUPTFENSTER), 10, "Hauptfenster")
         self.fokus(f[-1][0])
