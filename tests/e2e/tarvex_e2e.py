@@ -89,6 +89,8 @@ class Tarvex:
             "TARVEX_WORKDIR": self.arbeit,
             "LANG": "C.UTF-8",
             "QT_QPA_PLATFORM": "xcb",
+            # No printer, whatever the machine has: every print becomes a PDF file.
+            "CUPS_SERVER": os.path.join(self.tmp, "kein-cupsd"),
             # A sanitizer report ends the program, so the scenario sees it at once.
             "ASAN_OPTIONS": env.get("ASAN_OPTIONS", "detect_leaks=0:abort_on_error=1"),
             "UBSAN_OPTIONS": env.get("UBSAN_OPTIONS", "print_stacktrace=1:halt_on_error=1"),
