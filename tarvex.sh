@@ -2,7 +2,8 @@
 # Sets up everything on a Debian machine and builds Tarvex.
 #   ./tarvex.sh start   install missing packages, build, start Tarvex
 #   ./tarvex.sh test    install missing packages, build, run the whole test suite, then the
-#                       core tests once more, built with address and undefined-behaviour checks
+#                       core, widget and end-to-end tests once more against a build with
+#                       address and undefined-behaviour checks and Qt's assertions
 #   ./tarvex.sh bench   build and run the benchmarks
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -51,14 +52,19 @@ build() {
     fi
 }
 
-# Only the core tests, in a build folder of their own: the sanitizers stop at the
-# first invalid memory access or undefined behaviour.
-sanitized_core_tests() {
+# The whole program once more, in a build folder of its own, with the address and
+# undefined-behaviour sanitizers and Qt's assertions: the core tests (leaks too), the
+# widget tests and the end-to-end scenarios against the sanitized tarvex. Any report
+# or assertion fails the run.
+sanitized_tests() {
     cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_SANITIZE=ON \
         -DTARVEX_BUILD_BENCH=OFF -DTARVEX_WERROR="$(werror)" >/dev/null
-    cmake --build build-sanitize --target core_tests
+    cmake --build build-sanitize
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ./build-sanitize/tests/core_tests --gtest_brief=1
+    # Qt and the X libraries keep caches until exit that the leak check would report.
+    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitize --output-on-failure -j2 -L 'widgets|e2e'
 }
 
 case "${1:-start}" in
@@ -73,7 +79,7 @@ test)
     install_missing
     build
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
-    sanitized_core_tests
+    sanitized_tests
     ;;
 bench)
     install_missing
