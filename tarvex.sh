@@ -12,6 +12,7 @@ PACKAGES=(cmake ninja-build g++ pkg-config
           libsqlitecpp-dev libsqlite3-dev sqlite3 libcurl4-openssl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core fonts-liberation2 poppler-utils xvfb xauth dbus dbus-bin dbus-daemon libglib2.0-bin
+          python3 xdotool xclip imagemagick
           python3-aiosmtpd cups-daemon cups-client printer-driver-cups-pdf)
 
 install_missing() {
