@@ -440,7 +440,7 @@ void ContestModel::speichern()
 
     qint64 rowid = 0;
     try {
-        if (const std::optional<QString> repariert = db_->journalAbgleichen())
+        if (const std::optional<QString> repariert = db_->journalAbgleichen(ContestDatabase::Abgleich::NurEnde))
             prompter_.zeige(hinweisMeldung(*repariert));
         rowid = db_->qsoSpeichern(band_, q, zeile);
         if (const std::optional<WertungsZeile> gespeichert = db_->wertungsZeile(band_, rowid))

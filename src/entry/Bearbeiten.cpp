@@ -23,7 +23,8 @@ std::optional<QChar> zeichen(Feld feld, QChar getippt)
     case Feld::Sonstiges:
         break;
     }
-    return getippt;
+    // A line break or tab in a stored field would break every line-based output.
+    return getippt.category() == QChar::Other_Control ? std::nullopt : std::optional(getippt);
 }
 
 QString filtern(Feld feld, const QString& text)

@@ -1,10 +1,14 @@
 #include "ExpDatei.h"
 
+#include "common/Cp1252.h"
+#include "common/SystemFehler.h"
 #include "common/TextFile.h"
 #include "common/UserError.h"
 #include "store/BandList.h"
 
 #include <QDir>
+#include <QFile>
+#include <cerrno>
 #include <QFileInfo>
 
 namespace tarvex {
@@ -19,15 +23,20 @@ QString shown(const QString& pfad)
     return QDir::toNativeSeparators(pfad);
 }
 
-// A comma would split the field into two items and shift the rest of the file,
-// so such a field is quoted; a quote inside it cannot be represented and
-// becomes an apostrophe.
-QString feld(const QString& text)
+// A text the reader would not give back as it is (a comma, a quote, a line
+// break, blanks at either end) is quoted, a quote inside doubled. The single
+// blank of an invalid contact's Square and Land is written bare, as the reader
+// expects it; an empty one there is quoted so it is not taken for that blank.
+QString feld(const QString& text, bool blankBleibt)
 {
-    if (!text.contains(u','))
+    if (blankBleibt && text == u" "_s)
+        return text;
+    const bool quoten = (blankBleibt && text.isEmpty()) || text != text.trimmed() || text.contains(u',')
+        || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n');
+    if (!quoten)
         return text;
     QString inhalt = text;
-    inhalt.replace(u'"', u'\'');
+    inhalt.replace(u"\""_s, u"\"\""_s);
     return u'"' + inhalt + u'"';
 }
 
@@ -72,44 +81,76 @@ QString ExpDatei::qsoZeile(const QsoRecord& q)
     for (int i = 0; i < kFelder; ++i) {
         if (i > 0)
             zeile += u',';
-        zeile += feld(werte[i]);
+        zeile += feld(werte[i], q.punkte == kUngültigePunkte && i >= 9);
     }
     return zeile;
 }
 
 QStringList ExpDatei::items(const QStringList& zeilen)
 {
+    return items(zeilen.join(u"\r\n"_s), nullptr);
+}
+
+QStringList ExpDatei::items(const QString& text, QList<bool>* gequotet)
+{
     QStringList result;
-    for (const QString& zeile : zeilen) {
-        // An empty line (often one at the end of a hand-edited file) holds no item.
-        if (zeile.trimmed().isEmpty())
+    const qsizetype n = text.size();
+    const auto zeilenende = [&](qsizetype i) { return text[i] == u'\n' || text[i] == u'\r'; };
+    qsizetype i = 0;
+    while (i < n) {
+        // Line ends between items; an empty line holds no item.
+        if (zeilenende(i)) {
+            ++i;
             continue;
-        qsizetype i = 0;
-        const qsizetype n = zeile.size();
+        }
+        qsizetype anfang = i;
+        while (anfang < n && text[anfang] == u' ')
+            ++anfang;
+        if (anfang >= n || zeilenende(anfang)) {
+            i = anfang;
+            continue;
+        }
+        // One line: its items up to the line end.
         while (true) {
-            while (i < n && zeile[i] == u' ')
+            while (i < n && text[i] == u' ')
                 ++i;
             QString item;
-            if (i < n && zeile[i] == u'"') {
-                const qsizetype ende = zeile.indexOf(u'"', i + 1);
-                const qsizetype bis = ende < 0 ? n : ende;
-                item = zeile.mid(i + 1, bis - i - 1);
-                i = bis + 1;
+            const bool quote = i < n && text[i] == u'"';
+            if (quote) {
+                // Runs to the next single quote, across commas and line ends; "" is one quote.
+                ++i;
+                while (i < n) {
+                    if (text[i] == u'"') {
+                        if (i + 1 < n && text[i + 1] == u'"') {
+                            item += u'"';
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        break;
+                    }
+                    item += text[i++];
+                }
                 // Whatever follows the closing quote up to the comma is dropped.
-                while (i < n && zeile[i] != u',')
+                while (i < n && text[i] != u',' && !zeilenende(i))
                     ++i;
             } else {
-                const qsizetype komma = zeile.indexOf(u',', i);
-                const qsizetype bis = komma < 0 ? n : komma;
-                item = zeile.mid(i, bis - i).trimmed();
+                qsizetype bis = i;
+                while (bis < n && text[bis] != u',' && !zeilenende(bis))
+                    ++bis;
+                item = text.mid(i, bis - i).trimmed();
                 i = bis;
             }
             result.append(item);
-            if (i >= n)
+            if (gequotet)
+                gequotet->append(quote);
+            if (i >= n || zeilenende(i))
                 break;
             ++i; // the comma
-            if (i >= n) {
+            if (i >= n || zeilenende(i)) {
                 result.append(QString()); // a comma at the line end: one more, empty item
+                if (gequotet)
+                    gequotet->append(false);
                 break;
             }
         }
@@ -121,12 +162,21 @@ ExpDatei::Inhalt ExpDatei::lesen(const QString& pfad)
 {
     if (!QFileInfo(pfad).isFile())
         throw UserError(u"Die Datei %1 wurde nicht gefunden."_s.arg(shown(pfad)));
-    return lesen(readTextLines(pfad), pfad);
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        throw UserError(u"Die Datei %1 kann nicht gelesen werden: %2."_s.arg(shown(pfad), systemFehler(errno)));
+    return lesenText(fromCp1252(datei.readAll()), pfad);
 }
 
 ExpDatei::Inhalt ExpDatei::lesen(const QStringList& zeilen, const QString& pfad)
 {
-    const QStringList it = items(zeilen);
+    return lesenText(zeilen.join(u"\r\n"_s), pfad);
+}
+
+ExpDatei::Inhalt ExpDatei::lesenText(const QString& text, const QString& pfad)
+{
+    QList<bool> gequotet;
+    const QStringList it = items(text, &gequotet);
     const auto ungültig = [&](const QString& grund) {
         return UserError(u"Die Datei %1 ist keine gültige EXP-Datei: %2 Es wurde nichts importiert."_s
                              .arg(shown(pfad), grund));
@@ -163,9 +213,9 @@ ExpDatei::Inhalt ExpDatei::lesen(const QStringList& zeilen, const QString& pfad)
         // An invalid contact carries a single blank in Square and Land; the
         // writer puts it out as that blank and the reader drops it.
         if (q.punkte == kUngültigePunkte) {
-            if (q.square.isEmpty())
+            if (q.square.isEmpty() && !gequotet[i + 9])
                 q.square = u" "_s;
-            if (q.land.isEmpty())
+            if (q.land.isEmpty() && !gequotet[i + 10])
                 q.land = u" "_s;
         }
         inhalt.qsos.append(std::move(q));

@@ -31,11 +31,15 @@ public:
     };
     // Splits the text into items: an item ends at a comma or a line end, blanks
     // around it are dropped, one that begins with a double quote runs to the next.
+    // An item in quotes may hold commas, line ends and quotes (doubled).
     static QStringList items(const QStringList& zeilen);
+    // The same over a whole text; gequotet gets, per item, whether it was in quotes.
+    static QStringList items(const QString& text, QList<bool>* gequotet);
     // Reads a whole file; UserError (German, naming the file) when it cannot be
     // read, names no band of the band list, or ends inside a contact.
     static Inhalt lesen(const QString& pfad);
     static Inhalt lesen(const QStringList& zeilen, const QString& pfad);
+    static Inhalt lesenText(const QString& text, const QString& pfad);
 };
 
 } // namespace tarvex

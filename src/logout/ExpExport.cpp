@@ -60,9 +60,11 @@ ExpExport::Ergebnis ExpExport::exportieren(bool adif)
     if (!exp)
         throw UserError(u"Auf dem Band %1 ist noch kein QSO gespeichert. "
                         u"Es wurde keine EXP-Datei geschrieben."_s.arg(bandAnzeige(band)));
-    exp->commit();
+    // Both files or neither: an exchange file without the ADIF file it was made with would mislead.
     if (adi)
-        adi->commit();
+        AtomicTextFile::gemeinsamErsetzen({&*exp, &*adi});
+    else
+        exp->commit();
     return ergebnis;
 }
 

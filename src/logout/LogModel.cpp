@@ -1,5 +1,6 @@
 #include "LogModel.h"
 
+#include "AtomicTextFile.h"
 #include "Deckblatt.h"
 #include "ExpExport.h"
 #include "EdiExport.h"
@@ -12,10 +13,13 @@
 #include "common/TextFile.h"
 #include "common/UserError.h"
 #include "contest/ContestModel.h"
+#include "entry/KeystrokeLog.h"
 #include "store/ContestDatabase.h"
+#include "store/FilePaths.h"
 #include "store/Settings.h"
 
 #include <QDate>
+#include <QFileInfo>
 
 namespace tarvex {
 
@@ -133,9 +137,10 @@ void LogModel::DeckblattDrucken(PrinterSurface& drucker)
     Deckblatt::drucken(drucker, deckblatt());
 }
 
-void LogModel::DeckblattInDatei()
+void LogModel::DeckblattInDatei(AtomicTextFile& datei)
 {
-    Zeilenausgabe::anhängen(dateiName_, Deckblatt::text(deckblatt()));
+    for (const QString& zeile : Deckblatt::text(deckblatt()))
+        datei.writeLine(zeile);
 }
 
 void LogModel::LogDrucken(PrinterSurface& drucker)
@@ -143,9 +148,33 @@ void LogModel::LogDrucken(PrinterSurface& drucker)
     LogSeiten::drucken(drucker, logSeiten());
 }
 
-void LogModel::LogInDatei()
+void LogModel::LogInDatei(AtomicTextFile& datei)
 {
-    Zeilenausgabe::anhängen(dateiName_, LogSeiten::text(logSeiten()));
+    for (const QString& zeile : LogSeiten::text(logSeiten()))
+        datei.writeLine(zeile);
+}
+
+std::optional<QString> LogModel::eigeneDatei(const QString& name) const
+{
+    const QFileInfo ziel(name);
+    const auto gleich = [&](const QString& andere) {
+        return ziel.absoluteFilePath().compare(QFileInfo(andere).absoluteFilePath(), Qt::CaseInsensitive) == 0;
+    };
+    if (gleich(KeystrokeLog::standardPfad()))
+        return u"das Tastaturprotokoll des Programms"_s;
+    for (const QString& referenz : {u"CONTEST.DAT"_s, u"CALLINFO.MDB"_s}) {
+        if (gleich(imArbeitsverzeichnis(referenz)))
+            return u"eine Referenzdatei des Programms"_s;
+    }
+    if (ziel.suffix().compare(u"mdb"_s, Qt::CaseInsensitive) == 0)
+        return u"eine Contest-Datenbank"_s;
+    if (!contest_.Datenbank().isEmpty() && gleich(journalPfad(contest_.Datenbank())))
+        return u"das Journal des Contests"_s;
+    // The journal of another contest beside its database.
+    if (ziel.suffix().compare(u"txt"_s, Qt::CaseInsensitive) == 0
+        && existsCaseInsensitive(ziel.absoluteFilePath().chopped(3) + u"mdb"_s))
+        return u"das Journal eines Contests"_s;
+    return std::nullopt;
 }
 
 void LogModel::ausgeben(PrinterSurface& drucker)
@@ -157,12 +186,14 @@ void LogModel::ausgeben(PrinterSurface& drucker)
             LogDrucken(drucker);
         return;
     }
-    // Created empty even when nothing is appended.
-    TextFileWriter(dateiName_, TextFileWriter::Mode::Truncate).close();
+    // Written beside the old file and put in its place when complete, so a full
+    // disk leaves the previous output as it was. Created empty even when nothing is chosen.
+    AtomicTextFile datei(dateiName_);
     if (deckblatt_)
-        DeckblattInDatei();
+        DeckblattInDatei(datei);
     if (log_)
-        LogInDatei();
+        LogInDatei(datei);
+    datei.commit();
 }
 
 void LogModel::drucken(PrinterSurface& drucker)
@@ -171,6 +202,15 @@ void LogModel::drucken(PrinterSurface& drucker)
         prompter_.zeige(fehlerMeldung(u"Bitte den Namen der Datei eingeben, in die das Log geschrieben wird."_s));
         emit focusDateiName();
         return;
+    }
+    if (inDatei_) {
+        if (const std::optional<QString> was = eigeneDatei(dateiName_.trimmed())) {
+            prompter_.zeige(fehlerMeldung(u"Die Datei %1 ist %2 und kann nicht für die Ausgabe des Logs "
+                                          u"verwendet werden. Bitte einen anderen Namen eingeben."_s
+                                              .arg(dateiName_.trimmed(), *was)));
+            emit focusDateiName();
+            return;
+        }
     }
     try {
         // 1. Cover sheet and log pages, on paper or into the one text file.

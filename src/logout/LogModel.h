@@ -3,8 +3,11 @@
 
 #include <QObject>
 #include <memory>
+#include <optional>
 
 namespace tarvex {
+
+class AtomicTextFile;
 
 class Clock;
 class ContestModel;
@@ -78,9 +81,13 @@ public:
 
     // The output procedures on the current band.
     void DeckblattDrucken(PrinterSurface& drucker);
-    void DeckblattInDatei();
+    void DeckblattInDatei(AtomicTextFile& datei);
     void LogDrucken(PrinterSurface& drucker);
-    void LogInDatei();
+    void LogInDatei(AtomicTextFile& datei);
+    // What the name stands for when it is one of the program's own files
+    // (keystroke log, journal, reference file, contest file), which the
+    // output must never overwrite.
+    std::optional<QString> eigeneDatei(const QString& name) const;
     // The EDI file of the current band with the window's fields.
     void EDIErstellen();
     QList<Druckzeile> deckblatt() const;

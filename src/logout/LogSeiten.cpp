@@ -17,6 +17,13 @@ namespace {
 // Sent reports are reformatted for the first thousand rows only.
 constexpr int rstGegUmformatiertBis = 1000;
 
+// The blanks go in front and the last characters are kept, without filling up
+// to the width: a short value makes the rest of the line follow sooner.
+QString vorangestellt(const QString& blanks, const QString& wert, qsizetype breite)
+{
+    return QString(blanks + wert).right(breite);
+}
+
 QString zweistellig(int n)
 {
     return QString::number(n).rightJustified(2, u'0');
@@ -63,7 +70,7 @@ QString LogSeiten::rstErh(const QString& s)
 QString LogSeiten::zeile(const QsoRecord& q, int index)
 {
     return u"  "_s + q.datum + u' ' + q.zeit + u"  "_s + linksbündig(q.rufzeichen, 14)
-        + rechtsbündig(u' ' + rstGeg(q.rstGeg, index), 8) + rechtsbündig(u"    "_s + rstErh(q.rstErh), 9)
+        + vorangestellt(u" "_s, rstGeg(q.rstGeg, index), 8) + vorangestellt(u"    "_s, rstErh(q.rstErh), 9)
         + u"  "_s + q.locator + rechtsbündig(q.punkte, 7) + u' ' + (q.kommentar.isEmpty() ? u" "_s : q.kommentar);
 }
 

@@ -42,9 +42,14 @@ bool besetztCode(int code)
     return code == SQLITE_BUSY || code == SQLITE_LOCKED;
 }
 
+struct Kopf {
+    quint32 applicationId = 0;
+    bool wal = false;
+};
+
 // Reads the engine's file header without opening the file as a database, so a
 // foreign file is refused before anything could touch it.
-std::optional<quint32> applicationIdOf(const QString& pfad)
+std::optional<Kopf> kopfVon(const QString& pfad)
 {
     QFile file(pfad);
     if (!file.open(QIODevice::ReadOnly))
@@ -52,7 +57,21 @@ std::optional<quint32> applicationIdOf(const QString& pfad)
     const QByteArray header = file.read(100);
     if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
         return std::nullopt;
-    return qFromBigEndian<quint32>(header.constData() + 68);
+    return Kopf{qFromBigEndian<quint32>(header.constData() + 68), header[18] == 2 && header[19] == 2};
+}
+
+// The fields every band table has had; Kommentar and QSL are added on opening.
+std::optional<QString> fehlendesBandFeld(Connection& c, const QString& band)
+{
+    QStringList vorhanden;
+    for (const QVariantList& z : c.select(u"PRAGMA table_info("_s + quoteIdentifier(band) + u')').zeilen)
+        vorhanden.append(z.value(1).toString());
+    for (int i = 0; i < 12; ++i) {
+        const QString feld = QString::fromUtf16(kBandFelder[i].name);
+        if (!vorhanden.contains(feld, Qt::CaseInsensitive))
+            return feld;
+    }
+    return std::nullopt;
 }
 
 QString feldliste()
@@ -185,31 +204,64 @@ ContestDatabase ContestDatabase::öffnen(const QString& pfad)
     const QString datei = resolveCaseInsensitive(pfad);
     if (!QFileInfo::exists(datei))
         throw UserError(u"Die Contest-Datenbank %1 wurde nicht gefunden."_s.arg(shown(pfad)));
-    const std::optional<quint32> id = applicationIdOf(datei);
-    if (!id || (*id != 0 && *id != static_cast<quint32>(kApplicationId)))
+    const std::optional<Kopf> kopf = kopfVon(datei);
+    if (!kopf || (kopf->applicationId != 0 && kopf->applicationId != static_cast<quint32>(kApplicationId)))
         throw keineContestDatei(datei);
+    const quint32 id = kopf->applicationId;
+
+    // A closed contest is in WAL mode without a -wal file. Read as immutable,
+    // the engine creates neither -wal nor -shm: a -shm made by a read-only
+    // connection takes the file's write protection and would later lock out the
+    // writable one, and a refused file must get no companions.
+    const QString wal = datei + u"-wal"_s;
+    const QString shm = datei + u"-shm"_s;
+    const bool unverändertLesen = kopf->wal && !QFileInfo::exists(wal);
+    const Connection::Zugriff lesen = unverändertLesen ? Connection::Zugriff::Nachschlagen : Connection::Zugriff::NurLesen;
+    const bool shmVorher = QFileInfo::exists(shm);
 
     // Looked at read-only first: a refused file must stay exactly as it was,
     // even one whose -wal file the engine would otherwise fold into it.
     try {
-        ContestDatabase prüfung(Connection(datei, Connection::Zugriff::NurLesen), true);
-        const QString check = prüfung.connection_.scalar(u"PRAGMA quick_check"_s).toString();
-        // Files without our mark are accepted when they hold at least one band table.
-        const bool ohneBand = prüfung.bandTabellen().isEmpty();
-        if (check != u"ok"_s || (*id == 0 && ohneBand))
-            throw keineContestDatei(datei);
-        if (ohneBand)
-            throw UserError(u"Die Datei %1 enthält kein Band."_s.arg(shown(datei)));
+        std::optional<UserError> abgelehnt;
+        {
+            ContestDatabase prüfung(Connection(datei, lesen), true);
+            const QString check = prüfung.connection_.scalar(u"PRAGMA quick_check"_s).toString();
+            // Files without our mark are accepted when they hold at least one band table.
+            const QStringList bänder = prüfung.bandTabellen();
+            if (check != u"ok"_s || (id == 0 && bänder.isEmpty()))
+                abgelehnt = keineContestDatei(datei);
+            else if (bänder.isEmpty())
+                abgelehnt = UserError(u"Die Datei %1 enthält kein Band."_s.arg(shown(datei)));
+            for (const QString& band : bänder) {
+                if (abgelehnt)
+                    break;
+                if (const std::optional<QString> feld = fehlendesBandFeld(prüfung.connection_, band))
+                    abgelehnt = UserError(u"Der Tabelle %1 in der Datei %2 fehlt das Feld %3: Die Datei ist "
+                                          u"keine Contest-Datenbank oder ist beschädigt. Sie wurde nicht verändert."_s
+                                              .arg(band, shown(datei), *feld));
+            }
+        }
+        if (abgelehnt) {
+            if (!shmVorher)
+                QFile::remove(shm);
+            throw *abgelehnt;
+        }
     } catch (const DatenbankFehler& e) {
+        if (!shmVorher)
+            QFile::remove(shm);
         if (besetztCode(e.code()))
             throw besetzt(datei);
         throw keineContestDatei(datei);
     }
 
     const bool schreibbar = QFileInfo(datei).isWritable() && QFileInfo(QFileInfo(datei).absolutePath()).isWritable();
+    if (schreibbar && !QFileInfo::exists(wal) && QFileInfo::exists(shm) && !QFileInfo(shm).isWritable()) {
+        // Left by a read-only look at the file: without a -wal file nobody uses it.
+        QFile::remove(shm);
+    }
     try {
         if (!schreibbar)
-            return ContestDatabase(Connection(datei, Connection::Zugriff::NurLesen), true);
+            return ContestDatabase(Connection(datei, lesen), true);
         ContestDatabase db(Connection(datei, Connection::Zugriff::LesenSchreiben), false);
         db.fürSchreibenEinrichten();
         Connection& c = db.connection_;
@@ -224,7 +276,7 @@ ContestDatabase ContestDatabase::öffnen(const QString& pfad)
                 c.exec(kCreateJournal);
                 c.execute(u"INSERT INTO JOURNAL(Zeile,Ende) VALUES(NULL,?)"_s, {db.journal_.größe()});
             }
-            if (*id != 0)
+            if (id != 0)
                 c.exec(u"PRAGMA user_version=%1"_s.arg(kSchemaVersion));
             transaction.commit();
         });
@@ -331,58 +383,105 @@ std::optional<StationParameter> ContestDatabase::parameter()
     return StationParameter{text(rows.zeilen[0].value(0)), text(rows.zeilen[0].value(1))};
 }
 
-std::optional<QString> ContestDatabase::journalAbgleichen()
+std::optional<QString> ContestDatabase::journalAbgleichen(Abgleich art)
 {
     if (schreibgeschützt_)
         return std::nullopt;
-    const qint64 ende = connection_.scalar(u"SELECT Ende FROM JOURNAL ORDER BY Nr DESC LIMIT 1"_s).toLongLong();
     const qint64 größe = journal_.größe();
-    if (größe == ende)
+    if (art == Abgleich::NurEnde
+        && größe == connection_.scalar(u"SELECT Ende FROM JOURNAL ORDER BY Nr DESC LIMIT 1"_s).toLongLong())
         return std::nullopt;
-    const QString datei = shown(journal_.pfad());
-    // Taken as it is from now on: the journal was changed by someone else.
-    const auto übernehmen = [&] {
-        connection_.execute(u"INSERT INTO JOURNAL(Zeile,Ende) VALUES(NULL,?)"_s, {größe});
-    };
 
-    if (größe > ende) {
-        // What a save left that never reached its commit: one line or part of one.
+    struct Eintrag {
+        qint64 nr = 0;
+        std::optional<QByteArray> zeile; // none: the file up to ende was taken as it was
+        qint64 ende = 0;
+        qint64 anfang() const { return zeile ? ende - zeile->size() : ende; }
+    };
+    QList<Eintrag> einträge;
+    for (const QVariantList& z : connection_.select(u"SELECT Nr,Zeile,Ende FROM JOURNAL ORDER BY Nr"_s).zeilen) {
+        Eintrag e{z.value(0).toLongLong(), std::nullopt, z.value(2).toLongLong()};
+        if (!z.value(1).isNull())
+            e.zeile = toCp1252(z.value(1).toString()) + QByteArrayLiteral("\r\n");
+        einträge.append(std::move(e));
+    }
+    const QString datei = shown(journal_.pfad());
+
+    // A power cut may leave anything where the last lines were written: holes of
+    // NUL bytes, lost lines with later ones kept. So every recorded line is
+    // compared with the file byte for byte; from the first one that differs the
+    // file is written again from the recorded lines.
+    const qint64 basis = einträge.isEmpty() ? 0 : std::max<qint64>(0, einträge.first().anfang());
+    const QByteArray inhalt = journal_.endeAb(std::min(basis, größe));
+    const auto stimmt = [&](const Eintrag& e) {
+        if (!e.zeile)
+            return e.ende <= größe;
+        const qint64 anfang = e.anfang();
+        return anfang >= basis && e.ende <= größe
+            && QByteArrayView(inhalt).sliced(anfang - basis, e.zeile->size()) == *e.zeile;
+    };
+    const auto erste = std::find_if_not(einträge.begin(), einträge.end(), stimmt);
+
+    if (erste == einträge.end()) {
+        const qint64 ende = einträge.isEmpty() ? 0 : einträge.last().ende;
+        if (größe == ende)
+            return std::nullopt;
         const QByteArray rest = journal_.endeAb(ende);
-        const qsizetype zeilenende = rest.indexOf("\r\n");
-        if (zeilenende >= 0 && zeilenende + 2 != rest.size()) {
-            übernehmen();
+        const bool sauber = !rest.contains('\0') && rest.endsWith("\r\n");
+        if (sauber && rest.count("\r\n") > 1) {
+            // Whole lines nobody recorded: written by someone else, and kept.
+            connection_.execute(u"INSERT INTO JOURNAL(Zeile,Ende) VALUES(NULL,?)"_s, {größe});
             return std::nullopt;
         }
+        // What a save left that never reached its commit, or what the file
+        // system left after the last line.
         journal_.kürzen(ende);
-        if (zeilenende < 0)
-            return u"Das Journal %1 endete mit dem Rest einer Zeile, die bei einem Absturz während des "
-                   u"Speicherns nicht fertig geschrieben wurde. Der Rest wurde entfernt."_s.arg(datei);
+        if (!sauber)
+            return u"Das Journal %1 endete mit dem Rest einer Zeile, die bei einem Absturz nicht fertig "
+                   u"geschrieben wurde. Der Rest wurde entfernt."_s.arg(datei);
         return u"Das Journal %1 endete mit der Zeile einer Verbindung, die wegen eines Absturzes während des "
                u"Speicherns nicht gespeichert wurde. Die Zeile wurde entfernt:\n\n%2"_s
-            .arg(datei, QString::fromLatin1(rest.chopped(2)).trimmed());
+            .arg(datei, fromCp1252(rest.chopped(2)).trimmed());
     }
 
-    // Lines of stored contacts that a power cut took from the file: written again.
-    const Rows fehlende =
-        connection_.select(u"SELECT Zeile,Ende FROM JOURNAL WHERE Ende>? ORDER BY Nr"_s, {größe});
-    const QVariantList& erste = fehlende.zeilen.first();
-    const qint64 anfang = erste.value(1).toLongLong() - Journal::länge(erste.value(0).toString());
-    const bool vollständig = std::all_of(fehlende.zeilen.begin(), fehlende.zeilen.end(),
-                                         [](const QVariantList& z) { return !z.value(0).isNull(); });
-    if (!vollständig || anfang > größe) {
-        übernehmen();
-        return u"Im Journal %1 fehlen Zeilen, die sich nicht wiederherstellen lassen. Das Journal wird ab "
-               u"seinem jetzigen Ende fortgesetzt; die Verbindungen selbst sind vollständig gespeichert."_s
-            .arg(datei);
+    // Where the rewrite starts. When even the oldest recorded line lies beyond
+    // the file, older lines are lost for good: the file keeps its whole lines
+    // up to the first hole.
+    qint64 schnitt = erste->anfang();
+    const bool ältereVerloren = schnitt > größe;
+    if (ältereVerloren) {
+        const QByteArray alles = journal_.endeAb(0).left(größe);
+        const qsizetype loch = alles.indexOf('\0');
+        const QByteArray heil = loch < 0 ? alles : alles.left(loch);
+        const qsizetype zeilenende = heil.lastIndexOf("\r\n");
+        schnitt = zeilenende < 0 ? 0 : zeilenende + 2;
     }
-    journal_.kürzen(anfang);
-    for (const QVariantList& z : fehlende.zeilen)
-        journal_.anhängen(z.value(0).toString());
-    journal_.sichern();
-    return u"Im Journal %1 fehlten nach einem Absturz %2 Zeilen gespeicherter Verbindungen. "
-           u"Sie wurden nachgetragen."_s
-        .arg(datei)
-        .arg(fehlende.zeilen.size());
+    journal_.kürzen(schnitt);
+    qsizetype geschrieben = 0;
+    qint64 ende = schnitt;
+    connection_.guarded([&] {
+        SQLite::Transaction transaction(connection_.db());
+        for (auto e = erste; e != einträge.end(); ++e) {
+            if (e->zeile) {
+                journal_.anhängen(fromCp1252(e->zeile->chopped(2)));
+                ende += e->zeile->size();
+                ++geschrieben;
+            }
+            if (e->ende != ende)
+                connection_.execute(u"UPDATE JOURNAL SET Ende=? WHERE Nr=?"_s, {ende, e->nr});
+        }
+        journal_.sichern();
+        transaction.commit();
+    });
+    const QString zeilen = geschrieben == 1 ? u"eine Zeile"_s : u"%1 Zeilen"_s.arg(geschrieben);
+    if (ältereVerloren)
+        return u"Im Journal %1 fehlen nach einem Absturz Zeilen älterer Verbindungen, die sich nicht "
+               u"wiederherstellen lassen; die Verbindungen selbst sind vollständig gespeichert. Die letzten "
+               u"gespeicherten Verbindungen (%2) wurden nachgetragen."_s
+            .arg(datei, zeilen);
+    return u"Im Journal %1 waren nach einem Absturz die Zeilen der letzten gespeicherten Verbindungen "
+           u"verloren oder beschädigt. Sie wurden neu geschrieben (%2)."_s
+        .arg(datei, zeilen);
 }
 
 void ContestDatabase::setCommitFehler(std::function<bool()> fehler)

@@ -64,10 +64,13 @@ public:
     bool hilfstabellenSicherstellen(const StationParameter& station);
     std::optional<StationParameter> parameter();
 
-    // After a crash between the journal line and the commit, the journal ends
-    // in a line (or part of one) of a contact that was never stored: cut it.
-    // Returns the note for the operator when something was cut.
-    std::optional<QString> journalAbgleichen();
+    // Makes the text journal hold exactly the recorded lines again: a line (or
+    // part of one) of a contact never stored is cut, lost or damaged lines of
+    // stored contacts are written again. Ganz compares every recorded line with
+    // the file (after a power cut, at opening); NurEnde only looks at the size
+    // (before a save). Returns the note for the operator when something was mended.
+    enum class Abgleich { Ganz, NurEnde };
+    std::optional<QString> journalAbgleichen(Abgleich art = Abgleich::Ganz);
 
     // The save: the row and its journal line, both or neither. Fields are cut
     // to their widths. Returns the new row's rowid.

@@ -211,7 +211,8 @@ StationsImport::Liste StationsImport::lesenAdif(const QString& text)
         const qsizetype länge = teile[1].trimmed().toLongLong(&ok);
         if (!ok || länge < 0)
             throw UserError(u"das Feld <%1> hat keine gültige Länge"_s.arg(teile.join(u':')));
-        if (zu + 1 + länge > text.size())
+        // Compared without adding: a length near the integer range must not overflow.
+        if (länge > text.size() - (zu + 1))
             throw UserError(u"das Feld <%1> reicht über das Dateiende hinaus"_s.arg(teile.join(u':')));
         const QString wert = text.mid(zu + 1, länge);
         if (name == u"CALL"_s)

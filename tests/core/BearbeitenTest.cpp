@@ -23,6 +23,7 @@ TEST(Bearbeiten, FieldsKeepOnlyTheirCharactersLettersInCapitals)
         {Feld::RstErh, u"5/9-1"_s, u"591"_s},
         {Feld::Uhrzeit, u"14.05 Uhr:"_s, u"1405:"_s},
         {Feld::Sonstiges, u"it's ok, Öl"_s, u"it's ok, Öl"_s},
+        {Feld::Sonstiges, u"\"04.12.26\r\n\t05"_s, u"\"04.12.2605"_s},
     };
     for (const auto& f : fälle)
         EXPECT_EQ(Bearbeiten::filtern(f.feld, f.text), f.ergebnis);

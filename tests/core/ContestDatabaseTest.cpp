@@ -1,9 +1,11 @@
+#include "common/Cp1252.h"
 #include "common/UserError.h"
 #include "store/ContestDatabase.h"
 #include "store/FilePaths.h"
 #include "common/TextFile.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -176,6 +178,125 @@ TEST_F(ContestDatabaseTest, UnusableFilesAreRefusedAndLeftUntouched)
     anderes.exec(u"ROLLBACK"_s);
 }
 
+// A refused file keeps every byte, its header's journal mode included, and
+// gets no -wal or -shm file beside it.
+TEST_F(ContestDatabaseTest, RefusedFilesKeepTheirHeaderAndGetNoCompanions)
+{
+    const auto ohneFeld = [](const QString& name, const QString& weg, bool wal) {
+        Connection c(name, Connection::Zugriff::Anlegen);
+        c.exec(u"PRAGMA application_id=%1"_s.arg(ContestDatabase::kApplicationId));
+        if (wal)
+            c.exec(u"PRAGMA journal_mode=WAL"_s);
+        QStringList spalten;
+        for (const FeldDefinition& feld : kBandFelder) {
+            if (QString::fromUtf16(feld.name) != weg)
+                spalten.append(quoteIdentifier(QString::fromUtf16(feld.name)) + u' ' + QLatin1StringView(feld.typ));
+        }
+        c.exec(u"CREATE TABLE \"144MHz\"("_s + spalten.join(u',') + u')');
+    };
+    ohneFeld(u"ohneKern.mdb"_s, u"KernCall"_s, false);
+    ohneFeld(u"ohneLocator.mdb"_s, u"Locator"_s, true);
+    ContestDatabase::anlegen(u"gut.mdb"_s, {u"144MHz"_s}, kStation);
+    const QByteArray gut = test::dateiInhalt(u"gut.mdb"_s);
+    ASSERT_EQ(gut[18], 2);
+    test::schreibeDatei(u"kopf.mdb"_s, gut.left(100));
+    test::schreibeDatei(u"halb.mdb"_s, gut.left(gut.size() / 2));
+
+    const struct {
+        const char16_t* name;
+        const char16_t* stichwort;
+    } cases[] = {
+        {u"ohneKern.mdb", u"KernCall"},
+        {u"ohneLocator.mdb", u"Locator"},
+        {u"kopf.mdb", u"keine Contest-Datenbank"},
+        {u"halb.mdb", u"keine Contest-Datenbank"},
+    };
+    for (const auto& c : cases) {
+        const QString name = QString::fromUtf16(c.name);
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray vorher = test::dateiInhalt(name);
+        try {
+            ContestDatabase::öffnen(name);
+            ADD_FAILURE() << "opened";
+        } catch (const UserError& e) {
+            EXPECT_TRUE(e.meldung().contains(QString::fromUtf16(c.stichwort))
+                        && e.meldung().contains(u"nicht verändert"_s))
+                << e.meldung().toStdString();
+        }
+        EXPECT_EQ(test::dateiInhalt(name), vorher);
+        EXPECT_FALSE(QFile::exists(name + u"-wal"_s));
+        EXPECT_FALSE(QFile::exists(name + u"-shm"_s));
+    }
+}
+
+// Write protection holds only for an ordinary user.
+TEST_F(ContestDatabaseTest, WriteProtectionLiftedLaterLetsTheNextSaveWork)
+{
+    const QString fehler = test::alsGewöhnlicherBenutzer([]() -> QString {
+        const auto lesbar = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        const auto schreibbar = lesbar | QFileDevice::WriteOwner;
+        {
+            auto db = ContestDatabase::anlegen(u"RO.mdb"_s, {u"144MHz"_s}, kStation);
+            db.qsoSpeichern(u"144MHz"_s, qso(1, u"DL1AB"_s), u"   erste"_s);
+        }
+        QFile::setPermissions(u"RO.mdb"_s, lesbar);
+        {
+            auto db = ContestDatabase::öffnen(u"RO.mdb"_s);
+            if (!db.schreibgeschützt())
+                return u"not write-protected"_s;
+            if (db.qsos(u"144MHz"_s).size() != 1)
+                return u"contact not readable"_s;
+            try {
+                db.qsoSpeichern(u"144MHz"_s, qso(2, u"DL2AC"_s), u"   zweite"_s);
+                return u"saved while write-protected"_s;
+            } catch (const UserError& e) {
+                if (!e.meldung().contains(u"schreibgeschützt"_s))
+                    return e.meldung();
+            }
+            // The operator lifts the protection while the contest stays open.
+            QFile::setPermissions(u"RO.mdb"_s, schreibbar);
+            try {
+                db.qsoSpeichern(u"144MHz"_s, qso(2, u"DL2AC"_s), u"   zweite"_s);
+            } catch (const UserError& e) {
+                return u"after lifting: "_s + e.meldung();
+            }
+        }
+        try {
+            if (ContestDatabase::öffnen(u"RO.mdb"_s).qsos(u"144MHz"_s).size() != 2)
+                return u"second contact missing"_s;
+        } catch (const UserError& e) {
+            return u"next start: "_s + e.meldung();
+        }
+
+        // A read-only -shm left behind by an earlier look must not lock the contest out.
+        test::schreibeDatei(u"RO.mdb-shm"_s, QByteArray(32768, '\0'));
+        QFile::setPermissions(u"RO.mdb-shm"_s, lesbar);
+        try {
+            auto db = ContestDatabase::öffnen(u"RO.mdb"_s);
+            db.qsoSpeichern(u"144MHz"_s, qso(3, u"DL3AD"_s), u"   dritte"_s);
+        } catch (const UserError& e) {
+            return u"stale -shm: "_s + e.meldung();
+        }
+
+        // In a write-protected directory the contest is shown read-only, not called damaged.
+        const QString verzeichnis = u"geschützt"_s;
+        QDir().mkdir(verzeichnis);
+        QFile::copy(u"RO.mdb"_s, verzeichnis + u"/RO.mdb"_s);
+        QFile::setPermissions(verzeichnis, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QString ergebnis;
+        try {
+            auto db = ContestDatabase::öffnen(verzeichnis + u"/RO.mdb"_s);
+            if (!db.schreibgeschützt() || db.qsos(u"144MHz"_s).size() != 3)
+                ergebnis = u"read-only directory: not opened read-only with all contacts"_s;
+        } catch (const UserError& e) {
+            ergebnis = u"read-only directory: "_s + e.meldung();
+        }
+        QFile::setPermissions(verzeichnis, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        return ergebnis;
+    });
+    EXPECT_TRUE(fehler.isEmpty()) << fehler.toStdString();
+}
+
 // The file records every journal line with the journal's size after it. A crash
 // before a commit leaves at most one line (or part of one) beyond the recorded
 // end: opening cuts it. A power cut after commits may take lines from the text
@@ -200,7 +321,7 @@ TEST_F(ContestDatabaseTest, OpeningMendsTheJournalAfterACrash)
          s + "   04.12.26 14:07  G4XYZ          59 002  59 012  IO91AA    559 - 432 MHz\r\n", true, u"G4XYZ"},
         {"a line cut short", s + "   04.12.26 14:07  G4X", true, u"nicht fertig geschrieben"},
         {"the last two lines lost", s.left(s.indexOf("\n") + 1), true, u"2 Zeilen"},
-        {"the last line lost half way", s.chopped(7), true, u"1 Zeilen"},
+        {"the last line lost half way", s.chopped(7), true, u"eine Zeile"},
         {"the whole file lost", {}, true, u"3 Zeilen"},
         {"two lines written by someone else", s + "eins\r\nzwei\r\n", false, nullptr},
         {"nothing", s, true, nullptr},
@@ -226,6 +347,65 @@ TEST_F(ContestDatabaseTest, OpeningMendsTheJournalAfterACrash)
         db.qsoSpeichern(u"144MHz"_s, qso(3, u"DK2XY"_s), u"   vierte"_s);
         EXPECT_FALSE(ContestDatabase::öffnen(pfad).journalAbgleichen().has_value());
         EXPECT_TRUE(test::dateiInhalt(journal).endsWith("   vierte\r\n"));
+    }
+}
+
+// What a power cut leaves of the journal's last appends: lost lines with later
+// ones kept, holes of NUL bytes, NUL bytes beyond the last line. After opening,
+// the file holds exactly the stored contacts' lines, whatever it held before.
+TEST_F(ContestDatabaseTest, OpeningRebuildsTheJournalAfterAPowerCut)
+{
+    const QStringList zeilen = {u"   04.12.26 14:00  DL1AB     erste"_s, u"   04.12.26 14:01  DL1AB     zweite"_s,
+                                u"   04.12.26 14:02  DL2AC     dritte"_s, u"   04.12.26 14:03  OK1AB     vierte"_s};
+    const auto vierKontakte = [&](const QString& pfad) {
+        auto db = ContestDatabase::anlegen(pfad, {u"144MHz"_s}, kStation);
+        for (int i = 0; i < zeilen.size(); ++i)
+            db.qsoSpeichern(u"144MHz"_s, qso(i + 1, u"DL%1AB"_s.arg(i)), zeilen[i]);
+    };
+    vierKontakte(u"P0.mdb"_s);
+    const QByteArray s = test::dateiInhalt(u"P0.txt"_s);
+    QList<qsizetype> anfang{0};
+    for (qsizetype i = s.indexOf('\n'); i >= 0; i = s.indexOf('\n', i + 1))
+        anfang.append(i + 1);
+    ASSERT_EQ(anfang.size(), 5);
+    const auto loch = [&](QByteArray b, qsizetype von, qsizetype bis) {
+        return b.replace(von, bis - von, QByteArray(bis - von, '\0'));
+    };
+    const auto ohneZeile = [&](int i) { return QByteArray(s).remove(anfang[i], anfang[i + 1] - anfang[i]); };
+
+    struct Fall {
+        std::string fall;
+        QByteArray journal;
+    };
+    QList<Fall> fälle = {
+        {"second line lost, later lines kept", ohneZeile(1)},
+        {"second line a hole, 75 NUL bytes after the end", loch(s, anfang[1], anfang[2]) + QByteArray(75, '\0')},
+        {"NUL bytes after the end", s + QByteArray(75, '\0')},
+        {"last line a hole", loch(s, anfang[3], anfang[4])},
+        {"a hole inside the third line", loch(s, anfang[2] + 5, anfang[2] + 9)},
+        {"second line lost, NUL bytes in place of the last", loch(ohneZeile(1), anfang[2], anfang[3])},
+    };
+    // Every prefix of the file, followed by a hole as long as the lost rest.
+    for (qsizetype n = 0; n < s.size(); n += 7)
+        fälle.append({"prefix " + std::to_string(n), s.left(n) + QByteArray(s.size() - n, '\0')});
+
+    int n = 0;
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.fall);
+        const QString pfad = u"P%1.mdb"_s.arg(++n);
+        vierKontakte(pfad);
+        test::schreibeDatei(journalPfad(pfad), f.journal);
+        {
+            auto db = ContestDatabase::öffnen(pfad);
+            const std::optional<QString> meldung = db.journalAbgleichen();
+            EXPECT_EQ(test::dateiInhalt(journalPfad(pfad)), s);
+            ASSERT_TRUE(meldung.has_value());
+            EXPECT_FALSE(meldung->contains(u"nicht gespeichert wurde"_s)) << meldung->toStdString();
+        }
+        auto db = ContestDatabase::öffnen(pfad);
+        EXPECT_FALSE(db.journalAbgleichen().has_value());
+        db.qsoSpeichern(u"144MHz"_s, qso(5, u"DK2XY"_s), u"   fünfte"_s);
+        EXPECT_EQ(test::dateiInhalt(journalPfad(pfad)), s + toCp1252(u"   fünfte\r\n"));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "common/TextFile.h"
 #include "common/UserError.h"
 #include "logout/AdifDatei.h"
+#include "logout/AtomicTextFile.h"
 #include "logout/ExpDatei.h"
 #include "logout/ExpExport.h"
 #include "store/ContestDatabase.h"
@@ -8,6 +9,9 @@
 
 #include <QDir>
 #include <QLocale>
+#include <cerrno>
+#include <cstdio>
+#include <unistd.h>
 
 namespace tarvex {
 namespace {
@@ -89,6 +93,94 @@ TEST_F(ExpExportTest, ReplacesAnOlderFileAndLeavesItWhenNothingCanBeWritten)
     EXPECT_THROW(exporter.exportieren(true), UserError);
     EXPECT_EQ(QDir::current().entryList({u".*.tmp"_s}, QDir::Files | QDir::Hidden), QStringList());
     EXPECT_TRUE(QFileInfo(u"144MHz-052002-DL1ABC.adi"_s).isDir());
+}
+
+// Fails one system call of the hidden files while it lives.
+struct Störung {
+    explicit Störung(AtomicTextFile::Systemaufrufe aufrufe) { AtomicTextFile::setSystemaufrufe(std::move(aufrufe)); }
+    ~Störung() { AtomicTextFile::setSystemaufrufe({}); }
+};
+
+QStringList versteckte()
+{
+    return QDir::current().entryList({u".*"_s}, QDir::Files | QDir::Hidden);
+}
+
+// The exchange file and the ADIF file of one run replace the old ones together
+// or not at all, and a failure names the file the operator knows.
+TEST_F(ExpExportTest, BothFilesAreReplacedTogetherOrNotAtAll)
+{
+    anhängen({qso(u"06.05.02"_s, u"DK2XY"_s, u"599001"_s, u"579012"_s, u"JO62QM"_s)});
+    const QString exp = u"144MHz-052002-DL1ABC.EXP"_s;
+    const QString adi = u"144MHz-052002-DL1ABC.adi"_s;
+    const auto zweiter = [](int fehler, auto echt) {
+        return [n = 0, fehler, echt](auto... a) mutable {
+            if (++n == 2) {
+                errno = fehler;
+                return decltype(echt(a...))(-1);
+            }
+            return echt(a...);
+        };
+    };
+    const struct {
+        const char* fall;
+        AtomicTextFile::Systemaufrufe aufrufe;
+        const char16_t* grund;
+    } fälle[] = {
+        {"the ADIF file's sync fails", {{}, zweiter(EIO, [](int fd) { return ::fsync(fd); }), {}},
+         u"Ein-/Ausgabefehler"},
+        {"the ADIF file's rename fails after the exchange file's",
+         {{}, {}, zweiter(EACCES, [](const char* a, const char* b) { return std::rename(a, b); })},
+         u"keine Berechtigung"},
+        {"the disk is full", {[](int, const void*, size_t) -> ssize_t {
+                                  errno = ENOSPC;
+                                  return -1;
+                              },
+                              {},
+                              {}},
+         u"der Datenträger ist voll"},
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.fall);
+        writeTextFile(exp, {u"alte EXP"_s});
+        writeTextFile(adi, {u"alte ADIF"_s});
+        try {
+            Störung störung(f.aufrufe);
+            exporter.exportieren(true);
+            ADD_FAILURE() << "exported";
+        } catch (const UserError& e) {
+            EXPECT_TRUE(e.meldung().contains(QString::fromUtf16(f.grund))) << e.meldung().toStdString();
+            EXPECT_TRUE(e.meldung().contains(u"144MHz-052002-DL1ABC."_s)) << e.meldung().toStdString();
+            EXPECT_FALSE(e.meldung().contains(u".tmp"_s) || e.meldung().contains(u"error"_s))
+                << e.meldung().toStdString();
+        }
+        EXPECT_EQ(test::dateiInhalt(exp), QByteArray("alte EXP\r\n"));
+        EXPECT_EQ(test::dateiInhalt(adi), QByteArray("alte ADIF\r\n"));
+        EXPECT_EQ(versteckte(), QStringList());
+    }
+    // Without a failure both are new, and nothing hidden stays.
+    exporter.exportieren(true);
+    EXPECT_EQ(readTextLines(exp).size(), 6);
+    EXPECT_NE(test::dateiInhalt(adi), QByteArray("alte ADIF\r\n"));
+    EXPECT_EQ(versteckte(), QStringList());
+}
+
+// An export killed half way leaves its hidden files; the next export removes
+// them, but never those of a program that still runs.
+TEST_F(ExpExportTest, TheNextExportRemovesWhatAKilledOneLeft)
+{
+    anhängen({qso(u"06.05.02"_s, u"DK2XY"_s, u"599001"_s, u"579012"_s, u"JO62QM"_s)});
+    const QString läuft = QString::number(::getppid());
+    const QStringList reste = {u".144MHz-052002-DL1ABC.EXP.999999999.tmp"_s, u".144MHz-112001-DL1ABC.EXP.999999998.tmp"_s,
+                               u".144MHz-052002-DL1ABC.adi.999999999.tmp"_s, u".144MHz-052002-DL1ABC.EXP.999999997.alt"_s};
+    const QStringList bleiben = {u".144MHz-052002-DL1ABC.EXP."_s + läuft + u".tmp"_s, u".notiz.txt.999999999.tmp"_s,
+                                 u".144MHz-052002-DL1ABC.EXP.tmp"_s};
+    for (const QString& name : reste + bleiben)
+        writeTextFile(name, {u"Rest"_s});
+    exporter.exportieren(true);
+    QStringList erwartet = bleiben;
+    erwartet.sort();
+    EXPECT_EQ(versteckte(), erwartet);
 }
 
 TEST(ExpDatei, NameRuleAndCentury)

@@ -7,6 +7,7 @@
 #include "support/ContestFixture.h"
 
 #include <QDir>
+#include <random>
 
 namespace tarvex {
 namespace {
@@ -117,6 +118,55 @@ TEST_F(ExpImportTest, ImportWindowListsOnlyExpFiles)
         writeTextFile(name, {});
     QDir().mkdir(u"ordner.EXP"_s);
     EXPECT_EQ(ImportModel::File1(), (QStringList{u"A.exp"_s, u"b.EXP"_s}));
+}
+
+// Whatever a field holds, the reader gets the same contact back from the
+// line the writer made: quotes at the start, commas, doubled quotes, line
+// breaks, blanks at either end, the blank and the empty text of an invalid
+// contact's Square and Land. Texts are drawn from characters of the file's code page.
+TEST(ExpRundreise, ArbitraryStoredTextsComeBackUnchanged)
+{
+    const QString zeichen = u"ab ,\"\r\n'\t;äß€Z09 "_s;
+    std::mt19937 zufall(31);
+    const auto text = [&] {
+        QString t;
+        const int n = std::uniform_int_distribution<int>(0, 6)(zufall);
+        for (int i = 0; i < n; ++i)
+            t += zeichen[std::uniform_int_distribution<qsizetype>(0, zeichen.size() - 1)(zufall)];
+        return t;
+    };
+    QList<QsoRecord> fälle;
+    QsoRecord tippfehler{0, u"\"04.12.26"_s, u"14:00"_s, u"DL1ABC"_s, u"59001"_s, u"59002"_s, u"JO31AB"_s,
+                         u"12"_s, u"45"_s, u"DL1ABC"_s, u"JO31"_s, u"Deutschland"_s, {}, false};
+    fälle.append(tippfehler);
+    QsoRecord ungültig = tippfehler;
+    ungültig.datum = u"04.12.26"_s;
+    ungültig.punkte = kUngültigePunkte;
+    ungültig.square = u" "_s;
+    ungültig.land = QString();
+    fälle.append(ungültig);
+    for (int i = 0; i < 2000; ++i) {
+        QsoRecord q;
+        for (QString* f : {&q.datum, &q.zeit, &q.rufzeichen, &q.rstGeg, &q.rstErh, &q.locator, &q.punkte, &q.winkel,
+                           &q.kernCall, &q.square, &q.land})
+            *f = text();
+        if (i % 5 == 0)
+            q.punkte = kUngültigePunkte;
+        fälle.append(q);
+    }
+    QStringList zeilen = {ExpDatei::kKopf, u"DL0XX"_s, u"JO31AA"_s, u"144MHz"_s, u"202612"_s};
+    for (const QsoRecord& q : fälle)
+        zeilen.append(ExpDatei::qsoZeile(q));
+    const ExpDatei::Inhalt inhalt = ExpDatei::lesenText(zeilen.join(u"\r\n"_s) + u"\r\n"_s, u"x.EXP"_s);
+    ASSERT_EQ(inhalt.qsos.size(), fälle.size());
+    for (qsizetype i = 0; i < fälle.size(); ++i) {
+        QsoRecord erwartet = fälle[i];
+        erwartet.nummer = static_cast<int>(i) + 1;
+        QsoRecord gelesen = inhalt.qsos[i];
+        gelesen.kommentar = erwartet.kommentar;
+        gelesen.qsl = erwartet.qsl;
+        ASSERT_EQ(gelesen, erwartet) << "contact " << i << ": " << ExpDatei::qsoZeile(fälle[i]).toStdString();
+    }
 }
 
 } // namespace

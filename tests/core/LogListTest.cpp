@@ -75,23 +75,23 @@ TEST_P(LogListTest, ChangeWhileFilteredThenAllRowsAsStored)
 INSTANTIATE_TEST_SUITE_P(
     Filter, LogListTest,
     ::testing::Values(
-        Fall{"SaveWhileEarlierShown", frühereDesLetzten, [](test::ContestFixture& t) { t.zeile(QString()); }},
-        Fall{"SaveAfterSearch", sucheG, [](test::ContestFixture& t) { t.logge(u"F1ABC JN18AA 59004"_s); }},
+        Fall{"SaveWhileEarlierShown", frühereDesLetzten, [](test::ContestFixture& fx) { fx.zeile(QString()); }},
+        Fall{"SaveAfterSearch", sucheG, [](test::ContestFixture& fx) { fx.logge(u"F1ABC JN18AA 59004"_s); }},
         Fall{"DeleteLastWhileEarlierShown", frühereDesLetzten,
-             [](test::ContestFixture& t) {
-                 t.prompter.antworte(Meldung::Antwort::Ja);
-                 t.model.letztenLöschen(0);
+             [](test::ContestFixture& fx) {
+                 fx.prompter.antworte(Meldung::Antwort::Ja);
+                 fx.model.letztenLöschen(0);
              }},
         Fall{"InvalidWhileEarlierShown", frühereDesLetzten,
-             [](test::ContestFixture& t) { t.model.ungültigErklären(0); }},
+             [](test::ContestFixture& fx) { fx.model.ungültigErklären(0); }},
         Fall{"EditWhileSearchShown", sucheG,
-             [](test::ContestFixture& t) {
-                 const qint64 rowid = t.model.logList().rowidAt(0);
-                 QsoRecord q = t.band()[1];
+             [](test::ContestFixture& fx) {
+                 const qint64 rowid = fx.model.logList().rowidAt(0);
+                 QsoRecord q = fx.band()[1];
                  q.kommentar = u"korr"_s;
-                 ASSERT_TRUE(t.model.qsoÄndern(rowid, q));
+                 ASSERT_TRUE(fx.model.qsoÄndern(rowid, q));
              }}),
-    [](const ::testing::TestParamInfo<Fall>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Fall>& fall) { return std::string(fall.param.name); });
 
 } // namespace
 } // namespace tarvex

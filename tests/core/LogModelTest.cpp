@@ -1,13 +1,17 @@
 #include "common/TextFile.h"
+#include "logout/AtomicTextFile.h"
 #include "logout/CurlMailSender.h"
 #include "logout/LogFelder.h"
 #include "logout/LogModel.h"
 #include "logout/MailVersand.h"
 #include "store/ContestDatabase.h"
+#include "store/FilePaths.h"
 #include "support/LogFixture.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace tarvex {
@@ -179,6 +183,74 @@ TEST_F(LogModelTest, OneFileHoldsWhatIsTickedAndReplacesAnOlderOne)
     }
 }
 
+// With the disk full the previous output stays whole: the new one is written
+// beside it and replaces it only when complete.
+TEST_F(LogModelTest, AFullDiskLeavesThePreviousLogFile)
+{
+    kontakte(51);
+    writeTextFile(u"LOG1.TXT"_s, {u"das alte Log"_s});
+    log.setInDatei(true);
+    log.setTxtDateiName(u"LOG1.TXT"_s);
+    AtomicTextFile::setSystemaufrufe({[](int, const void*, size_t) -> ssize_t {
+                                          errno = ENOSPC;
+                                          return -1;
+                                      },
+                                      {},
+                                      {}});
+    log.drucken(drucker);
+    AtomicTextFile::setSystemaufrufe({});
+    EXPECT_EQ(test::dateiInhalt(u"LOG1.TXT"_s), QByteArray("das alte Log\r\n"));
+    ASSERT_EQ(prompter.gezeigt().size(), 1);
+    EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(
+        u"Die Datei LOG1.TXT kann nicht geschrieben werden: der Datenträger ist voll."_s))
+        << prompter.gezeigt()[0].text.toStdString();
+    EXPECT_EQ(QDir::current().entryList({u".*"_s}, QDir::Files | QDir::Hidden), QStringList());
+}
+
+// The output file must never be one of the program's own files.
+TEST_F(LogModelTest, TheProgramsOwnFilesAreRefusedAsOutput)
+{
+    kontakte(2);
+    Zähler dateiFokus(log, &LogModel::focusDateiName);
+    writeTextFile(u"LOG.TXT"_s, {u"DL1ABC"_s});
+    writeTextFile(u"ANDERS.txt"_s, {u"Journal"_s});
+    test::schreibeDatei(u"ANDERS.MDB"_s, "x");
+    const QString journal = journalPfad(model.Datenbank());
+    const struct {
+        QString name;
+        const char16_t* was; // nullptr: accepted
+    } fälle[] = {
+        {u"LOG.TXT"_s, u"Tastaturprotokoll"},
+        {u"./log.txt"_s, u"Tastaturprotokoll"},
+        {QFileInfo(journal).fileName().toUpper(), u"Journal des Contests"},
+        {u"ANDERS.TXT"_s, u"Journal eines Contests"},
+        {u"CONTEST.DAT"_s, u"Referenzdatei"},
+        {u"CALLINFO.MDB"_s, u"Referenzdatei"},
+        {u"NEU.MDB"_s, u"Contest-Datenbank"},
+        {u"LOG1.TXT"_s, nullptr},
+    };
+    int fokus = 0;
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name.toStdString());
+        prompter.vergiss();
+        const QByteArray vorher = test::dateiInhalt(f.name);
+        log.setInDatei(true);
+        log.setTxtDateiName(f.name);
+        log.drucken(drucker);
+        if (f.was == nullptr) {
+            EXPECT_TRUE(QFile::exists(f.name));
+            EXPECT_EQ(dateiFokus.count(), fokus);
+            continue;
+        }
+        ASSERT_GE(prompter.gezeigt().size(), 1);
+        const QString text = prompter.gezeigt()[0].text;
+        EXPECT_TRUE(text.contains(QString::fromUtf16(f.was)) && text.contains(f.name)) << text.toStdString();
+        EXPECT_EQ(test::dateiInhalt(f.name), vorher);
+        EXPECT_EQ(dateiFokus.count(), ++fokus);
+    }
+    EXPECT_EQ(test::dateiInhalt(u"LOG.TXT"_s), QByteArray("DL1ABC\r\n"));
+}
+
 TEST_F(LogModelTest, FailuresAreToldAndLeaveTheContestAlone)
 {
     kontakte(3);
@@ -200,7 +272,7 @@ TEST_F(LogModelTest, FailuresAreToldAndLeaveTheContestAlone)
     log.drucken(drucker);
     ASSERT_EQ(prompter.gezeigt().size(), 1);
     const QString text = prompter.gezeigt()[0].text;
-    EXPECT_TRUE(text.startsWith(u"Die Datei FEHLT/LOG.TXT kann nicht geschrieben werden ("_s)) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(u"Die Datei FEHLT/LOG.TXT kann nicht geschrieben werden: "_s)) << text.toStdString();
     EXPECT_TRUE(text.endsWith(u"Die weiteren Ausgaben entfallen."_s)) << text.toStdString();
     EXPECT_EQ(zurück.count(), 0);
     EXPECT_EQ(band(), vorher);

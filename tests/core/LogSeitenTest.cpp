@@ -89,7 +89,20 @@ TEST_F(LogSeitenTest, SentReportsStayAsStoredFromRow1001)
     const QStringList text = LogSeiten::text(LogSeiten::zeilen(inSpeicher(1001), kopf(1001)));
     // Row 1000 is the last one reformatted (59S1000: report 59S1, number 000).
     EXPECT_TRUE(text.contains(u"  05.12.26 30:39  DK2XY         59S1 000   59 993  JO62QM    964  "_s));
-    EXPECT_TRUE(text.contains(u"  05.12.26 30:40  DL1ABC          591001   599000  JO31AB      1  "_s));
+    // Row 1001 keeps 591001: one blank in front gives seven characters, and the received report follows directly.
+    EXPECT_TRUE(text.contains(u"  05.12.26 30:40  DL1ABC         591001   599000  JO31AB      1  "_s))
+        << text.filter(u"30:40"_s).join(u'|').toStdString();
+}
+
+// A report shorter than its column is preceded by its blanks only, not filled up to the width.
+TEST(LogSeiten, ShortReportsAreNotFilledUpToTheColumn)
+{
+    QsoRecord q{1, u"05.12.26"_s, u"14:00"_s, u"DL1ABC"_s, u"59"_s, u"5"_s, u"JO31AB"_s, u"12"_s, u"0"_s, u"DL1ABC"_s,
+                u"JO31"_s, u"Deutschland"_s, u"x"_s, false};
+    EXPECT_EQ(LogSeiten::zeile(q, 0), u"  05.12.26 14:00  DL1ABC         59    5  JO31AB     12 x"_s);
+    q.rstGeg = u"599123456"_s;
+    q.rstErh = u"5991234567"_s;
+    EXPECT_EQ(LogSeiten::zeile(q, 1000), u"  05.12.26 14:00  DL1ABC        99123456991234567  JO31AB     12 x"_s);
 }
 
 // Each page a job of its own, every text in the column and on the line of the file.

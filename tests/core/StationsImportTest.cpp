@@ -179,6 +179,17 @@ TEST(StationsImport, DamagedFilesAreRefusedWhole)
             EXPECT_TRUE(meldung.contains(QString::fromLatin1(name) + u" ist beschädigt"_s)) << meldung.toStdString();
         }
     }
+    // A length beyond any file, up to the end of the integer range, is past the end, not a wrap-around.
+    for (const char* inhalt : {"<eoh><call:9223372036854775807>DL1ABC<eor>", "<eoh><call:9223372036854775800>DL1ABC<eor>",
+                               "<call:4611686018427387904>DL1ABC<gridsquare:6>JO31AB<eor>"}) {
+        SCOPED_TRACE(inhalt);
+        try {
+            StationsImport::lesenDatei(QByteArray(inhalt), u"log.adi"_s);
+            ADD_FAILURE() << "not refused";
+        } catch (const UserError& e) {
+            EXPECT_TRUE(e.meldung().contains(u"reicht über das Dateiende hinaus"_s)) << e.meldung().toStdString();
+        }
+    }
     // A binary file is no list.
     EXPECT_THROW(StationsImport::lesenDatei(QByteArray("SQLite format 3\0\1\2", 18), u"x.mdb"_s), UserError);
 }

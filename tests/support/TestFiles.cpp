@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tarvex::test {
 
@@ -75,6 +77,46 @@ void schreibeDatei(const QString& pfad, const QByteArray& inhalt, bool anhängen
     QFile file(pfad);
     ASSERT_TRUE(file.open(anhängen ? QIODevice::Append : QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(inhalt);
+}
+
+QString alsGewöhnlicherBenutzer(const std::function<QString()>& schritte)
+{
+    if (::geteuid() != 0)
+        return schritte();
+    QFile::setPermissions(QDir::currentPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                                   | QFileDevice::ReadOther | QFileDevice::WriteOther
+                                                   | QFileDevice::ExeOther);
+    int rohr[2];
+    if (::pipe(rohr) != 0)
+        return u"pipe"_s;
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        ::close(rohr[0]);
+        QString fehler;
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+            fehler = u"setuid"_s;
+        } else {
+            try {
+                fehler = schritte();
+            } catch (const std::exception& e) {
+                fehler = QString::fromUtf8(e.what());
+            }
+        }
+        const QByteArray text = fehler.toUtf8();
+        [[maybe_unused]] const ssize_t n = ::write(rohr[1], text.constData(), static_cast<size_t>(text.size()));
+        ::_exit(0);
+    }
+    ::close(rohr[1]);
+    QByteArray text;
+    char puffer[512];
+    for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;)
+        text.append(puffer, n);
+    ::close(rohr[0]);
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    if (!WIFEXITED(status))
+        return u"the child process crashed"_s;
+    return QString::fromUtf8(text);
 }
 
 } // namespace tarvex::test

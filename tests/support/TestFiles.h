@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include "QtPrinters.h"
 
 #include <QString>
@@ -41,5 +42,11 @@ void schreibeDatei(const QString& pfad, const QByteArray& inhalt, bool anhängen
 // A contest as earlier versions wrote it: no mark, no TMP and no PARAM, each
 // band table with the given number of leading fields (12 or 13).
 void schreibeAltenContest(const QString& pfad, const std::vector<std::pair<QString, int>>& bandFelder);
+
+// Runs the steps as a user without special rights, so that write protection
+// holds (for root it does not): in a child process as "nobody" when the tests
+// run as root, with the working directory opened to everyone. Returns the
+// steps' own failure text, empty when they all passed.
+QString alsGewöhnlicherBenutzer(const std::function<QString()>& schritte);
 
 } // namespace tarvex::test
