@@ -112,6 +112,13 @@ void AtomicTextFile::writeLine(QStringView line)
         schreibePuffer();
 }
 
+void AtomicTextFile::writeRaw(QByteArrayView bytes)
+{
+    puffer_.append(bytes);
+    if (puffer_.size() >= (1 << 20))
+        schreibePuffer();
+}
+
 void AtomicTextFile::schreibePuffer()
 {
     for (qsizetype geschrieben = 0; geschrieben < puffer_.size();) {

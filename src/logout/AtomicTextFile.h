@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -21,6 +22,8 @@ public:
     AtomicTextFile& operator=(const AtomicTextFile&) = delete;
 
     void writeLine(QStringView line);
+    // Bytes as they are, for content already in its own encoding (a mail message).
+    void writeRaw(QByteArrayView bytes);
     // This file alone: written, synced, renamed.
     void commit();
     // Every file written and synced before the first target is replaced; when

@@ -3,6 +3,7 @@
 #include "store/Settings.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QRegularExpression>
 
 namespace tarvex {
@@ -79,6 +80,10 @@ QString MailEinstellungen::prüfen(const MailKonto& k)
         return u"Bitte den Mailserver ohne Leerzeichen und ohne „/“ eingeben, z. B. smtp.example.org."_s;
     if (k.port < 1 || k.port > 65535)
         return u"Der Port muss eine Zahl von 1 bis 65535 sein."_s;
+    for (const auto& [wert, was] : {std::pair{k.absender, u"Absenderadresse"_s}, std::pair{k.empfänger, u"Empfängeradresse"_s}}) {
+        if (std::any_of(wert.begin(), wert.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; }))
+            return u"Die %1 enthält einen Zeilenumbruch oder ein anderes Steuerzeichen."_s.arg(was);
+    }
     if (!k.absender.trimmed().isEmpty() && !istAdresse(k.absender.trimmed()))
         return u"Die Absenderadresse „%1“ ist keine E-Mail-Adresse."_s.arg(k.absender.trimmed());
     if (!k.empfänger.trimmed().isEmpty() && !istAdresse(k.empfänger.trimmed()))

@@ -47,6 +47,9 @@ bool MailVersand::eMailSenden(const QString& datei)
         const MailKonto konto = MailEinstellungen::lesen(settings_);
         if (const QString fehlt = MailEinstellungen::fehlendeAngaben(konto); !fehlt.isEmpty())
             throw UserError(fehlt + u"\nDie EXP-Datei %1 wurde nicht gesendet."_s.arg(datei));
+        // The settings file may have been edited by hand.
+        if (const QString falsch = MailEinstellungen::prüfen(konto); !falsch.isEmpty())
+            throw UserError(falsch + u"\nDie EXP-Datei %1 wurde nicht gesendet."_s.arg(datei));
         QFile anhang(datei);
         if (!anhang.open(QIODevice::ReadOnly))
             throw UserError(u"Die Datei %1 kann nicht gelesen werden; sie wurde nicht gesendet."_s.arg(datei));

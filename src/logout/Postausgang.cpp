@@ -1,14 +1,17 @@
 #include "Postausgang.h"
 
+#include "AtomicTextFile.h"
 #include "MailKonto.h"
 #include "MailSender.h"
 #include "MimeNachricht.h"
+#include "common/SystemFehler.h"
 #include "common/UserError.h"
+#include "store/Journal.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
-#include <QSaveFile>
+#include <cerrno>
 
 namespace tarvex {
 
@@ -30,9 +33,23 @@ QString Postausgang::ablegen(const QByteArray& nachricht, const QString& anhangN
     QString pfad = dir.filePath(stamm + u".eml"_s);
     for (int n = 2; QFile::exists(pfad); ++n)
         pfad = dir.filePath(stamm + u'-' + QString::number(n) + u".eml"_s);
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(nachricht) != nachricht.size() || !datei.commit())
-        throw UserError(u"Die Nachricht kann nicht im Postausgang abgelegt werden (%1)."_s.arg(datei.errorString()));
+    // Filed means on disk: the file is synced before it gets its name, and its
+    // name is synced with the folder; a message that might be lost is not filed.
+    const QString nichtAbgelegt = u"\nDie E-Mail wurde nicht im Postausgang abgelegt und nicht gesendet."_s;
+    try {
+        AtomicTextFile datei(pfad);
+        datei.writeRaw(nachricht);
+        datei.commit();
+    } catch (const UserError& e) {
+        throw UserError(e.meldung() + nichtAbgelegt);
+    }
+    if (!verzeichnisSichern(ordner_)) {
+        const int errnum = errno;
+        QFile::remove(pfad);
+        throw UserError(u"Der Postausgang %1 kann nicht gesichert werden: %2."_s.arg(
+                            QDir::toNativeSeparators(ordner_), systemFehler(errnum))
+                        + nichtAbgelegt);
+    }
     return pfad;
 }
 

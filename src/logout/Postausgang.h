@@ -19,7 +19,8 @@ public:
 
     explicit Postausgang(const QString& ordner);
 
-    // Files the message complete or not at all; returns the file's path.
+    // Files the message complete and on disk, or not at all (UserError);
+    // returns the file's path.
     QString ablegen(const QByteArray& nachricht, const QString& anhangName, const QDateTime& jetzt);
     // The waiting messages, oldest first.
     QStringList nachrichten() const;

@@ -1,13 +1,17 @@
 #include "common/TextFile.h"
+#include "common/UserError.h"
+#include "logout/AtomicTextFile.h"
 #include "logout/CurlMailSender.h"
 #include "logout/MailEinstellungen.h"
 #include "logout/MailVersand.h"
+#include "logout/MimeNachricht.h"
 #include "logout/Postausgang.h"
 #include "store/Settings.h"
 #include "support/ContestFixture.h"
 #include "support/SmtpTestServer.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
@@ -200,6 +204,97 @@ TEST_F(MailTest, WithoutServerOrAddressesNothingIsFiled)
     EXPECT_TRUE(prompter.texte()[0].startsWith(u"Für den E-Mail-Versand fehlen Angaben (Mailserver, Empfängeradresse)."_s));
     EXPECT_TRUE(prompter.texte()[0].endsWith(u"144MHz-052002-DL1ABC.EXP wurde nicht gesendet."_s));
     EXPECT_EQ(versand.wartend(), 0);
+}
+
+// A message the disk may not keep is not reported as filed: the operator is
+// told, and nothing (not even a hidden file) is left in the outbox.
+TEST_F(MailTest, AMessageThatCannotBeSyncedIsNotFiled)
+{
+    int syncs = 0;
+    AtomicTextFile::setSystemaufrufe({{}, [&](int) {
+                                          ++syncs;
+                                          errno = EIO;
+                                          return -1;
+                                      },
+                                      {}});
+    MailVersand versand(settings, curl, prompter, clock);
+    const bool abgelegt = versand.eMailSenden(kExp);
+    AtomicTextFile::setSystemaufrufe({});
+    EXPECT_FALSE(abgelegt);
+    EXPECT_EQ(syncs, 1);
+    ASSERT_EQ(prompter.gezeigt().size(), 1);
+    const QString text = prompter.gezeigt()[0].text;
+    EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
+    EXPECT_TRUE(text.contains(u"Ein-/Ausgabefehler des Datenträgers"_s)) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(u"Die E-Mail wurde nicht im Postausgang abgelegt und nicht gesendet."_s))
+        << text.toStdString();
+    EXPECT_EQ(versand.wartend(), 0);
+    EXPECT_EQ(QDir(Postausgang::kOrdner).entryList(QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_FALSE(versand.sendetGerade());
+}
+
+// A name with umlauts, quotes and backslashes arrives as it was, read by a
+// mail parser of its own; the header lines stay ASCII and short.
+TEST_F(MailTest, AttachmentNamesAreEncodedAndArriveUnchanged)
+{
+    const QString name = u"Grüße \"Ä\\Ö\" äöüß ÄÖÜ éñ 144MHz-052002-DL1ABC 10GHz-052002-DL1ABC.EXP"_s;
+    QFile::copy(kExp, name);
+    test::SmtpTestServer server(port, serverOrdner(), serverArgs());
+    MailVersand versand(settings, curl, prompter, clock);
+    ASSERT_TRUE(versand.eMailSenden(name));
+    EXPECT_TRUE(warteAufBericht(versand));
+    ASSERT_EQ(server.empfangen(), 1);
+    const QJsonObject n = server.nachricht(1);
+    EXPECT_EQ(n[u"attachments"_s].toArray(), QJsonArray{name});
+    EXPECT_EQ(n[u"to"_s].toString(), u"QQ9QQ <log@qq9qq.example>"_s);
+    EXPECT_EQ(server.anhang(1), test::dateiInhalt(kExp));
+
+    const QByteArray m = MimeNachricht::erstellen(konto.absender, konto.empfänger, name, "x", clock.jetzt());
+    for (const QByteArray& zeile : m.left(m.lastIndexOf("\r\n\r\n")).split('\n')) {
+        EXPECT_LE(zeile.size(), 78) << zeile.toStdString();
+        for (const char c : zeile)
+            EXPECT_TRUE(static_cast<unsigned char>(c) < 0x80) << zeile.toStdString();
+    }
+    EXPECT_EQ(MimeNachricht::umschlag(m).an, konto.empfänger);
+}
+
+// A line break typed into the settings file by hand must not add a header
+// line (a Bcc:): the mail is refused with the reason, nothing is filed.
+TEST_F(MailTest, LineBreaksInAddressesAndNamesAreRefused)
+{
+    const struct {
+        const char* fall;
+        QString absender, empfänger, anhang;
+        const char16_t* grund;
+    } fälle[] = {
+        {"Absender", u"dl1abc@example.org\r\nBcc: x@example.org"_s, konto.empfänger, kExp,
+         u"Die Absenderadresse enthält einen Zeilenumbruch"},
+        {"Empfänger", konto.absender, u"log@qq9qq.example\nBcc: x@example.org"_s, kExp,
+         u"Die Empfängeradresse enthält einen Zeilenumbruch"},
+        {"Anhang", konto.absender, konto.empfänger, u"A.EXP\r\nBcc: x@example.org"_s,
+         u"Der Name der angehängten Datei enthält einen Zeilenumbruch"},
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.fall);
+        const QString grund = QString::fromUtf16(f.grund);
+        try {
+            MimeNachricht::erstellen(f.absender, f.empfänger, f.anhang, "x", clock.jetzt());
+            ADD_FAILURE() << "nicht abgelehnt";
+        } catch (const UserError& e) {
+            EXPECT_TRUE(e.meldung().startsWith(grund)) << e.meldung().toStdString();
+        }
+        MailKonto k = konto;
+        k.absender = f.absender;
+        k.empfänger = f.empfänger;
+        MailEinstellungen::schreiben(settings, k);
+        writeTextFile(f.anhang, {u"*** Tarvex V3 Exportdatei ***"_s});
+        prompter.vergiss();
+        MailVersand versand(settings, curl, prompter, clock);
+        EXPECT_FALSE(versand.eMailSenden(f.anhang));
+        ASSERT_EQ(prompter.gezeigt().size(), 1);
+        EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(grund)) << prompter.gezeigt()[0].text.toStdString();
+        EXPECT_EQ(versand.wartend(), 0);
+    }
 }
 
 TEST_F(MailTest, SettingsRoundTripOwnerOnlyAndChecks)
