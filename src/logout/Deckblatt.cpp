@@ -118,6 +118,14 @@ void Deckblatt::drucken(PrinterSurface& d, const QList<Druckzeile>& zeilen)
 {
     d.setSchriftart(u"Courier new"_s);
     d.setMaßeinheit(PrinterSurface::Maßeinheit::Millimeter);
+    d.setSchriftgröße(12);
+    d.setFett(false);
+    d.setKursiv(false);
+    // One sheet, also within a printer's margins: the whole layout is reduced
+    // rather than its last line going onto a second sheet.
+    const double höhe = Zeilenausgabe::höhe(d, zeilen);
+    if (höhe > d.druckbereichHöhe())
+        d.setMaßstab(d.druckbereichHöhe() / höhe);
     const auto kasten = [&d](double x1, double x2) {
         d.linie(Punkt::abs(x1, 0), Punkt::abs(x2, 8), PrinterSurface::Linienart::Rechteck);
     };
@@ -126,9 +134,6 @@ void Deckblatt::drucken(PrinterSurface& d, const QList<Druckzeile>& zeilen)
     kasten(103, 114);
     d.setX(0);
     d.setY(0);
-    d.setSchriftgröße(12);
-    d.setFett(false);
-    d.setKursiv(false);
     Zeilenausgabe::drucken(d, zeilen);
     d.dokumentEnde();
 }

@@ -15,7 +15,8 @@ class Deckblatt {
 public:
     static QList<Druckzeile> zeilen(const LogFelder& felder, const QString& eigenesRufzeichen,
                                     const QString& eigenerLocator, const Spielstand& stand);
-    // Its own print job: three boxes at the top, then the lines in Courier New 12.
+    // Its own print job: three boxes at the top, then the lines in Courier New 12;
+    // reduced as a whole where the printable area is shorter than the layout.
     static void drucken(PrinterSurface& drucker, const QList<Druckzeile>& zeilen);
     // The lines of the text file (tab columns as blanks).
     static QStringList text(const QList<Druckzeile>& zeilen);

@@ -73,6 +73,21 @@ void PrinterSurface::setSeitenhöhe(int twips)
     papier_.setHeight(twips / twipsProMillimeter);
 }
 
+void PrinterSurface::setMaßstab(double faktor)
+{
+    maßstab_ = faktor > 0 && faktor < 1 ? faktor : 1;
+}
+
+double PrinterSurface::zeilenhöhe() const
+{
+    return maße(schrift_).zeilenhöhe / faktor();
+}
+
+double PrinterSurface::druckbereichHöhe() const
+{
+    return druckhöhe(papier_) / maßstab_ / faktor();
+}
+
 void PrinterSurface::drucke(const QList<PrintItem>& posten, Zeilenende ende)
 {
     for (const PrintItem& p : posten) {
@@ -90,11 +105,13 @@ void PrinterSurface::drucke(const QList<PrintItem>& posten, Zeilenende ende)
         vorAusgabe();
         // A line that does not fit goes on the next page; one that does not fit
         // on an empty page is printed all the same rather than looping.
-        if (pos_.y() > genauigkeit && pos_.y() + m.zeilenhöhe > druckhöhe(seitenPapier_) + genauigkeit) {
+        if (pos_.y() > genauigkeit && pos_.y() + m.zeilenhöhe > druckhöhe(seitenPapier_) / maßstab_ + genauigkeit) {
             blattwechsel();
             pos_.setY(0);
         }
-        zeichneText(pos_, schrift_, p.inhalt());
+        Schrift gezeichnet = schrift_;
+        gezeichnet.größe = static_cast<float>(schrift_.größe * maßstab_);
+        zeichneText(pos_ * maßstab_, gezeichnet, p.inhalt());
         pos_.rx() += textbreite(schrift_, p.inhalt());
     }
     if (ende == Zeilenende::Beenden)
@@ -111,7 +128,7 @@ void PrinterSurface::linie(Punkt von, Punkt bis, Linienart art)
     if (bis.relativ)
         b += a;
     vorAusgabe();
-    zeichneLinie(a, b, art);
+    zeichneLinie(a * maßstab_, b * maßstab_, art);
     pos_ = b;
 }
 
@@ -129,6 +146,7 @@ void PrinterSurface::dokumentEnde()
     }
     ausstehendeSeiten_ = 0;
     pos_ = QPointF();
+    maßstab_ = 1;
 }
 
 void PrinterSurface::vorAusgabe()

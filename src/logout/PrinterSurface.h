@@ -71,6 +71,17 @@ public:
 
     bool dokumentOffen() const { return offen_; }
 
+    // The document is drawn reduced by this factor (0 < f <= 1) toward the top-left
+    // corner of the printable area, fonts and lines alike, so a layout taller than
+    // the printer's area still fits; callers keep the layout's positions. Back to 1
+    // at the end of the document.
+    double maßstab() const { return maßstab_; }
+    void setMaßstab(double faktor);
+    // In the current scale unit, of the layout: the line height of the current font
+    // and the printable height of the next page begun.
+    double zeilenhöhe() const;
+    double druckbereichHöhe() const;
+
 protected:
     // mm per character column and per line of a font on this device.
     struct Maße {
@@ -108,6 +119,7 @@ private:
     QSizeF seitenPapier_; // of the page being printed
     bool offen_ = false;
     int ausstehendeSeiten_ = 0;
+    double maßstab_ = 1;
 };
 
 } // namespace tarvex

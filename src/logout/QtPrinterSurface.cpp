@@ -14,6 +14,7 @@
 #include <QPen>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 
 namespace tarvex {
 
@@ -63,6 +64,55 @@ QString& gewählt()
 {
     static QString name;
     return name;
+}
+
+// Qt's PDF writer gives every page a whole number of points, so a label of
+// continuous stock (41.499 mm) became 41.63 mm and a roll drifted label after
+// label. Each page's box is set to the size the page was begun with, keeping
+// its top edge, where Qt's drawing starts. The box is rewritten in the bytes it
+// had (padded with blanks), so no offset in the file changes; a box whose exact
+// text would be longer is left alone.
+QByteArray zahl(double wert)
+{
+    QByteArray z = QByteArray::number(wert, 'f', 4);
+    while (z.endsWith('0'))
+        z.chop(1);
+    if (z.endsWith('.'))
+        z.chop(1);
+    return z == "-0" ? QByteArray("0") : z;
+}
+
+void exakteSeitengrößen(const QString& pfad, const QList<QSizeF>& seitenMm)
+{
+    QFile datei(pfad);
+    if (seitenMm.isEmpty() || !datei.open(QIODevice::ReadWrite))
+        return;
+    QByteArray pdf = datei.readAll();
+    static const QRegularExpression box(uR"(/MediaBox \[\s*([-\d.]+)\s+([-\d.]+)\s+([-\d.]+)\s+([-\d.]+)\s*\])"_s);
+    const QString text = QString::fromLatin1(pdf);
+    QList<QRegularExpressionMatch> boxen;
+    for (auto it = box.globalMatch(text); it.hasNext();)
+        boxen.append(it.next());
+    if (boxen.size() != seitenMm.size())
+        return;
+    bool geändert = false;
+    for (qsizetype i = 0; i < boxen.size(); ++i) {
+        const QRegularExpressionMatch& m = boxen[i];
+        const double links = m.captured(1).toDouble();
+        const double oben = m.captured(4).toDouble();
+        const QSizeF pt = seitenMm[i] * 72 / 25.4;
+        const QByteArray neu = "/MediaBox [" + zahl(links) + ' ' + zahl(oben - pt.height()) + ' '
+            + zahl(links + pt.width()) + ' ' + zahl(oben) + ']';
+        const qsizetype länge = m.capturedLength();
+        if (neu.size() > länge)
+            continue;
+        QByteArray ersatz = neu;
+        ersatz.insert(ersatz.size() - 1, QByteArray(länge - neu.size(), ' '));
+        pdf.replace(m.capturedStart(), länge, ersatz);
+        geändert = true;
+    }
+    if (geändert && datei.seek(0))
+        datei.write(pdf);
 }
 
 bool festeBreite(const QString& name)
@@ -256,6 +306,7 @@ void QtPrinterSurface::dokumentBeginnen()
     }
     maler_->setPen(QPen(Qt::black, px(linienbreite)));
     maler_->setBrush(Qt::NoBrush);
+    seitenMm_ = {papierMm()};
     if (!datei.isEmpty())
         prompter_.zeige(hinweisMeldung(u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei "
                                        "gespeichert:\n"_s
@@ -310,6 +361,7 @@ void QtPrinterSurface::seiteBeginnen()
         return;
     seitenformatSetzen();
     gerät_->newPage();
+    seitenMm_.append(papierMm());
 }
 
 void QtPrinterSurface::dokumentAbschließen()
@@ -317,6 +369,9 @@ void QtPrinterSurface::dokumentAbschließen()
     if (maler_)
         maler_->end();
     maler_.reset();
+    if (drucker_)
+        exakteSeitengrößen(drucker_->outputFileName(), seitenMm_);
+    seitenMm_.clear();
     drucker_.reset();
     gerät_ = nullptr;
     if (!druckerName_.isEmpty())

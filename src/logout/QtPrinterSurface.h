@@ -92,6 +92,7 @@ private:
     std::unique_ptr<QPrinter> drucker_;
     QPrinter* gerät_ = nullptr; // drucker_ or ziel_ while a document is open
     std::unique_ptr<QPainter> maler_;
+    QList<QSizeF> seitenMm_; // the paper of each page of the open PDF, as begun
 };
 
 } // namespace tarvex

@@ -88,6 +88,21 @@ void Zeilenausgabe::drucken(PrinterSurface& d, const QList<Druckzeile>& zeilen)
     }
 }
 
+double Zeilenausgabe::höhe(PrinterSurface& d, const QList<Druckzeile>& zeilen)
+{
+    const double zeile = d.zeilenhöhe();
+    const float größe = d.schriftgröße();
+    d.setSchriftgröße(titelgröße);
+    const double titel = d.zeilenhöhe();
+    d.setSchriftgröße(größe);
+    double summe = 0;
+    for (const Druckzeile& z : zeilen) {
+        if (z.art != Druckzeile::Art::Seitenende)
+            summe += z.art == Druckzeile::Art::Titel ? titel : zeile;
+    }
+    return summe;
+}
+
 QStringList Zeilenausgabe::text(const QList<Druckzeile>& zeilen)
 {
     QStringList text;

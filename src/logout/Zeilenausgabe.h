@@ -23,6 +23,9 @@ public:
 
     // Ends no document: a Seitenende ends one, the caller ends the last.
     static void drucken(PrinterSurface& drucker, const QList<Druckzeile>& zeilen);
+    // The height the lines take on the surface, in its current unit, with its
+    // current font for the ordinary lines (page ends not counted).
+    static double höhe(PrinterSurface& drucker, const QList<Druckzeile>& zeilen);
     // A Seitenende becomes a form feed in front of the next line.
     static QStringList text(const QList<Druckzeile>& zeilen);
     // Appends the lines to a text file (CP1252, CR LF); UserError naming the file.

@@ -117,6 +117,7 @@ private slots:
         QTest::addColumn<QRectF>("box");        // as found, in mm from the paper's corner
         QTest::newRow("A4") << QSizeF() << QRectF(20, 30, 40, 20) << QRectF(25, 35, 40, 20);
         QTest::newRow("Etikett") << QSizeF(210, 37) << QRectF(20, 10, 40, 20) << QRectF(20, 10, 40, 20);
+        QTest::newRow("Endlosetikett") << QSizeF(210, 41.5) << QRectF(20, 2, 40, 20) << QRectF(20, 2, 40, 20);
     }
 
     void drawsWhereThePositionSays()
@@ -145,6 +146,37 @@ private slots:
                                         std::pair{gefunden.right(), box.right()},
                                         std::pair{gefunden.bottom(), box.bottom()}})
             QCOMPARE_LT(qAbs(ist - soll), 0.5);
+    }
+
+    // Continuous stock: every page is exactly one label and its gap, so a roll
+    // does not drift; a page size in whole points would be 41.63 mm.
+    void continuousLabelPagesKeepTheirExactHeight()
+    {
+        Umgebung u;
+        const int breite = 11906, höhe = qRound((40 + 1.5) * PrinterSurface::twipsProMillimeter);
+        QCOMPARE(höhe, 2353);
+        {
+            QtPrinterSurface s(u.prompter, u.uhr);
+            s.drucke({PrintItem::text(u"A4 davor"_s)});
+            s.setSeitenbreite(breite);
+            s.setSeitenhöhe(höhe);
+            for (int i = 0; i < 100; ++i) {
+                s.neueSeite();
+                s.drucke({PrintItem::wert(i)});
+            }
+            s.dokumentEnde();
+        }
+        const QList<QSizeF> seiten = pdf::seiten(ersteDatei);
+        QCOMPARE(seiten.size(), 101);
+        QCOMPARE_LT(qAbs(seiten[0].height() - 297), 0.1);
+        double rolle = 0;
+        for (qsizetype i = 1; i < seiten.size(); ++i) {
+            QCOMPARE_LT(qAbs(seiten[i].height() - höhe / PrinterSurface::twipsProMillimeter), 0.005);
+            QCOMPARE_LT(qAbs(seiten[i].width() - breite / PrinterSurface::twipsProMillimeter), 0.005);
+            rolle += seiten[i].height();
+        }
+        QCOMPARE_LT(qAbs(rolle - 100 * höhe / PrinterSurface::twipsProMillimeter), 0.05);
+        QCOMPARE(pdf::wörter(ersteDatei, 101), QStringList{u"99"_s});
     }
 };
 
