@@ -1,4 +1,5 @@
 #include "EdiSchreiber.h"
+#include "common/SystemFehler.h"
 
 #include "LogFelder.h"
 #include "common/TextFile.h"
@@ -362,7 +363,7 @@ void EdiSchreiber::schreiben(const QString& pfad, const EdiDatei& datei)
     }
     // rename() replaces an existing file in one step.
     if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(pfad).constData()) != 0) {
-        const QString grund = QString::fromLocal8Bit(std::strerror(errno));
+        const QString grund = systemFehler(errno);
         QFile::remove(temp);
         throw UserError(u"Die EDI-Datei %1 kann nicht geschrieben werden (%2)."_s.arg(pfad, grund));
     }
