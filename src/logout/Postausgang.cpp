@@ -3,12 +3,14 @@
 #include "MailKonto.h"
 #include "MailSender.h"
 #include "MimeNachricht.h"
+#include "common/SystemFehler.h"
 #include "common/UserError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QSaveFile>
+#include <cerrno>
 
 namespace tarvex {
 
@@ -31,8 +33,11 @@ QString Postausgang::ablegen(const QByteArray& nachricht, const QString& anhangN
     for (int n = 2; QFile::exists(pfad); ++n)
         pfad = dir.filePath(stamm + u'-' + QString::number(n) + u".eml"_s);
     QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(nachricht) != nachricht.size() || !datei.commit())
-        throw UserError(u"Die Nachricht kann nicht im Postausgang abgelegt werden (%1)."_s.arg(datei.errorString()));
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(nachricht) != nachricht.size() || !datei.commit()) {
+        const int errnum = errno;
+        throw UserError(u"Die Nachricht kann nicht im Postausgang abgelegt werden (%1)."_s.arg(
+            dateiFehler(datei, errnum)));
+    }
     return pfad;
 }
 
