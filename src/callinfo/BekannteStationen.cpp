@@ -1,4 +1,5 @@
 #include "BekannteStationen.h"
+#include "common/SystemFehler.h"
 
 #include "common/Prompter.h"
 #include "common/UserError.h"
@@ -67,8 +68,9 @@ void BekannteStationen::dateienImportieren(const QStringList& pfade)
     for (const QString& pfad : pfade) {
         QFile datei(pfad);
         if (!datei.open(QIODevice::ReadOnly)) {
+            const int errnum = errno;
             beschädigt.append(u"Die Datei %1 kann nicht gelesen werden: %2."_s.arg(QFileInfo(pfad).fileName(),
-                                                                                  datei.errorString()));
+                                                                                  dateiFehler(datei, errnum)));
             continue;
         }
         try {

@@ -1,5 +1,6 @@
 #include "SystemFehler.h"
 
+#include <QFileDevice>
 #include <cerrno>
 
 namespace tarvex {
@@ -27,6 +28,32 @@ QString systemFehler(int errnum)
         return QStringLiteral("die Datei wird gerade benutzt");
     default:
         return QStringLiteral("Systemfehler %1").arg(errnum);
+    }
+}
+
+QString dateiFehler(const QFileDevice& datei, int errnum)
+{
+    if (errnum != 0)
+        return systemFehler(errnum);
+    switch (datei.error()) {
+    case QFileDevice::ReadError:
+        return QStringLiteral("Lesefehler");
+    case QFileDevice::WriteError:
+        return QStringLiteral("Schreibfehler");
+    case QFileDevice::OpenError:
+        return QStringLiteral("die Datei lässt sich nicht öffnen");
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("keine Berechtigung");
+    case QFileDevice::ResourceError:
+        return QStringLiteral("zu wenig Platz oder Speicher");
+    case QFileDevice::RenameError:
+        return QStringLiteral("die Datei lässt sich nicht umbenennen");
+    case QFileDevice::CopyError:
+        return QStringLiteral("die Datei lässt sich nicht kopieren");
+    case QFileDevice::RemoveError:
+        return QStringLiteral("die Datei lässt sich nicht löschen");
+    default:
+        return QStringLiteral("Dateifehler %1").arg(static_cast<int>(datei.error()));
     }
 }
 

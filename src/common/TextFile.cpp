@@ -1,4 +1,5 @@
 #include "TextFile.h"
+#include "SystemFehler.h"
 
 #include "Cp1252.h"
 #include "UserError.h"
@@ -16,7 +17,8 @@ QString shown(const QString& path)
 
 [[noreturn]] void fail(const QFile& file, const QString& what)
 {
-    throw UserError(what.arg(shown(file.fileName()), file.errorString()));
+    const int errnum = errno;
+    throw UserError(what.arg(shown(file.fileName()), dateiFehler(file, errnum)));
 }
 
 } // namespace

@@ -81,11 +81,8 @@ bool ContestModel::laden()
 void ContestModel::öffnen(const QString& datenbank, const QString& band)
 {
     auto db = std::make_unique<ContestDatabase>(ContestDatabase::öffnen(datenbank));
-    if (db->schreibgeschützt()) {
-        prompter_.zeige(hinweisMeldung(u"Die Contest-Datenbank %1 ist schreibgeschützt. Sie können das Log "
-                                       u"ansehen; gespeichert werden kann erst, wenn der Schreibschutz "
-                                       u"aufgehoben ist."_s
-                                           .arg(QDir::toNativeSeparators(datenbank))));
+    if (const std::optional<QString> hinweis = db->nurLesenHinweis()) {
+        prompter_.zeige(hinweisMeldung(*hinweis));
     } else if (const std::optional<QString> repariert = db->journalAbgleichen()) {
         prompter_.zeige(hinweisMeldung(*repariert));
     }

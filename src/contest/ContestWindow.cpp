@@ -443,9 +443,9 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
         return Option{befehl, text, [this, stunden] { model_.setZeitdifferenz(stunden); },
                       [this, stunden] { return model_.UTC() == -stunden; }};
     };
-    optionsGruppe(optionen->addMenu(u"&Zeit"_s), {utc(Befehl::UtcPcUhr, u"UTC = PC-Uhr"_s, 0),
-                                                  utc(Befehl::UtcMinusEins, u"UTC = PC-Uhr - 1 Stunde"_s, 1),
-                                                  utc(Befehl::UtcMinusZwei, u"UTC = PC-Uhr - 2 Stunden"_s, 2)});
+    optionsGruppe(optionen->addMenu(u"&Zeit"_s), {utc(Befehl::UtcPcUhr, u"UTC = &PC-Uhr"_s, 0),
+                                                  utc(Befehl::UtcMinusEins, u"UTC = PC-Uhr - &1 Stunde"_s, 1),
+                                                  utc(Befehl::UtcMinusZwei, u"UTC = PC-Uhr - &2 Stunden"_s, 2)});
     optionen->addSeparator();
     const auto protokoll = [this](Befehl befehl, const QString& text, bool ein) {
         return Option{befehl, text, [this, ein] { model_.setProtokoll(ein); },
@@ -467,8 +467,8 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
                       [this, vorgabe] { return model_.felder().RST == vorgabe; }};
     };
     optionsGruppe(optionen->addMenu(u"&RST-Vorbelegung"_s),
-                  {rst(Befehl::Rst59, u"59 (SSB)"_s, RstVorgabe::R59), rst(Befehl::Rst599, u"599 (CW)"_s, RstVorgabe::R599),
-                   rst(Befehl::RstLeer, u"leer"_s, RstVorgabe::Keine)});
+                  {rst(Befehl::Rst59, u"59 (&SSB)"_s, RstVorgabe::R59), rst(Befehl::Rst599, u"599 (&CW)"_s, RstVorgabe::R599),
+                   rst(Befehl::RstLeer, u"&leer"_s, RstVorgabe::Keine)});
     optionen->addSeparator();
     const auto kommentar = [this](Befehl befehl, const QString& text, bool sichtbar) {
         return Option{befehl, text, [this, sichtbar] { model_.setKommentarSpalte(sichtbar); },
@@ -478,21 +478,21 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
                   {kommentar(Befehl::KommentarEin, u"an&zeigen"_s, true),
                    kommentar(Befehl::KommentarAus, u"&ausblenden"_s, false)});
     optionen->addSeparator();
-    dazu(optionen, später(neuerBefehl(Befehl::EMailEinstellungen, u"E-Mail-Einstellungen"_s)));
-    dazu(optionen, später(neuerBefehl(Befehl::PostausgangSenden, u"Postausgang senden"_s)));
+    dazu(optionen, später(neuerBefehl(Befehl::EMailEinstellungen, u"E-&Mail-Einstellungen"_s)));
+    dazu(optionen, später(neuerBefehl(Befehl::PostausgangSenden, u"&Postausgang senden"_s)));
     optionen->addSeparator();
-    dazu(optionen, später(neuerBefehl(Befehl::DruckerWählen, u"Drucker wählen …"_s)));
+    dazu(optionen, später(neuerBefehl(Befehl::DruckerWählen, u"Drucker &wählen …"_s)));
 
     QMenu* statistik = bar->addMenu(u"&Statistik"_s);
     statistik->setObjectName(u"mnuStatistik"_s);
-    dazu(statistik, später(neuerBefehl(Befehl::Tabellen, u"Tabellen"_s, QKeySequence(u"Ctrl+T"_s))));
+    dazu(statistik, später(neuerBefehl(Befehl::Tabellen, u"&Tabellen"_s, QKeySequence(u"Ctrl+T"_s))));
     dazu(statistik, später(neuerBefehl(Befehl::Grafiken, u"&Grafiken"_s)));
     statistik->addSeparator();
     dazu(statistik, später(neuerBefehl(Befehl::Karte, u"&Karte zeigen"_s, Qt::Key_F9)));
     dazu(statistik, später(neuerBefehl(Befehl::QSOKarte, u"&QSO-Karte"_s)));
-    QMenu* großfelder = statistik->addMenu(u"Großfelder"_s);
-    dazu(großfelder, später(neuerBefehl(Befehl::KarteText, u"Karte (Text)"_s, QKeySequence(u"Ctrl+K"_s))));
-    dazu(großfelder, später(neuerBefehl(Befehl::KarteGrafik, u"Karte (Grafik)"_s, QKeySequence(u"Ctrl+G"_s))));
+    QMenu* großfelder = statistik->addMenu(u"Groß&felder"_s);
+    dazu(großfelder, später(neuerBefehl(Befehl::KarteText, u"Karte (&Text)"_s, QKeySequence(u"Ctrl+K"_s))));
+    dazu(großfelder, später(neuerBefehl(Befehl::KarteGrafik, u"Karte (&Grafik)"_s, QKeySequence(u"Ctrl+G"_s))));
 
     QMenu* spezial = bar->addMenu(u"S&pezial"_s);
     spezial->setObjectName(u"mnuSpezial"_s);
@@ -500,11 +500,11 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
     spezial->addSeparator();
     dazu(spezial, später(neuerBefehl(Befehl::Locatorsuche, u"&Locatorsuche"_s)));
     spezial->addSeparator();
-    dazu(spezial, später(neuerBefehl(Befehl::Import, u"EXP-Datei importieren"_s)));
-    dazu(spezial, später(neuerBefehl(Befehl::EdiAlleBänder, u"EDI-Datei für alle Bänder"_s)));
+    dazu(spezial, später(neuerBefehl(Befehl::Import, u"E&XP-Datei importieren"_s)));
+    dazu(spezial, später(neuerBefehl(Befehl::EdiAlleBänder, u"&EDI-Datei für alle Bänder"_s)));
     spezial->addSeparator();
-    dazu(spezial, später(neuerBefehl(Befehl::BekannteStationenÜbernehmen, u"Bekannte Stationen übernehmen"_s)));
-    dazu(spezial, später(neuerBefehl(Befehl::BekannteStationenImportieren, u"Bekannte Stationen importieren …"_s)));
+    dazu(spezial, später(neuerBefehl(Befehl::BekannteStationenÜbernehmen, u"Bekannte Stationen &übernehmen"_s)));
+    dazu(spezial, später(neuerBefehl(Befehl::BekannteStationenImportieren, u"Bekannte Stationen i&mportieren …"_s)));
 
     QMenu* hilfe = bar->addMenu(u"&Hilfe"_s);
     hilfe->setObjectName(u"mnuHilfe"_s);

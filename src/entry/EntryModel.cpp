@@ -91,13 +91,13 @@ void EntryModel::Auswert(const QString& eingabe)
         actions_.speichern();
         return;
     }
-    const QString token = plusKürzel(eingabe, f_.RST);
+    QString token = plusKürzel(eingabe, f_.RST);
+    // 04/12/26 is the date 04.12.26: the split-call rule would take it apart.
+    if (Zeichen(token) == u"##/##/##")
+        token.replace(u'/', u'.');
 
     // A call with a prefix or suffix part is classified by its core.
-    QString klassifiziert = token;
-    if (token.contains(u'/') && token.size() > 4)
-        klassifiziert = KernCall(token, f_.teile);
-    const QString muster = Zeichen(klassifiziert);
+    const QString muster = musterDesTokens(token, f_.teile);
 
     if (token.startsWith(u'?')) {
         actions_.suchen(token.mid(1));

@@ -1,5 +1,8 @@
 #include "Klasse.h"
 
+#include "CallSign.h"
+#include "Zeichen.h"
+
 #include <array>
 
 namespace tarvex {
@@ -125,6 +128,21 @@ Klasse klassifiziere(const QString& token, const QString& muster, qsizetype loca
         }
     }
     return Klasse::Unbekannt;
+}
+
+QString musterDesTokens(const QString& token, CallParts& teile)
+{
+    if (token.contains(u'/') && token.size() > 4)
+        return Zeichen(KernCall(token, teile));
+    return Zeichen(token);
+}
+
+bool istRufzeichen(const QString& call)
+{
+    if (call.size() < 3 || call.size() > 15)
+        return false;
+    CallParts teile;
+    return klassifiziere(call, musterDesTokens(call, teile), 0) == Klasse::Call;
 }
 
 } // namespace tarvex

@@ -29,4 +29,13 @@ enum class Klasse {
 // length of the locator field, which the locator tails need to be complete.
 Klasse klassifiziere(const QString& token, const QString& muster, qsizetype locatorLänge);
 
+struct CallParts;
+// The pattern the table is asked with: a token with a slash longer than four
+// characters by its core (splitting it into teile), any other as it stands.
+QString musterDesTokens(const QString& token, CallParts& teile);
+
+// A call sign as the input line takes one (upper case, as typed): what lists of
+// known stations may hold, so that no "000" or "A/B" reaches the look-up.
+bool istRufzeichen(const QString& call);
+
 } // namespace tarvex

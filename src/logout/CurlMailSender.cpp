@@ -32,11 +32,39 @@ int fortschritt(void* userdata, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
     return static_cast<const std::atomic_bool*>(userdata)->load() ? 1 : 0;
 }
 
-QString meldung(CURLcode code, const MailKonto& k, const char* puffer, long antwort)
+QString curlGrund(CURLcode code)
+{
+    switch (code) {
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+        return u"die Antwort des Servers blieb aus"_s;
+    case CURLE_SEND_ERROR:
+        return u"das Senden brach ab"_s;
+    case CURLE_WEIRD_SERVER_REPLY:
+        return u"unverständliche Antwort des Servers"_s;
+    case CURLE_REMOTE_ACCESS_DENIED:
+        return u"der Server verweigert den Zugang"_s;
+    case CURLE_UNSUPPORTED_PROTOCOL:
+    case CURLE_URL_MALFORMAT:
+        return u"Serveradresse ungültig"_s;
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_PEER_FAILED_VERIFICATION:
+        return u"das Zertifikat des Servers ist nicht vertrauenswürdig"_s;
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_USE_SSL_FAILED:
+        return u"der Server bietet keine Verschlüsselung an oder sie schlug fehl"_s;
+    case CURLE_SSL_CACERT_BADFILE:
+        return u"die Zertifikate dieses Rechners fehlen"_s;
+    default:
+        return u"Fehler %1 der Verbindung"_s.arg(static_cast<int>(code));
+    }
+}
+
+QString meldung(CURLcode code, const MailKonto& k, long antwort)
 {
     // The server's reply code says more to the operator than libcurl's text.
-    const QString detail = antwort >= 400 ? u"Antwort %1"_s.arg(antwort)
-                                          : QString::fromUtf8(puffer[0] != '\0' ? puffer : curl_easy_strerror(code));
+    // libcurl's own texts are English; the operator gets the kind of failure.
+    const QString detail = antwort >= 400 ? u"Antwort %1"_s.arg(antwort) : curlGrund(code);
     switch (code) {
     case CURLE_COULDNT_RESOLVE_HOST:
         return u"Der Mailserver %1 wurde nicht gefunden."_s.arg(k.server);
@@ -87,9 +115,7 @@ void CurlMailSender::senden(const MailKonto& k, const QString& von, const QStrin
         curl_slist_append(nullptr, rcptText.constData()), curl_slist_free_all);
 
     Upload upload{&nachricht};
-    char fehler[CURL_ERROR_SIZE] = {};
     curl_easy_setopt(c, CURLOPT_URL, url.constData());
-    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, fehler);
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L); // runs in a worker thread
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, 20L);
     curl_easy_setopt(c, CURLOPT_TIMEOUT, 300L);
@@ -115,7 +141,7 @@ void CurlMailSender::senden(const MailKonto& k, const QString& von, const QStrin
     if (code != CURLE_OK) {
         long antwort = 0;
         curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &antwort);
-        throw UserError(meldung(code, k, fehler, antwort));
+        throw UserError(meldung(code, k, antwort));
     }
 }
 

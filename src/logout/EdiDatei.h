@@ -11,7 +11,7 @@ struct EdiQso {
     QString datum; // YYMMDD
     QString zeit; // HHMM, UTC
     QString rufzeichen;
-    QString mode; // "1" SSB, "2" CW
+    QString mode; // "1" SSB, "2" CW, "3" SSB sent/CW received, "4" CW sent/SSB received
     QString rstGeg;
     QString nummerGeg;
     QString rstErh;

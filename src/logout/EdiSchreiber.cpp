@@ -1,4 +1,5 @@
 #include "EdiSchreiber.h"
+#include "common/SystemFehler.h"
 
 #include "LogFelder.h"
 #include "common/TextFile.h"
@@ -49,6 +50,22 @@ QString ediZeit(const QString& zeit)
 QString ganzzahl(double wert)
 {
     return QString::number(static_cast<qint64>(std::llround(wert)));
+}
+
+// A CW report is three digits, a phone report two; the codes for the mixed
+// directions keep what each side sent.
+QString modeCode(const QString& geg, const QString& erh)
+{
+    static const QRegularExpression cwMuster(u"^\\d{3}$"_s);
+    const bool cwGeg = cwMuster.match(geg).hasMatch();
+    const bool cwErh = cwMuster.match(erh).hasMatch();
+    if (cwGeg && cwErh)
+        return u"2"_s;
+    if (cwGeg)
+        return u"4"_s;
+    if (cwErh)
+        return u"3"_s;
+    return u"1"_s;
 }
 
 bool gültig(const QsoRecord& q)
@@ -127,6 +144,34 @@ QString EdiSchreiber::bandName(const QString& band)
     return info ? info->checkCaption : ascii(band);
 }
 
+EdiSchreiber::Rapport EdiSchreiber::teilen(const QString& gespeichert, qint64 laufendeNummer)
+{
+    const QString t = gespeichert.trimmed();
+    qsizetype ziffern = 0;
+    while (ziffern < t.size() && t[t.size() - 1 - ziffern].isDigit())
+        ++ziffern;
+    // Fewer than three trailing digits: no number, the text is the report.
+    if (ziffern < 3 || t.size() <= 3)
+        return { t.left(3), {} };
+    qsizetype nummer = 3;
+    const QString eigene = laufendeNummer >= 1000 && laufendeNummer <= 9999 ? QString::number(laufendeNummer) : QString();
+    if (!eigene.isEmpty() && ziffern >= 4 && t.size() >= 6 && t.endsWith(eigene)) {
+        nummer = eigene.size();
+    } else if (ziffern == t.size()) {
+        // All digits: 59+001, 599+001, 599+1001; six digits are a CW report and a
+        // three-digit number unless that gives a tone 0 or number 000 (59+1000).
+        if (t.size() == 7 || (t.size() == 6 && (t[2] == u'0' || t.endsWith(u"000"_s))))
+            nummer = 4;
+        else if (t.size() > 7)
+            nummer = 4;
+    } else if (ziffern >= 4 && t.size() - 3 > 3) {
+        nummer = 4; // "59A1001"
+    }
+    // The report field holds three characters at most.
+    const QString rapport = t.left(t.size() - nummer);
+    return { rapport.left(3), t.right(nummer) };
+}
+
 QString EdiSchreiber::sektion(const QString& einmann, const QString& wertungsgruppe)
 {
     // Only E and M are certain; anything else is written as typed.
@@ -156,17 +201,17 @@ EdiDatei EdiSchreiber::erstellen(
         wertung.hinzufügen(wertungsZeile(q, i + 1));
         const Summen nachher = wertung.summen();
         const bool ok = gültig(q);
-        const bool cw = q.rstGeg.size() >= 6 && q.rstErh.size() >= 6;
-        const int n = cw ? 3 : 2;
+        const Rapport geg = teilen(ascii(q.rstGeg), i + 1);
+        const Rapport erh = teilen(ascii(q.rstErh));
         EdiQso e;
         e.datum = ediDatum(q.datum);
         e.zeit = ediZeit(q.zeit);
         e.rufzeichen = ascii(q.rufzeichen);
-        e.mode = cw ? u"2"_s : u"1"_s;
-        e.rstGeg = ascii(q.rstGeg.left(n));
-        e.nummerGeg = ascii(q.rstGeg.mid(n));
-        e.rstErh = ascii(q.rstErh.left(n));
-        e.nummerErh = ascii(q.rstErh.mid(n));
+        e.mode = modeCode(geg.rapport, erh.rapport);
+        e.rstGeg = geg.rapport;
+        e.nummerGeg = geg.nummer;
+        e.rstErh = erh.rapport;
+        e.nummerErh = erh.nummer;
         e.locator = ascii(q.locator);
         e.punkte = ok ? ganzzahl(Val(q.punkte)) : u"0"_s;
         if (ok && nachher.großfelder > vorher.großfelder)
@@ -318,7 +363,7 @@ void EdiSchreiber::schreiben(const QString& pfad, const EdiDatei& datei)
     }
     // rename() replaces an existing file in one step.
     if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(pfad).constData()) != 0) {
-        const QString grund = QString::fromLocal8Bit(std::strerror(errno));
+        const QString grund = systemFehler(errno);
         QFile::remove(temp);
         throw UserError(u"Die EDI-Datei %1 kann nicht geschrieben werden (%2)."_s.arg(pfad, grund));
     }

@@ -38,6 +38,16 @@ public:
     static QString ascii(const QString& text);
     // PBand in the document's notation ("1,3 GHz"); the band table name otherwise.
     static QString bandName(const QString& band);
+    // A stored report field ("599001", "59A003") split into the report and the
+    // serial number by its own shape: the number is the trailing digits (three,
+    // four when the rest would not be a report), the report at most three
+    // characters before it. For the sent field, the contact's running number
+    // decides a six-digit text it ends with ("591001" on contact 1,001: 59, 1001).
+    struct Rapport {
+        QString rapport;
+        QString nummer;
+    };
+    static Rapport teilen(const QString& gespeichert, qint64 laufendeNummer = 0);
     // PSect from Einmann/Mehrmann and Wertungsgruppe.
     static QString sektion(const QString& einmann, const QString& wertungsgruppe);
 };

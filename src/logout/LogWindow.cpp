@@ -7,7 +7,9 @@
 #include "common/Prompter.h"
 #include "common/UserError.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
@@ -22,6 +24,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -186,6 +189,19 @@ LogWindow::LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucke
     connect(cmdDrucken_, &QPushButton::clicked, this, &LogWindow::drucken);
     connect(cmdVorschau_, &QPushButton::clicked, this, &LogWindow::vorschau);
     connect(cmdAbbrechen_, &QPushButton::clicked, &model_, &LogModel::abbrechen);
+    // "Drucken" looks like the default button, so Enter in a field prints. Esc is "Abbrechen".
+    const auto enterDruckt = [this](QLineEdit* feld) {
+        connect(feld, &QLineEdit::returnPressed, this, &LogWindow::drucken);
+    };
+    for (QLineEdit* feld : std::as_const(felder_))
+        enterDruckt(feld);
+    enterDruckt(txtDateiName_);
+    // "&Datei" and "&Drucken" share Alt+D, which Qt then gives to neither; here
+    // it prints, and the menu opens with F10 or Alt alone.
+    qApp->installEventFilter(this);
+    auto* esc = new QShortcut(QKeySequence::Cancel, this);
+    esc->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(esc, &QShortcut::activated, &model_, &LogModel::abbrechen);
     auto* knöpfe = new QHBoxLayout;
     knöpfe->addWidget(cmdDrucken_);
     knöpfe->addWidget(cmdVorschau_);
@@ -255,6 +271,17 @@ void LogWindow::feldGeändert(LogFeld feld, const QString& text)
 
 bool LogWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        auto* taste = static_cast<QKeyEvent*>(event);
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (taste->key() == Qt::Key_D && taste->modifiers() == Qt::AltModifier && w && isVisible()
+            && (w == this || isAncestorOf(w)) && cmdDrucken_->isEnabled()) {
+            taste->accept();
+            if (event->type() == QEvent::KeyPress)
+                cmdDrucken_->animateClick();
+            return true;
+        }
+    }
     if (watched == felder_.value(LogFeld::Datum) && event->type() == QEvent::FocusOut) {
         // Only a move to another field counts, not a message box or a menu.
         const Qt::FocusReason grund = static_cast<QFocusEvent*>(event)->reason();
@@ -285,6 +312,9 @@ bool LogWindow::datumPrüfen()
 
 void LogWindow::drucken()
 {
+    // Enter or Alt+D in the date field: the date is checked as on leaving it.
+    if (felder_.value(LogFeld::Datum)->hasFocus())
+        datumOffen_ = true;
     if (!datumPrüfen())
         return;
     const bool papier = !model_.chkInDatei() && (model_.chkDeckblatt() || model_.chkLog());

@@ -1,4 +1,5 @@
 #include "KarteWindow.h"
+#include "common/SystemFehler.h"
 
 #include "KarteModel.h"
 #include "KartenAnsicht.h"
@@ -120,8 +121,9 @@ bool KarteWindow::speichern(const QString& pfad)
     // Written beside the target and renamed: a failure leaves an old file whole.
     QSaveFile datei(pfad);
     if (png.isEmpty() || !datei.open(QIODevice::WriteOnly) || datei.write(png) != png.size() || !datei.commit()) {
-        prompter_.zeige(fehlerMeldung(u"Die Karte konnte nicht in %1 gespeichert werden:\n%2"_s.arg(
-            QDir::toNativeSeparators(pfad), datei.errorString())));
+        const int errnum = errno;
+        prompter_.zeige(fehlerMeldung(u"Die Karte konnte nicht in %1 gespeichert werden: %2."_s.arg(
+            QDir::toNativeSeparators(pfad), dateiFehler(datei, errnum))));
         return false;
     }
     return true;

@@ -18,6 +18,8 @@ int flagsFor(Connection::Zugriff zugriff)
         return SQLite::OPEN_READONLY;
     case Connection::Zugriff::Nachschlagen:
         return SQLite::OPEN_READONLY | SQLITE_OPEN_URI;
+    case Connection::Zugriff::Ansehen:
+        return SQLite::OPEN_READONLY;
     case Connection::Zugriff::LesenSchreiben:
         return SQLite::OPEN_READWRITE;
     case Connection::Zugriff::Anlegen:
@@ -77,6 +79,9 @@ Connection::Connection(const QString& pfad, Zugriff zugriff)
 {
     guarded([&] {
         registerSqlFunctions(db_.getHandle());
+        // Before the first read: then the WAL index lives in memory, not in a -shm file.
+        if (zugriff == Zugriff::Ansehen)
+            db_.exec("PRAGMA locking_mode=EXCLUSIVE");
         // Every write transaction is on disk when its commit returns.
         if (zugriff == Zugriff::LesenSchreiben || zugriff == Zugriff::Anlegen)
             db_.exec("PRAGMA synchronous=FULL");

@@ -22,7 +22,9 @@ class Connection {
 public:
     // Nachschlagen: read-only for a file nobody changes while it is open; the
     // engine takes no locks, so its owner must reopen it when the file changes.
-    enum class Zugriff { NurLesen, Nachschlagen, LesenSchreiben, Anlegen };
+    // Ansehen: read-only with the engine's exclusive locking, so a -wal file is
+    // read without creating a -shm beside it (a full disk, a protected folder).
+    enum class Zugriff { NurLesen, Nachschlagen, Ansehen, LesenSchreiben, Anlegen };
 
     Connection(const QString& pfad, Zugriff zugriff);
     Connection(Connection&&) noexcept = default;

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QtEndian>
 #include <SQLiteCpp/Transaction.h>
 #include <algorithm>
@@ -40,6 +41,26 @@ UserError besetzt(const QString& pfad)
 bool besetztCode(int code)
 {
     return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
+
+// Less than this free beside the file and a save may fail at the next commit or
+// checkpoint: the -wal file alone grows to about 4 MB between checkpoints.
+bool datenträgerVoll(const QString& datei)
+{
+    const QStorageInfo platz(QFileInfo(datei).absolutePath());
+    return platz.isValid() && platz.bytesAvailable() < 256 * 1024;
+}
+
+bool verzeichnisSchreibbar(const QString& datei)
+{
+    return QFileInfo(QFileInfo(datei).absolutePath()).isWritable();
+}
+
+UserError vollBeimÖffnen(const QString& pfad)
+{
+    return UserError(u"Die Contest-Datenbank %1 kann nicht geöffnet werden: Auf dem Datenträger ist kein Platz "
+                     u"mehr frei. Bitte schaffen Sie Platz und öffnen Sie den Contest noch einmal. Die Datei wurde "
+                     u"nicht verändert."_s.arg(shown(pfad)));
 }
 
 struct Kopf {
@@ -216,7 +237,13 @@ ContestDatabase ContestDatabase::öffnen(const QString& pfad)
     const QString wal = datei + u"-wal"_s;
     const QString shm = datei + u"-shm"_s;
     const bool unverändertLesen = kopf->wal && !QFileInfo::exists(wal);
-    const Connection::Zugriff lesen = unverändertLesen ? Connection::Zugriff::Nachschlagen : Connection::Zugriff::NurLesen;
+    // Where no -shm can be made (a full disk, a protected folder) a -wal file is
+    // read with its index in memory; elsewhere a writer may have the file open.
+    const bool ohneShm = QFileInfo::exists(wal) && !QFileInfo::exists(shm)
+        && (!verzeichnisSchreibbar(datei) || datenträgerVoll(datei));
+    const Connection::Zugriff lesen = unverändertLesen ? Connection::Zugriff::Nachschlagen
+        : ohneShm                                      ? Connection::Zugriff::Ansehen
+                                                       : Connection::Zugriff::NurLesen;
     const bool shmVorher = QFileInfo::exists(shm);
 
     // Looked at read-only first: a refused file must stay exactly as it was,
@@ -251,6 +278,8 @@ ContestDatabase ContestDatabase::öffnen(const QString& pfad)
             QFile::remove(shm);
         if (besetztCode(e.code()))
             throw besetzt(datei);
+        if (e.code() == SQLITE_FULL || datenträgerVoll(datei))
+            throw vollBeimÖffnen(datei);
         throw keineContestDatei(datei);
     }
 
@@ -259,9 +288,16 @@ ContestDatabase ContestDatabase::öffnen(const QString& pfad)
         // Left by a read-only look at the file: without a -wal file nobody uses it.
         QFile::remove(shm);
     }
+    const auto nurLesen = [&](NurLesen grund) {
+        ContestDatabase db(Connection(datei, lesen), true);
+        db.nurLesen_ = grund;
+        return db;
+    };
+    if (!schreibbar)
+        return nurLesen(QFileInfo(datei).isWritable() ? NurLesen::Verzeichnis : NurLesen::Datei);
+    if (datenträgerVoll(datei))
+        return nurLesen(NurLesen::Voll);
     try {
-        if (!schreibbar)
-            return ContestDatabase(Connection(datei, lesen), true);
         ContestDatabase db(Connection(datei, Connection::Zugriff::LesenSchreiben), false);
         db.fürSchreibenEinrichten();
         Connection& c = db.connection_;
@@ -284,8 +320,33 @@ ContestDatabase ContestDatabase::öffnen(const QString& pfad)
     } catch (const DatenbankFehler& e) {
         if (besetztCode(e.code()))
             throw besetzt(datei);
+        // Nothing was committed; the log can still be looked at.
+        if (e.code() == SQLITE_FULL || datenträgerVoll(datei))
+            return nurLesen(NurLesen::Voll);
         throw;
     }
+}
+
+std::optional<QString> ContestDatabase::nurLesenHinweis() const
+{
+    const QString datei = shown(pfad());
+    switch (nurLesen_) {
+    case NurLesen::Nein:
+        break;
+    case NurLesen::Datei:
+        return u"Die Contest-Datenbank %1 ist schreibgeschützt. Sie können das Log ansehen; gespeichert werden "
+               u"kann erst, wenn der Schreibschutz aufgehoben ist."_s.arg(datei);
+    case NurLesen::Verzeichnis:
+        return u"Das Verzeichnis %1 der Contest-Datenbank ist schreibgeschützt. Sie können das Log ansehen; "
+               u"gespeichert werden kann erst, wenn der Schreibschutz des Verzeichnisses aufgehoben ist."_s.arg(
+                   shown(QFileInfo(pfad()).absolutePath()));
+    case NurLesen::Voll:
+        return u"Auf dem Datenträger der Contest-Datenbank %1 ist kein Platz mehr frei. Sie können das Log "
+               u"ansehen; gespeichert werden kann erst, wenn wieder Platz ist."_s.arg(datei);
+    }
+    if (schreibgeschützt_)
+        return u"Die Contest-Datenbank %1 kann nur gelesen werden."_s.arg(datei);
+    return std::nullopt;
 }
 
 void ContestDatabase::schreibbarMachen()
@@ -293,9 +354,17 @@ void ContestDatabase::schreibbarMachen()
     if (!schreibgeschützt_)
         return;
     const QFileInfo info(pfad());
-    if (!info.isWritable() || !QFileInfo(info.absolutePath()).isWritable())
+    if (!info.isWritable())
         throw UserError(u"Die Contest-Datenbank %1 ist schreibgeschützt. Bitte heben Sie den Schreibschutz "
                         u"auf; bis dahin kann nichts gespeichert werden."_s
+                            .arg(shown(pfad())));
+    if (!verzeichnisSchreibbar(pfad()))
+        throw UserError(u"Das Verzeichnis %1 der Contest-Datenbank ist schreibgeschützt. Bitte heben Sie den "
+                        u"Schreibschutz auf; bis dahin kann nichts gespeichert werden."_s
+                            .arg(shown(info.absolutePath())));
+    if (datenträgerVoll(pfad()))
+        throw UserError(u"Auf dem Datenträger der Contest-Datenbank %1 ist kein Platz mehr frei. Bitte schaffen "
+                        u"Sie Platz; bis dahin kann nichts gespeichert werden."_s
                             .arg(shown(pfad())));
     *this = öffnen(pfad());
 }

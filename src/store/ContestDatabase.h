@@ -45,6 +45,9 @@ public:
     Journal& journal() { return journal_; }
     // True while the file could only be opened for reading.
     bool schreibgeschützt() const { return schreibgeschützt_; }
+    // Why, in the operator's words (write protection, a protected folder, a full
+    // disk), when the file was opened only for reading.
+    std::optional<QString> nurLesenHinweis() const;
     // Reopens a write-protected file for writing when that has become possible;
     // UserError ("schreibgeschützt") when it is still not.
     void schreibbarMachen();
@@ -192,6 +195,7 @@ private:
     Connection connection_;
     Journal journal_;
     bool schreibgeschützt_ = false;
+    enum class NurLesen { Nein, Datei, Verzeichnis, Voll } nurLesen_ = NurLesen::Nein;
     std::function<bool()> commitFehler_;
 };
 

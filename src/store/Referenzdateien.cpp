@@ -1,4 +1,5 @@
 #include "Referenzdateien.h"
+#include "common/SystemFehler.h"
 
 #include "FilePaths.h"
 
@@ -60,7 +61,8 @@ Referenzdateien::Ergebnis Referenzdateien::bereitstellen(const QString& arbeitsv
         const QString kopie = ziel.filePath(name);
         QFile datei(quelle);
         if (!datei.copy(kopie)) {
-            ergebnis.fehlgeschlagen.append(name + u": "_s + datei.errorString());
+            const int errnum = errno;
+            ergebnis.fehlgeschlagen.append(name + u": "_s + dateiFehler(datei, errnum));
             continue;
         }
         // An installed file is often read-only; the operator's copy must take his entries.

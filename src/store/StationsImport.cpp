@@ -3,6 +3,7 @@
 #include "BandList.h"
 #include "common/UserError.h"
 #include "entry/CallSign.h"
+#include "entry/Klasse.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -18,12 +19,6 @@ namespace {
 const QRegularExpression& locatorMuster()
 {
     static const QRegularExpression muster(u"^[A-R]{2}[0-9]{2}[A-X]{2}$"_s);
-    return muster;
-}
-
-const QRegularExpression& callMuster()
-{
-    static const QRegularExpression muster(u"^[A-Z0-9/]{3,15}$"_s);
     return muster;
 }
 
@@ -57,7 +52,7 @@ public:
         const QString c = call.trimmed().toUpper();
         // An eight-character locator names a part of the six-character one.
         const QString l = locator.trimmed().toUpper().left(6);
-        if (!callMuster().match(c).hasMatch() || !locatorMuster().match(l).hasMatch())
+        if (!istRufzeichen(c) || !locatorMuster().match(l).hasMatch())
             return;
         const auto it = index_.constFind(c);
         if (it == index_.cend()) {
@@ -309,7 +304,7 @@ StationsImport::Liste StationsImport::lesen(const QString& text)
         const auto überspringen = [&](const QString& grund) {
             liste.übersprungen.append({static_cast<int>(nr + 1), zeilen[nr].trimmed(), grund});
         };
-        if (!callMuster().match(felder[0]).hasMatch()) {
+        if (!istRufzeichen(felder[0])) {
             überspringen(u"kein Rufzeichen am Zeilenanfang"_s);
             continue;
         }
@@ -373,7 +368,7 @@ StationsImport::Ergebnis StationsImport::einfügen(Connection& contestDat, const
                 if (locatorMuster().match(l).hasMatch())
                     ergänzen(locators, {l});
             }
-            if (call.isEmpty() || locators.isEmpty())
+            if (!istRufzeichen(call) || locators.isEmpty())
                 continue;
             const auto it = index.constFind(call);
             if (it == index.cend()) {
@@ -384,6 +379,10 @@ StationsImport::Ergebnis StationsImport::einfügen(Connection& contestDat, const
             }
         }
         SQLite::Transaction transaktion(contestDat.db());
+        // Without an index on CALL every station below is a scan of the whole table.
+        if (contestDat.scalar(u"SELECT count(*) FROM pragma_index_list('STATIONS') l, pragma_index_info(l.name) i "
+                              "WHERE i.seqno=0 AND i.name='CALL' COLLATE NOCASE"_s).toInt() == 0)
+            contestDat.execute(u"CREATE INDEX STATIONS_CALL ON STATIONS(CALL)"_s);
         for (const Station& station : gesammelt) {
             const Rows zeilen = contestDat.select(
                 u"SELECT rowid, LOCATORS FROM STATIONS WHERE CALL=? ORDER BY rowid"_s, {station.call});

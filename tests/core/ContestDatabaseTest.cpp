@@ -229,6 +229,59 @@ TEST_F(ContestDatabaseTest, RefusedFilesKeepTheirHeaderAndGetNoCompanions)
     }
 }
 
+// A healthy contest on a full disk is no damaged file: the operator learns the
+// disk is full and sees the log; nothing of the file changes.
+TEST_F(ContestDatabaseTest, FullDiskIsSaidAndTheContestOpensReadOnly)
+{
+    test::KleineDisk disk(u"voll"_s);
+    if (!disk.ok())
+        GTEST_SKIP() << "no tmpfs (needs root)";
+    struct Fall {
+        const char* name;
+        bool absturz; // left with its -wal file, as after a crash
+    };
+    for (const Fall& f : {Fall{"closed", false}, Fall{"after a crash", true}}) {
+        SCOPED_TRACE(f.name);
+        const QString name = disk.pfad(u"%1.mdb"_s.arg(f.absturz ? u"CRASH"_s : u"ZU"_s));
+        {
+            auto db = ContestDatabase::anlegen(name, {u"144MHz"_s}, kStation);
+            for (int i = 1; i <= 3; ++i)
+                db.qsoSpeichern(u"144MHz"_s, qso(i, u"DL%1AB"_s.arg(i)), u"   zeile"_s);
+            if (f.absturz) {
+                for (const QString& endung : {u""_s, u"-wal"_s})
+                    ASSERT_TRUE(QFile::copy(name + endung, name + u".kopie"_s + endung));
+            }
+        }
+        if (f.absturz) {
+            for (const QString& endung : {u""_s, u"-wal"_s, u"-shm"_s})
+                QFile::remove(name + endung);
+            for (const QString& endung : {u""_s, u"-wal"_s})
+                ASSERT_TRUE(QFile::rename(name + u".kopie"_s + endung, name + endung));
+        }
+        const QByteArray vorher = test::dateiInhalt(name);
+        const QByteArray walVorher = test::dateiInhalt(name + u"-wal"_s);
+        disk.füllen();
+        try {
+            auto db = ContestDatabase::öffnen(name);
+            EXPECT_TRUE(db.schreibgeschützt());
+            EXPECT_EQ(db.qsos(u"144MHz"_s).size(), 3);
+            ASSERT_TRUE(db.nurLesenHinweis().has_value());
+            EXPECT_TRUE(db.nurLesenHinweis()->contains(u"kein Platz"_s)) << db.nurLesenHinweis()->toStdString();
+        } catch (const UserError& e) {
+            EXPECT_TRUE(e.meldung().contains(u"kein Platz"_s)) << e.meldung().toStdString();
+            EXPECT_FALSE(e.meldung().contains(u"beschädigt"_s)) << e.meldung().toStdString();
+        }
+        EXPECT_EQ(test::dateiInhalt(name), vorher);
+        EXPECT_EQ(test::dateiInhalt(name + u"-wal"_s), walVorher);
+        // With room again everything is there and can be saved to.
+        disk.leeren();
+        auto db = ContestDatabase::öffnen(name);
+        EXPECT_FALSE(db.schreibgeschützt());
+        db.qsoSpeichern(u"144MHz"_s, qso(4, u"DL4AB"_s), u"   vierte"_s);
+        EXPECT_EQ(db.qsos(u"144MHz"_s).size(), 4);
+    }
+}
+
 // Write protection holds only for an ordinary user.
 TEST_F(ContestDatabaseTest, WriteProtectionLiftedLaterLetsTheNextSaveWork)
 {

@@ -3,6 +3,7 @@
 #include "common/TextFile.h"
 #include "store/ContestDatabase.h"
 #include "support/TestFiles.h"
+#include "support/Zufall.h"
 
 #include <QProcess>
 #include <QThread>
@@ -16,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 TEST(Durability, AcknowledgedContactsSurviveSigkill)
 {
-    const unsigned seed = std::random_device{}();
+    const unsigned seed = test::zufallsSeed("Durability");
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> wartezeit(20, 250);
     SCOPED_TRACE(testing::Message() << "seed " << seed);

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace tarvex {
@@ -76,6 +77,77 @@ TEST(EdiSchreiberTest, FreeTextsBecomeAsciiThatCannotBreakARecord)
     EXPECT_EQ(EdiSchreiber::sektion(u"M"_s, u"2"_s), u"MULTI 2"_s);
     EXPECT_EQ(EdiSchreiber::sektion(u"e"_s, QString()), u"SINGLE"_s);
     EXPECT_EQ(EdiSchreiber::sektion(u"X"_s, u"A;"_s), u"X A,"_s);
+}
+
+TEST(EdiSchreiberTest, ReportAndNumberSplitByTheStoredTextsOwnShape)
+{
+    struct Fall {
+        const char16_t* gespeichert;
+        qint64 laufend;
+        const char16_t* rapport;
+        const char16_t* nummer;
+    };
+    const Fall fälle[] = {
+        { u"59001", 1, u"59", u"001" },
+        { u"599005", 5, u"599", u"005" },
+        { u"599005", 0, u"599", u"005" },      // received: no running number to go by
+        { u"59A003", 3, u"59A", u"003" },      // a letter stays in the report, the number is digits
+        { u"5991001", 1001, u"599", u"1001" },
+        { u"591001", 1001, u"59", u"1001" },   // phone on contact 1,001
+        { u"591001", 1, u"591", u"001" },      // CW 591 on contact 1
+        { u"591000", 0, u"59", u"1000" },      // 591 + 000 is no serial number
+        { u"590003", 0, u"59", u"0003" },      // tone 0 is no CW report
+        { u"59A1001", 1001, u"59A", u"1001" },
+        { u"59", 1, u"59", u"" },
+        { u"5A", 1, u"5A", u"" },
+        { u"", 1, u"", u"" },
+        { u"59ABCD12", 1, u"59A", u"" },      // no number: the report is cut, nothing invented
+        { u"59999999999", 0, u"599", u"9999" },
+    };
+    for (const Fall& f : fälle) {
+        const auto r = EdiSchreiber::teilen(QString::fromUtf16(f.gespeichert), f.laufend);
+        EXPECT_EQ(r.rapport, QString::fromUtf16(f.rapport)) << QString::fromUtf16(f.gespeichert).toStdString();
+        EXPECT_EQ(r.nummer, QString::fromUtf16(f.nummer)) << QString::fromUtf16(f.gespeichert).toStdString();
+    }
+}
+
+// Every QSO record the writer makes from odd stored texts keeps the field rules
+// of the format: a robot refuses the whole log for one bad record.
+TEST_F(EdiTest, EveryRecordKeepsTheFieldRulesOfTheFormat)
+{
+    QList<QsoRecord> qsos = kleinerContest();
+    const std::pair<QString, QString> rapporte[] = {
+        { u"59A003"_s, u"59001"_s }, { u"599005"_s, u"59001"_s }, { u"59"_s, u""_s },
+        { u"5991001"_s, u"59\u00e4001"_s }, { u"59;001"_s, u"5 9001"_s }, { u"59ABCDEF"_s, u"12345678901"_s },
+    };
+    for (const auto& [geg, erh] : rapporte) {
+        QsoRecord q = qsos.first();
+        q.rstGeg = geg;
+        q.rstErh = erh;
+        qsos.append(q);
+    }
+    EdiSchreiber::schreiben(u"R.EDI"_s, EdiSchreiber::erstellen(log.felder(), zehnGHz, qsos));
+    const QStringList zeilen = QString::fromLatin1(test::dateiInhalt(u"R.EDI"_s)).split(u"\r\n"_s);
+    const qsizetype start = zeilen.indexOf(u"[QSORecords;%1]"_s.arg(qsos.size()));
+    ASSERT_GE(start, 0);
+    const QRegularExpression regeln[] = {
+        QRegularExpression(u"^\\d{6}$"_s), QRegularExpression(u"^\\d{4}$"_s), QRegularExpression(u"^[A-Z0-9/]{3,14}$"_s),
+        QRegularExpression(u"^[0-9]?$"_s), QRegularExpression(u"^.{0,3}$"_s), QRegularExpression(u"^\\d{0,4}$"_s),
+        QRegularExpression(u"^.{0,3}$"_s), QRegularExpression(u"^\\d{0,4}$"_s), QRegularExpression(u"^.{0,6}$"_s),
+        QRegularExpression(u"^([A-R]{2}\\d{2}[A-X]{2})?$"_s), QRegularExpression(u"^\\d{0,6}$"_s),
+        QRegularExpression(u"^N?$"_s), QRegularExpression(u"^N?$"_s), QRegularExpression(u"^N?$"_s),
+        QRegularExpression(u"^D?$"_s),
+    };
+    for (qsizetype i = 1; i <= qsos.size(); ++i) {
+        const QStringList felder = zeilen.value(start + i).split(u';');
+        ASSERT_EQ(felder.size(), 15) << zeilen.value(start + i).toStdString();
+        for (int f = 0; f < 15; ++f)
+            EXPECT_TRUE(regeln[f].match(felder[f]).hasMatch())
+                << "record " << i << " field " << f + 1 << ": " << zeilen.value(start + i).toStdString();
+    }
+    // The mixed directions have codes of their own: CW sent, phone received.
+    EXPECT_TRUE(zeilen.value(start + 8).contains(u";4;599;005;59;001;"_s)) << zeilen.value(start + 8).toStdString();
+    EXPECT_TRUE(zeilen.value(start + 7).contains(u";1;59A;003;59;001;"_s)) << zeilen.value(start + 7).toStdString();
 }
 
 TEST_F(EdiTest, WriterThenReaderGivesTheSameFileWithASectionInARemarkDefused)

@@ -84,6 +84,8 @@ TEST_F(EntryModelTest, TokensLandInTheirFields)
         {u"C:ABCDEFGHIJKLMNOPQ"_s, &EntryFields::txtCall, u"ABCDEFGHIJKLMNO"_s},
         {u"OE/DL1ABC"_s, &EntryFields::txtCall, u"OE/DL1ABC"_s},           // classified by its core
         {u"01.01.00"_s, &EntryFields::lblDatum, u"01.01.00"_s},            // and it stays after Löschen
+        {u"04/12/26"_s, &EntryFields::lblDatum, u"04.12.26"_s},            // written with slashes
+        {u"4/12/26"_s, &EntryFields::lblDatum, u"04.12.26"_s},             // no date: the last one stays
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.zeile.toStdString());

@@ -78,5 +78,17 @@ TEST(TokenClass, ConditionsReadTheWholeTokenOfASplitCall)
     }
 }
 
+// The call-sign rule that lists of known stations are held to.
+TEST(TokenClass, IstRufzeichenAsTheInputLineTakesACall)
+{
+    const std::pair<const char16_t*, bool> cases[] = {
+        {u"DL1ABC", true}, {u"G4ABC", true}, {u"OE/DL1ABC", true}, {u"DL1ABC/P", true}, {u"PA5ABC", true},
+        {u"DL10ABC", true}, {u"000", false}, {u"A/B", false}, {u"JO31AB", false}, {u"59001", false},
+        {u"DL", false}, {u"dl1abc", false}, {u"DL1ABCDEFGHIJKLM", false},
+    };
+    for (const auto& [call, erwartet] : cases)
+        EXPECT_EQ(istRufzeichen(QString::fromUtf16(call)), erwartet) << QString::fromUtf16(call).toStdString();
+}
+
 } // namespace
 } // namespace tarvex

@@ -2,6 +2,7 @@
 #include "entry/Wertung.h"
 #include "store/ContestDatabase.h"
 #include "support/TestFiles.h"
+#include "support/Zufall.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -90,7 +91,7 @@ TEST(Spielstand, SerialNumberDigits)
 // score equals the statements' totals after every single step.
 TEST(Wertung, EqualsTheFullComputationAfterEveryStep)
 {
-    const unsigned seed = std::random_device{}();
+    const unsigned seed = test::zufallsSeed("Wertung");
     SCOPED_TRACE(testing::Message() << "seed " << seed);
     std::mt19937 zufall(seed);
     const auto wahl = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(zufall); };

@@ -104,6 +104,42 @@ TEST(StationsImport, MergeRuleKeepsOneRowAndNeverRepeatsALocator)
     }
 }
 
+// Only what the input line takes as a call reaches STATIONS, from every source.
+TEST(StationsImport, OnlyCallSignsTheInputLineAcceptsAreKept)
+{
+    const StationsImport::Liste liste = StationsImport::lesen(
+        u"000 JO31AB\nA/B JO31AB\nDL1ABC JO31AB\n1234567 JO31AB\nOE/DL1ABC/P JN78AB\nPA5ABC JO22XX\n"_s);
+    EXPECT_EQ(alsText(liste), (QStringList{u"DL1ABC JO31AB"_s, u"OE/DL1ABC/P JN78AB"_s, u"PA5ABC JO22XX"_s}));
+    EXPECT_EQ(liste.übersprungen.size(), 3);
+
+    test::WorkDir dir;
+    test::schreibeContestDat(dir.pfad(u"CONTEST.DAT"_s), {});
+    Connection c(dir.pfad(u"CONTEST.DAT"_s), Connection::Zugriff::LesenSchreiben);
+    const StationsImport::Ergebnis e = StationsImport::einfügen(
+        c, {{u"000"_s, {u"JO31AB"_s}}, {u"A/B"_s, {u"JO31AB"_s}}, {u"G4ABC"_s, {u"IO91WM"_s}}});
+    EXPECT_EQ(e.neueStationen, 1);
+    EXPECT_EQ(c.scalar(u"SELECT group_concat(CALL) FROM STATIONS"_s).toString(), u"G4ABC"_s);
+}
+
+// Without an index on CALL each station is a scan of the whole table; one that
+// has an index under another name gets no second one.
+TEST(StationsImport, CreatesTheCallIndexOnlyWhenMissing)
+{
+    const auto indexe = [](Connection& c) {
+        return c.scalar(u"SELECT count(*) FROM pragma_index_list('STATIONS')"_s).toInt();
+    };
+    for (const bool vorhanden : {false, true}) {
+        SCOPED_TRACE(vorhanden);
+        test::WorkDir dir;
+        test::schreibeContestDat(dir.pfad(u"CONTEST.DAT"_s), {});
+        Connection c(dir.pfad(u"CONTEST.DAT"_s), Connection::Zugriff::LesenSchreiben);
+        if (vorhanden)
+            c.exec(u"CREATE INDEX MEIN_INDEX ON STATIONS(CALL)"_s);
+        StationsImport::einfügen(c, {{u"DL1ABC"_s, {u"JO31AB"_s}}});
+        EXPECT_EQ(indexe(c), 1);
+    }
+}
+
 TEST(StationsImport, PortablePrefixStaysPartOfTheCall)
 {
     EXPECT_EQ(StationsImport::stationsCall(u"oe/dl1abc/p"_s), u"OE/DL1ABC"_s);

@@ -29,6 +29,7 @@ TEST(TextFile, LinesEndInCrLfAndAppend)
     EXPECT_EQ(test::dateiInhalt(u"j.txt"_s), QByteArray("neu\r\n"));
 }
 
+// The reason is German, never the C library's English text.
 TEST(TextFile, UnwritablePlaceIsAGermanMessageNamingTheFile)
 {
     test::WorkDir dir;
@@ -38,6 +39,18 @@ TEST(TextFile, UnwritablePlaceIsAGermanMessageNamingTheFile)
     } catch (const UserError& e) {
         EXPECT_TRUE(e.meldung().startsWith(u"Die Datei "_s)) << e.meldung().toStdString();
         EXPECT_TRUE(e.meldung().contains(u"j.txt"_s));
+        EXPECT_TRUE(e.meldung().contains(u"fehlt"_s)) << e.meldung().toStdString();
+        EXPECT_FALSE(e.meldung().contains(u"No such"_s)) << e.meldung().toStdString();
+    }
+    test::KleineDisk disk(u"voll"_s, 64);
+    if (!disk.ok())
+        GTEST_SKIP() << "no tmpfs (needs root)";
+    disk.füllen();
+    try {
+        writeTextFile(disk.pfad(u"k.txt"_s), QStringList(200, QString(80, u'x')));
+        FAIL();
+    } catch (const UserError& e) {
+        EXPECT_TRUE(e.meldung().contains(u"der Datenträger ist voll"_s)) << e.meldung().toStdString();
     }
 }
 

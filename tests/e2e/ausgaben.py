@@ -86,7 +86,8 @@ def ausgaben(t):
     time.sleep(1)
     t.klick(t.fokus_haupt(), *AUSGABE_IN_DATEI)  # untick: the fields have stayed
     time.sleep(0.3)
-    t.klick(t.fokus_haupt(), *DRUCKEN)
+    t.fokus_haupt()
+    t.taste("alt+d")  # the keyboard way to "&Drucken"
     t.dialog_antworten(r"^Hinweis$", "Return")
     t.dialog_antworten(r"^Wichtig$", "Return")
     pdf = neue_pdf(t, vorher)

@@ -27,8 +27,8 @@ LAENDER = [
 
 
 def zufall():
-    seed = int(os.environ.get("TARVEX_E2E_SEED", "") or time.time_ns() % 100000)
-    print(f"TARVEX_E2E_SEED={seed}", flush=True)
+    seed = int(os.environ.get("TARVEX_TEST_SEED", "") or time.time_ns() % 100000)
+    print(f"TARVEX_TEST_SEED={seed}", flush=True)
     return random.Random(seed)
 
 

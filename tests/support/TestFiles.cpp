@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -117,6 +118,40 @@ QString alsGewöhnlicherBenutzer(const std::function<QString()>& schritte)
     if (!WIFEXITED(status))
         return u"the child process crashed"_s;
     return QString::fromUtf8(text);
+}
+
+KleineDisk::KleineDisk(const QString& ordner, int kilobyte)
+    : ordner_(QDir::current().absoluteFilePath(ordner))
+{
+    QDir().mkpath(ordner_);
+    const QByteArray optionen = "size=" + QByteArray::number(kilobyte) + "k";
+    ok_ = ::geteuid() == 0 && ::mount("tarvex-test", QFile::encodeName(ordner_).constData(), "tmpfs", 0,
+                                      optionen.constData()) == 0;
+}
+
+KleineDisk::~KleineDisk()
+{
+    if (ok_)
+        ::umount2(QFile::encodeName(ordner_).constData(), MNT_DETACH);
+}
+
+void KleineDisk::füllen()
+{
+    QFile füller(pfad(u".füller"_s));
+    if (!füller.open(QIODevice::Append | QIODevice::Unbuffered))
+        return;
+    const QByteArray block(4096, 'x');
+    while (füller.write(block) == block.size()) {
+    }
+    // The last partial block too: not one byte more may fit.
+    const QByteArray byte(1, 'x');
+    while (füller.write(byte) == 1) {
+    }
+}
+
+void KleineDisk::leeren()
+{
+    QFile::remove(pfad(u".füller"_s));
 }
 
 } // namespace tarvex::test

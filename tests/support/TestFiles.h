@@ -23,6 +23,24 @@ private:
     QString previous_;
 };
 
+// A small file system of its own (tmpfs) in a folder of the working directory,
+// to fill up like a full disk. Needs root; without it ok() is false.
+class KleineDisk {
+public:
+    explicit KleineDisk(const QString& ordner, int kilobyte = 512);
+    ~KleineDisk();
+    bool ok() const { return ok_; }
+    QString pfad(const QString& name) const { return ordner_ + u'/' + name; }
+    // Writes a filler file until nothing more fits.
+    void füllen();
+    // Frees the filler again.
+    void leeren();
+
+private:
+    QString ordner_;
+    bool ok_ = false;
+};
+
 using Rows2 = std::vector<std::pair<QString, QString>>;
 
 // Small reference files, built the way the program reads them.

@@ -128,6 +128,32 @@ private slots:
         QVERIFY(pdf::dateien().isEmpty());
     }
 
+    // Without the mouse: Enter in a field and Alt+D print (a wrong date stops
+    // them with its message), Esc leaves.
+    void keyboardPrintsAndLeaves()
+    {
+        Umgebung u;
+        QVERIFY(u.zeigen());
+        QLineEdit* datum = u.feld(u"txtDatum"_s);
+        datum->setFocus();
+        QTRY_VERIFY(datum->hasFocus());
+        QTest::keyClicks(datum, u"31.02.2002"_s);
+        const QStringList falsch{u"Bitte Datum in der Form 'TT.MM.JJJJ' eingeben"_s};
+        QTest::keyClick(datum, Qt::Key_Return);
+        QTRY_COMPARE(u.prompter.texte(), falsch);
+        u.prompter.vergiss();
+        QTRY_VERIFY(datum->hasFocus());
+        QTest::keyClick(datum, Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(u.prompter.texte(), falsch);
+        QCOMPARE(u.drucker.dokumente(), 0);
+
+        u.prompter.vergiss();
+        QSignalSpy zurück(&u.fenster, &LogWindow::backRequested);
+        QTest::keyClick(u.feld(u"txtName"_s), Qt::Key_Escape);
+        QCOMPARE(zurück.count(), 1);
+        QVERIFY(u.prompter.gezeigt().isEmpty());
+    }
+
     void withoutPrinterOnePdfHoldsTheWordsOfTheTextFile()
     {
         if (QtPrinterSurface::druckerVorhanden())

@@ -12,7 +12,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -57,6 +59,85 @@ void zurück(QWidget* fenster, const QString& weg)
     }
 }
 
+// Captions the windows are given with that share a key. Alt+D prints in the log
+// window (its own test); in the others Qt moves between the two, as it does.
+const QStringList kVorgegebenePaare = {
+    u"&Datei / &Drucken"_s,
+    u"A&lle markieren / Markierung &löschen"_s,
+    u"&Datei: &Log drucken / Contest &löschen"_s,
+};
+
+// The access key of a caption ("Be&enden" → 'e'), or 0.
+QChar zugriffstaste(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+// Access keys Alt reaches in what the frame shows now: the menu titles and the
+// visible buttons and labelled fields of the current window. A key used twice
+// does nothing in Qt, so each one found twice is a fault; returned as text.
+QStringList doppelteZugriffstasten(MainWindow& rahmen, QWidget* fenster)
+{
+    QMultiHash<QChar, QString> belegt;
+    // A window with menus of its own shows them in place of the frame's.
+    QMenuBar* leiste = fenster->findChild<QMenuBar*>();
+    if (!leiste)
+        leiste = rahmen.menuBar();
+    for (const QAction* a : leiste->actions())
+        if (a->isVisible() && !zugriffstaste(a->text()).isNull())
+            belegt.insert(zugriffstaste(a->text()), a->text());
+    for (const QAbstractButton* b : fenster->findChildren<QAbstractButton*>())
+        if (b->isVisible() && !zugriffstaste(b->text()).isNull())
+            belegt.insert(zugriffstaste(b->text()), b->text());
+    for (const QLabel* l : fenster->findChildren<QLabel*>())
+        if (l->isVisible() && l->buddy() && !zugriffstaste(l->text()).isNull())
+            belegt.insert(zugriffstaste(l->text()), l->text());
+    QStringList doppelt;
+    for (const QChar k : belegt.uniqueKeys()) {
+        if (belegt.count(k) < 2)
+            continue;
+        QStringList texte = belegt.values(k);
+        texte.sort();
+        const QString paar = texte.join(u" / "_s);
+        if (!kVorgegebenePaare.contains(paar))
+            doppelt.append(paar);
+    }
+    return doppelt;
+}
+
+// Every entry of a menu, its submenus too, has an access key of its own in that menu.
+QStringList menüOhneZugriffstaste(const QMenu* menü)
+{
+    QStringList fehler;
+    QHash<QChar, QString> belegt;
+    for (const QAction* a : menü->actions()) {
+        if (a->isSeparator() || !a->isVisible())
+            continue;
+        const QChar k = zugriffstaste(a->text());
+        if (k.isNull())
+            fehler.append(menü->title() + u": ohne Taste: "_s + a->text());
+        else if (belegt.contains(k)) {
+            QStringList paar{belegt[k], a->text()};
+            paar.sort();
+            const QString text = menü->title() + u": "_s + paar.join(u" / "_s);
+            if (!kVorgegebenePaare.contains(text))
+                fehler.append(u"doppelt: "_s + text);
+        }
+        else
+            belegt.insert(k, a->text());
+        if (a->menu())
+            fehler += menüOhneZugriffstaste(a->menu());
+    }
+    return fehler;
+}
+
 // Once the start's information box is answered, the frame is the active window.
 bool bereit(test::LaufendesProgramm& programm)
 {
@@ -83,7 +164,7 @@ private slots:
             QTest::newRow(name) << int(b) << QString::fromUtf16(symbol) << QString::fromUtf16(fenster) << wege
                                 << bleibt;
         };
-        zeile("Log", Befehl::Log, u"Toolbar1_Drucken", u"frmLog", {u"cmdAbbrechen"_s, u"mnuZurück2"_s}, true);
+        zeile("Log", Befehl::Log, u"Toolbar1_Drucken", u"frmLog", {u"cmdAbbrechen"_s, u"mnuZurück2"_s, u"Esc"_s}, true);
         zeile("QSL", Befehl::QSL, u"Toolbar1_QSL", u"frmQSL", {u"cmdAbbrechen"_s, u"mnuZurück"_s}, true);
         zeile("Call-Info", Befehl::CallInfo, u"", u"frmCallInfo", {u"Esc"_s, u"cmdAbbrechen"_s, u"mnuZurück"_s},
               true);
@@ -121,6 +202,8 @@ private slots:
             QTRY_VERIFY(w->isVisible());
             QVERIFY(!rahmen.contestWindow()->isVisible());
             QVERIFY(menüs(rahmen) != logMenüs);
+            const QStringList doppelt = doppelteZugriffstasten(rahmen, w);
+            QVERIFY2(doppelt.isEmpty(), qPrintable(doppelt.join(u"; "_s)));
             if (bleibt && erstes)
                 QCOMPARE(w, erstes);
             erstes = w;
@@ -132,6 +215,21 @@ private slots:
                 QTRY_VERIFY(w.isNull());
         }
         QCOMPARE(programm.antworten.titel, QStringList{u"Tarvex"_s}); // no message since the start
+    }
+
+    // Every command of the logging window's menus is one access key away, and no
+    // key is taken twice there or among the window's own buttons.
+    void everyMenuEntryHasAnAccessKeyOfItsOwn()
+    {
+        test::LaufendesProgramm programm;
+        QVERIFY(bereit(programm));
+        MainWindow& rahmen = programm.rahmen();
+        QStringList fehler;
+        for (const QAction* a : rahmen.menuBar()->actions())
+            if (a->isVisible() && a->menu())
+                fehler += menüOhneZugriffstaste(a->menu());
+        fehler += doppelteZugriffstasten(rahmen, rahmen.contestWindow());
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u"; "_s)));
     }
 
     // The text map and the locator search open beside the frame without
