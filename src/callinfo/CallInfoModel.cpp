@@ -40,7 +40,14 @@ void CallInfoModel::aktivieren()
                     QDir::toNativeSeparators(QFileInfo(callInfo_.pfad()).absolutePath()))));
         }
     } catch (const UserError& e) {
+        // Nothing to read either; one message is enough.
         fehler(e.meldung());
+        if (!bearbeitung_) {
+            muster_.reset();
+            einträge_.clear();
+            gehe(-1);
+        }
+        return;
     }
     if (bearbeitung_) {
         // Still editing (an earlier leave was answered with Nein): nothing is re-read.
@@ -48,24 +55,27 @@ void CallInfoModel::aktivieren()
         return;
     }
     const QString call = contest_.felder().txtCall;
-    lesen(call.isEmpty() ? std::nullopt : std::optional<QString>(call));
-    if (einträge_.isEmpty() && muster_)
+    // A file that cannot be read is reported once, not again for the fall-back to all entries.
+    if (lesen(call.isEmpty() ? std::nullopt : std::optional<QString>(call)) && einträge_.isEmpty() && muster_)
         lesen(std::nullopt);
 }
 
-void CallInfoModel::lesen(std::optional<QString> muster)
+bool CallInfoModel::lesen(std::optional<QString> muster)
 {
     muster_ = std::move(muster);
     einträge_.clear();
+    bool gelesen = true;
     // An empty pattern (or a cancelled search) gives a source without records.
     if (!muster_ || !muster_->isEmpty()) {
         try {
             einträge_ = callInfo_.einträge(muster_);
         } catch (const UserError& e) {
             fehler(e.meldung());
+            gelesen = false;
         }
     }
     gehe(einträge_.isEmpty() ? -1 : 0);
+    return gelesen;
 }
 
 void CallInfoModel::gehe(int position)

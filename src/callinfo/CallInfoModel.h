@@ -71,7 +71,8 @@ signals:
     void verlassen();
 
 private:
-    void lesen(std::optional<QString> muster);
+    // False (after one message) when the file could not be read.
+    bool lesen(std::optional<QString> muster);
     void gehe(int position);
     void bearbeitungBeenden();
     // Unsaved changes: asks whether to save them. False when the operator cancels.

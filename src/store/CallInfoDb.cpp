@@ -23,11 +23,7 @@ QString CallInfoDb::name(const QString& rufzeichen)
 
 namespace {
 
-const QString kCallInfoSpalten =
-    u"rowid, Rufzeichen, Name, DOK, Ort, Notiz, QSLgesendet, QSLerhalten"_s;
-
-// Files of earlier versions lack the two QSL columns; they are added on first edit.
-void qslSpaltenSicherstellen(Connection& c)
+QStringList spaltenVon(Connection& c)
 {
     QStringList spalten;
     for (const QVariantList& zeile : c.select(u"PRAGMA table_info(CALLINFO)"_s).zeilen)
@@ -35,10 +31,30 @@ void qslSpaltenSicherstellen(Connection& c)
     if (spalten.isEmpty())
         throw UserError(u"%1 hat keine Tabelle CALLINFO; ist das eine CALLINFO.MDB?"_s
                             .arg(QDir::toNativeSeparators(c.pfad())));
-    for (const QString& spalte : {u"QSLgesendet"_s, u"QSLerhalten"_s}) {
+    return spalten;
+}
+
+const QString kQslSpalten[] = {u"QSLgesendet"_s, u"QSLerhalten"_s};
+
+// Files of earlier versions lack the two QSL columns; they are added on the first save,
+// so that browsing never needs to write (a full disk, a read-only folder).
+void qslSpaltenSicherstellen(Connection& c)
+{
+    const QStringList spalten = spaltenVon(c);
+    for (const QString& spalte : kQslSpalten) {
         if (!spalten.contains(spalte.toLower()))
             c.exec(u"ALTER TABLE CALLINFO ADD COLUMN "_s + spalte + u" INTEGER NOT NULL DEFAULT 0"_s);
     }
+}
+
+// The select list; a QSL column the file does not have yet reads as not ticked.
+QString callInfoSpalten(Connection& c)
+{
+    const QStringList spalten = spaltenVon(c);
+    QString liste = u"rowid, Rufzeichen, Name, DOK, Ort, Notiz"_s;
+    for (const QString& spalte : kQslSpalten)
+        liste += spalten.contains(spalte.toLower()) ? u", "_s + spalte : u", 0"_s;
+    return liste;
 }
 
 QString text(const QVariant& v)
@@ -66,12 +82,11 @@ bool CallInfoDb::anlegenWennFehlend()
 
 QList<CallInfoEintrag> CallInfoDb::einträge(const std::optional<QString>& muster)
 {
-    Connection c(file_.connection().pfad(), Connection::Zugriff::LesenSchreiben);
-    qslSpaltenSicherstellen(c);
-    const Rows rows = muster
-        ? c.select(u"SELECT "_s + kCallInfoSpalten + u" FROM CALLINFO WHERE Rufzeichen LIKE ? ORDER BY rowid"_s,
-                   {*muster})
-        : c.select(u"SELECT "_s + kCallInfoSpalten + u" FROM CALLINFO ORDER BY rowid"_s);
+    const Rows rows = file_.lesen([&](Connection& c) {
+        const QString auswahl = u"SELECT "_s + callInfoSpalten(c) + u" FROM CALLINFO"_s;
+        return muster ? c.select(auswahl + u" WHERE Rufzeichen LIKE ? ORDER BY rowid"_s, {*muster})
+                      : c.select(auswahl + u" ORDER BY rowid"_s);
+    });
     QList<CallInfoEintrag> result;
     result.reserve(rows.zeilen.size());
     for (const QVariantList& z : rows.zeilen) {

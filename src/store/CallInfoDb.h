@@ -28,12 +28,12 @@ public:
     Connection& connection() { return file_.connection(); }
     QString pfad() const { return file_.pfad(); }
 
-    // Editing through the call-info window, each on its own writable connection.
     // Creates an empty CALLINFO.MDB when there is none; true when it did.
     bool anlegenWennFehlend();
     // All entries, or those whose call matches the operator's pattern; stored order.
+    // Read-only, so the entries can be browsed on a full disk or in a protected folder.
     QList<CallInfoEintrag> einträge(const std::optional<QString>& muster = std::nullopt);
-    // Inserts an entry without rowid, else replaces the stored one; returns the rowid.
+    // On its own writable connection. Inserts an entry without rowid, else replaces the stored one; returns the rowid.
     qint64 speichern(const CallInfoEintrag& eintrag);
 
 private:

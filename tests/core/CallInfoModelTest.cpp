@@ -214,5 +214,48 @@ TEST_F(CallInfoModelTest, MissingFileIsCreatedEmptyWithANote)
     EXPECT_EQ(prompter.gezeigt().size(), 1);
 }
 
+// A full disk or a read-only folder: the entries can still be browsed (the file of an
+// earlier version lacks the QSL columns, which are added only when saving), and a
+// failed save is one message and changes nothing.
+TEST_F(CallInfoModelTest, FullDiskOrReadOnlyFolderStillBrowsesAndSaysOnceWhySavingFails)
+{
+    struct Fall {
+        const char* name;
+        bool schreibgeschützt;
+    };
+    for (const Fall& f : {Fall{"full disk", false}, Fall{"read-only folder", true}}) {
+        SCOPED_TRACE(f.name);
+        test::KleineDisk disk(u"ci-disk"_s, 256);
+        if (!disk.ok())
+            GTEST_SKIP() << "no tmpfs (needs root)";
+        test::schreibeCallInfo(disk.pfad(u"CALLINFO.MDB"_s), {{u"QQ9QQ"_s, u"Tarvex"_s}, {u"DL1ABC"_s, u"Hans"_s}});
+        const QByteArray vorher = test::dateiInhalt(disk.pfad(u"CALLINFO.MDB"_s));
+        if (f.schreibgeschützt)
+            ASSERT_TRUE(disk.schreibschützen());
+        else
+            disk.füllen();
+        CallInfoDb voll(disk.pfad({}));
+        CallInfoModel fenster(model, voll, prompter);
+        prompter.vergiss();
+        fenster.aktivieren();
+        EXPECT_TRUE(prompter.gezeigt().isEmpty()) << prompter.gezeigt().value(0).text.toStdString();
+        EXPECT_EQ(fenster.anzahl(), 2);
+        fenster.nächster();
+        EXPECT_EQ(fenster.eintrag().name, u"Hans"_s);
+        EXPECT_FALSE(fenster.eintrag().qslGesendet);
+
+        fenster.cmdEdit();
+        fenster.setTxtName(u"Neu"_s);
+        fenster.cmdSpeichern();
+        ASSERT_EQ(prompter.gezeigt().size(), 1);
+        EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
+        EXPECT_TRUE(prompter.gezeigt()[0].text.contains(u"CALLINFO.MDB"_s));
+        EXPECT_TRUE(fenster.bearbeitung()); // the typed text stays for another try
+        EXPECT_EQ(fenster.eintrag().name, u"Neu"_s);
+        EXPECT_EQ(test::dateiInhalt(disk.pfad(u"CALLINFO.MDB"_s)), vorher);
+        EXPECT_EQ(voll.name(u"DL1ABC"_s), u"Hans"_s);
+    }
+}
+
 } // namespace
 } // namespace tarvex

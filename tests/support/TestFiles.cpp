@@ -154,6 +154,12 @@ void KleineDisk::leeren()
     QFile::remove(pfad(u".füller"_s));
 }
 
+bool KleineDisk::schreibschützen()
+{
+    return ok_
+        && ::mount(nullptr, QFile::encodeName(ordner_).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
+
 } // namespace tarvex::test
 
 namespace tarvex {

@@ -35,6 +35,8 @@ public:
     void füllen();
     // Frees the filler again.
     void leeren();
+    // Mounts the disk read-only (what a write-protected folder is even for root).
+    bool schreibschützen();
 
 private:
     QString ordner_;
