@@ -84,12 +84,17 @@ StatistikGrafikWindow::StatistikGrafikWindow(ContestModel& contest, Prompter& pr
     grafik_->setRenderHint(QPainter::Antialiasing);
     grafik_->setMinimumHeight(300);
 
+    // Shown at once, so it also appears while the window is not active (no tooltip
+    // events then); the view's own tooltip event would hide it again, as the bars
+    // have no tooltip of their own, so the filter answers that event with the text.
     connect(balken_, &QBarSet::hovered, this, [this](bool über, int index) {
+        unterDerMaus_ = über ? index : -1;
         if (über)
-            QToolTip::showText(QCursor::pos(), model_.wertText(index + 1), grafik_);
+            QToolTip::showText(QCursor::pos(), model_.wertText(index + 1), grafik_->viewport());
         else
             QToolTip::hideText();
     });
+    grafik_->viewport()->installEventFilter(this);
 
     const struct {
         const char16_t* name;
@@ -203,6 +208,16 @@ void StatistikGrafikWindow::speichern()
             u"Die Grafik konnte nicht als %1 gespeichert werden. Bitte Verzeichnis und freien Platz prüfen."_s.arg(
                 QDir::toNativeSeparators(pfad))));
     }
+}
+
+bool StatistikGrafikWindow::eventFilter(QObject* objekt, QEvent* event)
+{
+    if (objekt == grafik_->viewport() && event->type() == QEvent::ToolTip && unterDerMaus_ >= 0) {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), model_.wertText(unterDerMaus_ + 1),
+                           grafik_->viewport());
+        return true;
+    }
+    return QWidget::eventFilter(objekt, event);
 }
 
 void StatistikGrafikWindow::keyPressEvent(QKeyEvent* event)

@@ -38,6 +38,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* event) override;
 
 private:
     void zeigen();
@@ -52,6 +53,7 @@ private:
     QBarCategoryAxis* stunden_ = nullptr;
     QValueAxis* werte_ = nullptr;
     QPushButton* command1_ = nullptr;
+    int unterDerMaus_ = -1; // the bar the mouse rests on
 };
 
 } // namespace tarvex
