@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QPrinterInfo>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace tarvex {
@@ -48,6 +50,15 @@ DruckerwahlDialog::DruckerwahlDialog(QWidget* parent)
     spalte->addWidget(etikett);
     spalte->addWidget(liste_);
     spalte->addWidget(knöpfe);
+    breiteAnpassen();
+}
+
+void DruckerwahlDialog::breiteAnpassen()
+{
+    const int rand = 2 * liste_->frameWidth() + liste_->verticalScrollBar()->sizeHint().width() + 16;
+    const int breite = liste_->sizeHintForColumn(0) + rand;
+    const QRect bildschirm = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    liste_->setMinimumWidth(std::min(breite, bildschirm.width() * 9 / 10));
 }
 
 QString DruckerwahlDialog::auswahl() const
@@ -68,6 +79,7 @@ void DruckerwahlDialog::setAuswahl(const QString& drucker)
     auto* weg = new QListWidgetItem(u"%1 (nicht mehr eingerichtet)"_s.arg(drucker), liste_);
     weg->setData(namensRolle, drucker);
     liste_->setCurrentItem(weg);
+    breiteAnpassen();
 }
 
 void DruckerwahlDialog::ausführen(QWidget* parent, Settings& settings)

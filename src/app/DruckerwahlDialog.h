@@ -28,6 +28,9 @@ public:
     static void einstellungLaden(const Settings& settings);
 
 private:
+    // Wide enough for the longest entry, so no name hides behind a scroll bar.
+    void breiteAnpassen();
+
     QListWidget* liste_ = nullptr;
 };
 

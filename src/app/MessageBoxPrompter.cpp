@@ -64,6 +64,23 @@ QMessageBox::StandardButton button(Meldung::Antwort antwort)
 
 Meldung::Antwort MessageBoxPrompter::zeige(const Meldung& meldung)
 {
+    // A note that comes while a box is open (a mail's result during the reminder)
+    // would cover it; it follows once the operator has closed the box. A question
+    // cannot wait: its caller needs the answer.
+    if (offen_ > 0 && meldung.knöpfe == Meldung::Knöpfe::Ok) {
+        später_.append(meldung);
+        return Meldung::Antwort::Ok;
+    }
+    ++offen_;
+    const Meldung::Antwort antwort = zeigeJetzt(meldung);
+    --offen_;
+    while (offen_ == 0 && !später_.isEmpty())
+        zeige(später_.takeFirst());
+    return antwort;
+}
+
+Meldung::Antwort MessageBoxPrompter::zeigeJetzt(const Meldung& meldung)
+{
     QMessageBox box(icon(meldung.symbol), meldung.titel, meldung.text, buttons(meldung.knöpfe), parent_);
     box.setDefaultButton(button(meldung.standard));
     // German captions regardless of the desktop's language.

@@ -1,6 +1,8 @@
 #pragma once
 #include "common/Prompter.h"
 
+#include <QList>
+
 class QWidget;
 
 namespace tarvex {
@@ -13,8 +15,15 @@ public:
     std::optional<QString> frage(const Eingabefrage& frage) override;
     void setParent(QWidget* parent) { parent_ = parent; }
 
+    // Boxes open now (nested through their event loops) and the notes waiting for them.
+    int offen() const { return offen_; }
+
 private:
+    Meldung::Antwort zeigeJetzt(const Meldung& meldung);
+
     QWidget* parent_;
+    int offen_ = 0;
+    QList<Meldung> später_;
 };
 
 } // namespace tarvex

@@ -19,4 +19,14 @@ private:
     QString meldung_;
 };
 
+// A piece of a damaged file as a message quotes it: short, and every character
+// that cannot be shown replaced, so binary junk never fills the box.
+inline QString auszug(const QString& text, qsizetype höchstens = 20)
+{
+    QString ergebnis;
+    for (const QChar c : text.left(höchstens))
+        ergebnis += c.isPrint() ? c : QChar(u'?');
+    return text.size() > höchstens ? ergebnis + u'…' : ergebnis;
+}
+
 } // namespace tarvex

@@ -190,7 +190,7 @@ ExpDatei::Inhalt ExpDatei::lesenText(const QString& text, const QString& pfad)
         throw ungültig(u"Sie endet vor dem ersten QSO."_s);
     inhalt.band = it[bandItem];
     if (!istBandTabelle(inhalt.band))
-        throw ungültig(u"„%1“ ist kein Band."_s.arg(inhalt.band));
+        throw ungültig(u"„%1“ ist kein Band."_s.arg(auszug(inhalt.band)));
     const qsizetype rest = it.size() - kopfItems;
     if (rest % kFelder != 0)
         throw ungültig(u"Sie endet mitten im QSO Nr. %1."_s.arg(rest / kFelder + 1));

@@ -34,8 +34,10 @@ bool ExpImport::ExpDateiImportieren(const QString& ImportDatei)
         // The imported band becomes current everywhere: grid, band display, score.
         contest_.bandWechseln(inhalt.band);
         contest_.settings().setLetztesBand(inhalt.band);
-        prompter_.zeige(hinweisMeldung(u"Aus der Datei %1 wurden %2 QSOs in das Band %3 importiert."_s.arg(
-            ImportDatei, QString::number(inhalt.qsos.size()), bandAnzeige(inhalt.band))));
+        const qsizetype anzahl = inhalt.qsos.size();
+        const QString wieviel = anzahl == 1 ? u"wurde 1 QSO"_s : u"wurden %1 QSOs"_s.arg(anzahl);
+        prompter_.zeige(hinweisMeldung(u"Aus der Datei %1 %2 in das Band %3 importiert."_s.arg(
+            ImportDatei, wieviel, bandAnzeige(inhalt.band))));
         return true;
     } catch (const UserError& e) {
         prompter_.zeige(fehlerMeldung(e.meldung()));

@@ -54,14 +54,26 @@ void LogFelder::setText(LogFeld feld, const QString& text)
     texte_[std::size_t(feld)] = text.left(definition(feld).länge);
 }
 
-void LogFelder::lesen(const Settings& settings, const QString& band)
+bool LogFelder::lesen(const Settings& settings, const QString& band)
 {
+    bool eigene = false;
     for (const LogFeld feld : speicherfolge()) {
         const QString wert =
             settings.lesen(abschnitt(feld, band), QString::fromUtf16(definition(feld).schlüssel));
-        if (!wert.isEmpty())
+        if (!wert.isEmpty()) {
             setText(feld, wert);
+            eigene = eigene || definition(feld).proBand;
+        }
     }
+    return eigene;
+}
+
+bool LogFelder::hatStationsdaten() const
+{
+    for (const LogFeldDefinition& d : definitionen())
+        if (d.proBand && !text(d.feld).isEmpty())
+            return true;
+    return false;
 }
 
 void LogFelder::speichern(Settings& settings, const QString& band) const

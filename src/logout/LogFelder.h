@@ -59,7 +59,10 @@ public:
     void setText(LogFeld feld, const QString& text);
 
     // A stored value replaces the field's text; an empty one leaves it.
-    void lesen(const Settings& settings, const QString& band);
+    // True when the band has station data of its own stored.
+    bool lesen(const Settings& settings, const QString& band);
+    // Some per-band field holds a text.
+    bool hatStationsdaten() const;
     void speichern(Settings& settings, const QString& band) const;
 
 private:

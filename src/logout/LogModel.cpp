@@ -14,6 +14,7 @@
 #include "common/UserError.h"
 #include "contest/ContestModel.h"
 #include "entry/KeystrokeLog.h"
+#include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/FilePaths.h"
 #include "store/Settings.h"
@@ -45,7 +46,16 @@ const QString& LogModel::text(LogFeld feld) const
 
 void LogModel::aktivieren()
 {
-    felder_->lesen(contest_.settings(), contest_.Band());
+    const QString band = contest_.Band();
+    const bool eigene = felder_->lesen(contest_.settings(), band);
+    stationsdatenHinweis_.clear();
+    if (eigene || !felder_->hatStationsdaten() || felderBand_.isEmpty())
+        felderBand_ = band;
+    else if (felderBand_ != band)
+        stationsdatenHinweis_ =
+            u"Für %1 sind keine Stationsdaten gespeichert; die Felder zeigen die Angaben von %2. "
+            u"Bitte prüfen (Sender, Antenne, Leistung …), bevor gedruckt wird."_s.arg(bandAnzeige(band),
+                                                                                 bandAnzeige(felderBand_));
     emit changed();
 }
 
@@ -55,6 +65,9 @@ void LogModel::setText(LogFeld feld, const QString& text)
     if (feld == LogFeld::Datum)
         t.replace(u',', u'.');
     felder_->setText(feld, t);
+    // The operator is looking at the station data: the note has done its job.
+    if (LogFelder::definition(feld).proBand)
+        stationsdatenHinweis_.clear();
     emit changed();
 }
 

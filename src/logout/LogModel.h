@@ -37,6 +37,9 @@ public:
     void aktivieren();
 
     const LogFelder& felder() const { return *felder_; }
+    // Not empty when the band has no station data stored and the fields still show
+    // another band's (transmitter, antenna …): said, so the wrong antenna is not printed.
+    const QString& stationsdatenHinweis() const { return stationsdatenHinweis_; }
     const QString& text(LogFeld feld) const;
     // Cut to the field's length; in txtDatum a comma becomes a full stop.
     void setText(LogFeld feld, const QString& text);
@@ -122,6 +125,8 @@ private:
     QString dateiName_;
     QString exportname_;
     QString ediname_;
+    QString felderBand_; // the band whose station data the fields show
+    QString stationsdatenHinweis_;
 };
 
 } // namespace tarvex

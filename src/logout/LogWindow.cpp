@@ -76,7 +76,13 @@ LogWindow::LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucke
     auto* deckblatt = new QGroupBox(u"Daten des Deckblatts"_s);
     auto* raster = new QGridLayout(deckblatt);
     raster->setVerticalSpacing(2);
-    int zeile = 0;
+    lblStationsdaten_ = new QLabel;
+    lblStationsdaten_->setObjectName(u"lblStationsdaten"_s);
+    lblStationsdaten_->setWordWrap(true);
+    lblStationsdaten_->setStyleSheet(u"QLabel { color: #a00000; font-weight: bold; }"_s);
+    lblStationsdaten_->hide();
+    raster->addWidget(lblStationsdaten_, 0, 0, 1, 2);
+    int zeile = 1;
     for (const LogFeldDefinition& d : LogFelder::definitionen()) {
         auto* feld = new QLineEdit;
         feld->setObjectName(QString::fromUtf16(d.name));
@@ -255,6 +261,8 @@ void LogWindow::anzeigen()
         txtDateiName_->setText(model_.txtDateiName());
     txtExportname_->setText(model_.txtExportname());
     txtEdiname_->setText(model_.txtEdiname());
+    lblStationsdaten_->setText(model_.stationsdatenHinweis());
+    lblStationsdaten_->setVisible(!model_.stationsdatenHinweis().isEmpty());
 }
 
 void LogWindow::feldGeändert(LogFeld feld, const QString& text)

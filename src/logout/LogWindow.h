@@ -63,6 +63,7 @@ private:
     QCheckBox* chkEMail_ = nullptr;
     QCheckBox* chkEDI_ = nullptr;
     QLabel* lblDateiname_ = nullptr;
+    QLabel* lblStationsdaten_ = nullptr;
     QLineEdit* txtDateiName_ = nullptr;
     QLineEdit* txtExportname_ = nullptr;
     QLineEdit* txtEdiname_ = nullptr;

@@ -97,6 +97,9 @@ TEST_F(ExpImportTest, ABadFileImportsNothingAndSaysWhy)
         {u"fremd.EXP"_s, {kKopf, u"DL1ABC"_s, u"JO62QM"_s, u"1296MHz"_s, u"200205"_s, q1},
          u"Band 1296 MHz, das dieser Contest nicht hat."_s},
         {u"leer.EXP"_s, {u""_s}, u"Sie endet vor dem ersten QSO."_s},
+        // Binary junk where the band should be: a short, printable excerpt.
+        {u"müll.EXP"_s, {kKopf, u"DL1ABC"_s, u"JO62QM"_s, QString(u"\u0001A"_s).repeated(150), u"200205"_s, q1},
+         u"„?A?A?A?A?A?A?A?A?A?A…“ ist kein Band."_s},
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.name.toStdString());
@@ -107,9 +110,18 @@ TEST_F(ExpImportTest, ABadFileImportsNothingAndSaysWhy)
         ASSERT_EQ(prompter.texte().size(), 1);
         EXPECT_TRUE(prompter.texte()[0].startsWith(u"Die Datei "_s + f.name)) << prompter.texte()[0].toStdString();
         EXPECT_TRUE(prompter.texte()[0].contains(f.grund)) << prompter.texte()[0].toStdString();
+        EXPECT_LT(prompter.texte()[0].size(), 200);
         EXPECT_TRUE(band(u"144MHz"_s).isEmpty());
         EXPECT_EQ(model.Band(), u"144MHz"_s);
     }
+}
+
+TEST_F(ExpImportTest, OneContactIsSaidInTheSingular)
+{
+    writeTextFile(u"eins.EXP"_s, {kKopf, u"DL1ABC"_s, u"JO62QM"_s, u"144MHz"_s, u"200205"_s,
+                                  u"06.05.02,12:01,DK2XY,599001,579012,JO62QM,512,87,DK2XY,JO62,Deutschland"_s});
+    ASSERT_TRUE(import.ExpDateiImportieren(u"eins.EXP"_s));
+    EXPECT_EQ(prompter.texte().last(), u"Aus der Datei eins.EXP wurde 1 QSO in das Band 144 MHz importiert."_s);
 }
 
 TEST_F(ExpImportTest, ImportWindowListsOnlyExpFiles)

@@ -138,6 +138,50 @@ TEST_F(LogModelTest, EachBandKeepsItsStationData)
     EXPECT_EQ(neu.text(F::Sender), u"bleibt"_s);
 }
 
+// The same window moved to a band without station data still shows the last band's
+// transmitter and antenna: it says so until the band has data of its own or the
+// operator edits a station field.
+TEST_F(LogModelTest, ABandWithoutStationDataSaysTheFieldsAreAnotherBands)
+{
+    deckblattFüllen();
+    log.drucken(drucker);
+    struct Schritt {
+        const char* was;
+        QString band;
+        bool hinweis;
+    };
+    const Schritt schritte[] = {
+        {"144 MHz has its own", u"144MHz"_s, false},
+        {"432 MHz has none", u"432MHz"_s, true},
+        {"still none at the next opening", u"432MHz"_s, true},
+        {"back on 144 MHz", u"144MHz"_s, false},
+    };
+    for (const Schritt& s : schritte) {
+        SCOPED_TRACE(s.was);
+        model.bandWechseln(s.band);
+        log.aktivieren();
+        EXPECT_EQ(log.stationsdatenHinweis().isEmpty(), !s.hinweis) << log.stationsdatenHinweis().toStdString();
+    }
+    model.bandWechseln(u"432MHz"_s);
+    log.aktivieren();
+    EXPECT_EQ(log.stationsdatenHinweis(),
+              u"Für 432 MHz sind keine Stationsdaten gespeichert; die Felder zeigen die Angaben von 144 MHz. "
+              u"Bitte prüfen (Sender, Antenne, Leistung …), bevor gedruckt wird."_s);
+    // A shared field does not answer the note; a station field does.
+    log.setText(F::Wettbewerb, u"Anderer Contest"_s);
+    EXPECT_FALSE(log.stationsdatenHinweis().isEmpty());
+    log.setText(F::Antenne, u"21-Element"_s);
+    EXPECT_TRUE(log.stationsdatenHinweis().isEmpty());
+    // Printed on 432 MHz: its own data from now on.
+    log.drucken(drucker);
+    model.bandWechseln(u"144MHz"_s);
+    log.aktivieren();
+    model.bandWechseln(u"432MHz"_s);
+    log.aktivieren();
+    EXPECT_TRUE(log.stationsdatenHinweis().isEmpty());
+    EXPECT_EQ(log.text(F::Antenne), u"21-Element"_s);
+}
+
 TEST_F(LogModelTest, CancelSavesAndOutputsNothing)
 {
     deckblattFüllen();

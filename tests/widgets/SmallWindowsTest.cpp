@@ -1,4 +1,6 @@
 #include "app/CopyrightDialog.h"
+#include "app/DruckerwahlDialog.h"
+#include "app/MessageBoxPrompter.h"
 #include "app/KeystrokeLogDialog.h"
 #include "contest/ContestLöschen.h"
 #include "contest/DeleteContestDialog.h"
@@ -11,6 +13,8 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QScrollBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,6 +30,60 @@ class SmallWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A note that comes while a box is open (the mail's result during the reminder)
+    // waits for it; a question is asked at once, as its caller needs the answer.
+    void notesWaitForTheOpenBoxQuestionsDoNot()
+    {
+        MessageBoxPrompter prompter;
+        QStringList gesehen;
+        int höchstensOffen = 0;
+        QTimer wächter;
+        connect(&wächter, &QTimer::timeout, this, [&] {
+            int offen = 0;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                offen += qobject_cast<QMessageBox*>(w) != nullptr && w->isVisible();
+            höchstensOffen = std::max(höchstensOffen, offen);
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr || (!gesehen.isEmpty() && gesehen.last() == box->text()))
+                return;
+            gesehen.append(box->text());
+            if (box->text() == u"Erinnerung"_s) {
+                // Arrives while the reminder is open; then a question, then the reminder is closed.
+                QTimer::singleShot(0, this, [&] { prompter.zeige(hinweisMeldung(u"Mail gesendet"_s)); });
+                QTimer::singleShot(50, this, [&] {
+                    const Meldung frage{u"Wirklich?"_s, u"Frage"_s, Meldung::Symbol::Frage, Meldung::Knöpfe::JaNein,
+                                        Meldung::Antwort::Ja};
+                    QCOMPARE(prompter.zeige(frage), Meldung::Antwort::Nein);
+                    gesehen.append(u"beantwortet"_s);
+                    qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(QMessageBox::Ok)->click();
+                });
+            } else if (box->text() == u"Wirklich?"_s) {
+                box->button(QMessageBox::No)->click();
+            } else {
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        wächter.start(5);
+        QCOMPARE(prompter.zeige(hinweisMeldung(u"Erinnerung"_s)), Meldung::Antwort::Ok);
+        QCOMPARE(gesehen, (QStringList{u"Erinnerung"_s, u"Wirklich?"_s, u"beantwortet"_s, u"Mail gesendet"_s}));
+        QCOMPARE(prompter.offen(), 0);
+        // The question was the only time two boxes were open.
+        QCOMPARE(höchstensOffen, 2);
+    }
+
+    // The printer choice shows its longest entry without a scroll bar.
+    void printerChoiceIsWideEnoughForItsEntries()
+    {
+        DruckerwahlDialog dialog;
+        dialog.setAuswahl(u"Ein Drucker mit einem sehr langen Namen im Keller neben der Antenne"_s);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* liste = dialog.findChild<QListWidget*>(u"lstDrucker"_s);
+        QVERIFY(liste);
+        QCOMPARE(liste->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(liste->viewport()->width() >= liste->sizeHintForColumn(0));
+    }
+
     void lastInputsOnlyWhenTheLogExists()
     {
         test::WorkDir dir;
