@@ -2,59 +2,61 @@
 
 #include <QFileDevice>
 #include <cerrno>
+#include <utility>
 
 namespace tarvex {
 
+namespace {
+
+template <class Code, std::size_t N>
+const char16_t* nachschlagen(const std::pair<Code, const char16_t*> (&tabelle)[N], Code code)
+{
+    for (const auto& [c, text] : tabelle)
+        if (c == code)
+            return text;
+    return nullptr;
+}
+
+constexpr std::pair<int, const char16_t*> kErrno[] = {
+    {ENOSPC, u"der Datenträger ist voll"},
+    {EDQUOT, u"der zugeteilte Platz auf dem Datenträger ist erschöpft"},
+    {EACCES, u"keine Berechtigung"},
+    {EPERM, u"keine Berechtigung"},
+    {EROFS, u"der Datenträger ist schreibgeschützt"},
+    {EIO, u"Ein-/Ausgabefehler des Datenträgers"},
+    {ENOENT, u"die Datei oder ihr Verzeichnis fehlt"},
+    {EFBIG, u"die Datei ist zu groß"},
+    {EBUSY, u"die Datei wird gerade benutzt"},
+    {ETXTBSY, u"die Datei wird gerade benutzt"},
+};
+
+constexpr std::pair<QFileDevice::FileError, const char16_t*> kDateiFehler[] = {
+    {QFileDevice::ReadError, u"Lesefehler"},
+    {QFileDevice::WriteError, u"Schreibfehler"},
+    {QFileDevice::OpenError, u"die Datei lässt sich nicht öffnen"},
+    {QFileDevice::PermissionsError, u"keine Berechtigung"},
+    {QFileDevice::ResourceError, u"zu wenig Platz oder Speicher"},
+    {QFileDevice::RenameError, u"die Datei lässt sich nicht umbenennen"},
+    {QFileDevice::CopyError, u"die Datei lässt sich nicht kopieren"},
+    {QFileDevice::RemoveError, u"die Datei lässt sich nicht löschen"},
+};
+
+} // namespace
+
 QString systemFehler(int errnum)
 {
-    switch (errnum) {
-    case ENOSPC:
-        return QStringLiteral("der Datenträger ist voll");
-    case EDQUOT:
-        return QStringLiteral("der zugeteilte Platz auf dem Datenträger ist erschöpft");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("keine Berechtigung");
-    case EROFS:
-        return QStringLiteral("der Datenträger ist schreibgeschützt");
-    case EIO:
-        return QStringLiteral("Ein-/Ausgabefehler des Datenträgers");
-    case ENOENT:
-        return QStringLiteral("die Datei oder ihr Verzeichnis fehlt");
-    case EFBIG:
-        return QStringLiteral("die Datei ist zu groß");
-    case EBUSY:
-    case ETXTBSY:
-        return QStringLiteral("die Datei wird gerade benutzt");
-    default:
-        return QStringLiteral("Systemfehler %1").arg(errnum);
-    }
+    if (const char16_t* text = nachschlagen(kErrno, errnum))
+        return QString::fromUtf16(text);
+    return QStringLiteral("Systemfehler %1").arg(errnum);
 }
 
 QString dateiFehler(const QFileDevice& datei, int errnum)
 {
     if (errnum != 0)
         return systemFehler(errnum);
-    switch (datei.error()) {
-    case QFileDevice::ReadError:
-        return QStringLiteral("Lesefehler");
-    case QFileDevice::WriteError:
-        return QStringLiteral("Schreibfehler");
-    case QFileDevice::OpenError:
-        return QStringLiteral("die Datei lässt sich nicht öffnen");
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("keine Berechtigung");
-    case QFileDevice::ResourceError:
-        return QStringLiteral("zu wenig Platz oder Speicher");
-    case QFileDevice::RenameError:
-        return QStringLiteral("die Datei lässt sich nicht umbenennen");
-    case QFileDevice::CopyError:
-        return QStringLiteral("die Datei lässt sich nicht kopieren");
-    case QFileDevice::RemoveError:
-        return QStringLiteral("die Datei lässt sich nicht löschen");
-    default:
-        return QStringLiteral("Dateifehler %1").arg(static_cast<int>(datei.error()));
-    }
+    if (const char16_t* text = nachschlagen(kDateiFehler, datei.error()))
+        return QString::fromUtf16(text);
+    return QStringLiteral("Dateifehler %1").arg(static_cast<int>(datei.error()));
 }
 
 } // namespace tarvex
