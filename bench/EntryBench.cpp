@@ -4,9 +4,9 @@
 #include "entry/EntryActions.h"
 #include "entry/EntryModel.h"
 #include "entry/KeystrokeLog.h"
+#include "entry/Klasse.h"
 #include "entry/Locator.h"
 #include "entry/Zeichen.h"
-#include "entry/Klasse.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -16,16 +16,15 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QStringList kTokens = {u"DL1ABC"_s, u"JO31AB"_s, u"59001"_s, u"/P"_s, u"OE/"_s, u"1430"_s,
-                             u"599012"_s, u"G4XYZ"_s, u"2CD"_s, u"IO91AA"_s, u"+7"_s, u"Q"_s,
-                             u"PA3ABC"_s, u"59A"_s, u"01.12.26"_s, u"XYZ"_s};
+const QStringList kTokens = { u"DL1ABC"_s, u"JO31AB"_s, u"59001"_s, u"/P"_s, u"OE/"_s, u"1430"_s, u"599012"_s,
+    u"G4XYZ"_s, u"2CD"_s, u"IO91AA"_s, u"+7"_s, u"Q"_s, u"PA3ABC"_s, u"59A"_s, u"01.12.26"_s, u"XYZ"_s };
 
 struct NoActions final : tarvex::EntryActions {
-    void prüfen() override {}
-    void suchen(const QString&) override {}
-    void speichern() override {}
-    void doppelFrage() override {}
-    void alleAnzeigen() override {}
+    void prüfen() override { }
+    void suchen(const QString&) override { }
+    void speichern() override { }
+    void doppelFrage() override { }
+    void alleAnzeigen() override { }
 };
 
 struct SilentPrompter final : tarvex::Prompter {
@@ -66,7 +65,7 @@ BENCHMARK(BM_AuswertWithKeystrokeLog);
 
 void BM_Abstand(benchmark::State& state)
 {
-    const QStringList locators = {u"JO31AB"_s, u"IO91AA"_s, u"KN00AA"_s, u"JN58TD"_s, u"KO02MF"_s};
+    const QStringList locators = { u"JO31AB"_s, u"IO91AA"_s, u"KN00AA"_s, u"JN58TD"_s, u"KO02MF"_s };
     std::size_t i = 0;
     for (auto _ : state) {
         const QString& other = locators[static_cast<qsizetype>(i++ % locators.size())];

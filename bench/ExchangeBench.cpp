@@ -8,9 +8,9 @@
 #include "entry/KeystrokeLog.h"
 #include "logout/ExpDatei.h"
 #include "logout/ExpExport.h"
-#include "store/ContestDatabase.h"
-#include "store/ContestDat.h"
 #include "store/CallInfoDb.h"
+#include "store/ContestDat.h"
+#include "store/ContestDatabase.h"
 #include "store/Settings.h"
 
 #include <QDir>
@@ -31,12 +31,13 @@ struct Umgebung {
     explicit Umgebung(int n)
     {
         QDir::setCurrent(dir.path());
-        auto db = tarvex::ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL1ABC"_s, u"JO62QM"_s});
+        auto db
+            = tarvex::ContestDatabase::anlegen(u"TEST.mdb"_s, { u"144MHz"_s }, { u"DL1ABC"_s, u"JO62QM"_s });
         QList<tarvex::QsoRecord> qsos;
         for (int i = 0; i < n; ++i) {
-            tarvex::QsoRecord q{i + 1, u"06.05.02"_s, u"12:34"_s, u"DK%1XY"_s.arg(i % 10), u"599"_s + QString::number(i % 1000).rightJustified(3, u'0'),
-                                u"579012"_s, u"JO62QM"_s, u"512"_s, u"87"_s, u"DK2XY"_s, u"JO62"_s, u"Deutschland"_s,
-                                QString(), false};
+            tarvex::QsoRecord q { i + 1, u"06.05.02"_s, u"12:34"_s, u"DK%1XY"_s.arg(i % 10),
+                u"599"_s + QString::number(i % 1000).rightJustified(3, u'0'), u"579012"_s, u"JO62QM"_s,
+                u"512"_s, u"87"_s, u"DK2XY"_s, u"JO62"_s, u"Deutschland"_s, QString(), false };
             qsos.append(q);
         }
         db.qsosImportieren(u"144MHz"_s, qsos);
@@ -70,7 +71,8 @@ void BM_BandRead(benchmark::State& state)
     auto db = tarvex::ContestDatabase::öffnen(u"TEST.MDB"_s);
     for (auto _ : state) {
         int n = 0;
-        db.qsosDurchlaufen(u"144MHz"_s, [&](const tarvex::QsoRecord& q) { n += static_cast<int>(q.land.size()); });
+        db.qsosDurchlaufen(
+            u"144MHz"_s, [&](const tarvex::QsoRecord& q) { n += static_cast<int>(q.land.size()); });
         benchmark::DoNotOptimize(n);
     }
 }
@@ -80,7 +82,7 @@ void BM_ExpFileRead(benchmark::State& state)
 {
     Umgebung u(static_cast<int>(state.range(0)));
     auto db = tarvex::ContestDatabase::öffnen(u"TEST.MDB"_s);
-    QStringList zeilen{tarvex::ExpDatei::kKopf, u"DL1ABC"_s, u"JO62QM"_s, u"144MHz"_s, u"200205"_s};
+    QStringList zeilen { tarvex::ExpDatei::kKopf, u"DL1ABC"_s, u"JO62QM"_s, u"144MHz"_s, u"200205"_s };
     for (const tarvex::QsoRecord& q : db.qsos(u"144MHz"_s))
         zeilen.append(tarvex::ExpDatei::qsoZeile(q));
     for (auto _ : state)

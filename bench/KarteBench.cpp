@@ -16,17 +16,18 @@ using namespace Qt::StringLiterals;
 tarvex::ContestDatabase kontest(const QTemporaryDir& dir, int n)
 {
     const QString pfad = dir.filePath(u"B.mdb"_s);
-    tarvex::ContestDatabase::anlegen(pfad, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+    tarvex::ContestDatabase::anlegen(pfad, { u"144MHz"_s }, { u"DL0XX"_s, u"JO31AA"_s });
     tarvex::Connection c(pfad, tarvex::Connection::Zugriff::LesenSchreiben);
     c.exec(u"BEGIN"_s);
     for (int i = 0; i < n; ++i) {
-        const QChar l[] = {QChar(u'I' + i % 3), QChar(u'M' + (i / 3) % 4), QChar(u'0' + (i / 12) % 10),
-                           QChar(u'0' + (i / 120) % 10), QChar(u'A' + i % 24), QChar(u'A' + (i / 24) % 24)};
+        const QChar l[] = { QChar(u'I' + i % 3), QChar(u'M' + (i / 3) % 4), QChar(u'0' + (i / 12) % 10),
+            QChar(u'0' + (i / 120) % 10), QChar(u'A' + i % 24), QChar(u'A' + (i / 24) % 24) };
         const QString locator(l, 6);
         const bool gültig = i % 20 != 0;
-        c.execute(u"INSERT INTO \"144MHz\"(Nummer,Rufzeichen,Locator,Punkte,Square,Land) VALUES(?,?,?,?,?,?)"_s,
-                  {i + 1, u"DL%1"_s.arg(i), locator, gültig ? u"100"_s : u"-----"_s,
-                   gültig ? locator.left(4) : u" "_s, u"X"_s});
+        c.execute(
+            u"INSERT INTO \"144MHz\"(Nummer,Rufzeichen,Locator,Punkte,Square,Land) VALUES(?,?,?,?,?,?)"_s,
+            { i + 1, u"DL%1"_s.arg(i), locator, gültig ? u"100"_s : u"-----"_s,
+                gültig ? locator.left(4) : u" "_s, u"X"_s });
     }
     c.exec(u"COMMIT"_s);
     return tarvex::ContestDatabase::öffnen(pfad);

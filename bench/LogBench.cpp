@@ -32,8 +32,8 @@ QList<tarvex::QsoRecord> kontakte(int anzahl)
 void BM_LogSeitenText(benchmark::State& state)
 {
     const QList<tarvex::QsoRecord> qsos = kontakte(int(state.range(0)));
-    const tarvex::LogSeiten::Kopf kopf{u"Test"_s, u"1"_s, u"DL0XX"_s, u"JO31AA"_s,
-                                       QString::number(qsos.size() + 1), u"123456"_s};
+    const tarvex::LogSeiten::Kopf kopf { u"Test"_s, u"1"_s, u"DL0XX"_s, u"JO31AA"_s,
+        QString::number(qsos.size() + 1), u"123456"_s };
     for (auto _ : state)
         benchmark::DoNotOptimize(tarvex::LogSeiten::text(tarvex::LogSeiten::zeilen(qsos, kopf)));
 }

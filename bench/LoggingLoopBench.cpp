@@ -11,10 +11,10 @@
 #include "entry/CallLookup.h"
 #include "entry/CallSign.h"
 #include "entry/KeystrokeLog.h"
-#include "store/Connection.h"
-#include "store/ContestDatabase.h"
-#include "store/ContestDat.h"
 #include "store/CallInfoDb.h"
+#include "store/Connection.h"
+#include "store/ContestDat.h"
+#include "store/ContestDatabase.h"
 #include "store/Settings.h"
 
 #include <QCoreApplication>
@@ -59,9 +59,9 @@ int wahl(int n)
     return std::uniform_int_distribution<int>(0, n - 1)(zufall);
 }
 
-const QStringList kPräfixe{u"DL"_s, u"DK"_s, u"DJ"_s, u"DB"_s, u"DC"_s, u"DO"_s, u"G"_s, u"F"_s, u"PA"_s, u"ON"_s,
-                           u"OK"_s, u"OE"_s, u"SP"_s, u"OZ"_s, u"SM"_s, u"HB9"_s, u"I"_s, u"LY"_s, u"YL"_s, u"ES"_s,
-                           u"S5"_s, u"9A"_s, u"HA"_s, u"YO"_s, u"LZ"_s, u"OM"_s, u"LA"_s, u"EA"_s};
+const QStringList kPräfixe { u"DL"_s, u"DK"_s, u"DJ"_s, u"DB"_s, u"DC"_s, u"DO"_s, u"G"_s, u"F"_s, u"PA"_s,
+    u"ON"_s, u"OK"_s, u"OE"_s, u"SP"_s, u"OZ"_s, u"SM"_s, u"HB9"_s, u"I"_s, u"LY"_s, u"YL"_s, u"ES"_s,
+    u"S5"_s, u"9A"_s, u"HA"_s, u"YO"_s, u"LZ"_s, u"OM"_s, u"LA"_s, u"EA"_s };
 
 QString buchstabe()
 {
@@ -102,7 +102,7 @@ void referenzdateien()
             QString locs = locator();
             for (int k = wahl(3); k > 0; --k)
                 locs += u'/' + locator();
-            dat.execute(u"INSERT INTO STATIONS(CALL,LOCATORS) VALUES(?,?)"_s, {rufzeichen(), locs});
+            dat.execute(u"INSERT INTO STATIONS(CALL,LOCATORS) VALUES(?,?)"_s, { rufzeichen(), locs });
         }
         dat.exec(u"COMMIT"_s);
     }
@@ -110,7 +110,7 @@ void referenzdateien()
     info.exec(u"PRAGMA synchronous=OFF"_s);
     info.exec(u"BEGIN"_s);
     for (int i = 0; i < 30000; ++i)
-        info.execute(u"INSERT INTO CALLINFO(Rufzeichen,Name) VALUES(?,?)"_s, {rufzeichen(), u"Name"_s});
+        info.execute(u"INSERT INTO CALLINFO(Rufzeichen,Name) VALUES(?,?)"_s, { rufzeichen(), u"Name"_s });
     info.exec(u"COMMIT"_s);
 }
 
@@ -119,15 +119,17 @@ void bandFüllen(const QString& pfad, int n)
 {
     Connection c(pfad, Connection::Zugriff::LesenSchreiben);
     c.exec(u"BEGIN"_s);
-    const QStringList länder{u"Deutschland"_s, u"England"_s, u"Frankreich"_s, u"Polen"_s, u"Niederlande"_s};
+    const QStringList länder { u"Deutschland"_s, u"England"_s, u"Frankreich"_s, u"Polen"_s,
+        u"Niederlande"_s };
     for (int i = 1; i <= n; ++i) {
         const QString call = rufzeichen();
         const QString loc = locator();
         const bool ungültig = wahl(50) == 0;
         c.execute(u"INSERT INTO \"144MHz\" VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s,
-                  {i, u"04.12.26"_s, u"14:05"_s, call, QString(u"59"_s + laufendeNummer(i)), u"59012"_s, loc,
-                   ungültig ? u"-----"_s : QString::number(1 + wahl(1200)), QString::number(wahl(360)), Kern2(call),
-                   ungültig ? u" "_s : loc.left(4), ungültig ? u" "_s : länder[wahl(5)], u" "_s, 0});
+            { i, u"04.12.26"_s, u"14:05"_s, call, QString(u"59"_s + laufendeNummer(i)), u"59012"_s, loc,
+                ungültig ? u"-----"_s : QString::number(1 + wahl(1200)), QString::number(wahl(360)),
+                Kern2(call), ungültig ? u" "_s : loc.left(4), ungültig ? u" "_s : länder[wahl(5)], u" "_s,
+                0 });
     }
     c.exec(u"COMMIT"_s);
 }
@@ -148,7 +150,7 @@ Ergebnis messen(int n, int speicherungen)
     QTemporaryDir arbeit;
     QDir::setCurrent(arbeit.path());
     referenzdateien();
-    ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+    ContestDatabase::anlegen(u"TEST.mdb"_s, { u"144MHz"_s }, { u"DL0XX"_s, u"JO31AA"_s });
     writeTextFile(u"TEST.txt"_s, {});
     bandFüllen(u"TEST.mdb"_s, n);
     // The literal way's contest: the same contacts, no indexes, rollback journal.
@@ -177,7 +179,8 @@ Ergebnis messen(int n, int speicherungen)
     // Calls that are in the log, and calls that are not.
     const QList<QsoRecord> vorhandene = model.db()->qsos(u"144MHz"_s);
     for (int i = 0; i < 300; ++i) {
-        const QString call = i % 2 == 0 ? vorhandene[wahl(static_cast<int>(vorhandene.size()))].rufzeichen : rufzeichen();
+        const QString call
+            = i % 2 == 0 ? vorhandene[wahl(static_cast<int>(vorhandene.size()))].rufzeichen : rufzeichen();
         model.entry().setzeEingabe(call);
         uhr.restart();
         model.entry().enter();
@@ -185,7 +188,8 @@ Ergebnis messen(int n, int speicherungen)
         model.entry().escape();
     }
     for (int i = 0; i < 30; ++i) {
-        const QString call = i % 2 == 0 ? vorhandene[wahl(static_cast<int>(vorhandene.size()))].rufzeichen : rufzeichen();
+        const QString call
+            = i % 2 == 0 ? vorhandene[wahl(static_cast<int>(vorhandene.size()))].rufzeichen : rufzeichen();
         const QString kern = Kern2(call);
         uhr.restart();
         // The token into the keystroke log, the file opened and closed for it.
@@ -193,15 +197,16 @@ Ergebnis messen(int n, int speicherungen)
         // The statements as the look-up is written, each file opened for it.
         Connection c(u"WOERTL.mdb"_s, Connection::Zugriff::LesenSchreiben);
         c.select(u"SELECT * FROM \"144MHz\" WHERE (KernCall LIKE ? OR Locator LIKE ?) AND VAL(Punkte)>0"_s,
-                 {kern, QString()});
+            { kern, QString() });
         Connection dat(u"CONTEST.DAT"_s, Connection::Zugriff::NurLesen);
-        QVariant land = dat.scalar(u"SELECT LAND FROM PREFIXE WHERE PREFIX=? OR PREFIX=?"_s, {call.left(2), call.left(3)});
+        QVariant land = dat.scalar(
+            u"SELECT LAND FROM PREFIXE WHERE PREFIX=? OR PREFIX=?"_s, { call.left(2), call.left(3) });
         if (land.isNull())
-            land = dat.scalar(u"SELECT LAND FROM PREFIXE WHERE PREFIX=?"_s, {call.left(1)});
+            land = dat.scalar(u"SELECT LAND FROM PREFIXE WHERE PREFIX=?"_s, { call.left(1) });
         Connection info(u"CALLINFO.MDB"_s, Connection::Zugriff::NurLesen);
-        info.scalar(u"SELECT Name FROM CALLINFO WHERE Rufzeichen=?"_s, {kern});
-        dat.scalar(u"SELECT LOCATORS FROM STATIONS WHERE CALL=?"_s, {kern});
-        dat.scalar(u"SELECT LAND FROM SQUARES WHERE SQUARE=? AND LAND=?"_s, {u"JO62"_s, land});
+        info.scalar(u"SELECT Name FROM CALLINFO WHERE Rufzeichen=?"_s, { kern });
+        dat.scalar(u"SELECT LOCATORS FROM STATIONS WHERE CALL=?"_s, { kern });
+        dat.scalar(u"SELECT LAND FROM SQUARES WHERE SQUARE=? AND LAND=?"_s, { u"JO62"_s, land });
         e.sucheWörtlich.add(sekundenSeit(uhr));
     }
 
@@ -217,9 +222,10 @@ Ergebnis messen(int n, int speicherungen)
         e.speichern.add(sekundenSeit(uhr));
         if (model.felder().txtNummer == nummer) {
             const EntryFields& f = model.felder();
-            std::fprintf(stderr, "nicht gespeichert: %s [%s/%s/%s/%s/%s/%s] %d\n", qPrintable(call), qPrintable(f.txtNummer),
-                         qPrintable(f.txtCall), qPrintable(f.txtLocator), qPrintable(f.txtRSTerh),
-                         qPrintable(f.txtRSTgeg), qPrintable(f.lblLand), static_cast<int>(f.loggen));
+            std::fprintf(stderr, "nicht gespeichert: %s [%s/%s/%s/%s/%s/%s] %d\n", qPrintable(call),
+                qPrintable(f.txtNummer), qPrintable(f.txtCall), qPrintable(f.txtLocator),
+                qPrintable(f.txtRSTerh), qPrintable(f.txtRSTgeg), qPrintable(f.lblLand),
+                static_cast<int>(f.loggen));
             std::exit(1);
         }
     }
@@ -227,10 +233,11 @@ Ergebnis messen(int n, int speicherungen)
         uhr.restart();
         Connection c(u"WOERTL.mdb"_s, Connection::Zugriff::LesenSchreiben);
         c.execute(u"INSERT INTO \"144MHz\" VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s,
-                  {n + i, u"04.12.26"_s, u"14:05"_s, u"9H1ABC"_s, u"59001"_s, u"59012"_s, u"JO62QM"_s, u"531"_s,
-                   u"69"_s, u"9H1ABC"_s, u"JO62"_s, u"Malta"_s, u" "_s, 0});
+            { n + i, u"04.12.26"_s, u"14:05"_s, u"9H1ABC"_s, u"59001"_s, u"59012"_s, u"JO62QM"_s, u"531"_s,
+                u"69"_s, u"9H1ABC"_s, u"JO62"_s, u"Malta"_s, u" "_s, 0 });
         appendTextLine(u"WOERTL.txt"_s, u"   04.12.26 14:05  9H1ABC"_s, true);
-        c.select(u"SELECT count(Nummer),Sum(val(Punkte)),Max(val(Punkte)) FROM \"144MHz\" WHERE Punkte<>'-----'"_s);
+        c.select(
+            u"SELECT count(Nummer),Sum(val(Punkte)),Max(val(Punkte)) FROM \"144MHz\" WHERE Punkte<>'-----'"_s);
         c.scalar(u"SELECT Rufzeichen FROM \"144MHz\" WHERE Punkte='1200'"_s);
         c.scalar(u"SELECT count(*) FROM \"144MHz\""_s);
         c.select(u"SELECT DISTINCT Land FROM \"144MHz\" WHERE Land<>' '"_s);
@@ -246,7 +253,7 @@ Ergebnis messen(int n, int speicherungen)
         c.exec(u"CREATE TABLE t(a TEXT)"_s);
         for (int i = 0; i < 100; ++i) {
             uhr.restart();
-            c.execute(u"INSERT INTO t VALUES(?)"_s, {u"9H1ABC JO62QM 59001"_s});
+            c.execute(u"INSERT INTO t VALUES(?)"_s, { u"9H1ABC JO62QM 59001"_s });
             e.boden.add(sekundenSeit(uhr));
         }
     }
@@ -271,7 +278,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     // Sizes may be given on the command line; the budgets are set for these three.
-    std::vector<int> grössen{1000, 10000, 50000};
+    std::vector<int> grössen { 1000, 10000, 50000 };
     if (argc > 1) {
         grössen.clear();
         for (int i = 1; i < argc; ++i)
@@ -300,12 +307,14 @@ int main(int argc, char* argv[])
     };
     reihe("call token with full look-up", [](Ergebnis& e) -> QString { return e.suche.text(); });
     reihe("  the literal way", [](Ergebnis& e) -> QString { return e.sucheWörtlich.text(); });
-    reihe("  ratio literal / ours (median)",
-          [](Ergebnis& e) -> QString { return QString::number(e.sucheWörtlich.median() / e.suche.median(), 'f', 0) + u"×"_s; });
-    reihe("whole save (row, journal, score, grid)", [](Ergebnis& e) -> QString { return e.speichern.text(); });
+    reihe("  ratio literal / ours (median)", [](Ergebnis& e) -> QString {
+        return QString::number(e.sucheWörtlich.median() / e.suche.median(), 'f', 0) + u"×"_s;
+    });
+    reihe(
+        "whole save (row, journal, score, grid)", [](Ergebnis& e) -> QString { return e.speichern.text(); });
     reihe("  durable commit of one row (floor)", [](Ergebnis& e) -> QString { return e.boden.text(); });
     reihe("  save minus floor (medians)",
-          [](Ergebnis& e) -> QString { return zeile(e.speichern.median() - e.boden.median()); });
+        [](Ergebnis& e) -> QString { return zeile(e.speichern.median() - e.boden.median()); });
     reihe("  the literal way", [](Ergebnis& e) -> QString { return e.speichernWörtlich.text(); });
     reihe("  ratio literal / ours (median)", [](Ergebnis& e) -> QString {
         return QString::number(e.speichernWörtlich.median() / e.speichern.median(), 'f', 1) + u"×"_s;

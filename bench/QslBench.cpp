@@ -29,13 +29,14 @@ Contest& contest(int anzahl)
         return *c;
     c = std::make_unique<Contest>();
     c->pfad = c->dir.filePath(u"BENCH.mdb"_s);
-    tarvex::ContestDatabase::anlegen(c->pfad, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+    tarvex::ContestDatabase::anlegen(c->pfad, { u"144MHz"_s }, { u"DL0XX"_s, u"JO31AA"_s });
     SQLite::Database db(c->pfad.toStdString(), SQLite::OPEN_READWRITE);
     SQLite::Transaction t(db);
-    SQLite::Statement insert(db, "INSERT INTO \"144MHz\"(\"Nummer\",\"Datum\",\"Zeit\",\"Rufzeichen\",\"RST geg\","
-                                 "\"RST erh\",\"Locator\",\"Punkte\",\"Winkel\",\"KernCall\",\"Square\",\"Land\","
-                                 "\"Kommentar\",\"QSL\") VALUES(?,'05.12.26','14:05',?,'59001','59002','JO62QM',?,"
-                                 "'45',?,'JO62','Deutschland','',?)");
+    SQLite::Statement insert(db,
+        "INSERT INTO \"144MHz\"(\"Nummer\",\"Datum\",\"Zeit\",\"Rufzeichen\",\"RST geg\","
+        "\"RST erh\",\"Locator\",\"Punkte\",\"Winkel\",\"KernCall\",\"Square\",\"Land\","
+        "\"Kommentar\",\"QSL\") VALUES(?,'05.12.26','14:05',?,'59001','59002','JO62QM',?,"
+        "'45',?,'JO62','Deutschland','',?)");
     for (int i = 1; i <= anzahl; ++i) {
         const std::string call = "DL" + std::to_string(i % 10) + "A" + std::to_string(i);
         insert.bind(1, i);

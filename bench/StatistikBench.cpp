@@ -25,19 +25,22 @@ ContestDatabase& contest(int anzahl)
     if (db)
         return *db;
     const QString pfad = dir.filePath(u"BENCH%1.mdb"_s.arg(anzahl));
-    ContestDatabase::anlegen(pfad, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+    ContestDatabase::anlegen(pfad, { u"144MHz"_s }, { u"DL0XX"_s, u"JO31AA"_s });
     {
         SQLite::Database roh(pfad.toStdString(), SQLite::OPEN_READWRITE);
         SQLite::Transaction transaktion(roh);
-        SQLite::Statement insert(roh, "INSERT INTO \"144MHz\" VALUES(?,'05.12.26',?,?,'59001','59001',?,?,'90',?,?,?,'',0)");
-        static const char* const länder[] = {"Deutschland", "Niederlande", "Belgien", "Frankreich", "Polen",
-                                             "Tschechische Republik", "Österreich", "Dänemark"};
+        SQLite::Statement insert(
+            roh, "INSERT INTO \"144MHz\" VALUES(?,'05.12.26',?,?,'59001','59001',?,?,'90',?,?,?,'',0)");
+        static const char* const länder[] = { "Deutschland", "Niederlande", "Belgien", "Frankreich", "Polen",
+            "Tschechische Republik", "Österreich", "Dänemark" };
         for (int i = 1; i <= anzahl; ++i) {
             const std::string call = "DL" + std::to_string(i) + "X";
-            const std::string square = std::string{"JO"} + char('0' + i % 10) + char('0' + i / 10 % 10);
+            const std::string square = std::string { "JO" } + char('0' + i % 10) + char('0' + i / 10 % 10);
             const bool ungültig = i % 50 == 0;
             insert.bind(1, i);
-            insert.bind(2, (i / 60 % 24 < 10 ? "0" : "") + std::to_string(i / 60 % 24) + ":" + std::to_string(10 + i % 50));
+            insert.bind(2,
+                (i / 60 % 24 < 10 ? "0" : "") + std::to_string(i / 60 % 24) + ":"
+                    + std::to_string(10 + i % 50));
             insert.bind(3, call);
             insert.bind(4, square + "AA");
             insert.bind(5, ungültig ? std::string("-----") : std::to_string(1 + i * 7919 % 1200));

@@ -1,5 +1,5 @@
-#include "app/Befehl.h"
 #include "Application.h"
+#include "app/Befehl.h"
 
 #include "Automation.h"
 #include "Bilder.h"
@@ -13,20 +13,20 @@
 #include "callinfo/BekannteStationen.h"
 #include "callinfo/CallInfoModel.h"
 #include "callinfo/CallInfoWindow.h"
-#include "contest/ContestModel.h"
 #include "contest/BandwahlDialog.h"
+#include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"
 #include "contest/DeleteContestDialog.h"
 #include "contest/InputLineEdit.h"
 #include "contest/NewContestDialog.h"
 #include "contest/OpenContestDialog.h"
 #include "logout/CurlMailSender.h"
-#include "logout/ImportWindow.h"
-#include "logout/MailEinstellungenDialog.h"
-#include "logout/MailVersand.h"
 #include "logout/EdiExport.h"
+#include "logout/ImportWindow.h"
 #include "logout/LogModel.h"
 #include "logout/LogWindow.h"
+#include "logout/MailEinstellungenDialog.h"
+#include "logout/MailVersand.h"
 #include "logout/QtPrinterSurface.h"
 #include "qsl/QslModel.h"
 #include "qsl/QslWindow.h"
@@ -61,18 +61,20 @@ Application::Application(std::unique_ptr<Settings> settings)
     Befehle& befehle = mainWindow_->befehle();
     QWidget* rahmen = mainWindow_.get();
     befehle.ausführen(Befehl::Neu, this, [this] { neuerContest(true); });
-    connect(mainWindow_->contestWindow(), &ContestWindow::newContestRequested, this, &Application::neuerContest);
-    befehle.ausführen(Befehl::Öffnen, this, [this, rahmen] { OpenContestDialog::ausführen(rahmen, *model_, *prompter_); });
+    connect(
+        mainWindow_->contestWindow(), &ContestWindow::newContestRequested, this, &Application::neuerContest);
+    befehle.ausführen(
+        Befehl::Öffnen, this, [this, rahmen] { OpenContestDialog::ausführen(rahmen, *model_, *prompter_); });
     befehle.ausführen(Befehl::ContestLöschen, this,
-                      [this, rahmen] { DeleteContestDialog::ausführen(rahmen, *model_, *prompter_); });
+        [this, rahmen] { DeleteContestDialog::ausführen(rahmen, *model_, *prompter_); });
     befehle.ausführen(Befehl::Bandwechseln, this,
-                      [this, rahmen] { BandwahlDialog::ausführen(rahmen, *model_, *prompter_); });
+        [this, rahmen] { BandwahlDialog::ausführen(rahmen, *model_, *prompter_); });
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
     befehle.ausführen(Befehl::Log, this, [this] { logDrucken(); });
     befehle.ausführen(Befehl::QSL, this, [this] { qslZeigen(); });
     befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
-    befehle.ausführen(Befehl::DruckerWählen, this,
-                      [this, rahmen] { DruckerwahlDialog::ausführen(rahmen, *settings_); });
+    befehle.ausführen(
+        Befehl::DruckerWählen, this, [this, rahmen] { DruckerwahlDialog::ausführen(rahmen, *settings_); });
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
     befehle.ausführen(Befehl::Tabellen, this, [this] { statistikZeigen<StatistikWindow>(); });
     befehle.ausführen(Befehl::Grafiken, this, [this] { statistikZeigen<StatistikGrafikWindow>(); });
@@ -84,21 +86,22 @@ Application::Application(std::unique_ptr<Settings> settings)
     });
     befehle.ausführen(Befehl::CallInfo, this, [this] { callInfo(); });
     bekannteStationen_ = std::make_unique<BekannteStationen>(*model_, contestDat_, *prompter_);
-    befehle.ausführen(Befehl::BekannteStationenÜbernehmen, this,
-                      [this] { bekannteStationen_->ausContestÜbernehmen(); });
+    befehle.ausführen(
+        Befehl::BekannteStationenÜbernehmen, this, [this] { bekannteStationen_->ausContestÜbernehmen(); });
     befehle.ausführen(Befehl::BekannteStationenImportieren, this, [this] { stationenImportieren(); });
     befehle.ausführen(Befehl::EdiAlleBänder, this, [this] { EdiExport::alleBänder(*model_, *prompter_); });
     new Kartensteuerung(*mainWindow_, *model_, contestDat_, *prompter_); // owned by the main frame
 
     mailSender_ = std::make_unique<CurlMailSender>();
     mailVersand_ = std::make_unique<MailVersand>(*settings_, *mailSender_, *prompter_, clock_);
-    befehle.ausführen(Befehl::Import, this, [this, rahmen] { ImportWindow::ausführen(rahmen, *model_, *prompter_); });
+    befehle.ausführen(
+        Befehl::Import, this, [this, rahmen] { ImportWindow::ausführen(rahmen, *model_, *prompter_); });
     befehle.ausführen(Befehl::EMailEinstellungen, this,
-                      [this, rahmen] { MailEinstellungenDialog::ausführen(rahmen, *settings_, *prompter_); });
+        [this, rahmen] { MailEinstellungenDialog::ausführen(rahmen, *settings_, *prompter_); });
     befehle.ausführen(Befehl::PostausgangSenden, this, [this] { mailVersand_->postausgangSenden(); });
 
     connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),
-            [this] { mainWindow_->setWindowTitle(model_->fenstertitel()); });
+        [this] { mainWindow_->setWindowTitle(model_->fenstertitel()); });
 }
 
 Application::~Application()
@@ -152,8 +155,7 @@ void Application::neuerContest(bool modal)
     connect(dialog, &NewContestDialog::created, w, &ContestWindow::aktivieren, Qt::UniqueConnection);
 }
 
-template <class Fenster>
-void Application::statistikZeigen()
+template <class Fenster> void Application::statistikZeigen()
 {
     if (!model_->hatContest())
         return;
@@ -213,8 +215,8 @@ void Application::callInfo()
 
 void Application::stationenImportieren()
 {
-    const QStringList pfade = QFileDialog::getOpenFileNames(
-        mainWindow_.get(), u"Bekannte Stationen importieren"_s, QDir::currentPath(),
+    const QStringList pfade = QFileDialog::getOpenFileNames(mainWindow_.get(),
+        u"Bekannte Stationen importieren"_s, QDir::currentPath(),
         u"Logs und Listen (*.edi *.EDI *.adi *.ADI *.adif *.ADIF *.exp *.EXP *.txt *.TXT);;Alle Dateien (*)"_s);
     bekannteStationen_->dateienImportieren(pfade);
 }

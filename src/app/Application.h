@@ -2,8 +2,8 @@
 #include "common/Clock.h"
 #include "entry/CallLookup.h"
 #include "entry/KeystrokeLog.h"
-#include "store/ContestDat.h"
 #include "store/CallInfoDb.h"
+#include "store/ContestDat.h"
 #include "store/Settings.h"
 
 #include <QObject>
@@ -56,8 +56,7 @@ private:
     void zurLogEingabe();
     // The statistics windows are built afresh at every opening; leaving one
     // shows the logging window again.
-    template <class Fenster>
-    void statistikZeigen();
+    template <class Fenster> void statistikZeigen();
     void callInfo();
     void stationenImportieren();
     void logDrucken();

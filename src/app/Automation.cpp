@@ -10,9 +10,18 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-QString Automation::busName() { return u"de.tarvex.Tarvex"_s; }
-QString Automation::objektPfad() { return u"/de/tarvex/Tarvex"_s; }
-QString Automation::schnittstelle() { return u"de.tarvex.Tarvex"_s; }
+QString Automation::busName()
+{
+    return u"de.tarvex.Tarvex"_s;
+}
+QString Automation::objektPfad()
+{
+    return u"/de/tarvex/Tarvex"_s;
+}
+QString Automation::schnittstelle()
+{
+    return u"de.tarvex.Tarvex"_s;
+}
 
 Automation::Automation(ContestModel& model, const QDBusConnection& bus)
     : QObject(&model)
@@ -23,19 +32,43 @@ Automation::Automation(ContestModel& model, const QDBusConnection& bus)
     connect(&model_, &ContestModel::changed, this, &Automation::modelGeaendert);
 }
 
-QString Automation::EigenesRufzeichen() const { return model_.lblCall(); }
-QString Automation::EigenerLocator() const { return model_.felder().lblLocator; }
-QString Automation::Locator() const { return model_.felder().txtLocator; }
-QString Automation::Winkel() const { return model_.felder().txtWinkel; }
-QString Automation::Rufzeichen() const { return model_.felder().txtCall; }
-QString Automation::Band() const { return model_.lblBand(); }
-QString Automation::Rapport() const { return model_.felder().txtRSTgeg; }
-QString Automation::LaufendeNummer() const { return model_.felder().txtNummer; }
+QString Automation::EigenesRufzeichen() const
+{
+    return model_.lblCall();
+}
+QString Automation::EigenerLocator() const
+{
+    return model_.felder().lblLocator;
+}
+QString Automation::Locator() const
+{
+    return model_.felder().txtLocator;
+}
+QString Automation::Winkel() const
+{
+    return model_.felder().txtWinkel;
+}
+QString Automation::Rufzeichen() const
+{
+    return model_.felder().txtCall;
+}
+QString Automation::Band() const
+{
+    return model_.lblBand();
+}
+QString Automation::Rapport() const
+{
+    return model_.felder().txtRSTgeg;
+}
+QString Automation::LaufendeNummer() const
+{
+    return model_.felder().txtNummer;
+}
 
 QStringList Automation::werte() const
 {
-    return {EigenesRufzeichen(), EigenerLocator(), Locator(), Winkel(),
-            Rufzeichen(), Band(), Rapport(), LaufendeNummer()};
+    return { EigenesRufzeichen(), EigenerLocator(), Locator(), Winkel(), Rufzeichen(), Band(), Rapport(),
+        LaufendeNummer() };
 }
 
 void Automation::modelGeaendert()
@@ -52,8 +85,8 @@ void Automation::modelGeaendert()
     gemeldet_ = jetzt;
     if (geändert.isEmpty() || !bus_.isConnected())
         return;
-    QDBusMessage signal =
-        QDBusMessage::createSignal(objektPfad(), u"org.freedesktop.DBus.Properties"_s, u"PropertiesChanged"_s);
+    QDBusMessage signal = QDBusMessage::createSignal(
+        objektPfad(), u"org.freedesktop.DBus.Properties"_s, u"PropertiesChanged"_s);
     signal << schnittstelle() << geändert << QStringList();
     bus_.send(signal);
 }

@@ -27,11 +27,16 @@ const QList<Symbol>& symbole()
     static const bool angemeldet = (bilderAnmelden(), true);
     Q_UNUSED(angemeldet);
     static const QList<Symbol> liste = {
-        {u"Eingaben"_s, u"eingaben"_s}, {u"Neu"_s, u"neu"_s},
-        {u"Öffnen"_s, u"oeffnen"_s},    {u"Löschen"_s, u"loeschen"_s},
-        {u"Drucken"_s, u"drucken"_s},   {u"QSL"_s, u"qsl"_s},
-        {u"Statistiken"_s, u"statistiken"_s}, {u"Tabellen"_s, u"tabellen"_s},
-        {u"Karte"_s, u"karte"_s},       {u"Bandwahl"_s, u"bandwahl"_s},
+        { u"Eingaben"_s, u"eingaben"_s },
+        { u"Neu"_s, u"neu"_s },
+        { u"Öffnen"_s, u"oeffnen"_s },
+        { u"Löschen"_s, u"loeschen"_s },
+        { u"Drucken"_s, u"drucken"_s },
+        { u"QSL"_s, u"qsl"_s },
+        { u"Statistiken"_s, u"statistiken"_s },
+        { u"Tabellen"_s, u"tabellen"_s },
+        { u"Karte"_s, u"karte"_s },
+        { u"Bandwahl"_s, u"bandwahl"_s },
     };
     return liste;
 }
@@ -73,8 +78,8 @@ QIcon toolbarIcon(const QString& key)
             return {};
         // The sizes toolbars and menus ask for; QIcon scales from the nearest.
         QIcon icon;
-        for (const int seite : {16, 22, 24, 32, 48, 64})
-            icon.addPixmap(zeichne(renderer, {seite, seite}, 1.0));
+        for (const int seite : { 16, 22, 24, 32, 48, 64 })
+            icon.addPixmap(zeichne(renderer, { seite, seite }, 1.0));
         return icon;
     }
     return {};
@@ -86,7 +91,7 @@ QPixmap startbild()
     QSvgRenderer renderer(u":/bilder/start.svg"_s);
     if (!renderer.isValid())
         return {};
-    return zeichne(renderer, {480, 300}, bildschirmDpr());
+    return zeichne(renderer, { 480, 300 }, bildschirmDpr());
 }
 
 } // namespace tarvex

@@ -6,8 +6,8 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -31,9 +31,9 @@ DruckerwahlDialog::DruckerwahlDialog(QWidget* parent)
     liste_ = new QListWidget;
     liste_->setObjectName(u"lstDrucker"_s);
     const QString standard = QPrinterInfo::defaultPrinterName();
-    auto* erster = new QListWidgetItem(
-        standard.isEmpty() ? u"Standarddrucker (zurzeit keiner: Ausdruck als PDF-Datei)"_s
-                           : u"Standarddrucker (zurzeit \u201E%1\u201C)"_s.arg(standard),
+    auto* erster = new QListWidgetItem(standard.isEmpty()
+            ? u"Standarddrucker (zurzeit keiner: Ausdruck als PDF-Datei)"_s
+            : u"Standarddrucker (zurzeit \u201E%1\u201C)"_s.arg(standard),
         liste_);
     erster->setData(namensRolle, QString());
     for (const QString& name : QPrinterInfo::availablePrinterNames())

@@ -64,7 +64,8 @@ HelpWindow::HelpWindow(QWidget* parent)
 
 HelpWindow* HelpWindow::zeigen(QWidget* parent)
 {
-    HelpWindow* fenster = parent ? parent->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    HelpWindow* fenster
+        = parent ? parent->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
     if (!fenster) {
         fenster = new HelpWindow(parent);
         if (!parent)

@@ -12,7 +12,8 @@
 
 namespace tarvex {
 
-Kartensteuerung::Kartensteuerung(MainWindow& rahmen, ContestModel& contest, ContestDat& contestDat, Prompter& prompter)
+Kartensteuerung::Kartensteuerung(
+    MainWindow& rahmen, ContestModel& contest, ContestDat& contestDat, Prompter& prompter)
     : QObject(&rahmen)
     , rahmen_(rahmen)
     , contest_(contest)

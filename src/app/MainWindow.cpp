@@ -1,5 +1,5 @@
-#include "app/Befehl.h"
 #include "MainWindow.h"
+#include "app/Befehl.h"
 
 #include "Bilder.h"
 #include "common/Prompter.h"
@@ -22,7 +22,7 @@ namespace tarvex {
 using namespace Qt::StringLiterals;
 
 // 12000 × 9000 twips at 15 twips per pixel.
-constexpr QSize kFenstergröße{800, 600};
+constexpr QSize kFenstergröße { 800, 600 };
 
 MainWindow::MainWindow(ContestModel& model, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent)
@@ -71,16 +71,16 @@ void MainWindow::baueToolbar()
         const char16_t* tooltip;
         std::optional<Befehl> befehl; // menu command it shares
     } knöpfe[] = {
-        {u"Eingaben", u"Kontest Eingaben", std::nullopt},
-        {u"Neu", u"Neuer Kontest", Befehl::Neu},
-        {u"Öffnen", u"Kontest öffnen", Befehl::Öffnen},
-        {u"Löschen", u"Kontest löschen", Befehl::ContestLöschen},
-        {u"Drucken", u"Log drucken", Befehl::Log},
-        {u"QSL", u"QSL-Aufkleber drucken", Befehl::QSL},
-        {u"Statistiken", u"Statistiken (Grafiken)", Befehl::Grafiken},
-        {u"Tabellen", u"Statistiken (Tabellen)", Befehl::Tabellen},
-        {u"Karte", u"Karte zeigen", Befehl::Karte},
-        {u"Bandwahl", u"Band auswählen", Befehl::Bandwechseln},
+        { u"Eingaben", u"Kontest Eingaben", std::nullopt },
+        { u"Neu", u"Neuer Kontest", Befehl::Neu },
+        { u"Öffnen", u"Kontest öffnen", Befehl::Öffnen },
+        { u"Löschen", u"Kontest löschen", Befehl::ContestLöschen },
+        { u"Drucken", u"Log drucken", Befehl::Log },
+        { u"QSL", u"QSL-Aufkleber drucken", Befehl::QSL },
+        { u"Statistiken", u"Statistiken (Grafiken)", Befehl::Grafiken },
+        { u"Tabellen", u"Statistiken (Tabellen)", Befehl::Tabellen },
+        { u"Karte", u"Karte zeigen", Befehl::Karte },
+        { u"Bandwahl", u"Band auswählen", Befehl::Bandwechseln },
     };
     for (const auto& k : knöpfe) {
         const QString key = QString::fromUtf16(k.key);
@@ -96,7 +96,8 @@ void MainWindow::baueToolbar()
             // Same command as the menu item: follows its enabled state.
             QAction* befehl = &befehle_[*k.befehl];
             action->setEnabled(befehl->isEnabled());
-            connect(befehl, &QAction::changed, action, [action, befehl] { action->setEnabled(befehl->isEnabled()); });
+            connect(befehl, &QAction::changed, action,
+                [action, befehl] { action->setEnabled(befehl->isEnabled()); });
             connect(action, &QAction::triggered, befehl, &QAction::trigger);
         }
         toolbar->addAction(action);
@@ -117,8 +118,8 @@ void MainWindow::zeige(QWidget* fenster)
 
 bool MainWindow::beendenFragen()
 {
-    const Meldung frage{u"Programm beenden"_s, u"Tarvex"_s, Meldung::Symbol::Frage, Meldung::Knöpfe::JaNein,
-                        Meldung::Antwort::Nein};
+    const Meldung frage { u"Programm beenden"_s, u"Tarvex"_s, Meldung::Symbol::Frage, Meldung::Knöpfe::JaNein,
+        Meldung::Antwort::Nein };
     beenden_ = prompter_.zeige(frage) == Meldung::Antwort::Ja;
     return beenden_;
 }

@@ -84,9 +84,8 @@ Meldung::Antwort MessageBoxPrompter::zeigeJetzt(const Meldung& meldung)
     QMessageBox box(icon(meldung.symbol), meldung.titel, meldung.text, buttons(meldung.knöpfe), parent_);
     box.setDefaultButton(button(meldung.standard));
     // German captions regardless of the desktop's language.
-    const std::pair<QMessageBox::StandardButton, const char16_t*> captions[] = {
-        {QMessageBox::Yes, u"&Ja"}, {QMessageBox::No, u"&Nein"}, {QMessageBox::Cancel, u"Abbrechen"},
-        {QMessageBox::Ok, u"OK"}};
+    const std::pair<QMessageBox::StandardButton, const char16_t*> captions[] = { { QMessageBox::Yes, u"&Ja" },
+        { QMessageBox::No, u"&Nein" }, { QMessageBox::Cancel, u"Abbrechen" }, { QMessageBox::Ok, u"OK" } };
     for (const auto& [which, caption] : captions) {
         if (QAbstractButton* b = box.button(which))
             b->setText(QString::fromUtf16(caption));

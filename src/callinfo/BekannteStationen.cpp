@@ -5,8 +5,8 @@
 #include "common/UserError.h"
 #include "contest/ContestModel.h"
 #include "store/Connection.h"
-#include "store/ContestDatabase.h"
 #include "store/ContestDat.h"
+#include "store/ContestDatabase.h"
 #include "store/StationsImport.h"
 
 #include <QFile>
@@ -49,7 +49,7 @@ void BekannteStationen::ausContestÜbernehmen()
     try {
         QList<StationsImport::Station> stationen;
         for (const ContestDatabase::RufzeichenLocator& r : db->bekannteStationen())
-            stationen.append({r.rufzeichen, {r.locator}});
+            stationen.append({ r.rufzeichen, { r.locator } });
         Connection c(contestDat_.connection().pfad(), Connection::Zugriff::LesenSchreiben);
         const StationsImport::Ergebnis e = StationsImport::einfügen(c, stationen);
         prompter_.zeige(hinweisMeldung(u"Bekannte Stationen aus dem Contest übernommen:\n"_s + bericht(e)));
@@ -69,8 +69,8 @@ void BekannteStationen::dateienImportieren(const QStringList& pfade)
         QFile datei(pfad);
         if (!datei.open(QIODevice::ReadOnly)) {
             const int errnum = errno;
-            beschädigt.append(u"Die Datei %1 kann nicht gelesen werden: %2."_s.arg(QFileInfo(pfad).fileName(),
-                                                                                  dateiFehler(datei, errnum)));
+            beschädigt.append(u"Die Datei %1 kann nicht gelesen werden: %2."_s.arg(
+                QFileInfo(pfad).fileName(), dateiFehler(datei, errnum)));
             continue;
         }
         try {
@@ -90,7 +90,7 @@ void BekannteStationen::dateienImportieren(const QStringList& pfade)
             if (übersprungen > 0)
                 text += u"\n"_s
                     + anzahl(übersprungen, u"1 Zeile ohne Rufzeichen oder Locator wurde übergangen."_s,
-                             u"%1 Zeilen ohne Rufzeichen oder Locator wurden übergangen."_s);
+                        u"%1 Zeilen ohne Rufzeichen oder Locator wurden übergangen."_s);
         }
     } catch (const UserError& e) {
         prompter_.zeige(fehlerMeldung(e.meldung()));

@@ -81,7 +81,7 @@ bool CallInfoModel::lesen(std::optional<QString> muster)
 void CallInfoModel::gehe(int position)
 {
     position_ = position;
-    feld_ = position_ >= 0 ? einträge_[position_] : CallInfoEintrag{};
+    feld_ = position_ >= 0 ? einträge_[position_] : CallInfoEintrag {};
     original_ = feld_;
     emit changed();
 }
@@ -114,8 +114,8 @@ void CallInfoModel::cmdSuchen()
 {
     if (!änderungenKlären())
         return;
-    const std::optional<QString> antwort =
-        prompter_.frage({u"Welches Rufzeichen wird gesucht?"_s, u"Suchen"_s, u"*"_s});
+    const std::optional<QString> antwort
+        = prompter_.frage({ u"Welches Rufzeichen wird gesucht?"_s, u"Suchen"_s, u"*"_s });
     lesen(antwort.value_or(QString()));
 }
 
@@ -125,7 +125,7 @@ void CallInfoModel::cmdNeu()
         return;
     lesen(std::nullopt);
     position_ = -1;
-    feld_ = CallInfoEintrag{};
+    feld_ = CallInfoEintrag {};
     original_ = feld_;
     bearbeitung_ = true;
     emit changed();
@@ -187,9 +187,10 @@ bool CallInfoModel::änderungenKlären()
         bearbeitungBeenden();
         return true;
     }
-    const QString wer = feld_.rufzeichen.isEmpty() ? u"Der neue Eintrag"_s : u"Der Eintrag %1"_s.arg(feld_.rufzeichen);
-    const Meldung frage{wer + u" wurde geändert.\nSollen die Änderungen gespeichert werden?"_s, u"Frage"_s,
-                        Meldung::Symbol::Frage, Meldung::Knöpfe::JaNeinAbbrechen, Meldung::Antwort::Ja};
+    const QString wer
+        = feld_.rufzeichen.isEmpty() ? u"Der neue Eintrag"_s : u"Der Eintrag %1"_s.arg(feld_.rufzeichen);
+    const Meldung frage { wer + u" wurde geändert.\nSollen die Änderungen gespeichert werden?"_s, u"Frage"_s,
+        Meldung::Symbol::Frage, Meldung::Knöpfe::JaNeinAbbrechen, Meldung::Antwort::Ja };
     switch (prompter_.zeige(frage)) {
     case Meldung::Antwort::Ja:
         return sichern();

@@ -87,7 +87,7 @@ private:
     QList<CallInfoEintrag> einträge_;
     int position_ = -1;
     bool bearbeitung_ = false;
-    CallInfoEintrag feld_;     // what the fields show
+    CallInfoEintrag feld_; // what the fields show
     CallInfoEintrag original_; // the record as read, to tell changes
 };
 

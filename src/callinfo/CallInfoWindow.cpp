@@ -96,7 +96,7 @@ CallInfoWindow::CallInfoWindow(CallInfoModel& model, QWidget* parent)
     auto* nav = new QHBoxLayout(data1_);
     nav->setContentsMargins(0, 0, 0, 0);
     const auto knopf = [this, nav](const QString& name, const QString& text, const QString& tipp,
-                                   void (CallInfoModel::*tun)()) {
+                           void (CallInfoModel::*tun)()) {
         auto* b = new QToolButton(data1_);
         b->setObjectName(name);
         b->setText(text);
@@ -118,14 +118,15 @@ CallInfoWindow::CallInfoWindow(CallInfoModel& model, QWidget* parent)
     layout->addWidget(data1_);
 
     auto* knöpfe = new QHBoxLayout;
-    const auto befehl = [this, knöpfe](const QString& name, const QString& text, void (CallInfoModel::*tun)()) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, &model_, tun);
-        knöpfe->addWidget(b);
-        return b;
-    };
+    const auto befehl
+        = [this, knöpfe](const QString& name, const QString& text, void (CallInfoModel::*tun)()) {
+              auto* b = new QPushButton(text, this);
+              b->setObjectName(name);
+              b->setAutoDefault(false);
+              connect(b, &QPushButton::clicked, &model_, tun);
+              knöpfe->addWidget(b);
+              return b;
+          };
     cmdNeu_ = befehl(u"cmdNeu"_s, u"&neu"_s, &CallInfoModel::cmdNeu);
     cmdEdit_ = befehl(u"cmdEdit"_s, u"&bearbeiten"_s, &CallInfoModel::cmdEdit);
     cmdSpeichern_ = befehl(u"cmdSpeichern"_s, u"&speichern"_s, &CallInfoModel::cmdSpeichern);
@@ -170,7 +171,8 @@ void CallInfoWindow::zeigen()
     check2_->setChecked(e.qslErhalten);
 
     const bool bearbeitung = model_.felderAktiv();
-    for (QWidget* w : std::initializer_list<QWidget*>{txtCall_, txtName_, txtDOK_, txtOrt_, txtNotiz_, check1_, check2_})
+    for (QWidget* w :
+        std::initializer_list<QWidget*> { txtCall_, txtName_, txtDOK_, txtOrt_, txtNotiz_, check1_, check2_ })
         w->setEnabled(bearbeitung);
     cmdSpeichern_->setEnabled(model_.speichernAktiv());
     cmdEdit_->setEnabled(model_.bearbeitenAktiv());

@@ -36,14 +36,14 @@ public:
 // The usual shapes of the program's messages.
 inline Meldung fehlerMeldung(const QString& text)
 {
-    return {text, QStringLiteral("Fehler"), Meldung::Symbol::Ausrufezeichen, Meldung::Knöpfe::Ok,
-            Meldung::Antwort::Ok};
+    return { text, QStringLiteral("Fehler"), Meldung::Symbol::Ausrufezeichen, Meldung::Knöpfe::Ok,
+        Meldung::Antwort::Ok };
 }
 
 inline Meldung hinweisMeldung(const QString& text)
 {
-    return {text, QStringLiteral("Hinweis"), Meldung::Symbol::Information, Meldung::Knöpfe::Ok,
-            Meldung::Antwort::Ok};
+    return { text, QStringLiteral("Hinweis"), Meldung::Symbol::Information, Meldung::Knöpfe::Ok,
+        Meldung::Antwort::Ok };
 }
 
 } // namespace tarvex

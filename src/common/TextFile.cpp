@@ -26,9 +26,8 @@ QString shown(const QString& path)
 TextFileWriter::TextFileWriter(const QString& path, Mode mode)
     : file_(path)
 {
-    const QIODevice::OpenMode flags = mode == Mode::Append
-        ? QIODevice::WriteOnly | QIODevice::Append
-        : QIODevice::WriteOnly | QIODevice::Truncate;
+    const QIODevice::OpenMode flags = mode == Mode::Append ? QIODevice::WriteOnly | QIODevice::Append
+                                                           : QIODevice::WriteOnly | QIODevice::Truncate;
     if (!file_.open(flags))
         fail(file_, QStringLiteral("Die Datei %1 kann nicht geschrieben werden (%2)."));
 }

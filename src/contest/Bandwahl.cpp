@@ -51,8 +51,10 @@ bool Bandwahl::BandSetzen(const QString& b)
     if (model_.LastCall().isEmpty())
         return true;
 
-    const Meldung frage{u"Sollen Rufzeichen und Locator des zuletzt gespeicherten QSOs übernommen werden?"_s,
-                        u"Frage"_s, Meldung::Symbol::Frage, Meldung::Knöpfe::JaNein, Meldung::Antwort::Ja};
+    const Meldung frage {
+        u"Sollen Rufzeichen und Locator des zuletzt gespeicherten QSOs übernommen werden?"_s, u"Frage"_s,
+        Meldung::Symbol::Frage, Meldung::Knöpfe::JaNein, Meldung::Antwort::Ja
+    };
     if (prompter_.zeige(frage) == Meldung::Antwort::Ja) {
         EntryModel& entry = model_.entry();
         entry.felder().txtCall = model_.LastCall();

@@ -10,9 +10,9 @@ class Settings;
 
 // One button of the band choice form.
 struct BandKnopf {
-    QString name;     // "cmd144MHz"
-    QString caption;  // "144 MHz"
-    QString band;     // band table name, "144MHz"
+    QString name; // "cmd144MHz"
+    QString caption; // "144 MHz"
+    QString band; // band table name, "144MHz"
     bool aktiv = false;
     bool sichtbar = true;
 };

@@ -10,8 +10,7 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-BandwahlDialog::BandwahlDialog(const QList<BandKnopf>& knöpfe, const QString& aktuellesBand,
-                                   QWidget* parent)
+BandwahlDialog::BandwahlDialog(const QList<BandKnopf>& knöpfe, const QString& aktuellesBand, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(u"Band auswählen"_s);

@@ -39,8 +39,8 @@ void BearbeitenModel::ok()
     const std::optional<QsoRecord> fertig = Bearbeiten::abschließen(
         *qso_, contest_.felder().lblLocator, [&](const QString& call) { return lookup_.landFür(call); });
     if (!fertig) {
-        prompter_.zeige({u"Fehlerhafter Locator"_s, u"Fehler"_s, Meldung::Symbol::Kritisch, Meldung::Knöpfe::Ok,
-                         Meldung::Antwort::Ok});
+        prompter_.zeige({ u"Fehlerhafter Locator"_s, u"Fehler"_s, Meldung::Symbol::Kritisch,
+            Meldung::Knöpfe::Ok, Meldung::Antwort::Ok });
         return;
     }
     if (contest_.qsoÄndern(rowid_, *fertig))

@@ -22,19 +22,19 @@ struct FeldInfo {
 };
 
 constexpr FeldInfo kFelder[] = {
-    {u"txtLfdNummer", u"Nr.", Bearbeiten::Feld::Sonstiges},
-    {u"txtDatum", u"Datum", Bearbeiten::Feld::Sonstiges},
-    {u"txtUhrzeit2", u"Zeit", Bearbeiten::Feld::Uhrzeit},
-    {u"txtCall2", u"Rufzeichen", Bearbeiten::Feld::Call},
-    {u"txtRSTgeg2", u"RST geg", Bearbeiten::Feld::RstGeg},
-    {u"txtRSTerh2", u"RST erh", Bearbeiten::Feld::RstErh},
-    {u"txtLocator2", u"Locator", Bearbeiten::Feld::Locator},
-    {u"txtQRB2", u"Punkte", Bearbeiten::Feld::Sonstiges},
-    {u"txtWinkel2", u"Winkel", Bearbeiten::Feld::Sonstiges},
-    {u"txtKernCall", u"KernCall", Bearbeiten::Feld::Sonstiges},
-    {u"txtSquare", u"Großfeld", Bearbeiten::Feld::Sonstiges},
-    {u"txtLand", u"Land", Bearbeiten::Feld::Sonstiges},
-    {u"txtKommentar2", u"Kommentar", Bearbeiten::Feld::Sonstiges},
+    { u"txtLfdNummer", u"Nr.", Bearbeiten::Feld::Sonstiges },
+    { u"txtDatum", u"Datum", Bearbeiten::Feld::Sonstiges },
+    { u"txtUhrzeit2", u"Zeit", Bearbeiten::Feld::Uhrzeit },
+    { u"txtCall2", u"Rufzeichen", Bearbeiten::Feld::Call },
+    { u"txtRSTgeg2", u"RST geg", Bearbeiten::Feld::RstGeg },
+    { u"txtRSTerh2", u"RST erh", Bearbeiten::Feld::RstErh },
+    { u"txtLocator2", u"Locator", Bearbeiten::Feld::Locator },
+    { u"txtQRB2", u"Punkte", Bearbeiten::Feld::Sonstiges },
+    { u"txtWinkel2", u"Winkel", Bearbeiten::Feld::Sonstiges },
+    { u"txtKernCall", u"KernCall", Bearbeiten::Feld::Sonstiges },
+    { u"txtSquare", u"Großfeld", Bearbeiten::Feld::Sonstiges },
+    { u"txtLand", u"Land", Bearbeiten::Feld::Sonstiges },
+    { u"txtKommentar2", u"Kommentar", Bearbeiten::Feld::Sonstiges },
 };
 
 } // namespace
@@ -77,7 +77,8 @@ QLineEdit* BearbeitenWidget::neuesFeld(const QString& name, Bearbeiten::Feld art
     edit->setObjectName(name);
     // Keys and pastes alike: the field keeps only what it may hold.
     if (art != Bearbeiten::Feld::Sonstiges)
-        edit->setValidator(new ZeichenValidator([art](const QString& t) { return Bearbeiten::filtern(art, t); }, edit));
+        edit->setValidator(
+            new ZeichenValidator([art](const QString& t) { return Bearbeiten::filtern(art, t); }, edit));
     connect(edit, &QLineEdit::returnPressed, this, [this] { bestätigen(); });
     felder_.append(edit);
     return edit;
@@ -95,8 +96,8 @@ QLineEdit* BearbeitenWidget::feld(const QString& name) const
 void BearbeitenWidget::laden()
 {
     const QsoRecord& q = model_.qso();
-    const QString werte[] = {QString::number(q.nummer), q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh,
-                             q.locator, q.punkte, q.winkel, q.kernCall, q.square, q.land, q.kommentar};
+    const QString werte[] = { QString::number(q.nummer), q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh,
+        q.locator, q.punkte, q.winkel, q.kernCall, q.square, q.land, q.kommentar };
     for (qsizetype i = 0; i < felder_.size(); ++i)
         felder_[i]->setText(werte[i]);
     chkQSL2_->setChecked(q.qsl);

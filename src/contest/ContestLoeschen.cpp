@@ -1,4 +1,4 @@
-#include "ContestLöschen.h"
+#include "ContestLoeschen.h"
 
 #include "common/Prompter.h"
 
@@ -19,7 +19,7 @@ ContestLöschen::ContestLöschen(QString datenbank, Prompter& prompter, QString 
 QStringList ContestLöschen::dateien() const
 {
     // QDir matches name filters without regard to case unless told otherwise.
-    return QDir(verzeichnis_).entryList({u"*.mdb"_s}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    return QDir(verzeichnis_).entryList({ u"*.mdb"_s }, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 QStringList ContestLöschen::löschen(const QString& auswahl)
@@ -31,12 +31,12 @@ QStringList ContestLöschen::löschen(const QString& auswahl)
     // A plain substring test: it also refuses names that merely occur in the
     // open contest's path, which errs on the safe side.
     if (cur.contains(sel)) {
-        prompter_.zeige({u"Die aktuelle Datenbank kann nicht gelöscht werden!"_s, u"Fehler"_s,
-                         Meldung::Symbol::Kritisch, Meldung::Knöpfe::Ok, Meldung::Antwort::Ok});
+        prompter_.zeige({ u"Die aktuelle Datenbank kann nicht gelöscht werden!"_s, u"Fehler"_s,
+            Meldung::Symbol::Kritisch, Meldung::Knöpfe::Ok, Meldung::Antwort::Ok });
         return {};
     }
-    const Meldung frage{u"Soll die Datenbank "_s + sel + u" wirklich gelöscht werden?"_s, u"Frage"_s,
-                        Meldung::Symbol::Frage, Meldung::Knöpfe::JaNein, Meldung::Antwort::Nein};
+    const Meldung frage { u"Soll die Datenbank "_s + sel + u" wirklich gelöscht werden?"_s, u"Frage"_s,
+        Meldung::Symbol::Frage, Meldung::Knöpfe::JaNein, Meldung::Antwort::Nein };
     if (prompter_.zeige(frage) != Meldung::Antwort::Ja)
         return {};
 
@@ -55,7 +55,8 @@ QStringList ContestLöschen::löschen(const QString& auswahl)
         (dir.remove(name) ? gelöscht : geblieben).append(name);
     }
     if (!geblieben.isEmpty())
-        prompter_.zeige(fehlerMeldung(u"Diese Dateien konnten nicht gelöscht werden:\n"_s + geblieben.join(u'\n')));
+        prompter_.zeige(
+            fehlerMeldung(u"Diese Dateien konnten nicht gelöscht werden:\n"_s + geblieben.join(u'\n')));
     return gelöscht;
 }
 

@@ -24,7 +24,7 @@ namespace tarvex {
 using namespace Qt::StringLiterals;
 
 ContestModel::ContestModel(Prompter& prompter, Clock& clock, KeystrokeLog& log, CallLookup& lookup,
-                           Settings& settings, QObject* parent)
+    Settings& settings, QObject* parent)
     : QObject(parent)
     , prompter_(prompter)
     , clock_(clock)
@@ -96,7 +96,7 @@ void ContestModel::öffnen(const QString& datenbank, const QString& band)
             gewählt = b;
     }
     db->bandTabelleAufrüsten(gewählt, ContestDatabase::Aufrüstung::KommentarUndQsl);
-    db->hilfstabellenSicherstellen({lblCall_, entry_.felder().lblLocator});
+    db->hilfstabellenSicherstellen({ lblCall_, entry_.felder().lblLocator });
     if (const std::optional<StationParameter> p = db->parameter())
         setEigeneStation(p->call, p->locator);
 
@@ -154,13 +154,13 @@ Meldung ContestModel::infoBox() const
     } else {
         text += u"\n\nEs ist kein Contest geöffnet."_s;
     }
-    return {text, u"Tarvex"_s, Meldung::Symbol::Information, Meldung::Knöpfe::Ok, Meldung::Antwort::Ok};
+    return { text, u"Tarvex"_s, Meldung::Symbol::Information, Meldung::Knöpfe::Ok, Meldung::Antwort::Ok };
 }
 
 QString ContestModel::monatsVorgabe(const QDate& datum)
 {
-    static const char16_t* const monate[] = {u"JAN", u"FEB", u"MÄR", u"APR", u"MAI", u"JUN",
-                                             u"JUL", u"AUG", u"SEP", u"OKT", u"NOV", u"DEZ"};
+    static const char16_t* const monate[]
+        = { u"JAN", u"FEB", u"MÄR", u"APR", u"MAI", u"JUN", u"JUL", u"AUG", u"SEP", u"OKT", u"NOV", u"DEZ" };
     return QString::fromUtf16(monate[datum.month() - 1]) + QString::number(datum.year());
 }
 
@@ -209,9 +209,9 @@ void ContestModel::letztenLöschen(int row)
 {
     if (!db_ || row < 0 || row >= log_.rowCount())
         return;
-    const Meldung frage{u"Soll das QSO Nr. "_s + log_.wert(row, u"Nummer"_s).toString() + u" mit "_s
-                            + log_.rufzeichenAt(row) + u" wirklich gelöscht werden?"_s,
-                        u"Frage"_s, Meldung::Symbol::Frage, Meldung::Knöpfe::JaNein, Meldung::Antwort::Nein};
+    const Meldung frage { u"Soll das QSO Nr. "_s + log_.wert(row, u"Nummer"_s).toString() + u" mit "_s
+            + log_.rufzeichenAt(row) + u" wirklich gelöscht werden?"_s,
+        u"Frage"_s, Meldung::Symbol::Frage, Meldung::Knöpfe::JaNein, Meldung::Antwort::Nein };
     if (prompter_.zeige(frage) != Meldung::Antwort::Ja)
         return;
     try {
@@ -219,12 +219,12 @@ void ContestModel::letztenLöschen(int row)
         const std::optional<WertungsZeile> alt = db_->wertungsZeile(band_, rowid);
         switch (db_->letztenLöschen(band_, rowid)) {
         case ContestDatabase::Löschen::KeinDatensatz:
-            prompter_.zeige({u"Es ist kein Datensatz vorhanden!"_s, u"Fehler"_s, Meldung::Symbol::Ausrufezeichen,
-                             Meldung::Knöpfe::Ok, Meldung::Antwort::Ok});
+            prompter_.zeige({ u"Es ist kein Datensatz vorhanden!"_s, u"Fehler"_s,
+                Meldung::Symbol::Ausrufezeichen, Meldung::Knöpfe::Ok, Meldung::Antwort::Ok });
             return;
         case ContestDatabase::Löschen::NichtDerLetzte:
-            prompter_.zeige({u"Es kann nur der letzte Datensatz gelöscht werden!"_s, u"Hinweis"_s,
-                             Meldung::Symbol::Ausrufezeichen, Meldung::Knöpfe::Ok, Meldung::Antwort::Ok});
+            prompter_.zeige({ u"Es kann nur der letzte Datensatz gelöscht werden!"_s, u"Hinweis"_s,
+                Meldung::Symbol::Ausrufezeichen, Meldung::Knöpfe::Ok, Meldung::Antwort::Ok });
             return;
         case ContestDatabase::Löschen::Gelöscht:
             break;
@@ -346,8 +346,8 @@ void ContestModel::alleAnzeigen()
 void ContestModel::doppelFrage()
 {
     EntryFields& f = entry_.felder();
-    const Meldung frage{u"Doppelverbindung\n\ntrotzdem speichern?"_s, u"Achtung"_s, Meldung::Symbol::Frage,
-                        Meldung::Knöpfe::OkAbbrechen, Meldung::Antwort::Abbrechen};
+    const Meldung frage { u"Doppelverbindung\n\ntrotzdem speichern?"_s, u"Achtung"_s, Meldung::Symbol::Frage,
+        Meldung::Knöpfe::OkAbbrechen, Meldung::Antwort::Abbrechen };
     if (prompter_.zeige(frage) == Meldung::Antwort::Ok) {
         f.ungültig = true;
     } else {
@@ -360,12 +360,12 @@ void ContestModel::doppelFrage()
 
 bool ContestModel::unbekanntesLand()
 {
-    const Meldung frage{u"unbekannter Präfix oder Hörfehler\n\n"
-                        u"möchten Sie das Land eingeben (Ja)\n"
-                        u"oder die QSO-Daten löschen (Nein)\n"
-                        u"oder diese ändern (Abbrechen)"_s,
-                        u"Fehler"_s, Meldung::Symbol::Kritisch, Meldung::Knöpfe::JaNeinAbbrechen,
-                        Meldung::Antwort::Abbrechen};
+    const Meldung frage { u"unbekannter Präfix oder Hörfehler\n\n"
+                          u"möchten Sie das Land eingeben (Ja)\n"
+                          u"oder die QSO-Daten löschen (Nein)\n"
+                          u"oder diese ändern (Abbrechen)"_s,
+        u"Fehler"_s, Meldung::Symbol::Kritisch, Meldung::Knöpfe::JaNeinAbbrechen,
+        Meldung::Antwort::Abbrechen };
     switch (prompter_.zeige(frage)) {
     case Meldung::Antwort::Ja:
         länder_ = lookup_.länder();
@@ -406,8 +406,8 @@ void ContestModel::speichern()
     EntryFields& f = entry_.felder();
     if (f.loggen == Speichertaste::F12 && !f.f12)
         return;
-    if (!db_ || f.txtNummer.isEmpty() || f.txtCall.isEmpty() || f.txtLocator.isEmpty() || f.txtRSTerh.isEmpty()
-        || f.txtRSTgeg.isEmpty())
+    if (!db_ || f.txtNummer.isEmpty() || f.txtCall.isEmpty() || f.txtLocator.isEmpty()
+        || f.txtRSTerh.isEmpty() || f.txtRSTgeg.isEmpty())
         return;
     // Without CONTEST.DAT no country can be known; the contact is stored without one.
     if (f.lblLand.isEmpty() && lookup_.contestDatVorhanden()) {
@@ -432,19 +432,20 @@ void ContestModel::speichern()
     q.kommentar = f.txtKommentar.isEmpty() ? u" "_s : f.txtKommentar;
     q.qsl = f.chkQSL;
 
-    const QString zeile = journalZeile({heute(), f.txtUhrzeit, f.txtCall, f.txtRSTgeg, f.txtNummer, f.txtRSTerh,
-                                        f.txtLocator, q.punkte, lblBand()});
+    const QString zeile = journalZeile({ heute(), f.txtUhrzeit, f.txtCall, f.txtRSTgeg, f.txtNummer,
+        f.txtRSTerh, f.txtLocator, q.punkte, lblBand() });
 
     qint64 rowid = 0;
     try {
-        if (const std::optional<QString> repariert = db_->journalAbgleichen(ContestDatabase::Abgleich::NurEnde))
+        if (const std::optional<QString> repariert
+            = db_->journalAbgleichen(ContestDatabase::Abgleich::NurEnde))
             prompter_.zeige(hinweisMeldung(*repariert));
         rowid = db_->qsoSpeichern(band_, q, zeile);
         if (const std::optional<WertungsZeile> gespeichert = db_->wertungsZeile(band_, rowid))
             wertung_.hinzufügen(*gespeichert);
     } catch (const UserError& e) {
         prompter_.zeige(fehlerMeldung(u"Die Verbindung wurde nicht gespeichert.\n\n"_s + e.meldung()
-                                      + u"\n\nDie Eingaben bleiben für einen neuen Versuch stehen."_s));
+            + u"\n\nDie Eingaben bleiben für einen neuen Versuch stehen."_s));
         return;
     }
 
@@ -456,7 +457,7 @@ void ContestModel::speichern()
         drucker_->setSchriftgröße(10);
         drucker_->setFett(false);
         drucker_->setKursiv(false);
-        drucker_->drucke({PrintItem::text(zeile)});
+        drucker_->drucke({ PrintItem::text(zeile) });
     }
     zurücksetzenNachSpeichern(rowid);
 }

@@ -1,9 +1,9 @@
 #pragma once
 #include "BearbeitenModel.h"
+#include "common/Prompter.h"
 #include "entry/EntryActions.h"
 #include "entry/EntryModel.h"
 #include "entry/LogList.h"
-#include "common/Prompter.h"
 #include "entry/Spielstand.h"
 #include "entry/Wertung.h"
 #include "store/QsoRecord.h"
@@ -32,7 +32,7 @@ class ContestModel : public QObject, public EntryActions {
     Q_OBJECT
 public:
     ContestModel(Prompter& prompter, Clock& clock, KeystrokeLog& log, CallLookup& lookup, Settings& settings,
-                 QObject* parent = nullptr);
+        QObject* parent = nullptr);
     ~ContestModel() override;
 
     // Loading: options from the settings, the remembered contest on the
@@ -67,7 +67,7 @@ public:
     const Spielstand& spielstand() const { return stand_; }
 
     // Options; the setters write the settings at once.
-    int UTC() const { return UTC_; }              // hours added to the computer clock: -Zeitdifferenz
+    int UTC() const { return UTC_; } // hours added to the computer clock: -Zeitdifferenz
     bool Protokoll() const { return Protokoll_; } // print each saved contact
     bool kommentarSpalte() const { return kommentarSpalte_; }
     void setRst(RstVorgabe rst);

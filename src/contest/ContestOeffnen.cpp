@@ -1,4 +1,4 @@
-#include "ContestÖffnen.h"
+#include "ContestOeffnen.h"
 
 #include "ContestModel.h"
 #include "common/Prompter.h"

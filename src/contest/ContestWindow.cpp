@@ -1,11 +1,11 @@
 #include "ContestWindow.h"
 
-#include "ContestModel.h"
-#include "app/Befehl.h"
-#include "app/Befehle.h"
 #include "BearbeitenWidget.h"
+#include "ContestModel.h"
 #include "InputLineEdit.h"
 #include "LogGrid.h"
+#include "app/Befehl.h"
+#include "app/Befehle.h"
 #include "common/Prompter.h"
 #include "entry/InputLine.h"
 #include "store/BandList.h"
@@ -65,7 +65,7 @@ ContestWindow::ContestWindow(ContestModel& model, Prompter& prompter, Befehle& b
     uhr->setToolTip(u"UTC"_s);
     kopf->addWidget(uhr);
     kopf->addSpacing(12);
-    for (const QString& name : {u"lblCall"_s, u"lblLocator"_s, u"lblBand"_s}) {
+    for (const QString& name : { u"lblCall"_s, u"lblLocator"_s, u"lblBand"_s }) {
         QLabel* l = neuesLabel(name);
         l->setFont(größer(font(), 1.3, true));
         kopf->addWidget(l);
@@ -91,9 +91,14 @@ ContestWindow::ContestWindow(ContestModel& model, Prompter& prompter, Befehle& b
         const char16_t* beschriftung;
         int zeichen;
     } anzeigen[] = {
-        {u"txtCall", u"Rufzeichen", 13}, {u"txtRSTgeg", u"RST geg", 5},  {u"txtRSTerh", u"RST erh", 8},
-        {u"txtLocator", u"Locator", 7},  {u"txtQRB", u"km", 5},          {u"txtWinkel", u"Grad", 4},
-        {u"txtUhrzeit", u"Zeit", 5},     {u"txtKommentar", u"Kommentar", 12},
+        { u"txtCall", u"Rufzeichen", 13 },
+        { u"txtRSTgeg", u"RST geg", 5 },
+        { u"txtRSTerh", u"RST erh", 8 },
+        { u"txtLocator", u"Locator", 7 },
+        { u"txtQRB", u"km", 5 },
+        { u"txtWinkel", u"Grad", 4 },
+        { u"txtUhrzeit", u"Zeit", 5 },
+        { u"txtKommentar", u"Kommentar", 12 },
     };
     int spalte = 0;
     for (const auto& a : anzeigen) {
@@ -140,8 +145,8 @@ ContestWindow::ContestWindow(ContestModel& model, Prompter& prompter, Befehle& b
     const struct {
         const char16_t* name;
         const char16_t* beschriftung;
-    } summen[] = {{u"txtPunkte", u"Punkte"}, {u"txtODX", u"km ODX"}, {u"txtDurchschnitt", u"km/QSO"},
-                  {u"txtLänder", u"Länder "}, {u"txtGroßfelder", u"Großfelder "}};
+    } summen[] = { { u"txtPunkte", u"Punkte" }, { u"txtODX", u"km ODX" }, { u"txtDurchschnitt", u"km/QSO" },
+        { u"txtLänder", u"Länder " }, { u"txtGroßfelder", u"Großfelder " } };
     for (const auto& s : summen) {
         stand->addWidget(new QLabel(QString::fromUtf16(s.beschriftung), frame2));
         stand->addWidget(neueAnzeige(QString::fromUtf16(s.name), 6));
@@ -190,7 +195,8 @@ ContestWindow::ContestWindow(ContestModel& model, Prompter& prompter, Befehle& b
     layout->addWidget(unten_, 1);
 
     connect(ok2, &QPushButton::clicked, this, [this] { model_.länderlisteOk(dbList1_->currentRow()); });
-    connect(dbList1_, &QListWidget::itemActivated, this, [this] { model_.länderlisteOk(dbList1_->currentRow()); });
+    connect(dbList1_, &QListWidget::itemActivated, this,
+        [this] { model_.länderlisteOk(dbList1_->currentRow()); });
     connect(abbrechen2, &QPushButton::clicked, this, [this] { model_.länderlisteAbbrechen(); });
     connect(fraUpdate_, &BearbeitenWidget::closed, this, [this] {
         txtInput_->setEnabled(true);
@@ -202,7 +208,7 @@ ContestWindow::ContestWindow(ContestModel& model, Prompter& prompter, Befehle& b
     connect(&model_, &ContestModel::logReset, this, &ContestWindow::scrollLogToEnd);
     connect(&model_, &ContestModel::focusInput, this, &ContestWindow::focusInput);
     connect(&model_.logList(), &QAbstractItemModel::modelReset, this,
-            [this] { grid_->justieren(model_.kommentarSpalte()); });
+        [this] { grid_->justieren(model_.kommentarSpalte()); });
 
     connect(txtInput_, &InputLineEdit::downPressed, this, [this] { grid_->setFocus(); });
     connect(txtInput_, &InputLineEdit::lineEvaluated, this, &ContestWindow::refresh);
@@ -264,23 +270,35 @@ void ContestWindow::refresh()
     const EntryFields& f = model_.felder();
     const Spielstand& s = model_.spielstand();
     const std::pair<const char16_t*, QString> texte[] = {
-        {u"txtCall", f.txtCall},         {u"txtRSTgeg", f.txtRSTgeg},
-        {u"txtRSTerh", f.txtRSTerh},     {u"txtLocator", f.txtLocator},
-        {u"txtQRB", f.txtQRB},           {u"txtWinkel", f.txtWinkel},
-        {u"txtUhrzeit", f.txtUhrzeit},   {u"txtKommentar", f.txtKommentar},
-        {u"txtPunkte", s.txtPunkte},     {u"txtODX", s.txtODX},
-        {u"txtDurchschnitt", s.txtDurchschnitt}, {u"txtLänder", s.txtLänder},
-        {u"txtGroßfelder", s.txtGroßfelder},
+        { u"txtCall", f.txtCall },
+        { u"txtRSTgeg", f.txtRSTgeg },
+        { u"txtRSTerh", f.txtRSTerh },
+        { u"txtLocator", f.txtLocator },
+        { u"txtQRB", f.txtQRB },
+        { u"txtWinkel", f.txtWinkel },
+        { u"txtUhrzeit", f.txtUhrzeit },
+        { u"txtKommentar", f.txtKommentar },
+        { u"txtPunkte", s.txtPunkte },
+        { u"txtODX", s.txtODX },
+        { u"txtDurchschnitt", s.txtDurchschnitt },
+        { u"txtLänder", s.txtLänder },
+        { u"txtGroßfelder", s.txtGroßfelder },
     };
     for (const auto& [name, text] : texte) {
         if (QLineEdit* e = anzeige(QString::fromUtf16(name)); e != nullptr && e->text() != text)
             e->setText(text);
     }
     const std::pair<const char16_t*, QString> labels[] = {
-        {u"lblUhrzeit", f.lblUhrzeit}, {u"lblCall", model_.lblCall()},  {u"lblLocator", f.lblLocator},
-        {u"lblBand", model_.lblBand()}, {u"lblNummer", f.txtNummer},     {u"lblPfeil", f.lblPfeil},
-        {u"lblDatum", f.lblDatum},     {u"lblLand", f.lblLand},          {u"lblInfo", f.lblInfo},
-        {u"lblODXCall", model_.hatContest() ? s.lblODXCall : u"Call ODX"_s},
+        { u"lblUhrzeit", f.lblUhrzeit },
+        { u"lblCall", model_.lblCall() },
+        { u"lblLocator", f.lblLocator },
+        { u"lblBand", model_.lblBand() },
+        { u"lblNummer", f.txtNummer },
+        { u"lblPfeil", f.lblPfeil },
+        { u"lblDatum", f.lblDatum },
+        { u"lblLand", f.lblLand },
+        { u"lblInfo", f.lblInfo },
+        { u"lblODXCall", model_.hatContest() ? s.lblODXCall : u"Call ODX"_s },
     };
     for (const auto& [name, text] : labels)
         label(QString::fromUtf16(name))->setText(text);
@@ -415,16 +433,16 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
     dazu(datei, später(neuerBefehl(Befehl::QSL, u"&QSL-Aufkleber"_s)));
     datei->addSeparator();
     connect(dazu(datei, neuerBefehl(Befehl::Beenden, u"Be&enden"_s)), &QAction::triggered, this,
-            &ContestWindow::quitRequested);
+        &ContestWindow::quitRequested);
 
     QMenu* bearbeiten = bar->addMenu(u"&Bearbeiten"_s);
     bearbeiten->setObjectName(u"mnuBearbeiten"_s);
-    connect(dazu(bearbeiten, neuerBefehl(Befehl::Ändern, u"&Ändern"_s, Qt::Key_F2)), &QAction::triggered, this,
-            [this] { this->bearbeiten(); });
-    connect(dazu(bearbeiten, neuerBefehl(Befehl::Löschen, u"&Löschen"_s, Qt::Key_F3)), &QAction::triggered, this,
-            [this] { model_.letztenLöschen(grid_->aktuelleZeile()); });
+    connect(dazu(bearbeiten, neuerBefehl(Befehl::Ändern, u"&Ändern"_s, Qt::Key_F2)), &QAction::triggered,
+        this, [this] { this->bearbeiten(); });
+    connect(dazu(bearbeiten, neuerBefehl(Befehl::Löschen, u"&Löschen"_s, Qt::Key_F3)), &QAction::triggered,
+        this, [this] { model_.letztenLöschen(grid_->aktuelleZeile()); });
     connect(dazu(bearbeiten, neuerBefehl(Befehl::Ungültig, u"&Ungültig"_s, Qt::Key_F4)), &QAction::triggered,
-            this, [this] { model_.ungültigErklären(grid_->aktuelleZeile()); });
+        this, [this] { model_.ungültigErklären(grid_->aktuelleZeile()); });
     bearbeiten->addSeparator();
     dazu(bearbeiten, später(neuerBefehl(Befehl::Bandwechseln, u"&Band wechseln"_s, Qt::Key_F6)));
     QAction* locator = neuerBefehl(Befehl::Locator, u"Locator &wählen"_s, Qt::Key_F8);
@@ -435,48 +453,52 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
         cboLocator_->showPopup();
     });
     bearbeiten->addSeparator();
-    dazu(bearbeiten, später(neuerBefehl(Befehl::LetzteEingaben, u"letzte &Eingaben"_s, QKeySequence(u"Ctrl+L"_s))));
+    dazu(bearbeiten,
+        später(neuerBefehl(Befehl::LetzteEingaben, u"letzte &Eingaben"_s, QKeySequence(u"Ctrl+L"_s))));
 
     QMenu* optionen = bar->addMenu(u"&Optionen"_s);
     optionen->setObjectName(u"mnuOptionen"_s);
     const auto utc = [this](Befehl befehl, const QString& text, int stunden) {
-        return Option{befehl, text, [this, stunden] { model_.setZeitdifferenz(stunden); },
-                      [this, stunden] { return model_.UTC() == -stunden; }};
+        return Option { befehl, text, [this, stunden] { model_.setZeitdifferenz(stunden); },
+            [this, stunden] { return model_.UTC() == -stunden; } };
     };
-    optionsGruppe(optionen->addMenu(u"&Zeit"_s), {utc(Befehl::UtcPcUhr, u"UTC = &PC-Uhr"_s, 0),
-                                                  utc(Befehl::UtcMinusEins, u"UTC = PC-Uhr - &1 Stunde"_s, 1),
-                                                  utc(Befehl::UtcMinusZwei, u"UTC = PC-Uhr - &2 Stunden"_s, 2)});
+    optionsGruppe(optionen->addMenu(u"&Zeit"_s),
+        { utc(Befehl::UtcPcUhr, u"UTC = &PC-Uhr"_s, 0),
+            utc(Befehl::UtcMinusEins, u"UTC = PC-Uhr - &1 Stunde"_s, 1),
+            utc(Befehl::UtcMinusZwei, u"UTC = PC-Uhr - &2 Stunden"_s, 2) });
     optionen->addSeparator();
     const auto protokoll = [this](Befehl befehl, const QString& text, bool ein) {
-        return Option{befehl, text, [this, ein] { model_.setProtokoll(ein); },
-                      [this, ein] { return model_.Protokoll() == ein; }};
+        return Option { befehl, text, [this, ein] { model_.setProtokoll(ein); },
+            [this, ein] { return model_.Protokoll() == ein; } };
     };
     optionsGruppe(optionen->addMenu(u"&Druckerprotokoll"_s),
-                  {protokoll(Befehl::ProtokollAus, u"&aus"_s, false), protokoll(Befehl::ProtokollEin, u"&ein"_s, true)});
+        { protokoll(Befehl::ProtokollAus, u"&aus"_s, false),
+            protokoll(Befehl::ProtokollEin, u"&ein"_s, true) });
     optionen->addSeparator();
     const auto loggen = [this](Befehl befehl, const QString& text, Speichertaste taste) {
-        return Option{befehl, text, [this, taste] { model_.setLoggen(taste); },
-                      [this, taste] { return model_.felder().loggen == taste; }};
+        return Option { befehl, text, [this, taste] { model_.setLoggen(taste); },
+            [this, taste] { return model_.felder().loggen == taste; } };
     };
     optionsGruppe(optionen->addMenu(u"&QSO loggen"_s),
-                  {loggen(Befehl::LoggenEnter, u"mit &Enter"_s, Speichertaste::Enter),
-                   loggen(Befehl::LoggenF12, u"mit &F12"_s, Speichertaste::F12)});
+        { loggen(Befehl::LoggenEnter, u"mit &Enter"_s, Speichertaste::Enter),
+            loggen(Befehl::LoggenF12, u"mit &F12"_s, Speichertaste::F12) });
     optionen->addSeparator();
     const auto rst = [this](Befehl befehl, const QString& text, RstVorgabe vorgabe) {
-        return Option{befehl, text, [this, vorgabe] { model_.setRst(vorgabe); },
-                      [this, vorgabe] { return model_.felder().RST == vorgabe; }};
+        return Option { befehl, text, [this, vorgabe] { model_.setRst(vorgabe); },
+            [this, vorgabe] { return model_.felder().RST == vorgabe; } };
     };
     optionsGruppe(optionen->addMenu(u"&RST-Vorbelegung"_s),
-                  {rst(Befehl::Rst59, u"59 (&SSB)"_s, RstVorgabe::R59), rst(Befehl::Rst599, u"599 (&CW)"_s, RstVorgabe::R599),
-                   rst(Befehl::RstLeer, u"&leer"_s, RstVorgabe::Keine)});
+        { rst(Befehl::Rst59, u"59 (&SSB)"_s, RstVorgabe::R59),
+            rst(Befehl::Rst599, u"599 (&CW)"_s, RstVorgabe::R599),
+            rst(Befehl::RstLeer, u"&leer"_s, RstVorgabe::Keine) });
     optionen->addSeparator();
     const auto kommentar = [this](Befehl befehl, const QString& text, bool sichtbar) {
-        return Option{befehl, text, [this, sichtbar] { model_.setKommentarSpalte(sichtbar); },
-                      [this, sichtbar] { return model_.kommentarSpalte() == sichtbar; }};
+        return Option { befehl, text, [this, sichtbar] { model_.setKommentarSpalte(sichtbar); },
+            [this, sichtbar] { return model_.kommentarSpalte() == sichtbar; } };
     };
     optionsGruppe(optionen->addMenu(u"&Kommentarspalte"_s),
-                  {kommentar(Befehl::KommentarEin, u"an&zeigen"_s, true),
-                   kommentar(Befehl::KommentarAus, u"&ausblenden"_s, false)});
+        { kommentar(Befehl::KommentarEin, u"an&zeigen"_s, true),
+            kommentar(Befehl::KommentarAus, u"&ausblenden"_s, false) });
     optionen->addSeparator();
     dazu(optionen, später(neuerBefehl(Befehl::EMailEinstellungen, u"E-&Mail-Einstellungen"_s)));
     dazu(optionen, später(neuerBefehl(Befehl::PostausgangSenden, u"&Postausgang senden"_s)));
@@ -492,7 +514,8 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
     dazu(statistik, später(neuerBefehl(Befehl::QSOKarte, u"&QSO-Karte"_s)));
     QMenu* großfelder = statistik->addMenu(u"Groß&felder"_s);
     dazu(großfelder, später(neuerBefehl(Befehl::KarteText, u"Karte (&Text)"_s, QKeySequence(u"Ctrl+K"_s))));
-    dazu(großfelder, später(neuerBefehl(Befehl::KarteGrafik, u"Karte (&Grafik)"_s, QKeySequence(u"Ctrl+G"_s))));
+    dazu(großfelder,
+        später(neuerBefehl(Befehl::KarteGrafik, u"Karte (&Grafik)"_s, QKeySequence(u"Ctrl+G"_s))));
 
     QMenu* spezial = bar->addMenu(u"S&pezial"_s);
     spezial->setObjectName(u"mnuSpezial"_s);
@@ -503,13 +526,15 @@ void ContestWindow::baueMenüs(QMenuBar* bar)
     dazu(spezial, später(neuerBefehl(Befehl::Import, u"E&XP-Datei importieren"_s)));
     dazu(spezial, später(neuerBefehl(Befehl::EdiAlleBänder, u"&EDI-Datei für alle Bänder"_s)));
     spezial->addSeparator();
-    dazu(spezial, später(neuerBefehl(Befehl::BekannteStationenÜbernehmen, u"Bekannte Stationen &übernehmen"_s)));
-    dazu(spezial, später(neuerBefehl(Befehl::BekannteStationenImportieren, u"Bekannte Stationen i&mportieren …"_s)));
+    dazu(spezial,
+        später(neuerBefehl(Befehl::BekannteStationenÜbernehmen, u"Bekannte Stationen &übernehmen"_s)));
+    dazu(spezial,
+        später(neuerBefehl(Befehl::BekannteStationenImportieren, u"Bekannte Stationen i&mportieren …"_s)));
 
     QMenu* hilfe = bar->addMenu(u"&Hilfe"_s);
     hilfe->setObjectName(u"mnuHilfe"_s);
     connect(dazu(hilfe, neuerBefehl(Befehl::Info, u"I&nfo"_s)), &QAction::triggered, this,
-            &ContestWindow::zeigeInfo);
+        &ContestWindow::zeigeInfo);
     hilfe->addSeparator();
     dazu(hilfe, später(neuerBefehl(Befehl::Copyright, u"&Copyright"_s)));
     hilfe->addSeparator();

@@ -2,8 +2,8 @@
 #include <QHash>
 #include <QWidget>
 #include <functional>
-#include <vector>
 #include <initializer_list>
+#include <vector>
 
 class QAction;
 class QActionGroup;

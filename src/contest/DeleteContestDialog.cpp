@@ -1,6 +1,6 @@
 #include "DeleteContestDialog.h"
 
-#include "ContestLöschen.h"
+#include "ContestLoeschen.h"
 #include "ContestModel.h"
 
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 #include "InputLineEdit.h"
 
+#include "ZeichenValidator.h"
 #include "entry/EntryModel.h"
 #include "entry/InputLine.h"
-#include "ZeichenValidator.h"
 
 #include <QKeyEvent>
 

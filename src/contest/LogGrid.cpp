@@ -51,7 +51,8 @@ void LogGrid::zumEnde()
     if (model() == nullptr || model()->rowCount() == 0)
         return;
     const QModelIndex letzte = model()->index(model()->rowCount() - 1, 0);
-    selectionModel()->setCurrentIndex(letzte, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(
+        letzte, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     updateGeometries();
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }

@@ -13,8 +13,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <memory>
 
 namespace tarvex {
@@ -86,7 +86,8 @@ NewContestDialog::NewContestDialog(ContestModel& contest, Prompter& prompter, QW
             ++index;
         }
         const QString tabelle = band.tabelle;
-        connect(box, &QCheckBox::toggled, this, [this, tabelle](bool an) { model_.setBandGewählt(tabelle, an); });
+        connect(
+            box, &QCheckBox::toggled, this, [this, tabelle](bool an) { model_.setBandGewählt(tabelle, an); });
     }
 
     cmdOk_ = new QPushButton(u"OK"_s, this);
@@ -119,7 +120,8 @@ NewContestDialog::NewContestDialog(ContestModel& contest, Prompter& prompter, QW
 
     connect(txtName_, &QLineEdit::textChanged, this, [this](const QString& t) { model_.setTxtName(t); });
     connect(txtCall_, &QLineEdit::textChanged, this, [this](const QString& t) { model_.setTxtCall(t); });
-    connect(txtLocator_, &QLineEdit::textChanged, this, [this](const QString& t) { model_.setTxtLocator(t); });
+    connect(
+        txtLocator_, &QLineEdit::textChanged, this, [this](const QString& t) { model_.setTxtLocator(t); });
     connect(mnu50MHz_, &QAction::triggered, this, [this] {
         model_.option50MHzUmschalten();
         anzeigen();
@@ -139,7 +141,8 @@ NewContestDialog* NewContestDialog::instanz(QWidget* parent, ContestModel& conte
     return new NewContestDialog(contest, prompter, parent);
 }
 
-bool NewContestDialog::ausführen(QWidget* parent, ContestModel& contest, Prompter& prompter, const QDate& heute)
+bool NewContestDialog::ausführen(
+    QWidget* parent, ContestModel& contest, Prompter& prompter, const QDate& heute)
 {
     NewContestDialog* dialog = instanz(parent, contest, prompter);
     std::unique_ptr<NewContestDialog> ohneEltern(parent ? nullptr : dialog);
@@ -149,8 +152,8 @@ bool NewContestDialog::ausführen(QWidget* parent, ContestModel& contest, Prompt
     return dialog->exec() == QDialog::Accepted;
 }
 
-NewContestDialog* NewContestDialog::anbieten(QWidget* parent, ContestModel& contest, Prompter& prompter,
-                                             const QDate& heute)
+NewContestDialog* NewContestDialog::anbieten(
+    QWidget* parent, ContestModel& contest, Prompter& prompter, const QDate& heute)
 {
     NewContestDialog* dialog = instanz(parent, contest, prompter);
     if (!parent)

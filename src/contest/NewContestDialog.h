@@ -29,8 +29,8 @@ public:
     // Logging window without a contest: shown without blocking; a form that is
     // already open is only raised, so a name being typed is kept. Connect to
     // created() to move the focus to the input line.
-    static NewContestDialog* anbieten(QWidget* parent, ContestModel& contest, Prompter& prompter,
-                                      const QDate& heute);
+    static NewContestDialog* anbieten(
+        QWidget* parent, ContestModel& contest, Prompter& prompter, const QDate& heute);
 
     // Presets the name and refreshes the form before it is shown.
     void vorbereiten(const QDate& heute);

@@ -121,7 +121,7 @@ bool NewContestModel::anlegen()
         writeTextFile(journalPfad(datenbankDatei()), {});
         // The new journal's directory entry survives a power cut like the contest file's.
         verzeichnisSichern(QFileInfo(datenbankDatei()).absolutePath());
-        ContestDatabase::anlegen(datenbankDatei(), bänder, {call_, locator_});
+        ContestDatabase::anlegen(datenbankDatei(), bänder, { call_, locator_ });
         settings.setBänder(bänder);
     } catch (const UserError& e) {
         return meldung(e.meldung(), false);

@@ -1,6 +1,6 @@
 #include "OpenContestDialog.h"
 
-#include "ContestÖffnen.h"
+#include "ContestOeffnen.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -38,8 +38,8 @@ QString filtern(Feld feld, const QString& text)
     return ergebnis;
 }
 
-std::optional<QsoRecord> abschließen(QsoRecord q, const QString& eigenerLocator,
-                                     const std::function<QString(const QString&)>& land)
+std::optional<QsoRecord> abschließen(
+    QsoRecord q, const QString& eigenerLocator, const std::function<QString(const QString&)>& land)
 {
     if (q.locator.size() != 6)
         return std::nullopt;

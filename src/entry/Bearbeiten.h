@@ -22,8 +22,8 @@ QString filtern(Feld feld, const QString& text);
 // Otherwise the contact with points and bearing recomputed from the own locator,
 // the country looked up afresh (" " when unknown), square, core call and a blank
 // for an empty comment.
-std::optional<QsoRecord> abschließen(QsoRecord qso, const QString& eigenerLocator,
-                                     const std::function<QString(const QString& call)>& land);
+std::optional<QsoRecord> abschließen(
+    QsoRecord qso, const QString& eigenerLocator, const std::function<QString(const QString& call)>& land);
 
 } // namespace Bearbeiten
 } // namespace tarvex

@@ -5,8 +5,8 @@
 #include "LogList.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
-#include "store/ContestDat.h"
 #include "store/CallInfoDb.h"
+#include "store/ContestDat.h"
 
 namespace tarvex {
 
@@ -19,8 +19,7 @@ CallLookup::CallLookup(ContestDat& contestDat, CallInfoDb& callInfo, Prompter& p
 {
 }
 
-template <class F>
-auto CallLookup::nachschlagen(bool& gemeldet, F&& f) -> decltype(f())
+template <class F> auto CallLookup::nachschlagen(bool& gemeldet, F&& f) -> decltype(f())
 {
     try {
         auto result = f();
@@ -40,9 +39,9 @@ QString CallLookup::landFür(const QString& call)
     return nachschlagen(contestDatGemeldet_, [&] {
         // The longest listed prefix wins, so one query covers the one-letter fallback.
         if (präfix.isEmpty())
-            return contestDat_.landFürPräfixe({call.left(1), call.left(2), call.left(3)});
-        QString land = contestDat_.landFürPräfixe({präfix.chopped(1)});
-        return land.isEmpty() ? contestDat_.landFürPräfixe({call.left(1)}) : land;
+            return contestDat_.landFürPräfixe({ call.left(1), call.left(2), call.left(3) });
+        QString land = contestDat_.landFürPräfixe({ präfix.chopped(1) });
+        return land.isEmpty() ? contestDat_.landFürPräfixe({ call.left(1) }) : land;
     });
 }
 
@@ -74,9 +73,8 @@ void CallLookup::Prüfen(EntryModel& entry, LogList& log)
 
     // 3. Name, 4. known locators and the information line.
     const QString name = nachschlagen(callInfoGemeldet_, [&] { return callInfo_.name(kern); });
-    const std::optional<QString> locs = nachschlagen(contestDatGemeldet_, [&] {
-        return contestDat_.locators(f.teile.präfix + kern);
-    });
+    const std::optional<QString> locs
+        = nachschlagen(contestDatGemeldet_, [&] { return contestDat_.locators(f.teile.präfix + kern); });
     if (!locs) {
         f.lblInfo = u"Info: ("_s + name + u')';
     } else {
@@ -109,9 +107,8 @@ void CallLookup::Prüfen(EntryModel& entry, LogList& log)
 
     // 6. Does the country lie in the locator's large square?
     if (!f.txtLocator.isEmpty() && !f.lblLand.isEmpty()) {
-        const bool passt = nachschlagen(contestDatGemeldet_, [&] {
-            return contestDat_.landImSquare(f.txtLocator.left(4), f.lblLand);
-        });
+        const bool passt = nachschlagen(
+            contestDatGemeldet_, [&] { return contestDat_.landImSquare(f.txtLocator.left(4), f.lblLand); });
         if (!passt && contestDatVorhanden())
             prompter_.zeige(fehlerMeldung(u"Rufzeichenpräfix und Locator passen nicht zusammen!"_s));
     }

@@ -32,8 +32,7 @@ public:
     QStringList länder();
 
 private:
-    template <class F>
-    auto nachschlagen(bool& gemeldet, F&& f) -> decltype(f());
+    template <class F> auto nachschlagen(bool& gemeldet, F&& f) -> decltype(f());
 
     ContestDat& contestDat_;
     CallInfoDb& callInfo_;

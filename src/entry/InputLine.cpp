@@ -31,7 +31,7 @@ QString eingabeFiltern(const QString& zeile)
 QStringList zeileZerlegen(const QString& zeile)
 {
     if (zeile.isEmpty())
-        return {QString()};
+        return { QString() };
     QStringList tokens;
     QString rest = zeile;
     while (!rest.isEmpty()) {

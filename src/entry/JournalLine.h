@@ -5,15 +5,15 @@ namespace tarvex {
 
 // One line of the contest journal (and of the printed journal), fixed columns.
 struct JournalDaten {
-    QString datum;      // "dd.mm.yy", always the current date
-    QString uhrzeit;    // "hh:mm"
+    QString datum; // "dd.mm.yy", always the current date
+    QString uhrzeit; // "hh:mm"
     QString call;
-    QString rstGeg;     // report sent, without number
-    QString nummer;     // own serial number
-    QString rstErh;     // report and number received
+    QString rstGeg; // report sent, without number
+    QString nummer; // own serial number
+    QString rstErh; // report and number received
     QString locator;
     QString punkte;
-    QString band;       // as displayed, "144 MHz"
+    QString band; // as displayed, "144 MHz"
 };
 
 QString journalZeile(const JournalDaten& d);

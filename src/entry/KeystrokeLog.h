@@ -1,7 +1,7 @@
 #pragma once
-#include <optional>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace tarvex {
 

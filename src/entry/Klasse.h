@@ -12,8 +12,8 @@ enum class Klasse {
     RstErhalten,
     SuffixUmschalten,
     PräfixUmschalten,
-    CallBuchstaben,   // replace the letters after the digit of the core
-    CallPräfix,       // replace the part up to the digit of the core
+    CallBuchstaben, // replace the letters after the digit of the core
+    CallPräfix, // replace the part up to the digit of the core
     Call,
     LocatorEnde3,
     LocatorEnde4,

@@ -37,8 +37,8 @@ Strecke Abstand(const QString& eigenerLocator, const QString& locator)
     const double l2 = Laenge(locator) * kPi / 180, p2 = Breite(locator) * kPi / 180;
     const bool gleich = l1 == l2 && p1 == p2;
 
-    const double c = std::clamp(std::sin(p1) * std::sin(p2) + std::cos(p1) * std::cos(p2) * std::cos(l2 - l1),
-                                -1.0, 1.0);
+    const double c = std::clamp(
+        std::sin(p1) * std::sin(p2) + std::cos(p1) * std::cos(p2) * std::cos(l2 - l1), -1.0, 1.0);
     const double a = gleich ? 0.0 : std::acos(c);
 
     Strecke s;

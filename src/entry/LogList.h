@@ -39,10 +39,16 @@ public:
     void letzterEntfernt();
     void geändert(qint64 rowid);
 
-    Filter filter() const { return filter_; }
+    Filter filter() const
+    {
+        return filter_;
+    }
     qint64 rowidAt(int row) const;
     QVariant wert(int row, const QString& feld) const;
-    QString rufzeichenAt(int row) const { return wert(row, QStringLiteral("Rufzeichen")).toString(); }
+    QString rufzeichenAt(int row) const
+    {
+        return wert(row, QStringLiteral("Rufzeichen")).toString();
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -57,7 +63,7 @@ private:
     QString band_;
     Filter filter_ = Filter::Alle;
     QStringList spalten_;
-    QList<qint64> alle_;            // rowids of the band in stored order
+    QList<qint64> alle_; // rowids of the band in stored order
     QList<qint64> gefiltertIds_;
     QList<QVariantList> gefiltert_;
     // Pages of all contacts as read, by page number; dropped when too many.

@@ -30,7 +30,8 @@ Spielstand Spielstand::aus(const Summen& summen)
         s.txtPunkte = zahl(summen.summe);
         s.txtODX = zahl(summen.maximum);
         // Rounded as text: no integer conversion that an absurd sum could overflow.
-        s.txtDurchschnitt = QString::number(std::round(summen.summe / static_cast<double>(summen.gültige)), 'f', 0);
+        s.txtDurchschnitt
+            = QString::number(std::round(summen.summe / static_cast<double>(summen.gültige)), 'f', 0);
     }
     s.lblODXCall = u"( "_s + summen.odxCall + u')';
     s.txtNummer = laufendeNummer(summen.anzahl + 1);

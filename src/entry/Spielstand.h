@@ -7,13 +7,13 @@ namespace tarvex {
 
 // The running totals of one band as the logging window shows them.
 struct Spielstand {
-    QString txtPunkte;        // sum of the points of the valid contacts
-    QString txtODX;           // best distance
+    QString txtPunkte; // sum of the points of the valid contacts
+    QString txtODX; // best distance
     QString lblODXCall = QStringLiteral("Call ODX");
-    QString txtDurchschnitt;  // km per valid contact, rounded half away from zero
+    QString txtDurchschnitt; // km per valid contact, rounded half away from zero
     QString txtLänder;
     QString txtGroßfelder;
-    QString txtNummer;        // serial number of the next contact
+    QString txtNummer; // serial number of the next contact
     qint64 gültige = 0;
     qint64 Länder = 0;
     qint64 GroßFelder = 0;

@@ -68,7 +68,7 @@ void Wertung::hinzufügen(const WertungsZeile& z)
     ++gültige_;
     const double punkte = Val(z.punkte);
     summe_ += punkte;
-    nachPunkten_[punkte].insert_or_assign(z.rowid, Eintrag{z.punkte, z.rufzeichen});
+    nachPunkten_[punkte].insert_or_assign(z.rowid, Eintrag { z.punkte, z.rufzeichen });
 }
 
 void Wertung::entfernen(const WertungsZeile& z)

@@ -55,9 +55,17 @@ QStringList AdifDatei::kopf(const QDateTime& jetzt)
 QString AdifDatei::bandFeld(const QString& band)
 {
     static const std::pair<const char16_t*, const char16_t*> kBänder[] = {
-        {u"50MHz", u"6m"},      {u"144MHz", u"2m"},      {u"432MHz", u"70cm"},   {u"1296MHz", u"23cm"},
-        {u"2320MHz", u"13cm"},  {u"3400MHz", u"9cm"},    {u"5760MHz", u"6cm"},   {u"10368MHz", u"3cm"},
-        {u"24192MHz", u"1.25cm"}, {u"47088MHz", u"6mm"}, {u"76032MHz", u"4mm"},
+        { u"50MHz", u"6m" },
+        { u"144MHz", u"2m" },
+        { u"432MHz", u"70cm" },
+        { u"1296MHz", u"23cm" },
+        { u"2320MHz", u"13cm" },
+        { u"3400MHz", u"9cm" },
+        { u"5760MHz", u"6cm" },
+        { u"10368MHz", u"3cm" },
+        { u"24192MHz", u"1.25cm" },
+        { u"47088MHz", u"6mm" },
+        { u"76032MHz", u"4mm" },
     };
     for (const auto& [tabelle, adif] : kBänder) {
         if (band == QStringView(tabelle))
@@ -71,18 +79,12 @@ QString AdifDatei::satz(const QsoRecord& q, const QString& band)
     const bool cw = q.rstGeg.size() >= 6 && q.rstErh.size() >= 6;
     const int rst = cw ? 3 : 2;
     const QString freq = band.chopped(3);
-    return tag(u"call"_s, q.rufzeichen)
-        + u"<qso_date:8:d>"_s + datum(q.datum)
-        + u"<time_on:4>"_s + fest(q.zeit.left(2) + q.zeit.mid(3, 2), 4)
-        + (cw ? u"<mode:2>CW"_s : u"<mode:3>SSB"_s)
-        + u"<RST_RCVD:%1>"_s.arg(rst) + fest(q.rstErh, rst)
-        + u"<RST_SENT:%1>"_s.arg(rst) + fest(q.rstGeg, rst)
-        + u"<GRIDSQUARE:6>"_s + fest(q.locator, 6)
-        + u"<STX:3>"_s + fest(q.rstGeg.right(3), 3)
-        + u"<SRX:3>"_s + fest(q.rstErh.right(3), 3)
-        + tag(u"FREQ"_s, freq)
-        + bandFeld(band)
-        + u"<eor>"_s;
+    return tag(u"call"_s, q.rufzeichen) + u"<qso_date:8:d>"_s + datum(q.datum) + u"<time_on:4>"_s
+        + fest(q.zeit.left(2) + q.zeit.mid(3, 2), 4) + (cw ? u"<mode:2>CW"_s : u"<mode:3>SSB"_s)
+        + u"<RST_RCVD:%1>"_s.arg(rst) + fest(q.rstErh, rst) + u"<RST_SENT:%1>"_s.arg(rst)
+        + fest(q.rstGeg, rst) + u"<GRIDSQUARE:6>"_s + fest(q.locator, 6) + u"<STX:3>"_s
+        + fest(q.rstGeg.right(3), 3) + u"<SRX:3>"_s + fest(q.rstErh.right(3), 3) + tag(u"FREQ"_s, freq)
+        + bandFeld(band) + u"<eor>"_s;
 }
 
 } // namespace tarvex

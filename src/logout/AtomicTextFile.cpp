@@ -42,13 +42,14 @@ int umbenennen(const QString& von, const QString& nach)
 {
     const QByteArray a = QFile::encodeName(von);
     const QByteArray b = QFile::encodeName(nach);
-    return aufrufe().rename ? aufrufe().rename(a.constData(), b.constData()) : std::rename(a.constData(), b.constData());
+    return aufrufe().rename ? aufrufe().rename(a.constData(), b.constData())
+                            : std::rename(a.constData(), b.constData());
 }
 
 QString versteckt(const QFileInfo& ziel, qint64 pid, const char16_t* endung)
 {
-    return ziel.dir().filePath(u'.' + ziel.fileName() + u'.' + QString::number(pid) + u'.'
-                               + QString::fromUtf16(endung));
+    return ziel.dir().filePath(
+        u'.' + ziel.fileName() + u'.' + QString::number(pid) + u'.' + QString::fromUtf16(endung));
 }
 
 // A hidden file of a run that no longer runs (killed during an export) is
@@ -60,7 +61,7 @@ void resteEntfernen(const QFileInfo& ziel)
         return;
     static const QRegularExpression muster(u"^\\.(.+)\\.(\\d{1,9})\\.(tmp|alt)$"_s);
     const qint64 eigene = QCoreApplication::applicationPid();
-    const QStringList namen = ziel.dir().entryList({u".*"_s}, QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList namen = ziel.dir().entryList({ u".*"_s }, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : namen) {
         const QRegularExpressionMatch m = muster.match(name);
         if (!m.hasMatch() || !m.captured(1).endsWith(u'.' + endung, Qt::CaseInsensitive))
@@ -100,8 +101,8 @@ AtomicTextFile::~AtomicTextFile()
 
 void AtomicTextFile::fehler(int errnum) const
 {
-    throw UserError(u"Die Datei %1 kann nicht geschrieben werden: %2."_s.arg(QDir::toNativeSeparators(path_),
-                                                                              systemFehler(errnum)));
+    throw UserError(u"Die Datei %1 kann nicht geschrieben werden: %2."_s.arg(
+        QDir::toNativeSeparators(path_), systemFehler(errnum)));
 }
 
 void AtomicTextFile::writeLine(QStringView line)
@@ -122,8 +123,8 @@ void AtomicTextFile::writeRaw(QByteArrayView bytes)
 void AtomicTextFile::schreibePuffer()
 {
     for (qsizetype geschrieben = 0; geschrieben < puffer_.size();) {
-        const ssize_t n =
-            schreiben(fd_, puffer_.constData() + geschrieben, static_cast<size_t>(puffer_.size() - geschrieben));
+        const ssize_t n = schreiben(
+            fd_, puffer_.constData() + geschrieben, static_cast<size_t>(puffer_.size() - geschrieben));
         if (n > 0)
             geschrieben += n;
         else if (n == 0)
@@ -147,7 +148,7 @@ void AtomicTextFile::sichern()
 
 void AtomicTextFile::commit()
 {
-    gemeinsamErsetzen({this});
+    gemeinsamErsetzen({ this });
 }
 
 void AtomicTextFile::gemeinsamErsetzen(std::initializer_list<AtomicTextFile*> dateien)

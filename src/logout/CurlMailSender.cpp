@@ -2,8 +2,8 @@
 
 #include "common/UserError.h"
 
-#include <curl/curl.h>
 #include <cstring>
+#include <curl/curl.h>
 #include <memory>
 #include <mutex>
 
@@ -72,13 +72,14 @@ QString meldung(CURLcode code, const MailKonto& k, long antwort)
     case CURLE_OPERATION_TIMEDOUT:
         return u"Keine Verbindung zum Mailserver %1 (Port %2)."_s.arg(k.server).arg(k.port);
     case CURLE_LOGIN_DENIED:
-        return u"Der Mailserver %1 hat die Anmeldung abgelehnt. Bitte Benutzername und Passwort prüfen."_s.arg(
-            k.server);
+        return u"Der Mailserver %1 hat die Anmeldung abgelehnt. Bitte Benutzername und Passwort prüfen."_s
+            .arg(k.server);
     case CURLE_USE_SSL_FAILED:
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CACERT_BADFILE:
-        return u"Die verschlüsselte Verbindung zum Mailserver %1 kam nicht zustande (%2)."_s.arg(k.server, detail);
+        return u"Die verschlüsselte Verbindung zum Mailserver %1 kam nicht zustande (%2)."_s.arg(
+            k.server, detail);
     case CURLE_ABORTED_BY_CALLBACK:
         return u"Der Versand wurde abgebrochen."_s;
     default:
@@ -96,7 +97,7 @@ CurlMailSender::CurlMailSender()
 }
 
 void CurlMailSender::senden(const MailKonto& k, const QString& von, const QString& an,
-                            const QByteArray& nachricht, const std::atomic_bool& abbrechen)
+    const QByteArray& nachricht, const std::atomic_bool& abbrechen)
 {
     const std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
     if (!curl)
@@ -114,7 +115,7 @@ void CurlMailSender::senden(const MailKonto& k, const QString& von, const QStrin
     const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> rcpt(
         curl_slist_append(nullptr, rcptText.constData()), curl_slist_free_all);
 
-    Upload upload{&nachricht};
+    Upload upload { &nachricht };
     curl_easy_setopt(c, CURLOPT_URL, url.constData());
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L); // runs in a worker thread
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, 20L);

@@ -8,7 +8,7 @@ class CurlMailSender final : public MailSender {
 public:
     CurlMailSender();
     void senden(const MailKonto& konto, const QString& von, const QString& an, const QByteArray& nachricht,
-                const std::atomic_bool& abbrechen) override;
+        const std::atomic_bool& abbrechen) override;
 };
 
 } // namespace tarvex

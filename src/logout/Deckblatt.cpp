@@ -20,25 +20,25 @@ constexpr int antennenhöhenSpalte = 40;
 
 QList<PrintItem> paar(int spalte, int breite, const QString& etikett, const QString& wert)
 {
-    return {PrintItem::tab(spalte), PrintItem::text(etikett + rechtsbündig(wert, breite - etikett.size()))};
+    return { PrintItem::tab(spalte), PrintItem::text(etikett + rechtsbündig(wert, breite - etikett.size())) };
 }
 
 Druckzeile beiSpalte10(const QString& text)
 {
-    return Druckzeile::text({PrintItem::tab(linkeSpalte), PrintItem::text(text)});
+    return Druckzeile::text({ PrintItem::tab(linkeSpalte), PrintItem::text(text) });
 }
 
 } // namespace
 
 QList<PrintItem> Deckblatt::zweiSpalten(const QString& linkesEtikett, const QString& linkerWert,
-                                        const QString& rechtesEtikett, const QString& rechterWert)
+    const QString& rechtesEtikett, const QString& rechterWert)
 {
     return paar(linkeSpalte, linkeBreite, linkesEtikett, linkerWert)
         + paar(rechteSpalte, rechteBreite, rechtesEtikett, rechterWert);
 }
 
-QList<Druckzeile> Deckblatt::zeilen(const LogFelder& f, const QString& call, const QString& locator,
-                                    const Spielstand& stand)
+QList<Druckzeile> Deckblatt::zeilen(
+    const LogFelder& f, const QString& call, const QString& locator, const Spielstand& stand)
 {
     using F = LogFeld;
     using S = Druckzeile::Schmuck;
@@ -50,9 +50,9 @@ QList<Druckzeile> Deckblatt::zeilen(const LogFelder& f, const QString& call, con
     };
 
     leerzeilen(3);
-    z.append(Druckzeile::text({PrintItem::tab(linkeSpalte), PrintItem::text(u"Tarvex"_s)}, 2));
+    z.append(Druckzeile::text({ PrintItem::tab(linkeSpalte), PrintItem::text(u"Tarvex"_s) }, 2));
     leerzeilen(2);
-    z.append({Druckzeile::Art::Titel, {PrintItem::text(u"DARC VHF-, UHF-, Mikrowellen-Wettbewerb"_s)}});
+    z.append({ Druckzeile::Art::Titel, { PrintItem::text(u"DARC VHF-, UHF-, Mikrowellen-Wettbewerb"_s) } });
     leerzeilen(3);
 
     const QList<PrintItem> werte[] = {
@@ -62,8 +62,9 @@ QList<Druckzeile> Deckblatt::zeilen(const LogFelder& f, const QString& call, con
         zweiSpalten(u"Gearbeitete Großfelder "_s, stand.txtGroßfelder, u"Locator "_s, locator),
         zweiSpalten(u"Gearbeitete Länder "_s, stand.txtLänder, u"Einmann/Mehrmann "_s, f.text(F::Einmann)),
         zweiSpalten(u"Punkte pro QSO "_s, stand.txtDurchschnitt, u"Gültige Verbindungen "_s,
-                    QString::number(stand.gültige)),
-        zweiSpalten(u"Weiteste Verbindung "_s, stand.txtODX + u" km"_s, u"Gesamtpunktzahl "_s, stand.txtPunkte),
+            QString::number(stand.gültige)),
+        zweiSpalten(
+            u"Weiteste Verbindung "_s, stand.txtODX + u" km"_s, u"Gesamtpunktzahl "_s, stand.txtPunkte),
     };
     for (const QList<PrintItem>& zeile : werte) {
         z.append(Druckzeile::text(zeile));
@@ -82,16 +83,16 @@ QList<Druckzeile> Deckblatt::zeilen(const LogFelder& f, const QString& call, con
 
     z.append(beiSpalte10(u"Angaben zur verwendeten Station:"_s));
     z.append(leer);
-    z.append(Druckzeile::text(zweiSpalten(u"Sender "_s, f.text(F::Sender), u"Ausgangsleistung "_s,
-                                          f.text(F::Ausgangsleistung) + u" W"_s)));
+    z.append(Druckzeile::text(zweiSpalten(
+        u"Sender "_s, f.text(F::Sender), u"Ausgangsleistung "_s, f.text(F::Ausgangsleistung) + u" W"_s)));
     z.append(leer);
     z.append(Druckzeile::text(
         zweiSpalten(u"Empfänger "_s, f.text(F::Empfänger), u"Eingangsstufe "_s, f.text(F::Eingangsstufe))));
     z.append(leer);
     z.append(Druckzeile::text(paar(linkeSpalte, 8 + 20, u"Antenne "_s, f.text(F::Antenne))
-                              + QList{PrintItem::tab(antennenhöhenSpalte),
-                                      PrintItem::text(u"Höhe über Grund "_s + f.text(F::ÜberGrund)
-                                                      + u" m, über NN "_s + f.text(F::ÜberNN) + u" m"_s)}));
+        + QList { PrintItem::tab(antennenhöhenSpalte),
+            PrintItem::text(u"Höhe über Grund "_s + f.text(F::ÜberGrund) + u" m, über NN "_s
+                + f.text(F::ÜberNN) + u" m"_s) }));
     leerzeilen(2);
 
     z.append(beiSpalte10(u"Ich bestätige, daß die Lizenzbestimmungen und die Wettbewerbsregeln"_s));
@@ -110,7 +111,7 @@ QList<Druckzeile> Deckblatt::zeilen(const LogFelder& f, const QString& call, con
     z.append(beiSpalte10(u"auf der Rückseite"_s));
     z.append(unterschrift);
     z.append(Druckzeile::text(
-        {PrintItem::tab(antennenhöhenSpalte), PrintItem::text(u"Rufzeichen          Unterschrift"_s)}));
+        { PrintItem::tab(antennenhöhenSpalte), PrintItem::text(u"Rufzeichen          Unterschrift"_s) }));
     return z;
 }
 

@@ -14,7 +14,7 @@ struct Spielstand;
 class Deckblatt {
 public:
     static QList<Druckzeile> zeilen(const LogFelder& felder, const QString& eigenesRufzeichen,
-                                    const QString& eigenerLocator, const Spielstand& stand);
+        const QString& eigenerLocator, const Spielstand& stand);
     // Its own print job: three boxes at the top, then the lines in Courier New 12;
     // reduced as a whole where the printable area is shorter than the layout.
     static void drucken(PrinterSurface& drucker, const QList<Druckzeile>& zeilen);
@@ -24,7 +24,7 @@ public:
     // A label/value line: the left pair from column 10, 36 wide, the right pair
     // from column 51, 26 wide; each value flush right at the end of its pair.
     static QList<PrintItem> zweiSpalten(const QString& linkesEtikett, const QString& linkerWert,
-                                        const QString& rechtesEtikett, const QString& rechterWert);
+        const QString& rechtesEtikett, const QString& rechterWert);
 };
 
 } // namespace tarvex

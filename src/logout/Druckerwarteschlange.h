@@ -12,12 +12,13 @@ public:
     enum class Zustand { Bereit, Angehalten, NimmtNichtsAn, Fehlt };
     struct Ergebnis {
         int auftrag = 0; // the queue's job number, 0 when refused
-        QString grund;   // the printing system's reason for a refusal
+        QString grund; // the printing system's reason for a refusal
     };
 
     static Zustand zustand(const QString& drucker);
     // One job of the given paper size; the PDF is read before this returns.
-    static Ergebnis drucken(const QString& drucker, const QString& pdf, const QString& titel, QSizeF papierMm);
+    static Ergebnis drucken(
+        const QString& drucker, const QString& pdf, const QString& titel, QSizeF papierMm);
 };
 
 } // namespace tarvex

@@ -10,8 +10,8 @@ namespace tarvex {
 // rules, signature lines, print jobs) is marked here and left out of the text.
 struct Druckzeile {
     enum class Art {
-        Zeile,      // the items, then the line ends
-        Titel,      // the cover sheet's headline: large and bold on paper, column 10 in the file
+        Zeile, // the items, then the line ends
+        Titel, // the cover sheet's headline: large and bold on paper, column 10 in the file
         Seitenende, // log pages: a print job ends; a form feed in the file
     };
     // Drawn on the line before its items (the line itself is empty).
@@ -22,10 +22,10 @@ struct Druckzeile {
     int kursiv = 0; // leading items printed in italics
     Schmuck schmuck = Schmuck::Keiner;
 
-    static Druckzeile leer(Schmuck schmuck = Schmuck::Keiner) { return {Art::Zeile, {}, 0, schmuck}; }
+    static Druckzeile leer(Schmuck schmuck = Schmuck::Keiner) { return { Art::Zeile, {}, 0, schmuck }; }
     static Druckzeile text(QList<PrintItem> posten, int kursiv = 0)
     {
-        return {Art::Zeile, std::move(posten), kursiv, Schmuck::Keiner};
+        return { Art::Zeile, std::move(posten), kursiv, Schmuck::Keiner };
     }
 };
 

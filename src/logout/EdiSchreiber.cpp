@@ -154,7 +154,8 @@ EdiSchreiber::Rapport EdiSchreiber::teilen(const QString& gespeichert, qint64 la
     if (ziffern < 3 || t.size() <= 3)
         return { t.left(3), {} };
     qsizetype nummer = 3;
-    const QString eigene = laufendeNummer >= 1000 && laufendeNummer <= 9999 ? QString::number(laufendeNummer) : QString();
+    const QString eigene
+        = laufendeNummer >= 1000 && laufendeNummer <= 9999 ? QString::number(laufendeNummer) : QString();
     if (!eigene.isEmpty() && ziffern >= 4 && t.size() >= 6 && t.endsWith(eigene)) {
         nummer = eigene.size();
     } else if (ziffern == t.size()) {

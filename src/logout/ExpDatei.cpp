@@ -8,8 +8,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <cerrno>
 #include <QFileInfo>
+#include <cerrno>
 
 namespace tarvex {
 namespace {
@@ -75,8 +75,8 @@ QString ExpDatei::dateiname(const QString& band, const QString& datum, const QSt
 
 QString ExpDatei::qsoZeile(const QsoRecord& q)
 {
-    const QString werte[kFelder] = {q.datum,  q.zeit,   q.rufzeichen, q.rstGeg, q.rstErh, q.locator,
-                                    q.punkte, q.winkel, q.kernCall,   q.square, q.land};
+    const QString werte[kFelder] = { q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh, q.locator, q.punkte,
+        q.winkel, q.kernCall, q.square, q.land };
     QString zeile;
     for (int i = 0; i < kFelder; ++i) {
         if (i > 0)
@@ -164,7 +164,8 @@ ExpDatei::Inhalt ExpDatei::lesen(const QString& pfad)
         throw UserError(u"Die Datei %1 wurde nicht gefunden."_s.arg(shown(pfad)));
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
-        throw UserError(u"Die Datei %1 kann nicht gelesen werden: %2."_s.arg(shown(pfad), systemFehler(errno)));
+        throw UserError(
+            u"Die Datei %1 kann nicht gelesen werden: %2."_s.arg(shown(pfad), systemFehler(errno)));
     return lesenText(fromCp1252(datei.readAll()), pfad);
 }
 
@@ -178,8 +179,8 @@ ExpDatei::Inhalt ExpDatei::lesenText(const QString& text, const QString& pfad)
     QList<bool> gequotet;
     const QStringList it = items(text, &gequotet);
     const auto ungültig = [&](const QString& grund) {
-        return UserError(u"Die Datei %1 ist keine gültige EXP-Datei: %2 Es wurde nichts importiert."_s
-                             .arg(shown(pfad), grund));
+        return UserError(u"Die Datei %1 ist keine gültige EXP-Datei: %2 Es wurde nichts importiert."_s.arg(
+            shown(pfad), grund));
     };
     Inhalt inhalt;
     inhalt.mitKopf = !it.isEmpty() && it.first() == kKopf;

@@ -62,7 +62,7 @@ ExpExport::Ergebnis ExpExport::exportieren(bool adif)
                         u"Es wurde keine EXP-Datei geschrieben."_s.arg(bandAnzeige(band)));
     // Both files or neither: an exchange file without the ADIF file it was made with would mislead.
     if (adi)
-        AtomicTextFile::gemeinsamErsetzen({&*exp, &*adi});
+        AtomicTextFile::gemeinsamErsetzen({ &*exp, &*adi });
     else
         exp->commit();
     return ergebnis;

@@ -15,8 +15,8 @@ public:
     ExpExport(ContestModel& contest, Clock& clock);
 
     struct Ergebnis {
-        QString expDatei;   // name without directory, shown in txtExportname
-        QString adifDatei;  // "" without ADIF
+        QString expDatei; // name without directory, shown in txtExportname
+        QString adifDatei; // "" without ADIF
         int qsos = 0;
     };
     // UserError with a German message when there is no contest, the band has no

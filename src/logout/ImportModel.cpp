@@ -18,7 +18,7 @@ ImportModel::ImportModel(ExpImport& import, Prompter& prompter)
 QStringList ImportModel::File1()
 {
     // QDir matches name filters without regard to case.
-    return QDir::current().entryList({u"*.EXP"_s}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    return QDir::current().entryList({ u"*.EXP"_s }, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 bool ImportModel::importieren(const QString& ImportDatei)

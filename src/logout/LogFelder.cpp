@@ -7,24 +7,25 @@ namespace tarvex {
 const std::array<LogFeldDefinition, LogFelder::anzahl>& LogFelder::definitionen()
 {
     using F = LogFeld;
-    static const std::array<LogFeldDefinition, anzahl> felder{{
-        {F::Wettbewerb, u"txtWettbewerb", u"Wettbewerb", 25, false, u"Wettbewerb", nullptr},
-        {F::Datum, u"txtDatum", u"Datum", 10, false, u"Datum", nullptr},
-        {F::Wertungsgruppe, u"txtWertungsgruppe", u"Wertungsgruppe", 2, true, u"Wertungsgruppe", nullptr},
-        {F::Lizenzklasse, u"txtLizenzklasse", u"Genehmigungsklasse", 2, true, u"Lizenzklasse", nullptr},
-        {F::DOK, u"txtDOK", u"DOK", 8, false, u"DOK", nullptr},
-        {F::Einmann, u"txtEinmann", u"Einmann/Mehrmann", 1, true, u"Einmann", nullptr},
-        {F::Name, u"txtName", u"Name des verantwortlichen Funkamateurs", 40, true, u"Name", nullptr},
-        {F::Straße, u"txtStraße", u"Straße und Hausnummer", 40, true, u"Straße", nullptr},
-        {F::Ort, u"txtOrt", u"Postleitzahl und Wohnort", 40, true, u"Ort", nullptr},
-        {F::Sender, u"txtSender", u"Sender", 20, true, u"Sender", nullptr},
-        {F::Empfänger, u"txtEmpfänger", u"Empfänger", 20, true, u"Empfänger", nullptr},
-        {F::Eingangsstufe, u"txtEingangsstufe", u"Eingangsstufe", 20, true, u"Eingangsstufe", nullptr},
-        {F::Antenne, u"txtAntenne", u"Antenne", 20, true, u"Antenne", nullptr},
-        {F::Ausgangsleistung, u"txtAusgangsleistung", u"Ausgangsleistung", 4, true, u"Ausgangsleistung", u"W"},
-        {F::ÜberGrund, u"txtÜberGrund", u"Antenne über Grund", 3, true, u"ÜberGrund", u"m"},
-        {F::ÜberNN, u"txtÜberNN", u"Antenne über NN", 4, true, u"ÜberNN", u"m"},
-    }};
+    static const std::array<LogFeldDefinition, anzahl> felder { {
+        { F::Wettbewerb, u"txtWettbewerb", u"Wettbewerb", 25, false, u"Wettbewerb", nullptr },
+        { F::Datum, u"txtDatum", u"Datum", 10, false, u"Datum", nullptr },
+        { F::Wertungsgruppe, u"txtWertungsgruppe", u"Wertungsgruppe", 2, true, u"Wertungsgruppe", nullptr },
+        { F::Lizenzklasse, u"txtLizenzklasse", u"Genehmigungsklasse", 2, true, u"Lizenzklasse", nullptr },
+        { F::DOK, u"txtDOK", u"DOK", 8, false, u"DOK", nullptr },
+        { F::Einmann, u"txtEinmann", u"Einmann/Mehrmann", 1, true, u"Einmann", nullptr },
+        { F::Name, u"txtName", u"Name des verantwortlichen Funkamateurs", 40, true, u"Name", nullptr },
+        { F::Straße, u"txtStraße", u"Straße und Hausnummer", 40, true, u"Straße", nullptr },
+        { F::Ort, u"txtOrt", u"Postleitzahl und Wohnort", 40, true, u"Ort", nullptr },
+        { F::Sender, u"txtSender", u"Sender", 20, true, u"Sender", nullptr },
+        { F::Empfänger, u"txtEmpfänger", u"Empfänger", 20, true, u"Empfänger", nullptr },
+        { F::Eingangsstufe, u"txtEingangsstufe", u"Eingangsstufe", 20, true, u"Eingangsstufe", nullptr },
+        { F::Antenne, u"txtAntenne", u"Antenne", 20, true, u"Antenne", nullptr },
+        { F::Ausgangsleistung, u"txtAusgangsleistung", u"Ausgangsleistung", 4, true, u"Ausgangsleistung",
+            u"W" },
+        { F::ÜberGrund, u"txtÜberGrund", u"Antenne über Grund", 3, true, u"ÜberGrund", u"m" },
+        { F::ÜberNN, u"txtÜberNN", u"Antenne über NN", 4, true, u"ÜberNN", u"m" },
+    } };
     return felder;
 }
 
@@ -36,10 +37,23 @@ const LogFeldDefinition& LogFelder::definition(LogFeld feld)
 const std::array<LogFeld, LogFelder::anzahl>& LogFelder::speicherfolge()
 {
     using F = LogFeld;
-    static const std::array<LogFeld, anzahl> folge{
-        F::Wettbewerb, F::Datum,     F::DOK,       F::Lizenzklasse,  F::Einmann, F::Wertungsgruppe,
-        F::Name,       F::Straße,    F::Ort,       F::Sender,        F::Empfänger, F::Eingangsstufe,
-        F::Antenne,    F::Ausgangsleistung, F::ÜberGrund, F::ÜberNN,
+    static const std::array<LogFeld, anzahl> folge {
+        F::Wettbewerb,
+        F::Datum,
+        F::DOK,
+        F::Lizenzklasse,
+        F::Einmann,
+        F::Wertungsgruppe,
+        F::Name,
+        F::Straße,
+        F::Ort,
+        F::Sender,
+        F::Empfänger,
+        F::Eingangsstufe,
+        F::Antenne,
+        F::Ausgangsleistung,
+        F::ÜberGrund,
+        F::ÜberNN,
     };
     return folge;
 }
@@ -58,8 +72,8 @@ bool LogFelder::lesen(const Settings& settings, const QString& band)
 {
     bool eigene = false;
     for (const LogFeld feld : speicherfolge()) {
-        const QString wert =
-            settings.lesen(abschnitt(feld, band), QString::fromUtf16(definition(feld).schlüssel));
+        const QString wert
+            = settings.lesen(abschnitt(feld, band), QString::fromUtf16(definition(feld).schlüssel));
         if (!wert.isEmpty()) {
             setText(feld, wert);
             eigene = eigene || definition(feld).proBand;

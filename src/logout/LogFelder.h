@@ -34,12 +34,12 @@ enum class LogFeld : int;
 
 struct LogFeldDefinition {
     LogFeld feld;
-    const char16_t* name;         // control name, "txtWettbewerb"
+    const char16_t* name; // control name, "txtWettbewerb"
     const char16_t* beschriftung; // label in the window
-    int länge;                    // maximum characters
-    bool proBand;                 // section "Log" + band table name, else "Log"
-    const char16_t* schlüssel;    // settings key
-    const char16_t* einheit;      // shown after the field, or null
+    int länge; // maximum characters
+    bool proBand; // section "Log" + band table name, else "Log"
+    const char16_t* schlüssel; // settings key
+    const char16_t* einheit; // shown after the field, or null
 };
 
 // The texts of the cover-sheet fields and where each is kept in the settings:

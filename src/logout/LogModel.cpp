@@ -2,8 +2,8 @@
 
 #include "AtomicTextFile.h"
 #include "Deckblatt.h"
-#include "ExpExport.h"
 #include "EdiExport.h"
+#include "ExpExport.h"
 #include "LogFelder.h"
 #include "LogSeiten.h"
 #include "MailVersand.h"
@@ -26,7 +26,8 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-LogModel::LogModel(ContestModel& contest, Prompter& prompter, Clock& clock, MailVersand* mail, QObject* parent)
+LogModel::LogModel(
+    ContestModel& contest, Prompter& prompter, Clock& clock, MailVersand* mail, QObject* parent)
     : QObject(parent)
     , contest_(contest)
     , prompter_(prompter)
@@ -52,10 +53,10 @@ void LogModel::aktivieren()
     if (eigene || !felder_->hatStationsdaten() || felderBand_.isEmpty())
         felderBand_ = band;
     else if (felderBand_ != band)
-        stationsdatenHinweis_ =
-            u"Für %1 sind keine Stationsdaten gespeichert; die Felder zeigen die Angaben von %2. "
-            u"Bitte prüfen (Sender, Antenne, Leistung …), bevor gedruckt wird."_s.arg(bandAnzeige(band),
-                                                                                 bandAnzeige(felderBand_));
+        stationsdatenHinweis_
+            = u"Für %1 sind keine Stationsdaten gespeichert; die Felder zeigen die Angaben von %2. "
+              u"Bitte prüfen (Sender, Antenne, Leistung …), bevor gedruckt wird."_s.arg(
+                  bandAnzeige(band), bandAnzeige(felderBand_));
     emit changed();
 }
 
@@ -110,7 +111,8 @@ QString LogModel::erinnerung(const QString& exportname, const QString& ediname)
 {
     if (ediname.isEmpty())
         return erinnerung(exportname);
-    return erinnerung(exportname) + u"\nDie EDI-Datei \""_s + ediname + u"\" bitte an den Contest-Manager senden."_s;
+    return erinnerung(exportname) + u"\nDie EDI-Datei \""_s + ediname
+        + u"\" bitte an den Contest-Manager senden."_s;
 }
 
 void LogModel::setEDI(bool an)
@@ -131,7 +133,8 @@ void LogModel::EDIErstellen()
 
 QList<Druckzeile> LogModel::deckblatt() const
 {
-    return Deckblatt::zeilen(*felder_, contest_.lblCall(), contest_.felder().lblLocator, contest_.spielstand());
+    return Deckblatt::zeilen(
+        *felder_, contest_.lblCall(), contest_.felder().lblLocator, contest_.spielstand());
 }
 
 QList<Druckzeile> LogModel::logSeiten() const
@@ -139,9 +142,8 @@ QList<Druckzeile> LogModel::logSeiten() const
     QList<QsoRecord> qsos;
     if (ContestDatabase* db = contest_.db())
         qsos = db->qsos(contest_.Band());
-    const LogSeiten::Kopf kopf{text(LogFeld::Wettbewerb), text(LogFeld::Wertungsgruppe), contest_.lblCall(),
-                               contest_.felder().lblLocator, contest_.spielstand().txtNummer,
-                               contest_.spielstand().txtPunkte};
+    const LogSeiten::Kopf kopf { text(LogFeld::Wettbewerb), text(LogFeld::Wertungsgruppe), contest_.lblCall(),
+        contest_.felder().lblLocator, contest_.spielstand().txtNummer, contest_.spielstand().txtPunkte };
     return LogSeiten::zeilen(qsos, kopf);
 }
 
@@ -171,11 +173,12 @@ std::optional<QString> LogModel::eigeneDatei(const QString& name) const
 {
     const QFileInfo ziel(name);
     const auto gleich = [&](const QString& andere) {
-        return ziel.absoluteFilePath().compare(QFileInfo(andere).absoluteFilePath(), Qt::CaseInsensitive) == 0;
+        return ziel.absoluteFilePath().compare(QFileInfo(andere).absoluteFilePath(), Qt::CaseInsensitive)
+            == 0;
     };
     if (gleich(KeystrokeLog::standardPfad()))
         return u"das Tastaturprotokoll des Programms"_s;
-    for (const QString& referenz : {u"CONTEST.DAT"_s, u"CALLINFO.MDB"_s}) {
+    for (const QString& referenz : { u"CONTEST.DAT"_s, u"CALLINFO.MDB"_s }) {
         if (gleich(imArbeitsverzeichnis(referenz)))
             return u"eine Referenzdatei des Programms"_s;
     }
@@ -212,15 +215,16 @@ void LogModel::ausgeben(PrinterSurface& drucker)
 void LogModel::drucken(PrinterSurface& drucker)
 {
     if (inDatei_ && dateiName_.trimmed().isEmpty()) {
-        prompter_.zeige(fehlerMeldung(u"Bitte den Namen der Datei eingeben, in die das Log geschrieben wird."_s));
+        prompter_.zeige(
+            fehlerMeldung(u"Bitte den Namen der Datei eingeben, in die das Log geschrieben wird."_s));
         emit focusDateiName();
         return;
     }
     if (inDatei_) {
         if (const std::optional<QString> was = eigeneDatei(dateiName_.trimmed())) {
-            prompter_.zeige(fehlerMeldung(u"Die Datei %1 ist %2 und kann nicht für die Ausgabe des Logs "
-                                          u"verwendet werden. Bitte einen anderen Namen eingeben."_s
-                                              .arg(dateiName_.trimmed(), *was)));
+            prompter_.zeige(fehlerMeldung(
+                u"Die Datei %1 ist %2 und kann nicht für die Ausgabe des Logs "
+                u"verwendet werden. Bitte einen anderen Namen eingeben."_s.arg(dateiName_.trimmed(), *was)));
             emit focusDateiName();
             return;
         }
@@ -247,8 +251,8 @@ void LogModel::drucken(PrinterSurface& drucker)
         return;
     }
     // 3. The reminder, after every run, also when only printing was wanted.
-    prompter_.zeige({erinnerung(exportname_, ediname_), u"Wichtig"_s, Meldung::Symbol::Keins, Meldung::Knöpfe::Ok,
-                     Meldung::Antwort::Ok});
+    prompter_.zeige({ erinnerung(exportname_, ediname_), u"Wichtig"_s, Meldung::Symbol::Keins,
+        Meldung::Knöpfe::Ok, Meldung::Antwort::Ok });
     // 4.
     emit closeRequested();
     // 5.

@@ -30,7 +30,7 @@ public:
     // mail: where "EXP-Datei sofort als e-Mail senden" hands the exchange file;
     // without one (tests of the printouts) the box has no effect.
     LogModel(ContestModel& contest, Prompter& prompter, Clock& clock, MailVersand* mail = nullptr,
-             QObject* parent = nullptr);
+        QObject* parent = nullptr);
     ~LogModel() override;
 
     // Each time the window is shown: the stored values of the current band.
@@ -58,7 +58,7 @@ public:
     // Ticking shows the file name empty; unticking hides it and keeps the text.
     void setInDatei(bool an);
     // The export always runs: the box cannot be unticked.
-    void setExportieren(bool) {}
+    void setExportieren(bool) { }
     void setADIF(bool an) { adif_ = an; }
     void setEMail(bool an) { eMail_ = an; }
     // "EDI-Datei (REG1TEST) erstellen": ticked at start, kept in the settings.

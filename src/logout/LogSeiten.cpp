@@ -32,17 +32,17 @@ QString zweistellig(int n)
 void kopf(QList<Druckzeile>& z, const LogSeiten::Kopf& k, int seite, int seiten)
 {
     z.append(Druckzeile::leer());
-    z.append(Druckzeile::text(
-        {PrintItem::tab(30), PrintItem::text(k.wettbewerb + u"        Wertungsgruppe "_s + k.wertungsgruppe)}));
-    z.append(Druckzeile::leer());
-    z.append(Druckzeile::text({PrintItem::text(u"Tarvex"_s), PrintItem::text(u"     Call: "_s + k.eigenesRufzeichen),
-                               PrintItem::tab(40), PrintItem::text(u"Locator: "_s + k.eigenerLocator),
-                               PrintItem::tab(66),
-                               PrintItem::text(u"Seite: "_s + zweistellig(seite) + u'/' + zweistellig(seiten))},
-                              1));
+    z.append(Druckzeile::text({ PrintItem::tab(30),
+        PrintItem::text(k.wettbewerb + u"        Wertungsgruppe "_s + k.wertungsgruppe) }));
     z.append(Druckzeile::leer());
     z.append(Druckzeile::text(
-        {PrintItem::text(u"    Datum   Zeit   Call          RST geg  RST erh  Locator Punkte  Kommentar"_s)}));
+        { PrintItem::text(u"Tarvex"_s), PrintItem::text(u"     Call: "_s + k.eigenesRufzeichen),
+            PrintItem::tab(40), PrintItem::text(u"Locator: "_s + k.eigenerLocator), PrintItem::tab(66),
+            PrintItem::text(u"Seite: "_s + zweistellig(seite) + u'/' + zweistellig(seiten)) },
+        1));
+    z.append(Druckzeile::leer());
+    z.append(Druckzeile::text({ PrintItem::text(
+        u"    Datum   Zeit   Call          RST geg  RST erh  Locator Punkte  Kommentar"_s) }));
     z.append(Druckzeile::leer());
 }
 
@@ -71,7 +71,8 @@ QString LogSeiten::zeile(const QsoRecord& q, int index)
 {
     return u"  "_s + q.datum + u' ' + q.zeit + u"  "_s + linksbündig(q.rufzeichen, 14)
         + vorangestellt(u" "_s, rstGeg(q.rstGeg, index), 8) + vorangestellt(u"    "_s, rstErh(q.rstErh), 9)
-        + u"  "_s + q.locator + rechtsbündig(q.punkte, 7) + u' ' + (q.kommentar.isEmpty() ? u" "_s : q.kommentar);
+        + u"  "_s + q.locator + rechtsbündig(q.punkte, 7) + u' '
+        + (q.kommentar.isEmpty() ? u" "_s : q.kommentar);
 }
 
 QList<Druckzeile> LogSeiten::zeilen(const QList<QsoRecord>& qsos, const Kopf& k)
@@ -87,16 +88,17 @@ QList<Druckzeile> LogSeiten::zeilen(const QList<QsoRecord>& qsos, const Kopf& k)
                 // Str(): a leading blank stands for the sign.
                 const QString wert = summe < 0 ? QString::number(summe) : u' ' + QString::number(summe);
                 z.append(Druckzeile::text(
-                    {PrintItem::tab(44), PrintItem::text(u"Zwischensumme"_s + rechtsbündig(wert, 7))}));
-                z.append({Druckzeile::Art::Seitenende, {}});
+                    { PrintItem::tab(44), PrintItem::text(u"Zwischensumme"_s + rechtsbündig(wert, 7)) }));
+                z.append({ Druckzeile::Art::Seitenende, {} });
             }
             kopf(z, k, int(i / zeilenProSeite) + 1, seiten);
         }
-        z.append(Druckzeile::text({PrintItem::text(zeile(qsos[i], int(i)))}));
+        z.append(Druckzeile::text({ PrintItem::text(zeile(qsos[i], int(i))) }));
         summe = std::llround(double(summe) + Val(qsos[i].punkte));
     }
     z.append(Druckzeile::leer());
-    z.append(Druckzeile::text({PrintItem::tab(50), PrintItem::text(u"Endsumme"_s + rechtsbündig(k.txtPunkte, 7))}));
+    z.append(Druckzeile::text(
+        { PrintItem::tab(50), PrintItem::text(u"Endsumme"_s + rechtsbündig(k.txtPunkte, 7)) }));
     return z;
 }
 
@@ -123,7 +125,7 @@ void LogSeiten::drucken(PrinterSurface& d, const QList<Druckzeile>& zeilen)
 
 QStringList LogSeiten::text(const QList<Druckzeile>& zeilen)
 {
-    return QStringList{QString()} + Zeilenausgabe::text(zeilen);
+    return QStringList { QString() } + Zeilenausgabe::text(zeilen);
 }
 
 } // namespace tarvex

@@ -21,7 +21,7 @@ public:
         QString eigenesRufzeichen;
         QString eigenerLocator;
         QString nächsteNummer; // as the logging window shows it: the page count follows from it
-        QString txtPunkte;     // the logging window's total
+        QString txtPunkte; // the logging window's total
     };
 
     static QList<Druckzeile> zeilen(const QList<QsoRecord>& qsos, const Kopf& kopf);

@@ -9,13 +9,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -55,8 +55,8 @@ QCheckBox* kästchen(const QString& name, const QString& text, const QString& hi
 
 } // namespace
 
-LogWindow::LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucker, const Clock& uhr,
-                     QWidget* parent)
+LogWindow::LogWindow(
+    LogModel& model, Prompter& prompter, PrinterSurface& drucker, const Clock& uhr, QWidget* parent)
     : QWidget(parent)
     , model_(model)
     , prompter_(prompter)
@@ -103,7 +103,8 @@ LogWindow::LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucke
             raster->addLayout(neben, zeile, 1);
         }
         const LogFeld f = d.feld;
-        connect(feld, &QLineEdit::textEdited, this, [this, f](const QString& text) { feldGeändert(f, text); });
+        connect(
+            feld, &QLineEdit::textEdited, this, [this, f](const QString& text) { feldGeändert(f, text); });
         felder_.insert(f, feld);
         ++zeile;
     }
@@ -115,10 +116,10 @@ LogWindow::LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucke
     chkLog_ = kästchen(u"chkLog"_s, u"Log drucken"_s);
     chkInDatei_ = kästchen(u"chkInDatei"_s, u"Ausgabe in Datei"_s);
     chkExportieren_ = kästchen(u"chkExportieren"_s, u"Datenbank in EXP-Datei speichern"_s,
-                               u"die erstellte EXP-Datei bitte an QQ9QQ senden"_s);
+        u"die erstellte EXP-Datei bitte an QQ9QQ senden"_s);
     chkADIF_ = kästchen(u"chkADIF"_s, u"ADIF-Exportdatei erstellen"_s);
     chkEMail_ = kästchen(u"chkEMail"_s, u"EXP-Datei sofort als e-Mail senden"_s,
-                         u"kommt keine Verbindung ins Internet zustande bleibt die Mail im Postausgang stehen"_s);
+        u"kommt keine Verbindung ins Internet zustande bleibt die Mail im Postausgang stehen"_s);
     chkEDI_ = kästchen(u"chkEDI"_s, u"EDI-Datei (REG1TEST) erstellen"_s);
     connect(chkDeckblatt_, &QCheckBox::clicked, &model_, &LogModel::setDeckblatt);
     connect(chkLog_, &QCheckBox::clicked, &model_, &LogModel::setLog);
@@ -196,9 +197,8 @@ LogWindow::LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucke
     connect(cmdVorschau_, &QPushButton::clicked, this, &LogWindow::vorschau);
     connect(cmdAbbrechen_, &QPushButton::clicked, &model_, &LogModel::abbrechen);
     // "Drucken" looks like the default button, so Enter in a field prints. Esc is "Abbrechen".
-    const auto enterDruckt = [this](QLineEdit* feld) {
-        connect(feld, &QLineEdit::returnPressed, this, &LogWindow::drucken);
-    };
+    const auto enterDruckt
+        = [this](QLineEdit* feld) { connect(feld, &QLineEdit::returnPressed, this, &LogWindow::drucken); };
     for (QLineEdit* feld : std::as_const(felder_))
         enterDruckt(feld);
     enterDruckt(txtDateiName_);
@@ -227,8 +227,9 @@ LogWindow::LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucke
     connect(&model_, &LogModel::changed, this, &LogWindow::anzeigen);
     connect(&model_, &LogModel::closeRequested, this, &LogWindow::backRequested);
     connect(&model_, &LogModel::focusDatum, this,
-            [this] { felder_.value(LogFeld::Datum)->setFocus(Qt::OtherFocusReason); });
-    connect(&model_, &LogModel::focusDateiName, this, [this] { txtDateiName_->setFocus(Qt::OtherFocusReason); });
+        [this] { felder_.value(LogFeld::Datum)->setFocus(Qt::OtherFocusReason); });
+    connect(
+        &model_, &LogModel::focusDateiName, this, [this] { txtDateiName_->setFocus(Qt::OtherFocusReason); });
     anzeigen();
 }
 
@@ -305,7 +306,8 @@ bool LogWindow::eventFilter(QObject* watched, QEvent* event)
 void LogWindow::datumNachVerlassen()
 {
     // Leaving for "Abbrechen" needs no valid date; a button click checks it itself.
-    if (!datumOffen_ || !isVisible() || felder_.value(LogFeld::Datum)->hasFocus() || focusWidget() == cmdAbbrechen_)
+    if (!datumOffen_ || !isVisible() || felder_.value(LogFeld::Datum)->hasFocus()
+        || focusWidget() == cmdAbbrechen_)
         return;
     datumPrüfen();
 }
@@ -352,20 +354,23 @@ void LogWindow::druckenOhneDrucker(bool druckerGestört)
     // One PDF file for the whole log rather than one file and one message per page.
     const QString pfad = QtPrinterSurface::pdfDateiAnlegen(uhr_);
     if (pfad.isEmpty()) {
-        prompter_.zeige(fehlerMeldung(u"Es ist kein Drucker eingerichtet, und im Arbeitsverzeichnis \u201E%1\u201C "
-                                      "kann keine PDF-Datei angelegt werden. Es wurde nichts gedruckt."_s.arg(
-                                          QDir::toNativeSeparators(QDir::currentPath()))));
+        prompter_.zeige(
+            fehlerMeldung(u"Es ist kein Drucker eingerichtet, und im Arbeitsverzeichnis \u201E%1\u201C "
+                          "kann keine PDF-Datei angelegt werden. Es wurde nichts gedruckt."_s.arg(
+                              QDir::toNativeSeparators(QDir::currentPath()))));
         return;
     }
-    prompter_.zeige(hinweisMeldung((druckerGestört ? u"Der Ausdruck wird als PDF-Datei gespeichert:\n"_s
-                                                   : u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei "
-                                                     "gespeichert:\n"_s)
-                                   + QDir::toNativeSeparators(pfad)));
+    prompter_.zeige(
+        hinweisMeldung((druckerGestört ? u"Der Ausdruck wird als PDF-Datei gespeichert:\n"_s
+                                       : u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei "
+                                         "gespeichert:\n"_s)
+            + QDir::toNativeSeparators(pfad)));
     QPrinter pdf(QPrinter::HighResolution);
     ohneDruckerEinrichten(pdf);
     // In place of a failing printer the pages look as they would have on it.
     if (druckerGestört)
-        pdf.setPageMargins(QtPrinterSurface::druckerRänder(QtPrinterSurface::zielDrucker()), QPageLayout::Millimeter);
+        pdf.setPageMargins(
+            QtPrinterSurface::druckerRänder(QtPrinterSurface::zielDrucker()), QPageLayout::Millimeter);
     pdf.setOutputFileName(pfad);
     SingleJobPrinterSurface fläche(pdf);
     model_.drucken(fläche);

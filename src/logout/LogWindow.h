@@ -24,7 +24,7 @@ class LogWindow : public QWidget {
     Q_OBJECT
 public:
     LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucker, const Clock& uhr,
-              QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
 
     LogModel& model() { return model_; }
     QMenuBar* menüleiste() const { return menüleiste_; }

@@ -3,15 +3,15 @@
 #include "store/Settings.h"
 
 #include <QFile>
-#include <algorithm>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace tarvex {
 namespace {
 
 using namespace Qt::StringLiterals;
 
-const QString kVerschlüsselung[] = {u"keine"_s, u"STARTTLS"_s, u"SSL/TLS"_s};
+const QString kVerschlüsselung[] = { u"keine"_s, u"STARTTLS"_s, u"SSL/TLS"_s };
 
 bool istAdresse(const QString& text)
 {
@@ -25,20 +25,24 @@ const QString MailEinstellungen::kAbschnitt = u"eMail"_s;
 
 QStringList MailEinstellungen::verschlüsselungen()
 {
-    return {std::begin(kVerschlüsselung), std::end(kVerschlüsselung)};
+    return { std::begin(kVerschlüsselung), std::end(kVerschlüsselung) };
 }
 
 int MailEinstellungen::standardPort(MailKonto::Verschlüsselung v)
 {
     switch (v) {
-    case MailKonto::Verschlüsselung::Keine: return 25;
-    case MailKonto::Verschlüsselung::StartTls: return 587;
-    case MailKonto::Verschlüsselung::SslTls: return 465;
+    case MailKonto::Verschlüsselung::Keine:
+        return 25;
+    case MailKonto::Verschlüsselung::StartTls:
+        return 587;
+    case MailKonto::Verschlüsselung::SslTls:
+        return 465;
     }
     return 587;
 }
 
-int MailEinstellungen::portNachWechsel(MailKonto::Verschlüsselung alt, MailKonto::Verschlüsselung neu, int port)
+int MailEinstellungen::portNachWechsel(
+    MailKonto::Verschlüsselung alt, MailKonto::Verschlüsselung neu, int port)
 {
     return port == standardPort(alt) ? standardPort(neu) : port;
 }
@@ -80,8 +84,10 @@ QString MailEinstellungen::prüfen(const MailKonto& k)
         return u"Bitte den Mailserver ohne Leerzeichen und ohne „/“ eingeben, z. B. smtp.example.org."_s;
     if (k.port < 1 || k.port > 65535)
         return u"Der Port muss eine Zahl von 1 bis 65535 sein."_s;
-    for (const auto& [wert, was] : {std::pair{k.absender, u"Absenderadresse"_s}, std::pair{k.empfänger, u"Empfängeradresse"_s}}) {
-        if (std::any_of(wert.begin(), wert.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; }))
+    for (const auto& [wert, was] : { std::pair { k.absender, u"Absenderadresse"_s },
+             std::pair { k.empfänger, u"Empfängeradresse"_s } }) {
+        if (std::any_of(
+                wert.begin(), wert.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; }))
             return u"Die %1 enthält einen Zeilenumbruch oder ein anderes Steuerzeichen."_s.arg(was);
     }
     if (!k.absender.trimmed().isEmpty() && !istAdresse(k.absender.trimmed()))

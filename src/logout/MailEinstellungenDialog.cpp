@@ -70,7 +70,7 @@ MailEinstellungenDialog::MailEinstellungenDialog(Settings& settings, Prompter& p
 
     auto* hinweis = new QLabel(u"Das Passwort wird in den Einstellungen gespeichert, die nur Ihr "
                                u"Benutzerkonto lesen kann."_s,
-                               this);
+        this);
     hinweis->setWordWrap(true);
     layout->addWidget(hinweis);
 
@@ -85,7 +85,7 @@ MailEinstellungenDialog::MailEinstellungenDialog(Settings& settings, Prompter& p
     connect(ok, &QPushButton::clicked, this, &MailEinstellungenDialog::ok);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(cboVerschluesselung_, &QComboBox::currentIndexChanged, this,
-            &MailEinstellungenDialog::verschlüsselungGewählt);
+        &MailEinstellungenDialog::verschlüsselungGewählt);
     txtServer_->setFocus();
 }
 

@@ -10,11 +10,11 @@ struct MailKonto {
     QString server;
     int port = 587;
     Verschlüsselung verschlüsselung = Verschlüsselung::StartTls;
-    QString benutzer;   // empty: no sign-on
+    QString benutzer; // empty: no sign-on
     QString passwort;
-    QString absender;   // sender address
-    QString empfänger;  // QQ9QQ's address
-    QString caDatei;    // extra trusted certificates (PEM); empty: the system's
+    QString absender; // sender address
+    QString empfänger; // QQ9QQ's address
+    QString caDatei; // extra trusted certificates (PEM); empty: the system's
 
     friend bool operator==(const MailKonto&, const MailKonto&) = default;
 };

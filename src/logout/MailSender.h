@@ -16,7 +16,8 @@ public:
     // Returns when the server has accepted the message. A set abbrechen ends the
     // transfer early with a UserError.
     virtual void senden(const MailKonto& konto, const QString& von, const QString& an,
-                        const QByteArray& nachricht, const std::atomic_bool& abbrechen) = 0;
+        const QByteArray& nachricht, const std::atomic_bool& abbrechen)
+        = 0;
 };
 
 } // namespace tarvex

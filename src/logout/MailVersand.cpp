@@ -16,7 +16,7 @@ namespace tarvex {
 using namespace Qt::StringLiterals;
 
 MailVersand::MailVersand(Settings& settings, MailSender& sender, Prompter& prompter, Clock& clock,
-                         const QString& ordner, QObject* parent)
+    const QString& ordner, QObject* parent)
     : QObject(parent)
     , settings_(settings)
     , sender_(sender)
@@ -52,10 +52,10 @@ bool MailVersand::eMailSenden(const QString& datei)
             throw UserError(falsch + u"\nDie EXP-Datei %1 wurde nicht gesendet."_s.arg(datei));
         QFile anhang(datei);
         if (!anhang.open(QIODevice::ReadOnly))
-            throw UserError(u"Die Datei %1 kann nicht gelesen werden; sie wurde nicht gesendet."_s.arg(datei));
-        const QByteArray nachricht =
-            MimeNachricht::erstellen(konto.absender.trimmed(), konto.empfänger.trimmed(), datei, anhang.readAll(),
-                                     clock_.jetzt());
+            throw UserError(
+                u"Die Datei %1 kann nicht gelesen werden; sie wurde nicht gesendet."_s.arg(datei));
+        const QByteArray nachricht = MimeNachricht::erstellen(
+            konto.absender.trimmed(), konto.empfänger.trimmed(), datei, anhang.readAll(), clock_.jetzt());
         postausgang_.ablegen(nachricht, datei, clock_.jetzt());
     } catch (const UserError& e) {
         prompter_.zeige(fehlerMeldung(e.meldung()));
@@ -122,8 +122,9 @@ void MailVersand::fertig(int gesendetJetzt, int übrig, const QString& fehler)
     const bool ok = fehler.isEmpty();
     if (ok) {
         if (gesendet > 0 || anlass != Anlass::Start) {
-            prompter_.zeige(hinweisMeldung(gesendet == 1 ? u"Die E-Mail an QQ9QQ wurde gesendet."_s
-                                                         : u"%1 E-Mails an QQ9QQ wurden gesendet."_s.arg(gesendet)));
+            prompter_.zeige(
+                hinweisMeldung(gesendet == 1 ? u"Die E-Mail an QQ9QQ wurde gesendet."_s
+                                             : u"%1 E-Mails an QQ9QQ wurden gesendet."_s.arg(gesendet)));
         }
     } else {
         const QString wiederholung = u" beim nächsten Programmstart oder mit „Postausgang senden“ "
@@ -131,7 +132,8 @@ void MailVersand::fertig(int gesendetJetzt, int übrig, const QString& fehler)
         const QString bleibt = übrig == 1 ? u"Die E-Mail bleibt im Postausgang und wird"_s
                                           : u"%1 E-Mails bleiben im Postausgang und werden"_s.arg(übrig);
         const QString text = gesendet > 0
-            ? u"%1 E-Mails wurden gesendet, dann schlug der Versand fehl: %2\n"_s.arg(QString::number(gesendet), fehler)
+            ? u"%1 E-Mails wurden gesendet, dann schlug der Versand fehl: %2\n"_s.arg(
+                QString::number(gesendet), fehler)
             : u"Die E-Mail konnte nicht gesendet werden: %1\n"_s.arg(fehler);
         prompter_.zeige(fehlerMeldung(text + bleibt + wiederholung));
     }

@@ -23,7 +23,7 @@ class MailVersand : public QObject {
     Q_OBJECT
 public:
     MailVersand(Settings& settings, MailSender& sender, Prompter& prompter, Clock& clock,
-                const QString& ordner = Postausgang::kOrdner, QObject* parent = nullptr);
+        const QString& ordner = Postausgang::kOrdner, QObject* parent = nullptr);
     // Ends a running transfer early and waits for the worker.
     ~MailVersand() override;
 
@@ -56,7 +56,7 @@ private:
     Clock& clock_;
     Postausgang postausgang_;
     QThread* worker_ = nullptr;
-    std::atomic_bool abbrechen_{false};
+    std::atomic_bool abbrechen_ { false };
     Anlass anlass_ = Anlass::Mail;
     bool nochmal_ = false;
     int summe_ = 0;

@@ -108,20 +108,22 @@ const QString MimeNachricht::kBetreff = u"Tarvex Log-Datei"_s;
 const QString MimeNachricht::kEmpfängerName = u"QQ9QQ"_s;
 
 QByteArray MimeNachricht::erstellen(const QString& von, const QString& an, const QString& anhangName,
-                                    const QByteArray& anhang, const QDateTime& jetzt)
+    const QByteArray& anhang, const QDateTime& jetzt)
 {
     ohneSteuerzeichen(von, u"Die Absenderadresse"_s);
     ohneSteuerzeichen(an, u"Die Empfängeradresse"_s);
-    for (const auto& [wert, was] : {std::pair{von, u"Absenderadresse"_s}, std::pair{an, u"Empfängeradresse"_s}}) {
+    for (const auto& [wert, was] :
+        { std::pair { von, u"Absenderadresse"_s }, std::pair { an, u"Empfängeradresse"_s } }) {
         if (wert.contains(u'<') || wert.contains(u'>') || wert.contains(u' '))
-            throw UserError(u"Die %1 „%2“ ist keine E-Mail-Adresse; die E-Mail wurde nicht erstellt."_s.arg(was, wert));
+            throw UserError(
+                u"Die %1 „%2“ ist keine E-Mail-Adresse; die E-Mail wurde nicht erstellt."_s.arg(was, wert));
     }
     ohneSteuerzeichen(anhangName, u"Der Name der angehängten Datei"_s);
     const QByteArray zufall = QByteArray::number(QRandomGenerator::global()->generate64(), 36);
     const QByteArray grenze = "tarvex-" + zufall;
     const QByteArray name = parameterwert(anhangName);
-    const QByteArray datum =
-        QLocale::c().toString(jetzt.toUTC(), u"ddd, dd MMM yyyy hh:mm:ss '+0000'"_s).toLatin1();
+    const QByteArray datum
+        = QLocale::c().toString(jetzt.toUTC(), u"ddd, dd MMM yyyy hh:mm:ss '+0000'"_s).toLatin1();
     const QByteArray domäne = von.mid(von.indexOf(u'@') + 1).toUtf8();
 
     QByteArray m;
@@ -129,7 +131,8 @@ QByteArray MimeNachricht::erstellen(const QString& von, const QString& an, const
     m += "To: " + anzeigename(kEmpfängerName) + " <" + an.toUtf8() + ">\r\n";
     m += "Subject: " + unstrukturiert(kBetreff) + "\r\n";
     m += "Date: " + datum + "\r\n";
-    m += "Message-ID: <" + QByteArray::number(jetzt.toSecsSinceEpoch()) + '.' + zufall + '@' + domäne + ">\r\n";
+    m += "Message-ID: <" + QByteArray::number(jetzt.toSecsSinceEpoch()) + '.' + zufall + '@' + domäne
+        + ">\r\n";
     m += "MIME-Version: 1.0\r\n";
     m += "X-Mailer: Tarvex V3.0\r\n";
     m += "Content-Type: multipart/mixed; boundary=\"" + grenze + "\"\r\n";
@@ -152,7 +155,7 @@ QByteArray MimeNachricht::erstellen(const QString& von, const QString& an, const
 
 MimeNachricht::Umschlag MimeNachricht::umschlag(const QByteArray& nachricht)
 {
-    return {QString::fromUtf8(adresse("From:", nachricht)), QString::fromUtf8(adresse("To:", nachricht))};
+    return { QString::fromUtf8(adresse("From:", nachricht)), QString::fromUtf8(adresse("To:", nachricht)) };
 }
 
 } // namespace tarvex

@@ -12,11 +12,11 @@ namespace tarvex {
 // refused with a UserError, so no value can add a header line.
 class MimeNachricht {
 public:
-    static const QString kBetreff;       // "Tarvex Log-Datei", also the text
+    static const QString kBetreff; // "Tarvex Log-Datei", also the text
     static const QString kEmpfängerName; // "QQ9QQ"
 
     static QByteArray erstellen(const QString& von, const QString& an, const QString& anhangName,
-                                const QByteArray& anhang, const QDateTime& jetzt);
+        const QByteArray& anhang, const QDateTime& jetzt);
 
     // Sender and recipient address as written into From and To.
     struct Umschlag {

@@ -28,7 +28,8 @@ QString Postausgang::ablegen(const QByteArray& nachricht, const QString& anhangN
 {
     QDir dir(ordner_);
     if (!dir.exists() && !QDir().mkpath(ordner_))
-        throw UserError(u"Der Postausgang %1 kann nicht angelegt werden."_s.arg(QDir::toNativeSeparators(ordner_)));
+        throw UserError(
+            u"Der Postausgang %1 kann nicht angelegt werden."_s.arg(QDir::toNativeSeparators(ordner_)));
     const QString stamm = jetzt.toString(u"yyyyMMdd-hhmmss"_s) + u'-' + anhangName;
     QString pfad = dir.filePath(stamm + u".eml"_s);
     for (int n = 2; QFile::exists(pfad); ++n)
@@ -48,7 +49,7 @@ QString Postausgang::ablegen(const QByteArray& nachricht, const QString& anhangN
         QFile::remove(pfad);
         throw UserError(u"Der Postausgang %1 kann nicht gesichert werden: %2."_s.arg(
                             QDir::toNativeSeparators(ordner_), systemFehler(errnum))
-                        + nichtAbgelegt);
+            + nichtAbgelegt);
     }
     return pfad;
 }
@@ -57,12 +58,13 @@ QStringList Postausgang::nachrichten() const
 {
     const QDir dir(ordner_);
     QStringList result;
-    for (const QString& name : dir.entryList({u"*.eml"_s}, QDir::Files, QDir::Name))
+    for (const QString& name : dir.entryList({ u"*.eml"_s }, QDir::Files, QDir::Name))
         result.append(dir.filePath(name));
     return result;
 }
 
-Postausgang::Bericht Postausgang::senden(MailSender& sender, const MailKonto& konto, const std::atomic_bool& abbrechen)
+Postausgang::Bericht Postausgang::senden(
+    MailSender& sender, const MailKonto& konto, const std::atomic_bool& abbrechen)
 {
     Bericht bericht;
     // A second Tarvex sending the same folder would deliver messages twice.
@@ -83,8 +85,9 @@ Postausgang::Bericht Postausgang::senden(MailSender& sender, const MailKonto& ko
             const MimeNachricht::Umschlag umschlag = MimeNachricht::umschlag(nachricht);
             sender.senden(konto, umschlag.von, umschlag.an, nachricht, abbrechen);
             if (!QFile::remove(offen[i]))
-                throw UserError(u"Die gesendete Nachricht %1 kann nicht aus dem Postausgang entfernt werden."_s.arg(
-                    offen[i]));
+                throw UserError(
+                    u"Die gesendete Nachricht %1 kann nicht aus dem Postausgang entfernt werden."_s.arg(
+                        offen[i]));
             ++bericht.gesendet;
         } catch (const UserError& e) {
             bericht.fehler = e.meldung();

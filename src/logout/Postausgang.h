@@ -28,7 +28,7 @@ public:
     struct Bericht {
         int gesendet = 0;
         int übrig = 0;
-        QString fehler;    // German, the first failure; "" when all went out
+        QString fehler; // German, the first failure; "" when all went out
     };
     // Sends the waiting messages in order; stops at the first failure.
     Bericht senden(MailSender& sender, const MailKonto& konto, const std::atomic_bool& abbrechen);

@@ -105,7 +105,8 @@ void PrinterSurface::drucke(const QList<PrintItem>& posten, Zeilenende ende)
         vorAusgabe();
         // A line that does not fit goes on the next page; one that does not fit
         // on an empty page is printed all the same rather than looping.
-        if (pos_.y() > genauigkeit && pos_.y() + m.zeilenhöhe > druckhöhe(seitenPapier_) / maßstab_ + genauigkeit) {
+        if (pos_.y() > genauigkeit
+            && pos_.y() + m.zeilenhöhe > druckhöhe(seitenPapier_) / maßstab_ + genauigkeit) {
             blattwechsel();
             pos_.setY(0);
         }

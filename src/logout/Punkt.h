@@ -10,8 +10,8 @@ struct Punkt {
     double y = 0;
     bool relativ = false;
 
-    static constexpr Punkt abs(double x, double y) { return {x, y, false}; }
-    static constexpr Punkt rel(double x, double y) { return {x, y, true}; }
+    static constexpr Punkt abs(double x, double y) { return { x, y, false }; }
+    static constexpr Punkt rel(double x, double y) { return { x, y, true }; }
 
     friend bool operator==(const Punkt&, const Punkt&) = default;
 };

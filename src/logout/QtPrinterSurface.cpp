@@ -37,7 +37,7 @@ QPageSize papierDesDruckers(const QPrinterInfo& info)
 QMarginsF ränderDesDruckers(const QPrinterInfo& info)
 {
     if (info.isNull())
-        return {pdfRand, pdfRand, pdfRand, pdfRand};
+        return { pdfRand, pdfRand, pdfRand, pdfRand };
     QPrinter drucker(info, QPrinter::HighResolution);
     return drucker.pageLayout().margins(QPageLayout::Millimeter);
 }
@@ -88,7 +88,8 @@ void exakteSeitengrößen(const QString& pfad, const QList<QSizeF>& seitenMm)
     if (seitenMm.isEmpty() || !datei.open(QIODevice::ReadWrite))
         return;
     QByteArray pdf = datei.readAll();
-    static const QRegularExpression box(uR"(/MediaBox \[\s*([-\d.]+)\s+([-\d.]+)\s+([-\d.]+)\s+([-\d.]+)\s*\])"_s);
+    static const QRegularExpression box(
+        uR"(/MediaBox \[\s*([-\d.]+)\s+([-\d.]+)\s+([-\d.]+)\s+([-\d.]+)\s*\])"_s);
     const QString text = QString::fromLatin1(pdf);
     QList<QRegularExpressionMatch> boxen;
     for (auto it = box.globalMatch(text); it.hasNext();)
@@ -165,8 +166,8 @@ bool QtPrinterSurface::druckerVorhanden()
     return !zielDrucker().isEmpty();
 }
 
-QtPrinterSurface::Ausweg QtPrinterSurface::störungFragen(Prompter& prompter, const QString& drucker,
-                                                         Druckerwarteschlange::Zustand zustand, const QString& grund)
+QtPrinterSurface::Ausweg QtPrinterSurface::störungFragen(
+    Prompter& prompter, const QString& drucker, Druckerwarteschlange::Zustand zustand, const QString& grund)
 {
     using Z = Druckerwarteschlange::Zustand;
     const QString frage = u"\n\nSoll der Ausdruck stattdessen als PDF-Datei gespeichert werden?"_s;
@@ -177,7 +178,8 @@ QtPrinterSurface::Ausweg QtPrinterSurface::störungFragen(Prompter& prompter, co
         return Ausweg::Drucken;
     case Z::Angehalten:
         titel = u"Achtung"_s;
-        text = u"Der Drucker \u201E%1\u201C ist angehalten. Der Ausdruck bleibt in seiner Warteschlange, bis der "
+        text = u"Der Drucker \u201E%1\u201C ist angehalten. Der Ausdruck bleibt in seiner Warteschlange, bis "
+               u"der "
                "Drucker wieder freigegeben wird."_s.arg(drucker);
         break;
     case Z::NimmtNichtsAn:
@@ -189,8 +191,9 @@ QtPrinterSurface::Ausweg QtPrinterSurface::störungFragen(Prompter& prompter, co
     }
     if (!grund.isEmpty())
         text += u"\nMeldung des Drucksystems: "_s + grund;
-    const Meldung m{text + frage, titel, zustand == Z::Angehalten ? Meldung::Symbol::Frage : Meldung::Symbol::Ausrufezeichen,
-                    Meldung::Knöpfe::JaNein, Meldung::Antwort::Ja};
+    const Meldung m { text + frage, titel,
+        zustand == Z::Angehalten ? Meldung::Symbol::Frage : Meldung::Symbol::Ausrufezeichen,
+        Meldung::Knöpfe::JaNein, Meldung::Antwort::Ja };
     if (prompter.zeige(m) == Meldung::Antwort::Ja)
         return Ausweg::AlsPdf;
     return zustand == Z::Angehalten ? Ausweg::Drucken : Ausweg::Verwerfen;
@@ -202,7 +205,7 @@ QFont QtPrinterSurface::qtSchrift(const Schrift& schrift)
     // Faces metric-compatible with the usual Windows ones come first, so the
     // columns of a fixed-pitch printout fall where the layout expects them.
     if (festeBreite(schrift.name)) {
-        font.setFamilies({schrift.name, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s});
+        font.setFamilies({ schrift.name, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s });
         font.setStyleHint(QFont::TypeWriter);
     }
     font.setPointSizeF(schrift.größe > 0 ? schrift.größe : 1);
@@ -232,7 +235,7 @@ double QtPrinterSurface::textbreiteMm(const Schrift& schrift, const QString& tex
 
 PrinterSurface::Maße QtPrinterSurface::maße(const Schrift& schrift) const
 {
-    return {zeichenbreiteMm(schrift), zeilenhöheMm(schrift)};
+    return { zeichenbreiteMm(schrift), zeilenhöheMm(schrift) };
 }
 
 double QtPrinterSurface::textbreite(const Schrift& schrift, const QString& text) const
@@ -300,17 +303,18 @@ void QtPrinterSurface::dokumentBeginnen()
         drucker_.reset();
         gerät_ = nullptr;
         druckerName_.clear();
-        prompter_.zeige(fehlerMeldung(u"Die Datei \u201E%1\u201C kann nicht geschrieben werden. Der Ausdruck "
-                                      "entfällt."_s.arg(QDir::toNativeSeparators(datei.isEmpty() ? entwurf_ : datei))));
+        prompter_.zeige(
+            fehlerMeldung(u"Die Datei \u201E%1\u201C kann nicht geschrieben werden. Der Ausdruck "
+                          "entfällt."_s.arg(QDir::toNativeSeparators(datei.isEmpty() ? entwurf_ : datei))));
         return;
     }
     maler_->setPen(QPen(Qt::black, px(linienbreite)));
     maler_->setBrush(Qt::NoBrush);
-    seitenMm_ = {papierMm()};
+    seitenMm_ = { papierMm() };
     if (!datei.isEmpty())
         prompter_.zeige(hinweisMeldung(u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei "
                                        "gespeichert:\n"_s
-                                       + QDir::toNativeSeparators(datei)));
+            + QDir::toNativeSeparators(datei)));
 }
 
 QString QtPrinterSurface::pdfDateiAnlegen(const Clock& uhr)
@@ -318,9 +322,8 @@ QString QtPrinterSurface::pdfDateiAnlegen(const Clock& uhr)
     const QString stempel = uhr.jetzt().toString(u"yyyy-MM-dd_HH-mm-ss"_s);
     const QDir hier = QDir::current();
     for (int n = 1;; ++n) {
-        const QString pfad = hier.absoluteFilePath(u"Ausdruck_"_s + stempel
-                                                   + (n > 1 ? u'_' + QString::number(n) : QString())
-                                                   + u".pdf"_s);
+        const QString pfad = hier.absoluteFilePath(
+            u"Ausdruck_"_s + stempel + (n > 1 ? u'_' + QString::number(n) : QString()) + u".pdf"_s);
         // Created here, exclusively, so no earlier printout is ever overwritten.
         QFile datei(pfad);
         if (datei.open(QIODevice::WriteOnly | QIODevice::NewOnly))
@@ -334,9 +337,10 @@ QString QtPrinterSurface::neuePdfDatei()
 {
     const QString pfad = pdfDateiAnlegen(uhr_);
     if (pfad.isEmpty())
-        prompter_.zeige(fehlerMeldung(u"Es ist kein Drucker eingerichtet, und im Arbeitsverzeichnis "
-                                      "\u201E%1\u201C kann keine PDF-Datei angelegt werden. Der "
-                                      "Ausdruck entfällt."_s.arg(QDir::toNativeSeparators(QDir::current().path()))));
+        prompter_.zeige(
+            fehlerMeldung(u"Es ist kein Drucker eingerichtet, und im Arbeitsverzeichnis "
+                          "\u201E%1\u201C kann keine PDF-Datei angelegt werden. Der "
+                          "Ausdruck entfällt."_s.arg(QDir::toNativeSeparators(QDir::current().path()))));
     return pfad;
 }
 
@@ -401,13 +405,13 @@ void QtPrinterSurface::alsPdfSpeichern(const QString& entwurf)
     QFile quelle(entwurf);
     if (pfad.isEmpty() || !quelle.open(QIODevice::ReadOnly) || !ziel.open(QIODevice::WriteOnly)
         || ziel.write(quelle.readAll()) != quelle.size() || !ziel.flush()) {
-        prompter_.zeige(fehlerMeldung(u"Im Arbeitsverzeichnis \u201E%1\u201C kann keine PDF-Datei angelegt "
-                                      "werden. Der Ausdruck entfällt."_s.arg(
-                                          QDir::toNativeSeparators(QDir::current().path()))));
+        prompter_.zeige(fehlerMeldung(
+            u"Im Arbeitsverzeichnis \u201E%1\u201C kann keine PDF-Datei angelegt "
+            "werden. Der Ausdruck entfällt."_s.arg(QDir::toNativeSeparators(QDir::current().path()))));
         return;
     }
-    prompter_.zeige(hinweisMeldung(u"Der Ausdruck wurde als PDF-Datei gespeichert:\n"_s
-                                   + QDir::toNativeSeparators(pfad)));
+    prompter_.zeige(hinweisMeldung(
+        u"Der Ausdruck wurde als PDF-Datei gespeichert:\n"_s + QDir::toNativeSeparators(pfad)));
 }
 
 void QtPrinterSurface::zeichneText(QPointF oben, const Schrift& schrift, const QString& text)
@@ -437,7 +441,7 @@ double QtPrinterSurface::px(double mm) const
 
 QPointF QtPrinterSurface::px(QPointF mm) const
 {
-    return {px(mm.x()), px(mm.y())};
+    return { px(mm.x()), px(mm.y()) };
 }
 
 } // namespace tarvex

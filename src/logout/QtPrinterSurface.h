@@ -44,8 +44,8 @@ public:
     // Tells the operator that the printer cannot take a printout now (naming the
     // printer) and asks whether it is to be written as a PDF file instead. A
     // stopped printer still takes the job into its queue when the answer is no.
-    static Ausweg störungFragen(Prompter& prompter, const QString& drucker, Druckerwarteschlange::Zustand zustand,
-                                const QString& grund = {});
+    static Ausweg störungFragen(Prompter& prompter, const QString& drucker,
+        Druckerwarteschlange::Zustand zustand, const QString& grund = {});
     // Fixed-pitch names resolve to an installed fixed-pitch face.
     static QFont qtSchrift(const Schrift& schrift);
     // mm per character column and per line, and the width of a text, measured at
@@ -85,8 +85,8 @@ private:
     QPrinter* ziel_;
     QMarginsF ränder_; // mm, of the device chosen last
     bool ohneDrucker_ = false;
-    QString druckerName_;  // of the open document; empty: PDF without a printer
-    QString entwurf_;      // the open document's PDF before it goes to the queue
+    QString druckerName_; // of the open document; empty: PDF without a printer
+    QString entwurf_; // the open document's PDF before it goes to the queue
     QTemporaryDir spool_;
     int dokumente_ = 0;
     std::unique_ptr<QPrinter> drucker_;

@@ -41,7 +41,7 @@ double RecordingPrinterSurface::zeilenhöheMm(float punkte)
 
 PrinterSurface::Maße RecordingPrinterSurface::maße(const Schrift& schrift) const
 {
-    return {zeichenbreiteMm(schrift.größe), zeilenhöheMm(schrift.größe)};
+    return { zeichenbreiteMm(schrift.größe), zeilenhöheMm(schrift.größe) };
 }
 
 double RecordingPrinterSurface::textbreite(const Schrift& schrift, const QString& text) const
@@ -82,10 +82,10 @@ void RecordingPrinterSurface::zeichneLinie(QPointF von, QPointF bis, Linienart a
     notiere(art == Linienart::Rechteck ? Eintrag::Art::Rechteck : Eintrag::Art::Linie, von, bis);
 }
 
-void RecordingPrinterSurface::notiere(Eintrag::Art art, QPointF von, QPointF bis, const Schrift& schrift,
-                                      const QString& text)
+void RecordingPrinterSurface::notiere(
+    Eintrag::Art art, QPointF von, QPointF bis, const Schrift& schrift, const QString& text)
 {
-    einträge_.append({art, dokument_, seite_, von, bis, schrift, text});
+    einträge_.append({ art, dokument_, seite_, von, bis, schrift, text });
 }
 
 QString RecordingPrinterSurface::zeile(const Eintrag& e)
@@ -132,8 +132,8 @@ QStringList RecordingPrinterSurface::texte(int dokument, int seite) const
 
 int RecordingPrinterSurface::abgeschlosseneDokumente() const
 {
-    return int(std::count_if(einträge_.begin(), einträge_.end(),
-                             [](const Eintrag& e) { return e.art == Eintrag::Art::Ende; }));
+    return int(std::count_if(
+        einträge_.begin(), einträge_.end(), [](const Eintrag& e) { return e.art == Eintrag::Art::Ende; }));
 }
 
 int RecordingPrinterSurface::seiten(int dokument) const

@@ -15,11 +15,11 @@ public:
     struct Eintrag {
         enum class Art { Dokument, Seite, Text, Linie, Rechteck, Ende };
         Art art;
-        int dokument;     // from 1
-        int seite;        // within the document, from 1
-        QPointF von;      // mm; text: top-left of the text
-        QPointF bis;      // mm; lines and rectangles only
-        Schrift schrift;  // text only
+        int dokument; // from 1
+        int seite; // within the document, from 1
+        QPointF von; // mm; text: top-left of the text
+        QPointF bis; // mm; lines and rectangles only
+        Schrift schrift; // text only
         QString text;
     };
 
@@ -59,7 +59,7 @@ protected:
 
 private:
     void notiere(Eintrag::Art art, QPointF von = {}, QPointF bis = {}, const Schrift& schrift = {},
-                 const QString& text = {});
+        const QString& text = {});
 
     double rand_;
     int dokument_ = 0;

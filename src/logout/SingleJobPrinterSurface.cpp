@@ -28,7 +28,7 @@ SingleJobPrinterSurface::~SingleJobPrinterSurface()
 
 PrinterSurface::Maße SingleJobPrinterSurface::maße(const Schrift& schrift) const
 {
-    return {QtPrinterSurface::zeichenbreiteMm(schrift), QtPrinterSurface::zeilenhöheMm(schrift)};
+    return { QtPrinterSurface::zeichenbreiteMm(schrift), QtPrinterSurface::zeilenhöheMm(schrift) };
 }
 
 double SingleJobPrinterSurface::textbreite(const Schrift& schrift, const QString& text) const
@@ -96,7 +96,7 @@ double SingleJobPrinterSurface::px(double mm) const
 
 QPointF SingleJobPrinterSurface::px(QPointF mm) const
 {
-    return {px(mm.x()), px(mm.y())};
+    return { px(mm.x()), px(mm.y()) };
 }
 
 } // namespace tarvex

@@ -114,7 +114,7 @@ QStringList Zeilenausgabe::text(const QList<Druckzeile>& zeilen)
         }
         const qsizetype vorher = text.size();
         if (z.art == Druckzeile::Art::Titel) {
-            QList<PrintItem> posten{PrintItem::tab(10)};
+            QList<PrintItem> posten { PrintItem::tab(10) };
             posten.append(z.posten);
             textAnhängen(text, posten);
         } else {

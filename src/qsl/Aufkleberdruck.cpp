@@ -76,51 +76,51 @@ void Aufkleberdruck::etikett(PrinterSurface& d, double x, const Vorgaben& v, con
 
     schrift(d, kArial, 13);
     d.setX(x);
-    d.drucke({PrintItem::text(u"       To Radio:   "_s)}, Z::Offen);
+    d.drucke({ PrintItem::text(u"       To Radio:   "_s) }, Z::Offen);
     d.setFett(true);
-    d.drucke({PrintItem::text(qso.kernCall)});
+    d.drucke({ PrintItem::text(qso.kernCall) });
     d.setFett(false);
 
     abstand(d, kCourier);
 
     schrift(d, kCourier, 9, true);
     d.setX(x);
-    d.drucke({PrintItem::text(u"Confirming our contest-QSO:"_s)}, Z::Offen);
+    d.drucke({ PrintItem::text(u"Confirming our contest-QSO:"_s) }, Z::Offen);
     d.setKursiv(false);
     d.setSchriftgröße(6);
-    d.drucke({PrintItem::text(u"  (ur number: "_s + qso.rstErh.right(3) + u')')});
+    d.drucke({ PrintItem::text(u"  (ur number: "_s + qso.rstErh.right(3) + u')') });
 
     abstand(d, kCourier);
 
     schrift(d, kCourier, 9);
     d.setX(x);
-    d.drucke({PrintItem::text(u"  Date     UTC   2way   MHz    QRB  RST"_s)});
+    d.drucke({ PrintItem::text(u"  Date     UTC   2way   MHz    QRB  RST"_s) });
     d.setX(x);
-    d.drucke({PrintItem::text(qsoZeile(qso, v.band))});
+    d.drucke({ PrintItem::text(qsoZeile(qso, v.band)) });
 
     abstand(d, kCourier);
 
     schrift(d, kArial, 9, true);
     d.setX(x);
-    d.drucke({PrintItem::text(v.station)});
+    d.drucke({ PrintItem::text(v.station) });
 
     abstand(d, kArial, true);
 
     schrift(d, kArial, 10);
     d.setX(x);
-    d.drucke({PrintItem::text((v.pseQsl ? u"pse QSL"_s : u"tnx QSL"_s) + u"* vy 73 de "_s + v.eigenesRufzeichen
-                              + u" in "_s + v.eigenerLocator)});
+    d.drucke({ PrintItem::text((v.pseQsl ? u"pse QSL"_s : u"tnx QSL"_s) + u"* vy 73 de "_s
+        + v.eigenesRufzeichen + u" in "_s + v.eigenerLocator) });
 }
 
 int Aufkleberdruck::drucken(PrinterSurface& d, const Vorgaben& v, const QList<QsoRecord>& qsos)
 {
     d.setMaßeinheit(PrinterSurface::Maßeinheit::Millimeter);
-    const double spalteX[2] = {Val(v.linkerRand), Val(v.randZweiteSpalte)};
+    const double spalteX[2] = { Val(v.linkerRand), Val(v.randZweiteSpalte) };
     const double oben = Val(v.obererRand);
     const double schritt = Val(v.höhe) + Val(v.vertikalerAbstand);
     const int anzahl = anzahlProSpalte(v.anzahl);
-    int zeilen = 0;  // label rows begun on this page
-    int spalte = 1;  // column of the next label
+    int zeilen = 0; // label rows begun on this page
+    int spalte = 1; // column of the next label
     double zeilenanfang = 0;
     int gedruckt = 0;
     for (const QsoRecord& qso : qsos) {

@@ -22,7 +22,7 @@ void QslListe::setHäkchen(int row, bool an)
         return;
     einträge_[row].häkchen = an;
     const QModelIndex i = index(row, 0);
-    emit dataChanged(i, i, {Qt::CheckStateRole});
+    emit dataChanged(i, i, { Qt::CheckStateRole });
 }
 
 int QslListe::rowCount(const QModelIndex& parent) const

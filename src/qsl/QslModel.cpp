@@ -25,13 +25,13 @@ struct FeldInfo {
 };
 
 constexpr FeldInfo kFelder[QslModel::kFeldAnzahl] = {
-    {u"obererRand", u"0.0"},
-    {u"linkerRand", u"5.0"},
-    {u"RandZweiteSpalte", u"110.0"},
-    {u"Höhe", u"35.0"},
-    {u"vertikalerAbstand", u"0.0"},
-    {u"Anzahl", u"8"},
-    {u"AngabenZurStation", u"Rig: ??????   Pwr: ??? watts   Ant:  ??????????"},
+    { u"obererRand", u"0.0" },
+    { u"linkerRand", u"5.0" },
+    { u"RandZweiteSpalte", u"110.0" },
+    { u"Höhe", u"35.0" },
+    { u"vertikalerAbstand", u"0.0" },
+    { u"Anzahl", u"8" },
+    { u"AngabenZurStation", u"Rig: ??????   Pwr: ??? watts   Ant:  ??????????" },
 };
 
 // Page sizes are 16-bit twips, as the printer took them.
@@ -61,8 +61,8 @@ QString QslModel::anfangstext(Feld feld)
     return QString::fromUtf16(kFelder[int(feld)].anfang);
 }
 
-QslModel::QslModel(ContestModel& contest, Settings& settings, PrinterSurface& drucker, Prompter& prompter,
-                   QObject* parent)
+QslModel::QslModel(
+    ContestModel& contest, Settings& settings, PrinterSurface& drucker, Prompter& prompter, QObject* parent)
     : QObject(parent)
     , contest_(contest)
     , settings_(settings)
@@ -124,9 +124,9 @@ std::optional<double> QslModel::grenze()
     static const QRegularExpression zahl(u"^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)\\s*$"_s);
     if (!zahl.match(txtPunkte).hasMatch()) {
         fehler(txtPunkte.trimmed().isEmpty()
-                   ? u"Bitte bei \u201EEntfernungen über\u201C eine Zahl (km) eingeben."_s
-                   : u"\u201E%1\u201C ist keine Entfernung. Bitte bei \u201EEntfernungen über\u201C eine Zahl "
-                     u"(km) eingeben."_s.arg(txtPunkte.trimmed()));
+                ? u"Bitte bei \u201EEntfernungen über\u201C eine Zahl (km) eingeben."_s
+                : u"\u201E%1\u201C ist keine Entfernung. Bitte bei \u201EEntfernungen über\u201C eine Zahl "
+                  u"(km) eingeben."_s.arg(txtPunkte.trimmed()));
         return std::nullopt;
     }
     return Val(txtPunkte);
@@ -156,8 +156,8 @@ void QslModel::füllen()
     if (zeilen) {
         einträge.reserve(zeilen->size());
         for (const ContestDatabase::QslZeile& z : *zeilen)
-            einträge.append({z.qso.rufzeichen, z.mitNummer ? QString::number(z.qso.nummer) : QString(),
-                             z.qso.punkte, z.qso.qsl, z.rowid});
+            einträge.append({ z.qso.rufzeichen, z.mitNummer ? QString::number(z.qso.nummer) : QString(),
+                z.qso.punkte, z.qso.qsl, z.rowid });
     }
     liste_.setEinträge(std::move(einträge));
     ereignisse();

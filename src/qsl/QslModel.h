@@ -24,14 +24,22 @@ class QslModel : public QObject {
     Q_OBJECT
 public:
     // The seven label settings, in the order of the form.
-    enum class Feld { ObererAbstand, LinkerAbstand, LinkerAbstand2, Höhe, VertikalerAbstand, Anzahl, Station };
+    enum class Feld {
+        ObererAbstand,
+        LinkerAbstand,
+        LinkerAbstand2,
+        Höhe,
+        VertikalerAbstand,
+        Anzahl,
+        Station
+    };
     static constexpr int kFeldAnzahl = 7;
     static const QString kAbschnitt; // settings section "Etiketten"
     static QString schlüssel(Feld feld);
     static QString anfangstext(Feld feld);
 
     QslModel(ContestModel& contest, Settings& settings, PrinterSurface& drucker, Prompter& prompter,
-             QObject* parent = nullptr);
+        QObject* parent = nullptr);
 
     // Filter fields. The call pattern takes every letter as a capital.
     const QString& txtCall() const { return txtCall_; }

@@ -21,8 +21,8 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QTreeView>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace tarvex {
 
@@ -49,13 +49,13 @@ struct FeldText {
 };
 
 constexpr FeldText kFeldTexte[QslModel::kFeldAnzahl] = {
-    {u"txtObererAbstand", u"Abstand vom oberen Rand", u"mm"},
-    {u"txtLinkerAbstand", u"Abstand vom linken Rand", u"mm"},
-    {u"txtLinkerAbstand2", u"... für die zweite Spalte", u"mm"},
-    {u"txtHöhe", u"Höhe eines Etiketts", u"mm"},
-    {u"txtVertikalerAbstand", u"Vertikaler Abstand zwischen den Etiketten", u"mm"},
-    {u"txtAnzahl", u"Anzahl der Etiketten pro Spalte", u"Stück"},
-    {u"txtStation", u"Angaben zur Station", u""},
+    { u"txtObererAbstand", u"Abstand vom oberen Rand", u"mm" },
+    { u"txtLinkerAbstand", u"Abstand vom linken Rand", u"mm" },
+    { u"txtLinkerAbstand2", u"... für die zweite Spalte", u"mm" },
+    { u"txtHöhe", u"Höhe eines Etiketts", u"mm" },
+    { u"txtVertikalerAbstand", u"Vertikaler Abstand zwischen den Etiketten", u"mm" },
+    { u"txtAnzahl", u"Anzahl der Etiketten pro Spalte", u"Stück" },
+    { u"txtStation", u"Angaben zur Station", u"" },
 };
 
 QPushButton* knopf(const QString& name, const QString& text, QWidget* parent)
@@ -143,7 +143,7 @@ QslWindow::QslWindow(QslModel& model, Prompter& prompter, const Clock& uhr, QWid
         feld->setObjectName(QString::fromUtf16(t.name));
         feld->installEventFilter(this);
         connect(feld, &QLineEdit::textEdited, this,
-                [this, i](const QString& text) { model_.setFeld(QslModel::Feld(i), text); });
+            [this, i](const QString& text) { model_.setFeld(QslModel::Feld(i), text); });
         felder_[std::size_t(i)] = feld;
         auto* beschriftung = new QLabel(QString::fromUtf16(t.beschriftung), eigenschaften);
         beschriftung->setBuddy(feld);
@@ -188,7 +188,8 @@ QslWindow::QslWindow(QslModel& model, Prompter& prompter, const Clock& uhr, QWid
     auto* unten = new QHBoxLayout;
     QPushButton* cmdDrucken = knopf(u"cmdDrucken"_s, u"&Aufkleber drucken"_s, this);
     QPushButton* cmdVorschau = knopf(u"cmdVorschau"_s, u"&Vorschau"_s, this);
-    cmdVorschau->setToolTip(u"Die Aufkleber vor dem Drucken ansehen, etwa um die Lage auf Normalpapier zu prüfen"_s);
+    cmdVorschau->setToolTip(
+        u"Die Aufkleber vor dem Drucken ansehen, etwa um die Lage auf Normalpapier zu prüfen"_s);
     QPushButton* cmdAbbrechen = knopf(u"cmdAbbrechen"_s, u"A&bbrechen"_s, this);
     unten->addStretch();
     unten->addWidget(cmdDrucken);
@@ -196,8 +197,10 @@ QslWindow::QslWindow(QslModel& model, Prompter& prompter, const Clock& uhr, QWid
     unten->addWidget(cmdAbbrechen);
     layout->addLayout(unten);
 
-    connect(txtCall_, &QLineEdit::textChanged, this, [this](const QString& text) { model_.setTxtCall(text); });
-    connect(txtPunkte_, &QLineEdit::textChanged, this, [this](const QString& text) { model_.txtPunkte = text; });
+    connect(
+        txtCall_, &QLineEdit::textChanged, this, [this](const QString& text) { model_.setTxtCall(text); });
+    connect(
+        txtPunkte_, &QLineEdit::textChanged, this, [this](const QString& text) { model_.txtPunkte = text; });
     connect(txtCall_, &QLineEdit::returnPressed, this, [this] { model_.auswahlAnwenden(); });
     connect(txtPunkte_, &QLineEdit::returnPressed, this, [this] { model_.auswahlAnwenden(); });
     connect(cmdAlle, &QPushButton::clicked, this, [this] { model_.alleMarkieren(); });
@@ -264,7 +267,8 @@ QPrintPreviewDialog* QslWindow::vorschau()
     if (!qsos)
         return nullptr;
     if (qsos->isEmpty()) {
-        prompter_.zeige(hinweisMeldung(u"Keine Verbindung der Auswahl ist für einen QSL-Aufkleber markiert."_s));
+        prompter_.zeige(
+            hinweisMeldung(u"Keine Verbindung der Auswahl ist für einen QSL-Aufkleber markiert."_s));
         return nullptr;
     }
     vorschauQsos_ = *qsos;

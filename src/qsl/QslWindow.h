@@ -49,7 +49,7 @@ private:
     QTreeView* liste_ = nullptr;
     QLineEdit* txtCall_ = nullptr;
     QLineEdit* txtPunkte_ = nullptr;
-    std::array<QLineEdit*, 7> felder_{};
+    std::array<QLineEdit*, 7> felder_ {};
     QRadioButton* optEndlos_ = nullptr;
     QRadioButton* optBögen_ = nullptr;
     QCheckBox* chkZweiSpalten_ = nullptr;

@@ -65,9 +65,9 @@ void KarteModel::zeigen()
             // A square's name reads as 0 and is not written.
             const int n = ValInt(gitter_.zelle(r, c));
             if (n > 0)
-                zeichnung_.text({x, y}, rechtsbündig(QString::number(n), 4), kWeiß);
+                zeichnung_.text({ x, y }, rechtsbündig(QString::number(n), 4), kWeiß);
             else if (n < 0)
-                zeichnung_.text({x, y}, rechtsbündig(QString::number(-n), 4), kGelb);
+                zeichnung_.text({ x, y }, rechtsbündig(QString::number(-n), 4), kGelb);
         }
     }
     emit changed();

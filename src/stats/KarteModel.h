@@ -62,10 +62,10 @@ private:
 
     ContestModel& contest_;
     Prompter& prompter_;
-    SquareGrid gitter_{19};
+    SquareGrid gitter_ { 19 };
     Kartenzeichnung zeichnung_;
     // Counts for the hover text, read once per view.
-    SquareGrid hinweisGitter_{19};
+    SquareGrid hinweisGitter_ { 19 };
     bool hinweisGezählt_ = false;
 };
 

@@ -47,11 +47,13 @@ KarteWindow::KarteWindow(KarteModel& model, Prompter& prompter, QWidget* parent)
     knöpfe->setSpacing(6);
     connect(neuerKnopf(u"Command1"_s, u"Q&TH"_s), &QPushButton::clicked, &model_, &KarteModel::qth);
     connect(neuerKnopf(u"Command2"_s, u"Q&SOs"_s), &QPushButton::clicked, &model_, &KarteModel::qsos);
-    connect(neuerKnopf(u"Command3"_s, u"&Großfelder"_s), &QPushButton::clicked, &model_, &KarteModel::großfelder);
+    connect(
+        neuerKnopf(u"Command3"_s, u"&Großfelder"_s), &QPushButton::clicked, &model_, &KarteModel::großfelder);
     connect(neuerKnopf(u"Command4"_s, u"&zurück"_s), &QPushButton::clicked, &model_, &KarteModel::zurück);
     connect(neuerKnopf(u"cmdSpeichern"_s, u"Karte speichern …"_s), &QPushButton::clicked, this,
-            &KarteWindow::speichernUnter);
-    for (const QString& name : {u"Command1"_s, u"Command2"_s, u"Command3"_s, u"Command4"_s, u"cmdSpeichern"_s}) {
+        &KarteWindow::speichernUnter);
+    for (const QString& name :
+        { u"Command1"_s, u"Command2"_s, u"Command3"_s, u"Command4"_s, u"cmdSpeichern"_s }) {
         knöpfe->addWidget(knopf(name));
         if (name == u"Command4"_s)
             knöpfe->addSpacing(18);
@@ -75,7 +77,7 @@ QPushButton* KarteWindow::neuerKnopf(const QString& name, const QString& text)
     auto* knopf = new QPushButton(text, this);
     knopf->setObjectName(name);
     QFont arial;
-    arial.setFamilies({u"Arial"_s, u"Liberation Sans"_s});
+    arial.setFamilies({ u"Arial"_s, u"Liberation Sans"_s });
     arial.setPointSize(9);
     knopf->setFont(arial);
     knopf->setMinimumWidth(110);
@@ -120,7 +122,8 @@ bool KarteWindow::speichern(const QString& pfad)
     KartenZeichner::bild(model_.zeichnung(), devicePixelRatioF()).save(&puffer, "PNG");
     // Written beside the target and renamed: a failure leaves an old file whole.
     QSaveFile datei(pfad);
-    if (png.isEmpty() || !datei.open(QIODevice::WriteOnly) || datei.write(png) != png.size() || !datei.commit()) {
+    if (png.isEmpty() || !datei.open(QIODevice::WriteOnly) || datei.write(png) != png.size()
+        || !datei.commit()) {
         const int errnum = errno;
         prompter_.zeige(fehlerMeldung(u"Die Karte konnte nicht in %1 gespeichert werden: %2."_s.arg(
             QDir::toNativeSeparators(pfad), dateiFehler(datei, errnum))));
@@ -131,8 +134,8 @@ bool KarteWindow::speichern(const QString& pfad)
 
 void KarteWindow::speichernUnter()
 {
-    QString pfad = QFileDialog::getSaveFileName(this, u"Karte speichern"_s, QDir::current().filePath(model_.dateiVorschlag()),
-                                                u"PNG-Bilder (*.png)"_s);
+    QString pfad = QFileDialog::getSaveFileName(this, u"Karte speichern"_s,
+        QDir::current().filePath(model_.dateiVorschlag()), u"PNG-Bilder (*.png)"_s);
     if (pfad.isEmpty())
         return;
     if (!pfad.endsWith(u".png"_s, Qt::CaseInsensitive))

@@ -14,10 +14,22 @@ using namespace Qt::StringLiterals;
 QColor KartenZeichner::farbe(int index)
 {
     static constexpr QRgb tabelle[16] = {
-        qRgb(0, 0, 0),     qRgb(0, 0, 128),     qRgb(0, 128, 0),     qRgb(0, 128, 128),
-        qRgb(128, 0, 0),   qRgb(128, 0, 128),   qRgb(128, 128, 0),   qRgb(192, 192, 192),
-        qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),     qRgb(0, 255, 255),
-        qRgb(255, 0, 0),   qRgb(255, 0, 255),   qRgb(255, 255, 0),   qRgb(255, 255, 255),
+        qRgb(0, 0, 0),
+        qRgb(0, 0, 128),
+        qRgb(0, 128, 0),
+        qRgb(0, 128, 128),
+        qRgb(128, 0, 0),
+        qRgb(128, 0, 128),
+        qRgb(128, 128, 0),
+        qRgb(192, 192, 192),
+        qRgb(128, 128, 128),
+        qRgb(0, 0, 255),
+        qRgb(0, 255, 0),
+        qRgb(0, 255, 255),
+        qRgb(255, 0, 0),
+        qRgb(255, 0, 255),
+        qRgb(255, 255, 0),
+        qRgb(255, 255, 255),
     };
     return QColor(tabelle[index & 15]);
 }
@@ -25,7 +37,7 @@ QColor KartenZeichner::farbe(int index)
 QFont KartenZeichner::schrift()
 {
     QFont font;
-    font.setFamilies({u"Courier New"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s});
+    font.setFamilies({ u"Courier New"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s });
     font.setStyleHint(QFont::TypeWriter);
     font.setPixelSize(11); // 8.25 point at 96 dpi
     return font;

@@ -14,9 +14,9 @@ public:
     struct Element {
         enum class Art { Text, Linie, Kreis };
         Art art = Art::Text;
-        QPoint a;          // text position, line start, circle centre
-        QPoint b;          // line end
-        int radius = 0;    // twips
+        QPoint a; // text position, line start, circle centre
+        QPoint b; // line end
+        int radius = 0; // twips
         QString text;
         int farbe = 0;
         friend bool operator==(const Element&, const Element&) = default;
@@ -29,17 +29,17 @@ public:
     }
     void text(QPoint p, const QString& text, int farbe)
     {
-        elemente_.append({Element::Art::Text, p, {}, 0, text, farbe});
+        elemente_.append({ Element::Art::Text, p, {}, 0, text, farbe });
         ++stand_;
     }
     void linie(QPoint von, QPoint bis, int farbe)
     {
-        elemente_.append({Element::Art::Linie, von, bis, 0, {}, farbe});
+        elemente_.append({ Element::Art::Linie, von, bis, 0, {}, farbe });
         ++stand_;
     }
     void kreis(QPoint mitte, int radius, int farbe)
     {
-        elemente_.append({Element::Art::Kreis, mitte, {}, radius, {}, farbe});
+        elemente_.append({ Element::Art::Kreis, mitte, {}, radius, {}, farbe });
         ++stand_;
     }
 

@@ -56,11 +56,11 @@ void LocatorTextModel::zeigen()
             bool zahl = false;
             const int n = inhalt.toInt(&zahl);
             if (!zahl)
-                zeile.append({inhalt + u' ', kSchwarz});
+                zeile.append({ inhalt + u' ', kSchwarz });
             else if (n > 0)
-                zeile.append({rechtsbündig(QString::number(n), 4) + u' ', kGelb});
+                zeile.append({ rechtsbündig(QString::number(n), 4) + u' ', kGelb });
             else
-                zeile.append({rechtsbündig(QString::number(-n), 4) + u' ', kDunkelrot});
+                zeile.append({ rechtsbündig(QString::number(-n), 4) + u' ', kDunkelrot });
         }
         zeilen_.append(zeile);
     }

@@ -45,7 +45,7 @@ signals:
 private:
     ContestModel& contest_;
     Prompter& prompter_;
-    SquareGrid gitter_{17};
+    SquareGrid gitter_ { 17 };
     QList<QList<Zelle>> zeilen_;
 };
 

@@ -3,14 +3,14 @@
 #include "KartenZeichner.h"
 #include "LocatorTextModel.h"
 
-#include <QTextDocument>
-#include <QtMath>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <QtMath>
 
 namespace tarvex {
 
@@ -23,7 +23,7 @@ LocatorTextWindow::LocatorTextWindow(LocatorTextModel& model, QWidget* parent)
     setObjectName(u"frmLocatorText"_s);
     setWindowTitle(u"Tarvex"_s);
     QFont schrift;
-    schrift.setFamilies({u"Courier New"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s});
+    schrift.setFamilies({ u"Courier New"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s });
     schrift.setStyleHint(QFont::TypeWriter);
     schrift.setPointSizeF(8.25);
 

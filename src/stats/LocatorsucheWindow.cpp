@@ -43,7 +43,8 @@ LocatorsucheWindow::LocatorsucheWindow(LocatorsucheModel& model, QWidget* parent
     dbGrid1_->verticalHeader()->hide();
     dbGrid1_->horizontalHeader()->setStretchLastSection(false);
     dbGrid1_->setMinimumSize(
-        (LocatorsucheModel::kBreiteRufzeichen + LocatorsucheModel::kBreiteLocator) / kTwipsProPixel + 24, 260);
+        (LocatorsucheModel::kBreiteRufzeichen + LocatorsucheModel::kBreiteLocator) / kTwipsProPixel + 24,
+        260);
 
     // Letters become capitals as they are typed; the cursor stays where it was.
     connect(txtLocator_, &QLineEdit::textEdited, this, [this](const QString& text) {

@@ -11,11 +11,11 @@ SquareGrid::SquareGrid(int letzteSpalte)
 
 QString SquareGrid::name(int zeile, int spalte)
 {
-    const int i = spalte + 5;  // 2° steps east of 20° W (field I begins there)
-    const int j = 39 - zeile;  // 1° steps north of 30° N (field M begins there)
+    const int i = spalte + 5; // 2° steps east of 20° W (field I begins there)
+    const int j = 39 - zeile; // 1° steps north of 30° N (field M begins there)
     const QChar längenfeld = i < 10 ? u'I' : i < 20 ? u'J' : u'K';
     const QChar breitenfeld = j < 10 ? u'M' : j < 20 ? u'N' : j < 30 ? u'O' : u'P';
-    const QChar zeichen[] = {längenfeld, breitenfeld, QChar(u'0' + i % 10), QChar(u'0' + j % 10)};
+    const QChar zeichen[] = { längenfeld, breitenfeld, QChar(u'0' + i % 10), QChar(u'0' + j % 10) };
     return QString(zeichen, 4);
 }
 

@@ -100,11 +100,20 @@ QString StatistikGrafikModel::titel() const
 {
     QString name;
     switch (reihe_) {
-    case Reihe::Keine: return {};
-    case Reihe::QSOsNachZeit: name = u"QSOs nach Zeit"_s; break;
-    case Reihe::PunkteNachZeit: name = u"Punkte nach Zeit"_s; break;
-    case Reihe::QSOsKumuliert: name = u"QSOs kumuliert"_s; break;
-    case Reihe::PunkteKumuliert: name = u"Punkte kumuliert"_s; break;
+    case Reihe::Keine:
+        return {};
+    case Reihe::QSOsNachZeit:
+        name = u"QSOs nach Zeit"_s;
+        break;
+    case Reihe::PunkteNachZeit:
+        name = u"Punkte nach Zeit"_s;
+        break;
+    case Reihe::QSOsKumuliert:
+        name = u"QSOs kumuliert"_s;
+        break;
+    case Reihe::PunkteKumuliert:
+        name = u"Punkte kumuliert"_s;
+        break;
     }
     return contest_.Band().isEmpty() ? name : name + u" – "_s + bandAnzeige(contest_.Band());
 }
@@ -115,12 +124,14 @@ QString StatistikGrafikModel::wertText(int zeile) const
         return {};
     const qint64 wert = werte_[zeile - 1];
     const bool punkte = reihe_ == Reihe::PunkteNachZeit || reihe_ == Reihe::PunkteKumuliert;
-    const QString einheit = punkte ? (wert == 1 ? u"Punkt"_s : u"Punkte"_s) : (wert == 1 ? u"QSO"_s : u"QSOs"_s);
+    const QString einheit
+        = punkte ? (wert == 1 ? u"Punkt"_s : u"Punkte"_s) : (wert == 1 ? u"QSO"_s : u"QSOs"_s);
     const int von = stunde(zeile);
     const int bis = (von + 1) % 24;
     const bool kumuliert = reihe_ == Reihe::QSOsKumuliert || reihe_ == Reihe::PunkteKumuliert;
-    const QString zeit = kumuliert ? u"bis %1:00 UTC"_s.arg(bis, 2, 10, QChar(u'0'))
-                                   : u"%1:00–%2:00 UTC"_s.arg(von, 2, 10, QChar(u'0')).arg(bis, 2, 10, QChar(u'0'));
+    const QString zeit = kumuliert
+        ? u"bis %1:00 UTC"_s.arg(bis, 2, 10, QChar(u'0'))
+        : u"%1:00–%2:00 UTC"_s.arg(von, 2, 10, QChar(u'0')).arg(bis, 2, 10, QChar(u'0'));
     return u"%1: %2 %3"_s.arg(zeit).arg(wert).arg(einheit);
 }
 
@@ -129,7 +140,7 @@ QString StatistikGrafikModel::dateiVorschlag() const
     QString reihe = titel().section(u" – "_s, 0, 0);
     reihe.replace(u' ', u'_');
     const QFileInfo contest(contest_.Datenbank());
-    QStringList teile{contest.completeBaseName(), contest_.Band(), reihe};
+    QStringList teile { contest.completeBaseName(), contest_.Band(), reihe };
     teile.removeAll(QString());
     const QString name = (teile.isEmpty() ? u"Statistik"_s : teile.join(u'_')) + u".png"_s;
     return contest_.Datenbank().isEmpty() ? name : QDir(contest.absolutePath()).filePath(name);

@@ -23,8 +23,8 @@
 #include <QSaveFile>
 #include <QShortcut>
 #include <QToolTip>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
@@ -101,10 +101,10 @@ StatistikGrafikWindow::StatistikGrafikWindow(ContestModel& contest, Prompter& pr
         const char16_t* text;
         void (StatistikGrafikModel::*tun)();
     } befehle[] = {
-        {u"Command1", u"&QSOs nach Zeit", &StatistikGrafikModel::QSOsNachZeit},
-        {u"Command2", u"&Punkte nach Zeit", &StatistikGrafikModel::PunkteNachZeit},
-        {u"Command3", u"Q&SOs kumuliert", &StatistikGrafikModel::QSOsKumuliert},
-        {u"Command4", u"P&unkte kumuliert", &StatistikGrafikModel::PunkteKumuliert},
+        { u"Command1", u"&QSOs nach Zeit", &StatistikGrafikModel::QSOsNachZeit },
+        { u"Command2", u"&Punkte nach Zeit", &StatistikGrafikModel::PunkteNachZeit },
+        { u"Command3", u"Q&SOs kumuliert", &StatistikGrafikModel::QSOsKumuliert },
+        { u"Command4", u"P&unkte kumuliert", &StatistikGrafikModel::PunkteKumuliert },
     };
     auto* knöpfe = new QGridLayout;
     int spalte = 0;
@@ -127,7 +127,7 @@ StatistikGrafikWindow::StatistikGrafikWindow(ContestModel& contest, Prompter& pr
     auto* cmdAbbrechen = new QPushButton(u"&Abbrechen"_s, this);
     cmdAbbrechen->setObjectName(u"cmdAbbrechen"_s);
     connect(cmdAbbrechen, &QPushButton::clicked, this, &StatistikGrafikWindow::backRequested);
-    for (QPushButton* knopf : {cmdDrucken, cmdSpeichern, cmdAbbrechen})
+    for (QPushButton* knopf : { cmdDrucken, cmdSpeichern, cmdAbbrechen })
         knopf->setAutoDefault(true);
     knöpfe->addWidget(cmdDrucken, 1, 0);
     knöpfe->addWidget(cmdSpeichern, 1, 1);
@@ -205,8 +205,8 @@ void StatistikGrafikWindow::speichern()
     if (!datei.open(QIODevice::WriteOnly) || !bild().save(&datei, "PNG") || !datei.commit()) {
         datei.cancelWriting();
         prompter_.zeige(fehlerMeldung(
-            u"Die Grafik konnte nicht als %1 gespeichert werden. Bitte Verzeichnis und freien Platz prüfen."_s.arg(
-                QDir::toNativeSeparators(pfad))));
+            u"Die Grafik konnte nicht als %1 gespeichert werden. Bitte Verzeichnis und freien Platz prüfen."_s
+                .arg(QDir::toNativeSeparators(pfad))));
     }
 }
 
@@ -214,7 +214,7 @@ bool StatistikGrafikWindow::eventFilter(QObject* objekt, QEvent* event)
 {
     if (objekt == grafik_->viewport() && event->type() == QEvent::ToolTip && unterDerMaus_ >= 0) {
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), model_.wertText(unterDerMaus_ + 1),
-                           grafik_->viewport());
+            grafik_->viewport());
         return true;
     }
     return QWidget::eventFilter(objekt, event);

@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 const QCollator& namensfolge()
 {
     static const QCollator collator = [] {
-        QCollator c{QLocale(QLocale::German, QLocale::Germany)};
+        QCollator c { QLocale(QLocale::German, QLocale::Germany) };
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;
     }();
@@ -38,11 +38,16 @@ StatistikModel::StatistikModel(ContestModel& contest, Prompter& prompter, QObjec
 QString StatistikModel::beschriftung(Option option)
 {
     switch (option) {
-    case Option::Option1: return u"Länder nach Anzahl"_s;
-    case Option::Option2: return u"Großfelder nach Anzahl"_s;
-    case Option::Option3: return u"Entfernungen"_s;
-    case Option::Option4: return u"Großfelder nach Punkten"_s;
-    case Option::Option5: return u"Länder nach Punkten"_s;
+    case Option::Option1:
+        return u"Länder nach Anzahl"_s;
+    case Option::Option2:
+        return u"Großfelder nach Anzahl"_s;
+    case Option::Option3:
+        return u"Entfernungen"_s;
+    case Option::Option4:
+        return u"Großfelder nach Punkten"_s;
+    case Option::Option5:
+        return u"Länder nach Punkten"_s;
     }
     return {};
 }
@@ -50,11 +55,16 @@ QString StatistikModel::beschriftung(Option option)
 StatistikModel::Option StatistikModel::nächste(Option option)
 {
     switch (option) {
-    case Option::Option1: return Option::Option2;
-    case Option::Option2: return Option::Option4;
-    case Option::Option4: return Option::Option5;
-    case Option::Option5: return Option::Option3;
-    case Option::Option3: return Option::Option1;
+    case Option::Option1:
+        return Option::Option2;
+    case Option::Option2:
+        return Option::Option4;
+    case Option::Option4:
+        return Option::Option5;
+    case Option::Option5:
+        return Option::Option3;
+    case Option::Option3:
+        return Option::Option1;
     }
     return Option::Option1;
 }
@@ -79,16 +89,17 @@ void StatistikModel::entfernungen(bool mitUngültigen)
     QList<Zeile> zeilen;
     if (ContestDatabase* db = contest_.db()) {
         try {
-            const QList<ContestDatabase::Entfernung> liste = db->statistikEntfernungen(contest_.Band(), mitUngültigen);
+            const QList<ContestDatabase::Entfernung> liste
+                = db->statistikEntfernungen(contest_.Band(), mitUngültigen);
             zeilen.reserve(liste.size());
             for (const ContestDatabase::Entfernung& e : liste)
-                zeilen.append({{e.punkte, e.rufzeichen}, static_cast<int>(zeilen.size())});
+                zeilen.append({ { e.punkte, e.rufzeichen }, static_cast<int>(zeilen.size()) });
         } catch (const UserError& e) {
             prompter_.zeige(fehlerMeldung(e.meldung()));
             return;
         }
     }
-    zeigen({u"Punkte"_s, u"Rufzeichen"_s}, std::move(zeilen), 0);
+    zeigen({ u"Punkte"_s, u"Rufzeichen"_s }, std::move(zeilen), 0);
 }
 
 void StatistikModel::gruppen(Option option)
@@ -100,8 +111,8 @@ void StatistikModel::gruppen(Option option)
     const bool nachPunkten = option == Option::Option4 || option == Option::Option5;
     QList<ContestDatabase::Gruppe> liste;
     try {
-        liste = db->statistikGruppen(contest_.Band(), nachLand ? ContestDatabase::Gruppierung::Land
-                                                               : ContestDatabase::Gruppierung::Square);
+        liste = db->statistikGruppen(contest_.Band(),
+            nachLand ? ContestDatabase::Gruppierung::Land : ContestDatabase::Gruppierung::Square);
     } catch (const UserError& e) {
         prompter_.zeige(fehlerMeldung(e.meldung()));
         return;
@@ -109,7 +120,8 @@ void StatistikModel::gruppen(Option option)
     if (liste.isEmpty())
         return;
 
-    const auto zahl = [nachPunkten](const ContestDatabase::Gruppe& g) { return nachPunkten ? g.punkte : g.anzahl; };
+    const auto zahl
+        = [nachPunkten](const ContestDatabase::Gruppe& g) { return nachPunkten ? g.punkte : g.anzahl; };
     std::stable_sort(liste.begin(), liste.end(), [&](const auto& a, const auto& b) {
         if (zahl(a) != zahl(b))
             return zahl(a) > zahl(b);
@@ -121,11 +133,13 @@ void StatistikModel::gruppen(Option option)
     const bool nameZuerst = option == Option::Option5;
     for (const ContestDatabase::Gruppe& g : liste) {
         const QString z = QString::number(zahl(g));
-        zeilen.append({nameZuerst ? std::array{g.name, z} : std::array{z, g.name}, static_cast<int>(zeilen.size())});
+        zeilen.append({ nameZuerst ? std::array { g.name, z } : std::array { z, g.name },
+            static_cast<int>(zeilen.size()) });
     }
     const QString name = nachLand ? u"Länder"_s : u"Großfeld"_s;
     const QString wert = nachPunkten ? u"Punkte"_s : u"Anzahl"_s;
-    zeigen(nameZuerst ? std::array{name, wert} : std::array{wert, name}, std::move(zeilen), nameZuerst ? 1 : 0);
+    zeigen(nameZuerst ? std::array { name, wert } : std::array { wert, name }, std::move(zeilen),
+        nameZuerst ? 1 : 0);
 }
 
 void StatistikModel::zeigen(std::array<QString, 2> überschriften, QList<Zeile> zeilen, int zahlenSpalte)
@@ -190,7 +204,8 @@ void StatistikModel::sort(int column, Qt::SortOrder order)
     for (const Zeile& z : zeilen_)
         altRang.append(z.rang);
     if (column < 0 || column > 1) {
-        std::sort(zeilen_.begin(), zeilen_.end(), [](const Zeile& a, const Zeile& b) { return a.rang < b.rang; });
+        std::sort(
+            zeilen_.begin(), zeilen_.end(), [](const Zeile& a, const Zeile& b) { return a.rang < b.rang; });
     } else {
         const auto c = static_cast<size_t>(column);
         const auto kleiner = [&](const Zeile& a, const Zeile& b) {

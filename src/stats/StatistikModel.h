@@ -53,7 +53,7 @@ private:
     ContestModel& contest_;
     Prompter& prompter_;
     Option gewählt_ = Option::Option3;
-    std::array<QString, 2> überschriften_{QStringLiteral("Punkte"), QStringLiteral("Rufzeichen")};
+    std::array<QString, 2> überschriften_ { QStringLiteral("Punkte"), QStringLiteral("Rufzeichen") };
     QList<Zeile> zeilen_;
     int zahlenSpalte_ = 0;
 };

@@ -22,8 +22,8 @@ using Option = StatistikModel::Option;
 namespace {
 
 // Top to bottom as the form shows them.
-constexpr std::array kReihenfolge{Option::Option1, Option::Option2, Option::Option4, Option::Option5,
-                                  Option::Option3};
+constexpr std::array kReihenfolge { Option::Option1, Option::Option2, Option::Option4, Option::Option5,
+    Option::Option3 };
 
 QString objektName(Option option)
 {
@@ -75,7 +75,7 @@ StatistikWindow::StatistikWindow(ContestModel& contest, Prompter& prompter, QWid
     auto* cmdAbbrechen = new QPushButton(u"&Abbrechen"_s, this);
     cmdAbbrechen->setObjectName(u"cmdAbbrechen"_s);
     connect(cmdAbbrechen, &QPushButton::clicked, this, &StatistikWindow::backRequested);
-    for (QPushButton* b : {cmdKopieren, cmdAbbrechen}) {
+    for (QPushButton* b : { cmdKopieren, cmdAbbrechen }) {
         b->setAutoDefault(true); // Enter on a focused button presses it
         links->addWidget(b);
     }
@@ -95,7 +95,7 @@ StatistikWindow::StatistikWindow(ContestModel& contest, Prompter& prompter, QWid
     köpfe->setSortIndicatorShown(true);
     köpfe->setSortIndicator(-1, Qt::DescendingOrder);
     connect(köpfe, &QHeaderView::sortIndicatorChanged, &model_,
-            [this](int spalte, Qt::SortOrder folge) { model_.sort(spalte, folge); });
+        [this](int spalte, Qt::SortOrder folge) { model_.sort(spalte, folge); });
     // A new view starts in its own order.
     connect(&model_, &QAbstractItemModel::modelReset, this, [köpfe] {
         const QSignalBlocker stumm(köpfe);

@@ -37,7 +37,7 @@ private:
     void kopieren();
 
     StatistikModel model_;
-    std::array<QRadioButton*, 5> optionen_{};
+    std::array<QRadioButton*, 5> optionen_ {};
     QTableView* grid_ = nullptr;
 };
 

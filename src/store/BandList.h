@@ -8,12 +8,12 @@ namespace tarvex {
 // One of the eleven bands. The table name is the band's identity everywhere:
 // current band, settings, SQL.
 struct BandInfo {
-    QString tabelle;       // "144MHz"
-    QString checkBox;      // control of the new-contest form, "chk144"
-    QString checkCaption;  // "144 MHz"
-    QString schlüssel;     // key in settings section Bänder, "Band1"
-    QString knopf;         // button of the band choice, "cmd144MHz"
-    QString knopfCaption;  // "144 MHz"
+    QString tabelle; // "144MHz"
+    QString checkBox; // control of the new-contest form, "chk144"
+    QString checkCaption; // "144 MHz"
+    QString schlüssel; // key in settings section Bänder, "Band1"
+    QString knopf; // button of the band choice, "cmd144MHz"
+    QString knopfCaption; // "144 MHz"
 };
 
 // The bands in the order the new-contest command creates their tables (50 MHz first).

@@ -33,7 +33,8 @@ public:
     // All entries, or those whose call matches the operator's pattern; stored order.
     // Read-only, so the entries can be browsed on a full disk or in a protected folder.
     QList<CallInfoEintrag> einträge(const std::optional<QString>& muster = std::nullopt);
-    // On its own writable connection. Inserts an entry without rowid, else replaces the stored one; returns the rowid.
+    // On its own writable connection. Inserts an entry without rowid, else replaces the stored one; returns
+    // the rowid.
     qint64 speichern(const CallInfoEintrag& eintrag);
 
 private:

@@ -1,7 +1,7 @@
 #include "Connection.h"
 
-#include "SqlFunctions.h"
 #include "DatenbankFehler.h"
+#include "SqlFunctions.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -50,7 +50,9 @@ QString engineMessage(const SQLite::Exception& e)
     case SQLITE_CANTOPEN:
         return QStringLiteral("die Datei lässt sich nicht öffnen");
     default:
-        return QStringLiteral("Fehler %1 der Datenbank: %2").arg(e.getErrorCode()).arg(QString::fromUtf8(e.what()));
+        return QStringLiteral("Fehler %1 der Datenbank: %2")
+            .arg(e.getErrorCode())
+            .arg(QString::fromUtf8(e.what()));
     }
 }
 
@@ -69,7 +71,7 @@ SQLite::Database Connection::openDatabase(const QString& pfad, Zugriff zugriff)
     } catch (const SQLite::Exception& e) {
         throw DatenbankFehler(QStringLiteral("Die Datenbank %1 kann nicht geöffnet werden: %2.")
                                   .arg(QDir::toNativeSeparators(pfad), engineMessage(e)),
-                              e.getErrorCode());
+            e.getErrorCode());
     }
 }
 
@@ -92,7 +94,7 @@ void Connection::fail(const SQLite::Exception& e) const
 {
     throw DatenbankFehler(QStringLiteral("Fehler in der Datenbank %1: %2.")
                               .arg(QDir::toNativeSeparators(pfad_), engineMessage(e)),
-                          e.getErrorCode());
+        e.getErrorCode());
 }
 
 void Connection::exec(const QString& sql)
@@ -169,7 +171,7 @@ Rows Connection::select(const QString& sql, const QVariantList& werte)
     return guarded([&] {
         Vorbereitet& v = vorbereitet(sql, werte);
         SQLite::Statement& stmt = *v.stmt;
-        Zurücksetzen z{stmt};
+        Zurücksetzen z { stmt };
         Rows rows;
         rows.spalten = v.spalten;
         const int count = static_cast<int>(v.spalten.size());
@@ -188,7 +190,7 @@ QVariant Connection::scalar(const QString& sql, const QVariantList& werte)
 {
     return guarded([&] {
         SQLite::Statement& stmt = *vorbereitet(sql, werte).stmt;
-        Zurücksetzen z{stmt};
+        Zurücksetzen z { stmt };
         return stmt.executeStep() ? column(stmt.getColumn(0)) : QVariant();
     });
 }
@@ -197,7 +199,7 @@ int Connection::execute(const QString& sql, const QVariantList& werte)
 {
     return guarded([&] {
         SQLite::Statement& stmt = *vorbereitet(sql, werte).stmt;
-        Zurücksetzen z{stmt};
+        Zurücksetzen z { stmt };
         return stmt.exec();
     });
 }

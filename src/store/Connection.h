@@ -1,10 +1,10 @@
 #pragma once
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
-#include <QHash>
 #include <memory>
 
 namespace tarvex {
@@ -48,8 +48,7 @@ public:
     int execute(const QString& sql, const QVariantList& werte = {});
 
     // Runs f inside the engine-error translation of this connection.
-    template <class F>
-    decltype(auto) guarded(F&& f)
+    template <class F> decltype(auto) guarded(F&& f)
     {
         try {
             return f();

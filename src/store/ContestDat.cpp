@@ -9,8 +9,8 @@ using namespace Qt::StringLiterals;
 
 ContestDat::ContestDat(QString verzeichnis)
     : file_(u"CONTEST.DAT"_s, std::move(verzeichnis),
-            {u"SELECT PREFIX, LAND FROM PREFIXE"_s, u"SELECT SQUARE, LAND FROM SQUARES"_s,
-             u"SELECT CALL, LOCATORS FROM STATIONS"_s, u"SELECT LAND FROM COUNTRY"_s})
+        { u"SELECT PREFIX, LAND FROM PREFIXE"_s, u"SELECT SQUARE, LAND FROM SQUARES"_s,
+            u"SELECT CALL, LOCATORS FROM STATIONS"_s, u"SELECT LAND FROM COUNTRY"_s })
 {
 }
 
@@ -22,7 +22,7 @@ QString ContestDat::landFürPräfixe(const QStringList& präfixe)
             längsteZuerst.append(p);
     }
     std::stable_sort(längsteZuerst.begin(), längsteZuerst.end(),
-                     [](const QString& a, const QString& b) { return a.size() > b.size(); });
+        [](const QString& a, const QString& b) { return a.size() > b.size(); });
     // The longest prefix is the most specific one (EA8 before EA); among equally
     // long ones the table's order decides. One point query per prefix: every key
     // asks this, and an IN list with a sort costs the engine far more.
@@ -34,7 +34,8 @@ QString ContestDat::landFürPräfixe(const QStringList& präfixe)
             if (!land.isNull() && p.size() < länge)
                 break;
             const Rows rows = c.select(
-                u"SELECT rowid, LAND FROM PREFIXE WHERE PREFIX=? COLLATE NOCASE ORDER BY rowid LIMIT 1"_s, {p});
+                u"SELECT rowid, LAND FROM PREFIXE WHERE PREFIX=? COLLATE NOCASE ORDER BY rowid LIMIT 1"_s,
+                { p });
             if (rows.zeilen.isEmpty())
                 continue;
             const qint64 zeile = rows.zeilen.first().value(0).toLongLong();
@@ -53,7 +54,7 @@ bool ContestDat::landImSquare(const QString& square, const QString& land)
 {
     // Without regard to case, also for the umlauts that NOCASE leaves alone (ÖSTERREICH).
     const Rows rows = file_.lesen([&](Connection& c) {
-        return c.select(u"SELECT LAND FROM SQUARES WHERE SQUARE=? COLLATE NOCASE"_s, {square});
+        return c.select(u"SELECT LAND FROM SQUARES WHERE SQUARE=? COLLATE NOCASE"_s, { square });
     });
     for (const QVariantList& row : rows.zeilen) {
         if (row.value(0).toString().compare(land, Qt::CaseInsensitive) == 0)
@@ -65,7 +66,7 @@ bool ContestDat::landImSquare(const QString& square, const QString& land)
 std::optional<QString> ContestDat::locators(const QString& call)
 {
     const QVariant locs = file_.lesen([&](Connection& c) {
-        return c.scalar(u"SELECT LOCATORS FROM STATIONS WHERE CALL=? ORDER BY rowid LIMIT 1"_s, {call});
+        return c.scalar(u"SELECT LOCATORS FROM STATIONS WHERE CALL=? ORDER BY rowid LIMIT 1"_s, { call });
     });
     if (!locs.isValid())
         return std::nullopt;
@@ -75,7 +76,8 @@ std::optional<QString> ContestDat::locators(const QString& call)
 QStringList ContestDat::länder()
 {
     QStringList result;
-    const Rows rows = file_.lesen([](Connection& c) { return c.select(u"SELECT LAND FROM COUNTRY ORDER BY rowid"_s); });
+    const Rows rows
+        = file_.lesen([](Connection& c) { return c.select(u"SELECT LAND FROM COUNTRY ORDER BY rowid"_s); });
     // A country written twice in different case is offered once, where it first appears.
     QSet<QString> gesehen;
     for (const QVariantList& row : rows.zeilen) {
@@ -92,11 +94,12 @@ QList<std::pair<QString, QString>> ContestDat::stationenMitLocator(const QString
 {
     QList<std::pair<QString, QString>> result;
     const Rows rows = file_.lesen([&](Connection& c) {
-        return c.select(u"SELECT CALL,LOCATORS FROM STATIONS WHERE LOCATORS LIKE ? ORDER BY rowid"_s, {muster});
+        return c.select(
+            u"SELECT CALL,LOCATORS FROM STATIONS WHERE LOCATORS LIKE ? ORDER BY rowid"_s, { muster });
     });
     result.reserve(rows.zeilen.size());
     for (const QVariantList& r : rows.zeilen)
-        result.append({r.value(0).toString(), r.value(1).toString()});
+        result.append({ r.value(0).toString(), r.value(1).toString() });
     return result;
 }
 

@@ -34,8 +34,8 @@ UserError keineContestDatei(const QString& pfad)
 UserError besetzt(const QString& pfad)
 {
     return UserError(u"Die Contest-Datenbank %1 wird gerade von einem anderen Programm benutzt. "
-                     u"Bitte schließen Sie das andere Programm und öffnen Sie den Contest noch einmal."_s
-                         .arg(shown(pfad)));
+                     u"Bitte schließen Sie das andere Programm und öffnen Sie den Contest noch einmal."_s.arg(
+                         shown(pfad)));
 }
 
 bool besetztCode(int code)
@@ -58,9 +58,10 @@ bool verzeichnisSchreibbar(const QString& datei)
 
 UserError vollBeimÖffnen(const QString& pfad)
 {
-    return UserError(u"Die Contest-Datenbank %1 kann nicht geöffnet werden: Auf dem Datenträger ist kein Platz "
-                     u"mehr frei. Bitte schaffen Sie Platz und öffnen Sie den Contest noch einmal. Die Datei wurde "
-                     u"nicht verändert."_s.arg(shown(pfad)));
+    return UserError(
+        u"Die Contest-Datenbank %1 kann nicht geöffnet werden: Auf dem Datenträger ist kein Platz "
+        u"mehr frei. Bitte schaffen Sie Platz und öffnen Sie den Contest noch einmal. Die Datei wurde "
+        u"nicht verändert."_s.arg(shown(pfad)));
 }
 
 struct Kopf {
@@ -78,7 +79,7 @@ std::optional<Kopf> kopfVon(const QString& pfad)
     const QByteArray header = file.read(100);
     if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
         return std::nullopt;
-    return Kopf{qFromBigEndian<quint32>(header.constData() + 68), header[18] == 2 && header[19] == 2};
+    return Kopf { qFromBigEndian<quint32>(header.constData() + 68), header[18] == 2 && header[19] == 2 };
 }
 
 // The fields every band table has had; Kommentar and QSL are added on opening.
@@ -115,10 +116,10 @@ QString createBandTableSql(const QString& band)
 QStringList createIndexSql(const QString& band)
 {
     QStringList sql;
-    for (const char16_t* feld : {u"KernCall", u"Locator"}) {
+    for (const char16_t* feld : { u"KernCall", u"Locator" }) {
         const QString name = QString::fromUtf16(feld);
         sql.append(u"CREATE INDEX IF NOT EXISTS "_s + quoteIdentifier(band + u'_' + name) + u" ON "_s
-                   + quoteIdentifier(band) + u'(' + name + u" COLLATE NOCASE)"_s);
+            + quoteIdentifier(band) + u'(' + name + u" COLLATE NOCASE)"_s);
     }
     return sql;
 }
@@ -127,7 +128,8 @@ const QString kCreateTmp = u"CREATE TABLE TMP([Nummer] NUMBER,[Square] TEXT(4),[
 const QString kCreateParam = u"CREATE TABLE PARAM([Call] TEXT(15),[Locator] TEXT(6))"_s;
 // The journal's lines as saved, each with the journal's size after it: the
 // durable record the text file is checked against and mended from.
-const QString kCreateJournal = u"CREATE TABLE IF NOT EXISTS JOURNAL([Nr] INTEGER PRIMARY KEY,[Zeile] TEXT,[Ende] INTEGER)"_s;
+const QString kCreateJournal
+    = u"CREATE TABLE IF NOT EXISTS JOURNAL([Nr] INTEGER PRIMARY KEY,[Zeile] TEXT,[Ende] INTEGER)"_s;
 // Lines older than this are not needed: a power cut loses only the last few.
 constexpr int kJournalZeilen = 1000;
 
@@ -139,9 +141,9 @@ QString text(const QVariant& v)
 // Every text field cut to its width, so no field ever holds more than the layout allows.
 QVariantList werteFür(const QsoRecord& q)
 {
-    const QString texte[] = {q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh, q.locator, q.punkte,
-                             q.winkel, q.kernCall, q.square, q.land, q.kommentar};
-    QVariantList werte{q.nummer};
+    const QString texte[] = { q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh, q.locator, q.punkte,
+        q.winkel, q.kernCall, q.square, q.land, q.kommentar };
+    QVariantList werte { q.nummer };
     for (int i = 0; i < 12; ++i)
         werte.append(texte[i].left(kBandFelder[i + 1].breite));
     werte.append(q.qsl);
@@ -179,8 +181,8 @@ void ContestDatabase::fürSchreibenEinrichten()
     connection_.exec(u"PRAGMA synchronous=FULL"_s);
 }
 
-ContestDatabase ContestDatabase::anlegen(const QString& pfad, const QStringList& bänder,
-                                         const StationParameter& station)
+ContestDatabase ContestDatabase::anlegen(
+    const QString& pfad, const QStringList& bänder, const StationParameter& station)
 {
     if (existsCaseInsensitive(pfad))
         throw UserError(u"Die Datei %1 existiert bereits."_s.arg(shown(pfad)));
@@ -204,7 +206,8 @@ ContestDatabase ContestDatabase::anlegen(const QString& pfad, const QStringList&
             c.exec(kCreateTmp);
             c.exec(kCreateParam);
             c.exec(kCreateJournal);
-            c.execute(u"INSERT INTO PARAM([Call],[Locator]) VALUES(?,?)"_s, {station.call, station.locator});
+            c.execute(
+                u"INSERT INTO PARAM([Call],[Locator]) VALUES(?,?)"_s, { station.call, station.locator });
             transaction.commit();
         });
         // The header with our mark must be in the .mdb itself, or a crash now
@@ -214,7 +217,7 @@ ContestDatabase ContestDatabase::anlegen(const QString& pfad, const QStringList&
         return db;
     } catch (...) {
         // Nothing of a half-created contest stays behind.
-        for (const QString& endung : {u""_s, u"-journal"_s, u"-wal"_s, u"-shm"_s})
+        for (const QString& endung : { u""_s, u"-journal"_s, u"-wal"_s, u"-shm"_s })
             QFile::remove(pfad + endung);
         throw;
     }
@@ -263,9 +266,10 @@ ContestDatabase ContestDatabase::öffnen(const QString& pfad)
                 if (abgelehnt)
                     break;
                 if (const std::optional<QString> feld = fehlendesBandFeld(prüfung.connection_, band))
-                    abgelehnt = UserError(u"Der Tabelle %1 in der Datei %2 fehlt das Feld %3: Die Datei ist "
-                                          u"keine Contest-Datenbank oder ist beschädigt. Sie wurde nicht verändert."_s
-                                              .arg(band, shown(datei), *feld));
+                    abgelehnt = UserError(
+                        u"Der Tabelle %1 in der Datei %2 fehlt das Feld %3: Die Datei ist "
+                        u"keine Contest-Datenbank oder ist beschädigt. Sie wurde nicht verändert."_s.arg(
+                            band, shown(datei), *feld));
             }
         }
         if (abgelehnt) {
@@ -283,7 +287,8 @@ ContestDatabase ContestDatabase::öffnen(const QString& pfad)
         throw keineContestDatei(datei);
     }
 
-    const bool schreibbar = QFileInfo(datei).isWritable() && QFileInfo(QFileInfo(datei).absolutePath()).isWritable();
+    const bool schreibbar
+        = QFileInfo(datei).isWritable() && QFileInfo(QFileInfo(datei).absolutePath()).isWritable();
     if (schreibbar && !QFileInfo::exists(wal) && QFileInfo::exists(shm) && !QFileInfo(shm).isWritable()) {
         // Left by a read-only look at the file: without a -wal file nobody uses it.
         QFile::remove(shm);
@@ -310,7 +315,7 @@ ContestDatabase ContestDatabase::öffnen(const QString& pfad)
             if (c.scalar(u"SELECT count(*) FROM sqlite_master WHERE name='JOURNAL'"_s).toInt() == 0) {
                 // Written by an earlier version: the journal as it is counts as matching.
                 c.exec(kCreateJournal);
-                c.execute(u"INSERT INTO JOURNAL(Zeile,Ende) VALUES(NULL,?)"_s, {db.journal_.größe()});
+                c.execute(u"INSERT INTO JOURNAL(Zeile,Ende) VALUES(NULL,?)"_s, { db.journal_.größe() });
             }
             if (id != 0)
                 c.exec(u"PRAGMA user_version=%1"_s.arg(kSchemaVersion));
@@ -334,12 +339,13 @@ std::optional<QString> ContestDatabase::nurLesenHinweis() const
     case NurLesen::Nein:
         break;
     case NurLesen::Datei:
-        return u"Die Contest-Datenbank %1 ist schreibgeschützt. Sie können das Log ansehen; gespeichert werden "
+        return u"Die Contest-Datenbank %1 ist schreibgeschützt. Sie können das Log ansehen; gespeichert "
+               u"werden "
                u"kann erst, wenn der Schreibschutz aufgehoben ist."_s.arg(datei);
     case NurLesen::Verzeichnis:
         return u"Das Verzeichnis %1 der Contest-Datenbank ist schreibgeschützt. Sie können das Log ansehen; "
-               u"gespeichert werden kann erst, wenn der Schreibschutz des Verzeichnisses aufgehoben ist."_s.arg(
-                   shown(QFileInfo(pfad()).absolutePath()));
+               u"gespeichert werden kann erst, wenn der Schreibschutz des Verzeichnisses aufgehoben ist."_s
+                   .arg(shown(QFileInfo(pfad()).absolutePath()));
     case NurLesen::Voll:
         return u"Auf dem Datenträger der Contest-Datenbank %1 ist kein Platz mehr frei. Sie können das Log "
                u"ansehen; gespeichert werden kann erst, wenn wieder Platz ist."_s.arg(datei);
@@ -356,16 +362,15 @@ void ContestDatabase::schreibbarMachen()
     const QFileInfo info(pfad());
     if (!info.isWritable())
         throw UserError(u"Die Contest-Datenbank %1 ist schreibgeschützt. Bitte heben Sie den Schreibschutz "
-                        u"auf; bis dahin kann nichts gespeichert werden."_s
-                            .arg(shown(pfad())));
+                        u"auf; bis dahin kann nichts gespeichert werden."_s.arg(shown(pfad())));
     if (!verzeichnisSchreibbar(pfad()))
         throw UserError(u"Das Verzeichnis %1 der Contest-Datenbank ist schreibgeschützt. Bitte heben Sie den "
-                        u"Schreibschutz auf; bis dahin kann nichts gespeichert werden."_s
-                            .arg(shown(info.absolutePath())));
+                        u"Schreibschutz auf; bis dahin kann nichts gespeichert werden."_s.arg(
+                            shown(info.absolutePath())));
     if (datenträgerVoll(pfad()))
-        throw UserError(u"Auf dem Datenträger der Contest-Datenbank %1 ist kein Platz mehr frei. Bitte schaffen "
-                        u"Sie Platz; bis dahin kann nichts gespeichert werden."_s
-                            .arg(shown(pfad())));
+        throw UserError(
+            u"Auf dem Datenträger der Contest-Datenbank %1 ist kein Platz mehr frei. Bitte schaffen "
+            u"Sie Platz; bis dahin kann nichts gespeichert werden."_s.arg(shown(pfad())));
     *this = öffnen(pfad());
 }
 
@@ -386,9 +391,9 @@ QStringList ContestDatabase::tabellen()
 QStringList ContestDatabase::bandTabellen()
 {
     QStringList result = tabellen();
-    result.erase(std::remove_if(result.begin(), result.end(),
-                                [](const QString& t) { return !istBandTabelle(t); }),
-                 result.end());
+    result.erase(
+        std::remove_if(result.begin(), result.end(), [](const QString& t) { return !istBandTabelle(t); }),
+        result.end());
     return result;
 }
 
@@ -423,9 +428,8 @@ bool ContestDatabase::hilfstabellenSicherstellen(const StationParameter& station
 {
     const QStringList vorhanden = tabellen();
     const auto fehlt = [&](const QString& name) {
-        return std::none_of(vorhanden.begin(), vorhanden.end(), [&](const QString& t) {
-            return t.compare(name, Qt::CaseInsensitive) == 0;
-        });
+        return std::none_of(vorhanden.begin(), vorhanden.end(),
+            [&](const QString& t) { return t.compare(name, Qt::CaseInsensitive) == 0; });
     };
     if (!fehlt(u"TMP"_s) && !fehlt(u"PARAM"_s))
         return false;
@@ -437,8 +441,8 @@ bool ContestDatabase::hilfstabellenSicherstellen(const StationParameter& station
     connection_.guarded([&] {
         SQLite::Transaction transaction(connection_.db());
         connection_.exec(kCreateParam);
-        connection_.execute(u"INSERT INTO PARAM([Call],[Locator]) VALUES(?,?)"_s,
-                            {station.call, station.locator});
+        connection_.execute(
+            u"INSERT INTO PARAM([Call],[Locator]) VALUES(?,?)"_s, { station.call, station.locator });
         transaction.commit();
     });
     return true;
@@ -449,7 +453,7 @@ std::optional<StationParameter> ContestDatabase::parameter()
     const Rows rows = connection_.select(u"SELECT [Call],[Locator] FROM PARAM ORDER BY rowid LIMIT 1"_s);
     if (rows.zeilen.isEmpty())
         return std::nullopt;
-    return StationParameter{text(rows.zeilen[0].value(0)), text(rows.zeilen[0].value(1))};
+    return StationParameter { text(rows.zeilen[0].value(0)), text(rows.zeilen[0].value(1)) };
 }
 
 std::optional<QString> ContestDatabase::journalAbgleichen(Abgleich art)
@@ -468,8 +472,9 @@ std::optional<QString> ContestDatabase::journalAbgleichen(Abgleich art)
         qint64 anfang() const { return zeile ? ende - zeile->size() : ende; }
     };
     QList<Eintrag> einträge;
-    for (const QVariantList& z : connection_.select(u"SELECT Nr,Zeile,Ende FROM JOURNAL ORDER BY Nr"_s).zeilen) {
-        Eintrag e{z.value(0).toLongLong(), std::nullopt, z.value(2).toLongLong()};
+    for (const QVariantList& z :
+        connection_.select(u"SELECT Nr,Zeile,Ende FROM JOURNAL ORDER BY Nr"_s).zeilen) {
+        Eintrag e { z.value(0).toLongLong(), std::nullopt, z.value(2).toLongLong() };
         if (!z.value(1).isNull())
             e.zeile = toCp1252(z.value(1).toString()) + QByteArrayLiteral("\r\n");
         einträge.append(std::move(e));
@@ -499,7 +504,7 @@ std::optional<QString> ContestDatabase::journalAbgleichen(Abgleich art)
         const bool sauber = !rest.contains('\0') && rest.endsWith("\r\n");
         if (sauber && rest.count("\r\n") > 1) {
             // Whole lines nobody recorded: written by someone else, and kept.
-            connection_.execute(u"INSERT INTO JOURNAL(Zeile,Ende) VALUES(NULL,?)"_s, {größe});
+            connection_.execute(u"INSERT INTO JOURNAL(Zeile,Ende) VALUES(NULL,?)"_s, { größe });
             return std::nullopt;
         }
         // What a save left that never reached its commit, or what the file
@@ -509,8 +514,8 @@ std::optional<QString> ContestDatabase::journalAbgleichen(Abgleich art)
             return u"Das Journal %1 endete mit dem Rest einer Zeile, die bei einem Absturz nicht fertig "
                    u"geschrieben wurde. Der Rest wurde entfernt."_s.arg(datei);
         return u"Das Journal %1 endete mit der Zeile einer Verbindung, die wegen eines Absturzes während des "
-               u"Speicherns nicht gespeichert wurde. Die Zeile wurde entfernt:\n\n%2"_s
-            .arg(datei, fromCp1252(rest.chopped(2)).trimmed());
+               u"Speicherns nicht gespeichert wurde. Die Zeile wurde entfernt:\n\n%2"_s.arg(
+                   datei, fromCp1252(rest.chopped(2)).trimmed());
     }
 
     // Where the rewrite starts. When even the oldest recorded line lies beyond
@@ -537,7 +542,7 @@ std::optional<QString> ContestDatabase::journalAbgleichen(Abgleich art)
                 ++geschrieben;
             }
             if (e->ende != ende)
-                connection_.execute(u"UPDATE JOURNAL SET Ende=? WHERE Nr=?"_s, {ende, e->nr});
+                connection_.execute(u"UPDATE JOURNAL SET Ende=? WHERE Nr=?"_s, { ende, e->nr });
         }
         journal_.sichern();
         transaction.commit();
@@ -546,11 +551,9 @@ std::optional<QString> ContestDatabase::journalAbgleichen(Abgleich art)
     if (ältereVerloren)
         return u"Im Journal %1 fehlen nach einem Absturz Zeilen älterer Verbindungen, die sich nicht "
                u"wiederherstellen lassen; die Verbindungen selbst sind vollständig gespeichert. Die letzten "
-               u"gespeicherten Verbindungen (%2) wurden nachgetragen."_s
-            .arg(datei, zeilen);
+               u"gespeicherten Verbindungen (%2) wurden nachgetragen."_s.arg(datei, zeilen);
     return u"Im Journal %1 waren nach einem Absturz die Zeilen der letzten gespeicherten Verbindungen "
-           u"verloren oder beschädigt. Sie wurden neu geschrieben (%2)."_s
-        .arg(datei, zeilen);
+           u"verloren oder beschädigt. Sie wurden neu geschrieben (%2)."_s.arg(datei, zeilen);
 }
 
 void ContestDatabase::setCommitFehler(std::function<bool()> fehler)
@@ -568,8 +571,8 @@ void ContestDatabase::setCommitFehler(std::function<bool()> fehler)
 qint64 ContestDatabase::qsoSpeichern(const QString& band, const QsoRecord& q, const QString& journalZeile)
 {
     schreibbarMachen();
-    const QString sql = u"INSERT INTO "_s + bandSql(band) + u'(' + feldliste()
-        + u") VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s;
+    const QString sql
+        = u"INSERT INTO "_s + bandSql(band) + u'(' + feldliste() + u") VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s;
     // Row and journal line in one transaction with one fsync: the line is kept
     // in the file's JOURNAL table too. A failed write or commit cuts the text
     // line again; a crash before the commit leaves a line beyond the recorded
@@ -583,9 +586,9 @@ qint64 ContestDatabase::qsoSpeichern(const QString& band, const QsoRecord& q, co
             const qint64 rowid = connection_.db().getLastInsertRowid();
             journalVorher = journal_.größe();
             connection_.execute(u"INSERT INTO JOURNAL(Zeile,Ende) VALUES(?,?)"_s,
-                                {journalZeile, journalVorher + Journal::länge(journalZeile)});
+                { journalZeile, journalVorher + Journal::länge(journalZeile) });
             connection_.execute(u"DELETE FROM JOURNAL WHERE Nr<=?"_s,
-                                {static_cast<qint64>(connection_.db().getLastInsertRowid()) - kJournalZeilen});
+                { static_cast<qint64>(connection_.db().getLastInsertRowid()) - kJournalZeilen });
             journal_.anhängen(journalZeile);
             transaction.commit();
             return rowid;
@@ -610,16 +613,15 @@ void ContestDatabase::qsoÄndern(const QString& band, qint64 rowid, const QsoRec
         zuweisungen.append(quoteIdentifier(QString::fromUtf16(feld.name)) + u"=?"_s);
     QVariantList werte = werteFür(q);
     werte.append(rowid);
-    connection_.execute(u"UPDATE "_s + bandSql(band) + u" SET "_s + zuweisungen.join(u',') + u" WHERE rowid=?"_s,
-                        werte);
+    connection_.execute(
+        u"UPDATE "_s + bandSql(band) + u" SET "_s + zuweisungen.join(u',') + u" WHERE rowid=?"_s, werte);
 }
 
 QList<QsoRecord> ContestDatabase::leseQsos(const QString& sql, const QVariantList& werte)
 {
     const Rows rows = connection_.select(sql, werte);
-    const auto index = [&](const char16_t* name) {
-        return rows.spalten.indexOf(QString::fromUtf16(name), 0);
-    };
+    const auto index
+        = [&](const char16_t* name) { return rows.spalten.indexOf(QString::fromUtf16(name), 0); };
     const qsizetype kommentar = index(u"Kommentar");
     const qsizetype qsl = index(u"QSL");
     QList<QsoRecord> result;
@@ -647,8 +649,8 @@ QList<QsoRecord> ContestDatabase::leseQsos(const QString& sql, const QVariantLis
 
 QsoRecord ContestDatabase::qso(const QString& band, qint64 rowid)
 {
-    const QList<QsoRecord> found =
-        leseQsos(u"SELECT * FROM "_s + bandSql(band) + u" WHERE rowid=?"_s, {rowid});
+    const QList<QsoRecord> found
+        = leseQsos(u"SELECT * FROM "_s + bandSql(band) + u" WHERE rowid=?"_s, { rowid });
     if (found.isEmpty())
         throw UserError(u"Die Verbindung ist nicht mehr im Log."_s);
     return found.first();
@@ -668,15 +670,16 @@ ContestDatabase::Löschen ContestDatabase::letztenLöschen(const QString& band, 
     if (letzte.toLongLong() != rowid)
         return Löschen::NichtDerLetzte;
     schreibbarMachen();
-    connection_.execute(u"DELETE FROM "_s + table + u" WHERE rowid=?"_s, {rowid});
+    connection_.execute(u"DELETE FROM "_s + table + u" WHERE rowid=?"_s, { rowid });
     return Löschen::Gelöscht;
 }
 
 void ContestDatabase::ungültigErklären(const QString& band, qint64 rowid)
 {
     schreibbarMachen();
-    connection_.execute(u"UPDATE "_s + bandSql(band) + u" SET Punkte='-----', Square=' ', Land=' ' WHERE rowid=?"_s,
-                        {rowid});
+    connection_.execute(
+        u"UPDATE "_s + bandSql(band) + u" SET Punkte='-----', Square=' ', Land=' ' WHERE rowid=?"_s,
+        { rowid });
 }
 
 QList<LogZeile> ContestDatabase::leseZeilen(const QString& sql, const QVariantList& werte)
@@ -686,7 +689,7 @@ QList<LogZeile> ContestDatabase::leseZeilen(const QString& sql, const QVariantLi
     zeilen.reserve(rows.zeilen.size());
     for (QVariantList& row : rows.zeilen) {
         const qint64 rowid = row.takeFirst().toLongLong();
-        zeilen.append({rowid, std::move(row)});
+        zeilen.append({ rowid, std::move(row) });
     }
     return zeilen;
 }
@@ -703,7 +706,8 @@ QList<qint64> ContestDatabase::rowids(const QString& band)
 {
     QList<qint64> ids;
     connection_.guarded([&] {
-        SQLite::Statement stmt(connection_.db(), QString(u"SELECT rowid FROM "_s + bandSql(band) + u" ORDER BY rowid"_s).toStdString());
+        SQLite::Statement stmt(connection_.db(),
+            QString(u"SELECT rowid FROM "_s + bandSql(band) + u" ORDER BY rowid"_s).toStdString());
         while (stmt.executeStep())
             ids.append(stmt.getColumn(0).getInt64());
     });
@@ -712,15 +716,16 @@ QList<qint64> ContestDatabase::rowids(const QString& band)
 
 QList<LogZeile> ContestDatabase::zeilen(const QString& band, qint64 vonRowid, qint64 bisRowid)
 {
-    return leseZeilen(u"SELECT rowid,* FROM "_s + bandSql(band) + u" WHERE rowid BETWEEN ? AND ? ORDER BY rowid"_s,
-                      {vonRowid, bisRowid});
+    return leseZeilen(
+        u"SELECT rowid,* FROM "_s + bandSql(band) + u" WHERE rowid BETWEEN ? AND ? ORDER BY rowid"_s,
+        { vonRowid, bisRowid });
 }
 
 QList<LogZeile> ContestDatabase::suchen(const QString& band, const QString& muster)
 {
     return leseZeilen(u"SELECT rowid,* FROM "_s + bandSql(band)
-                          + u" WHERE Rufzeichen LIKE ? OR Locator LIKE ? ORDER BY rowid"_s,
-                      {muster, muster});
+            + u" WHERE Rufzeichen LIKE ? OR Locator LIKE ? ORDER BY rowid"_s,
+        { muster, muster });
 }
 
 QList<LogZeile> ContestDatabase::frühere(const QString& band, const QString& kernCall, const QString& locator)
@@ -729,8 +734,8 @@ QList<LogZeile> ContestDatabase::frühere(const QString& band, const QString& ke
     // sort the rowids in the engine, the larger part of every key's cost.
     const QString auswahl = u"SELECT rowid,* FROM "_s + bandSql(band) + u" WHERE "_s;
     const QString gültig = u" COLLATE NOCASE AND VAL(Punkte)>0 ORDER BY rowid"_s;
-    QList<LogZeile> mitCall = leseZeilen(auswahl + u"KernCall=?"_s + gültig, {kernCall});
-    const QList<LogZeile> imLocator = leseZeilen(auswahl + u"Locator=?"_s + gültig, {locator});
+    QList<LogZeile> mitCall = leseZeilen(auswahl + u"KernCall=?"_s + gültig, { kernCall });
+    const QList<LogZeile> imLocator = leseZeilen(auswahl + u"Locator=?"_s + gültig, { locator });
     QList<LogZeile> zeilen;
     zeilen.reserve(mitCall.size() + imLocator.size());
     auto a = mitCall.begin();
@@ -752,15 +757,16 @@ QList<WertungsZeile> ContestDatabase::wertungsZeilen(const QString& band)
     QList<WertungsZeile> zeilen;
     connection_.guarded([&] {
         SQLite::Statement stmt(connection_.db(),
-                               QString(u"SELECT rowid,Punkte,Rufzeichen,Land,Square FROM "_s + bandSql(band)
-                                       + u" ORDER BY rowid"_s)
-                                   .toStdString());
+            QString(
+                u"SELECT rowid,Punkte,Rufzeichen,Land,Square FROM "_s + bandSql(band) + u" ORDER BY rowid"_s)
+                .toStdString());
         while (stmt.executeStep()) {
             const auto textSpalte = [&](int i) {
                 const SQLite::Column c = stmt.getColumn(i);
                 return QString::fromUtf8(c.getText(), c.getBytes());
             };
-            zeilen.append({stmt.getColumn(0).getInt64(), textSpalte(1), textSpalte(2), textSpalte(3), textSpalte(4)});
+            zeilen.append(
+                { stmt.getColumn(0).getInt64(), textSpalte(1), textSpalte(2), textSpalte(3), textSpalte(4) });
         }
     });
     return zeilen;
@@ -769,37 +775,39 @@ QList<WertungsZeile> ContestDatabase::wertungsZeilen(const QString& band)
 std::optional<WertungsZeile> ContestDatabase::wertungsZeile(const QString& band, qint64 rowid)
 {
     const Rows rows = connection_.select(
-        u"SELECT rowid,Punkte,Rufzeichen,Land,Square FROM "_s + bandSql(band) + u" WHERE rowid=?"_s, {rowid});
+        u"SELECT rowid,Punkte,Rufzeichen,Land,Square FROM "_s + bandSql(band) + u" WHERE rowid=?"_s,
+        { rowid });
     if (rows.zeilen.isEmpty())
         return std::nullopt;
     const QVariantList& r = rows.zeilen.first();
-    return WertungsZeile{r.value(0).toLongLong(), text(r.value(1)), text(r.value(2)), text(r.value(3)),
-                         text(r.value(4))};
+    return WertungsZeile { r.value(0).toLongLong(), text(r.value(1)), text(r.value(2)), text(r.value(3)),
+        text(r.value(4)) };
 }
 
 Summen ContestDatabase::summen(const QString& band)
 {
     const QString table = bandSql(band);
     Summen s;
-    const QVariantList totals =
-        connection_.select(u"SELECT count(Nummer),Sum(val(Punkte)),Max(val(Punkte)) FROM "_s + table + kGültig)
-            .zeilen.value(0);
+    const QVariantList totals
+        = connection_
+              .select(u"SELECT count(Nummer),Sum(val(Punkte)),Max(val(Punkte)) FROM "_s + table + kGültig)
+              .zeilen.value(0);
     s.gültige = totals.value(0).toLongLong();
     s.summe = totals.value(1).toDouble();
     s.maximum = totals.value(2).toDouble();
     if (s.maximum > 0) {
         s.odxCall = text(connection_.scalar(
             u"SELECT Rufzeichen FROM "_s + table + u" WHERE Punkte=? ORDER BY rowid LIMIT 1"_s,
-            {totals.value(2).toString()}));
+            { totals.value(2).toString() }));
     }
     s.anzahl = connection_.scalar(u"SELECT count(*) FROM "_s + table).toLongLong();
     s.länder = connection_
                    .scalar(u"SELECT count(DISTINCT Land COLLATE NOCASE) FROM "_s + table
-                           + u" WHERE trim(Land)<>''"_s)
+                       + u" WHERE trim(Land)<>''"_s)
                    .toLongLong();
     s.großfelder = connection_
                        .scalar(u"SELECT count(DISTINCT Square COLLATE NOCASE) FROM "_s + table
-                               + u" WHERE trim(Square)<>''"_s)
+                           + u" WHERE trim(Square)<>''"_s)
                        .toLongLong();
     return s;
 }
@@ -809,8 +817,8 @@ Summen ContestDatabase::summen(const QString& band)
 void ContestDatabase::qsosImportieren(const QString& band, const QList<QsoRecord>& qsos)
 {
     schreibbarMachen();
-    const QString sql = u"INSERT INTO "_s + bandSql(band) + u'(' + feldliste()
-        + u") VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s;
+    const QString sql
+        = u"INSERT INTO "_s + bandSql(band) + u'(' + feldliste() + u") VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s;
     connection_.guarded([&] {
         SQLite::Transaction transaction(connection_.db());
         // One prepared statement for the whole file.
@@ -830,13 +838,15 @@ void ContestDatabase::qsosDurchlaufen(const QString& band, const std::function<v
     QStringList felder;
     for (int i = 0; i < 12; ++i)
         felder.append(quoteIdentifier(QString::fromUtf16(kBandFelder[i].name)));
-    const std::string sql =
-        QString(u"SELECT "_s + felder.join(u',') + u" FROM "_s + bandSql(band) + u" ORDER BY rowid"_s).toStdString();
+    const std::string sql
+        = QString(u"SELECT "_s + felder.join(u',') + u" FROM "_s + bandSql(band) + u" ORDER BY rowid"_s)
+              .toStdString();
     connection_.guarded([&] {
         SQLite::Statement select(connection_.db(), sql);
         const auto spalte = [&](int i) {
             const SQLite::Column c = select.getColumn(i);
-            return c.isNull() ? QString() : QString::fromUtf8(static_cast<const char*>(c.getBlob()), c.getBytes());
+            return c.isNull() ? QString()
+                              : QString::fromUtf8(static_cast<const char*>(c.getBlob()), c.getBytes());
         };
         QsoRecord q;
         while (select.executeStep()) {
@@ -866,19 +876,19 @@ QList<ContestDatabase::RufzeichenLocator> ContestDatabase::bekannteStationen()
     int position = 0;
     for (const BandInfo& band : alleBänder()) {
         if (vorhanden.contains(band.tabelle)) {
-            teile.append(u"SELECT %1 AS b, rowid AS r, Rufzeichen, Locator FROM "_s.arg(position) + bandSql(band.tabelle)
-                         + u" WHERE Punkte<>'-----'"_s);
+            teile.append(u"SELECT %1 AS b, rowid AS r, Rufzeichen, Locator FROM "_s.arg(position)
+                + bandSql(band.tabelle) + u" WHERE Punkte<>'-----'"_s);
         }
         ++position;
     }
     QList<RufzeichenLocator> result;
     if (teile.isEmpty())
         return result;
-    const Rows rows = connection_.select(u"SELECT Rufzeichen, Locator FROM ("_s + teile.join(u" UNION ALL "_s)
-                                         + u") ORDER BY b, r"_s);
+    const Rows rows = connection_.select(
+        u"SELECT Rufzeichen, Locator FROM ("_s + teile.join(u" UNION ALL "_s) + u") ORDER BY b, r"_s);
     result.reserve(rows.zeilen.size());
     for (const QVariantList& z : rows.zeilen)
-        result.append({text(z.value(0)), text(z.value(1))});
+        result.append({ text(z.value(0)), text(z.value(1)) });
     return result;
 }
 
@@ -889,8 +899,8 @@ const QString kQslBedingung = u" WHERE Rufzeichen LIKE ? AND VAL(Punkte)>?"_s;
 const QString kQslUmgekehrt = u"CASE WHEN COALESCE(\"QSL\",0)<>0 THEN 0 ELSE 1 END"_s;
 } // namespace
 
-QList<ContestDatabase::QslZeile> ContestDatabase::qslAuswahl(const QString& band, const QString& muster,
-                                                             double grenze)
+QList<ContestDatabase::QslZeile> ContestDatabase::qslAuswahl(
+    const QString& band, const QString& muster, double grenze)
 {
     const QString sql = u"SELECT rowid,\"Nummer\",\"Datum\",\"Zeit\",\"Rufzeichen\",\"RST geg\",\"RST erh\","
                         u"\"Punkte\",\"KernCall\",\"QSL\" FROM "_s
@@ -898,7 +908,7 @@ QList<ContestDatabase::QslZeile> ContestDatabase::qslAuswahl(const QString& band
     // Read straight from the statement: the whole band at 50,000 contacts.
     return connection_.guarded([&] {
         SQLite::Statement stmt(connection_.db(), sql.toStdString());
-        Connection::bind(stmt, {muster, grenze});
+        Connection::bind(stmt, { muster, grenze });
         const auto text = [&](int i) {
             const SQLite::Column col = stmt.getColumn(i);
             return QString::fromUtf8(static_cast<const char*>(col.getBlob()), col.getBytes());
@@ -923,18 +933,20 @@ QList<ContestDatabase::QslZeile> ContestDatabase::qslAuswahl(const QString& band
     });
 }
 
-void ContestDatabase::qslMarkieren(const QString& band, const QString& muster, double grenze, QslMarkierung art)
+void ContestDatabase::qslMarkieren(
+    const QString& band, const QString& muster, double grenze, QslMarkierung art)
 {
     const QString wert = art == QslMarkierung::Setzen ? u"1"_s
         : art == QslMarkierung::Löschen               ? u"0"_s
                                                       : kQslUmgekehrt;
-    connection_.execute(u"UPDATE "_s + bandSql(band) + u" SET \"QSL\"="_s + wert + kQslBedingung, {muster, grenze});
+    connection_.execute(
+        u"UPDATE "_s + bandSql(band) + u" SET \"QSL\"="_s + wert + kQslBedingung, { muster, grenze });
 }
 
 void ContestDatabase::qslUmschalten(const QString& band, qint64 rowid)
 {
-    connection_.execute(u"UPDATE "_s + bandSql(band) + u" SET \"QSL\"="_s + kQslUmgekehrt + u" WHERE rowid=?"_s,
-                        {rowid});
+    connection_.execute(
+        u"UPDATE "_s + bandSql(band) + u" SET \"QSL\"="_s + kQslUmgekehrt + u" WHERE rowid=?"_s, { rowid });
 }
 
 // -- Statistics --
@@ -943,38 +955,39 @@ QList<ContestDatabase::Gruppe> ContestDatabase::statistikGruppen(const QString& 
 {
     // Grouped case-insensitively, like every other text compare of the contest.
     const QString feld = nach == Gruppierung::Land ? u"IFNULL(Land,'')"_s : u"IFNULL(Square,'')"_s;
-    const Rows rows = connection_.select(u"SELECT "_s + feld + u",COUNT(*),SUM(VAL(Punkte)) FROM "_s + bandSql(band)
-                                             + u" WHERE Punkte<>? GROUP BY "_s + feld + u" COLLATE NOCASE"_s,
-                                         {kUngültigePunkte});
+    const Rows rows = connection_.select(u"SELECT "_s + feld + u",COUNT(*),SUM(VAL(Punkte)) FROM "_s
+            + bandSql(band) + u" WHERE Punkte<>? GROUP BY "_s + feld + u" COLLATE NOCASE"_s,
+        { kUngültigePunkte });
     QList<Gruppe> result;
     result.reserve(rows.zeilen.size());
     for (const QVariantList& r : rows.zeilen)
-        result.append({text(r.value(0)), r.value(1).toLongLong(), qRound64(r.value(2).toDouble())});
+        result.append({ text(r.value(0)), r.value(1).toLongLong(), qRound64(r.value(2).toDouble()) });
     return result;
 }
 
-QList<ContestDatabase::Entfernung> ContestDatabase::statistikEntfernungen(const QString& band, bool mitUngültigen)
+QList<ContestDatabase::Entfernung> ContestDatabase::statistikEntfernungen(
+    const QString& band, bool mitUngültigen)
 {
     const QString sql = u"SELECT Punkte,Rufzeichen FROM "_s + bandSql(band)
         + (mitUngültigen ? QString() : u" WHERE Punkte<>?"_s) + u" ORDER BY VAL(Punkte) DESC,rowid"_s;
-    const Rows rows = connection_.select(sql, mitUngültigen ? QVariantList{} : QVariantList{kUngültigePunkte});
+    const Rows rows
+        = connection_.select(sql, mitUngültigen ? QVariantList {} : QVariantList { kUngültigePunkte });
     QList<Entfernung> result;
     result.reserve(rows.zeilen.size());
     for (const QVariantList& r : rows.zeilen)
-        result.append({text(r.value(0)), text(r.value(1))});
+        result.append({ text(r.value(0)), text(r.value(1)) });
     return result;
 }
 
 QList<ContestDatabase::Stunde> ContestDatabase::statistikStunden(const QString& band)
 {
     const Rows rows = connection_.select(u"SELECT HOUR(Zeit) AS Stunde,COUNT(*),SUM(VAL(Punkte)) FROM "_s
-                                             + bandSql(band)
-                                             + u" WHERE Punkte<>? AND HOUR(Zeit) BETWEEN 0 AND 23 GROUP BY 1"_s,
-                                         {kUngültigePunkte});
+            + bandSql(band) + u" WHERE Punkte<>? AND HOUR(Zeit) BETWEEN 0 AND 23 GROUP BY 1"_s,
+        { kUngültigePunkte });
     QList<Stunde> result;
     result.reserve(rows.zeilen.size());
     for (const QVariantList& r : rows.zeilen)
-        result.append({r.value(0).toInt(), r.value(1).toLongLong(), qRound64(r.value(2).toDouble())});
+        result.append({ r.value(0).toInt(), r.value(1).toLongLong(), qRound64(r.value(2).toDouble()) });
     return result;
 }
 
@@ -987,13 +1000,13 @@ QList<std::pair<QString, int>> ContestDatabase::großfelderZählen(const QString
     // write-protected contest still shows its map.
     if (!schreibgeschützt_ && !connection_.scalar(u"SELECT 1 FROM TMP LIMIT 1"_s).isNull())
         connection_.exec(u"DELETE FROM TMP"_s);
-    const Rows rows = connection_.select(u"SELECT COUNT(*) AS \"Anzahl\",SQUARE AS \"Großfeld\" FROM "_s + table
-                                         + u" WHERE Punkte<>? GROUP BY SQUARE"_s,
-                                         {kUngültigePunkte});
+    const Rows rows = connection_.select(u"SELECT COUNT(*) AS \"Anzahl\",SQUARE AS \"Großfeld\" FROM "_s
+            + table + u" WHERE Punkte<>? GROUP BY SQUARE"_s,
+        { kUngültigePunkte });
     QList<std::pair<QString, int>> result;
     result.reserve(rows.zeilen.size());
     for (const QVariantList& r : rows.zeilen)
-        result.append({text(r.value(1)), r.value(0).toInt()});
+        result.append({ text(r.value(1)), r.value(0).toInt() });
     return result;
 }
 
@@ -1001,7 +1014,7 @@ std::optional<QStringList> ContestDatabase::locatorsDerErsten(const QString& ban
 {
     // At least one row is read, to tell an empty table from n = 0.
     const Rows rows = connection_.select(
-        u"SELECT Locator FROM "_s + bandSql(band) + u" ORDER BY rowid LIMIT ?"_s, {std::max<qint64>(n, 1)});
+        u"SELECT Locator FROM "_s + bandSql(band) + u" ORDER BY rowid LIMIT ?"_s, { std::max<qint64>(n, 1) });
     if (rows.zeilen.isEmpty())
         return std::nullopt;
     QStringList result;

@@ -32,8 +32,8 @@ class ContestDatabase {
 public:
     // Creates a new contest file with the given band tables (band-list order),
     // TMP, PARAM and JOURNAL; refuses a file that exists already (in any letter case).
-    static ContestDatabase anlegen(const QString& pfad, const QStringList& bänder,
-                                   const StationParameter& station);
+    static ContestDatabase anlegen(
+        const QString& pfad, const QStringList& bänder, const StationParameter& station);
     // Opens an existing contest file; UserError when it is missing, foreign,
     // damaged or used by another program. A write-protected file opens read-only.
     static ContestDatabase öffnen(const QString& pfad);
@@ -183,7 +183,6 @@ public:
     // Locator of the first n contacts in stored order, invalid ones included;
     // nothing when the band table has no row at all.
     std::optional<QStringList> locatorsDerErsten(const QString& band, qint64 n);
-
 
 private:
     ContestDatabase(Connection connection, bool schreibgeschützt);

@@ -35,14 +35,14 @@ bool verzeichnisSichern(const QString& verzeichnis)
 
 Journal::Journal(QString pfad)
     : pfad_(std::move(pfad))
-    , sys_{[](int fd, const void* daten, size_t n) { return ::write(fd, daten, n); },
-           [](int fd) { return ::fsync(fd); }}
+    , sys_ { [](int fd, const void* daten, size_t n) { return ::write(fd, daten, n); },
+        [](int fd) { return ::fsync(fd); } }
 {
 }
 
 qint64 Journal::größe() const
 {
-    struct stat st {};
+    struct stat st { };
     return ::stat(lokal(pfad_).constData(), &st) == 0 ? static_cast<qint64>(st.st_size) : 0;
 }
 
@@ -65,13 +65,14 @@ qint64 Journal::anhängen(QStringView zeile, bool sichern)
     const int fd = ::open(lokal(pfad_).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
         fehler(QStringLiteral("Das Journal %1 kann nicht geöffnet werden: %2."), errno);
-    struct stat st {};
+    struct stat st { };
     ::fstat(fd, &st);
     const qint64 vorher = st.st_size;
 
     int errnum = 0;
     for (qsizetype geschrieben = 0; geschrieben < bytes.size() && errnum == 0;) {
-        const ssize_t n = sys_.write(fd, bytes.constData() + geschrieben, static_cast<size_t>(bytes.size() - geschrieben));
+        const ssize_t n = sys_.write(
+            fd, bytes.constData() + geschrieben, static_cast<size_t>(bytes.size() - geschrieben));
         if (n > 0)
             geschrieben += n;
         else if (n < 0 && errno != EINTR)

@@ -36,25 +36,26 @@ void Referenzdatei::schließen()
 
 std::optional<Referenzdatei::Identity> Referenzdatei::identityOf(const QString& pfad, int fd)
 {
-    struct stat st {};
+    struct stat st { };
     if (::stat(QFile::encodeName(pfad).constData(), &st) != 0)
         return std::nullopt;
-    Identity identity{static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino),
-                      static_cast<qint64>(st.st_size),
-                      static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-                      static_cast<qint64>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+    Identity identity { static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino),
+        static_cast<qint64>(st.st_size),
+        static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+        static_cast<qint64>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec };
     // Times may not move between two writes in quick succession; the counter does.
     const int eigenes = fd >= 0 ? -1 : ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC);
     unsigned char zähler[4] = {};
     if (::pread(fd >= 0 ? fd : eigenes, zähler, sizeof zähler, 24) == sizeof zähler)
-        identity.änderungen = quint32(zähler[0]) << 24 | quint32(zähler[1]) << 16 | quint32(zähler[2]) << 8 | zähler[3];
+        identity.änderungen
+            = quint32(zähler[0]) << 24 | quint32(zähler[1]) << 16 | quint32(zähler[2]) << 8 | zähler[3];
     if (eigenes >= 0)
         ::close(eigenes);
     return identity;
 }
 
-std::unique_ptr<Connection> Referenzdatei::öffnenUndPrüfen(const QString& pfad, const QString& ort,
-                                                           bool& gesperrt) const
+std::unique_ptr<Connection> Referenzdatei::öffnenUndPrüfen(
+    const QString& pfad, const QString& ort, bool& gesperrt) const
 {
     const QString beschädigt = u"Die Referenzdatei %1 im Arbeitsverzeichnis %2 ist nicht lesbar oder "
                                u"beschädigt. Tarvex liest sie nicht; bis sie ersetzt ist, bleiben die "
@@ -82,8 +83,8 @@ std::unique_ptr<Connection> Referenzdatei::öffnenUndPrüfen(const QString& pfad
         if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
             gesperrt = true;
             throw UserError(u"Die Referenzdatei %1 im Arbeitsverzeichnis %2 wird gerade von einem anderen "
-                            u"Programm benutzt. Bis sie frei ist, bleiben die Nachschlagefelder leer."_s
-                                .arg(dateiname_, ort));
+                            u"Programm benutzt. Bis sie frei ist, bleiben die Nachschlagefelder leer."_s.arg(
+                                dateiname_, ort));
         }
         throw UserError(beschädigt);
     }
@@ -107,14 +108,14 @@ Connection& Referenzdatei::connection()
     const QDir dir = verzeichnis_.isEmpty() ? QDir::current() : QDir(verzeichnis_);
     // Relative to the working directory when no directory was given, so a
     // changed working directory shows as another file at the next stat.
-    const QString pfad = resolveCaseInsensitive(verzeichnis_.isEmpty() ? dateiname_ : dir.filePath(dateiname_));
+    const QString pfad
+        = resolveCaseInsensitive(verzeichnis_.isEmpty() ? dateiname_ : dir.filePath(dateiname_));
     const QString ort = QDir::toNativeSeparators(dir.absolutePath());
     const std::optional<Identity> identity = identityOf(pfad);
     if (!identity) {
         schließen();
         throw UserError(u"Die Referenzdatei %1 fehlt im Arbeitsverzeichnis %2. "
-                        u"Ohne sie bleiben die Nachschlagefelder leer."_s
-                            .arg(dateiname_, ort));
+                        u"Ohne sie bleiben die Nachschlagefelder leer."_s.arg(dateiname_, ort));
     }
     if (!connection_ || pfad != offenerPfad_ || *identity != offeneIdentität_) {
         schließen();

@@ -29,8 +29,7 @@ public:
 
     // Runs a read on the connection. When it fails, the file is checked afresh,
     // so a file damaged or locked meanwhile gives the same message as at opening.
-    template <class F>
-    auto lesen(F&& f) -> decltype(f(std::declval<Connection&>()))
+    template <class F> auto lesen(F&& f) -> decltype(f(std::declval<Connection&>()))
     {
         Connection& c = connection();
         try {
@@ -52,7 +51,8 @@ private:
     // The counter is read through fd when given (the open file), else by opening pfad.
     static std::optional<Identity> identityOf(const QString& pfad, int fd = -1);
     void schließen();
-    std::unique_ptr<Connection> öffnenUndPrüfen(const QString& pfad, const QString& ort, bool& gesperrt) const;
+    std::unique_ptr<Connection> öffnenUndPrüfen(
+        const QString& pfad, const QString& ort, bool& gesperrt) const;
 
     QString dateiname_;
     QString verzeichnis_;

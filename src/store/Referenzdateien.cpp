@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 QStringList Referenzdateien::dateinamen()
 {
-    return {u"CONTEST.DAT"_s, u"CALLINFO.MDB"_s};
+    return { u"CONTEST.DAT"_s, u"CALLINFO.MDB"_s };
 }
 
 QStringList Referenzdateien::standardQuellen(const QString& programmVerzeichnis)
@@ -66,9 +66,9 @@ Referenzdateien::Ergebnis Referenzdateien::bereitstellen(const QString& arbeitsv
             continue;
         }
         // An installed file is often read-only; the operator's copy must take his entries.
-        QFile::setPermissions(kopie, QFile::permissions(kopie) | QFileDevice::ReadOwner
-                                         | QFileDevice::WriteOwner | QFileDevice::ReadUser
-                                         | QFileDevice::WriteUser);
+        QFile::setPermissions(kopie,
+            QFile::permissions(kopie) | QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                | QFileDevice::ReadUser | QFileDevice::WriteUser);
         if (!QFileInfo(kopie).isWritable()) {
             ergebnis.fehlgeschlagen.append(name + u": die Kopie ist schreibgeschützt"_s);
             continue;
@@ -83,9 +83,9 @@ QString Referenzdateien::meldung(const Ergebnis& ergebnis, const QString& arbeit
     const QString ort = QDir::toNativeSeparators(QDir(arbeitsverzeichnis).absolutePath());
     QStringList absätze;
     if (!ergebnis.kopiert.isEmpty()) {
-        absätze.append(u"Im Arbeitsverzeichnis %1 fehlten Referenzdateien. Tarvex hat die "
-                       u"mitgelieferten Dateien dorthin kopiert:\n%2"_s
-                           .arg(ort, ergebnis.kopiert.join(u'\n')));
+        absätze.append(
+            u"Im Arbeitsverzeichnis %1 fehlten Referenzdateien. Tarvex hat die "
+            u"mitgelieferten Dateien dorthin kopiert:\n%2"_s.arg(ort, ergebnis.kopiert.join(u'\n')));
     }
     for (const QString& name : ergebnis.fehlend) {
         absätze.append(u"Die Referenzdatei %1 fehlt im Arbeitsverzeichnis %2 und ist auch in der "

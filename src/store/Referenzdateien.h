@@ -10,8 +10,8 @@ namespace tarvex {
 class Referenzdateien {
 public:
     struct Ergebnis {
-        QStringList kopiert;        // file names now copied into the working directory
-        QStringList fehlend;        // found in no source directory
+        QStringList kopiert; // file names now copied into the working directory
+        QStringList fehlend; // found in no source directory
         QStringList fehlgeschlagen; // "NAME: reason" for a copy that failed
     };
 

@@ -64,7 +64,8 @@ void Settings::sync()
 {
     store_->sync();
     if (store_->status() == QSettings::AccessError)
-        throw UserError(u"Die Einstellungen können nicht in %1 gespeichert werden."_s.arg(store_->fileName()));
+        throw UserError(
+            u"Die Einstellungen können nicht in %1 gespeichert werden."_s.arg(store_->fileName()));
 }
 
 QString Settings::dateiname() const
@@ -72,8 +73,14 @@ QString Settings::dateiname() const
     return store_->fileName();
 }
 
-QString Settings::rufzeichen() const { return lesen(kParameter, u"Rufzeichen"_s); }
-QString Settings::locator() const { return lesen(kParameter, u"Locator"_s); }
+QString Settings::rufzeichen() const
+{
+    return lesen(kParameter, u"Rufzeichen"_s);
+}
+QString Settings::locator() const
+{
+    return lesen(kParameter, u"Locator"_s);
+}
 RstVorgabe Settings::rst() const
 {
     switch (zahl(kParameter, u"RST"_s)) {
@@ -89,21 +96,63 @@ Speichertaste Settings::loggen() const
 {
     return zahl(kParameter, u"loggen"_s) == 1 ? Speichertaste::F12 : Speichertaste::Enter;
 }
-bool Settings::protokoll() const { return zahl(kParameter, u"Protokoll"_s) == 1; }
-int Settings::zeitdifferenz() const { return zahl(kParameter, u"Zeitdifferenz"_s); }
-bool Settings::kommentarSpalte() const { return zahl(kParameter, u"Kommentar"_s) == 1; }
-void Settings::setRufzeichen(const QString& call) { schreiben(kParameter, u"Rufzeichen"_s, call); }
-void Settings::setLocator(const QString& locator) { schreiben(kParameter, u"Locator"_s, locator); }
-void Settings::setRst(RstVorgabe rst) { zahlSchreiben(kParameter, u"RST"_s, static_cast<int>(rst)); }
-void Settings::setLoggen(Speichertaste loggen) { zahlSchreiben(kParameter, u"loggen"_s, static_cast<int>(loggen)); }
-void Settings::setProtokoll(bool protokoll) { zahlSchreiben(kParameter, u"Protokoll"_s, protokoll ? 1 : 0); }
-void Settings::setZeitdifferenz(int stunden) { zahlSchreiben(kParameter, u"Zeitdifferenz"_s, stunden); }
-void Settings::setKommentarSpalte(bool sichtbar) { zahlSchreiben(kParameter, u"Kommentar"_s, sichtbar ? 1 : 0); }
+bool Settings::protokoll() const
+{
+    return zahl(kParameter, u"Protokoll"_s) == 1;
+}
+int Settings::zeitdifferenz() const
+{
+    return zahl(kParameter, u"Zeitdifferenz"_s);
+}
+bool Settings::kommentarSpalte() const
+{
+    return zahl(kParameter, u"Kommentar"_s) == 1;
+}
+void Settings::setRufzeichen(const QString& call)
+{
+    schreiben(kParameter, u"Rufzeichen"_s, call);
+}
+void Settings::setLocator(const QString& locator)
+{
+    schreiben(kParameter, u"Locator"_s, locator);
+}
+void Settings::setRst(RstVorgabe rst)
+{
+    zahlSchreiben(kParameter, u"RST"_s, static_cast<int>(rst));
+}
+void Settings::setLoggen(Speichertaste loggen)
+{
+    zahlSchreiben(kParameter, u"loggen"_s, static_cast<int>(loggen));
+}
+void Settings::setProtokoll(bool protokoll)
+{
+    zahlSchreiben(kParameter, u"Protokoll"_s, protokoll ? 1 : 0);
+}
+void Settings::setZeitdifferenz(int stunden)
+{
+    zahlSchreiben(kParameter, u"Zeitdifferenz"_s, stunden);
+}
+void Settings::setKommentarSpalte(bool sichtbar)
+{
+    zahlSchreiben(kParameter, u"Kommentar"_s, sichtbar ? 1 : 0);
+}
 
-QString Settings::letzterContest() const { return lesen(u"lastContest"_s, u"Name"_s); }
-QString Settings::letztesBand() const { return lesen(u"lastBand"_s, u"Band"_s); }
-void Settings::setLetzterContest(const QString& pfad) { schreiben(u"lastContest"_s, u"Name"_s, pfad); }
-void Settings::setLetztesBand(const QString& band) { schreiben(u"lastBand"_s, u"Band"_s, band); }
+QString Settings::letzterContest() const
+{
+    return lesen(u"lastContest"_s, u"Name"_s);
+}
+QString Settings::letztesBand() const
+{
+    return lesen(u"lastBand"_s, u"Band"_s);
+}
+void Settings::setLetzterContest(const QString& pfad)
+{
+    schreiben(u"lastContest"_s, u"Name"_s, pfad);
+}
+void Settings::setLetztesBand(const QString& band)
+{
+    schreiben(u"lastBand"_s, u"Band"_s, band);
+}
 
 QStringList Settings::bänder() const
 {

@@ -78,9 +78,12 @@ void check(int rc, sqlite3* db)
 void registerSqlFunctions(sqlite3* db)
 {
     constexpr int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    check(sqlite3_create_function_v2(db, "VAL", 1, flags, nullptr, valFunction, nullptr, nullptr, nullptr), db);
-    check(sqlite3_create_function_v2(db, "HOUR", 1, flags, nullptr, hourFunction, nullptr, nullptr, nullptr), db);
-    check(sqlite3_create_function_v2(db, "LIKE", 2, flags, nullptr, likeFunction, nullptr, nullptr, nullptr), db);
+    check(
+        sqlite3_create_function_v2(db, "VAL", 1, flags, nullptr, valFunction, nullptr, nullptr, nullptr), db);
+    check(sqlite3_create_function_v2(db, "HOUR", 1, flags, nullptr, hourFunction, nullptr, nullptr, nullptr),
+        db);
+    check(sqlite3_create_function_v2(db, "LIKE", 2, flags, nullptr, likeFunction, nullptr, nullptr, nullptr),
+        db);
 }
 
 } // namespace tarvex

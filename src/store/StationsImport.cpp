@@ -57,9 +57,9 @@ public:
         const auto it = index_.constFind(c);
         if (it == index_.cend()) {
             index_.insert(c, liste_.stationen.size());
-            liste_.stationen.append({c, {l}});
+            liste_.stationen.append({ c, { l } });
         } else {
-            ergänzen(liste_.stationen[*it].locators, {l});
+            ergänzen(liste_.stationen[*it].locators, { l });
         }
     }
     StationsImport::Liste liste() const { return liste_; }
@@ -253,7 +253,8 @@ StationsImport::Liste StationsImport::lesenExp(const QString& text)
     return sammler.liste();
 }
 
-StationsImport::Liste StationsImport::lesenDatei(const QByteArray& inhalt, const QString& name, Format* format)
+StationsImport::Liste StationsImport::lesenDatei(
+    const QByteArray& inhalt, const QString& name, Format* format)
 {
     // Calls and locators are ASCII; Latin-1 keeps any other byte harmless.
     const QString text = QString::fromLatin1(inhalt);
@@ -302,7 +303,7 @@ StationsImport::Liste StationsImport::lesen(const QString& text)
         if (felder.isEmpty())
             continue;
         const auto überspringen = [&](const QString& grund) {
-            liste.übersprungen.append({static_cast<int>(nr + 1), zeilen[nr].trimmed(), grund});
+            liste.übersprungen.append({ static_cast<int>(nr + 1), zeilen[nr].trimmed(), grund });
         };
         if (!istRufzeichen(felder[0])) {
             überspringen(u"kein Rufzeichen am Zeilenanfang"_s);
@@ -320,7 +321,7 @@ StationsImport::Liste StationsImport::lesen(const QString& text)
         const auto it = index.constFind(felder[0]);
         if (it == index.cend()) {
             index.insert(felder[0], liste.stationen.size());
-            liste.stationen.append({felder[0], locators});
+            liste.stationen.append({ felder[0], locators });
         } else {
             ergänzen(liste.stationen[*it].locators, locators);
         }
@@ -353,7 +354,8 @@ QString StationsImport::stationsCall(const QString& call)
 
 StationsImport::Ergebnis StationsImport::einfügen(Connection& contestDat, const QList<Station>& stationen)
 {
-    if (contestDat.scalar(u"SELECT name FROM sqlite_master WHERE type='table' AND name='STATIONS'"_s).isNull())
+    if (contestDat.scalar(u"SELECT name FROM sqlite_master WHERE type='table' AND name='STATIONS'"_s)
+            .isNull())
         throw UserError(u"%1 hat keine Tabelle STATIONS; ist das eine CONTEST.DAT?"_s.arg(contestDat.pfad()));
     Ergebnis ergebnis;
     contestDat.guarded([&] {
@@ -366,29 +368,32 @@ StationsImport::Ergebnis StationsImport::einfügen(Connection& contestDat, const
             for (const QString& loc : roh.locators) {
                 const QString l = loc.trimmed().toUpper();
                 if (locatorMuster().match(l).hasMatch())
-                    ergänzen(locators, {l});
+                    ergänzen(locators, { l });
             }
             if (!istRufzeichen(call) || locators.isEmpty())
                 continue;
             const auto it = index.constFind(call);
             if (it == index.cend()) {
                 index.insert(call, gesammelt.size());
-                gesammelt.append({call, locators});
+                gesammelt.append({ call, locators });
             } else {
                 ergänzen(gesammelt[*it].locators, locators);
             }
         }
         SQLite::Transaction transaktion(contestDat.db());
         // Without an index on CALL every station below is a scan of the whole table.
-        if (contestDat.scalar(u"SELECT count(*) FROM pragma_index_list('STATIONS') l, pragma_index_info(l.name) i "
-                              "WHERE i.seqno=0 AND i.name='CALL' COLLATE NOCASE"_s).toInt() == 0)
+        if (contestDat
+                .scalar(u"SELECT count(*) FROM pragma_index_list('STATIONS') l, pragma_index_info(l.name) i "
+                        "WHERE i.seqno=0 AND i.name='CALL' COLLATE NOCASE"_s)
+                .toInt()
+            == 0)
             contestDat.execute(u"CREATE INDEX STATIONS_CALL ON STATIONS(CALL)"_s);
         for (const Station& station : gesammelt) {
             const Rows zeilen = contestDat.select(
-                u"SELECT rowid, LOCATORS FROM STATIONS WHERE CALL=? ORDER BY rowid"_s, {station.call});
+                u"SELECT rowid, LOCATORS FROM STATIONS WHERE CALL=? ORDER BY rowid"_s, { station.call });
             if (zeilen.zeilen.isEmpty()) {
                 contestDat.execute(u"INSERT INTO STATIONS(CALL, LOCATORS) VALUES(?, ?)"_s,
-                                   {station.call, zusammensetzen(station.locators)});
+                    { station.call, zusammensetzen(station.locators) });
                 ++ergebnis.neueStationen;
                 ergebnis.neueLocatoren += static_cast<int>(station.locators.size());
                 continue;
@@ -402,8 +407,9 @@ StationsImport::Ergebnis StationsImport::einfügen(Connection& contestDat, const
             const qint64 erste = zeilen.zeilen.first().value(0).toLongLong();
             const QString text = zusammensetzen(nachher);
             if (zeilen.zeilen.size() > 1 || text != zeilen.zeilen.first().value(1).toString()) {
-                contestDat.execute(u"UPDATE STATIONS SET LOCATORS=? WHERE rowid=?"_s, {text, erste});
-                contestDat.execute(u"DELETE FROM STATIONS WHERE CALL=? AND rowid<>?"_s, {station.call, erste});
+                contestDat.execute(u"UPDATE STATIONS SET LOCATORS=? WHERE rowid=?"_s, { text, erste });
+                contestDat.execute(
+                    u"DELETE FROM STATIONS WHERE CALL=? AND rowid<>?"_s, { station.call, erste });
             }
             if (nachher.size() > vorher.size()) {
                 ++ergebnis.ergänzteStationen;

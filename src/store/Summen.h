@@ -7,11 +7,11 @@ namespace tarvex {
 // Points are read with the VAL rule; countries and squares are counted without
 // regard to case, and a blank or empty one is not counted.
 struct Summen {
-    qint64 anzahl = 0;      // all contacts, valid or not
-    qint64 gültige = 0;     // contacts whose Punkte is not "-----"
-    double summe = 0;       // points of the valid contacts
-    double maximum = 0;     // best distance of a valid contact
-    QString odxCall;        // earliest valid contact with that distance; empty when the maximum is not above 0
+    qint64 anzahl = 0; // all contacts, valid or not
+    qint64 gültige = 0; // contacts whose Punkte is not "-----"
+    double summe = 0; // points of the valid contacts
+    double maximum = 0; // best distance of a valid contact
+    QString odxCall; // earliest valid contact with that distance; empty when the maximum is not above 0
     qint64 länder = 0;
     qint64 großfelder = 0;
 

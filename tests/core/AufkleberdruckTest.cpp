@@ -1,5 +1,5 @@
-#include "logout/RecordingPrinterSurface.h"
 #include "qsl/Aufkleberdruck.h"
+#include "logout/RecordingPrinterSurface.h"
 #include "support/LogFixture.h"
 
 #include <gtest/gtest.h>
@@ -57,7 +57,7 @@ QString anfänge(const Surface& s)
     for (qsizetype i = 0; i < e.size(); ++i) {
         if (e[i].art == Art::Text && e[i].text == kKopf)
             result.append(e[i + 1].text.mid(2).chopped(3) + u'@' + QString::number(e[i].seite) + u'/'
-                          + mm(e[i].von.x()) + u'/' + mm(e[i].von.y()));
+                + mm(e[i].von.x()) + u'/' + mm(e[i].von.y()));
     }
     return result.join(u' ');
 }
@@ -70,39 +70,39 @@ TEST(Aufkleberdruck, LabelPositionsOnSheetsAndContinuousStock)
         void (*ändern)(V&);
         int qsos;
         QList<int> ohneQsl; // indexes of unmarked contacts
-        int seitenhöheTwips;  // 0: A4
+        int seitenhöheTwips; // 0: A4
         QString anfänge;
         int seiten;
     } fälle[] = {
-        {"two columns, a new sheet after the count of rows", [](V& v) { v.anzahl = u"2"_s; }, 5, {}, 0,
-         u"1@1/5/0 2@1/110/0 3@1/5/35 4@1/110/35 5@2/5/0"_s, 2},
-        {"one column, the top margin on every sheet",
-         [](V& v) {
-             v.zweiSpalten = false;
-             v.anzahl = u"2"_s;
-             v.obererRand = u"12.5"_s;
-             v.vertikalerAbstand = u"1.5"_s;
-         },
-         3, {}, 0, u"1@1/5/12.5 2@1/5/49 3@2/5/12.5"_s, 2},
+        { "two columns, a new sheet after the count of rows", [](V& v) { v.anzahl = u"2"_s; }, 5, {}, 0,
+            u"1@1/5/0 2@1/110/0 3@1/5/35 4@1/110/35 5@2/5/0"_s, 2 },
+        { "one column, the top margin on every sheet",
+            [](V& v) {
+                v.zweiSpalten = false;
+                v.anzahl = u"2"_s;
+                v.obererRand = u"12.5"_s;
+                v.vertikalerAbstand = u"1.5"_s;
+            },
+            3, {}, 0, u"1@1/5/12.5 2@1/5/49 3@2/5/12.5"_s, 2 },
         // The first label's lines end well below the row's start: a wrong carry-over shows.
-        {"second label of a row level with the first",
-         [](V& v) {
-             v.obererRand = u"7"_s;
-             v.höhe = u"20"_s;
-         },
-         4, {}, 0, u"1@1/5/7 2@1/110/7 3@1/5/27 4@1/110/27"_s, 1},
-        {"unmarked contacts use no position", [](V&) {}, 4, {0, 2}, 0, u"2@1/5/0 4@1/110/0"_s, 1},
-        {"nothing marked prints nothing", [](V&) {}, 2, {0, 1}, 0, QString(), 0},
+        { "second label of a row level with the first",
+            [](V& v) {
+                v.obererRand = u"7"_s;
+                v.höhe = u"20"_s;
+            },
+            4, {}, 0, u"1@1/5/7 2@1/110/7 3@1/5/27 4@1/110/27"_s, 1 },
+        { "unmarked contacts use no position", [](V&) {}, 4, { 0, 2 }, 0, u"2@1/5/0 4@1/110/0"_s, 1 },
+        { "nothing marked prints nothing", [](V&) {}, 2, { 0, 1 }, 0, QString(), 0 },
         // The top margin only applies while no row has been begun; every line of a
         // label stays on its 35 mm page.
-        {"continuous stock, one label per page",
-         [](V& v) {
-             v.endlos = true;
-             v.zweiSpalten = false;
-             v.anzahl = u"9999"_s;
-             v.obererRand = u"3"_s;
-         },
-         3, {}, 1985, u"1@1/5/3 2@2/5/0 3@3/5/0"_s, 3},
+        { "continuous stock, one label per page",
+            [](V& v) {
+                v.endlos = true;
+                v.zweiSpalten = false;
+                v.anzahl = u"9999"_s;
+                v.obererRand = u"3"_s;
+            },
+            3, {}, 1985, u"1@1/5/3 2@2/5/0 3@3/5/0"_s, 3 },
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
@@ -130,7 +130,7 @@ TEST(Aufkleberdruck, LinesFontsAndTexts)
     q.rstErh = u"579123"_s;
     Aufkleberdruck::Vorgaben v = vorgaben();
     v.pseQsl = false;
-    Aufkleberdruck::drucken(s, v, {q});
+    Aufkleberdruck::drucken(s, v, { q });
     EXPECT_EQ(s.protokoll(), test::goldeneZeilen(u"etikett_druck.txt"_s));
 }
 
@@ -141,16 +141,16 @@ TEST(Aufkleberdruck, QsoLineColumns)
         QString rstGeg, rstErh, band, punkte, zeit;
         QString zeile;
     } cases[] = {
-        {"three-digit reports: CW", u"599001"_s, u"579023"_s, u"144MHz"_s, u"523"_s, u"14:05"_s,
-         u"05.12.26  14.05   CW    144  523km  599"_s},
-        {"two-digit reports: SSB", u"59001"_s, u"57023"_s, u"432MHz"_s, u"523"_s, u"14:05"_s,
-         u"05.12.26  14.05  SSB    432  523km  59"_s},
-        {"only the sent report has six characters", u"599001"_s, u"57023"_s, u"144MHz"_s, u"88"_s, u"14:05"_s,
-         u"05.12.26  14.05  SSB    144   88km  59"_s},
-        {"10 GHz: two blanks before 10368", u"59001"_s, u"57023"_s, u"10368MHz"_s, u"1234"_s, u"09:05"_s,
-         u"05.12.26  09.05  SSB  10368 1234km  59"_s},
-        {"76 GHz, five-digit distance", u"59001"_s, u"57023"_s, u"76032MHz"_s, u"12345"_s, u"23:59"_s,
-         u"05.12.26  23.59  SSB  7603212345km  59"_s},
+        { "three-digit reports: CW", u"599001"_s, u"579023"_s, u"144MHz"_s, u"523"_s, u"14:05"_s,
+            u"05.12.26  14.05   CW    144  523km  599"_s },
+        { "two-digit reports: SSB", u"59001"_s, u"57023"_s, u"432MHz"_s, u"523"_s, u"14:05"_s,
+            u"05.12.26  14.05  SSB    432  523km  59"_s },
+        { "only the sent report has six characters", u"599001"_s, u"57023"_s, u"144MHz"_s, u"88"_s,
+            u"14:05"_s, u"05.12.26  14.05  SSB    144   88km  59"_s },
+        { "10 GHz: two blanks before 10368", u"59001"_s, u"57023"_s, u"10368MHz"_s, u"1234"_s, u"09:05"_s,
+            u"05.12.26  09.05  SSB  10368 1234km  59"_s },
+        { "76 GHz, five-digit distance", u"59001"_s, u"57023"_s, u"76032MHz"_s, u"12345"_s, u"23:59"_s,
+            u"05.12.26  23.59  SSB  7603212345km  59"_s },
     };
     for (const auto& c : cases) {
         QsoRecord q = qso(u"X"_s);
@@ -167,7 +167,8 @@ TEST(Aufkleberdruck, LabelCountBelowOneOrNotWholeCountsAsOne)
     const struct {
         QString text;
         int anzahl;
-    } cases[] = {{u"8"_s, 8}, {u" 1 0"_s, 10}, {u"0"_s, 1}, {u"2.5"_s, 1}, {u""_s, 1}, {u"9999"_s, 9999}};
+    } cases[] = { { u"8"_s, 8 }, { u" 1 0"_s, 10 }, { u"0"_s, 1 }, { u"2.5"_s, 1 }, { u""_s, 1 },
+        { u"9999"_s, 9999 } };
     for (const auto& c : cases)
         EXPECT_EQ(Aufkleberdruck::anzahlProSpalte(c.text), c.anzahl) << c.text.toStdString();
 }

@@ -1,5 +1,5 @@
 #include "contest/Bandwahl.h"
-#include "contest/ContestÖffnen.h"
+#include "contest/ContestOeffnen.h"
 #include "support/ContestFixture.h"
 
 namespace tarvex {
@@ -15,7 +15,7 @@ protected:
         contestÖffnen(model, prompter, dir.pfad(u"TEST.mdb"_s));
     }
 
-    Bandwahl wahl{model, prompter};
+    Bandwahl wahl { model, prompter };
 };
 
 TEST_F(BandwahlTest, ButtonsFollowTheKeysOfBänder)
@@ -34,10 +34,10 @@ TEST_F(BandwahlTest, ButtonsFollowTheKeysOfBänder)
         QStringList aktiv;
         bool fünfzig;
     } cases[] = {
-        {{u"144MHz"_s, u"10368MHz"_s}, {u"cmd144MHz"_s, u"cmd10368MHz"_s}, false},
-        {{u"50MHz"_s, u"432MHz"_s}, {u"cmd432MHz"_s, u"cmd50MHz"_s}, true},
-        {{u"47088MHz"_s, u"76032MHz"_s}, {u"cmd47088MHz"_s, u"cmd76032MHz"_s}, false},
-        {{}, {}, false},
+        { { u"144MHz"_s, u"10368MHz"_s }, { u"cmd144MHz"_s, u"cmd10368MHz"_s }, false },
+        { { u"50MHz"_s, u"432MHz"_s }, { u"cmd432MHz"_s, u"cmd50MHz"_s }, true },
+        { { u"47088MHz"_s, u"76032MHz"_s }, { u"cmd47088MHz"_s, u"cmd76032MHz"_s }, false },
+        { {}, {}, false },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bänder.join(u',').toStdString());
@@ -48,7 +48,7 @@ TEST_F(BandwahlTest, ButtonsFollowTheKeysOfBänder)
 
     // Only the key's presence counts, not its value.
     settings.schreiben(u"Bänder"_s, u"Band5"_s, u"irgendwas"_s);
-    EXPECT_EQ(aktiv(), QStringList{u"cmd3400MHz"_s});
+    EXPECT_EQ(aktiv(), QStringList { u"cmd3400MHz"_s });
 }
 
 TEST_F(BandwahlTest, YesCarriesTheLastStationOverToTheNewBand)
@@ -68,8 +68,8 @@ TEST_F(BandwahlTest, YesCarriesTheLastStationOverToTheNewBand)
     EXPECT_EQ(model.logList().rowCount(), 0);
     EXPECT_EQ(f().txtNummer, u"001"_s);
     // Filled and evaluated as if typed: distance, bearing and the look-up.
-    EXPECT_EQ((QStringList{f().txtCall, f().txtLocator, f().txtQRB, f().txtWinkel, f().lblLand}),
-              (QStringList{u"DL1ABC"_s, u"JO62QM"_s, u"531"_s, u"69"_s, u"Deutschland"_s}));
+    EXPECT_EQ((QStringList { f().txtCall, f().txtLocator, f().txtQRB, f().txtWinkel, f().lblLand }),
+        (QStringList { u"DL1ABC"_s, u"JO62QM"_s, u"531"_s, u"69"_s, u"Deutschland"_s }));
     EXPECT_TRUE(f().lblInfo.startsWith(u"Info: (Hans"_s)) << f().lblInfo.toStdString();
 
     // Completing the report saves the station on the new band.
@@ -99,7 +99,7 @@ TEST_F(BandwahlTest, NoIsAnsweredOnceUntilTheNextContact)
 
 TEST_F(BandwahlTest, ABandTheFileLacksIsReportedAndChangesNothing)
 {
-    settings.setBänder({u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s});
+    settings.setBänder({ u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s });
     EXPECT_FALSE(wahl.BandSetzen(u"10368MHz"_s));
     ASSERT_EQ(prompter.gezeigt().size(), 1);
     EXPECT_TRUE(prompter.gezeigt()[0].text.contains(u"keine Tabelle"_s)) << prompter.texte()[0].toStdString();

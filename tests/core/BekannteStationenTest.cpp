@@ -14,10 +14,7 @@ using test::ContestFixture;
 
 class BekannteStationenTest : public ContestFixture {
 protected:
-    QString locators(const QString& call)
-    {
-        return contestDat.locators(call).value_or(u"(keine)"_s);
-    }
+    QString locators(const QString& call) { return contestDat.locators(call).value_or(u"(keine)"_s); }
     int zeilen()
     {
         Connection c(u"CONTEST.DAT"_s, Connection::Zugriff::NurLesen);
@@ -30,7 +27,7 @@ protected:
         f.write(inhalt);
     }
 
-    BekannteStationen stationen{model, contestDat, prompter};
+    BekannteStationen stationen { model, contestDat, prompter };
 };
 
 TEST_F(BekannteStationenTest, ValidContactsOfAllBandsBecomeKnownAndFillTheLocator)
@@ -48,8 +45,9 @@ TEST_F(BekannteStationenTest, ValidContactsOfAllBandsBecomeKnownAndFillTheLocato
     stationen.ausContestÜbernehmen();
     ASSERT_EQ(prompter.gezeigt().size(), 1);
     EXPECT_EQ(prompter.gezeigt()[0].titel, u"Hinweis"_s);
-    EXPECT_EQ(prompter.gezeigt()[0].text, u"Bekannte Stationen aus dem Contest übernommen:\n"
-                                          u"2 neue Stationen, 0 Stationen ergänzt, 3 neue Locatoren."_s);
+    EXPECT_EQ(prompter.gezeigt()[0].text,
+        u"Bekannte Stationen aus dem Contest übernommen:\n"
+        u"2 neue Stationen, 0 Stationen ergänzt, 3 neue Locatoren."_s);
     EXPECT_EQ(locators(u"PA0AAA"_s), u"JO22AB JO22CD"_s);
     EXPECT_EQ(locators(u"ON4BBB"_s), u"JO20XX"_s);
     // The invalid contact's locator is not taken.
@@ -58,8 +56,9 @@ TEST_F(BekannteStationenTest, ValidContactsOfAllBandsBecomeKnownAndFillTheLocato
     // Again: nothing new, nothing doubled.
     prompter.vergiss();
     stationen.ausContestÜbernehmen();
-    EXPECT_EQ(prompter.gezeigt()[0].text, u"Bekannte Stationen aus dem Contest übernommen:\n"
-                                          u"0 neue Stationen, 0 Stationen ergänzt, 0 neue Locatoren."_s);
+    EXPECT_EQ(prompter.gezeigt()[0].text,
+        u"Bekannte Stationen aus dem Contest übernommen:\n"
+        u"0 neue Stationen, 0 Stationen ergänzt, 0 neue Locatoren."_s);
     EXPECT_EQ(zeilen(), 4);
 
     // The look-up now offers the locator for a station worked portable.
@@ -70,18 +69,20 @@ TEST_F(BekannteStationenTest, ValidContactsOfAllBandsBecomeKnownAndFillTheLocato
 
 TEST_F(BekannteStationenTest, FilesAreImportedAndADamagedOneIsNamedAndLeftOut)
 {
-    schreibe(u"gut.edi"_s, "[REG1TEST;1]\r\nPCall=OK1KKK\r\nPWWLo=JO70AA\r\n[QSORecords;1]\r\n"
-                           "260905;1400;dl1abc;1;59;001;59;003;;jo50aa;120;;N;N;\r\n");
+    schreibe(u"gut.edi"_s,
+        "[REG1TEST;1]\r\nPCall=OK1KKK\r\nPWWLo=JO70AA\r\n[QSORecords;1]\r\n"
+        "260905;1400;dl1abc;1;59;001;59;003;;jo50aa;120;;N;N;\r\n");
     schreibe(u"kaputt.adi"_s, "<eoh><call:6>G4ABC<gridsquare:6>IO91AA<eor><call:6>F5ABC<gridsquare:6>JN18");
-    writeTextFile(u"liste.txt"_s, {u"SP1XYZ JO72AA"_s, u"nur Text"_s});
+    writeTextFile(u"liste.txt"_s, { u"SP1XYZ JO72AA"_s, u"nur Text"_s });
     prompter.vergiss();
 
-    stationen.dateienImportieren({u"gut.edi"_s, u"kaputt.adi"_s, u"liste.txt"_s, u"fehlt.edi"_s});
+    stationen.dateienImportieren({ u"gut.edi"_s, u"kaputt.adi"_s, u"liste.txt"_s, u"fehlt.edi"_s });
     ASSERT_EQ(prompter.gezeigt().size(), 1);
     const QString text = prompter.gezeigt()[0].text;
-    EXPECT_TRUE(text.startsWith(u"Bekannte Stationen importiert:\n2 neue Stationen, 1 Station ergänzt, 3 neue "
-                                u"Locatoren.\n1 Zeile ohne Rufzeichen oder Locator wurde übergangen.\n\n"
-                                u"Die Datei kaputt.adi ist beschädigt: "_s))
+    EXPECT_TRUE(
+        text.startsWith(u"Bekannte Stationen importiert:\n2 neue Stationen, 1 Station ergänzt, 3 neue "
+                        u"Locatoren.\n1 Zeile ohne Rufzeichen oder Locator wurde übergangen.\n\n"
+                        u"Die Datei kaputt.adi ist beschädigt: "_s))
         << text.toStdString();
     EXPECT_TRUE(text.contains(u"\nDie Datei fehlt.edi kann nicht gelesen werden: "_s)) << text.toStdString();
 
@@ -100,9 +101,9 @@ TEST_F(BekannteStationenTest, WithoutContestOrContestDatTheOperatorIsTold)
     EXPECT_EQ(prompter.gezeigt()[0].text, u"Es ist kein Contest geöffnet."_s);
 
     QFile::remove(u"CONTEST.DAT"_s);
-    writeTextFile(u"liste.txt"_s, {u"SP1XYZ JO72AA"_s});
+    writeTextFile(u"liste.txt"_s, { u"SP1XYZ JO72AA"_s });
     prompter.vergiss();
-    stationen.dateienImportieren({u"liste.txt"_s});
+    stationen.dateienImportieren({ u"liste.txt"_s });
     ASSERT_EQ(prompter.gezeigt().size(), 1);
     EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(u"Die Referenzdatei CONTEST.DAT fehlt"_s));
 }

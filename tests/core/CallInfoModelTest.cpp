@@ -15,11 +15,9 @@ protected:
     CallInfoModelTest()
     {
         QFile::remove(u"CALLINFO.MDB"_s);
-        test::schreibeCallInfo(u"CALLINFO.MDB"_s, {{u"QQ9QQ"_s, u"Tarvex"_s},
-                                                   {u"DL1ABC"_s, u"Hans"_s},
-                                                   {u"PA0AAA"_s, u"Piet"_s},
-                                                   {u"DL9ZZ"_s, u"Uwe"_s},
-                                                   {u"DK2XY"_s, u"Eva"_s}});
+        test::schreibeCallInfo(u"CALLINFO.MDB"_s,
+            { { u"QQ9QQ"_s, u"Tarvex"_s }, { u"DL1ABC"_s, u"Hans"_s }, { u"PA0AAA"_s, u"Piet"_s },
+                { u"DL9ZZ"_s, u"Uwe"_s }, { u"DK2XY"_s, u"Eva"_s } });
         prompter.vergiss();
     }
 
@@ -32,9 +30,10 @@ protected:
         return result;
     }
 
-    CallInfoModel ci{model, callInfo, prompter};
+    CallInfoModel ci { model, callInfo, prompter };
     int verlassen = 0;
-    QMetaObject::Connection zähler = QObject::connect(&ci, &CallInfoModel::verlassen, [this] { ++verlassen; });
+    QMetaObject::Connection zähler
+        = QObject::connect(&ci, &CallInfoModel::verlassen, [this] { ++verlassen; });
 };
 
 TEST_F(CallInfoModelTest, ActivationOpensOnTheTypedCallWhenItHasAnEntry)
@@ -46,9 +45,8 @@ TEST_F(CallInfoModelTest, ActivationOpensOnTheTypedCallWhenItHasAnEntry)
         bool gesucht;
     };
     const Fall fälle[] = {
-        {QString(), 5, u"QQ9QQ"_s, false},
-        {u"PA0AAA"_s, 1, u"PA0AAA"_s, true},
-        {u"DL7NIX"_s, 5, u"QQ9QQ"_s, false}, // no entry: the whole table from its first record
+        { QString(), 5, u"QQ9QQ"_s, false }, { u"PA0AAA"_s, 1, u"PA0AAA"_s, true },
+        { u"DL7NIX"_s, 5, u"QQ9QQ"_s, false }, // no entry: the whole table from its first record
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.getippt.toStdString());
@@ -68,9 +66,12 @@ TEST_F(CallInfoModelTest, NavigationStopsAtBothEndsAndCaptionCountsFromZero)
     ci.aktivieren();
     using Schritt = void (CallInfoModel::*)();
     const std::pair<Schritt, QString> schritte[] = {
-        {&CallInfoModel::voriger, u"0"_s}, {&CallInfoModel::nächster, u"1"_s},
-        {&CallInfoModel::letzter, u"4"_s}, {&CallInfoModel::nächster, u"4"_s}, {&CallInfoModel::voriger, u"3"_s},
-        {&CallInfoModel::erster, u"0"_s},
+        { &CallInfoModel::voriger, u"0"_s },
+        { &CallInfoModel::nächster, u"1"_s },
+        { &CallInfoModel::letzter, u"4"_s },
+        { &CallInfoModel::nächster, u"4"_s },
+        { &CallInfoModel::voriger, u"3"_s },
+        { &CallInfoModel::erster, u"0"_s },
     };
     for (const auto& [schritt, caption] : schritte) {
         (ci.*schritt)();
@@ -100,8 +101,8 @@ TEST_F(CallInfoModelTest, SearchEscUndoesItAndTheSecondEscCloses)
 
     // Cancelled, empty, a quote and "?" patterns: no error, and only what
     // matches; without records the caption is -1 and the moves do nothing.
-    const std::pair<std::optional<QString>, int> suchen[] = {
-        {std::nullopt, 0}, {QString(), 0}, {u"O'*"_s, 0}, {u"DL?ABC"_s, 1}, {u"*"_s, 5}};
+    const std::pair<std::optional<QString>, int> suchen[]
+        = { { std::nullopt, 0 }, { QString(), 0 }, { u"O'*"_s, 0 }, { u"DL?ABC"_s, 1 }, { u"*"_s, 5 } };
     for (const auto& [antwort, anzahl] : suchen) {
         prompter.antworteEingabe(antwort);
         ci.cmdSuchen();
@@ -149,7 +150,7 @@ TEST_F(CallInfoModelTest, NewEntryIsStoredInCapitalsCutToLengthWithoutValidation
     ci.aktivieren();
     ci.cmdNeu();
     EXPECT_TRUE(ci.bearbeitung());
-    EXPECT_EQ(ci.eintrag(), CallInfoEintrag{});
+    EXPECT_EQ(ci.eintrag(), CallInfoEintrag {});
     ci.setTxtCall(u"oe5/dl1abc/p"_s);
     EXPECT_EQ(ci.eintrag().rufzeichen, u"OE5/DL1ABC"_s);
     ci.setTxtOrt(QString(40, u'x'));
@@ -168,14 +169,15 @@ TEST_F(CallInfoModelTest, LeavingWithUnsavedChangesAsks)
         Meldung::Antwort antwort;
         bool verlassen, gespeichert;
     } fälle[] = {
-        {Meldung::Antwort::Abbrechen, false, false},
-        {Meldung::Antwort::Nein, true, false},
-        {Meldung::Antwort::Ja, true, true},
+        { Meldung::Antwort::Abbrechen, false, false },
+        { Meldung::Antwort::Nein, true, false },
+        { Meldung::Antwort::Ja, true, true },
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(static_cast<int>(f.antwort));
         QFile::remove(u"CALLINFO.MDB"_s);
-        test::schreibeCallInfo(u"CALLINFO.MDB"_s, {{u"QQ9QQ"_s, u"Tarvex"_s}, {u"DL1ABC"_s, u"Hans"_s}});
+        test::schreibeCallInfo(
+            u"CALLINFO.MDB"_s, { { u"QQ9QQ"_s, u"Tarvex"_s }, { u"DL1ABC"_s, u"Hans"_s } });
         ci.aktivieren();
         ci.nächster();
         ci.cmdEdit();
@@ -208,7 +210,8 @@ TEST_F(CallInfoModelTest, MissingFileIsCreatedEmptyWithANote)
     QFile::remove(u"CALLINFO.MDB"_s);
     ci.aktivieren();
     ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_TRUE(prompter.gezeigt()[0].text.endsWith(u" gab es keine CALLINFO.MDB. Sie wurde leer angelegt."_s));
+    EXPECT_TRUE(
+        prompter.gezeigt()[0].text.endsWith(u" gab es keine CALLINFO.MDB. Sie wurde leer angelegt."_s));
     EXPECT_EQ(ci.Data1Caption(), u"-1"_s);
     ci.aktivieren(); // once created, no second note
     EXPECT_EQ(prompter.gezeigt().size(), 1);
@@ -223,12 +226,13 @@ TEST_F(CallInfoModelTest, FullDiskOrReadOnlyFolderStillBrowsesAndSaysOnceWhySavi
         const char* name;
         bool schreibgeschützt;
     };
-    for (const Fall& f : {Fall{"full disk", false}, Fall{"read-only folder", true}}) {
+    for (const Fall& f : { Fall { "full disk", false }, Fall { "read-only folder", true } }) {
         SCOPED_TRACE(f.name);
         test::KleineDisk disk(u"ci-disk"_s, 256);
         if (!disk.ok())
             GTEST_SKIP() << "no tmpfs (needs root)";
-        test::schreibeCallInfo(disk.pfad(u"CALLINFO.MDB"_s), {{u"QQ9QQ"_s, u"Tarvex"_s}, {u"DL1ABC"_s, u"Hans"_s}});
+        test::schreibeCallInfo(
+            disk.pfad(u"CALLINFO.MDB"_s), { { u"QQ9QQ"_s, u"Tarvex"_s }, { u"DL1ABC"_s, u"Hans"_s } });
         const QByteArray vorher = test::dateiInhalt(disk.pfad(u"CALLINFO.MDB"_s));
         if (f.schreibgeschützt)
             ASSERT_TRUE(disk.schreibschützen());

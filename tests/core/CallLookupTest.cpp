@@ -9,7 +9,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-class CallLookupTest : public test::ContestFixture {};
+class CallLookupTest : public test::ContestFixture { };
 
 // The entry and the edit panel find the country by the same steps.
 TEST_F(CallLookupTest, CountryByPrefixStepsInEntryAndEditPanel)
@@ -22,12 +22,12 @@ TEST_F(CallLookupTest, CountryByPrefixStepsInEntryAndEditPanel)
 
     logge(u"JO31AB 59001"_s);
     const std::pair<QString, QString> cases[] = {
-        {u"DL1ABC"_s, u"Deutschland"_s},   // 2 characters
-        {u"F5ABC"_s, u"Frankreich"_s},     // 1 character, after 2 and 3 found nothing
-        {u"OE/DL1ABC"_s, u"Österreich"_s}, // the prefix part alone
-        {u"OK1/DL1ABC"_s, u""_s},          // not shortened to OK
-        {u"DL8/G4AB"_s, u"Deutschland"_s}, // short: the slash at 4 begins a suffix
-        {u"LY2ABC"_s, u""_s},              // unknown
+        { u"DL1ABC"_s, u"Deutschland"_s }, // 2 characters
+        { u"F5ABC"_s, u"Frankreich"_s }, // 1 character, after 2 and 3 found nothing
+        { u"OE/DL1ABC"_s, u"Österreich"_s }, // the prefix part alone
+        { u"OK1/DL1ABC"_s, u""_s }, // not shortened to OK
+        { u"DL8/G4AB"_s, u"Deutschland"_s }, // short: the slash at 4 begins a suffix
+        { u"LY2ABC"_s, u""_s }, // unknown
     };
     for (const auto& [call, land] : cases) {
         SCOPED_TRACE(call.toStdString());
@@ -47,13 +47,12 @@ TEST_F(CallLookupTest, InfoLineVariants)
 {
     {
         Connection dat(u"CONTEST.DAT"_s, Connection::Zugriff::LesenSchreiben);
-        dat.execute(u"INSERT INTO STATIONS VALUES(?,?)"_s, {u"PA3XYZ"_s, u"JO22AA "_s});
+        dat.execute(u"INSERT INTO STATIONS VALUES(?,?)"_s, { u"PA3XYZ"_s, u"JO22AA "_s });
     }
     const std::pair<QString, QString> cases[] = {
-        {u"DK2XY"_s, u"Info: (Eva, JO62QM )"_s}, // name and one known locator
-        {u"DL1ABC"_s, u"Info: (Hans, JO31AB JO32CD JO42EF )"_s},
-        {u"G4ABC"_s, u"Info: ()"_s},
-        {u"PA3XYZ"_s, u"Info: (JO22AA )"_s},     // known locator, no name
+        { u"DK2XY"_s, u"Info: (Eva, JO62QM )"_s }, // name and one known locator
+        { u"DL1ABC"_s, u"Info: (Hans, JO31AB JO32CD JO42EF )"_s }, { u"G4ABC"_s, u"Info: ()"_s },
+        { u"PA3XYZ"_s, u"Info: (JO22AA )"_s }, // known locator, no name
     };
     for (const auto& [call, info] : cases) {
         model.entry().Löschen();
@@ -61,12 +60,12 @@ TEST_F(CallLookupTest, InfoLineVariants)
         EXPECT_EQ(f().lblInfo, info);
     }
     EXPECT_EQ(f().txtLocator, u"JO22AA"_s); // an empty locator takes the known one
-    EXPECT_FALSE(f().cboLocatorSichtbar);    // one locator: no choice
+    EXPECT_FALSE(f().cboLocatorSichtbar); // one locator: no choice
 }
 
 TEST_F(CallLookupTest, LocatorChoiceList)
 {
-    const QStringList drei{u"JO31AB"_s, u"JO32CD"_s, u"JO42EF"_s};
+    const QStringList drei { u"JO31AB"_s, u"JO32CD"_s, u"JO42EF"_s };
     // Empty locator field: it takes the first, the list offers all three, first selected.
     zeile(u"DL1ABC"_s);
     EXPECT_EQ(f().txtLocator, u"JO31AB"_s);
@@ -83,7 +82,7 @@ TEST_F(CallLookupTest, LocatorChoiceList)
     // An unknown locator entered: offered first and selected.
     model.entry().Löschen();
     zeile(u"JO30AA DL1ABC"_s);
-    EXPECT_EQ(f().cboLocator, QStringList{u"JO30AA"_s} + drei);
+    EXPECT_EQ(f().cboLocator, QStringList { u"JO30AA"_s } + drei);
     EXPECT_EQ(f().cboLocatorIndex, 0);
 
     // Choosing an entry sets the locator and its distance.
@@ -101,7 +100,7 @@ TEST_F(CallLookupTest, SquareMismatchIsReportedAfterEachTokenWhileItLasts)
     zeile(u"F5ABC JO31AB"_s); // France is not in JO31
     ASSERT_EQ(prompter.texte().size(), 1);
     EXPECT_TRUE(prompter.texte()[0].contains(u"passen nicht zusammen"_s));
-    zeile(u"59001"_s);        // no call or locator change: no look-up
+    zeile(u"59001"_s); // no call or locator change: no look-up
     EXPECT_EQ(prompter.texte().size(), 1);
     zeile(u"/P"_s);
     EXPECT_EQ(prompter.texte().size(), 2);
@@ -125,8 +124,8 @@ TEST_F(CallLookupTest, PortablePrefixIsTheSameStationEitherWay)
     EXPECT_EQ(f().txtCall, u""_s);
     EXPECT_EQ(model.logList().filter(), LogList::Filter::Alle);
 
-    const std::pair<QString, bool> cases[] = {
-        {u"DL1ABD"_s, false}, {u"DL1ABC"_s, true}, {u"OE/DL1ABC"_s, true}, {u"F/DL1ABC/P"_s, true}};
+    const std::pair<QString, bool> cases[] = { { u"DL1ABD"_s, false }, { u"DL1ABC"_s, true },
+        { u"OE/DL1ABC"_s, true }, { u"F/DL1ABC/P"_s, true } };
     for (const auto& [call, doppelt] : cases) {
         SCOPED_TRACE(call.toStdString());
         model.entry().Löschen();
@@ -183,7 +182,7 @@ TEST_F(CallLookupTest, DamagedContestDatIsTreatedLikeAMissingOne)
     };
     const QByteArray ohnePräfixe = [] {
         test::ContestDatInhalt inhalt;
-        inhalt.länder = {u"Deutschland"_s};
+        inhalt.länder = { u"Deutschland"_s };
         test::schreibeContestDat(u"OHNE.DAT"_s, inhalt);
         Connection c(u"OHNE.DAT"_s, Connection::Zugriff::LesenSchreiben);
         c.exec(u"DROP TABLE PREFIXE"_s);
@@ -193,10 +192,10 @@ TEST_F(CallLookupTest, DamagedContestDatIsTreatedLikeAMissingOne)
         const char* fall;
         QByteArray inhalt;
     } cases[] = {
-        {"leer", QByteArray()},
-        {"Müll", QByteArray(20000, 'x')},
-        {"abgeschnitten", gut.left(8192)},
-        {"ohne PREFIXE", ohnePräfixe},
+        { "leer", QByteArray() },
+        { "Müll", QByteArray(20000, 'x') },
+        { "abgeschnitten", gut.left(8192) },
+        { "ohne PREFIXE", ohnePräfixe },
     };
     int nummer = 1;
     for (const auto& c : cases) {
@@ -214,7 +213,8 @@ TEST_F(CallLookupTest, DamagedContestDatIsTreatedLikeAMissingOne)
         // One German message naming the file, no engine text, no question: the contact is stored.
         EXPECT_EQ(prompter.texte().size(), 1) << c.fall << " " << prompter.texte().join(u'|').toStdString();
         const QString text = prompter.texte().value(0);
-        EXPECT_TRUE(text.contains(u"CONTEST.DAT"_s) && text.contains(u"beschädigt"_s)) << c.fall << text.toStdString();
+        EXPECT_TRUE(text.contains(u"CONTEST.DAT"_s) && text.contains(u"beschädigt"_s))
+            << c.fall << text.toStdString();
         ASSERT_EQ(band().size(), nummer) << c.fall;
         EXPECT_EQ(band().last().rufzeichen, call);
         ++nummer;

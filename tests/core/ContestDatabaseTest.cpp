@@ -1,8 +1,8 @@
-#include "common/Cp1252.h"
-#include "common/UserError.h"
 #include "store/ContestDatabase.h"
-#include "store/FilePaths.h"
+#include "common/Cp1252.h"
 #include "common/TextFile.h"
+#include "common/UserError.h"
+#include "store/FilePaths.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -14,12 +14,12 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const StationParameter kStation{u"DL0XX"_s, u"JO31AA"_s};
+const StationParameter kStation { u"DL0XX"_s, u"JO31AA"_s };
 
 QsoRecord qso(int nummer, const QString& call, const QString& punkte = u"523"_s)
 {
-    return {nummer, u"04.12.26"_s, u"14:05"_s, call, u"59001"_s, u"59012"_s, u"JO62AB"_s,
-            punkte, u"87"_s, call, u"JO62"_s, u"Deutschland"_s, u" "_s, true};
+    return { nummer, u"04.12.26"_s, u"14:05"_s, call, u"59001"_s, u"59012"_s, u"JO62AB"_s, punkte, u"87"_s,
+        call, u"JO62"_s, u"Deutschland"_s, u" "_s, true };
 }
 
 class ContestDatabaseTest : public ::testing::Test {
@@ -29,10 +29,10 @@ protected:
 
 TEST_F(ContestDatabaseTest, NewContestHasBandTablesSortedByNameTmpAndParam)
 {
-    auto db = ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s}, kStation);
+    auto db = ContestDatabase::anlegen(u"TEST.mdb"_s, { u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s }, kStation);
     EXPECT_EQ(db.tabellen(),
-              (QStringList{u"10368MHz"_s, u"144MHz"_s, u"432MHz"_s, u"JOURNAL"_s, u"PARAM"_s, u"TMP"_s}));
-    EXPECT_EQ(db.bandTabellen(), (QStringList{u"10368MHz"_s, u"144MHz"_s, u"432MHz"_s}));
+        (QStringList { u"10368MHz"_s, u"144MHz"_s, u"432MHz"_s, u"JOURNAL"_s, u"PARAM"_s, u"TMP"_s }));
+    EXPECT_EQ(db.bandTabellen(), (QStringList { u"10368MHz"_s, u"144MHz"_s, u"432MHz"_s }));
     EXPECT_EQ(db.feldAnzahl(u"144MHz"_s), 14);
     EXPECT_EQ(db.feldAnzahl(u"TMP"_s), 3);
     ASSERT_TRUE(db.parameter().has_value());
@@ -42,42 +42,42 @@ TEST_F(ContestDatabaseTest, NewContestHasBandTablesSortedByNameTmpAndParam)
 
 TEST_F(ContestDatabaseTest, CreatedAsTypedReferredToInCapitals)
 {
-    ContestDatabase::anlegen(u"Test.mdb"_s, {u"144MHz"_s}, kStation);
+    ContestDatabase::anlegen(u"Test.mdb"_s, { u"144MHz"_s }, kStation);
     EXPECT_TRUE(existsCaseInsensitive(u"TEST.MDB"_s));
     EXPECT_EQ(resolveCaseInsensitive(dir.pfad(u"TEST.MDB"_s)), dir.pfad(u"Test.mdb"_s));
     EXPECT_EQ(journalPfad(u"TEST.MDB"_s), u"TEST.txt"_s);
-    EXPECT_EQ(ContestDatabase::öffnen(u"TEST.MDB"_s).bandTabellen(), QStringList{u"144MHz"_s});
+    EXPECT_EQ(ContestDatabase::öffnen(u"TEST.MDB"_s).bandTabellen(), QStringList { u"144MHz"_s });
     // A second contest of the same name in other letters is refused.
-    EXPECT_THROW(ContestDatabase::anlegen(u"TEST.MDB"_s, {u"144MHz"_s}, kStation), UserError);
+    EXPECT_THROW(ContestDatabase::anlegen(u"TEST.MDB"_s, { u"144MHz"_s }, kStation), UserError);
 }
 
 TEST_F(ContestDatabaseTest, ContactsComeBackInInsertionOrderWithQuotesVerbatim)
 {
-    auto db = ContestDatabase::anlegen(u"Q.mdb"_s, {u"144MHz"_s}, kStation);
+    auto db = ContestDatabase::anlegen(u"Q.mdb"_s, { u"144MHz"_s }, kStation);
     QsoRecord a = qso(1, u"DL1ABC"_s);
     a.kommentar = u"it's \"ok\""_s;
     const QsoRecord b = qso(2, u"O'NEIL"_s, u"-----"_s);
     const QsoRecord c = qso(3, u"G4XYZ"_s);
-    for (const QsoRecord& q : {a, b, c})
+    for (const QsoRecord& q : { a, b, c })
         db.qsoSpeichern(u"144MHz"_s, q, q.rufzeichen);
-    EXPECT_EQ(db.qsos(u"144MHz"_s), (QList<QsoRecord>{a, b, c}));
-    EXPECT_EQ(readTextLines(u"Q.txt"_s), (QStringList{u"DL1ABC"_s, u"O'NEIL"_s, u"G4XYZ"_s}));
+    EXPECT_EQ(db.qsos(u"144MHz"_s), (QList<QsoRecord> { a, b, c }));
+    EXPECT_EQ(readTextLines(u"Q.txt"_s), (QStringList { u"DL1ABC"_s, u"O'NEIL"_s, u"G4XYZ"_s }));
     const auto rowids = [&](const QList<LogZeile>& zeilen) {
         QList<qint64> ids;
         for (const LogZeile& z : zeilen)
             ids.append(z.rowid);
         return ids;
     };
-    EXPECT_EQ(rowids(db.suchen(u"144MHz"_s, u"O'*"_s)), QList<qint64>{2});
+    EXPECT_EQ(rowids(db.suchen(u"144MHz"_s, u"O'*"_s)), QList<qint64> { 2 });
     EXPECT_EQ(db.suchen(u"144MHz"_s, u"*'"_s).size(), 0);
     EXPECT_EQ(db.suchen(u"144MHz"_s, u"JO6#*"_s).size(), 3); // matches the locator column
-    EXPECT_EQ(rowids(db.zeilen(u"144MHz"_s, 2, 3)), (QList<qint64>{2, 3}));
-    EXPECT_EQ(db.rowids(u"144MHz"_s), (QList<qint64>{1, 2, 3}));
+    EXPECT_EQ(rowids(db.zeilen(u"144MHz"_s, 2, 3)), (QList<qint64> { 2, 3 }));
+    EXPECT_EQ(db.rowids(u"144MHz"_s), (QList<qint64> { 1, 2, 3 }));
 }
 
 TEST_F(ContestDatabaseTest, OnlyBandTablesReachSql)
 {
-    auto db = ContestDatabase::anlegen(u"B.mdb"_s, {u"144MHz"_s}, kStation);
+    auto db = ContestDatabase::anlegen(u"B.mdb"_s, { u"144MHz"_s }, kStation);
     EXPECT_THROW(db.qsos(u"144MHz\"; DROP TABLE PARAM; --"_s), UserError);
     EXPECT_EQ(db.tabellen().size(), 4);
 }
@@ -90,14 +90,16 @@ TEST_F(ContestDatabaseTest, UpgradesOfOldBandTables)
         A art;
         int danach;
     } cases[] = {
-        {12, A::KommentarUndQsl, 14}, {13, A::KommentarUndQsl, 14}, {12, A::NurKommentar, 13},
-        {14, A::KommentarUndQsl, 14},
+        { 12, A::KommentarUndQsl, 14 },
+        { 13, A::KommentarUndQsl, 14 },
+        { 12, A::NurKommentar, 13 },
+        { 14, A::KommentarUndQsl, 14 },
     };
     int n = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.felder);
         const QString pfad = u"OLD%1.mdb"_s.arg(++n);
-        test::schreibeAltenContest(pfad, {{u"144MHz"_s, c.felder}, {u"432MHz"_s, c.felder}});
+        test::schreibeAltenContest(pfad, { { u"144MHz"_s, c.felder }, { u"432MHz"_s, c.felder } });
         auto db = ContestDatabase::öffnen(pfad);
         db.bandTabelleAufrüsten(u"144MHz"_s, c.art);
         EXPECT_EQ(db.feldAnzahl(u"144MHz"_s), c.danach);
@@ -107,12 +109,15 @@ TEST_F(ContestDatabaseTest, UpgradesOfOldBandTables)
 
 TEST_F(ContestDatabaseTest, OldContestGetsTmpAndParamOnce)
 {
-    test::schreibeAltenContest(u"OLD.mdb"_s, {{u"144MHz"_s, 12}});
+    test::schreibeAltenContest(u"OLD.mdb"_s, { { u"144MHz"_s, 12 } });
     auto db = ContestDatabase::öffnen(u"OLD.MDB"_s);
     EXPECT_TRUE(db.hilfstabellenSicherstellen(kStation));
-    EXPECT_FALSE(db.hilfstabellenSicherstellen(StationParameter{u"XX"_s, u"AA00AA"_s}));
+    EXPECT_FALSE(db.hilfstabellenSicherstellen(StationParameter { u"XX"_s, u"AA00AA"_s }));
     EXPECT_EQ(db.parameter()->call, u"DL0XX"_s);
-    EXPECT_EQ(Connection(u"OLD.mdb"_s, Connection::Zugriff::NurLesen).scalar(u"SELECT count(*) FROM PARAM"_s).toInt(), 1);
+    EXPECT_EQ(Connection(u"OLD.mdb"_s, Connection::Zugriff::NurLesen)
+                  .scalar(u"SELECT count(*) FROM PARAM"_s)
+                  .toInt(),
+        1);
     EXPECT_EQ(db.feldAnzahl(u"TMP"_s), 3);
 }
 
@@ -135,11 +140,11 @@ TEST_F(ContestDatabaseTest, UnusableFilesAreRefusedAndLeftUntouched)
         ASSERT_TRUE(QFile::copy(u"quelle.db"_s, u"wal.mdb"_s));
         ASSERT_TRUE(QFile::copy(u"quelle.db-wal"_s, u"wal.mdb-wal"_s));
     }
-    ContestDatabase::anlegen(u"good.mdb"_s, {u"144MHz"_s}, kStation);
+    ContestDatabase::anlegen(u"good.mdb"_s, { u"144MHz"_s }, kStation);
     QByteArray damaged = test::dateiInhalt(u"good.mdb"_s);
     damaged.truncate(damaged.size() / 2 + 10);
     damaged.replace(200, 3000, QByteArray(3000, '\x5a'));
-    test::schreibeAltenContest(u"BUSY.mdb"_s, {{u"144MHz"_s, 14}});
+    test::schreibeAltenContest(u"BUSY.mdb"_s, { { u"144MHz"_s, 14 } });
     Connection anderes(u"BUSY.mdb"_s, Connection::Zugriff::LesenSchreiben);
     anderes.exec(u"BEGIN EXCLUSIVE"_s);
 
@@ -149,14 +154,14 @@ TEST_F(ContestDatabaseTest, UnusableFilesAreRefusedAndLeftUntouched)
         QByteArray inhalt; // null: as prepared above
         QString stichwort;
     } cases[] = {
-        {u"text.mdb", QByteArrayLiteral("Dies ist keine Datenbank\r\n"), keine},
-        {u"empty.mdb", QByteArray(""), keine},
-        {u"broken.mdb", damaged, keine},
-        {u"other.mdb", {}, keine},
-        {u"app.mdb", {}, keine},
-        {u"wal.mdb", {}, keine},
-        {u"NIRGENDS.MDB", {}, u"wurde nicht gefunden"_s},
-        {u"BUSY.mdb", {}, u"von einem anderen Programm benutzt"_s},
+        { u"text.mdb", QByteArrayLiteral("Dies ist keine Datenbank\r\n"), keine },
+        { u"empty.mdb", QByteArray(""), keine },
+        { u"broken.mdb", damaged, keine },
+        { u"other.mdb", {}, keine },
+        { u"app.mdb", {}, keine },
+        { u"wal.mdb", {}, keine },
+        { u"NIRGENDS.MDB", {}, u"wurde nicht gefunden"_s },
+        { u"BUSY.mdb", {}, u"von einem anderen Programm benutzt"_s },
     };
     for (const auto& c : cases) {
         const QString name = QString::fromUtf16(c.name);
@@ -190,13 +195,14 @@ TEST_F(ContestDatabaseTest, RefusedFilesKeepTheirHeaderAndGetNoCompanions)
         QStringList spalten;
         for (const FeldDefinition& feld : kBandFelder) {
             if (QString::fromUtf16(feld.name) != weg)
-                spalten.append(quoteIdentifier(QString::fromUtf16(feld.name)) + u' ' + QLatin1StringView(feld.typ));
+                spalten.append(
+                    quoteIdentifier(QString::fromUtf16(feld.name)) + u' ' + QLatin1StringView(feld.typ));
         }
         c.exec(u"CREATE TABLE \"144MHz\"("_s + spalten.join(u',') + u')');
     };
     ohneFeld(u"ohneKern.mdb"_s, u"KernCall"_s, false);
     ohneFeld(u"ohneLocator.mdb"_s, u"Locator"_s, true);
-    ContestDatabase::anlegen(u"gut.mdb"_s, {u"144MHz"_s}, kStation);
+    ContestDatabase::anlegen(u"gut.mdb"_s, { u"144MHz"_s }, kStation);
     const QByteArray gut = test::dateiInhalt(u"gut.mdb"_s);
     ASSERT_EQ(gut[18], 2);
     test::schreibeDatei(u"kopf.mdb"_s, gut.left(100));
@@ -206,10 +212,10 @@ TEST_F(ContestDatabaseTest, RefusedFilesKeepTheirHeaderAndGetNoCompanions)
         const char16_t* name;
         const char16_t* stichwort;
     } cases[] = {
-        {u"ohneKern.mdb", u"KernCall"},
-        {u"ohneLocator.mdb", u"Locator"},
-        {u"kopf.mdb", u"keine Contest-Datenbank"},
-        {u"halb.mdb", u"keine Contest-Datenbank"},
+        { u"ohneKern.mdb", u"KernCall" },
+        { u"ohneLocator.mdb", u"Locator" },
+        { u"kopf.mdb", u"keine Contest-Datenbank" },
+        { u"halb.mdb", u"keine Contest-Datenbank" },
     };
     for (const auto& c : cases) {
         const QString name = QString::fromUtf16(c.name);
@@ -220,7 +226,7 @@ TEST_F(ContestDatabaseTest, RefusedFilesKeepTheirHeaderAndGetNoCompanions)
             ADD_FAILURE() << "opened";
         } catch (const UserError& e) {
             EXPECT_TRUE(e.meldung().contains(QString::fromUtf16(c.stichwort))
-                        && e.meldung().contains(u"nicht verändert"_s))
+                && e.meldung().contains(u"nicht verändert"_s))
                 << e.meldung().toStdString();
         }
         EXPECT_EQ(test::dateiInhalt(name), vorher);
@@ -240,22 +246,22 @@ TEST_F(ContestDatabaseTest, FullDiskIsSaidAndTheContestOpensReadOnly)
         const char* name;
         bool absturz; // left with its -wal file, as after a crash
     };
-    for (const Fall& f : {Fall{"closed", false}, Fall{"after a crash", true}}) {
+    for (const Fall& f : { Fall { "closed", false }, Fall { "after a crash", true } }) {
         SCOPED_TRACE(f.name);
         const QString name = disk.pfad(u"%1.mdb"_s.arg(f.absturz ? u"CRASH"_s : u"ZU"_s));
         {
-            auto db = ContestDatabase::anlegen(name, {u"144MHz"_s}, kStation);
+            auto db = ContestDatabase::anlegen(name, { u"144MHz"_s }, kStation);
             for (int i = 1; i <= 3; ++i)
                 db.qsoSpeichern(u"144MHz"_s, qso(i, u"DL%1AB"_s.arg(i)), u"   zeile"_s);
             if (f.absturz) {
-                for (const QString& endung : {u""_s, u"-wal"_s})
+                for (const QString& endung : { u""_s, u"-wal"_s })
                     ASSERT_TRUE(QFile::copy(name + endung, name + u".kopie"_s + endung));
             }
         }
         if (f.absturz) {
-            for (const QString& endung : {u""_s, u"-wal"_s, u"-shm"_s})
+            for (const QString& endung : { u""_s, u"-wal"_s, u"-shm"_s })
                 QFile::remove(name + endung);
-            for (const QString& endung : {u""_s, u"-wal"_s})
+            for (const QString& endung : { u""_s, u"-wal"_s })
                 ASSERT_TRUE(QFile::rename(name + u".kopie"_s + endung, name + endung));
         }
         const QByteArray vorher = test::dateiInhalt(name);
@@ -266,7 +272,8 @@ TEST_F(ContestDatabaseTest, FullDiskIsSaidAndTheContestOpensReadOnly)
             EXPECT_TRUE(db.schreibgeschützt());
             EXPECT_EQ(db.qsos(u"144MHz"_s).size(), 3);
             ASSERT_TRUE(db.nurLesenHinweis().has_value());
-            EXPECT_TRUE(db.nurLesenHinweis()->contains(u"kein Platz"_s)) << db.nurLesenHinweis()->toStdString();
+            EXPECT_TRUE(db.nurLesenHinweis()->contains(u"kein Platz"_s))
+                << db.nurLesenHinweis()->toStdString();
         } catch (const UserError& e) {
             EXPECT_TRUE(e.meldung().contains(u"kein Platz"_s)) << e.meldung().toStdString();
             EXPECT_FALSE(e.meldung().contains(u"beschädigt"_s)) << e.meldung().toStdString();
@@ -289,7 +296,7 @@ TEST_F(ContestDatabaseTest, WriteProtectionLiftedLaterLetsTheNextSaveWork)
         const auto lesbar = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
         const auto schreibbar = lesbar | QFileDevice::WriteOwner;
         {
-            auto db = ContestDatabase::anlegen(u"RO.mdb"_s, {u"144MHz"_s}, kStation);
+            auto db = ContestDatabase::anlegen(u"RO.mdb"_s, { u"144MHz"_s }, kStation);
             db.qsoSpeichern(u"144MHz"_s, qso(1, u"DL1AB"_s), u"   erste"_s);
         }
         QFile::setPermissions(u"RO.mdb"_s, lesbar);
@@ -344,7 +351,8 @@ TEST_F(ContestDatabaseTest, WriteProtectionLiftedLaterLetsTheNextSaveWork)
         } catch (const UserError& e) {
             ergebnis = u"read-only directory: "_s + e.meldung();
         }
-        QFile::setPermissions(verzeichnis, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            verzeichnis, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         return ergebnis;
     });
     EXPECT_TRUE(fehler.isEmpty()) << fehler.toStdString();
@@ -357,7 +365,7 @@ TEST_F(ContestDatabaseTest, WriteProtectionLiftedLaterLetsTheNextSaveWork)
 TEST_F(ContestDatabaseTest, OpeningMendsTheJournalAfterACrash)
 {
     const auto dreiKontakte = [](const QString& pfad) {
-        auto db = ContestDatabase::anlegen(pfad, {u"144MHz"_s, u"432MHz"_s}, kStation);
+        auto db = ContestDatabase::anlegen(pfad, { u"144MHz"_s, u"432MHz"_s }, kStation);
         db.qsoSpeichern(u"144MHz"_s, qso(1, u"DL1ABC"_s), u"   erste"_s);
         db.qsoSpeichern(u"432MHz"_s, qso(1, u"OK1ABC"_s), u"   zweite Zeile"_s);
         db.qsoSpeichern(u"144MHz"_s, qso(2, u"OE3ABC"_s), u"   dritte"_s);
@@ -366,18 +374,19 @@ TEST_F(ContestDatabaseTest, OpeningMendsTheJournalAfterACrash)
     const QByteArray s = test::dateiInhalt(u"J0.txt"_s);
     const struct {
         const char* fall;
-        QByteArray journal;          // null: the file is gone
+        QByteArray journal; // null: the file is gone
         bool gleichDenGespeicherten; // afterwards the file holds exactly the saved lines
-        const char16_t* meldung;     // nullptr: nothing to say
+        const char16_t* meldung; // nullptr: nothing to say
     } cases[] = {
-        {"a whole line of a contact never stored",
-         s + "   04.12.26 14:07  G4XYZ          59 002  59 012  IO91AA    559 - 432 MHz\r\n", true, u"G4XYZ"},
-        {"a line cut short", s + "   04.12.26 14:07  G4X", true, u"nicht fertig geschrieben"},
-        {"the last two lines lost", s.left(s.indexOf("\n") + 1), true, u"2 Zeilen"},
-        {"the last line lost half way", s.chopped(7), true, u"eine Zeile"},
-        {"the whole file lost", {}, true, u"3 Zeilen"},
-        {"two lines written by someone else", s + "eins\r\nzwei\r\n", false, nullptr},
-        {"nothing", s, true, nullptr},
+        { "a whole line of a contact never stored",
+            s + "   04.12.26 14:07  G4XYZ          59 002  59 012  IO91AA    559 - 432 MHz\r\n", true,
+            u"G4XYZ" },
+        { "a line cut short", s + "   04.12.26 14:07  G4X", true, u"nicht fertig geschrieben" },
+        { "the last two lines lost", s.left(s.indexOf("\n") + 1), true, u"2 Zeilen" },
+        { "the last line lost half way", s.chopped(7), true, u"eine Zeile" },
+        { "the whole file lost", {}, true, u"3 Zeilen" },
+        { "two lines written by someone else", s + "eins\r\nzwei\r\n", false, nullptr },
+        { "nothing", s, true, nullptr },
     };
     int n = 0;
     for (const auto& c : cases) {
@@ -408,16 +417,17 @@ TEST_F(ContestDatabaseTest, OpeningMendsTheJournalAfterACrash)
 // the file holds exactly the stored contacts' lines, whatever it held before.
 TEST_F(ContestDatabaseTest, OpeningRebuildsTheJournalAfterAPowerCut)
 {
-    const QStringList zeilen = {u"   04.12.26 14:00  DL1AB     erste"_s, u"   04.12.26 14:01  DL1AB     zweite"_s,
-                                u"   04.12.26 14:02  DL2AC     dritte"_s, u"   04.12.26 14:03  OK1AB     vierte"_s};
+    const QStringList zeilen
+        = { u"   04.12.26 14:00  DL1AB     erste"_s, u"   04.12.26 14:01  DL1AB     zweite"_s,
+              u"   04.12.26 14:02  DL2AC     dritte"_s, u"   04.12.26 14:03  OK1AB     vierte"_s };
     const auto vierKontakte = [&](const QString& pfad) {
-        auto db = ContestDatabase::anlegen(pfad, {u"144MHz"_s}, kStation);
+        auto db = ContestDatabase::anlegen(pfad, { u"144MHz"_s }, kStation);
         for (int i = 0; i < zeilen.size(); ++i)
             db.qsoSpeichern(u"144MHz"_s, qso(i + 1, u"DL%1AB"_s.arg(i)), zeilen[i]);
     };
     vierKontakte(u"P0.mdb"_s);
     const QByteArray s = test::dateiInhalt(u"P0.txt"_s);
-    QList<qsizetype> anfang{0};
+    QList<qsizetype> anfang { 0 };
     for (qsizetype i = s.indexOf('\n'); i >= 0; i = s.indexOf('\n', i + 1))
         anfang.append(i + 1);
     ASSERT_EQ(anfang.size(), 5);
@@ -431,16 +441,17 @@ TEST_F(ContestDatabaseTest, OpeningRebuildsTheJournalAfterAPowerCut)
         QByteArray journal;
     };
     QList<Fall> fälle = {
-        {"second line lost, later lines kept", ohneZeile(1)},
-        {"second line a hole, 75 NUL bytes after the end", loch(s, anfang[1], anfang[2]) + QByteArray(75, '\0')},
-        {"NUL bytes after the end", s + QByteArray(75, '\0')},
-        {"last line a hole", loch(s, anfang[3], anfang[4])},
-        {"a hole inside the third line", loch(s, anfang[2] + 5, anfang[2] + 9)},
-        {"second line lost, NUL bytes in place of the last", loch(ohneZeile(1), anfang[2], anfang[3])},
+        { "second line lost, later lines kept", ohneZeile(1) },
+        { "second line a hole, 75 NUL bytes after the end",
+            loch(s, anfang[1], anfang[2]) + QByteArray(75, '\0') },
+        { "NUL bytes after the end", s + QByteArray(75, '\0') },
+        { "last line a hole", loch(s, anfang[3], anfang[4]) },
+        { "a hole inside the third line", loch(s, anfang[2] + 5, anfang[2] + 9) },
+        { "second line lost, NUL bytes in place of the last", loch(ohneZeile(1), anfang[2], anfang[3]) },
     };
     // Every prefix of the file, followed by a hole as long as the lost rest.
     for (qsizetype n = 0; n < s.size(); n += 7)
-        fälle.append({"prefix " + std::to_string(n), s.left(n) + QByteArray(s.size() - n, '\0')});
+        fälle.append({ "prefix " + std::to_string(n), s.left(n) + QByteArray(s.size() - n, '\0') });
 
     int n = 0;
     for (const Fall& f : fälle) {
@@ -464,7 +475,7 @@ TEST_F(ContestDatabaseTest, OpeningRebuildsTheJournalAfterAPowerCut)
 
 TEST_F(ContestDatabaseTest, StoredFieldsNeverExceedTheirWidths)
 {
-    auto db = ContestDatabase::anlegen(u"W.mdb"_s, {u"144MHz"_s}, kStation);
+    auto db = ContestDatabase::anlegen(u"W.mdb"_s, { u"144MHz"_s }, kStation);
     QsoRecord q = qso(1, u"OE/DL1ABCDEFGHIJ/P"_s);
     q.kernCall = u"COMMENT-CALL-15"_s;
     q.kommentar = u"viel zu langer Kommentar"_s;
@@ -480,7 +491,7 @@ TEST_F(ContestDatabaseTest, StoredFieldsNeverExceedTheirWidths)
 
 TEST_F(ContestDatabaseTest, EarlierContactsCompareTextNotPatterns)
 {
-    auto db = ContestDatabase::anlegen(u"E.mdb"_s, {u"144MHz"_s}, kStation);
+    auto db = ContestDatabase::anlegen(u"E.mdb"_s, { u"144MHz"_s }, kStation);
     QsoRecord stern = qso(1, u"AB*"_s);
     stern.locator = u"JO31AA"_s;
     db.qsoSpeichern(u"144MHz"_s, stern, u"x"_s);
@@ -493,34 +504,35 @@ TEST_F(ContestDatabaseTest, EarlierContactsCompareTextNotPatterns)
             result.append(z.werte.value(3).toString());
         return result;
     };
-    EXPECT_EQ(calls(u"AB*"_s, u""_s), QStringList{u"AB*"_s});
-    EXPECT_EQ(calls(u"dl1abc"_s, u""_s), QStringList{u"DL1ABC"_s}) << "without regard to case, valid ones only";
-    EXPECT_EQ(calls(u"XX9XX"_s, u"jo62ab"_s), (QStringList{u"ABC"_s, u"DL1ABC"_s}));
+    EXPECT_EQ(calls(u"AB*"_s, u""_s), QStringList { u"AB*"_s });
+    EXPECT_EQ(calls(u"dl1abc"_s, u""_s), QStringList { u"DL1ABC"_s })
+        << "without regard to case, valid ones only";
+    EXPECT_EQ(calls(u"XX9XX"_s, u"jo62ab"_s), (QStringList { u"ABC"_s, u"DL1ABC"_s }));
     // By call or by locator, in stored order, a contact matching both listed once.
-    EXPECT_EQ(calls(u"DL1ABC"_s, u"JO31AA"_s), (QStringList{u"AB*"_s, u"DL1ABC"_s}));
-    EXPECT_EQ(calls(u"DL1ABC"_s, u"JO62AB"_s), (QStringList{u"ABC"_s, u"DL1ABC"_s}));
+    EXPECT_EQ(calls(u"DL1ABC"_s, u"JO31AA"_s), (QStringList { u"AB*"_s, u"DL1ABC"_s }));
+    EXPECT_EQ(calls(u"DL1ABC"_s, u"JO62AB"_s), (QStringList { u"ABC"_s, u"DL1ABC"_s }));
 }
 
 TEST_F(ContestDatabaseTest, DeletingOnlyTheLastContact)
 {
-    auto db = ContestDatabase::anlegen(u"D.mdb"_s, {u"144MHz"_s}, kStation);
+    auto db = ContestDatabase::anlegen(u"D.mdb"_s, { u"144MHz"_s }, kStation);
     EXPECT_EQ(db.letztenLöschen(u"144MHz"_s, 1), ContestDatabase::Löschen::KeinDatensatz);
     db.qsoSpeichern(u"144MHz"_s, qso(1, u"DL1ABC"_s), u"x"_s);
     db.qsoSpeichern(u"144MHz"_s, qso(2, u"G4XYZ"_s), u"x"_s);
     EXPECT_EQ(db.letztenLöschen(u"144MHz"_s, 1), ContestDatabase::Löschen::NichtDerLetzte);
     EXPECT_EQ(db.letztenLöschen(u"144MHz"_s, 2), ContestDatabase::Löschen::Gelöscht);
-    EXPECT_EQ(db.rowids(u"144MHz"_s), QList<qint64>{1});
+    EXPECT_EQ(db.rowids(u"144MHz"_s), QList<qint64> { 1 });
     db.ungültigErklären(u"144MHz"_s, 1);
     const QsoRecord q = db.qso(u"144MHz"_s, 1);
-    EXPECT_EQ((QStringList{q.punkte, q.square, q.land, q.rufzeichen}),
-              (QStringList{u"-----"_s, u" "_s, u" "_s, u"DL1ABC"_s}));
+    EXPECT_EQ((QStringList { q.punkte, q.square, q.land, q.rufzeichen }),
+        (QStringList { u"-----"_s, u" "_s, u" "_s, u"DL1ABC"_s }));
 }
 
 // A closed contest is one complete file: the write-ahead log is folded back.
 TEST_F(ContestDatabaseTest, ClosingLeavesOneCompleteFile)
 {
     {
-        auto db = ContestDatabase::anlegen(u"C.mdb"_s, {u"144MHz"_s}, kStation);
+        auto db = ContestDatabase::anlegen(u"C.mdb"_s, { u"144MHz"_s }, kStation);
         db.qsoSpeichern(u"144MHz"_s, qso(1, u"DL1ABC"_s), u"x"_s);
         EXPECT_TRUE(QFile::exists(u"C.mdb-wal"_s));
     }

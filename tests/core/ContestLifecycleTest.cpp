@@ -44,7 +44,7 @@ TEST_F(ContestLifecycleTest, RestartReopensContestBandAndScore)
 
 TEST_F(ContestLifecycleTest, MissingOrEmptyRememberedContestStartsWithoutOne)
 {
-    for (const char16_t* name : {u"WEG.MDB", u"LEER.MDB"}) {
+    for (const char16_t* name : { u"WEG.MDB", u"LEER.MDB" }) {
         QFile leer(u"LEER.mdb"_s);
         ASSERT_TRUE(leer.open(QIODevice::WriteOnly));
         leer.close();
@@ -96,7 +96,8 @@ TEST_F(ContestLifecycleTest, MonthPresetInGermanCapitals)
     const struct {
         int monat;
         const char16_t* vorgabe;
-    } cases[] = {{1, u"JAN2027"}, {3, u"MÄR2027"}, {5, u"MAI2027"}, {10, u"OKT2027"}, {12, u"DEZ2027"}};
+    } cases[]
+        = { { 1, u"JAN2027" }, { 3, u"MÄR2027" }, { 5, u"MAI2027" }, { 10, u"OKT2027" }, { 12, u"DEZ2027" } };
     for (const auto& c : cases)
         EXPECT_EQ(ContestModel::monatsVorgabe(QDate(2027, c.monat, 1)), QString::fromUtf16(c.vorgabe));
 }

@@ -1,4 +1,4 @@
-#include "contest/ContestLöschen.h"
+#include "contest/ContestLoeschen.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
@@ -16,29 +16,26 @@ protected:
     ContestLöschenTest()
     {
         QDir().mkdir(u"LOGS"_s);
-        for (const QString& name : {u"TEST.mdb"_s, u"TEST.txt"_s, u"EST.mdb"_s, u"TEST2.mdb"_s, u"TEST2.txt"_s,
-                                    u"test2.BAK"_s, u"TEST22.mdb"_s, u"TEST22.txt"_s, u"alt.MDB"_s,
-                                    u"notiz.txt"_s, u"LOGS/TEST2.mdb"_s}) {
+        for (const QString& name :
+            { u"TEST.mdb"_s, u"TEST.txt"_s, u"EST.mdb"_s, u"TEST2.mdb"_s, u"TEST2.txt"_s, u"test2.BAK"_s,
+                u"TEST22.mdb"_s, u"TEST22.txt"_s, u"alt.MDB"_s, u"notiz.txt"_s, u"LOGS/TEST2.mdb"_s }) {
             QFile f(name);
             f.open(QIODevice::WriteOnly);
         }
     }
 
-    QStringList übrig() const
-    {
-        return QDir().entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    }
+    QStringList übrig() const { return QDir().entryList(QDir::Files, QDir::Name | QDir::IgnoreCase); }
 
     test::WorkDir dir;
     test::ScriptedPrompter prompter;
     // The open contest lies elsewhere: a full path ending in /LOGS/TEST.MDB.
-    ContestLöschen löschen{dir.pfad(u"LOGS/TEST.MDB"_s), prompter};
+    ContestLöschen löschen { dir.pfad(u"LOGS/TEST.MDB"_s), prompter };
 };
 
 TEST_F(ContestLöschenTest, ListsTheContestFilesInAnyLetterCase)
 {
     EXPECT_EQ(löschen.dateien(),
-              (QStringList{u"alt.MDB"_s, u"EST.mdb"_s, u"TEST.mdb"_s, u"TEST2.mdb"_s, u"TEST22.mdb"_s}));
+        (QStringList { u"alt.MDB"_s, u"EST.mdb"_s, u"TEST.mdb"_s, u"TEST2.mdb"_s, u"TEST22.mdb"_s }));
 }
 
 TEST_F(ContestLöschenTest, RefusesTheOpenContestAsksAndDeletesOnlyThatName)
@@ -51,12 +48,13 @@ TEST_F(ContestLöschenTest, RefusesTheOpenContestAsksAndDeletesOnlyThatName)
         const char16_t* meldung;
         QStringList gelöscht;
     } cases[] = {
-        {u"TEST.mdb", Meldung::Antwort::Ok, nullptr, {}},
+        { u"TEST.mdb", Meldung::Antwort::Ok, nullptr, {} },
         // "EST.MDB" occurs within ".../LOGS/TEST.MDB" as well.
-        {u"EST.mdb", Meldung::Antwort::Ok, nullptr, {}},
-        {u"TEST2.mdb", Meldung::Antwort::Nein, u"Soll die Datenbank TEST2.MDB wirklich gelöscht werden?", {}},
-        {u"TEST2.mdb", Meldung::Antwort::Ja, u"Soll die Datenbank TEST2.MDB wirklich gelöscht werden?",
-         {u"test2.BAK"_s, u"TEST2.mdb"_s, u"TEST2.txt"_s}},
+        { u"EST.mdb", Meldung::Antwort::Ok, nullptr, {} },
+        { u"TEST2.mdb", Meldung::Antwort::Nein, u"Soll die Datenbank TEST2.MDB wirklich gelöscht werden?",
+            {} },
+        { u"TEST2.mdb", Meldung::Antwort::Ja, u"Soll die Datenbank TEST2.MDB wirklich gelöscht werden?",
+            { u"test2.BAK"_s, u"TEST2.mdb"_s, u"TEST2.txt"_s } },
     };
     for (const auto& c : cases) {
         prompter.vergiss();
@@ -82,8 +80,9 @@ TEST_F(ContestLöschenTest, RefusesTheOpenContestAsksAndDeletesOnlyThatName)
             EXPECT_EQ(m.standard, Meldung::Antwort::Nein);
         }
     }
-    EXPECT_EQ(übrig(), (QStringList{u"alt.MDB"_s, u"EST.mdb"_s, u"notiz.txt"_s, u"TEST.mdb"_s, u"TEST.txt"_s,
-                                    u"TEST22.mdb"_s, u"TEST22.txt"_s}));
+    EXPECT_EQ(übrig(),
+        (QStringList { u"alt.MDB"_s, u"EST.mdb"_s, u"notiz.txt"_s, u"TEST.mdb"_s, u"TEST.txt"_s,
+            u"TEST22.mdb"_s, u"TEST22.txt"_s }));
     EXPECT_TRUE(QFile::exists(u"LOGS/TEST2.mdb"_s)) << "only the working directory is touched";
 }
 
@@ -91,8 +90,8 @@ TEST_F(ContestLöschenTest, WithoutAnOpenContestEveryFileMayGo)
 {
     ContestLöschen ohneContest(QString(), prompter);
     prompter.antworte(Meldung::Antwort::Ja);
-    EXPECT_EQ(ohneContest.löschen(u"TEST.mdb"_s), (QStringList{u"TEST.mdb"_s, u"TEST.txt"_s}));
-    EXPECT_EQ(prompter.texte(), QStringList{u"Soll die Datenbank TEST.MDB wirklich gelöscht werden?"_s});
+    EXPECT_EQ(ohneContest.löschen(u"TEST.mdb"_s), (QStringList { u"TEST.mdb"_s, u"TEST.txt"_s }));
+    EXPECT_EQ(prompter.texte(), QStringList { u"Soll die Datenbank TEST.MDB wirklich gelöscht werden?"_s });
 }
 
 } // namespace

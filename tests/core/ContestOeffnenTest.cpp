@@ -1,4 +1,4 @@
-#include "contest/ContestÖffnen.h"
+#include "contest/ContestOeffnen.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
@@ -17,7 +17,7 @@ protected:
     {
         QDir().mkdir(u"LOGS"_s);
         // Keys of the contest open before, which opening must replace.
-        settings.setBänder({u"144MHz"_s, u"1296MHz"_s, u"24192MHz"_s});
+        settings.setBänder({ u"144MHz"_s, u"1296MHz"_s, u"24192MHz"_s });
         settings.setLetzterContest(u"TEST.MDB"_s);
         settings.setLetztesBand(u"144MHz"_s);
     }
@@ -43,18 +43,17 @@ TEST_F(ContestÖffnenTest, BandKeysAndCurrentBandComeFromTheFilesTables)
         QStringList schlüssel;
         const char16_t* aktuell;
     } cases[] = {
-        {{u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s},
-         {u"Band1=144MHz"_s, u"Band2=432MHz"_s, u"Band7=10368MHz"_s},
-         u"10368MHz"},
-        {{u"47088MHz"_s}, {u"Band9=47088MHz"_s}, u"47088MHz"},
-        {{u"144MHz"_s, u"76032MHz"_s}, {u"Band1=144MHz"_s, u"Band10=76032MHz"_s}, u"144MHz"},
+        { { u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s },
+            { u"Band1=144MHz"_s, u"Band2=432MHz"_s, u"Band7=10368MHz"_s }, u"10368MHz" },
+        { { u"47088MHz"_s }, { u"Band9=47088MHz"_s }, u"47088MHz" },
+        { { u"144MHz"_s, u"76032MHz"_s }, { u"Band1=144MHz"_s, u"Band10=76032MHz"_s }, u"144MHz" },
         // "432MHz" sorts before "50MHz" by name.
-        {{u"50MHz"_s, u"432MHz"_s}, {u"Band11=50MHz"_s, u"Band2=432MHz"_s}, u"432MHz"},
+        { { u"50MHz"_s, u"432MHz"_s }, { u"Band11=50MHz"_s, u"Band2=432MHz"_s }, u"432MHz" },
     };
     int n = 0;
     for (const auto& c : cases) {
         const QString pfad = dir.pfad(u"LOGS/C%1.mdb"_s.arg(++n));
-        ContestDatabase::anlegen(pfad, c.tabellen, {u"DL0XX"_s, u"JO31AA"_s});
+        ContestDatabase::anlegen(pfad, c.tabellen, { u"DL0XX"_s, u"JO31AA"_s });
         ASSERT_TRUE(contestÖffnen(model, prompter, pfad)) << prompter.texte().join(u'|').toStdString();
         const QString aktuell = QString::fromUtf16(c.aktuell);
         EXPECT_EQ(bandSchlüssel(), c.schlüssel) << pfad.toStdString();
@@ -76,15 +75,15 @@ TEST_F(ContestÖffnenTest, OldContestsOpenUpgradedWithTmpAndParam)
         const char16_t* locator;
     } cases[] = {
         // Without PARAM the station shown before opening is written into it.
-        {12, false, u"DL0XX", u"JO31AA"},
-        {13, false, u"DL0XX", u"JO31AA"},
+        { 12, false, u"DL0XX", u"JO31AA" },
+        { 13, false, u"DL0XX", u"JO31AA" },
         // With PARAM the file's station replaces the one shown.
-        {12, true, u"DK9ZZ", u"JN48AA"},
+        { 12, true, u"DK9ZZ", u"JN48AA" },
     };
     int n = 0;
     for (const auto& c : cases) {
         const QString pfad = dir.pfad(u"LOGS/ALT%1.mdb"_s.arg(++n));
-        test::schreibeAltenContest(pfad, {{u"144MHz"_s, c.felderErstesBand}, {u"432MHz"_s, 12}});
+        test::schreibeAltenContest(pfad, { { u"144MHz"_s, c.felderErstesBand }, { u"432MHz"_s, 12 } });
         {
             Connection alt(pfad, Connection::Zugriff::LesenSchreiben);
             alt.exec(u"INSERT INTO \"144MHz\"(Nummer,Rufzeichen,Punkte,Land,Square) "
@@ -125,20 +124,22 @@ TEST_F(ContestÖffnenTest, AFileThatIsNoContestChangesNothing)
         text.write("Dies ist keine Datenbank\r\n");
     }
     // One of our files, but without a single band table.
-    ContestDatabase::anlegen(u"LOGS/LEER.mdb"_s, {}, {u"DL0XX"_s, u"JO31AA"_s});
+    ContestDatabase::anlegen(u"LOGS/LEER.mdb"_s, {}, { u"DL0XX"_s, u"JO31AA"_s });
 
-    for (const QString& name : {u"LOGS/NOTIZ.mdb"_s, u"LOGS/LEER.mdb"_s, u"LOGS/FEHLT.mdb"_s}) {
+    for (const QString& name : { u"LOGS/NOTIZ.mdb"_s, u"LOGS/LEER.mdb"_s, u"LOGS/FEHLT.mdb"_s }) {
         prompter.vergiss();
         const QByteArray vorher = test::dateiInhalt(name);
         EXPECT_FALSE(contestÖffnen(model, prompter, dir.pfad(name)));
         ASSERT_EQ(prompter.gezeigt().size(), 1) << name.toStdString();
         EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
-        EXPECT_TRUE(prompter.gezeigt()[0].text.contains(name.mid(5))) << prompter.texte().join(u'|').toStdString();
+        EXPECT_TRUE(prompter.gezeigt()[0].text.contains(name.mid(5)))
+            << prompter.texte().join(u'|').toStdString();
         EXPECT_EQ(test::dateiInhalt(name), vorher);
 
         EXPECT_EQ(model.Datenbank(), u"TEST.MDB"_s);
         EXPECT_EQ(model.Band(), u"144MHz"_s);
-        EXPECT_EQ(bandSchlüssel(), (QStringList{u"Band1=144MHz"_s, u"Band3=1296MHz"_s, u"Band8=24192MHz"_s}));
+        EXPECT_EQ(
+            bandSchlüssel(), (QStringList { u"Band1=144MHz"_s, u"Band3=1296MHz"_s, u"Band8=24192MHz"_s }));
         EXPECT_EQ(settings.letzterContest(), u"TEST.MDB"_s);
     }
     // The open contest still logs.

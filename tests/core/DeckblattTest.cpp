@@ -7,7 +7,7 @@ namespace tarvex {
 namespace {
 
 using namespace Qt::StringLiterals;
-class DeckblattTest : public test::LogFixture {};
+class DeckblattTest : public test::LogFixture { };
 
 TEST(Deckblatt, PairsKeepTheirColumnsAndCutValuesAtTheFront)
 {
@@ -17,13 +17,14 @@ TEST(Deckblatt, PairsKeepTheirColumnsAndCutValuesAtTheFront)
         QString zeile;
     } cases[] = {
         // an empty value keeps the label and the width of its pair
-        {u"Genehmigungsklasse "_s, QString(), u"DOK "_s, QString(),
-         u"         Genehmigungsklasse                       DOK                       "_s},
-        {u"Wertungsgruppe "_s, u"1"_s, u"Rufzeichen "_s, u"OE5/DL1ABC/MM/P1"_s,
-         u"         Wertungsgruppe                     1     Rufzeichen E5/DL1ABC/MM/P1"_s},
+        { u"Genehmigungsklasse "_s, QString(), u"DOK "_s, QString(),
+            u"         Genehmigungsklasse                       DOK                       "_s },
+        { u"Wertungsgruppe "_s, u"1"_s, u"Rufzeichen "_s, u"OE5/DL1ABC/MM/P1"_s,
+            u"         Wertungsgruppe                     1     Rufzeichen E5/DL1ABC/MM/P1"_s },
     };
     for (const auto& c : cases) {
-        const QStringList text = Deckblatt::text({Druckzeile::text(Deckblatt::zweiSpalten(c.l1, c.v1, c.l2, c.v2))});
+        const QStringList text
+            = Deckblatt::text({ Druckzeile::text(Deckblatt::zweiSpalten(c.l1, c.v1, c.l2, c.v2)) });
         ASSERT_EQ(text.size(), 1);
         EXPECT_EQ(text[0], c.zeile);
         EXPECT_EQ(text[0].size(), 76);
@@ -50,7 +51,7 @@ TEST_F(DeckblattTest, FitsOnePageWithinThePrintersMargins)
     const double layoutHöhe = voll.last(2).first().von.y() + RecordingPrinterSurface::zeilenhöheMm(12);
     ASSERT_GT(layoutHöhe, 297 - 2 * 5.0); // taller than a usual printable area
 
-    for (const double rand : {5.0, 12.7, 25.0}) {
+    for (const double rand : { 5.0, 12.7, 25.0 }) {
         SCOPED_TRACE(rand);
         RecordingPrinterSurface d(rand);
         Deckblatt::drucken(d, log.deckblatt());
@@ -72,7 +73,7 @@ TEST_F(DeckblattTest, FitsOnePageWithinThePrintersMargins)
             }
         }
         // The next document is drawn at full size again.
-        d.drucke({PrintItem::text(u"Journal"_s)});
+        d.drucke({ PrintItem::text(u"Journal"_s) });
         EXPECT_EQ(d.einträge().last().schrift.größe, 12.0f);
     }
 }

@@ -25,15 +25,15 @@ TEST(Durability, AcknowledgedContactsSurviveSigkill)
     for (int lauf = 0; lauf < 12; ++lauf) {
         test::WorkDir dir;
         test::ContestDatInhalt inhalt;
-        inhalt.präfixe = {{u"DL"_s, u"Deutschland"_s}};
-        inhalt.squares = {{u"JO62"_s, u"Deutschland"_s}};
+        inhalt.präfixe = { { u"DL"_s, u"Deutschland"_s } };
+        inhalt.squares = { { u"JO62"_s, u"Deutschland"_s } };
         test::schreibeContestDat(u"CONTEST.DAT"_s, inhalt);
         test::schreibeCallInfo(u"CALLINFO.MDB"_s, {});
-        ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+        ContestDatabase::anlegen(u"TEST.mdb"_s, { u"144MHz"_s }, { u"DL0XX"_s, u"JO31AA"_s });
         writeTextFile(u"TEST.txt"_s, {});
 
         QProcess child;
-        child.start(QStringLiteral(TARVEX_SAVING_CHILD), {dir.root()});
+        child.start(QStringLiteral(TARVEX_SAVING_CHILD), { dir.root() });
         ASSERT_TRUE(child.waitForStarted());
         // Wait for the first acknowledgement, then a random time more.
         ASSERT_TRUE(child.waitForReadyRead(10000)) << child.readAllStandardError().toStdString();
@@ -49,8 +49,10 @@ TEST(Durability, AcknowledgedContactsSurviveSigkill)
         }
         ASSERT_GT(bestätigt, 0);
 
-        EXPECT_EQ(Connection(u"TEST.mdb"_s, Connection::Zugriff::NurLesen).scalar(u"PRAGMA integrity_check"_s).toString(),
-                  u"ok"_s);
+        EXPECT_EQ(Connection(u"TEST.mdb"_s, Connection::Zugriff::NurLesen)
+                      .scalar(u"PRAGMA integrity_check"_s)
+                      .toString(),
+            u"ok"_s);
         auto db = ContestDatabase::öffnen(u"TEST.MDB"_s);
         db.journalAbgleichen();
         const QList<QsoRecord> qsos = db.qsos(u"144MHz"_s);

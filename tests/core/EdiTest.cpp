@@ -90,23 +90,24 @@ TEST(EdiSchreiberTest, ReportAndNumberSplitByTheStoredTextsOwnShape)
     const Fall fälle[] = {
         { u"59001", 1, u"59", u"001" },
         { u"599005", 5, u"599", u"005" },
-        { u"599005", 0, u"599", u"005" },      // received: no running number to go by
-        { u"59A003", 3, u"59A", u"003" },      // a letter stays in the report, the number is digits
+        { u"599005", 0, u"599", u"005" }, // received: no running number to go by
+        { u"59A003", 3, u"59A", u"003" }, // a letter stays in the report, the number is digits
         { u"5991001", 1001, u"599", u"1001" },
-        { u"591001", 1001, u"59", u"1001" },   // phone on contact 1,001
-        { u"591001", 1, u"591", u"001" },      // CW 591 on contact 1
-        { u"591000", 0, u"59", u"1000" },      // 591 + 000 is no serial number
-        { u"590003", 0, u"59", u"0003" },      // tone 0 is no CW report
+        { u"591001", 1001, u"59", u"1001" }, // phone on contact 1,001
+        { u"591001", 1, u"591", u"001" }, // CW 591 on contact 1
+        { u"591000", 0, u"59", u"1000" }, // 591 + 000 is no serial number
+        { u"590003", 0, u"59", u"0003" }, // tone 0 is no CW report
         { u"59A1001", 1001, u"59A", u"1001" },
         { u"59", 1, u"59", u"" },
         { u"5A", 1, u"5A", u"" },
         { u"", 1, u"", u"" },
-        { u"59ABCD12", 1, u"59A", u"" },      // no number: the report is cut, nothing invented
+        { u"59ABCD12", 1, u"59A", u"" }, // no number: the report is cut, nothing invented
         { u"59999999999", 0, u"599", u"9999" },
     };
     for (const Fall& f : fälle) {
         const auto r = EdiSchreiber::teilen(QString::fromUtf16(f.gespeichert), f.laufend);
-        EXPECT_EQ(r.rapport, QString::fromUtf16(f.rapport)) << QString::fromUtf16(f.gespeichert).toStdString();
+        EXPECT_EQ(r.rapport, QString::fromUtf16(f.rapport))
+            << QString::fromUtf16(f.gespeichert).toStdString();
         EXPECT_EQ(r.nummer, QString::fromUtf16(f.nummer)) << QString::fromUtf16(f.gespeichert).toStdString();
     }
 }
@@ -117,8 +118,12 @@ TEST_F(EdiTest, EveryRecordKeepsTheFieldRulesOfTheFormat)
 {
     QList<QsoRecord> qsos = kleinerContest();
     const std::pair<QString, QString> rapporte[] = {
-        { u"59A003"_s, u"59001"_s }, { u"599005"_s, u"59001"_s }, { u"59"_s, u""_s },
-        { u"5991001"_s, u"59\u00e4001"_s }, { u"59;001"_s, u"5 9001"_s }, { u"59ABCDEF"_s, u"12345678901"_s },
+        { u"59A003"_s, u"59001"_s },
+        { u"599005"_s, u"59001"_s },
+        { u"59"_s, u""_s },
+        { u"5991001"_s, u"59\u00e4001"_s },
+        { u"59;001"_s, u"5 9001"_s },
+        { u"59ABCDEF"_s, u"12345678901"_s },
     };
     for (const auto& [geg, erh] : rapporte) {
         QsoRecord q = qsos.first();
@@ -131,11 +136,20 @@ TEST_F(EdiTest, EveryRecordKeepsTheFieldRulesOfTheFormat)
     const qsizetype start = zeilen.indexOf(u"[QSORecords;%1]"_s.arg(qsos.size()));
     ASSERT_GE(start, 0);
     const QRegularExpression regeln[] = {
-        QRegularExpression(u"^\\d{6}$"_s), QRegularExpression(u"^\\d{4}$"_s), QRegularExpression(u"^[A-Z0-9/]{3,14}$"_s),
-        QRegularExpression(u"^[0-9]?$"_s), QRegularExpression(u"^.{0,3}$"_s), QRegularExpression(u"^\\d{0,4}$"_s),
-        QRegularExpression(u"^.{0,3}$"_s), QRegularExpression(u"^\\d{0,4}$"_s), QRegularExpression(u"^.{0,6}$"_s),
-        QRegularExpression(u"^([A-R]{2}\\d{2}[A-X]{2})?$"_s), QRegularExpression(u"^\\d{0,6}$"_s),
-        QRegularExpression(u"^N?$"_s), QRegularExpression(u"^N?$"_s), QRegularExpression(u"^N?$"_s),
+        QRegularExpression(u"^\\d{6}$"_s),
+        QRegularExpression(u"^\\d{4}$"_s),
+        QRegularExpression(u"^[A-Z0-9/]{3,14}$"_s),
+        QRegularExpression(u"^[0-9]?$"_s),
+        QRegularExpression(u"^.{0,3}$"_s),
+        QRegularExpression(u"^\\d{0,4}$"_s),
+        QRegularExpression(u"^.{0,3}$"_s),
+        QRegularExpression(u"^\\d{0,4}$"_s),
+        QRegularExpression(u"^.{0,6}$"_s),
+        QRegularExpression(u"^([A-R]{2}\\d{2}[A-X]{2})?$"_s),
+        QRegularExpression(u"^\\d{0,6}$"_s),
+        QRegularExpression(u"^N?$"_s),
+        QRegularExpression(u"^N?$"_s),
+        QRegularExpression(u"^N?$"_s),
         QRegularExpression(u"^D?$"_s),
     };
     for (qsizetype i = 1; i <= qsos.size(); ++i) {
@@ -146,8 +160,10 @@ TEST_F(EdiTest, EveryRecordKeepsTheFieldRulesOfTheFormat)
                 << "record " << i << " field " << f + 1 << ": " << zeilen.value(start + i).toStdString();
     }
     // The mixed directions have codes of their own: CW sent, phone received.
-    EXPECT_TRUE(zeilen.value(start + 8).contains(u";4;599;005;59;001;"_s)) << zeilen.value(start + 8).toStdString();
-    EXPECT_TRUE(zeilen.value(start + 7).contains(u";1;59A;003;59;001;"_s)) << zeilen.value(start + 7).toStdString();
+    EXPECT_TRUE(zeilen.value(start + 8).contains(u";4;599;005;59;001;"_s))
+        << zeilen.value(start + 8).toStdString();
+    EXPECT_TRUE(zeilen.value(start + 7).contains(u";1;59A;003;59;001;"_s))
+        << zeilen.value(start + 7).toStdString();
 }
 
 TEST_F(EdiTest, WriterThenReaderGivesTheSameFileWithASectionInARemarkDefused)
@@ -247,7 +263,8 @@ TEST_F(EdiTest, AFileThatCannotBeWrittenIsReportedAndStopsTheRun)
     prompter.vergiss();
     log.drucken(drucker);
     ASSERT_EQ(prompter.texte().size(), 1) << prompter.texte().join(u'\n').toStdString();
-    EXPECT_TRUE(prompter.texte()[0].startsWith(u"Die EDI-Datei 144MHz-122026-DL0XX.EDI kann nicht geschrieben"_s));
+    EXPECT_TRUE(
+        prompter.texte()[0].startsWith(u"Die EDI-Datei 144MHz-122026-DL0XX.EDI kann nicht geschrieben"_s));
     EXPECT_TRUE(prompter.texte()[0].endsWith(u"Die weiteren Ausgaben entfallen."_s));
     EXPECT_FALSE(QFile::exists(u"144MHz-122026-DL0XX.EDI.tmp"_s));
 }

@@ -1,5 +1,5 @@
-#include "entry/EntryActions.h"
 #include "entry/EntryModel.h"
+#include "entry/EntryActions.h"
 #include "entry/KeystrokeLog.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
@@ -64,9 +64,9 @@ TEST_F(EntryModelTest, CallLocatorAndReportInOneLine)
     EXPECT_EQ(f().txtQRB, u"5"_s);
     EXPECT_EQ(f().txtWinkel, u"0"_s);
     EXPECT_EQ(f().lblPfeil, u"\u2191"_s);
-    EXPECT_EQ(actions.calls, (QStringList{u"prüfen"_s, u"prüfen"_s}));
+    EXPECT_EQ(actions.calls, (QStringList { u"prüfen"_s, u"prüfen"_s }));
     // The keystroke log holds each classified token.
-    EXPECT_EQ(log.zeilen(), (QStringList{u"DL1ABC"_s, u"JO31AB"_s, u"59001"_s}));
+    EXPECT_EQ(log.zeilen(), (QStringList { u"DL1ABC"_s, u"JO31AB"_s, u"59001"_s }));
 }
 
 // One line each, from an empty entry: where its tokens end up.
@@ -77,15 +77,15 @@ TEST_F(EntryModelTest, TokensLandInTheirFields)
         QString EntryFields::*feld;
         QString erwartet;
     } cases[] = {
-        {u"K:qrv"_s, &EntryFields::txtKommentar, u"qrv"_s},                // a comment keeps its case
-        {u"K:QRV 73"_s, &EntryFields::txtKommentar, u"QRV"_s},             // and is one token
-        {u"K:QRV 73"_s, &EntryFields::txtRSTgeg, u"73"_s},
-        {u"K.abcdefghijklmnop"_s, &EntryFields::txtKommentar, u"abcdefghijkl"_s}, // cut to its width
-        {u"C:ABCDEFGHIJKLMNOPQ"_s, &EntryFields::txtCall, u"ABCDEFGHIJKLMNO"_s},
-        {u"OE/DL1ABC"_s, &EntryFields::txtCall, u"OE/DL1ABC"_s},           // classified by its core
-        {u"01.01.00"_s, &EntryFields::lblDatum, u"01.01.00"_s},            // and it stays after Löschen
-        {u"04/12/26"_s, &EntryFields::lblDatum, u"04.12.26"_s},            // written with slashes
-        {u"4/12/26"_s, &EntryFields::lblDatum, u"04.12.26"_s},             // no date: the last one stays
+        { u"K:qrv"_s, &EntryFields::txtKommentar, u"qrv"_s }, // a comment keeps its case
+        { u"K:QRV 73"_s, &EntryFields::txtKommentar, u"QRV"_s }, // and is one token
+        { u"K:QRV 73"_s, &EntryFields::txtRSTgeg, u"73"_s },
+        { u"K.abcdefghijklmnop"_s, &EntryFields::txtKommentar, u"abcdefghijkl"_s }, // cut to its width
+        { u"C:ABCDEFGHIJKLMNOPQ"_s, &EntryFields::txtCall, u"ABCDEFGHIJKLMNO"_s },
+        { u"OE/DL1ABC"_s, &EntryFields::txtCall, u"OE/DL1ABC"_s }, // classified by its core
+        { u"01.01.00"_s, &EntryFields::lblDatum, u"01.01.00"_s }, // and it stays after Löschen
+        { u"04/12/26"_s, &EntryFields::lblDatum, u"04.12.26"_s }, // written with slashes
+        { u"4/12/26"_s, &EntryFields::lblDatum, u"04.12.26"_s }, // no date: the last one stays
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.zeile.toStdString());
@@ -116,10 +116,9 @@ TEST_F(EntryModelTest, PlusShortcutPerReportMode)
         const char16_t* erh;
         const char16_t* geg;
     } cases[] = {
-        {RstVorgabe::R599, u"+7", u"599007", u"59"},
-        {RstVorgabe::R59, u"+123", u"59123", u"59"},
-        {RstVorgabe::R59, u"+1234", u"591234", u"59"},
-        {RstVorgabe::Keine, u"+7", u"", u"007"}, // no preset: 007 is a report sent
+        { RstVorgabe::R599, u"+7", u"599007", u"59" }, { RstVorgabe::R59, u"+123", u"59123", u"59" },
+        { RstVorgabe::R59, u"+1234", u"591234", u"59" },
+        { RstVorgabe::Keine, u"+7", u"", u"007" }, // no preset: 007 is a report sent
     };
     for (const auto& c : cases) {
         model.Löschen();
@@ -160,7 +159,7 @@ TEST_F(EntryModelTest, PA5IsACallOtherLocatorPatternsAreLocators)
     zeile(u"OE/PA57XY"_s);
     EXPECT_EQ(f().txtCall, u"PA57XY"_s);
     EXPECT_EQ(f().txtLocator, u""_s);
-    EXPECT_EQ(prompter.texte(), QStringList{u"ungültiger Locator!"_s});
+    EXPECT_EQ(prompter.texte(), QStringList { u"ungültiger Locator!"_s });
 }
 
 TEST_F(EntryModelTest, PrefixAndSuffixToggles)
@@ -169,9 +168,15 @@ TEST_F(EntryModelTest, PrefixAndSuffixToggles)
         const char16_t* token;
         const char16_t* call;
     } steps[] = {
-        {u"DL1ABC", u"DL1ABC"},   {u"/P", u"DL1ABC/P"},        {u"/P", u"DL1ABC"},
-        {u"OE/", u"OE/DL1ABC"},   {u"/P", u"OE/DL1ABC/P"},     {u"OE/", u"DL1ABC/P"},
-        {u"XYZ", u"DL1XYZ/P"},    {u"G4", u"G4XYZ/P"},         {u"PA3", u"PA3XYZ/P"},
+        { u"DL1ABC", u"DL1ABC" },
+        { u"/P", u"DL1ABC/P" },
+        { u"/P", u"DL1ABC" },
+        { u"OE/", u"OE/DL1ABC" },
+        { u"/P", u"OE/DL1ABC/P" },
+        { u"OE/", u"DL1ABC/P" },
+        { u"XYZ", u"DL1XYZ/P" },
+        { u"G4", u"G4XYZ/P" },
+        { u"PA3", u"PA3XYZ/P" },
     };
     for (const auto& s : steps) {
         zeile(QString::fromUtf16(s.token));
@@ -209,7 +214,7 @@ TEST_F(EntryModelTest, InvalidLocatorIsReportedAndRemovedDistanceStays)
 TEST_F(EntryModelTest, SearchLeavesTheLineAndCallsSearch)
 {
     zeile(u"?DL1*"_s);
-    EXPECT_EQ(actions.calls, QStringList{u"suchen DL1*"_s});
+    EXPECT_EQ(actions.calls, QStringList { u"suchen DL1*"_s });
     EXPECT_EQ(f().txtInput, u"?DL1*"_s);
     EXPECT_TRUE(log.zeilen().isEmpty());
 }
@@ -219,13 +224,13 @@ TEST_F(EntryModelTest, EmptyTokensAreSaveRequestsInLineOrder)
     // The save sees the first contact complete; the call after the two blanks starts the next.
     model.felder().txtNummer = u"001"_s;
     zeile(u"DL1ABC JO31AB 59001  G4XYZ"_s);
-    EXPECT_EQ(actions.calls, (QStringList{u"prüfen"_s, u"prüfen"_s, u"speichern"_s, u"prüfen"_s}));
+    EXPECT_EQ(actions.calls, (QStringList { u"prüfen"_s, u"prüfen"_s, u"speichern"_s, u"prüfen"_s }));
     EXPECT_EQ(f().txtCall, u"G4XYZ"_s);
 
     actions.calls.clear();
     zeile(QString());
     zeile(u" "_s);
-    EXPECT_EQ(actions.calls, (QStringList{u"speichern"_s, u"speichern"_s}));
+    EXPECT_EQ(actions.calls, (QStringList { u"speichern"_s, u"speichern"_s }));
 }
 
 TEST_F(EntryModelTest, ReadyLabelNeedsAllFiveFields)
@@ -243,7 +248,7 @@ TEST_F(EntryModelTest, DuplicateQuestionComesAfterTheWholeLine)
 {
     actions.beimPrüfen = [&] { model.felder().doppelt = true; };
     zeile(u"DL1ABC JO31AB"_s);
-    EXPECT_EQ(actions.calls, (QStringList{u"prüfen"_s, u"prüfen"_s, u"doppelFrage"_s}));
+    EXPECT_EQ(actions.calls, (QStringList { u"prüfen"_s, u"prüfen"_s, u"doppelFrage"_s }));
 }
 
 TEST_F(EntryModelTest, F12SavesOnlyInLogKeyMode)
@@ -255,11 +260,11 @@ TEST_F(EntryModelTest, F12SavesOnlyInLogKeyMode)
     struct Spy final : EntryActions {
         bool* seen;
         EntryModel* m;
-        void prüfen() override {}
-        void suchen(const QString&) override {}
+        void prüfen() override { }
+        void suchen(const QString&) override { }
         void speichern() override { *seen = m->felder().f12; }
-        void doppelFrage() override {}
-        void alleAnzeigen() override {}
+        void doppelFrage() override { }
+        void alleAnzeigen() override { }
     } spy;
     spy.seen = &f12BeimSpeichern;
     EntryModel second(spy, prompter, log);

@@ -1,9 +1,9 @@
+#include "logout/ExpExport.h"
 #include "common/TextFile.h"
 #include "common/UserError.h"
 #include "logout/AdifDatei.h"
 #include "logout/AtomicTextFile.h"
 #include "logout/ExpDatei.h"
-#include "logout/ExpExport.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
 
@@ -19,7 +19,7 @@ namespace {
 using namespace Qt::StringLiterals;
 
 QsoRecord qso(const QString& datum, const QString& call, const QString& geg, const QString& erh,
-              const QString& locator, const QString& punkte = u"512"_s, const QString& land = u"Deutschland"_s)
+    const QString& locator, const QString& punkte = u"512"_s, const QString& land = u"Deutschland"_s)
 {
     QsoRecord q;
     q.datum = datum;
@@ -57,33 +57,35 @@ protected:
         }
     }
 
-    ExpExport exporter{model, clock};
+    ExpExport exporter { model, clock };
 };
 
 // The names carry month before year; an invalid contact keeps its blanks, a
 // comma in a country is quoted.
 TEST_F(ExpExportTest, ExchangeAndAdifFilesMatchTheGoldenFiles)
 {
-    anhängen({qso(u"06.05.02"_s, u"DK2XY"_s, u"599001"_s, u"579012"_s, u"JO62QM"_s),
-              qso(u"07.05.02"_s, u"PA3ABC/P"_s, u"59002"_s, u"57013"_s, u"JO22AB"_s, u"-----"_s),
-              qso(u"07.05.02"_s, u"ON4XY"_s, u"599003"_s, u"57014"_s, u"JO20CD"_s, u"333"_s, u"Belgien, Süd"_s)});
+    anhängen({ qso(u"06.05.02"_s, u"DK2XY"_s, u"599001"_s, u"579012"_s, u"JO62QM"_s),
+        qso(u"07.05.02"_s, u"PA3ABC/P"_s, u"59002"_s, u"57013"_s, u"JO22AB"_s, u"-----"_s),
+        qso(u"07.05.02"_s, u"ON4XY"_s, u"599003"_s, u"57014"_s, u"JO20CD"_s, u"333"_s, u"Belgien, Süd"_s) });
     const ExpExport::Ergebnis e = exporter.exportieren(true);
     EXPECT_EQ(e.expDatei, u"144MHz-052002-DL1ABC.EXP"_s);
     EXPECT_EQ(e.adifDatei, u"144MHz-052002-DL1ABC.adi"_s);
-    EXPECT_EQ(test::dateiInhalt(e.expDatei), test::dateiInhalt(QStringLiteral(TARVEX_TEST_DATA "/exp_144.txt")));
-    EXPECT_EQ(test::dateiInhalt(e.adifDatei), test::dateiInhalt(QStringLiteral(TARVEX_TEST_DATA "/adif_144.txt")));
+    EXPECT_EQ(
+        test::dateiInhalt(e.expDatei), test::dateiInhalt(QStringLiteral(TARVEX_TEST_DATA "/exp_144.txt")));
+    EXPECT_EQ(
+        test::dateiInhalt(e.adifDatei), test::dateiInhalt(QStringLiteral(TARVEX_TEST_DATA "/adif_144.txt")));
     // No temporary file is left beside them.
-    EXPECT_EQ(QDir::current().entryList({u".*.tmp"_s}, QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_EQ(QDir::current().entryList({ u".*.tmp"_s }, QDir::Files | QDir::Hidden), QStringList());
 }
 
 TEST_F(ExpExportTest, ReplacesAnOlderFileAndLeavesItWhenNothingCanBeWritten)
 {
-    writeTextFile(u"144MHz-052002-DL1ABC.EXP"_s, {u"alt"_s});
+    writeTextFile(u"144MHz-052002-DL1ABC.EXP"_s, { u"alt"_s });
     // The band is still empty: no name, no file touched.
     EXPECT_THROW(exporter.exportieren(true), UserError);
     EXPECT_EQ(test::dateiInhalt(u"144MHz-052002-DL1ABC.EXP"_s), QByteArray("alt\r\n"));
 
-    anhängen({qso(u"06.05.02"_s, u"DK2XY"_s, u"599001"_s, u"579012"_s, u"JO62QM"_s)});
+    anhängen({ qso(u"06.05.02"_s, u"DK2XY"_s, u"599001"_s, u"579012"_s, u"JO62QM"_s) });
     EXPECT_TRUE(exporter.exportieren(false).adifDatei.isEmpty());
     EXPECT_EQ(readTextLines(u"144MHz-052002-DL1ABC.EXP"_s).size(), 6);
     EXPECT_FALSE(QFile::exists(u"144MHz-052002-DL1ABC.adi"_s));
@@ -91,26 +93,29 @@ TEST_F(ExpExportTest, ReplacesAnOlderFileAndLeavesItWhenNothingCanBeWritten)
     // A folder in the way of the ADIF file: the error names it, no temporary file stays.
     QDir().mkdir(u"144MHz-052002-DL1ABC.adi"_s);
     EXPECT_THROW(exporter.exportieren(true), UserError);
-    EXPECT_EQ(QDir::current().entryList({u".*.tmp"_s}, QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_EQ(QDir::current().entryList({ u".*.tmp"_s }, QDir::Files | QDir::Hidden), QStringList());
     EXPECT_TRUE(QFileInfo(u"144MHz-052002-DL1ABC.adi"_s).isDir());
 }
 
 // Fails one system call of the hidden files while it lives.
 struct Störung {
-    explicit Störung(AtomicTextFile::Systemaufrufe aufrufe) { AtomicTextFile::setSystemaufrufe(std::move(aufrufe)); }
+    explicit Störung(AtomicTextFile::Systemaufrufe aufrufe)
+    {
+        AtomicTextFile::setSystemaufrufe(std::move(aufrufe));
+    }
     ~Störung() { AtomicTextFile::setSystemaufrufe({}); }
 };
 
 QStringList versteckte()
 {
-    return QDir::current().entryList({u".*"_s}, QDir::Files | QDir::Hidden);
+    return QDir::current().entryList({ u".*"_s }, QDir::Files | QDir::Hidden);
 }
 
 // The exchange file and the ADIF file of one run replace the old ones together
 // or not at all, and a failure names the file the operator knows.
 TEST_F(ExpExportTest, BothFilesAreReplacedTogetherOrNotAtAll)
 {
-    anhängen({qso(u"06.05.02"_s, u"DK2XY"_s, u"599001"_s, u"579012"_s, u"JO62QM"_s)});
+    anhängen({ qso(u"06.05.02"_s, u"DK2XY"_s, u"599001"_s, u"579012"_s, u"JO62QM"_s) });
     const QString exp = u"144MHz-052002-DL1ABC.EXP"_s;
     const QString adi = u"144MHz-052002-DL1ABC.adi"_s;
     const auto zweiter = [](int fehler, auto echt) {
@@ -127,23 +132,23 @@ TEST_F(ExpExportTest, BothFilesAreReplacedTogetherOrNotAtAll)
         AtomicTextFile::Systemaufrufe aufrufe;
         const char16_t* grund;
     } fälle[] = {
-        {"the ADIF file's sync fails", {{}, zweiter(EIO, [](int fd) { return ::fsync(fd); }), {}},
-         u"Ein-/Ausgabefehler"},
-        {"the ADIF file's rename fails after the exchange file's",
-         {{}, {}, zweiter(EACCES, [](const char* a, const char* b) { return std::rename(a, b); })},
-         u"keine Berechtigung"},
-        {"the disk is full", {[](int, const void*, size_t) -> ssize_t {
-                                  errno = ENOSPC;
-                                  return -1;
-                              },
-                              {},
-                              {}},
-         u"der Datenträger ist voll"},
+        { "the ADIF file's sync fails", { {}, zweiter(EIO, [](int fd) { return ::fsync(fd); }), {} },
+            u"Ein-/Ausgabefehler" },
+        { "the ADIF file's rename fails after the exchange file's",
+            { {}, {}, zweiter(EACCES, [](const char* a, const char* b) { return std::rename(a, b); }) },
+            u"keine Berechtigung" },
+        { "the disk is full",
+            { [](int, const void*, size_t) -> ssize_t {
+                 errno = ENOSPC;
+                 return -1;
+             },
+                {}, {} },
+            u"der Datenträger ist voll" },
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.fall);
-        writeTextFile(exp, {u"alte EXP"_s});
-        writeTextFile(adi, {u"alte ADIF"_s});
+        writeTextFile(exp, { u"alte EXP"_s });
+        writeTextFile(adi, { u"alte ADIF"_s });
         try {
             Störung störung(f.aufrufe);
             exporter.exportieren(true);
@@ -169,14 +174,15 @@ TEST_F(ExpExportTest, BothFilesAreReplacedTogetherOrNotAtAll)
 // them, but never those of a program that still runs.
 TEST_F(ExpExportTest, TheNextExportRemovesWhatAKilledOneLeft)
 {
-    anhängen({qso(u"06.05.02"_s, u"DK2XY"_s, u"599001"_s, u"579012"_s, u"JO62QM"_s)});
+    anhängen({ qso(u"06.05.02"_s, u"DK2XY"_s, u"599001"_s, u"579012"_s, u"JO62QM"_s) });
     const QString läuft = QString::number(::getppid());
-    const QStringList reste = {u".144MHz-052002-DL1ABC.EXP.999999999.tmp"_s, u".144MHz-112001-DL1ABC.EXP.999999998.tmp"_s,
-                               u".144MHz-052002-DL1ABC.adi.999999999.tmp"_s, u".144MHz-052002-DL1ABC.EXP.999999997.alt"_s};
-    const QStringList bleiben = {u".144MHz-052002-DL1ABC.EXP."_s + läuft + u".tmp"_s, u".notiz.txt.999999999.tmp"_s,
-                                 u".144MHz-052002-DL1ABC.EXP.tmp"_s};
+    const QStringList reste
+        = { u".144MHz-052002-DL1ABC.EXP.999999999.tmp"_s, u".144MHz-112001-DL1ABC.EXP.999999998.tmp"_s,
+              u".144MHz-052002-DL1ABC.adi.999999999.tmp"_s, u".144MHz-052002-DL1ABC.EXP.999999997.alt"_s };
+    const QStringList bleiben = { u".144MHz-052002-DL1ABC.EXP."_s + läuft + u".tmp"_s,
+        u".notiz.txt.999999999.tmp"_s, u".144MHz-052002-DL1ABC.EXP.tmp"_s };
     for (const QString& name : reste + bleiben)
-        writeTextFile(name, {u"Rest"_s});
+        writeTextFile(name, { u"Rest"_s });
     exporter.exportieren(true);
     QStringList erwartet = bleiben;
     erwartet.sort();
@@ -193,16 +199,16 @@ TEST(ExpDatei, NameRuleAndCentury)
         const char16_t* monat;
     };
     const Fall fälle[] = {
-        {u"144MHz", u"06.05.02", u"DL1ABC", u"144MHz-052002-DL1ABC.EXP", u"200205"},
-        {u"24192MHz", u"31.12.29", u"dk2xy", u"24192MHz-122029-DK2XY.EXP", u"202912"},
-        {u"50MHz", u"01.01.30", u"OE5XYZ", u"50MHz-011930-OE5XYZ.EXP", u"193001"},
-        {u"1296MHz", u"15.07.00", u"F6ABC", u"1296MHz-072000-F6ABC.EXP", u"200007"},
+        { u"144MHz", u"06.05.02", u"DL1ABC", u"144MHz-052002-DL1ABC.EXP", u"200205" },
+        { u"24192MHz", u"31.12.29", u"dk2xy", u"24192MHz-122029-DK2XY.EXP", u"202912" },
+        { u"50MHz", u"01.01.30", u"OE5XYZ", u"50MHz-011930-OE5XYZ.EXP", u"193001" },
+        { u"1296MHz", u"15.07.00", u"F6ABC", u"1296MHz-072000-F6ABC.EXP", u"200007" },
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(QString::fromUtf16(f.datum).toStdString());
-        EXPECT_EQ(ExpDatei::dateiname(QString::fromUtf16(f.band), QString::fromUtf16(f.datum),
-                                      QString::fromUtf16(f.kern)),
-                  QString::fromUtf16(f.name));
+        EXPECT_EQ(ExpDatei::dateiname(
+                      QString::fromUtf16(f.band), QString::fromUtf16(f.datum), QString::fromUtf16(f.kern)),
+            QString::fromUtf16(f.name));
         EXPECT_EQ(ExpDatei::monatszeile(QString::fromUtf16(f.datum)), QString::fromUtf16(f.monat));
     }
     EXPECT_THROW(ExpDatei::dateiname(u"144MHz"_s, u"6.5.2002"_s, u"DL1ABC"_s), UserError);
@@ -216,16 +222,19 @@ TEST(AdifDatei, ModeReportsAndBandField)
         const char16_t* geg;
         const char16_t* erh;
         const char16_t* mitte; // from mode to SRX
-        const char16_t* ende;  // FREQ and BAND
+        const char16_t* ende; // FREQ and BAND
     };
     const Fall fälle[] = {
-        {u"10368MHz", u"599001", u"57012", u"<mode:3>SSB<RST_RCVD:2>57<RST_SENT:2>59<GRIDSQUARE:6>JO62QM<STX:3>001<SRX:3>012",
-         u"<FREQ:5>10368<BAND:3>3cm<eor>"},
-        {u"24192MHz", u"5991234", u"599007", u"<mode:2>CW<RST_RCVD:3>599<RST_SENT:3>599<GRIDSQUARE:6>JO62QM<STX:3>234<SRX:3>007",
-         u"<FREQ:5>24192<BAND:6>1.25cm<eor>"},
+        { u"10368MHz", u"599001", u"57012",
+            u"<mode:3>SSB<RST_RCVD:2>57<RST_SENT:2>59<GRIDSQUARE:6>JO62QM<STX:3>001<SRX:3>012",
+            u"<FREQ:5>10368<BAND:3>3cm<eor>" },
+        { u"24192MHz", u"5991234", u"599007",
+            u"<mode:2>CW<RST_RCVD:3>599<RST_SENT:3>599<GRIDSQUARE:6>JO62QM<STX:3>234<SRX:3>007",
+            u"<FREQ:5>24192<BAND:6>1.25cm<eor>" },
         // Too short for the fixed lengths: padded, so a reader never runs into the next field.
-        {u"50MHz", u"5", u"", u"<mode:3>SSB<RST_RCVD:2>  <RST_SENT:2>5 <GRIDSQUARE:6>JO62QM<STX:3>5  <SRX:3>   ",
-         u"<FREQ:2>50<BAND:2>6m<eor>"},
+        { u"50MHz", u"5", u"",
+            u"<mode:3>SSB<RST_RCVD:2>  <RST_SENT:2>5 <GRIDSQUARE:6>JO62QM<STX:3>5  <SRX:3>   ",
+            u"<FREQ:2>50<BAND:2>6m<eor>" },
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(QString::fromUtf16(f.band).toStdString());
@@ -237,8 +246,8 @@ TEST(AdifDatei, ModeReportsAndBandField)
         q.rstErh = QString::fromUtf16(f.erh);
         q.locator = u"JO62QM"_s;
         EXPECT_EQ(AdifDatei::satz(q, QString::fromUtf16(f.band)),
-                  u"<call:11>OE/DL1ABC/P<qso_date:8:d>20291231<time_on:4>2359"_s + QString::fromUtf16(f.mitte)
-                      + QString::fromUtf16(f.ende));
+            u"<call:11>OE/DL1ABC/P<qso_date:8:d>20291231<time_on:4>2359"_s + QString::fromUtf16(f.mitte)
+                + QString::fromUtf16(f.ende));
     }
     EXPECT_EQ(AdifDatei::bandFeld(u"70MHz"_s), QString());
 }

@@ -21,11 +21,17 @@ TEST(KarteGitter, CellNames)
         int zeile, spalte;
         const char16_t* name;
     } fälle[] = {
-        {5, 0, u"IP54"},  {5, 19, u"KP44"}, {34, 0, u"IM55"},   {34, 19, u"KM45"},
-        {18, 8, u"JO31"}, {10, 4, u"IO99"}, {18, 15, u"KO01"},
+        { 5, 0, u"IP54" },
+        { 5, 19, u"KP44" },
+        { 34, 0, u"IM55" },
+        { 34, 19, u"KM45" },
+        { 18, 8, u"JO31" },
+        { 10, 4, u"IO99" },
+        { 18, 15, u"KO01" },
     };
     for (const auto& f : fälle)
-        EXPECT_EQ(SquareGrid::name(f.zeile, f.spalte), QString::fromUtf16(f.name)) << f.zeile << ',' << f.spalte;
+        EXPECT_EQ(SquareGrid::name(f.zeile, f.spalte), QString::fromUtf16(f.name))
+            << f.zeile << ',' << f.spalte;
 }
 
 TEST(KarteGitter, SearchFindsTheFirstCellOrNothing)
@@ -37,7 +43,7 @@ TEST(KarteGitter, SearchFindsTheFirstCellOrNothing)
     EXPECT_EQ(std::pair(karte.zeile, karte.spalte), Zelle(34, 19));
     text.suchen(u"KM45"_s); // east of the text map's last column
     EXPECT_EQ(std::pair(text.zeile, text.spalte), Zelle(-1, -1));
-    for (const QString& fremd : {u"FN42"_s, u"jo31"_s, u""_s}) {
+    for (const QString& fremd : { u"FN42"_s, u"jo31"_s, u""_s }) {
         karte.suchen(fremd);
         EXPECT_EQ(karte.zeile, -1) << fremd.toStdString();
         EXPECT_EQ(karte.spalte, -1) << fremd.toStdString();
@@ -47,14 +53,14 @@ TEST(KarteGitter, SearchFindsTheFirstCellOrNothing)
 TEST(KarteGitter, CountsNegativeOnlyForTheOwnSquareInItsExactCase)
 {
     SquareGrid g(19);
-    g.Belegen({{u"JO31"_s, 5}, {u"JO30"_s, 3}, {u"FN42"_s, 7}, {u"jo32"_s, 2}}, u"JO31"_s);
+    g.Belegen({ { u"JO31"_s, 5 }, { u"JO30"_s, 3 }, { u"FN42"_s, 7 }, { u"jo32"_s, 2 } }, u"JO31"_s);
     EXPECT_EQ(g.zelle(18, 8), u"-5"_s);
     EXPECT_EQ(g.zelle(19, 8), u"3"_s);
     EXPECT_EQ(g.zelle(17, 8), u"JO32"_s);
-    g.Belegen({{u"JO31"_s, 4}}, u"jo31"_s); // a cell already counted is not found again
+    g.Belegen({ { u"JO31"_s, 4 } }, u"jo31"_s); // a cell already counted is not found again
     EXPECT_EQ(g.zelle(18, 8), u"-5"_s);
     g.Erzeugen();
-    g.Belegen({{u"JO31"_s, 4}}, u"jo31"_s);
+    g.Belegen({ { u"JO31"_s, 4 } }, u"jo31"_s);
     EXPECT_EQ(g.zelle(18, 8), u"4"_s);
 }
 
@@ -64,13 +70,11 @@ TEST(KartePunkt, LocatorToTwips)
         const char16_t* locator;
         int x, y;
     } fälle[] = {
-        {u"JO31AB", 3848, 3350}, // 8 × 481, 7200 − (16 + 1/24) × 240
-        {u"IP54AA", 0, 240},     // south-west corner of the top-left square
-        {u"KM25AA", 8177, 7200},
-        {u"JO31MA", 4088, 7200 - 3840}, // 4088.5 rounds to the even 4088
-        {u"JO41MA", 4570, 7200 - 3840}, // 4569.5 rounds to the even 4570
-        {u"JO31AX", 3848, 3360 - 230},
-        {u"FN42AA", -14911, 5520},       // off the picture, still a point
+        { u"JO31AB", 3848, 3350 }, // 8 × 481, 7200 − (16 + 1/24) × 240
+        { u"IP54AA", 0, 240 }, // south-west corner of the top-left square
+        { u"KM25AA", 8177, 7200 }, { u"JO31MA", 4088, 7200 - 3840 }, // 4088.5 rounds to the even 4088
+        { u"JO41MA", 4570, 7200 - 3840 }, // 4569.5 rounds to the even 4570
+        { u"JO31AX", 3848, 3360 - 230 }, { u"FN42AA", -14911, 5520 }, // off the picture, still a point
     };
     for (const auto& f : fälle) {
         const std::optional<QPoint> p = kartenpunkt(QString::fromUtf16(f.locator));
@@ -81,7 +85,7 @@ TEST(KartePunkt, LocatorToTwips)
 
 TEST(KartePunkt, NoPointForMalformedOrHugeLocators)
 {
-    for (const QString& l : {u""_s, u"JO31"_s, u"JO31ab"_s, u"JO31ABCD"_s, u"SO31AB"_s, u"JO31YA"_s})
+    for (const QString& l : { u""_s, u"JO31"_s, u"JO31ab"_s, u"JO31ABCD"_s, u"SO31AB"_s, u"JO31YA"_s })
         EXPECT_FALSE(kartenpunkt(l).has_value()) << l.toStdString();
 }
 
@@ -102,8 +106,8 @@ protected:
         q.square = gültig ? locator.left(4) : u" "_s;
         q.land = gültig ? u"Deutschland"_s : u" "_s;
         roh.execute(u"INSERT INTO "_s + quoteIdentifier(band)
-                        + u"(Nummer,Rufzeichen,Locator,Punkte,Square,Land) VALUES(?,?,?,?,?,?)"_s,
-                    {q.nummer, q.rufzeichen, q.locator, q.punkte, q.square, q.land});
+                + u"(Nummer,Rufzeichen,Locator,Punkte,Square,Land) VALUES(?,?,?,?,?,?)"_s,
+            { q.nummer, q.rufzeichen, q.locator, q.punkte, q.square, q.land });
     }
     // Five valid contacts in the own square JO31, three in JO30, one invalid in
     // JO31, one off the grid and two with a lower-case square.
@@ -120,9 +124,9 @@ protected:
         model.Punkte();
     }
     int nummer_ = 0;
-    Connection roh{dir.pfad(u"TEST.mdb"_s), Connection::Zugriff::LesenSchreiben};
-    KarteModel karte{model, prompter};
-    LocatorTextModel textKarte{model, prompter};
+    Connection roh { dir.pfad(u"TEST.mdb"_s), Connection::Zugriff::LesenSchreiben };
+    KarteModel karte { model, prompter };
+    LocatorTextModel textKarte { model, prompter };
 };
 
 TEST_F(KarteModelTest, SquareCountsOnTheGraphicMap)
@@ -130,8 +134,9 @@ TEST_F(KarteModelTest, SquareCountsOnTheGraphicMap)
     beispielLog();
     roh.exec(u"INSERT INTO TMP VALUES(1,'JO31','X')"_s);
     karte.großfelder();
-    const QList<Element> zählungen{{Element::Art::Text, {8 * 486 - 120, 13 * 240}, {}, 0, u"   5"_s, 14},
-                                   {Element::Art::Text, {8 * 486 - 120, 14 * 240}, {}, 0, u"   3"_s, 15}};
+    const QList<Element> zählungen { { Element::Art::Text, { 8 * 486 - 120, 13 * 240 }, {}, 0, u"   5"_s,
+                                         14 },
+        { Element::Art::Text, { 8 * 486 - 120, 14 * 240 }, {}, 0, u"   3"_s, 15 } };
     EXPECT_EQ(karte.zeichnung().elemente(), zählungen);
     EXPECT_EQ(roh.scalar(u"SELECT COUNT(*) FROM TMP"_s).toInt(), 0);
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
@@ -161,7 +166,8 @@ TEST_F(KarteModelTest, AnUnworkedBandShowsOnlyTheGrid)
     textKarte.aktivieren();
     const QStringList zeilen = textKarte.text();
     ASSERT_EQ(zeilen.size(), 30);
-    EXPECT_TRUE(zeilen.first().startsWith(u"IP54 IP64 IP74 IP84 IP94 JP04 "_s)) << zeilen.first().toStdString();
+    EXPECT_TRUE(zeilen.first().startsWith(u"IP54 IP64 IP74 IP84 IP94 JP04 "_s))
+        << zeilen.first().toStdString();
     EXPECT_TRUE(zeilen.last().endsWith(u"KM25 "_s)) << zeilen.last().toStdString();
     for (const QString& z : zeilen)
         EXPECT_EQ(z.size(), 90);
@@ -172,14 +178,14 @@ TEST_F(KarteModelTest, TextMapCountsAndColoursAreRecomputedOnActivation)
     beispielLog();
     textKarte.aktivieren();
     const auto zelle = [&](int r, int c) { return textKarte.zeilen()[r - 5][c]; };
-    EXPECT_EQ(zelle(18, 8), (LocatorTextModel::Zelle{u"   5 "_s, 4}));
-    EXPECT_EQ(zelle(19, 8), (LocatorTextModel::Zelle{u"   3 "_s, 14}));
-    EXPECT_EQ(zelle(17, 8), (LocatorTextModel::Zelle{u"JO32 "_s, 0}));
+    EXPECT_EQ(zelle(18, 8), (LocatorTextModel::Zelle { u"   5 "_s, 4 }));
+    EXPECT_EQ(zelle(19, 8), (LocatorTextModel::Zelle { u"   3 "_s, 14 }));
+    EXPECT_EQ(zelle(17, 8), (LocatorTextModel::Zelle { u"JO32 "_s, 0 }));
     EXPECT_EQ(textKarte.text()[13].mid(40, 5), u"   5 "_s);
 
     kontakt(u"JO30AA"_s);
     textKarte.aktivieren();
-    EXPECT_EQ(zelle(19, 8), (LocatorTextModel::Zelle{u"   4 "_s, 14}));
+    EXPECT_EQ(zelle(19, 8), (LocatorTextModel::Zelle { u"   4 "_s, 14 }));
 }
 
 TEST_F(KarteModelTest, QthViewWithAndWithoutThePartner)
@@ -188,23 +194,23 @@ TEST_F(KarteModelTest, QthViewWithAndWithoutThePartner)
     int gezeigt = 0;
     QObject::connect(&karte, &KarteModel::showRequested, [&] { ++gezeigt; });
     const QPoint eigen(3848, 3360);
-    const Element eigenerKreis{Element::Art::Kreis, eigen, {}, 25, {}, 14};
-    const Element eigenerCall{Element::Art::Text, eigen, {}, 0, u"DL0XX"_s, 11};
+    const Element eigenerKreis { Element::Art::Kreis, eigen, {}, 25, {}, 14 };
+    const Element eigenerCall { Element::Art::Text, eigen, {}, 0, u"DL0XX"_s, 11 };
 
     const struct {
         const char16_t* locator;
         bool partner;
-    } fälle[] = {{u"", false}, {u"jo62qm", false}, {u"JO62QM", true}};
+    } fälle[] = { { u"", false }, { u"jo62qm", false }, { u"JO62QM", true } };
     for (const auto& fall : fälle) {
         f.txtCall = u"DK2XY"_s;
         f.txtLocator = QString::fromUtf16(fall.locator);
         karte.qth();
-        QList<Element> erwartet{eigenerKreis, eigenerCall};
+        QList<Element> erwartet { eigenerKreis, eigenerCall };
         if (fall.partner) {
             const QPoint p = *kartenpunkt(u"JO62QM"_s);
-            erwartet += {{Element::Art::Kreis, p, {}, 25, {}, 14},
-                         {Element::Art::Text, p, {}, 0, u"DK2XY"_s, 11},
-                         {Element::Art::Linie, eigen, p, 0, {}, 15}};
+            erwartet += { { Element::Art::Kreis, p, {}, 25, {}, 14 },
+                { Element::Art::Text, p, {}, 0, u"DK2XY"_s, 11 },
+                { Element::Art::Linie, eigen, p, 0, {}, 15 } };
         }
         EXPECT_EQ(karte.zeichnung().elemente(), erwartet) << QString::fromUtf16(fall.locator).toStdString();
     }
@@ -226,9 +232,9 @@ TEST_F(KarteModelTest, ContactLinesIncludeInvalidContactsUpToTheLoggedNumber)
     karte.qsos();
     const QPoint eigen(3848, 3360);
     QList<Element> erwartet;
-    for (const QString& l : {u"JO62QM"_s, u"IO91AA"_s, u"JN48XX"_s})
-        erwartet.append({Element::Art::Linie, eigen, *kartenpunkt(l), 0, {}, 15});
-    erwartet.append({Element::Art::Kreis, eigen, {}, 25, {}, 5});
+    for (const QString& l : { u"JO62QM"_s, u"IO91AA"_s, u"JN48XX"_s })
+        erwartet.append({ Element::Art::Linie, eigen, *kartenpunkt(l), 0, {}, 15 });
+    erwartet.append({ Element::Art::Kreis, eigen, {}, 25, {}, 5 });
     EXPECT_EQ(karte.zeichnung().elemente(), erwartet);
 
     // Only as many records as the next serial number says were logged.
@@ -238,7 +244,8 @@ TEST_F(KarteModelTest, ContactLinesIncludeInvalidContactsUpToTheLoggedNumber)
     EXPECT_EQ(karte.zeichnung().elemente()[0].b, *kartenpunkt(u"JO62QM"_s));
     model.entry().felder().txtNummer.clear(); // no lines, but the band has rows: the circle
     karte.qsos();
-    EXPECT_EQ(karte.zeichnung().elemente(), (QList<Element>{{Element::Art::Kreis, eigen, {}, 25, {}, 5}}));
+    EXPECT_EQ(
+        karte.zeichnung().elemente(), (QList<Element> { { Element::Art::Kreis, eigen, {}, 25, {}, 5 } }));
 }
 
 TEST_F(KarteModelTest, HoverNamesTheSquareAndItsCountAndTheFileIsNamedAfterTheBand)
@@ -248,17 +255,17 @@ TEST_F(KarteModelTest, HoverNamesTheSquareAndItsCountAndTheFileIsNamedAfterTheBa
         QPoint pixel;
         const char16_t* text;
     } fälle[] = {
-        {{8 * 32 + 5, 13 * 16 + 5}, u"JO31 (eigenes Großfeld): 5 QSOs"},
-        {{8 * 32, 14 * 16}, u"JO30: 3 QSOs"},
-        {{0, 0}, u"IP54: nicht gearbeitet"},
-        {{639, 479}, u"KM45: nicht gearbeitet"},
-        {{640, 10}, u""},
+        { { 8 * 32 + 5, 13 * 16 + 5 }, u"JO31 (eigenes Großfeld): 5 QSOs" },
+        { { 8 * 32, 14 * 16 }, u"JO30: 3 QSOs" },
+        { { 0, 0 }, u"IP54: nicht gearbeitet" },
+        { { 639, 479 }, u"KM45: nicht gearbeitet" },
+        { { 640, 10 }, u"" },
     };
     for (const auto& f : fälle)
         EXPECT_EQ(karte.hinweis(f.pixel), QString::fromUtf16(f.text)) << f.pixel.x() << ',' << f.pixel.y();
     kontakt(u"JO30AA"_s);
     karte.qth(); // a new view counts again
-    EXPECT_EQ(karte.hinweis({8 * 32, 14 * 16}), u"JO30: 4 QSOs"_s);
+    EXPECT_EQ(karte.hinweis({ 8 * 32, 14 * 16 }), u"JO30: 4 QSOs"_s);
     EXPECT_EQ(karte.dateiVorschlag(), u"Karte_144MHz.png"_s);
 }
 
@@ -267,9 +274,9 @@ protected:
     LocatorsucheTest()
     {
         test::ContestDatInhalt inhalt;
-        inhalt.stationen = {{u"DL1ABC"_s, u"JO31AB JO32CD JO42EF"_s}, {u"DK2XY"_s, u"JO62QM"_s},
-                            {u"DL2ZZ"_s, u"JO31EC"_s},  {u"PA0X"_s, u"JO21AA JO31EC"_s},
-                            {u"ON4Q"_s, u"JO31'A"_s},   {u"DL9LEER"_s, u""_s}};
+        inhalt.stationen = { { u"DL1ABC"_s, u"JO31AB JO32CD JO42EF"_s }, { u"DK2XY"_s, u"JO62QM"_s },
+            { u"DL2ZZ"_s, u"JO31EC"_s }, { u"PA0X"_s, u"JO21AA JO31EC"_s }, { u"ON4Q"_s, u"JO31'A"_s },
+            { u"DL9LEER"_s, u""_s } };
         test::schreibeContestDat(u"CONTEST.DAT"_s, inhalt);
     }
     QStringList rufzeichen()
@@ -282,7 +289,7 @@ protected:
     test::WorkDir dir;
     test::ScriptedPrompter prompter;
     ContestDat contestDat;
-    LocatorsucheModel suche{contestDat, prompter};
+    LocatorsucheModel suche { contestDat, prompter };
 };
 
 TEST_F(LocatorsucheTest, PatternsFindTheirStations)
@@ -292,14 +299,14 @@ TEST_F(LocatorsucheTest, PatternsFindTheirStations)
         const char16_t* muster;
         QStringList gefunden;
     } fälle[] = {
-        {u"JO31*", u"JO31*", {u"DL1ABC"_s, u"DL2ZZ"_s, u"ON4Q"_s}},
-        {u"*JO31EC*", u"*JO31EC*", {u"DL2ZZ"_s, u"PA0X"_s}},
-        {u"jo31*", u"JO31*", {u"DL1ABC"_s, u"DL2ZZ"_s, u"ON4Q"_s}},
-        {u"JO3?EC", u"JO3?EC", {u"DL2ZZ"_s}},
-        {u"JO31'A", u"JO31'A", {u"ON4Q"_s}},
-        {u"'", u"'", {}},
-        {u"JO31%", u"JO31%", {}},
-        {u"", u"", {u"DL9LEER"_s}},
+        { u"JO31*", u"JO31*", { u"DL1ABC"_s, u"DL2ZZ"_s, u"ON4Q"_s } },
+        { u"*JO31EC*", u"*JO31EC*", { u"DL2ZZ"_s, u"PA0X"_s } },
+        { u"jo31*", u"JO31*", { u"DL1ABC"_s, u"DL2ZZ"_s, u"ON4Q"_s } },
+        { u"JO3?EC", u"JO3?EC", { u"DL2ZZ"_s } },
+        { u"JO31'A", u"JO31'A", { u"ON4Q"_s } },
+        { u"'", u"'", {} },
+        { u"JO31%", u"JO31%", {} },
+        { u"", u"", { u"DL9LEER"_s } },
     };
     for (const auto& f : fälle) {
         suche.setTxtLocator(QString::fromUtf16(f.getippt));

@@ -1,5 +1,5 @@
-#include "common/TextFile.h"
 #include "entry/KeystrokeLog.h"
+#include "common/TextFile.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -36,7 +36,7 @@ TEST(KeystrokeLog, OneTokenPerLineShownWholeAndGoneAfterASave)
 TEST(KeystrokeLog, FoundInAnyLetterCase)
 {
     test::WorkDir dir;
-    writeTextFile(u"log.txt"_s, {u"G4ABC"_s, u"Ümlaut"_s});
+    writeTextFile(u"log.txt"_s, { u"G4ABC"_s, u"Ümlaut"_s });
     EXPECT_EQ(KeystrokeLog(u"LOG.TXT"_s).letzteEingaben(), std::optional<QString>(u"G4ABC\nÜmlaut"_s));
 }
 

@@ -1,7 +1,7 @@
 #include "entry/Locator.h"
 
-#include <QString>
 #include "support/QtPrinters.h"
+#include <QString>
 
 #include <gtest/gtest.h>
 
@@ -27,16 +27,16 @@ TEST(Locator, DistanceAndBearingFromJO31AA)
         int km;
         int winkel;
     } cases[] = {
-        {u"JO31AA", 1, 0},    // same position: 0 km counts as 1
-        {u"JO31BA", 6, 90},   // 5.83 km east
-        {u"JO31AB", 5, 0},    // 4.63 km north
-        {u"JO31AC", 9, 0},    // 9.26 km: kilometres round half up
-        {u"JO31AD", 14, 0},   // 13.89 km
-        {u"JO30AA", 111, 180},
-        {u"JO21AA", 140, 271},
-        {u"JO41AA", 140, 89},
-        {u"IO91AA", 559, 273},
-        {u"KN00AA", 1633, 133},
+        { u"JO31AA", 1, 0 }, // same position: 0 km counts as 1
+        { u"JO31BA", 6, 90 }, // 5.83 km east
+        { u"JO31AB", 5, 0 }, // 4.63 km north
+        { u"JO31AC", 9, 0 }, // 9.26 km: kilometres round half up
+        { u"JO31AD", 14, 0 }, // 13.89 km
+        { u"JO30AA", 111, 180 },
+        { u"JO21AA", 140, 271 },
+        { u"JO41AA", 140, 89 },
+        { u"IO91AA", 559, 273 },
+        { u"KN00AA", 1633, 133 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.other).toStdString());
@@ -58,10 +58,10 @@ TEST(Locator, AlmostDueNorthSlightlyWestGives360)
 TEST(Locator, CheckLimitsOnlyTheUpperLettersOfFieldsAndSubsquare)
 {
     const std::pair<QString, bool> cases[] = {
-        {u"JO31AB"_s, true},  {u"JO31AX"_s, true},  {u"RR99XX"_s, true},  {u"SA00AA"_s, false},
-        {u"JS31AA"_s, false}, {u"JO31YA"_s, false}, {u"JO31AY"_s, false},
-        {u"JO31"_s, true},   // length is not checked here
-        {u"JOZZAA"_s, true}, // nor the digits
+        { u"JO31AB"_s, true }, { u"JO31AX"_s, true }, { u"RR99XX"_s, true }, { u"SA00AA"_s, false },
+        { u"JS31AA"_s, false }, { u"JO31YA"_s, false }, { u"JO31AY"_s, false },
+        { u"JO31"_s, true }, // length is not checked here
+        { u"JOZZAA"_s, true }, // nor the digits
     };
     for (const auto& [locator, gültig] : cases)
         EXPECT_EQ(locatorGültig(locator), gültig) << locator.toStdString();
@@ -70,9 +70,23 @@ TEST(Locator, CheckLimitsOnlyTheUpperLettersOfFieldsAndSubsquare)
 TEST(Locator, ArrowIndexPerBearingSector)
 {
     const std::pair<QString, int> cases[] = {
-        {u""_s, -1},   {u"0"_s, 0},   {u"22"_s, 0},  {u"23"_s, 1},  {u"67"_s, 1},  {u"68"_s, 2},
-        {u"112"_s, 2}, {u"113"_s, 3}, {u"158"_s, 4}, {u"203"_s, 5}, {u"248"_s, 6}, {u"293"_s, 7},
-        {u"337"_s, 7}, {u"338"_s, 8}, {u"360"_s, 8}, {u"99999999999"_s, 8}, {u"-99999999999"_s, 0},
+        { u""_s, -1 },
+        { u"0"_s, 0 },
+        { u"22"_s, 0 },
+        { u"23"_s, 1 },
+        { u"67"_s, 1 },
+        { u"68"_s, 2 },
+        { u"112"_s, 2 },
+        { u"113"_s, 3 },
+        { u"158"_s, 4 },
+        { u"203"_s, 5 },
+        { u"248"_s, 6 },
+        { u"293"_s, 7 },
+        { u"337"_s, 7 },
+        { u"338"_s, 8 },
+        { u"360"_s, 8 },
+        { u"99999999999"_s, 8 },
+        { u"-99999999999"_s, 0 },
     };
     for (const auto& [winkel, index] : cases)
         EXPECT_EQ(pfeilIndex(winkel), index) << winkel.toStdString();

@@ -16,7 +16,10 @@ struct Fall {
     std::function<void(test::ContestFixture&)> ändern;
 };
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const Fall& fall, std::ostream* os) { *os << fall.name; }
+void PrintTo(const Fall& fall, std::ostream* os)
+{
+    *os << fall.name;
+}
 
 class LogListTest : public test::ContestFixture, public ::testing::WithParamInterface<Fall> {
 protected:
@@ -74,25 +77,25 @@ TEST_P(LogListTest, ChangeWhileFilteredThenAllRowsAsStored)
     listeWieTabelle();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Filter, LogListTest,
-    ::testing::Values(
-        Fall{"SaveWhileEarlierShown", frühereDesLetzten, [](test::ContestFixture& fx) { fx.zeile(QString()); }},
-        Fall{"SaveAfterSearch", sucheG, [](test::ContestFixture& fx) { fx.logge(u"F1ABC JN18AA 59004"_s); }},
-        Fall{"DeleteLastWhileEarlierShown", frühereDesLetzten,
-             [](test::ContestFixture& fx) {
-                 fx.prompter.antworte(Meldung::Antwort::Ja);
-                 fx.model.letztenLöschen(0);
-             }},
-        Fall{"InvalidWhileEarlierShown", frühereDesLetzten,
-             [](test::ContestFixture& fx) { fx.model.ungültigErklären(0); }},
-        Fall{"EditWhileSearchShown", sucheG,
-             [](test::ContestFixture& fx) {
-                 const qint64 rowid = fx.model.logList().rowidAt(0);
-                 QsoRecord q = fx.band()[1];
-                 q.kommentar = u"korr"_s;
-                 ASSERT_TRUE(fx.model.qsoÄndern(rowid, q));
-             }}),
+INSTANTIATE_TEST_SUITE_P(Filter, LogListTest,
+    ::testing::Values(Fall { "SaveWhileEarlierShown", frühereDesLetzten,
+                          [](test::ContestFixture& fx) { fx.zeile(QString()); } },
+        Fall {
+            "SaveAfterSearch", sucheG, [](test::ContestFixture& fx) { fx.logge(u"F1ABC JN18AA 59004"_s); } },
+        Fall { "DeleteLastWhileEarlierShown", frühereDesLetzten,
+            [](test::ContestFixture& fx) {
+                fx.prompter.antworte(Meldung::Antwort::Ja);
+                fx.model.letztenLöschen(0);
+            } },
+        Fall { "InvalidWhileEarlierShown", frühereDesLetzten,
+            [](test::ContestFixture& fx) { fx.model.ungültigErklären(0); } },
+        Fall { "EditWhileSearchShown", sucheG,
+            [](test::ContestFixture& fx) {
+                const qint64 rowid = fx.model.logList().rowidAt(0);
+                QsoRecord q = fx.band()[1];
+                q.kommentar = u"korr"_s;
+                ASSERT_TRUE(fx.model.qsoÄndern(rowid, q));
+            } }),
     [](const ::testing::TestParamInfo<Fall>& fall) { return std::string(fall.param.name); });
 
 } // namespace

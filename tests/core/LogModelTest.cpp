@@ -1,8 +1,8 @@
+#include "logout/LogModel.h"
 #include "common/TextFile.h"
 #include "logout/AtomicTextFile.h"
 #include "logout/CurlMailSender.h"
 #include "logout/LogFelder.h"
-#include "logout/LogModel.h"
 #include "logout/MailVersand.h"
 #include "store/ContestDatabase.h"
 #include "store/FilePaths.h"
@@ -22,8 +22,7 @@ using F = LogFeld;
 
 // Counts how often a signal of the model was sent.
 struct Zähler {
-    template <typename Signal>
-    Zähler(LogModel& model, Signal signal)
+    template <typename Signal> Zähler(LogModel& model, Signal signal)
     {
         QObject::connect(&model, signal, [this] { ++n; });
     }
@@ -35,14 +34,16 @@ class LogModelTest : public test::LogFixture {
 protected:
     // These tests are about the printed outputs; the EDI step has its own tests.
     LogModelTest() { log.setEDI(false); }
-    const QString erinnerung = u"Bitte nicht vergessen die EXP-Datei \"144MHz-122026-DL0XX.EXP\"\nan QQ9QQ zu senden."_s;
+    const QString erinnerung
+        = u"Bitte nicht vergessen die EXP-Datei \"144MHz-122026-DL0XX.EXP\"\nan QQ9QQ zu senden."_s;
 };
 
 TEST_F(LogModelTest, ChoicesStartAsTheOperatorExpects)
 {
-    const bool ticks[] = {log.chkDeckblatt(), log.chkLog(), log.chkInDatei(), log.chkExportieren(), log.chkADIF(),
-                          log.chkEMail(), log.dateinameSichtbar()};
-    EXPECT_EQ(QList<bool>(std::begin(ticks), std::end(ticks)), (QList<bool>{true, true, false, true, false, false, false}));
+    const bool ticks[] = { log.chkDeckblatt(), log.chkLog(), log.chkInDatei(), log.chkExportieren(),
+        log.chkADIF(), log.chkEMail(), log.dateinameSichtbar() };
+    EXPECT_EQ(QList<bool>(std::begin(ticks), std::end(ticks)),
+        (QList<bool> { true, true, false, true, false, false, false }));
     // Ticking empties the file name; unticking keeps the text.
     log.setInDatei(true);
     log.setTxtDateiName(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"_s);
@@ -70,8 +71,12 @@ TEST_F(LogModelTest, FieldsKeepTheirMaximumLength)
 TEST_F(LogModelTest, DateMustBeWrittenTTMMJJJJ)
 {
     const std::pair<QString, bool> cases[] = {
-        {u"01,05,2002"_s, true},  {u"29.02.2024"_s, true}, {u"1.05.2002"_s, false},
-        {QString(), false},       {u"31.02.2002"_s, false}, {u"29.02.2023"_s, false},
+        { u"01,05,2002"_s, true },
+        { u"29.02.2024"_s, true },
+        { u"1.05.2002"_s, false },
+        { QString(), false },
+        { u"31.02.2002"_s, false },
+        { u"29.02.2023"_s, false },
     };
     Zähler fokus(log, &LogModel::focusDatum);
     for (const auto& [text, gültig] : cases) {
@@ -100,7 +105,7 @@ TEST_F(LogModelTest, PrintingSavesPerBandAndReminds)
     // Cover sheet and two log pages, each its own job.
     EXPECT_EQ(drucker.dokumente(), 3);
     EXPECT_EQ(drucker.abgeschlosseneDokumente(), 3);
-    EXPECT_EQ(prompter.texte(), QStringList{erinnerung});
+    EXPECT_EQ(prompter.texte(), QStringList { erinnerung });
     EXPECT_EQ(prompter.gezeigt()[0].titel, u"Wichtig"_s);
     EXPECT_EQ(zurück.count(), 1);
     EXPECT_EQ(settings.lesen(u"Log"_s, u"Name"_s), QString()); // station data per band only
@@ -151,22 +156,23 @@ TEST_F(LogModelTest, ABandWithoutStationDataSaysTheFieldsAreAnotherBands)
         bool hinweis;
     };
     const Schritt schritte[] = {
-        {"144 MHz has its own", u"144MHz"_s, false},
-        {"432 MHz has none", u"432MHz"_s, true},
-        {"still none at the next opening", u"432MHz"_s, true},
-        {"back on 144 MHz", u"144MHz"_s, false},
+        { "144 MHz has its own", u"144MHz"_s, false },
+        { "432 MHz has none", u"432MHz"_s, true },
+        { "still none at the next opening", u"432MHz"_s, true },
+        { "back on 144 MHz", u"144MHz"_s, false },
     };
     for (const Schritt& s : schritte) {
         SCOPED_TRACE(s.was);
         model.bandWechseln(s.band);
         log.aktivieren();
-        EXPECT_EQ(log.stationsdatenHinweis().isEmpty(), !s.hinweis) << log.stationsdatenHinweis().toStdString();
+        EXPECT_EQ(log.stationsdatenHinweis().isEmpty(), !s.hinweis)
+            << log.stationsdatenHinweis().toStdString();
     }
     model.bandWechseln(u"432MHz"_s);
     log.aktivieren();
     EXPECT_EQ(log.stationsdatenHinweis(),
-              u"Für 432 MHz sind keine Stationsdaten gespeichert; die Felder zeigen die Angaben von 144 MHz. "
-              u"Bitte prüfen (Sender, Antenne, Leistung …), bevor gedruckt wird."_s);
+        u"Für 432 MHz sind keine Stationsdaten gespeichert; die Felder zeigen die Angaben von 144 MHz. "
+        u"Bitte prüfen (Sender, Antenne, Leistung …), bevor gedruckt wird."_s);
     // A shared field does not answer the note; a station field does.
     log.setText(F::Wettbewerb, u"Anderer Contest"_s);
     EXPECT_FALSE(log.stationsdatenHinweis().isEmpty());
@@ -208,15 +214,16 @@ TEST_F(LogModelTest, OneFileHoldsWhatIsTickedAndReplacesAnOlderOne)
         bool deckblatt, logSeiten;
         QByteArray inhalt;
     } fälle[] = {
-        {"cover sheet and log pages", u"144MHz"_s, true, true,
-         golden(u"log_deckblatt.txt"_s) + golden(u"log_seiten_51.txt"_s)},
-        {"nothing ticked: an empty file", u"144MHz"_s, false, false, {}},
-        {"a band without contacts: only the total", u"432MHz"_s, false, true, golden(u"log_seiten_leer.txt"_s)},
+        { "cover sheet and log pages", u"144MHz"_s, true, true,
+            golden(u"log_deckblatt.txt"_s) + golden(u"log_seiten_51.txt"_s) },
+        { "nothing ticked: an empty file", u"144MHz"_s, false, false, {} },
+        { "a band without contacts: only the total", u"432MHz"_s, false, true,
+            golden(u"log_seiten_leer.txt"_s) },
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
         model.bandWechseln(f.band);
-        writeTextFile(u"ALLES.TXT"_s, {u"alt"_s});
+        writeTextFile(u"ALLES.TXT"_s, { u"alt"_s });
         log.setDeckblatt(f.deckblatt);
         log.setLog(f.logSeiten);
         log.setInDatei(true);
@@ -232,15 +239,14 @@ TEST_F(LogModelTest, OneFileHoldsWhatIsTickedAndReplacesAnOlderOne)
 TEST_F(LogModelTest, AFullDiskLeavesThePreviousLogFile)
 {
     kontakte(51);
-    writeTextFile(u"LOG1.TXT"_s, {u"das alte Log"_s});
+    writeTextFile(u"LOG1.TXT"_s, { u"das alte Log"_s });
     log.setInDatei(true);
     log.setTxtDateiName(u"LOG1.TXT"_s);
-    AtomicTextFile::setSystemaufrufe({[](int, const void*, size_t) -> ssize_t {
+    AtomicTextFile::setSystemaufrufe({ [](int, const void*, size_t) -> ssize_t {
                                           errno = ENOSPC;
                                           return -1;
                                       },
-                                      {},
-                                      {}});
+        {}, {} });
     log.drucken(drucker);
     AtomicTextFile::setSystemaufrufe({});
     EXPECT_EQ(test::dateiInhalt(u"LOG1.TXT"_s), QByteArray("das alte Log\r\n"));
@@ -248,7 +254,7 @@ TEST_F(LogModelTest, AFullDiskLeavesThePreviousLogFile)
     EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(
         u"Die Datei LOG1.TXT kann nicht geschrieben werden: der Datenträger ist voll."_s))
         << prompter.gezeigt()[0].text.toStdString();
-    EXPECT_EQ(QDir::current().entryList({u".*"_s}, QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_EQ(QDir::current().entryList({ u".*"_s }, QDir::Files | QDir::Hidden), QStringList());
 }
 
 // The output file must never be one of the program's own files.
@@ -256,22 +262,22 @@ TEST_F(LogModelTest, TheProgramsOwnFilesAreRefusedAsOutput)
 {
     kontakte(2);
     Zähler dateiFokus(log, &LogModel::focusDateiName);
-    writeTextFile(u"LOG.TXT"_s, {u"DL1ABC"_s});
-    writeTextFile(u"ANDERS.txt"_s, {u"Journal"_s});
+    writeTextFile(u"LOG.TXT"_s, { u"DL1ABC"_s });
+    writeTextFile(u"ANDERS.txt"_s, { u"Journal"_s });
     test::schreibeDatei(u"ANDERS.MDB"_s, "x");
     const QString journal = journalPfad(model.Datenbank());
     const struct {
         QString name;
         const char16_t* was; // nullptr: accepted
     } fälle[] = {
-        {u"LOG.TXT"_s, u"Tastaturprotokoll"},
-        {u"./log.txt"_s, u"Tastaturprotokoll"},
-        {QFileInfo(journal).fileName().toUpper(), u"Journal des Contests"},
-        {u"ANDERS.TXT"_s, u"Journal eines Contests"},
-        {u"CONTEST.DAT"_s, u"Referenzdatei"},
-        {u"CALLINFO.MDB"_s, u"Referenzdatei"},
-        {u"NEU.MDB"_s, u"Contest-Datenbank"},
-        {u"LOG1.TXT"_s, nullptr},
+        { u"LOG.TXT"_s, u"Tastaturprotokoll" },
+        { u"./log.txt"_s, u"Tastaturprotokoll" },
+        { QFileInfo(journal).fileName().toUpper(), u"Journal des Contests" },
+        { u"ANDERS.TXT"_s, u"Journal eines Contests" },
+        { u"CONTEST.DAT"_s, u"Referenzdatei" },
+        { u"CALLINFO.MDB"_s, u"Referenzdatei" },
+        { u"NEU.MDB"_s, u"Contest-Datenbank" },
+        { u"LOG1.TXT"_s, nullptr },
     };
     int fokus = 0;
     for (const auto& f : fälle) {
@@ -316,7 +322,8 @@ TEST_F(LogModelTest, FailuresAreToldAndLeaveTheContestAlone)
     log.drucken(drucker);
     ASSERT_EQ(prompter.gezeigt().size(), 1);
     const QString text = prompter.gezeigt()[0].text;
-    EXPECT_TRUE(text.startsWith(u"Die Datei FEHLT/LOG.TXT kann nicht geschrieben werden: "_s)) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(u"Die Datei FEHLT/LOG.TXT kann nicht geschrieben werden: "_s))
+        << text.toStdString();
     EXPECT_TRUE(text.endsWith(u"Die weiteren Ausgaben entfallen."_s)) << text.toStdString();
     EXPECT_EQ(zurück.count(), 0);
     EXPECT_EQ(band(), vorher);
@@ -340,7 +347,8 @@ TEST_F(LogModelTest, PrintingWritesTheExchangeFileShowsItsNameAndMailsIt)
     EXPECT_EQ(readTextLines(u"144MHz-122026-DL0XX.EXP"_s).size(), 8);
     EXPECT_TRUE(QFile::exists(u"144MHz-122026-DL0XX.adi"_s));
     ASSERT_EQ(prompter.texte().size(), 2);
-    EXPECT_TRUE(prompter.texte()[0].endsWith(u"\nDie EXP-Datei 144MHz-122026-DL0XX.EXP wurde nicht gesendet."_s))
+    EXPECT_TRUE(
+        prompter.texte()[0].endsWith(u"\nDie EXP-Datei 144MHz-122026-DL0XX.EXP wurde nicht gesendet."_s))
         << prompter.texte()[0].toStdString();
     EXPECT_EQ(prompter.texte()[1], erinnerung);
 }

@@ -29,7 +29,7 @@ void sicherstellenApp()
 {
     static int argc = 1;
     static char name[] = "core_tests";
-    static char* argv[] = {name, nullptr};
+    static char* argv[] = { name, nullptr };
     if (QCoreApplication::instance() == nullptr)
         new QCoreApplication(argc, argv);
 }
@@ -39,8 +39,9 @@ protected:
     MailTest()
     {
         sicherstellenApp();
-        writeTextFile(kExp, {u"*** Tarvex V3 Exportdatei ***"_s, u"DL1ABC"_s, u"JO62QM"_s, u"144MHz"_s,
-                             u"200205"_s, u"06.05.02,12:34,DK2XY,599001,579012,JO62QM,512,87,DK2XY,JO62,Österreich"_s});
+        writeTextFile(kExp,
+            { u"*** Tarvex V3 Exportdatei ***"_s, u"DL1ABC"_s, u"JO62QM"_s, u"144MHz"_s, u"200205"_s,
+                u"06.05.02,12:34,DK2XY,599001,579012,JO62QM,512,87,DK2XY,JO62,Österreich"_s });
         konto.server = u"127.0.0.1"_s;
         konto.port = port;
         konto.verschlüsselung = MailKonto::Verschlüsselung::Keine;
@@ -71,14 +72,14 @@ protected:
 
     QStringList serverArgs(const QString& tls = u"keine"_s)
     {
-        return {u"--user"_s, u"dl1abc"_s, u"--password"_s, u"geh eim!"_s, u"--tls"_s, tls, u"--cert"_s,
-                test::SmtpTestServer::zertifikat(), u"--key"_s, test::SmtpTestServer::schlüssel()};
+        return { u"--user"_s, u"dl1abc"_s, u"--password"_s, u"geh eim!"_s, u"--tls"_s, tls, u"--cert"_s,
+            test::SmtpTestServer::zertifikat(), u"--key"_s, test::SmtpTestServer::schlüssel() };
     }
 
     QString serverOrdner() { return dir.pfad(u"server"_s); }
 
     test::WorkDir dir;
-    Settings settings{dir.pfad(u"CONTEST.ini"_s)};
+    Settings settings { dir.pfad(u"CONTEST.ini"_s) };
     test::ScriptedPrompter prompter;
     test::FixedClock clock;
     CurlMailSender curl;
@@ -93,8 +94,8 @@ TEST_F(MailTest, DeliversTheExchangeFileWithSignOnForEachEncryption)
         QString tls;
     };
     // Plain delivery is what the outbox test below ends with.
-    const Fall fälle[] = {{MailKonto::Verschlüsselung::StartTls, u"starttls"_s},
-                          {MailKonto::Verschlüsselung::SslTls, u"smtps"_s}};
+    const Fall fälle[] = { { MailKonto::Verschlüsselung::StartTls, u"starttls"_s },
+        { MailKonto::Verschlüsselung::SslTls, u"smtps"_s } };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.tls.toStdString());
         const int p = test::SmtpTestServer::freierPort();
@@ -108,17 +109,17 @@ TEST_F(MailTest, DeliversTheExchangeFileWithSignOnForEachEncryption)
         MailVersand versand(settings, curl, prompter, clock);
         ASSERT_TRUE(versand.eMailSenden(kExp));
         EXPECT_TRUE(warteAufBericht(versand));
-        EXPECT_EQ(prompter.texte(), QStringList{u"Die E-Mail an QQ9QQ wurde gesendet."_s});
+        EXPECT_EQ(prompter.texte(), QStringList { u"Die E-Mail an QQ9QQ wurde gesendet."_s });
         EXPECT_EQ(versand.wartend(), 0);
 
         ASSERT_EQ(server.empfangen(), 1);
         const QJsonObject n = server.nachricht(1);
         EXPECT_EQ(n[u"mail_from"_s].toString(), u"dl1abc@example.org"_s);
-        EXPECT_EQ(n[u"rcpt_tos"_s].toArray(), QJsonArray{u"log@qq9qq.example"_s});
+        EXPECT_EQ(n[u"rcpt_tos"_s].toArray(), QJsonArray { u"log@qq9qq.example"_s });
         EXPECT_EQ(n[u"to"_s].toString(), u"QQ9QQ <log@qq9qq.example>"_s);
         EXPECT_EQ(n[u"subject"_s].toString(), u"Tarvex Log-Datei"_s);
         EXPECT_EQ(n[u"text"_s].toString(), u"Tarvex Log-Datei"_s);
-        EXPECT_EQ(n[u"attachments"_s].toArray(), QJsonArray{kExp});
+        EXPECT_EQ(n[u"attachments"_s].toArray(), QJsonArray { kExp });
         EXPECT_TRUE(n[u"authenticated"_s].toBool());
         EXPECT_TRUE(n[u"tls"_s].toBool());
         EXPECT_EQ(server.anhang(1), test::dateiInhalt(kExp));
@@ -136,9 +137,9 @@ TEST_F(MailTest, AFailureIsToldAndTheNextStartDeliversTheMessageOnce)
         QStringList extra;
         QString passwort, grund;
     } fälle[] = {
-        {"refused", false, {}, richtig, u"Keine Verbindung zum Mailserver 127.0.0.1 (Port"_s},
-        {"451", true, {u"--refuse-first"_s}, richtig, u"nicht angenommen (Antwort 451)"_s},
-        {"password", true, {}, u"falsch"_s, u"hat die Anmeldung abgelehnt"_s},
+        { "refused", false, {}, richtig, u"Keine Verbindung zum Mailserver 127.0.0.1 (Port"_s },
+        { "451", true, { u"--refuse-first"_s }, richtig, u"nicht angenommen (Antwort 451)"_s },
+        { "password", true, {}, u"falsch"_s, u"hat die Anmeldung abgelehnt"_s },
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
@@ -156,7 +157,8 @@ TEST_F(MailTest, AFailureIsToldAndTheNextStartDeliversTheMessageOnce)
             EXPECT_FALSE(warteAufBericht(versand));
             ASSERT_EQ(prompter.gezeigt().size(), 1);
             const QString text = prompter.gezeigt()[0].text;
-            EXPECT_TRUE(text.startsWith(u"Die E-Mail konnte nicht gesendet werden: "_s)) << text.toStdString();
+            EXPECT_TRUE(text.startsWith(u"Die E-Mail konnte nicht gesendet werden: "_s))
+                << text.toStdString();
             EXPECT_TRUE(text.contains(f.grund)) << text.toStdString();
             EXPECT_TRUE(text.contains(u"bleibt im Postausgang"_s)) << text.toStdString();
             EXPECT_FALSE(text.contains(u"falsch"_s));
@@ -179,7 +181,7 @@ TEST_F(MailTest, AFailureIsToldAndTheNextStartDeliversTheMessageOnce)
 
 TEST_F(MailTest, SendingNeverWaitsForTheServerAndRequestsDuringATransferFollowIt)
 {
-    test::SmtpTestServer server(port, serverOrdner(), serverArgs() + QStringList{u"--hold"_s});
+    test::SmtpTestServer server(port, serverOrdner(), serverArgs() + QStringList { u"--hold"_s });
     MailVersand versand(settings, curl, prompter, clock);
     ASSERT_TRUE(versand.eMailSenden(kExp));
     // Back in the window while the server has not answered yet.
@@ -188,7 +190,7 @@ TEST_F(MailTest, SendingNeverWaitsForTheServerAndRequestsDuringATransferFollowIt
     ASSERT_TRUE(versand.eMailSenden(kExp));
     server.freigeben();
     EXPECT_TRUE(warteAufBericht(versand));
-    EXPECT_EQ(prompter.texte(), QStringList{u"2 E-Mails an QQ9QQ wurden gesendet."_s});
+    EXPECT_EQ(prompter.texte(), QStringList { u"2 E-Mails an QQ9QQ wurden gesendet."_s });
     EXPECT_EQ(server.empfangen(), 2);
     EXPECT_FALSE(versand.sendetGerade());
 }
@@ -201,7 +203,8 @@ TEST_F(MailTest, WithoutServerOrAddressesNothingIsFiled)
     MailVersand versand(settings, curl, prompter, clock);
     EXPECT_FALSE(versand.eMailSenden(kExp));
     ASSERT_EQ(prompter.texte().size(), 1);
-    EXPECT_TRUE(prompter.texte()[0].startsWith(u"Für den E-Mail-Versand fehlen Angaben (Mailserver, Empfängeradresse)."_s));
+    EXPECT_TRUE(prompter.texte()[0].startsWith(
+        u"Für den E-Mail-Versand fehlen Angaben (Mailserver, Empfängeradresse)."_s));
     EXPECT_TRUE(prompter.texte()[0].endsWith(u"144MHz-052002-DL1ABC.EXP wurde nicht gesendet."_s));
     EXPECT_EQ(versand.wartend(), 0);
 }
@@ -211,12 +214,13 @@ TEST_F(MailTest, WithoutServerOrAddressesNothingIsFiled)
 TEST_F(MailTest, AMessageThatCannotBeSyncedIsNotFiled)
 {
     int syncs = 0;
-    AtomicTextFile::setSystemaufrufe({{}, [&](int) {
-                                          ++syncs;
-                                          errno = EIO;
-                                          return -1;
-                                      },
-                                      {}});
+    AtomicTextFile::setSystemaufrufe({ {},
+        [&](int) {
+            ++syncs;
+            errno = EIO;
+            return -1;
+        },
+        {} });
     MailVersand versand(settings, curl, prompter, clock);
     const bool abgelegt = versand.eMailSenden(kExp);
     AtomicTextFile::setSystemaufrufe({});
@@ -245,7 +249,7 @@ TEST_F(MailTest, AttachmentNamesAreEncodedAndArriveUnchanged)
     EXPECT_TRUE(warteAufBericht(versand));
     ASSERT_EQ(server.empfangen(), 1);
     const QJsonObject n = server.nachricht(1);
-    EXPECT_EQ(n[u"attachments"_s].toArray(), QJsonArray{name});
+    EXPECT_EQ(n[u"attachments"_s].toArray(), QJsonArray { name });
     EXPECT_EQ(n[u"to"_s].toString(), u"QQ9QQ <log@qq9qq.example>"_s);
     EXPECT_EQ(server.anhang(1), test::dateiInhalt(kExp));
 
@@ -267,12 +271,12 @@ TEST_F(MailTest, LineBreaksInAddressesAndNamesAreRefused)
         QString absender, empfänger, anhang;
         const char16_t* grund;
     } fälle[] = {
-        {"Absender", u"dl1abc@example.org\r\nBcc: x@example.org"_s, konto.empfänger, kExp,
-         u"Die Absenderadresse enthält einen Zeilenumbruch"},
-        {"Empfänger", konto.absender, u"log@qq9qq.example\nBcc: x@example.org"_s, kExp,
-         u"Die Empfängeradresse enthält einen Zeilenumbruch"},
-        {"Anhang", konto.absender, konto.empfänger, u"A.EXP\r\nBcc: x@example.org"_s,
-         u"Der Name der angehängten Datei enthält einen Zeilenumbruch"},
+        { "Absender", u"dl1abc@example.org\r\nBcc: x@example.org"_s, konto.empfänger, kExp,
+            u"Die Absenderadresse enthält einen Zeilenumbruch" },
+        { "Empfänger", konto.absender, u"log@qq9qq.example\nBcc: x@example.org"_s, kExp,
+            u"Die Empfängeradresse enthält einen Zeilenumbruch" },
+        { "Anhang", konto.absender, konto.empfänger, u"A.EXP\r\nBcc: x@example.org"_s,
+            u"Der Name der angehängten Datei enthält einen Zeilenumbruch" },
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.fall);
@@ -287,7 +291,7 @@ TEST_F(MailTest, LineBreaksInAddressesAndNamesAreRefused)
         k.absender = f.absender;
         k.empfänger = f.empfänger;
         MailEinstellungen::schreiben(settings, k);
-        writeTextFile(f.anhang, {u"*** Tarvex V3 Exportdatei ***"_s});
+        writeTextFile(f.anhang, { u"*** Tarvex V3 Exportdatei ***"_s });
         prompter.vergiss();
         MailVersand versand(settings, curl, prompter, clock);
         EXPECT_FALSE(versand.eMailSenden(f.anhang));
@@ -301,24 +305,25 @@ TEST_F(MailTest, SettingsRoundTripOwnerOnlyAndChecks)
 {
     EXPECT_EQ(MailEinstellungen::lesen(settings), konto);
     EXPECT_EQ(QFile::permissions(settings.dateiname()) & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
-              QFileDevice::Permissions());
+        QFileDevice::Permissions());
 
     const struct {
         void (*ändern)(MailKonto&);
         const char16_t* stichwort; // empty: no complaint
     } fälle[] = {
-        {[](MailKonto&) {}, u""},
-        {[](MailKonto& k) { k.server = u"smtp://x"_s; }, u"Mailserver ohne Leerzeichen und ohne „/“"},
-        {[](MailKonto& k) { k.port = 0; }, u"Port muss eine Zahl von 1 bis 65535"},
-        {[](MailKonto& k) { k.absender = u"dl1abc"_s; }, u"Absenderadresse „dl1abc“ ist keine"},
-        {[](MailKonto& k) { k.empfänger = u"a@b"_s; }, u"Empfängeradresse „a@b“ ist keine"},
-        {[](MailKonto& k) { k.benutzer.clear(); }, u"Zum Passwort fehlt der Benutzername."},
+        { [](MailKonto&) {}, u"" },
+        { [](MailKonto& k) { k.server = u"smtp://x"_s; }, u"Mailserver ohne Leerzeichen und ohne „/“" },
+        { [](MailKonto& k) { k.port = 0; }, u"Port muss eine Zahl von 1 bis 65535" },
+        { [](MailKonto& k) { k.absender = u"dl1abc"_s; }, u"Absenderadresse „dl1abc“ ist keine" },
+        { [](MailKonto& k) { k.empfänger = u"a@b"_s; }, u"Empfängeradresse „a@b“ ist keine" },
+        { [](MailKonto& k) { k.benutzer.clear(); }, u"Zum Passwort fehlt der Benutzername." },
     };
     for (const auto& f : fälle) {
         MailKonto k = konto;
         f.ändern(k);
         const QString stichwort = QString::fromUtf16(f.stichwort), meldung = MailEinstellungen::prüfen(k);
-        EXPECT_TRUE(stichwort.isEmpty() ? meldung.isEmpty() : meldung.contains(stichwort)) << meldung.toStdString();
+        EXPECT_TRUE(stichwort.isEmpty() ? meldung.isEmpty() : meldung.contains(stichwort))
+            << meldung.toStdString();
     }
 }
 

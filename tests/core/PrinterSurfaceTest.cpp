@@ -26,14 +26,14 @@ TEST(PrinterSurface, TabStopsAndLineEnds)
         PrinterSurface::Zeilenende zeilenende;
         double x, y; // in character widths and line heights
     } cases[] = {
-        {"tab from the left edge", {P::tab(10)}, offen, 9, 0},
-        {"tab to where the text ends", {P::text(u"AB"_s), P::tab(3)}, offen, 2, 0},
-        {"tab behind the text", {P::text(u"ABC"_s), P::tab(3)}, offen, 2, 1},
-        {"column 0 is column 1", {P::text(u"A"_s), P::tab(0)}, offen, 0, 1},
-        {"items without gaps", {P::text(u"AB"_s), P::wert(523), P::text(u"C"_s)}, offen, 6, 0},
-        {"line end after text", {P::text(u"ABC"_s)}, ende, 0, 1},
-        {"no items ends the line", {}, ende, 0, 1},
-        {"no items left open", {}, offen, 0, 0},
+        { "tab from the left edge", { P::tab(10) }, offen, 9, 0 },
+        { "tab to where the text ends", { P::text(u"AB"_s), P::tab(3) }, offen, 2, 0 },
+        { "tab behind the text", { P::text(u"ABC"_s), P::tab(3) }, offen, 2, 1 },
+        { "column 0 is column 1", { P::text(u"A"_s), P::tab(0) }, offen, 0, 1 },
+        { "items without gaps", { P::text(u"AB"_s), P::wert(523), P::text(u"C"_s) }, offen, 6, 0 },
+        { "line end after text", { P::text(u"ABC"_s) }, ende, 0, 1 },
+        { "no items ends the line", {}, ende, 0, 1 },
+        { "no items left open", {}, offen, 0, 0 },
     };
     for (const auto& c : cases) {
         Surface s;
@@ -49,13 +49,13 @@ TEST(PrinterSurface, TextRunningPastTheBottomGoesOnOnTheNextPage)
         double rand;
         int seitenhöheTwips; // 0: A4
         int zeilenProSeite;
-    } cases[] = {{5, 0, 59}, {0, 2268, 8}};
+    } cases[] = { { 5, 0, 59 }, { 0, 2268, 8 } };
     for (const auto& c : cases) {
         Surface s(c.rand);
         if (c.seitenhöheTwips)
             s.setSeitenhöhe(c.seitenhöheTwips);
         for (int i = 0; i <= c.zeilenProSeite; ++i)
-            s.drucke({PrintItem::tab(3), PrintItem::wert(i)});
+            s.drucke({ PrintItem::tab(3), PrintItem::wert(i) });
         const auto& e = s.einträge();
         const auto& letzteAufSeite1 = e.at(e.size() - 3);
         EXPECT_EQ(letzteAufSeite1.seite, 1) << c.zeilenProSeite;
@@ -77,48 +77,48 @@ TEST(PrinterSurface, DocumentsAndPages)
         std::function<void(Surface&)> drucken;
         QStringList erwartet;
     } cases[] = {
-        {"nothing printed, nothing handed over",
-         [](Surface& s) {
-             s.drucke();
-             s.drucke({P::text(QString())});
-             s.neueSeite();
-             s.dokumentEnde();
-         },
-         {}},
-        {"a new page at the end prints no empty page",
-         [](Surface& s) {
-             s.drucke({P::text(u"A"_s)});
-             s.neueSeite();
-             s.dokumentEnde();
-         },
-         {u"Dokument 1"_s, u"Text 1.1 (0.00, 0.00) Courier New 12: \"A\""_s, u"Ende 1"_s}},
-        {"a new page begins at the top left",
-         [](Surface& s) {
-             s.drucke({P::text(u"A"_s)});
-             s.setX(50);
-             s.neueSeite();
-             s.drucke({P::text(u"B"_s)});
-         },
-         {u"Dokument 1"_s, u"Text 1.1 (0.00, 0.00) Courier New 12: \"A\""_s, u"Seite 1.2"_s,
-          u"Text 1.2 (0.00, 0.00) Courier New 12: \"B\""_s}},
-        {"two new pages leave one empty",
-         [](Surface& s) {
-             s.drucke({P::text(u"A"_s)}, PrinterSurface::Zeilenende::Offen);
-             s.neueSeite();
-             s.neueSeite();
-             s.drucke({P::tab(2), P::text(u"B"_s)});
-         },
-         {u"Dokument 1"_s, u"Text 1.1 (0.00, 0.00) Courier New 12: \"A\""_s, u"Seite 1.2"_s, u"Seite 1.3"_s,
-          u"Text 1.3 (2.54, 0.00) Courier New 12: \"B\""_s}},
-        {"after the end the next output is a new document at the top",
-         [](Surface& s) {
-             s.drucke({P::text(u"A"_s)});
-             s.dokumentEnde();
-             s.linie(Punkt::rel(1, 1), Punkt::rel(2, 0));
-             s.dokumentEnde();
-         },
-         {u"Dokument 1"_s, u"Text 1.1 (0.00, 0.00) Courier New 12: \"A\""_s, u"Ende 1"_s, u"Dokument 2"_s,
-          u"Linie 2.1 (1.00, 1.00)-(3.00, 1.00)"_s, u"Ende 2"_s}},
+        { "nothing printed, nothing handed over",
+            [](Surface& s) {
+                s.drucke();
+                s.drucke({ P::text(QString()) });
+                s.neueSeite();
+                s.dokumentEnde();
+            },
+            {} },
+        { "a new page at the end prints no empty page",
+            [](Surface& s) {
+                s.drucke({ P::text(u"A"_s) });
+                s.neueSeite();
+                s.dokumentEnde();
+            },
+            { u"Dokument 1"_s, u"Text 1.1 (0.00, 0.00) Courier New 12: \"A\""_s, u"Ende 1"_s } },
+        { "a new page begins at the top left",
+            [](Surface& s) {
+                s.drucke({ P::text(u"A"_s) });
+                s.setX(50);
+                s.neueSeite();
+                s.drucke({ P::text(u"B"_s) });
+            },
+            { u"Dokument 1"_s, u"Text 1.1 (0.00, 0.00) Courier New 12: \"A\""_s, u"Seite 1.2"_s,
+                u"Text 1.2 (0.00, 0.00) Courier New 12: \"B\""_s } },
+        { "two new pages leave one empty",
+            [](Surface& s) {
+                s.drucke({ P::text(u"A"_s) }, PrinterSurface::Zeilenende::Offen);
+                s.neueSeite();
+                s.neueSeite();
+                s.drucke({ P::tab(2), P::text(u"B"_s) });
+            },
+            { u"Dokument 1"_s, u"Text 1.1 (0.00, 0.00) Courier New 12: \"A\""_s, u"Seite 1.2"_s,
+                u"Seite 1.3"_s, u"Text 1.3 (2.54, 0.00) Courier New 12: \"B\""_s } },
+        { "after the end the next output is a new document at the top",
+            [](Surface& s) {
+                s.drucke({ P::text(u"A"_s) });
+                s.dokumentEnde();
+                s.linie(Punkt::rel(1, 1), Punkt::rel(2, 0));
+                s.dokumentEnde();
+            },
+            { u"Dokument 1"_s, u"Text 1.1 (0.00, 0.00) Courier New 12: \"A\""_s, u"Ende 1"_s, u"Dokument 2"_s,
+                u"Linie 2.1 (1.00, 1.00)-(3.00, 1.00)"_s, u"Ende 2"_s } },
     };
     for (const auto& c : cases) {
         Surface s;

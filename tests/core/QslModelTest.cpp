@@ -1,5 +1,5 @@
-#include "logout/RecordingPrinterSurface.h"
 #include "qsl/QslModel.h"
+#include "logout/RecordingPrinterSurface.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
 #include "support/StatistikKontakte.h"
@@ -18,14 +18,11 @@ protected:
     {
         // Stored order on purpose not alphabetical; rows 2, 4 and 6 marked.
         test::schreibeKontakte(*model.db(), u"144MHz"_s,
-                               {{u"14:05"_s, u"DL1ABC"_s, u"100"_s, {}, {}},
-                                {u"14:05"_s, u"F5XYZ"_s, u"600"_s, {}, {}},
-                                {u"14:05"_s, u"DK2XY"_s, u"50"_s, {}, {}},
-                                {u"14:05"_s, u"DL3ZZZ"_s, u"-----"_s, {}, {}},
-                                {u"14:05"_s, u"ON4X'Q"_s, u"20"_s, {}, {}},
-                                {u"14:05"_s, u"OE/DL1ABC"_s, u"10"_s, {}, {}},
-                                {u"14:05"_s, u"DL7AB"_s, u"99"_s, {}, {}}});
-        for (const qint64 rowid : {2, 4, 6})
+            { { u"14:05"_s, u"DL1ABC"_s, u"100"_s, {}, {} }, { u"14:05"_s, u"F5XYZ"_s, u"600"_s, {}, {} },
+                { u"14:05"_s, u"DK2XY"_s, u"50"_s, {}, {} }, { u"14:05"_s, u"DL3ZZZ"_s, u"-----"_s, {}, {} },
+                { u"14:05"_s, u"ON4X'Q"_s, u"20"_s, {}, {} }, { u"14:05"_s, u"OE/DL1ABC"_s, u"10"_s, {}, {} },
+                { u"14:05"_s, u"DL7AB"_s, u"99"_s, {}, {} } });
+        for (const qint64 rowid : { 2, 4, 6 })
             model.db()->qslUmschalten(u"144MHz"_s, rowid);
     }
 
@@ -53,7 +50,7 @@ protected:
     }
 
     RecordingPrinterSurface drucker;
-    QslModel qsl{model, settings, drucker, prompter};
+    QslModel qsl { model, settings, drucker, prompter };
 };
 
 TEST_F(QslModelTest, SelectionByPatternAndDistanceInStoredOrder)
@@ -62,14 +59,14 @@ TEST_F(QslModelTest, SelectionByPatternAndDistanceInStoredOrder)
         QString call, punkte;
         QStringList erwartet;
     } cases[] = {
-        {u"*"_s, u"0"_s, {u"DL1ABC"_s, u"F5XYZ"_s, u"DK2XY"_s, u"ON4X'Q"_s, u"OE/DL1ABC"_s, u"DL7AB"_s}},
-        {u"dl*"_s, u"0"_s, {u"DL1ABC"_s, u"DL7AB"_s}},
-        {u"D?2*"_s, u"0"_s, {u"DK2XY"_s}},
-        {u"*'*"_s, u"0"_s, {u"ON4X'Q"_s}},
-        {u"*"_s, u"99"_s, {u"DL1ABC"_s, u"F5XYZ"_s}},
-        {u"*"_s, u" 99.5 "_s, {u"DL1ABC"_s, u"F5XYZ"_s}},
-        {u"DL3ZZZ"_s, u"0"_s, {}}, // invalid contacts have VAL 0
-        {u""_s, u"0"_s, {}},
+        { u"*"_s, u"0"_s, { u"DL1ABC"_s, u"F5XYZ"_s, u"DK2XY"_s, u"ON4X'Q"_s, u"OE/DL1ABC"_s, u"DL7AB"_s } },
+        { u"dl*"_s, u"0"_s, { u"DL1ABC"_s, u"DL7AB"_s } },
+        { u"D?2*"_s, u"0"_s, { u"DK2XY"_s } },
+        { u"*'*"_s, u"0"_s, { u"ON4X'Q"_s } },
+        { u"*"_s, u"99"_s, { u"DL1ABC"_s, u"F5XYZ"_s } },
+        { u"*"_s, u" 99.5 "_s, { u"DL1ABC"_s, u"F5XYZ"_s } },
+        { u"DL3ZZZ"_s, u"0"_s, {} }, // invalid contacts have VAL 0
+        { u""_s, u"0"_s, {} },
     };
     for (const auto& c : cases) {
         qsl.setTxtCall(c.call);
@@ -86,7 +83,7 @@ TEST_F(QslModelTest, SelectionByPatternAndDistanceInStoredOrder)
 TEST_F(QslModelTest, LimitThatIsNoNumberGivesAMessageAndAnEmptyList)
 {
     qsl.füllen();
-    for (const QString& punkte : {u""_s, u"1' OR '1'='1"_s}) {
+    for (const QString& punkte : { u""_s, u"1' OR '1'='1"_s }) {
         prompter.vergiss();
         qsl.txtPunkte = punkte;
         qsl.füllen();
@@ -94,7 +91,8 @@ TEST_F(QslModelTest, LimitThatIsNoNumberGivesAMessageAndAnEmptyList)
         ASSERT_EQ(prompter.gezeigt().size(), 1);
         const QString text = prompter.gezeigt()[0].text;
         EXPECT_TRUE(text.endsWith(u"Bitte bei \u201EEntfernungen über\u201C eine Zahl (km) eingeben."_s));
-        EXPECT_EQ(text.startsWith(u"\u201E"_s + punkte + u"\u201C ist keine Entfernung."_s), !punkte.isEmpty());
+        EXPECT_EQ(
+            text.startsWith(u"\u201E"_s + punkte + u"\u201C ist keine Entfernung."_s), !punkte.isEmpty());
     }
     // Marking and printing with such a limit change and print nothing.
     qsl.txtPunkte = u"0"_s;
@@ -137,7 +135,7 @@ TEST_F(QslModelTest, EditedFiltersWithoutEnterMarkTheNewSelectionButKeepTheList)
     qsl.alleMarkieren();
     EXPECT_EQ(gespeichert(), u"xx.x.xx"_s);
     qsl.auswahlAnwenden();
-    EXPECT_EQ(liste(), (QStringList{u"DL1ABC"_s, u"DL7AB"_s}));
+    EXPECT_EQ(liste(), (QStringList { u"DL1ABC"_s, u"DL7AB"_s }));
     EXPECT_EQ(häkchen(), u"xx"_s);
 }
 

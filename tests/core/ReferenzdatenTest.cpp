@@ -1,9 +1,9 @@
 // Spot checks on the shipped CONTEST.DAT and CALLINFO.MDB as the build makes them from data/.
 
 #include "entry/CallLookup.h"
+#include "store/CallInfoDb.h"
 #include "store/Connection.h"
 #include "store/ContestDat.h"
-#include "store/CallInfoDb.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QDir>
@@ -26,13 +26,19 @@ TEST(Referenzdaten, CountryOfCall)
     test::ScriptedPrompter prompter;
     CallLookup lookup(db, callInfo, prompter);
     const std::pair<QString, QString> fälle[] = {
-        {u"DL1ABC"_s, u"Deutschland"_s},        {u"F5ABC"_s, u"Frankreich"_s},
-        {u"GM4ABC"_s, u"Schottland"_s},         {u"G4ABC"_s, u"England"_s},
-        {u"2E0ABC"_s, u"England"_s},            {u"EA8ABC"_s, u"Kanarische Inseln"_s},
-        {u"UA2FAA"_s, u"Kaliningrad"_s},        {u"UA9ABC"_s, u"Russland (Asien)"_s},
-        {u"OE/DL1ABC"_s, u"Österreich"_s},      {u"F/DL1ABC"_s, u"Frankreich"_s},
-        {u"EA8/DL1ABC"_s, u"Kanarische Inseln"_s}, {u"HB0/DL1ABC"_s, u"Liechtenstein"_s},
-        {u"QQ9QQ"_s, u""_s},
+        { u"DL1ABC"_s, u"Deutschland"_s },
+        { u"F5ABC"_s, u"Frankreich"_s },
+        { u"GM4ABC"_s, u"Schottland"_s },
+        { u"G4ABC"_s, u"England"_s },
+        { u"2E0ABC"_s, u"England"_s },
+        { u"EA8ABC"_s, u"Kanarische Inseln"_s },
+        { u"UA2FAA"_s, u"Kaliningrad"_s },
+        { u"UA9ABC"_s, u"Russland (Asien)"_s },
+        { u"OE/DL1ABC"_s, u"Österreich"_s },
+        { u"F/DL1ABC"_s, u"Frankreich"_s },
+        { u"EA8/DL1ABC"_s, u"Kanarische Inseln"_s },
+        { u"HB0/DL1ABC"_s, u"Liechtenstein"_s },
+        { u"QQ9QQ"_s, u""_s },
     };
     for (const auto& [call, land] : fälle)
         EXPECT_EQ(lookup.landFür(call), land) << call.toStdString();
@@ -43,17 +49,18 @@ TEST(Referenzdaten, PrefixRoutesOfTheIssue)
     // DL is found by two characters, F by one: no two-character row repeats France.
     Connection c(QDir(referenzDir).filePath(u"CONTEST.DAT"_s), Connection::Zugriff::NurLesen);
     const auto zeile = [&](const QString& präfix) {
-        return c.scalar(u"SELECT LAND FROM PREFIXE WHERE PREFIX=?"_s, {präfix}).toString();
+        return c.scalar(u"SELECT LAND FROM PREFIXE WHERE PREFIX=?"_s, { präfix }).toString();
     };
     EXPECT_EQ(zeile(u"F"_s), u"Frankreich"_s);
     EXPECT_EQ(zeile(u"F5"_s), QString());
-    EXPECT_EQ(c.scalar(u"SELECT count(*) FROM PREFIXE WHERE length(PREFIX) NOT BETWEEN 1 AND 3"_s).toInt(), 0);
+    EXPECT_EQ(
+        c.scalar(u"SELECT count(*) FROM PREFIXE WHERE length(PREFIX) NOT BETWEEN 1 AND 3"_s).toInt(), 0);
 }
 
 QSet<QString> länderIm(Connection& c, const QString& square)
 {
     QSet<QString> ergebnis;
-    for (const QVariantList& z : c.select(u"SELECT LAND FROM SQUARES WHERE SQUARE=?"_s, {square}).zeilen)
+    for (const QVariantList& z : c.select(u"SELECT LAND FROM SQUARES WHERE SQUARE=?"_s, { square }).zeilen)
         ergebnis.insert(z.value(0).toString());
     return ergebnis;
 }
@@ -69,30 +76,30 @@ TEST(Referenzdaten, CountriesPerLargeSquare)
         std::initializer_list<const char16_t*> mit;
         std::initializer_list<const char16_t*> ohne;
     } fälle[] = {
-        {u"JO31", true, {u"Deutschland", u"Niederlande"}, {}},
-        {u"JN42", false, {u"Korsika"}, {u"Frankreich"}},
-        {u"JN40", false, {u"Sardinien"}, {u"Italien"}},
-        {u"JN41", true, {u"Korsika", u"Sardinien"}, {}},
-        {u"JN47", true, {u"Deutschland", u"Liechtenstein", u"Österreich", u"Schweiz"}, {}},
-        {u"IO74", true, {u"Insel Man", u"Nordirland", u"Schottland"}, {}},
-        {u"IN89", true, {u"Guernsey", u"Jersey"}, {}},
-        {u"JN61", false, {u"Italien", u"Vatikanstadt", u"Malteserorden"}, {}},
-        {u"JN33", true, {u"Frankreich", u"Italien", u"Monaco"}, {}},
-        {u"IM76", true, {u"Gibraltar", u"Spanien"}, {}},
-        {u"JP90", false, {u"Åland", u"Market Reef", u"Schweden"}, {u"Finnland"}},
-        {u"KO04", false, {u"Kaliningrad", u"Polen"}, {u"Russland (Europa)"}},
-        {u"IL28", false, {u"Kanarische Inseln"}, {u"Spanien"}},
-        {u"IQ50", false, {u"Jan Mayen"}, {u"Norwegen"}},
-        {u"HM68", false, {u"Azoren"}, {u"Portugal"}},
+        { u"JO31", true, { u"Deutschland", u"Niederlande" }, {} },
+        { u"JN42", false, { u"Korsika" }, { u"Frankreich" } },
+        { u"JN40", false, { u"Sardinien" }, { u"Italien" } },
+        { u"JN41", true, { u"Korsika", u"Sardinien" }, {} },
+        { u"JN47", true, { u"Deutschland", u"Liechtenstein", u"Österreich", u"Schweiz" }, {} },
+        { u"IO74", true, { u"Insel Man", u"Nordirland", u"Schottland" }, {} },
+        { u"IN89", true, { u"Guernsey", u"Jersey" }, {} },
+        { u"JN61", false, { u"Italien", u"Vatikanstadt", u"Malteserorden" }, {} },
+        { u"JN33", true, { u"Frankreich", u"Italien", u"Monaco" }, {} },
+        { u"IM76", true, { u"Gibraltar", u"Spanien" }, {} },
+        { u"JP90", false, { u"Åland", u"Market Reef", u"Schweden" }, { u"Finnland" } },
+        { u"KO04", false, { u"Kaliningrad", u"Polen" }, { u"Russland (Europa)" } },
+        { u"IL28", false, { u"Kanarische Inseln" }, { u"Spanien" } },
+        { u"IQ50", false, { u"Jan Mayen" }, { u"Norwegen" } },
+        { u"HM68", false, { u"Azoren" }, { u"Portugal" } },
         // Russia's land crosses 180°: it must not reach over the Atlantic and Scandinavia.
-        {u"IP05", true, {u"Island"}, {}},
-        {u"JP66", true, {u"Norwegen"}, {}},
-        {u"IQ00", true, {}, {}},
-        {u"KP77", false, {u"Russland (Europa)"}, {}},
+        { u"IP05", true, { u"Island" }, {} },
+        { u"JP66", true, { u"Norwegen" }, {} },
+        { u"IQ00", true, {}, {} },
+        { u"KP77", false, { u"Russland (Europa)" }, {} },
         // Western Sahara from 27°40' N south, also where the atlas draws Morocco.
-        {u"IL26", true, {u"Westsahara"}, {}},
-        {u"IL37", true, {u"Marokko", u"Westsahara"}, {}},
-        {u"IM56", false, {u"Portugal"}, {}},
+        { u"IL26", true, { u"Westsahara" }, {} },
+        { u"IL37", true, { u"Marokko", u"Westsahara" }, {} },
+        { u"IM56", false, { u"Portugal" }, {} },
     };
     for (const auto& f : fälle) {
         const QString square = QString::fromUtf16(f.square);
@@ -109,7 +116,8 @@ TEST(Referenzdaten, CountriesPerLargeSquare)
     }
     // The sea has no country, and nothing lies outside the covered area.
     EXPECT_TRUE(länderIm(c, u"IN65"_s).isEmpty()); // Atlantic west of Brittany
-    EXPECT_EQ(c.scalar(u"SELECT count(*) FROM SQUARES WHERE SQUARE NOT GLOB '[A-R][A-R][0-9][0-9]'"_s).toInt(), 0);
+    EXPECT_EQ(
+        c.scalar(u"SELECT count(*) FROM SQUARES WHERE SQUARE NOT GLOB '[A-R][A-R][0-9][0-9]'"_s).toInt(), 0);
 }
 
 QString sortierSchlüssel(QString s)
@@ -131,7 +139,7 @@ TEST(Referenzdaten, CountryListIsCompleteAndSortedTheGermanWay)
 
     Connection c(QDir(referenzDir).filePath(u"CONTEST.DAT"_s), Connection::Zugriff::NurLesen);
     const QSet<QString> länder(liste.cbegin(), liste.cend());
-    for (const QString& tabelle : {u"PREFIXE"_s, u"SQUARES"_s}) {
+    for (const QString& tabelle : { u"PREFIXE"_s, u"SQUARES"_s }) {
         for (const QVariantList& z : c.select(u"SELECT DISTINCT LAND FROM "_s + tabelle).zeilen) {
             const QString name = z.value(0).toString();
             EXPECT_TRUE(länder.contains(name)) << name.toStdString();

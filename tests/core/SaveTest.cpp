@@ -14,7 +14,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-class SaveTest : public test::ContestFixture {};
+class SaveTest : public test::ContestFixture { };
 
 TEST_F(SaveTest, RecordFieldsJournalAndReset)
 {
@@ -23,11 +23,12 @@ TEST_F(SaveTest, RecordFieldsJournalAndReset)
     EXPECT_TRUE(QFile::exists(u"LOG.TXT"_s));
     zeile(QString());
     ASSERT_EQ(band().size(), 1);
-    EXPECT_EQ(band()[0], (QsoRecord{1, u"04.12.26"_s, u"14:05"_s, u"DL1ABC"_s, u"59001"_s, u"59012"_s, u"JO62QM"_s,
-                                    u"531"_s, u"69"_s, u"DL1ABC"_s, u"JO62"_s, u"Deutschland"_s, u"qrv"_s, true}));
+    EXPECT_EQ(band()[0],
+        (QsoRecord { 1, u"04.12.26"_s, u"14:05"_s, u"DL1ABC"_s, u"59001"_s, u"59012"_s, u"JO62QM"_s, u"531"_s,
+            u"69"_s, u"DL1ABC"_s, u"JO62"_s, u"Deutschland"_s, u"qrv"_s, true }));
 
     EXPECT_EQ(test::dateiInhalt(u"TEST.txt"_s),
-              QByteArray("   04.12.26 14:05  DL1ABC         59 001  59 012  JO62QM    531 - 144 MHz\r\n"));
+        QByteArray("   04.12.26 14:05  DL1ABC         59 001  59 012  JO62QM    531 - 144 MHz\r\n"));
     EXPECT_FALSE(QFile::exists(u"LOG.TXT"_s));
     EXPECT_EQ(f().txtCall, u""_s);
     EXPECT_EQ(f().txtNummer, u"002"_s);
@@ -68,7 +69,7 @@ TEST_F(SaveTest, DateWithClockOffsetAndTypedDate)
     EXPECT_EQ(band()[1].datum, u"01.01.00"_s);
     EXPECT_EQ(band()[2].datum, u"01.01.00"_s); // a typed date stays
     const QByteArray journal = test::dateiInhalt(u"TEST.txt"_s);
-    EXPECT_EQ(journal.count("31.12.26"), 3);   // the journal always shows today
+    EXPECT_EQ(journal.count("31.12.26"), 3); // the journal always shows today
 }
 
 TEST_F(SaveTest, OnlyTheLastContactMayBeDeleted)
@@ -136,13 +137,13 @@ TEST_F(SaveTest, AFailedSaveChangesNeitherTableNorJournal)
 {
     const struct {
         const char* fall;
-        int schreibfehler;  // errno after half the line, or 0
+        int schreibfehler; // errno after half the line, or 0
         bool commitfehler;
         const char16_t* grund;
     } cases[] = {
-        {"disk full half way through the line", ENOSPC, false, u"der Datenträger ist voll"},
-        {"journal write fails outright", EIO, false, u"Ein-/Ausgabefehler des Datenträgers"},
-        {"commit fails after the line", 0, true, u"Die Verbindung wurde nicht gespeichert."},
+        { "disk full half way through the line", ENOSPC, false, u"der Datenträger ist voll" },
+        { "journal write fails outright", EIO, false, u"Ein-/Ausgabefehler des Datenträgers" },
+        { "commit fails after the line", 0, true, u"Die Verbindung wurde nicht gespeichert." },
     };
     int nummer = 0;
     for (const auto& c : cases) {
@@ -150,29 +151,29 @@ TEST_F(SaveTest, AFailedSaveChangesNeitherTableNorJournal)
         ContestDatabase& db = *model.db();
         const QByteArray journalVorher = test::dateiInhalt(u"TEST.txt"_s);
         const qsizetype vorher = band().size();
-        Journal::Systemaufrufe fehlerhaft{
-            [&](int fd, const void* daten, size_t n) -> ssize_t {
-                if (c.schreibfehler == 0)
-                    return ::write(fd, daten, n);
-                if (n > 10 && c.schreibfehler == ENOSPC)
-                    return ::write(fd, daten, n / 2);
-                errno = c.schreibfehler;
-                return -1;
-            },
-            [](int fd) { return ::fsync(fd); }};
+        Journal::Systemaufrufe fehlerhaft { [&](int fd, const void* daten, size_t n) -> ssize_t {
+                                               if (c.schreibfehler == 0)
+                                                   return ::write(fd, daten, n);
+                                               if (n > 10 && c.schreibfehler == ENOSPC)
+                                                   return ::write(fd, daten, n / 2);
+                                               errno = c.schreibfehler;
+                                               return -1;
+                                           },
+            [](int fd) { return ::fsync(fd); } };
         db.journal().setSystemaufrufe(fehlerhaft);
         db.setCommitFehler([&] { return c.commitfehler; });
         const QString call = u"DK%1ABC"_s.arg(++nummer);
         logge(call + u" JO62QM 59013"_s);
 
         ASSERT_FALSE(prompter.texte().isEmpty());
-        EXPECT_TRUE(prompter.texte().last().contains(QString::fromUtf16(c.grund))) << prompter.texte().last().toStdString();
+        EXPECT_TRUE(prompter.texte().last().contains(QString::fromUtf16(c.grund)))
+            << prompter.texte().last().toStdString();
         EXPECT_EQ(band().size(), vorher);
         EXPECT_EQ(test::dateiInhalt(u"TEST.txt"_s), journalVorher);
         EXPECT_EQ(f().txtCall, call); // the entry stays for another try
 
-        db.journal().setSystemaufrufe({[](int fd, const void* d, size_t n) { return ::write(fd, d, n); },
-                                       [](int fd) { return ::fsync(fd); }});
+        db.journal().setSystemaufrufe({ [](int fd, const void* d, size_t n) { return ::write(fd, d, n); },
+            [](int fd) { return ::fsync(fd); } });
         db.setCommitFehler({});
         zeile(QString());
         EXPECT_EQ(band().size(), vorher + 1);

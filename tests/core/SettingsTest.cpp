@@ -26,8 +26,8 @@ TEST_F(SettingsTest, FirstStartEverythingAbsent)
     EXPECT_EQ(s.letzterContest(), u""_s);
     EXPECT_TRUE(s.bänder().isEmpty());
     // Options: the stored number, an unknown one as the harmless choice.
-    const std::pair<const char16_t*, RstVorgabe> rst[] = {
-        {u" 1abc", RstVorgabe::R599}, {u"2", RstVorgabe::Keine}, {u"7", RstVorgabe::Keine}};
+    const std::pair<const char16_t*, RstVorgabe> rst[]
+        = { { u" 1abc", RstVorgabe::R599 }, { u"2", RstVorgabe::Keine }, { u"7", RstVorgabe::Keine } };
     for (const auto& [text, vorgabe] : rst) {
         s.schreiben(u"Parameter"_s, u"RST"_s, QString::fromUtf16(text));
         EXPECT_EQ(s.rst(), vorgabe);
@@ -67,18 +67,18 @@ TEST_F(SettingsTest, ValuesSurviveANewStoreOnTheSameFile)
 TEST_F(SettingsTest, BänderHoldsExactlyTheCurrentContestsBands)
 {
     Settings s(ini);
-    s.setBänder({u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s});
-    s.setBänder({u"144MHz"_s, u"1296MHz"_s});
-    EXPECT_EQ(s.bänder(), (QStringList{u"144MHz"_s, u"1296MHz"_s}));
+    s.setBänder({ u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s });
+    s.setBänder({ u"144MHz"_s, u"1296MHz"_s });
+    EXPECT_EQ(s.bänder(), (QStringList { u"144MHz"_s, u"1296MHz"_s }));
     EXPECT_EQ(s.lesen(u"Bänder"_s, u"Band1"_s), u"144MHz"_s);
     EXPECT_EQ(s.lesen(u"Bänder"_s, u"Band3"_s), u"1296MHz"_s);
     EXPECT_FALSE(s.hatBand(u"432MHz"_s));
     EXPECT_FALSE(s.hatBand(u"10368MHz"_s));
 
-    s.setBänder({u"50MHz"_s});
+    s.setBänder({ u"50MHz"_s });
     QSettings raw(ini, QSettings::IniFormat);
     raw.beginGroup(u"Bänder"_s);
-    EXPECT_EQ(raw.childKeys(), QStringList{u"Band11"_s});
+    EXPECT_EQ(raw.childKeys(), QStringList { u"Band11"_s });
     EXPECT_TRUE(s.hatBand(u"50MHz"_s));
 }
 

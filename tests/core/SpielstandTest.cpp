@@ -19,10 +19,11 @@ struct Kontakt {
     const char16_t* land;
 };
 
-QsoRecord alsQso(int nummer, const QString& call, const QString& punkte, const QString& square, const QString& land)
+QsoRecord alsQso(
+    int nummer, const QString& call, const QString& punkte, const QString& square, const QString& land)
 {
     // Only what the score reads: number, call, points, square and country.
-    return {nummer, {}, {}, call, {}, {}, {}, punkte, {}, {}, square, land, {}, false};
+    return { nummer, {}, {}, call, {}, {}, {}, punkte, {}, {}, square, land, {}, false };
 }
 
 TEST(Spielstand, TotalsOfValidContacts)
@@ -33,39 +34,38 @@ TEST(Spielstand, TotalsOfValidContacts)
         // Punkte|ODX|ODX call|average|countries|large squares|next number
         const char16_t* stand;
     } cases[] = {
-        {"letter case makes no other country or square, an empty country is none; "
-         "the invalid contact uses up its number",
-         {{u"DL1A", u"100", u"JO31", u"Deutschland"},
-          {u"G4X", u"250", u"IO91", u"England"},
-          {u"DK2B", u"200", u"jo31", u"DEUTSCHLAND"},
-          {u"F5Z", u"-----", u" ", u" "},
-          {u"OZ1A", u"300", u"JO65", u""}},
-         u"850|300|( OZ1A)|213|2|3|006"},
-        {"the average rounds half up, the best call is the earliest",
-         {{u"A1A", u"1", u"JO31", u"X"}, {u"B2B", u"2", u"JO31", u"X"}, {u"C3C", u"2", u"JO31", u"X"},
-          {u"D4D", u"1", u"JO31", u"X"}},
-         u"6|2|( B2B)|2|1|1|005"},
-        {"empty band", {}, u"||( )||0|0|001"},
-        {"only invalid contacts",
-         {{u"A", u"-----", u" ", u" "}, {u"B", u"-----", u" ", u" "}, {u"C", u"-----", u" ", u" "}},
-         u"||( )||0|0|004"},
+        { "letter case makes no other country or square, an empty country is none; "
+          "the invalid contact uses up its number",
+            { { u"DL1A", u"100", u"JO31", u"Deutschland" }, { u"G4X", u"250", u"IO91", u"England" },
+                { u"DK2B", u"200", u"jo31", u"DEUTSCHLAND" }, { u"F5Z", u"-----", u" ", u" " },
+                { u"OZ1A", u"300", u"JO65", u"" } },
+            u"850|300|( OZ1A)|213|2|3|006" },
+        { "the average rounds half up, the best call is the earliest",
+            { { u"A1A", u"1", u"JO31", u"X" }, { u"B2B", u"2", u"JO31", u"X" },
+                { u"C3C", u"2", u"JO31", u"X" }, { u"D4D", u"1", u"JO31", u"X" } },
+            u"6|2|( B2B)|2|1|1|005" },
+        { "empty band", {}, u"||( )||0|0|001" },
+        { "only invalid contacts",
+            { { u"A", u"-----", u" ", u" " }, { u"B", u"-----", u" ", u" " },
+                { u"C", u"-----", u" ", u" " } },
+            u"||( )||0|0|004" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fall);
         // The kept score and the statements run afresh must give the same totals.
         test::WorkDir dir;
-        auto db = ContestDatabase::anlegen(u"S.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+        auto db = ContestDatabase::anlegen(u"S.mdb"_s, { u"144MHz"_s }, { u"DL0XX"_s, u"JO31AA"_s });
         Wertung wertung;
         int n = 0;
         for (const Kontakt& k : c.kontakte) {
             const QsoRecord q = alsQso(++n, QString::fromUtf16(k.call), QString::fromUtf16(k.punkte),
-                                       QString::fromUtf16(k.square), QString::fromUtf16(k.land));
+                QString::fromUtf16(k.square), QString::fromUtf16(k.land));
             wertung.hinzufügen(*db.wertungsZeile(u"144MHz"_s, db.qsoSpeichern(u"144MHz"_s, q, u"x"_s)));
         }
         EXPECT_EQ(wertung.summen(), db.summen(u"144MHz"_s));
         const Spielstand s = Spielstand::aus(wertung.summen());
-        const QStringList stand{s.txtPunkte,   s.txtODX,       s.lblODXCall, s.txtDurchschnitt,
-                                s.txtLänder,   s.txtGroßfelder, s.txtNummer};
+        const QStringList stand { s.txtPunkte, s.txtODX, s.lblODXCall, s.txtDurchschnitt, s.txtLänder,
+            s.txtGroßfelder, s.txtNummer };
         EXPECT_EQ(stand.join(u'|'), QString::fromUtf16(c.stand));
     }
 }
@@ -81,8 +81,8 @@ TEST(Spielstand, AbsurdPointsStayText)
 
 TEST(Spielstand, SerialNumberDigits)
 {
-    const std::pair<qint64, QString> cases[] = {{1, u"001"_s},     {10, u"010"_s},    {999, u"999"_s},
-                                                {1000, u"1000"_s}, {9999, u"9999"_s}, {10000, u"10000"_s}};
+    const std::pair<qint64, QString> cases[] = { { 1, u"001"_s }, { 10, u"010"_s }, { 999, u"999"_s },
+        { 1000, u"1000"_s }, { 9999, u"9999"_s }, { 10000, u"10000"_s } };
     for (const auto& [n, text] : cases)
         EXPECT_EQ(laufendeNummer(n), text) << n;
 }
@@ -97,18 +97,19 @@ TEST(Wertung, EqualsTheFullComputationAfterEveryStep)
     const auto wahl = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(zufall); };
 
     test::WorkDir dir;
-    auto db = ContestDatabase::anlegen(u"R.mdb"_s, {u"144MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+    auto db = ContestDatabase::anlegen(u"R.mdb"_s, { u"144MHz"_s }, { u"DL0XX"_s, u"JO31AA"_s });
     const QString band = u"144MHz"_s;
-    const QStringList länder{u"Deutschland"_s, u"DEUTSCHLAND"_s, u"England"_s, u" "_s, u""_s, u"Österreich"_s};
-    const QStringList squares{u"JO31"_s, u"jo31"_s, u"IO91"_s, u" "_s, u"JN88"_s};
-    const QStringList punkte{u"5"_s, u"523"_s, u"523"_s, u"1200"_s, u"-----"_s, u"0523"_s, u"17"_s};
+    const QStringList länder { u"Deutschland"_s, u"DEUTSCHLAND"_s, u"England"_s, u" "_s, u""_s,
+        u"Österreich"_s };
+    const QStringList squares { u"JO31"_s, u"jo31"_s, u"IO91"_s, u" "_s, u"JN88"_s };
+    const QStringList punkte { u"5"_s, u"523"_s, u"523"_s, u"1200"_s, u"-----"_s, u"0523"_s, u"17"_s };
     Wertung wertung;
     QList<qint64> rowids;
     for (int schritt = 0; schritt < 400; ++schritt) {
         const int art = rowids.isEmpty() ? 0 : wahl(10);
         if (art < 6) {
             const QsoRecord q = alsQso(schritt, u"C%1"_s.arg(wahl(30)), punkte[wahl(punkte.size())],
-                                       squares[wahl(squares.size())], länder[wahl(länder.size())]);
+                squares[wahl(squares.size())], länder[wahl(länder.size())]);
             const qint64 rowid = db.qsoSpeichern(band, q, u"x"_s);
             rowids.append(rowid);
             wertung.hinzufügen(*db.wertungsZeile(band, rowid));

@@ -1,7 +1,7 @@
+#include "store/StationsImport.h"
 #include "common/UserError.h"
 #include "store/Connection.h"
 #include "store/ContestDat.h"
-#include "store/StationsImport.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -26,36 +26,36 @@ QStringList alsText(const StationsImport::Liste& liste)
 
 TEST(StationsImport, ReadsBothLineFormsCommentsAndMergesOneCall)
 {
-    const StationsImport::Liste liste = StationsImport::lesen(
-        u"# Liste vom Fieldday\n"
-        u"DL1ABC JO31AB\n"
-        u"dk2xy,jo62qm,Hans,JO62QN\n"
-        u"\n"
-        u"   // ganz auskommentiert: DL9ZZZ JO50AA\n"
-        u"DL1ABC,JO32CD // zweiter Standort\n"
-        u"DL1ABC JO31AB # schon bekannt\n"
-        u"OE5XYZ/P\tJN78AB\r\n"
-        u"DL3QQQ JO31\n"
-        u"JO31AB DL1ABC\n"
-        u"DL4AAA\n"_s);
+    const StationsImport::Liste liste = StationsImport::lesen(u"# Liste vom Fieldday\n"
+                                                              u"DL1ABC JO31AB\n"
+                                                              u"dk2xy,jo62qm,Hans,JO62QN\n"
+                                                              u"\n"
+                                                              u"   // ganz auskommentiert: DL9ZZZ JO50AA\n"
+                                                              u"DL1ABC,JO32CD // zweiter Standort\n"
+                                                              u"DL1ABC JO31AB # schon bekannt\n"
+                                                              u"OE5XYZ/P\tJN78AB\r\n"
+                                                              u"DL3QQQ JO31\n"
+                                                              u"JO31AB DL1ABC\n"
+                                                              u"DL4AAA\n"_s);
     EXPECT_EQ(alsText(liste),
-              (QStringList{u"DL1ABC JO31AB,JO32CD"_s, u"DK2XY JO62QM,JO62QN"_s, u"OE5XYZ/P JN78AB"_s}));
+        (QStringList { u"DL1ABC JO31AB,JO32CD"_s, u"DK2XY JO62QM,JO62QN"_s, u"OE5XYZ/P JN78AB"_s }));
 
     // A four-character square is no locator; a locator is no call; a call alone says nothing.
     const auto& ü = liste.übersprungen;
     ASSERT_EQ(ü.size(), 3);
     EXPECT_EQ(ü[0].text, u"DL3QQQ JO31"_s);
-    EXPECT_EQ((QList<int>{ü[0].zeile, ü[1].zeile, ü[2].zeile}), (QList<int>{9, 10, 11}));
+    EXPECT_EQ((QList<int> { ü[0].zeile, ü[1].zeile, ü[2].zeile }), (QList<int> { 9, 10, 11 }));
 }
 
 TEST(StationsImport, LocatorsTextPutsTheNthLocatorAtCharacter7nMinus6)
 {
-    const QStringList drei{u"JO31AB"_s, u"JO32CD"_s, u"JO42EF"_s};
+    const QStringList drei { u"JO31AB"_s, u"JO32CD"_s, u"JO42EF"_s };
     EXPECT_EQ(StationsImport::zusammensetzen(drei), u"JO31AB JO32CD JO42EF"_s);
     EXPECT_EQ(StationsImport::zerlegen(u"JO31AB JO32CD JO42EF"_s), drei);
     // Texts from other sources: any separator, a trailing one, a repeated locator.
-    EXPECT_EQ(StationsImport::zerlegen(u"JO31AB;JO32CD;JO31AB;"_s), (QStringList{u"JO31AB"_s, u"JO32CD"_s}));
-    EXPECT_EQ(StationsImport::zerlegen(u"JO31AB"_s), QStringList{u"JO31AB"_s});
+    EXPECT_EQ(
+        StationsImport::zerlegen(u"JO31AB;JO32CD;JO31AB;"_s), (QStringList { u"JO31AB"_s, u"JO32CD"_s }));
+    EXPECT_EQ(StationsImport::zerlegen(u"JO31AB"_s), QStringList { u"JO31AB"_s });
     EXPECT_TRUE(StationsImport::zerlegen(QString()).isEmpty());
 }
 
@@ -77,27 +77,32 @@ TEST(StationsImport, MergeRuleKeepsOneRowAndNeverRepeatsALocator)
         int neueStationen, ergänzteStationen, neueLocatoren;
     };
     const Fall fälle[] = {
-        {"one new", {}, {{u"DL1ABC"_s, {u"JO31AB"_s}}}, u"JO31AB"_s, 1, 0, 1},
-        {"second", {u"JO31AB"_s}, {{u"DL1ABC"_s, {u"JO32CD"_s}}}, u"JO31AB JO32CD"_s, 0, 1, 1},
-        {"repeated", {u"JO31AB JO32CD"_s}, {{u"DL1ABC"_s, {u"JO32CD"_s, u"JO31AB"_s}}}, u"JO31AB JO32CD"_s, 0, 0, 0},
-        {"lower case", {u"JO31AB"_s}, {{u"dl1abc"_s, {u"jo31ab"_s, u"jo32cd"_s}}}, u"JO31AB JO32CD"_s, 0, 1, 1},
-        {"portable", {u"JO31AB"_s}, {{u"DL1ABC/P"_s, {u"JO42EF"_s}}}, u"JO31AB JO42EF"_s, 0, 1, 1},
-        {"trailing separator", {u"JO31AB JO32CD "_s}, {{u"DL1ABC"_s, {u"JO32CD"_s}}}, u"JO31AB JO32CD"_s, 0, 0, 0},
-        {"no locator", {u"JO31AB"_s}, {{u"DL1ABC"_s, {u"JO31"_s, QString()}}}, u"JO31AB"_s, 0, 0, 0},
-        {"two rows of one call become one", {u"JO31AB"_s, u"JO30XX JO31AB"_s},
-         {{u"DL1ABC"_s, {u"JO32CD"_s}}, {u"DL1ABC"_s, {u"JO31AB"_s}}}, u"JO31AB JO30XX JO32CD"_s, 0, 1, 1},
+        { "one new", {}, { { u"DL1ABC"_s, { u"JO31AB"_s } } }, u"JO31AB"_s, 1, 0, 1 },
+        { "second", { u"JO31AB"_s }, { { u"DL1ABC"_s, { u"JO32CD"_s } } }, u"JO31AB JO32CD"_s, 0, 1, 1 },
+        { "repeated", { u"JO31AB JO32CD"_s }, { { u"DL1ABC"_s, { u"JO32CD"_s, u"JO31AB"_s } } },
+            u"JO31AB JO32CD"_s, 0, 0, 0 },
+        { "lower case", { u"JO31AB"_s }, { { u"dl1abc"_s, { u"jo31ab"_s, u"jo32cd"_s } } },
+            u"JO31AB JO32CD"_s, 0, 1, 1 },
+        { "portable", { u"JO31AB"_s }, { { u"DL1ABC/P"_s, { u"JO42EF"_s } } }, u"JO31AB JO42EF"_s, 0, 1, 1 },
+        { "trailing separator", { u"JO31AB JO32CD "_s }, { { u"DL1ABC"_s, { u"JO32CD"_s } } },
+            u"JO31AB JO32CD"_s, 0, 0, 0 },
+        { "no locator", { u"JO31AB"_s }, { { u"DL1ABC"_s, { u"JO31"_s, QString() } } }, u"JO31AB"_s, 0, 0,
+            0 },
+        { "two rows of one call become one", { u"JO31AB"_s, u"JO30XX JO31AB"_s },
+            { { u"DL1ABC"_s, { u"JO32CD"_s } }, { u"DL1ABC"_s, { u"JO31AB"_s } } }, u"JO31AB JO30XX JO32CD"_s,
+            0, 1, 1 },
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.name);
         test::WorkDir dir;
         test::ContestDatInhalt inhalt;
         for (const QString& locators : f.vorher)
-            inhalt.stationen.push_back({u"DL1ABC"_s, locators});
+            inhalt.stationen.push_back({ u"DL1ABC"_s, locators });
         test::schreibeContestDat(dir.pfad(u"CONTEST.DAT"_s), inhalt);
         Connection c(dir.pfad(u"CONTEST.DAT"_s), Connection::Zugriff::LesenSchreiben);
         const StationsImport::Ergebnis e = StationsImport::einfügen(c, f.neu);
-        EXPECT_EQ((QList<int>{e.neueStationen, e.ergänzteStationen, e.neueLocatoren}),
-                  (QList<int>{f.neueStationen, f.ergänzteStationen, f.neueLocatoren}));
+        EXPECT_EQ((QList<int> { e.neueStationen, e.ergänzteStationen, e.neueLocatoren }),
+            (QList<int> { f.neueStationen, f.ergänzteStationen, f.neueLocatoren }));
         const Rows rows = c.select(u"SELECT CALL || '|' || LOCATORS FROM STATIONS"_s);
         ASSERT_EQ(rows.zeilen.size(), 1);
         EXPECT_EQ(rows.zeilen[0].value(0).toString(), u"DL1ABC|"_s + f.nachher);
@@ -109,14 +114,15 @@ TEST(StationsImport, OnlyCallSignsTheInputLineAcceptsAreKept)
 {
     const StationsImport::Liste liste = StationsImport::lesen(
         u"000 JO31AB\nA/B JO31AB\nDL1ABC JO31AB\n1234567 JO31AB\nOE/DL1ABC/P JN78AB\nPA5ABC JO22XX\n"_s);
-    EXPECT_EQ(alsText(liste), (QStringList{u"DL1ABC JO31AB"_s, u"OE/DL1ABC/P JN78AB"_s, u"PA5ABC JO22XX"_s}));
+    EXPECT_EQ(
+        alsText(liste), (QStringList { u"DL1ABC JO31AB"_s, u"OE/DL1ABC/P JN78AB"_s, u"PA5ABC JO22XX"_s }));
     EXPECT_EQ(liste.übersprungen.size(), 3);
 
     test::WorkDir dir;
     test::schreibeContestDat(dir.pfad(u"CONTEST.DAT"_s), {});
     Connection c(dir.pfad(u"CONTEST.DAT"_s), Connection::Zugriff::LesenSchreiben);
     const StationsImport::Ergebnis e = StationsImport::einfügen(
-        c, {{u"000"_s, {u"JO31AB"_s}}, {u"A/B"_s, {u"JO31AB"_s}}, {u"G4ABC"_s, {u"IO91WM"_s}}});
+        c, { { u"000"_s, { u"JO31AB"_s } }, { u"A/B"_s, { u"JO31AB"_s } }, { u"G4ABC"_s, { u"IO91WM"_s } } });
     EXPECT_EQ(e.neueStationen, 1);
     EXPECT_EQ(c.scalar(u"SELECT group_concat(CALL) FROM STATIONS"_s).toString(), u"G4ABC"_s);
 }
@@ -128,14 +134,14 @@ TEST(StationsImport, CreatesTheCallIndexOnlyWhenMissing)
     const auto indexe = [](Connection& c) {
         return c.scalar(u"SELECT count(*) FROM pragma_index_list('STATIONS')"_s).toInt();
     };
-    for (const bool vorhanden : {false, true}) {
+    for (const bool vorhanden : { false, true }) {
         SCOPED_TRACE(vorhanden);
         test::WorkDir dir;
         test::schreibeContestDat(dir.pfad(u"CONTEST.DAT"_s), {});
         Connection c(dir.pfad(u"CONTEST.DAT"_s), Connection::Zugriff::LesenSchreiben);
         if (vorhanden)
             c.exec(u"CREATE INDEX MEIN_INDEX ON STATIONS(CALL)"_s);
-        StationsImport::einfügen(c, {{u"DL1ABC"_s, {u"JO31AB"_s}}});
+        StationsImport::einfügen(c, { { u"DL1ABC"_s, { u"JO31AB"_s } } });
         EXPECT_EQ(indexe(c), 1);
     }
 }
@@ -162,9 +168,9 @@ TEST(StationsImport, ReadsEdiAdifAndExpLogs)
                       "260905;1407;DL1ABC;1;59;004;59;004;;JO31AB;0;;;;D\r\n"
                       "260905;1410;dk2xy;2;599;005;599;050;;jo62qm;400;;N;;\r\n"
                       "[END; Tarvex]\r\n";
-    StationsImport::Format format{};
+    StationsImport::Format format {};
     EXPECT_EQ(alsText(StationsImport::lesenDatei(edi, u"log.txt"_s, &format)),
-              (QStringList{u"DL0XX JO31AA"_s, u"DL1ABC/P JO31AB"_s, u"DL1ABC JO31AB"_s, u"DK2XY JO62QM"_s}));
+        (QStringList { u"DL0XX JO31AA"_s, u"DL1ABC/P JO31AB"_s, u"DL1ABC JO31AB"_s, u"DK2XY JO62QM"_s }));
     EXPECT_EQ(format, StationsImport::Format::Edi);
 
     const char* adif = "Export\n<ADIF_VER:5>3.1.4 <eoh>\n"
@@ -172,19 +178,19 @@ TEST(StationsImport, ReadsEdiAdifAndExpLogs)
                        "<CALL:6>PA0AAA <gridsquare:8>JO22AB12 <EOR>\n"
                        "<call:6>ON4BBB<band:2>2m<eor>\n"
                        "<call:5>G4ABC<gridsquare:4>IO91<eor>\n";
-    EXPECT_EQ(alsText(ausDatei(adif, u"x.adi"_s)), (QStringList{u"DL1ABC JO31AB"_s, u"PA0AAA JO22AB"_s}));
+    EXPECT_EQ(alsText(ausDatei(adif, u"x.adi"_s)), (QStringList { u"DL1ABC JO31AB"_s, u"PA0AAA JO22AB"_s }));
     EXPECT_EQ(alsText(ausDatei("<call:6>DL1ABC<gridsquare:6>JO31AB<eor>", u"ohne_kopf"_s)),
-              QStringList{u"DL1ABC JO31AB"_s});
+        QStringList { u"DL1ABC JO31AB"_s });
 
     const char* exp = "*** Tarvex V3 Exportdatei ***\r\nDL0XX\r\nJO31AA\r\n144MHz\r\n202609\r\n"
                       "05.09.26,14:00,DL1ABC,59001,59003,JO31AB,120,45,DL1ABC,JO31,Deutschland\r\n"
                       "05.09.26,14:02,PA0AAA,59002,59010,JO22AB,-----,300,PA0AAA, , \r\n"
                       "05.09.26,14:05,DK2XY/P,59003,59020,JO62QM,400,80,DK2XY,JO62,\"Deutschland, Nord\"\r\n";
     EXPECT_EQ(alsText(ausDatei(exp, u"144MHz-092026-DL0XX.EXP"_s)),
-              (QStringList{u"DL1ABC JO31AB"_s, u"DK2XY/P JO62QM"_s}));
+        (QStringList { u"DL1ABC JO31AB"_s, u"DK2XY/P JO62QM"_s }));
     const char* ohneKopf = "DL0XX\r\nJO31AA\r\n432MHz\r\n"
                            "05.09.26,14:00,DL1ABC,59001,59003,JO31AB,120,45,DL1ABC,JO31,Deutschland\r\n";
-    EXPECT_EQ(alsText(ausDatei(ohneKopf, u"alt.exp"_s)), QStringList{u"DL1ABC JO31AB"_s});
+    EXPECT_EQ(alsText(ausDatei(ohneKopf, u"alt.exp"_s)), QStringList { u"DL1ABC JO31AB"_s });
     // Without contacts the month line is missing.
     EXPECT_TRUE(ausDatei("*** Tarvex V3 Exportdatei ***\r\nDL0XX\r\nJO31AA\r\n144MHz\r\n", u"x.EXP"_s)
                     .stationen.isEmpty());
@@ -193,17 +199,20 @@ TEST(StationsImport, ReadsEdiAdifAndExpLogs)
 TEST(StationsImport, DamagedFilesAreRefusedWhole)
 {
     const std::pair<const char*, const char*> fälle[] = {
-        {"log.edi", "TName=kein Kopf\n[QSORecords;1]\n260905;1400;DL1ABC;1;59;001;59;003;;JO31AB;120;;;;\n"},
-        {"log.edi", "[REG1TEST;1]\nPCall=DL0XX\n"},
-        {"log.edi", "[REG1TEST;1]\n[QSORecords;2]\n260905;1400;DL1ABC;1;59;001;59;003;;JO31AB;120;;;;\n"
-                    "260905;1400;PA0AAA;1;59\n"},
-        {"log.adi", "<eoh><call:6>DL1ABC<gridsquare:6>JO31AB<eor><call:60>PA0AAA<eor>"},
-        {"log.adi", "<eoh><call:6>DL1ABC<gridsquare:6>JO31AB<eor><call:6>PA0AAA<gridsq"},
-        {"log.adi", "Kopf ohne Ende\n<call:6>DL1ABC<gridsquare:6>JO31AB<eor>"},
-        {"log.exp", "*** Tarvex V3 Exportdatei ***\r\nDL0XX\r\nJO31AA\r\n144MHz\r\n202609\r\n"
-                    "05.09.26,14:00,DL1ABC,59001,59003,JO31AB,120,45,DL1ABC,JO31,Deutschland\r\n"
-                    "05.09.26,14:02,PA0AAA,59002,59010,JO22AB\r\n"},
-        {"log.exp", "Hallo\r\nWelt\r\n"},
+        { "log.edi",
+            "TName=kein Kopf\n[QSORecords;1]\n260905;1400;DL1ABC;1;59;001;59;003;;JO31AB;120;;;;\n" },
+        { "log.edi", "[REG1TEST;1]\nPCall=DL0XX\n" },
+        { "log.edi",
+            "[REG1TEST;1]\n[QSORecords;2]\n260905;1400;DL1ABC;1;59;001;59;003;;JO31AB;120;;;;\n"
+            "260905;1400;PA0AAA;1;59\n" },
+        { "log.adi", "<eoh><call:6>DL1ABC<gridsquare:6>JO31AB<eor><call:60>PA0AAA<eor>" },
+        { "log.adi", "<eoh><call:6>DL1ABC<gridsquare:6>JO31AB<eor><call:6>PA0AAA<gridsq" },
+        { "log.adi", "Kopf ohne Ende\n<call:6>DL1ABC<gridsquare:6>JO31AB<eor>" },
+        { "log.exp",
+            "*** Tarvex V3 Exportdatei ***\r\nDL0XX\r\nJO31AA\r\n144MHz\r\n202609\r\n"
+            "05.09.26,14:00,DL1ABC,59001,59003,JO31AB,120,45,DL1ABC,JO31,Deutschland\r\n"
+            "05.09.26,14:02,PA0AAA,59002,59010,JO22AB\r\n" },
+        { "log.exp", "Hallo\r\nWelt\r\n" },
     };
     for (const auto& [name, inhalt] : fälle) {
         SCOPED_TRACE(inhalt);
@@ -212,18 +221,21 @@ TEST(StationsImport, DamagedFilesAreRefusedWhole)
             ADD_FAILURE() << "not refused";
         } catch (const UserError& e) {
             const QString meldung = e.meldung();
-            EXPECT_TRUE(meldung.contains(QString::fromLatin1(name) + u" ist beschädigt"_s)) << meldung.toStdString();
+            EXPECT_TRUE(meldung.contains(QString::fromLatin1(name) + u" ist beschädigt"_s))
+                << meldung.toStdString();
         }
     }
     // A length beyond any file, up to the end of the integer range, is past the end, not a wrap-around.
-    for (const char* inhalt : {"<eoh><call:9223372036854775807>DL1ABC<eor>", "<eoh><call:9223372036854775800>DL1ABC<eor>",
-                               "<call:4611686018427387904>DL1ABC<gridsquare:6>JO31AB<eor>"}) {
+    for (const char* inhalt :
+        { "<eoh><call:9223372036854775807>DL1ABC<eor>", "<eoh><call:9223372036854775800>DL1ABC<eor>",
+            "<call:4611686018427387904>DL1ABC<gridsquare:6>JO31AB<eor>" }) {
         SCOPED_TRACE(inhalt);
         try {
             StationsImport::lesenDatei(QByteArray(inhalt), u"log.adi"_s);
             ADD_FAILURE() << "not refused";
         } catch (const UserError& e) {
-            EXPECT_TRUE(e.meldung().contains(u"reicht über das Dateiende hinaus"_s)) << e.meldung().toStdString();
+            EXPECT_TRUE(e.meldung().contains(u"reicht über das Dateiende hinaus"_s))
+                << e.meldung().toStdString();
         }
     }
     // A binary file is no list.

@@ -20,7 +20,7 @@ protected:
         test::schreibeKontakte(*model.db(), model.Band(), liste);
     }
 
-    StatistikGrafikModel grafik{model, prompter};
+    StatistikGrafikModel grafik { model, prompter };
 };
 
 TEST_F(StatistikGrafikModelTest, RowsStartAtFourteenUtcAndStartEmpty)
@@ -34,9 +34,9 @@ TEST_F(StatistikGrafikModelTest, RowsStartAtFourteenUtcAndStartEmpty)
 
 TEST_F(StatistikGrafikModelTest, ContactsPerHourAndAccumulated)
 {
-    kontakte({{u"14:05"_s, u"DL1AA"_s, u"500"_s, u"JO31"_s, u"Deutschland"_s},
-              {u"14:40"_s, u"F1BB"_s, u"300"_s, u"JN18"_s, u"Frankreich"_s},
-              {u"15:10"_s, u"OE1CC"_s, u"800"_s, u"JN78"_s, u"Österreich"_s}});
+    kontakte({ { u"14:05"_s, u"DL1AA"_s, u"500"_s, u"JO31"_s, u"Deutschland"_s },
+        { u"14:40"_s, u"F1BB"_s, u"300"_s, u"JN18"_s, u"Frankreich"_s },
+        { u"15:10"_s, u"OE1CC"_s, u"800"_s, u"JN78"_s, u"Österreich"_s } });
     grafik.QSOsNachZeit();
     QList<qint64> erwartet = nullen();
     erwartet[0] = 2;
@@ -56,11 +56,11 @@ TEST_F(StatistikGrafikModelTest, ContactsPerHourAndAccumulated)
 
 TEST_F(StatistikGrafikModelTest, HoursFallIntoTheirRowsInvalidContactsNowherePointsSummed)
 {
-    kontakte({{u"13:59"_s, u"SP1HH"_s, u"300"_s, u"JO72"_s, u"Polen"_s},
-              {u"00:30"_s, u"ON4GG"_s, u"12345"_s, u"JO20"_s, u"Belgien"_s},
-              {u"00:50"_s, u"ON5XX"_s, u"12000"_s, u"JO20"_s, u"Belgien"_s},
-              {u"23:10"_s, u"G4FF"_s, u"-----"_s, {}, {}},
-              {u"13:00"_s, u"DL1AA"_s, u"7"_s, u"JO31"_s, u"Deutschland"_s}});
+    kontakte({ { u"13:59"_s, u"SP1HH"_s, u"300"_s, u"JO72"_s, u"Polen"_s },
+        { u"00:30"_s, u"ON4GG"_s, u"12345"_s, u"JO20"_s, u"Belgien"_s },
+        { u"00:50"_s, u"ON5XX"_s, u"12000"_s, u"JO20"_s, u"Belgien"_s },
+        { u"23:10"_s, u"G4FF"_s, u"-----"_s, {}, {} },
+        { u"13:00"_s, u"DL1AA"_s, u"7"_s, u"JO31"_s, u"Deutschland"_s } });
     grafik.QSOsNachZeit();
     QList<qint64> anzahl = nullen();
     anzahl[23] = 2; // " 13", before or after the start alike
@@ -81,11 +81,11 @@ TEST_F(StatistikGrafikModelTest, HoursFallIntoTheirRowsInvalidContactsNowherePoi
 
 TEST_F(StatistikGrafikModelTest, BandWithoutValidContactsLeavesTheChartAsItWas)
 {
-    kontakte({{u"14:05"_s, u"DL1AA"_s, u"500"_s, u"JO31"_s, u"Deutschland"_s}});
+    kontakte({ { u"14:05"_s, u"DL1AA"_s, u"500"_s, u"JO31"_s, u"Deutschland"_s } });
     grafik.PunkteNachZeit();
     const QList<qint64> vorher = grafik.werte();
     model.bandWechseln(u"432MHz"_s);
-    kontakte({{u"14:05"_s, u"G4FF"_s, u"-----"_s, {}, {}}});
+    kontakte({ { u"14:05"_s, u"G4FF"_s, u"-----"_s, {}, {} } });
     int geändert = 0;
     QObject::connect(&grafik, &StatistikGrafikModel::changed, [&geändert] { ++geändert; });
     grafik.QSOsNachZeit();
@@ -98,8 +98,8 @@ TEST_F(StatistikGrafikModelTest, BandWithoutValidContactsLeavesTheChartAsItWas)
 
 TEST_F(StatistikGrafikModelTest, TitleToolTipsAndFileName)
 {
-    kontakte({{u"14:05"_s, u"DL1AA"_s, u"1"_s, u"JO31"_s, u"Deutschland"_s},
-              {u"23:05"_s, u"DL2AA"_s, u"1"_s, u"JO31"_s, u"Deutschland"_s}});
+    kontakte({ { u"14:05"_s, u"DL1AA"_s, u"1"_s, u"JO31"_s, u"Deutschland"_s },
+        { u"23:05"_s, u"DL2AA"_s, u"1"_s, u"JO31"_s, u"Deutschland"_s } });
     grafik.PunkteNachZeit();
     EXPECT_EQ(grafik.titel(), u"Punkte nach Zeit – 144 MHz"_s);
     EXPECT_EQ(grafik.wertText(1), u"14:00–15:00 UTC: 1 Punkt"_s);

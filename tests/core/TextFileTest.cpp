@@ -1,5 +1,5 @@
-#include "common/Cp1252.h"
 #include "common/TextFile.h"
+#include "common/Cp1252.h"
 #include "common/UserError.h"
 #include "support/TestFiles.h"
 
@@ -24,8 +24,8 @@ TEST(TextFile, LinesEndInCrLfAndAppend)
     appendTextLine(u"j.txt"_s, u"Österreich"_s);
     appendTextLine(u"j.txt"_s, u"OK"_s);
     EXPECT_EQ(test::dateiInhalt(u"j.txt"_s), QByteArray("\xD6sterreich\r\nOK\r\n"));
-    EXPECT_EQ(readTextLines(u"j.txt"_s), (QStringList{u"Österreich"_s, u"OK"_s}));
-    writeTextFile(u"j.txt"_s, {u"neu"_s});
+    EXPECT_EQ(readTextLines(u"j.txt"_s), (QStringList { u"Österreich"_s, u"OK"_s }));
+    writeTextFile(u"j.txt"_s, { u"neu"_s });
     EXPECT_EQ(test::dateiInhalt(u"j.txt"_s), QByteArray("neu\r\n"));
 }
 

@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QThread>
-#include <cups/cups.h>
 #include <csignal>
+#include <cups/cups.h>
 #include <sys/prctl.h>
 #include <unistd.h>
 
@@ -26,7 +26,8 @@ constexpr auto cupsPdfKonfiguration = "/etc/cups";
 bool schreiben(const QString& pfad, const QString& text)
 {
     QFile f(pfad);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text.toUtf8()) == text.toUtf8().size();
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && f.write(text.toUtf8()) == text.toUtf8().size();
 }
 
 int auftragsnummer(const QString& datei)
@@ -57,24 +58,28 @@ CupsServer::CupsServer()
         return;
     }
     // The scheduler's filters run as lp and must reach the spool below.
-    QFile::setPermissions(dir_.path(), QFile::permissions(dir_.path()) | QFile::ExeOther | QFile::ReadOther
-                                           | QFile::ExeGroup | QFile::ReadGroup);
-    for (const char* d : {"etc/ppd", "spool/tmp", "cache", "state", "log", "out", "home"})
+    QFile::setPermissions(dir_.path(),
+        QFile::permissions(dir_.path()) | QFile::ExeOther | QFile::ReadOther | QFile::ExeGroup
+            | QFile::ReadGroup);
+    for (const char* d : { "etc/ppd", "spool/tmp", "cache", "state", "log", "out", "home" })
         QDir().mkpath(pfad(QString::fromLatin1(d)));
     const QString wurzel = dir_.path();
-    schreiben(pfad(u"etc/cups-files.conf"_s), u"ServerRoot %1/etc\nRequestRoot %1/spool\nTempDir %1/spool/tmp\n"
-                                              "CacheDir %1/cache\nStateDir %1/state\nErrorLog %1/log/error_log\n"
-                                              "AccessLog %1/log/access_log\nPageLog %1/log/page_log\n"
-                                              "User lp\nGroup lp\nSystemGroup root\nFileDevice No\n"_s.arg(wurzel));
-    schreiben(pfad(u"etc/cupsd.conf"_s), u"Listen %1/cups.sock\nLogLevel info\nBrowsing No\nWebInterface No\n"
-                                         "DefaultAuthType None\nJobKillDelay 5\nPreserveJobHistory Yes\n"
-                                         "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                         "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
-                                         "</Policy>\n"_s.arg(wurzel));
+    schreiben(pfad(u"etc/cups-files.conf"_s),
+        u"ServerRoot %1/etc\nRequestRoot %1/spool\nTempDir %1/spool/tmp\n"
+        "CacheDir %1/cache\nStateDir %1/state\nErrorLog %1/log/error_log\n"
+        "AccessLog %1/log/access_log\nPageLog %1/log/page_log\n"
+        "User lp\nGroup lp\nSystemGroup root\nFileDevice No\n"_s.arg(wurzel));
+    schreiben(pfad(u"etc/cupsd.conf"_s),
+        u"Listen %1/cups.sock\nLogLevel info\nBrowsing No\nWebInterface No\n"
+        "DefaultAuthType None\nJobKillDelay 5\nPreserveJobHistory Yes\n"
+        "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+        "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
+        "</Policy>\n"_s.arg(wurzel));
     schreiben(pfad(u"etc/client.conf"_s), u"ServerName %1/cups.sock\n"_s.arg(wurzel));
 
     cupsd_.setProgram(cupsd);
-    cupsd_.setArguments({u"-f"_s, u"-c"_s, pfad(u"etc/cupsd.conf"_s), u"-s"_s, pfad(u"etc/cups-files.conf"_s)});
+    cupsd_.setArguments(
+        { u"-f"_s, u"-c"_s, pfad(u"etc/cupsd.conf"_s), u"-s"_s, pfad(u"etc/cups-files.conf"_s) });
     cupsd_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // A test that crashes takes its scheduler with it.
     cupsd_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
@@ -97,7 +102,7 @@ CupsServer::CupsServer()
             fehler_ = u"cupsd hat sich beendet, siehe "_s + pfad(u"log/error_log"_s);
             return;
         }
-        if (QFile::exists(pfad(u"cups.sock"_s)) && befehl(u"lpstat"_s, {u"-r"_s}))
+        if (QFile::exists(pfad(u"cups.sock"_s)) && befehl(u"lpstat"_s, { u"-r"_s }))
             return;
         QThread::msleep(50);
     }
@@ -129,14 +134,16 @@ bool CupsServer::druckerAnlegen(const QString& name, bool standard)
     QDir().mkpath(aus);
     const QString instanz = instanzDatei(name);
     // Label 2: every file name carries its job number.
-    if (!schreiben(instanz, u"Out %1\nAnonDirName %1\nSpool %2\nLog %3\nLabel 2\nGrp root\n"_s.arg(
-                                aus, pfad(u"spool/cups-pdf"_s), pfad(u"log"_s))))
+    if (!schreiben(instanz,
+            u"Out %1\nAnonDirName %1\nSpool %2\nLog %3\nLabel 2\nGrp root\n"_s.arg(
+                aus, pfad(u"spool/cups-pdf"_s), pfad(u"log"_s))))
         return false;
     instanzen_.append(instanz);
-    const QString uri = u"cups-pdf:/"_s + QFileInfo(instanz).completeBaseName().mid(QStringLiteral("cups-pdf-").size());
-    if (!befehl(u"lpadmin"_s, {u"-p"_s, name, u"-v"_s, uri, u"-P"_s, QString::fromLatin1(ppd), u"-E"_s}))
+    const QString uri
+        = u"cups-pdf:/"_s + QFileInfo(instanz).completeBaseName().mid(QStringLiteral("cups-pdf-").size());
+    if (!befehl(u"lpadmin"_s, { u"-p"_s, name, u"-v"_s, uri, u"-P"_s, QString::fromLatin1(ppd), u"-E"_s }))
         return false;
-    return !standard || befehl(u"lpadmin"_s, {u"-d"_s, name});
+    return !standard || befehl(u"lpadmin"_s, { u"-d"_s, name });
 }
 
 bool CupsServer::befehl(const QString& programm, const QStringList& argumente)
@@ -151,9 +158,9 @@ bool CupsServer::befehl(const QString& programm, const QStringList& argumente)
 
 QStringList CupsServer::ausgaben(const QString& drucker) const
 {
-    QStringList dateien = QDir(pfad(u"out/"_s + drucker)).entryList({u"*.pdf"_s}, QDir::Files);
+    QStringList dateien = QDir(pfad(u"out/"_s + drucker)).entryList({ u"*.pdf"_s }, QDir::Files);
     std::sort(dateien.begin(), dateien.end(),
-              [](const QString& a, const QString& b) { return auftragsnummer(a) < auftragsnummer(b); });
+        [](const QString& a, const QString& b) { return auftragsnummer(a) < auftragsnummer(b); });
     for (QString& d : dateien)
         d = pfad(u"out/"_s + drucker + u'/' + d);
     return dateien;

@@ -74,7 +74,7 @@ constexpr int erlaubtProBlock = 8;
     const int spalten = (a.width() + blockgröße - 1) / blockgröße;
     QList<int> fehlt(spalten * ((a.height() + blockgröße - 1) / blockgröße));
     int punkte = 0;
-    for (const auto& [von, in] : {std::pair{&a, &b}, std::pair{&b, &a}})
+    for (const auto& [von, in] : { std::pair { &a, &b }, std::pair { &b, &a } })
         for (int y = 0; y < von->height(); ++y)
             for (int x = 0; x < von->width(); ++x) {
                 if (!dunkel(*von, x, y))
@@ -90,27 +90,25 @@ constexpr int erlaubtProBlock = 8;
     const int höchstens = fehlt.isEmpty() ? 0 : *std::max_element(fehlt.cbegin(), fehlt.cend());
     if (punkte == 0 || höchstens > erlaubtProBlock) {
         const qsizetype i = fehlt.indexOf(höchstens);
-        return ::testing::AssertionFailure() << höchstens << " abweichende Punkte im Block bei "
-                                             << (i % spalten) * blockgröße * 25.4 / 100 << " mm, "
-                                             << (i / spalten) * blockgröße * 25.4 / 100 << " mm (von " << punkte
-                                             << " dunklen)";
+        return ::testing::AssertionFailure()
+            << höchstens << " abweichende Punkte im Block bei " << (i % spalten) * blockgröße * 25.4 / 100
+            << " mm, " << (i / spalten) * blockgröße * 25.4 / 100 << " mm (von " << punkte << " dunklen)";
     }
     return ::testing::AssertionSuccess() << "höchstens " << höchstens << " pro Block";
 }
 
 // Both queues enabled and accepting, the first one the default, nothing chosen
 // in the program and no output left from an earlier test.
-template <class Basis>
-class MitCups : public Basis {
+template <class Basis> class MitCups : public Basis {
 protected:
     void SetUp() override
     {
         if (!cups->fehler().isEmpty())
             GTEST_SKIP() << "kein eigener CUPS-Server: " << cups->fehler().toStdString();
-        ASSERT_TRUE(cups->befehl(u"lpadmin"_s, {u"-d"_s, standard}));
-        for (const QString& d : {standard, zweiter}) {
-            cups->befehl(u"cupsenable"_s, {d});
-            cups->befehl(u"cupsaccept"_s, {d});
+        ASSERT_TRUE(cups->befehl(u"lpadmin"_s, { u"-d"_s, standard }));
+        for (const QString& d : { standard, zweiter }) {
+            cups->befehl(u"cupsenable"_s, { d });
+            cups->befehl(u"cupsaccept"_s, { d });
         }
         QtPrinterSurface::setGewählterDrucker({});
         cups->ausgabenLöschen();
@@ -118,7 +116,7 @@ protected:
     void TearDown() override { QtPrinterSurface::setGewählterDrucker({}); }
 };
 
-struct OhneContest : ::testing::Test {};
+struct OhneContest : ::testing::Test { };
 using CupsTest = MitCups<OhneContest>;
 
 // The contest of LogFixture with its cover sheet and 51 contacts.
@@ -142,13 +140,15 @@ TEST_F(CupsTest, AFailingQueueIsNamedAndTheOutputOfferedAsPdf)
         const char* fall;
         const char16_t* befehl; // before the document ends; "lpadmin" removes the queue
         Meldung::Antwort antwort;
-        const char16_t* grund;  // after the printer's name
+        const char16_t* grund; // after the printer's name
         bool pdf;
         bool wartet; // the job waits in the queue
     } fälle[] = {
-        {"angehalten, Warteschlange", u"cupsdisable", Meldung::Antwort::Nein, u"ist angehalten.", false, true},
-        {"weist ab, verworfen", u"cupsreject", Meldung::Antwort::Nein, u"nimmt keinen Ausdruck an.", false, false},
-        {"entfernt, PDF", u"lpadmin", Meldung::Antwort::Ja, u"ist nicht mehr eingerichtet.", true, false},
+        { "angehalten, Warteschlange", u"cupsdisable", Meldung::Antwort::Nein, u"ist angehalten.", false,
+            true },
+        { "weist ab, verworfen", u"cupsreject", Meldung::Antwort::Nein, u"nimmt keinen Ausdruck an.", false,
+            false },
+        { "entfernt, PDF", u"lpadmin", Meldung::Antwort::Ja, u"ist nicht mehr eingerichtet.", true, false },
     };
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.fall);
@@ -160,32 +160,34 @@ TEST_F(CupsTest, AFailingQueueIsNamedAndTheOutputOfferedAsPdf)
         const QString befehl = QString::fromUtf16(fall.befehl);
         {
             QtPrinterSurface drucker(prompter, uhr);
-            drucker.drucke({PrintItem::text(u"Nichts geht verloren"_s)});
+            drucker.drucke({ PrintItem::text(u"Nichts geht verloren"_s) });
             // While Tarvex runs and the document is open.
-            ASSERT_TRUE(cups->befehl(befehl, befehl == u"lpadmin"_s ? QStringList{u"-x"_s, zweiter}
-                                                                     : QStringList{zweiter}));
+            ASSERT_TRUE(cups->befehl(
+                befehl, befehl == u"lpadmin"_s ? QStringList { u"-x"_s, zweiter } : QStringList { zweiter }));
             prompter.antworte(fall.antwort);
             drucker.dokumentEnde();
         }
         ASSERT_EQ(prompter.gezeigt().size(), fall.pdf ? 2 : 1);
         const QString text = prompter.gezeigt()[0].text;
-        EXPECT_TRUE(text.startsWith(u"Der Drucker \u201ETarvexZwei\u201C "_s + QString::fromUtf16(fall.grund)))
+        EXPECT_TRUE(
+            text.startsWith(u"Der Drucker \u201ETarvexZwei\u201C "_s + QString::fromUtf16(fall.grund)))
             << text.toStdString();
         EXPECT_TRUE(text.endsWith(u"als PDF-Datei gespeichert werden?"_s)) << text.toStdString();
         EXPECT_EQ(prompter.gezeigt()[0].knöpfe, Meldung::Knöpfe::JaNein);
         const QStringList pdf = dateien();
         ASSERT_EQ(pdf.size(), fall.pdf ? 1 : 0);
         if (fall.pdf) {
-            EXPECT_EQ(wörter(pdf[0]), QStringList({u"Nichts"_s, u"geht"_s, u"verloren"_s}));
-            EXPECT_EQ(prompter.gezeigt()[1].text, u"Der Ausdruck wurde als PDF-Datei gespeichert:\n"_s
-                                                       + QDir::toNativeSeparators(dir.pfad(pdf[0])));
+            EXPECT_EQ(wörter(pdf[0]), QStringList({ u"Nichts"_s, u"geht"_s, u"verloren"_s }));
+            EXPECT_EQ(prompter.gezeigt()[1].text,
+                u"Der Ausdruck wurde als PDF-Datei gespeichert:\n"_s
+                    + QDir::toNativeSeparators(dir.pfad(pdf[0])));
         }
         EXPECT_EQ(cups->offeneAufträge(), fall.wartet ? 1 : 0);
         if (befehl == u"lpadmin"_s) {
             ASSERT_TRUE(cups->druckerAnlegen(zweiter, false));
         }
-        cups->befehl(u"cupsaccept"_s, {zweiter});
-        cups->befehl(u"cupsenable"_s, {zweiter});
+        cups->befehl(u"cupsaccept"_s, { zweiter });
+        cups->befehl(u"cupsenable"_s, { zweiter });
         // Released, a waiting job is printed; nothing else arrives.
         ASSERT_TRUE(cups->warten(zweiter, fall.wartet ? 1 : 0));
         EXPECT_EQ(cups->ausgaben(zweiter).size(), fall.wartet ? 1 : 0);
@@ -199,26 +201,27 @@ TEST_F(CupsTest, AFailingQueueIsNamedAndTheOutputOfferedAsPdf)
 TEST_F(CupsTest, ProgramPrintsItsJournalOnTheChosenPrinterWhenItEnds)
 {
     QStringList angeboten;
-    test::LaufendesProgramm programm([](Settings& s) { s.setProtokoll(true); }, [&](QWidget* w) {
-        auto* wahl = qobject_cast<DruckerwahlDialog*>(w);
-        if (!wahl)
-            return false;
-        auto* liste = wahl->findChild<QListWidget*>(u"lstDrucker"_s);
-        for (int i = 0; i < liste->count(); ++i)
-            angeboten.append(liste->item(i)->text());
-        liste->setCurrentItem(liste->findItems(zweiter, Qt::MatchExactly).value(0));
-        wahl->accept();
-        return true;
-    });
+    test::LaufendesProgramm programm([](Settings& s) { s.setProtokoll(true); },
+        [&](QWidget* w) {
+            auto* wahl = qobject_cast<DruckerwahlDialog*>(w);
+            if (!wahl)
+                return false;
+            auto* liste = wahl->findChild<QListWidget*>(u"lstDrucker"_s);
+            for (int i = 0; i < liste->count(); ++i)
+                angeboten.append(liste->item(i)->text());
+            liste->setCurrentItem(liste->findItems(zweiter, Qt::MatchExactly).value(0));
+            wahl->accept();
+            return true;
+        });
     ASSERT_TRUE(programm.rahmen().contestWindow()->isVisible());
     EXPECT_EQ(QtPrinterSurface::zielDrucker(), standard);
     programm.rahmen().befehle()[Befehl::DruckerWählen].trigger();
-    EXPECT_EQ(angeboten,
-              QStringList({u"Standarddrucker (zurzeit \u201ETarvexTest\u201C)"_s, standard, zweiter}));
+    EXPECT_EQ(
+        angeboten, QStringList({ u"Standarddrucker (zurzeit \u201ETarvexTest\u201C)"_s, standard, zweiter }));
     EXPECT_EQ(QtPrinterSurface::zielDrucker(), zweiter);
 
     ContestModel& model = programm.app->contest();
-    for (const QString& zeile : {u"DK2XY JO62QM 59013"_s, QString()}) {
+    for (const QString& zeile : { u"DK2XY JO62QM 59013"_s, QString() }) {
         for (const QChar c : zeile)
             model.entry().tippe(c);
         model.entry().enter();
@@ -257,7 +260,7 @@ TEST_F(LogDruckTest, CoverSheetAndLogPagesAreJobsOfTheirOwnAsTheLogWindowsPdfSho
     ASSERT_EQ(jobs.size(), 3);
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
 
-    ASSERT_TRUE(cups->befehl(u"cupsdisable"_s, {standard}));
+    ASSERT_TRUE(cups->befehl(u"cupsdisable"_s, { standard }));
     LogWindow fenster(log, prompter, ausgabe, clock);
     prompter.antworte(Meldung::Antwort::Ja);
     fenster.drucken();
@@ -265,8 +268,8 @@ TEST_F(LogDruckTest, CoverSheetAndLogPagesAreJobsOfTheirOwnAsTheLogWindowsPdfSho
     EXPECT_EQ(prompter.gezeigt()[0].titel, u"Achtung"_s);
     const QStringList pdf = dateien(u"Ausdruck_*.pdf"_s);
     ASSERT_EQ(pdf.size(), 1);
-    EXPECT_EQ(prompter.gezeigt()[1].text, u"Der Ausdruck wird als PDF-Datei gespeichert:\n"_s
-                                               + QDir::toNativeSeparators(dir.pfad(pdf[0])));
+    EXPECT_EQ(prompter.gezeigt()[1].text,
+        u"Der Ausdruck wird als PDF-Datei gespeichert:\n"_s + QDir::toNativeSeparators(dir.pfad(pdf[0])));
     for (const Meldung& m : prompter.gezeigt().mid(2))
         EXPECT_FALSE(m.text.contains(u"Drucker"_s)) << m.text.toStdString();
     EXPECT_EQ(cups->offeneAufträge(), 0);
@@ -300,7 +303,7 @@ TEST_F(LogDruckTest, ContinuousStockReachesTheQueueAsOneJobOnItsPaper)
     RecordingPrinterSurface aufnahme(druckerRand());
     QslModel qsl(model, settings, warteschlange, prompter);
     QslModel zumVergleich(model, settings, aufnahme, prompter);
-    for (QslModel* m : {&qsl, &zumVergleich}) {
+    for (QslModel* m : { &qsl, &zumVergleich }) {
         m->etikettenartWählen(0);
         m->txtPunkte = u"600"_s;
     }
@@ -314,9 +317,9 @@ TEST_F(LogDruckTest, ContinuousStockReachesTheQueueAsOneJobOnItsPaper)
     ASSERT_EQ(aufnahme.seiten(1), seitenzahl);
 
     // The same labels while the queue refuses them, as the PDF file instead.
-    ASSERT_TRUE(cups->befehl(u"cupsreject"_s, {standard}));
+    ASSERT_TRUE(cups->befehl(u"cupsreject"_s, { standard }));
     ASSERT_TRUE(qsl.drucken());
-    ASSERT_TRUE(cups->befehl(u"cupsaccept"_s, {standard}));
+    ASSERT_TRUE(cups->befehl(u"cupsaccept"_s, { standard }));
     const QStringList ersatz = dateien(u"Ausdruck_*.pdf"_s);
     ASSERT_EQ(ersatz.size(), 1);
     // The comparison tells labels apart that differ in a few characters.
@@ -333,7 +336,8 @@ int main(int argc, char** argv)
 {
     // Before Qt or anything else asks CUPS: the private scheduler and its queues.
     test::CupsServer server;
-    if (server.fehler().isEmpty() && (!server.druckerAnlegen(standard, true) || !server.druckerAnlegen(zweiter, false)))
+    if (server.fehler().isEmpty()
+        && (!server.druckerAnlegen(standard, true) || !server.druckerAnlegen(zweiter, false)))
         qFatal("Die Testdrucker lassen sich nicht anlegen.");
     cups = &server;
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -39,15 +39,15 @@ Ausgabe gdbus(const QStringList& argumente)
         ADD_FAILURE() << "gdbus did not finish: " << argumente.join(u' ').toStdString();
         return {};
     }
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()).trimmed()};
+    return { p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()).trimmed() };
 }
 
 // One property, read with org.freedesktop.DBus.Properties.Get: "(<'DL0XX'>,)".
 QString lies(const QString& name)
 {
-    const Ausgabe a = gdbus({u"call"_s, u"--session"_s, u"--dest"_s, Automation::busName(), u"--object-path"_s,
-                             Automation::objektPfad(), u"--method"_s, u"org.freedesktop.DBus.Properties.Get"_s,
-                             Automation::schnittstelle(), name});
+    const Ausgabe a = gdbus({ u"call"_s, u"--session"_s, u"--dest"_s, Automation::busName(),
+        u"--object-path"_s, Automation::objektPfad(), u"--method"_s, u"org.freedesktop.DBus.Properties.Get"_s,
+        Automation::schnittstelle(), name });
     EXPECT_EQ(a.exitCode, 0) << name.toStdString();
     static const QRegularExpression form(u"^\\(<'(.*)'>,\\)$"_s);
     const QRegularExpressionMatch m = form.match(a.text);
@@ -55,8 +55,8 @@ QString lies(const QString& name)
     return m.captured(1);
 }
 
-const QStringList kNamen = {u"EigenesRufzeichen"_s, u"EigenerLocator"_s, u"Locator"_s, u"Winkel"_s,
-                            u"Rufzeichen"_s, u"Band"_s, u"Rapport"_s, u"LaufendeNummer"_s};
+const QStringList kNamen = { u"EigenesRufzeichen"_s, u"EigenerLocator"_s, u"Locator"_s, u"Winkel"_s,
+    u"Rufzeichen"_s, u"Band"_s, u"Rapport"_s, u"LaufendeNummer"_s };
 
 QStringList alleLesen()
 {
@@ -81,8 +81,8 @@ TEST_F(WithContest, ReadsTheContactBeingEnteredInTheInterfacesOrder)
     ASSERT_TRUE(automationAnmelden(model));
     zeile(u"dl1abc jo62qm 59012"_s);
     EXPECT_EQ(alleLesen(),
-              (QStringList{u"DL0XX"_s, u"JO31AA"_s, u"JO62QM"_s, u"69"_s, u"DL1ABC"_s, u"144 MHz"_s, u"59"_s,
-                           u"001"_s}));
+        (QStringList {
+            u"DL0XX"_s, u"JO31AA"_s, u"JO62QM"_s, u"69"_s, u"DL1ABC"_s, u"144 MHz"_s, u"59"_s, u"001"_s }));
 
     // Read at the moment of the call: after saving the entry is empty again.
     zeile(QString());
@@ -94,8 +94,9 @@ TEST_F(WithContest, ChangesOfTheEntryAreSignalled)
 {
     ASSERT_TRUE(automationAnmelden(model));
     QProcess monitor;
-    monitor.start(u"gdbus"_s, {u"monitor"_s, u"--session"_s, u"--dest"_s, Automation::busName(),
-                               u"--object-path"_s, Automation::objektPfad()});
+    monitor.start(u"gdbus"_s,
+        { u"monitor"_s, u"--session"_s, u"--dest"_s, Automation::busName(), u"--object-path"_s,
+            Automation::objektPfad() });
     ASSERT_TRUE(monitor.waitForStarted(5000));
     QString gesehen;
     const auto warteAuf = [&](const QString& text) {

@@ -6,8 +6,8 @@
 #include "contest/ContestModel.h"
 #include "entry/CallLookup.h"
 #include "entry/KeystrokeLog.h"
-#include "store/ContestDat.h"
 #include "store/CallInfoDb.h"
+#include "store/ContestDat.h"
 #include "store/Settings.h"
 
 #include <QDir>

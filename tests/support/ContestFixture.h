@@ -5,8 +5,8 @@
 #include "contest/ContestModel.h"
 #include "entry/CallLookup.h"
 #include "entry/KeystrokeLog.h"
-#include "store/ContestDat.h"
 #include "store/CallInfoDb.h"
+#include "store/ContestDat.h"
 #include "store/Settings.h"
 
 #include <gtest/gtest.h>
@@ -26,11 +26,11 @@ struct Arbeitsplatz {
     WorkDir dir;
     ScriptedPrompter prompter;
     FixedClock clock;
-    KeystrokeLog keystrokes{QStringLiteral("LOG.TXT")};
+    KeystrokeLog keystrokes { QStringLiteral("LOG.TXT") };
     ContestDat contestDat;
     CallInfoDb callInfo;
-    CallLookup lookup{contestDat, callInfo, prompter};
-    Settings settings{dir.pfad(QStringLiteral("CONTEST.ini"))};
+    CallLookup lookup { contestDat, callInfo, prompter };
+    Settings settings { dir.pfad(QStringLiteral("CONTEST.ini")) };
 };
 
 // A contest TEST.mdb with 144 and 432 MHz, own station DL0XX in JO31AA, small
@@ -46,7 +46,7 @@ public:
     QList<QsoRecord> band(const QString& name = QStringLiteral("144MHz"));
     const EntryFields& f() const { return model.felder(); }
 
-    ContestModel model{prompter, clock, keystrokes, lookup, settings};
+    ContestModel model { prompter, clock, keystrokes, lookup, settings };
 };
 
 } // namespace tarvex::test

@@ -51,11 +51,11 @@ private:
 // windows are answered. `einstellen` may change the settings before the start.
 struct LaufendesProgramm {
     explicit LaufendesProgramm(const std::function<void(Settings&)>& einstellen = {},
-                               const std::function<bool(QWidget*)>& bedienen = {})
+        const std::function<bool(QWidget*)>& bedienen = {})
     {
         antworten.bedienen = bedienen;
-        ContestDatabase::anlegen(QStringLiteral("TEST.mdb"), {QStringLiteral("144MHz")},
-                                 {QStringLiteral("DL0XX"), QStringLiteral("JO31AA")});
+        ContestDatabase::anlegen(QStringLiteral("TEST.mdb"), { QStringLiteral("144MHz") },
+            { QStringLiteral("DL0XX"), QStringLiteral("JO31AA") });
         writeTextFile(QStringLiteral("TEST.txt"), {});
         auto settings = std::make_unique<Settings>(dir.pfad(QStringLiteral("CONTEST.ini")));
         settings->setLetzterContest(QStringLiteral("TEST.MDB"));

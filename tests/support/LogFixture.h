@@ -19,7 +19,7 @@ protected:
     void deckblattFüllen();
     static QByteArray golden(const QString& name);
 
-    LogModel log{model, prompter, clock};
+    LogModel log { model, prompter, clock };
     RecordingPrinterSurface drucker;
 };
 

@@ -25,15 +25,15 @@ inline QString ausgabe(const QString& programm, const QStringList& argumente)
 // The PDF files of the working directory, by name.
 inline QStringList dateien(const QString& muster = u"*.pdf"_s)
 {
-    return QDir::current().entryList({muster}, QDir::Files, QDir::Name);
+    return QDir::current().entryList({ muster }, QDir::Files, QDir::Name);
 }
 
 // The paper of every page, in mm.
 inline QList<QSizeF> seiten(const QString& datei)
 {
-    static const QRegularExpression größe(u"^Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"_s,
-                                           QRegularExpression::MultilineOption);
-    const QString info = ausgabe(u"pdfinfo"_s, {u"-f"_s, u"1"_s, u"-l"_s, u"9999"_s, datei});
+    static const QRegularExpression größe(
+        u"^Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"_s, QRegularExpression::MultilineOption);
+    const QString info = ausgabe(u"pdfinfo"_s, { u"-f"_s, u"1"_s, u"-l"_s, u"9999"_s, datei });
     QList<QSizeF> liste;
     for (auto it = größe.globalMatch(info); it.hasNext();) {
         const auto m = it.next();
@@ -55,7 +55,7 @@ inline QStringList wörter(const QString& datei, int seite = 0)
     if (seite > 0)
         argumente << u"-f"_s << QString::number(seite) << u"-l"_s << QString::number(seite);
     argumente << u"-layout"_s << u"-enc"_s << u"UTF-8"_s << datei << u"-"_s;
-    return wörterDerZeilen({ausgabe(u"pdftotext"_s, argumente)});
+    return wörterDerZeilen({ ausgabe(u"pdftotext"_s, argumente) });
 }
 
 // One page in grey at 100 dpi, so 1 mm is 100 / 25.4 pixels.
@@ -63,8 +63,9 @@ inline QImage bild(const QString& datei, int seite)
 {
     const QString stamm = QDir::temp().filePath(u"tarvex-seite-%1"_s.arg(QCoreApplication::applicationPid()));
     const QString nummer = QString::number(seite);
-    ausgabe(u"pdftoppm"_s, {u"-r"_s, u"100"_s, u"-f"_s, nummer, u"-l"_s, nummer, u"-singlefile"_s, u"-gray"_s,
-                            u"-png"_s, datei, stamm});
+    ausgabe(u"pdftoppm"_s,
+        { u"-r"_s, u"100"_s, u"-f"_s, nummer, u"-l"_s, nummer, u"-singlefile"_s, u"-gray"_s, u"-png"_s, datei,
+            stamm });
     QImage b(stamm + u".png"_s);
     QFile::remove(stamm + u".png"_s);
     return b;

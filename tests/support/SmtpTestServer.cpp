@@ -18,9 +18,9 @@ SmtpTestServer::SmtpTestServer(int port, const QString& ordner, const QStringLis
     QDir().mkpath(ordner);
     prozess_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     prozess_.start(QStringLiteral(TARVEX_PYTHON3),
-                   QStringList{QStringLiteral(TARVEX_SMTP_SERVER), u"--dir"_s, ordner, u"--port"_s,
-                               QString::number(port)}
-                       + extra);
+        QStringList {
+            QStringLiteral(TARVEX_SMTP_SERVER), u"--dir"_s, ordner, u"--port"_s, QString::number(port) }
+            + extra);
     if (!prozess_.waitForStarted(10000))
         throw std::runtime_error("SMTP-Testserver startet nicht");
     while (!prozess_.canReadLine()) {
@@ -42,7 +42,7 @@ SmtpTestServer::~SmtpTestServer()
 int SmtpTestServer::freierPort()
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in adresse{};
+    sockaddr_in adresse {};
     adresse.sin_family = AF_INET;
     adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     adresse.sin_port = 0;
@@ -66,7 +66,7 @@ QString SmtpTestServer::schlüssel()
 
 int SmtpTestServer::empfangen() const
 {
-    return static_cast<int>(QDir(ordner_).entryList({u"*.json"_s}, QDir::Files).size());
+    return static_cast<int>(QDir(ordner_).entryList({ u"*.json"_s }, QDir::Files).size());
 }
 
 QJsonObject SmtpTestServer::nachricht(int n) const

@@ -21,7 +21,7 @@ public:
     static QString schlüssel();
 
     int empfangen() const;
-    QJsonObject nachricht(int n) const;   // 1-based
+    QJsonObject nachricht(int n) const; // 1-based
     QByteArray anhang(int n) const;
     // Lets a server started with --hold answer.
     void freigeben();

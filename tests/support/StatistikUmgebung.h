@@ -16,15 +16,14 @@ struct StatistikUmgebung : Arbeitsplatz {
     {
         schreibeContestDat(QStringLiteral("CONTEST.DAT"), {});
         schreibeCallInfo(QStringLiteral("CALLINFO.MDB"), {});
-        ContestDatabase::anlegen(QStringLiteral("TEST.mdb"), {QStringLiteral("144MHz")},
-                                 {QStringLiteral("DL0XX"), QStringLiteral("JO31AA")});
+        ContestDatabase::anlegen(QStringLiteral("TEST.mdb"), { QStringLiteral("144MHz") },
+            { QStringLiteral("DL0XX"), QStringLiteral("JO31AA") });
         model.öffnen(QStringLiteral("TEST.MDB"), QStringLiteral("144MHz"));
         schreibeKontakte(*model.db(), QStringLiteral("144MHz"), kontakte);
     }
 
     // A new window of this kind over the model, shown; null if it never appears.
-    template <class Fenster>
-    std::unique_ptr<Fenster> öffnen()
+    template <class Fenster> std::unique_ptr<Fenster> öffnen()
     {
         auto w = std::make_unique<Fenster>(model, prompter);
         w->resize(780, 520);
@@ -34,7 +33,7 @@ struct StatistikUmgebung : Arbeitsplatz {
         return w;
     }
 
-    ContestModel model{prompter, clock, keystrokes, lookup, settings};
+    ContestModel model { prompter, clock, keystrokes, lookup, settings };
 };
 
 } // namespace tarvex::test

@@ -31,7 +31,7 @@ void fill(Connection& c, const QString& table, const QString& a, const QString& 
 {
     c.exec(u"CREATE TABLE "_s + table + u'(' + a + u" TEXT," + b + u" TEXT)");
     for (const auto& [x, y] : rows)
-        c.execute(u"INSERT INTO "_s + table + u" VALUES(?,?)", {x, y});
+        c.execute(u"INSERT INTO "_s + table + u" VALUES(?,?)", { x, y });
 }
 } // namespace
 
@@ -43,7 +43,7 @@ void schreibeContestDat(const QString& pfad, const ContestDatInhalt& inhalt)
     fill(c, u"STATIONS"_s, u"CALL"_s, u"LOCATORS"_s, inhalt.stationen);
     c.exec(u"CREATE TABLE COUNTRY(LAND TEXT)"_s);
     for (const QString& land : inhalt.länder)
-        c.execute(u"INSERT INTO COUNTRY VALUES(?)"_s, {land});
+        c.execute(u"INSERT INTO COUNTRY VALUES(?)"_s, { land });
 }
 
 void schreibeCallInfo(const QString& pfad, const Rows2& namen)
@@ -51,7 +51,7 @@ void schreibeCallInfo(const QString& pfad, const Rows2& namen)
     Connection c(pfad, Connection::Zugriff::Anlegen);
     c.exec(u"CREATE TABLE CALLINFO(Rufzeichen TEXT, Name TEXT, DOK TEXT, Ort TEXT, Notiz TEXT)"_s);
     for (const auto& [call, name] : namen)
-        c.execute(u"INSERT INTO CALLINFO(Rufzeichen,Name) VALUES(?,?)"_s, {call, name});
+        c.execute(u"INSERT INTO CALLINFO(Rufzeichen,Name) VALUES(?,?)"_s, { call, name });
 }
 
 void schreibeAltenContest(const QString& pfad, const std::vector<std::pair<QString, int>>& bandFelder)
@@ -61,7 +61,7 @@ void schreibeAltenContest(const QString& pfad, const std::vector<std::pair<QStri
         QStringList spalten;
         for (int i = 0; i < felder; ++i)
             spalten.append(quoteIdentifier(QString::fromUtf16(kBandFelder[i].name)) + u' '
-                           + QLatin1StringView(kBandFelder[i].typ));
+                + QLatin1StringView(kBandFelder[i].typ));
         c.exec(u"CREATE TABLE "_s + quoteIdentifier(band) + u'(' + spalten.join(u',') + u')');
     }
 }
@@ -84,9 +84,9 @@ QString alsGewöhnlicherBenutzer(const std::function<QString()>& schritte)
 {
     if (::geteuid() != 0)
         return schritte();
-    QFile::setPermissions(QDir::currentPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                                                   | QFileDevice::ReadOther | QFileDevice::WriteOther
-                                                   | QFileDevice::ExeOther);
+    QFile::setPermissions(QDir::currentPath(),
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+            | QFileDevice::WriteOther | QFileDevice::ExeOther);
     int rohr[2];
     if (::pipe(rohr) != 0)
         return u"pipe"_s;
@@ -104,7 +104,8 @@ QString alsGewöhnlicherBenutzer(const std::function<QString()>& schritte)
             }
         }
         const QByteArray text = fehler.toUtf8();
-        [[maybe_unused]] const ssize_t n = ::write(rohr[1], text.constData(), static_cast<size_t>(text.size()));
+        [[maybe_unused]] const ssize_t n
+            = ::write(rohr[1], text.constData(), static_cast<size_t>(text.size()));
         ::_exit(0);
     }
     ::close(rohr[1]);
@@ -125,8 +126,9 @@ KleineDisk::KleineDisk(const QString& ordner, int kilobyte)
 {
     QDir().mkpath(ordner_);
     const QByteArray optionen = "size=" + QByteArray::number(kilobyte) + "k";
-    ok_ = ::geteuid() == 0 && ::mount("tarvex-test", QFile::encodeName(ordner_).constData(), "tmpfs", 0,
-                                      optionen.constData()) == 0;
+    ok_ = ::geteuid() == 0
+        && ::mount("tarvex-test", QFile::encodeName(ordner_).constData(), "tmpfs", 0, optionen.constData())
+            == 0;
 }
 
 KleineDisk::~KleineDisk()
@@ -141,12 +143,10 @@ void KleineDisk::füllen()
     if (!füller.open(QIODevice::Append | QIODevice::Unbuffered))
         return;
     const QByteArray block(4096, 'x');
-    while (füller.write(block) == block.size()) {
-    }
+    while (füller.write(block) == block.size()) { }
     // The last partial block too: not one byte more may fit.
     const QByteArray byte(1, 'x');
-    while (füller.write(byte) == 1) {
-    }
+    while (füller.write(byte) == 1) { }
 }
 
 void KleineDisk::leeren()
@@ -157,7 +157,8 @@ void KleineDisk::leeren()
 bool KleineDisk::schreibschützen()
 {
     return ok_
-        && ::mount(nullptr, QFile::encodeName(ordner_).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+        && ::mount(nullptr, QFile::encodeName(ordner_).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr)
+        == 0;
 }
 
 } // namespace tarvex::test
@@ -166,10 +167,11 @@ namespace tarvex {
 
 void PrintTo(const QsoRecord& q, std::ostream* os)
 {
-    *os << q.nummer << '|' << QStringList{q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh, q.locator, q.punkte,
-                                          q.winkel, q.kernCall, q.square, q.land, q.kommentar}
-                                   .join(u'|')
-                                   .toStdString()
+    *os << q.nummer << '|'
+        << QStringList { q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh, q.locator, q.punkte, q.winkel,
+               q.kernCall, q.square, q.land, q.kommentar }
+               .join(u'|')
+               .toStdString()
         << '|' << q.qsl;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-#include <functional>
 #include "QtPrinters.h"
+#include <functional>
 
 #include <QString>
 #include <QStringList>
@@ -47,9 +47,9 @@ using Rows2 = std::vector<std::pair<QString, QString>>;
 
 // Small reference files, built the way the program reads them.
 struct ContestDatInhalt {
-    Rows2 präfixe;    // PREFIX, LAND
-    Rows2 squares;    // SQUARE, LAND
-    Rows2 stationen;  // CALL, LOCATORS
+    Rows2 präfixe; // PREFIX, LAND
+    Rows2 squares; // SQUARE, LAND
+    Rows2 stationen; // CALL, LOCATORS
     QStringList länder;
 };
 void schreibeContestDat(const QString& pfad, const ContestDatInhalt& inhalt);

@@ -14,7 +14,7 @@ inline unsigned zufallsSeed(const char* test)
     if (const char* s = std::getenv("TARVEX_TEST_SEED"); s && *s)
         seed = static_cast<unsigned>(std::stoul(s));
     else
-        seed = std::random_device{}();
+        seed = std::random_device {}();
     std::cout << "[ seed     ] " << test << ": TARVEX_TEST_SEED=" << seed << std::endl;
     return seed;
 }

@@ -6,8 +6,8 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
-using tarvex::BandwahlDialog;
 using tarvex::Bandwahl;
+using tarvex::BandwahlDialog;
 
 // Which buttons are enabled and shown is the core's; here the dialog follows it
 // and the keyboard finds its way through.
@@ -18,7 +18,7 @@ private slots:
     {
         tarvex::test::WorkDir dir;
         tarvex::Settings settings(dir.pfad(u"CONTEST.ini"_s));
-        settings.setBänder({u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s});
+        settings.setBänder({ u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s });
         BandwahlDialog dialog(Bandwahl::knöpfe(settings), u"432MHz"_s);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));

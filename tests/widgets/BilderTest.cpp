@@ -43,13 +43,14 @@ private slots:
         for (const QString& key : toolbarSchlüssel()) {
             const QIcon icon = toolbarIcon(key);
             QVERIFY2(!icon.isNull(), qPrintable(key));
-            for (const int seite : {16, 24, 32, 48}) {
-                const QImage bild = icon.pixmap(seite, seite).toImage().convertToFormat(QImage::Format_ARGB32);
+            for (const int seite : { 16, 24, 32, 48 }) {
+                const QImage bild
+                    = icon.pixmap(seite, seite).toImage().convertToFormat(QImage::Format_ARGB32);
                 QCOMPARE(bild.size(), QSize(seite, seite));
                 // Drawn, with more than one colour, and not filling the whole square.
                 QVERIFY2(gezeichnet(bild) > 0.05, qPrintable(key));
                 QVERIFY2(qAlpha(bild.pixel(0, 0)) < 255 || qAlpha(bild.pixel(seite - 1, seite - 1)) < 255,
-                         qPrintable(key));
+                    qPrintable(key));
             }
             const QImage klein = icon.pixmap(24, 24).toImage().convertToFormat(QImage::Format_ARGB32);
             const QByteArray pixel(reinterpret_cast<const char*>(klein.constBits()), klein.sizeInBytes());

@@ -1,7 +1,7 @@
 // The call-info window with real keys: mnemonics, typing and the focus reach
 // the model; its rules are tested on the headless model.
-#include "callinfo/CallInfoModel.h"
 #include "callinfo/CallInfoWindow.h"
+#include "callinfo/CallInfoModel.h"
 #include "store/Connection.h"
 #include "support/ContestFixture.h"
 
@@ -25,20 +25,19 @@ private:
         {
             test::schreibeContestDat(u"CONTEST.DAT"_s, {});
             test::schreibeCallInfo(u"CALLINFO.MDB"_s,
-                                   {{u"QQ9QQ"_s, u"Tarvex"_s}, {u"DL1ABC"_s, u"Hans"_s}, {u"DK2XY"_s, u"Eva"_s}});
+                { { u"QQ9QQ"_s, u"Tarvex"_s }, { u"DL1ABC"_s, u"Hans"_s }, { u"DK2XY"_s, u"Eva"_s } });
             window.show();
             window.activateWindow();
             if (!QTest::qWaitForWindowActive(&window))
                 qFatal("Call-Info-Fenster nicht aktiv");
             window.aktivieren();
         }
-        ContestModel contest{prompter, clock, keystrokes, lookup, settings};
-        CallInfoModel model{contest, callInfo, prompter};
-        CallInfoWindow window{model};
+        ContestModel contest { prompter, clock, keystrokes, lookup, settings };
+        CallInfoModel model { contest, callInfo, prompter };
+        CallInfoWindow window { model };
     };
 
-    template <class T>
-    static T* kind(QWidget& w, const QString& name)
+    template <class T> static T* kind(QWidget& w, const QString& name)
     {
         T* k = w.findChild<T*>(name);
         if (!k)
@@ -88,9 +87,10 @@ private slots:
         QVERIFY(!txtName->isEnabled());
         QCOMPARE(QApplication::focusWidget(), kind<QPushButton>(w, u"cmdSuchen"_s));
         Connection c(u"CALLINFO.MDB"_s, Connection::Zugriff::NurLesen);
-        const Rows rows = c.select(u"SELECT Rufzeichen, Name, Notiz, QSLgesendet FROM CALLINFO WHERE rowid=2"_s);
+        const Rows rows
+            = c.select(u"SELECT Rufzeichen, Name, Notiz, QSLgesendet FROM CALLINFO WHERE rowid=2"_s);
         QCOMPARE(rows.zeilen.value(0),
-                 (QVariantList{u"DL1ABD"_s, u"Hans Peter"_s, u"2 m und 70 cm"_s, qlonglong(1)}));
+            (QVariantList { u"DL1ABD"_s, u"Hans Peter"_s, u"2 m und 70 cm"_s, qlonglong(1) }));
     }
 
     void searchByMnemonicAndEscUndoesIt()

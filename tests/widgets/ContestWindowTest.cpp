@@ -1,10 +1,10 @@
 // The logging window over a real contest: keys typed into txtInput reach the
 // model, the model's state reaches the widgets, menus drive the commands.
+#include "contest/ContestWindow.h"
 #include "app/Befehl.h"
 #include "app/MainWindow.h"
-#include "contest/ContestModel.h"
-#include "contest/ContestWindow.h"
 #include "contest/BearbeitenWidget.h"
+#include "contest/ContestModel.h"
 #include "contest/InputLineEdit.h"
 #include "contest/LogGrid.h"
 #include "store/ContestDatabase.h"
@@ -30,13 +30,16 @@ struct Umgebung : test::Arbeitsplatz {
     explicit Umgebung(bool mitContest = true)
     {
         test::ContestDatInhalt inhalt;
-        inhalt.präfixe = {{u"DL"_s, u"Deutschland"_s}, {u"G"_s, u"England"_s}, {u"OK"_s, u"Tschechien"_s}};
-        inhalt.squares = {{u"JO62"_s, u"Deutschland"_s}, {u"IO91"_s, u"England"_s}, {u"JO70"_s, u"Tschechien"_s}};
-        inhalt.länder = {u"Deutschland"_s, u"England"_s, u"Litauen"_s};
+        inhalt.präfixe
+            = { { u"DL"_s, u"Deutschland"_s }, { u"G"_s, u"England"_s }, { u"OK"_s, u"Tschechien"_s } };
+        inhalt.squares = { { u"JO62"_s, u"Deutschland"_s }, { u"IO91"_s, u"England"_s },
+            { u"JO70"_s, u"Tschechien"_s } };
+        inhalt.länder = { u"Deutschland"_s, u"England"_s, u"Litauen"_s };
         test::schreibeContestDat(u"CONTEST.DAT"_s, inhalt);
         test::schreibeCallInfo(u"CALLINFO.MDB"_s, {});
         if (mitContest) {
-            ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s, u"432MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+            ContestDatabase::anlegen(
+                u"TEST.mdb"_s, { u"144MHz"_s, u"432MHz"_s }, { u"DL0XX"_s, u"JO31AA"_s });
             settings.setLetzterContest(u"TEST.MDB"_s);
             settings.setLetztesBand(u"144MHz"_s);
         }
@@ -115,7 +118,7 @@ private slots:
         QCOMPARE(u.w()->grid()->model()->rowCount(), 2);
         QCOMPARE(u.w()->label(u"lblNummer"_s)->text(), u"003"_s);
         QCOMPARE(u.w()->grid()->currentIndex().row(), 1); // the last contact is current
-        QCOMPARE(u.w()->grid()->rowAt(0), 1);               // and the top visible row
+        QCOMPARE(u.w()->grid()->rowAt(0), 1); // and the top visible row
     }
 
     void duplicateQuestionShowsTheContactInQuestion()
@@ -126,12 +129,12 @@ private slots:
         // While the operator decides, the window shows the contact in question.
         QStringList sichtbar;
         u.prompter.beimZeigen = [&](const Meldung&) {
-            sichtbar = {u.w()->anzeige(u"txtCall"_s)->text(), u.w()->anzeige(u"txtLocator"_s)->text(),
-                        u.w()->anzeige(u"txtRSTerh"_s)->text(), u.w()->eingabe()->text()};
+            sichtbar = { u.w()->anzeige(u"txtCall"_s)->text(), u.w()->anzeige(u"txtLocator"_s)->text(),
+                u.w()->anzeige(u"txtRSTerh"_s)->text(), u.w()->eingabe()->text() };
         };
         u.tippe(u"DL1ABC/P JO62QM 59013"_s);
         u.prompter.beimZeigen = nullptr;
-        QCOMPARE(sichtbar, (QStringList{u"DL1ABC/P"_s, u"JO62QM"_s, u"59013"_s, QString()}));
+        QCOMPARE(sichtbar, (QStringList { u"DL1ABC/P"_s, u"JO62QM"_s, u"59013"_s, QString() }));
         // Cancelled: the entry is gone from the window too.
         QCOMPARE(u.w()->anzeige(u"txtCall"_s)->text(), QString());
     }
@@ -155,8 +158,8 @@ private slots:
 
         u.bauen(); // a new window over the same settings
         u.starten();
-        for (const Befehl b : {Befehl::Rst599, Befehl::LoggenF12, Befehl::ProtokollEin, Befehl::UtcMinusZwei,
-                               Befehl::KommentarEin})
+        for (const Befehl b : { Befehl::Rst599, Befehl::LoggenF12, Befehl::ProtokollEin, Befehl::UtcMinusZwei,
+                 Befehl::KommentarEin })
             QVERIFY(u.befehl(b)->isChecked());
     }
 
@@ -168,7 +171,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), u.w()->grid());
         QCOMPARE(u.fenster->statusText(), u"Tabelle verlassen mit Esc"_s);
         // Hovering a menu item (an empty status tip) leaves the text.
-        QStatusTipEvent hover{QString()};
+        QStatusTipEvent hover { QString() };
         QApplication::sendEvent(u.fenster.get(), &hover);
         QCOMPARE(u.fenster->statusText(), u"Tabelle verlassen mit Esc"_s);
         QTest::keyClick(u.w()->grid(), Qt::Key_G);

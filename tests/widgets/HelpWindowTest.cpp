@@ -27,7 +27,7 @@ class HelpWindowTest : public QObject {
     static QStringList seiten()
     {
         HelpWindow::startseite(); // registers the resource
-        return QDir(u":/hilfe"_s).entryList({u"*.html"_s}, QDir::Files, QDir::Name);
+        return QDir(u":/hilfe"_s).entryList({ u"*.html"_s }, QDir::Files, QDir::Name);
     }
 
 private slots:
@@ -35,7 +35,7 @@ private slots:
     {
         const QStringList alle = seiten();
         QVERIFY(alle.size() >= 7);
-        QSet<QString> erreicht{u"index.html"_s};
+        QSet<QString> erreicht { u"index.html"_s };
         const QRegularExpression verweis(uR"(href="([^"#]+)(#[^"]*)?")"_s);
         for (const QString& seite : alle) {
             const QString html = roh(seite);
@@ -62,19 +62,56 @@ private slots:
         }
         QStringList muss = {
             // keys
-            u"Enter"_s, u"Esc"_s, u"F12"_s, u"Pfeil ab"_s, u"Pfeil auf"_s, u"F2"_s, u"F3"_s, u"F4"_s, u"F6"_s,
-            u"F7"_s, u"F8"_s, u"F9"_s, u"Strg+L"_s, u"Strg+T"_s, u"Strg+K"_s, u"Strg+G"_s,
+            u"Enter"_s,
+            u"Esc"_s,
+            u"F12"_s,
+            u"Pfeil ab"_s,
+            u"Pfeil auf"_s,
+            u"F2"_s,
+            u"F3"_s,
+            u"F4"_s,
+            u"F6"_s,
+            u"F7"_s,
+            u"F8"_s,
+            u"F9"_s,
+            u"Strg+L"_s,
+            u"Strg+T"_s,
+            u"Strg+K"_s,
+            u"Strg+G"_s,
             // input line
-            u"DL1ABC/P"_s, u"OE/DL1ABC"_s, u"C:"_s, u"JO31AB"_s, u"PA57XY"_s, u"2CD"_s, u"42CD"_s,
-            u"59001"_s, u"599012"_s, u"+7"_s, u"59S"_s, u"59A012"_s, u"1430"_s, u"14:30"_s, u"2530"_s,
-            u"01.12.26"_s, u"K:qrv"_s, u"?DL1*"_s,
+            u"DL1ABC/P"_s,
+            u"OE/DL1ABC"_s,
+            u"C:"_s,
+            u"JO31AB"_s,
+            u"PA57XY"_s,
+            u"2CD"_s,
+            u"42CD"_s,
+            u"59001"_s,
+            u"599012"_s,
+            u"+7"_s,
+            u"59S"_s,
+            u"59A012"_s,
+            u"1430"_s,
+            u"14:30"_s,
+            u"2530"_s,
+            u"01.12.26"_s,
+            u"K:qrv"_s,
+            u"?DL1*"_s,
             // files
-            u"NAME.mdb"_s, u"NAME.txt"_s, u"LOG.TXT"_s, u"~/.config/CONTEST/CONTEST.ini"_s, u"CONTEST.DAT"_s,
-            u"CALLINFO.MDB"_s, u"Ausdruck_JJJJ-MM-TT_hh-mm-ss.pdf"_s, u".EXP"_s, u".EDI"_s, u"Postausgang"_s,
+            u"NAME.mdb"_s,
+            u"NAME.txt"_s,
+            u"LOG.TXT"_s,
+            u"~/.config/CONTEST/CONTEST.ini"_s,
+            u"CONTEST.DAT"_s,
+            u"CALLINFO.MDB"_s,
+            u"Ausdruck_JJJJ-MM-TT_hh-mm-ss.pdf"_s,
+            u".EXP"_s,
+            u".EDI"_s,
+            u"Postausgang"_s,
             u".adi"_s,
         };
         test::Arbeitsplatz a;
-        ContestModel model{a.prompter, a.clock, a.keystrokes, a.lookup, a.settings};
+        ContestModel model { a.prompter, a.clock, a.keystrokes, a.lookup, a.settings };
         MainWindow rahmen(model, a.prompter);
         const std::function<void(const QList<QAction*>&)> menüs = [&](const QList<QAction*>& einträge) {
             for (const QAction* eintrag : einträge) {

@@ -1,11 +1,11 @@
 // frmImport over a real contest: the list shows the EXP files, the buttons and
 // a double click reach the import, "abbrechen" changes nothing.
+#include "logout/ImportWindow.h"
 #include "app/Befehl.h"
 #include "common/TextFile.h"
 #include "contest/ContestModel.h"
 #include "logout/ExpImport.h"
 #include "logout/ImportModel.h"
-#include "logout/ImportWindow.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
 #include "support/LaufendesProgramm.h"
@@ -25,11 +25,12 @@ private:
     struct Umgebung : test::Arbeitsplatz {
         Umgebung()
         {
-            ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s, u"432MHz"_s}, {u"DL0XX"_s, u"JO31AA"_s});
+            ContestDatabase::anlegen(
+                u"TEST.mdb"_s, { u"144MHz"_s, u"432MHz"_s }, { u"DL0XX"_s, u"JO31AA"_s });
             model.öffnen(u"TEST.MDB"_s, u"144MHz"_s);
             writeTextFile(u"432MHz-052002-DL1ABC.EXP"_s,
-                          {u"*** Tarvex V3 Exportdatei ***"_s, u"DL1ABC"_s, u"JO62QM"_s, u"432MHz"_s, u"200205"_s,
-                           u"06.05.02,12:01,DK2XY,599001,579012,JO62QM,512,87,DK2XY,JO62,Deutschland"_s});
+                { u"*** Tarvex V3 Exportdatei ***"_s, u"DL1ABC"_s, u"JO62QM"_s, u"432MHz"_s, u"200205"_s,
+                    u"06.05.02,12:01,DK2XY,599001,579012,JO62QM,512,87,DK2XY,JO62,Deutschland"_s });
             writeTextFile(u"alt.exp"_s, {});
             writeTextFile(u"notiz.txt"_s, {});
             fenster = std::make_unique<ImportWindow>(fensterModel);
@@ -41,9 +42,9 @@ private:
         int zeilen(const QString& band) { return static_cast<int>(model.db()->qsos(band).size()); }
         void klick(QString k) { QTest::mouseClick(fenster->findChild<QPushButton*>(k), Qt::LeftButton); }
 
-        ContestModel model{prompter, clock, keystrokes, lookup, settings};
-        ExpImport import{model, prompter};
-        ImportModel fensterModel{import, prompter};
+        ContestModel model { prompter, clock, keystrokes, lookup, settings };
+        ExpImport import { model, prompter };
+        ImportModel fensterModel { import, prompter };
         std::unique_ptr<ImportWindow> fenster; // lists the files when it is built
         QListWidget* liste = nullptr;
     };
@@ -87,7 +88,7 @@ private slots:
         u.liste->clearSelection();
         u.klick(u"importieren"_s);
         QVERIFY(u.fenster->isVisible());
-        QCOMPARE(u.prompter.texte(), QStringList{u"Bitte zuerst eine EXP-Datei auswählen."_s});
+        QCOMPARE(u.prompter.texte(), QStringList { u"Bitte zuerst eine EXP-Datei auswählen."_s });
 
         u.liste->setCurrentRow(0);
         u.klick(u"Command1"_s);
@@ -106,9 +107,9 @@ private slots:
             return false;
         });
         Befehle& befehle = programm.rahmen().befehle();
-        for (const Befehl b : {Befehl::Import, Befehl::EMailEinstellungen, Befehl::PostausgangSenden})
+        for (const Befehl b : { Befehl::Import, Befehl::EMailEinstellungen, Befehl::PostausgangSenden })
             befehle[b].trigger();
-        QCOMPARE(geöffnet, (QStringList{u"tarvex::ImportWindow"_s, u"tarvex::MailEinstellungenDialog"_s}));
+        QCOMPARE(geöffnet, (QStringList { u"tarvex::ImportWindow"_s, u"tarvex::MailEinstellungenDialog"_s }));
         QTRY_VERIFY(programm.antworten.texte.contains(u"Der Postausgang ist leer."_s));
     }
 };

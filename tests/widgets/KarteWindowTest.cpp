@@ -1,7 +1,7 @@
 // The graphic map over a real contest: buttons and keys reach the model, and
 // the drawing lands on the picture where it belongs (checked at known pixels).
-#include "stats/KarteModel.h"
 #include "stats/KarteWindow.h"
+#include "stats/KarteModel.h"
 #include "stats/KartenAnsicht.h"
 #include "stats/KartenZeichner.h"
 #include "stats/Kartenpunkt.h"
@@ -30,16 +30,19 @@ struct Umgebung : test::StatistikUmgebung {
     {
         QList<test::Kontakt> k;
         for (const auto& [square, anzahl] :
-             {std::pair{u"JO31"_s, 5}, std::pair{u"JO30"_s, 3}, std::pair{u"JO62"_s, 1}})
-            k += QList<test::Kontakt>(anzahl, {u"14:05"_s, u"DL1X"_s, u"50"_s, square, u"Deutschland"_s});
+            { std::pair { u"JO31"_s, 5 }, std::pair { u"JO30"_s, 3 }, std::pair { u"JO62"_s, 1 } })
+            k += QList<test::Kontakt>(anzahl, { u"14:05"_s, u"DL1X"_s, u"50"_s, square, u"Deutschland"_s });
         return k;
     }
 
-    KarteModel karte{model, prompter};
-    KarteWindow fenster{karte, prompter};
+    KarteModel karte { model, prompter };
+    KarteWindow fenster { karte, prompter };
 
     QImage bild() { return fenster.ansicht()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-    void klick(const char16_t* knopf) { QTest::mouseClick(fenster.knopf(QString::fromUtf16(knopf)), Qt::LeftButton); }
+    void klick(const char16_t* knopf)
+    {
+        QTest::mouseClick(fenster.knopf(QString::fromUtf16(knopf)), Qt::LeftButton);
+    }
 };
 
 // Is there a pixel of the colour in the box (device pixels)?
@@ -63,7 +66,8 @@ const QColor gelb(255, 255, 0), weiß(255, 255, 255), magenta(128, 0, 128);
 // from x = 8 × 486 − 120 twips.
 QRect zifferBox(int zeile)
 {
-    const qreal x = (8 * 486 - 120) / 15.0 + 3 * QFontMetricsF(KartenZeichner::schrift()).horizontalAdvance(u'0');
+    const qreal x
+        = (8 * 486 - 120) / 15.0 + 3 * QFontMetricsF(KartenZeichner::schrift()).horizontalAdvance(u'0');
     return QRect(int(x), zeile * 16, 8, 13);
 }
 
@@ -82,8 +86,8 @@ private slots:
         // Enter presses the default button "&Großfelder".
         QTest::keyClick(&u.fenster, Qt::Key_Return);
         const QImage b = u.bild();
-        QVERIFY(hatFarbe(b, zifferBox(13), gelb, 60));  // own square: 5 in yellow
-        QVERIFY(hatFarbe(b, zifferBox(14), weiß, 60));  // JO30: 3 in white
+        QVERIFY(hatFarbe(b, zifferBox(13), gelb, 60)); // own square: 5 in yellow
+        QVERIFY(hatFarbe(b, zifferBox(14), weiß, 60)); // JO30: 3 in white
         QVERIFY(!hatFarbe(b, zifferBox(12), weiß, 60)); // JO32: unworked
         QVERIFY(u.prompter.gezeigt().isEmpty());
     }
@@ -100,7 +104,8 @@ private slots:
         const QPointF eigen = QPointF(*kartenpunkt(u"JO31AA"_s)) / 15;
         const QPointF ende = QPointF(*kartenpunkt(u"JO62AA"_s)) / 15;
         const QPointF schritt = (ende - eigen) / QLineF(eigen, ende).length();
-        const auto um = [](QPointF p, int r) { return QRect(p.toPoint() - QPoint(r, r), QSize(2 * r + 1, 2 * r + 1)); };
+        const auto um
+            = [](QPointF p, int r) { return QRect(p.toPoint() - QPoint(r, r), QSize(2 * r + 1, 2 * r + 1)); };
         QVERIFY(hatFarbe(b, um(ende - 4 * schritt, 1), weiß));
         QVERIFY(!hatFarbe(b, um(ende + 4 * schritt, 1), weiß));
         QVERIFY(hatFarbe(b, um(eigen, 2), magenta));

@@ -15,7 +15,7 @@ const QRgb feldLinie = qRgb(168, 168, 168);
 // 16 pixels per degree from 10° W and 65° N.
 QPoint punkt(double lon, double lat)
 {
-    return {static_cast<int>((lon + 10) * 16), static_cast<int>((65 - lat) * 16)};
+    return { static_cast<int>((lon + 10) * 16), static_cast<int>((65 - lat) * 16) };
 }
 } // namespace
 

@@ -2,10 +2,10 @@
 // date check brings its message and the focus back, printing without a printer
 // gives one PDF whose words are the words of the text file, and the preview
 // shows cover sheet and log pages.
+#include "logout/LogWindow.h"
 #include "logout/Deckblatt.h"
 #include "logout/LogFelder.h"
 #include "logout/LogSeiten.h"
-#include "logout/LogWindow.h"
 #include "logout/QtPrinterSurface.h"
 #include "support/LogFixture.h"
 #include "support/PdfDatei.h"
@@ -27,7 +27,7 @@ namespace pdf = tarvex::test::pdf;
 namespace {
 
 struct Umgebung : test::LogFixture {
-    void TestBody() override {}
+    void TestBody() override { }
     using LogFixture::clock;
     using LogFixture::deckblattFüllen;
     using LogFixture::drucker;
@@ -43,13 +43,9 @@ struct Umgebung : test::LogFixture {
         return QTest::qWaitForWindowExposed(&fenster);
     }
 
-    LogWindow fenster{log, prompter, drucker, clock};
+    LogWindow fenster { log, prompter, drucker, clock };
 
-    template <typename T>
-    T* kind(const QString& name) const
-    {
-        return fenster.findChild<T*>(name);
-    }
+    template <typename T> T* kind(const QString& name) const { return fenster.findChild<T*>(name); }
     QLineEdit* feld(const QString& name) const { return kind<QLineEdit>(name); }
     QCheckBox* box(const QString& name) const { return kind<QCheckBox>(name); }
     QPushButton* knopf(const QString& name) const { return kind<QPushButton>(name); }
@@ -108,7 +104,7 @@ private slots:
         QTest::keyClicks(datum, u"31,02,2002"_s);
         QCOMPARE(datum->text(), u"31.02.2002"_s);
         QTest::keyClick(datum, Qt::Key_Tab);
-        QTRY_COMPARE(u.prompter.texte(), QStringList{u"Bitte Datum in der Form 'TT.MM.JJJJ' eingeben"_s});
+        QTRY_COMPARE(u.prompter.texte(), QStringList { u"Bitte Datum in der Form 'TT.MM.JJJJ' eingeben"_s });
         QTRY_VERIFY(datum->hasFocus());
 
         // Leaving for "Abbrechen" is not checked; the window goes back.
@@ -123,7 +119,7 @@ private slots:
         datum->setFocus();
         QTRY_VERIFY(datum->hasFocus());
         QTest::mouseClick(u.knopf(u"cmdDrucken"_s), Qt::LeftButton);
-        QTRY_COMPARE(u.prompter.texte(), QStringList{u"Bitte Datum in der Form 'TT.MM.JJJJ' eingeben"_s});
+        QTRY_COMPARE(u.prompter.texte(), QStringList { u"Bitte Datum in der Form 'TT.MM.JJJJ' eingeben"_s });
         QCOMPARE(u.drucker.dokumente(), 0);
         QVERIFY(pdf::dateien().isEmpty());
     }
@@ -138,7 +134,7 @@ private slots:
         datum->setFocus();
         QTRY_VERIFY(datum->hasFocus());
         QTest::keyClicks(datum, u"31.02.2002"_s);
-        const QStringList falsch{u"Bitte Datum in der Form 'TT.MM.JJJJ' eingeben"_s};
+        const QStringList falsch { u"Bitte Datum in der Form 'TT.MM.JJJJ' eingeben"_s };
         QTest::keyClick(datum, Qt::Key_Return);
         QTRY_COMPARE(u.prompter.texte(), falsch);
         u.prompter.vergiss();
@@ -166,7 +162,7 @@ private slots:
         QTest::mouseClick(u.knopf(u"cmdDrucken"_s), Qt::LeftButton);
 
         const QStringList dateien = pdf::dateien();
-        QCOMPARE(dateien, QStringList{u"Ausdruck_2026-12-04_14-05-00.pdf"_s});
+        QCOMPARE(dateien, QStringList { u"Ausdruck_2026-12-04_14-05-00.pdf"_s });
         QCOMPARE(u.prompter.gezeigt().size(), 2);
         QVERIFY(u.prompter.gezeigt()[0].text.endsWith(QDir::current().absoluteFilePath(dateien[0])));
         QCOMPARE(zurück.count(), 1);

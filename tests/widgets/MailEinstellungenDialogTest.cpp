@@ -1,7 +1,7 @@
 // "E-Mail-Einstellungen": the stored account fills the form, OK checks and
 // stores it, the port follows the encryption unless the operator chose one.
-#include "logout/MailEinstellungen.h"
 #include "logout/MailEinstellungenDialog.h"
+#include "logout/MailEinstellungen.h"
 #include "store/Settings.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
@@ -46,8 +46,8 @@ private slots:
         QCOMPARE(k.server, u"mail.example.org"_s);
         QCOMPARE(k.port, 465);
         QVERIFY(k.verschlüsselung == MailKonto::Verschlüsselung::SslTls);
-        QCOMPARE((QStringList{k.benutzer, k.passwort, k.absender, k.empfänger}),
-                 (QStringList{u"dl1abc"_s, u"geheim"_s, u"dl1abc@example.org"_s, u"log@qq9qq.example"_s}));
+        QCOMPARE((QStringList { k.benutzer, k.passwort, k.absender, k.empfänger }),
+            (QStringList { u"dl1abc"_s, u"geheim"_s, u"dl1abc@example.org"_s, u"log@qq9qq.example"_s }));
 
         // Opened again, the form shows what was stored.
         MailEinstellungenDialog wieder(settings, prompter);
@@ -69,7 +69,8 @@ private slots:
         QTest::keyClicks(dialog.findChild<QLineEdit*>(u"txtAbsender"_s), u"dl1abc"_s);
         QTest::mouseClick(dialog.findChild<QPushButton*>(u"cmdOK"_s), Qt::LeftButton);
         QVERIFY(dialog.isVisible());
-        QCOMPARE(prompter.texte(), QStringList{u"Die Absenderadresse „dl1abc“ ist keine E-Mail-Adresse."_s});
+        QCOMPARE(
+            prompter.texte(), QStringList { u"Die Absenderadresse „dl1abc“ ist keine E-Mail-Adresse."_s });
         QCOMPARE(settings.lesen(u"eMail"_s, u"Absender"_s), QString());
     }
 };

@@ -124,13 +124,12 @@ QStringList menüOhneZugriffstaste(const QMenu* menü)
         if (k.isNull())
             fehler.append(menü->title() + u": ohne Taste: "_s + a->text());
         else if (belegt.contains(k)) {
-            QStringList paar{belegt[k], a->text()};
+            QStringList paar { belegt[k], a->text() };
             paar.sort();
             const QString text = menü->title() + u": "_s + paar.join(u" / "_s);
             if (!kVorgegebenePaare.contains(text))
                 fehler.append(u"doppelt: "_s + text);
-        }
-        else
+        } else
             belegt.insert(k, a->text());
         if (a->menu())
             fehler += menüOhneZugriffstaste(a->menu());
@@ -141,7 +140,7 @@ QStringList menüOhneZugriffstaste(const QMenu* menü)
 // Once the start's information box is answered, the frame is the active window.
 bool bereit(test::LaufendesProgramm& programm)
 {
-    if (!QTest::qWaitFor([&] { return programm.antworten.titel == QStringList{u"Tarvex"_s}; }))
+    if (!QTest::qWaitFor([&] { return programm.antworten.titel == QStringList { u"Tarvex"_s }; }))
         return false;
     programm.rahmen().activateWindow();
     return QTest::qWaitForWindowActive(&programm.rahmen());
@@ -160,21 +159,22 @@ private slots:
         QTest::addColumn<QStringList>("wege");
         QTest::addColumn<bool>("bleibt");
         const auto zeile = [](const char* name, Befehl b, const char16_t* symbol, const char16_t* fenster,
-                              const QStringList& wege, bool bleibt) {
+                               const QStringList& wege, bool bleibt) {
             QTest::newRow(name) << int(b) << QString::fromUtf16(symbol) << QString::fromUtf16(fenster) << wege
                                 << bleibt;
         };
-        zeile("Log", Befehl::Log, u"Toolbar1_Drucken", u"frmLog", {u"cmdAbbrechen"_s, u"mnuZurück2"_s, u"Esc"_s}, true);
-        zeile("QSL", Befehl::QSL, u"Toolbar1_QSL", u"frmQSL", {u"cmdAbbrechen"_s, u"mnuZurück"_s}, true);
-        zeile("Call-Info", Befehl::CallInfo, u"", u"frmCallInfo", {u"Esc"_s, u"cmdAbbrechen"_s, u"mnuZurück"_s},
-              true);
+        zeile("Log", Befehl::Log, u"Toolbar1_Drucken", u"frmLog",
+            { u"cmdAbbrechen"_s, u"mnuZurück2"_s, u"Esc"_s }, true);
+        zeile("QSL", Befehl::QSL, u"Toolbar1_QSL", u"frmQSL", { u"cmdAbbrechen"_s, u"mnuZurück"_s }, true);
+        zeile("Call-Info", Befehl::CallInfo, u"", u"frmCallInfo",
+            { u"Esc"_s, u"cmdAbbrechen"_s, u"mnuZurück"_s }, true);
         zeile("Tabellen", Befehl::Tabellen, u"Toolbar1_Tabellen", u"frmStatistik",
-              {u"Esc"_s, u"cmdAbbrechen"_s, u"mnuZurück"_s}, false);
+            { u"Esc"_s, u"cmdAbbrechen"_s, u"mnuZurück"_s }, false);
         zeile("Grafiken", Befehl::Grafiken, u"Toolbar1_Statistiken", u"frmStatistik2",
-              {u"Esc"_s, u"cmdAbbrechen"_s, u"mnuZurück1"_s}, false);
-        zeile("Karte", Befehl::Karte, u"Toolbar1_Karte", u"frmKarte", {u"Esc"_s, u"Command4"_s, u"mnuZurück"_s},
-              false);
-        zeile("Karte (Grafik)", Befehl::KarteGrafik, u"", u"frmKarte", {u"Esc"_s}, false);
+            { u"Esc"_s, u"cmdAbbrechen"_s, u"mnuZurück1"_s }, false);
+        zeile("Karte", Befehl::Karte, u"Toolbar1_Karte", u"frmKarte",
+            { u"Esc"_s, u"Command4"_s, u"mnuZurück"_s }, false);
+        zeile("Karte (Grafik)", Befehl::KarteGrafik, u"", u"frmKarte", { u"Esc"_s }, false);
     }
 
     void commandsShowTheirWindowInsteadOfTheLoggingWindow()
@@ -214,7 +214,7 @@ private slots:
             if (!bleibt)
                 QTRY_VERIFY(w.isNull());
         }
-        QCOMPARE(programm.antworten.titel, QStringList{u"Tarvex"_s}); // no message since the start
+        QCOMPARE(programm.antworten.titel, QStringList { u"Tarvex"_s }); // no message since the start
     }
 
     // Every command of the logging window's menus is one access key away, and no
@@ -240,13 +240,14 @@ private slots:
     {
         test::LaufendesProgramm programm;
         test::ContestDatInhalt inhalt;
-        inhalt.stationen = {{u"DL1ABC"_s, u"JO31AB JO32CD"_s}, {u"PA0X"_s, u"JO21AA JO31EC"_s}};
+        inhalt.stationen = { { u"DL1ABC"_s, u"JO31AB JO32CD"_s }, { u"PA0X"_s, u"JO21AA JO31EC"_s } };
         test::schreibeContestDat(u"CONTEST.DAT"_s, inhalt);
         QVERIFY(bereit(programm));
         MainWindow& rahmen = programm.rahmen();
         const auto kontakte = [&](const QString& square, int anzahl) {
-            const test::Kontakt k{u"14:05"_s, u"DL1X"_s, u"50"_s, square, u"Deutschland"_s};
-            test::schreibeKontakte(*programm.app->contest().db(), u"144MHz"_s, QList<test::Kontakt>(anzahl, k));
+            const test::Kontakt k { u"14:05"_s, u"DL1X"_s, u"50"_s, square, u"Deutschland"_s };
+            test::schreibeKontakte(
+                *programm.app->contest().db(), u"144MHz"_s, QList<test::Kontakt>(anzahl, k));
         };
         kontakte(u"JO31"_s, 5);
         kontakte(u"JO30"_s, 3);
@@ -264,9 +265,9 @@ private slots:
             return c.charFormat().foreground().color();
         };
         QCOMPARE(zeile(13).mid(35, 15), u"JO21    5 JO41 "_s);
-        QCOMPARE(farbe(13, 43), QColor(128, 0, 0));   // own square: dark red
+        QCOMPARE(farbe(13, 43), QColor(128, 0, 0)); // own square: dark red
         QCOMPARE(farbe(14, 43), QColor(255, 255, 0)); // yellow
-        QCOMPARE(farbe(13, 35), QColor(0, 0, 0));     // names in black
+        QCOMPARE(farbe(13, 35), QColor(0, 0, 0)); // names in black
         kontakte(u"JO30"_s, 1);
         QEvent aktiv(QEvent::WindowActivate);
         QApplication::sendEvent(karte, &aktiv);
@@ -295,7 +296,7 @@ private slots:
         QCOMPARE(suche->focusWidget(), abbrechen);
         QTest::keyClick(suche, Qt::Key_Escape);
         QTRY_VERIFY(suche.isNull());
-        QCOMPARE(programm.antworten.titel, QStringList{u"Tarvex"_s}); // no message since the start
+        QCOMPARE(programm.antworten.titel, QStringList { u"Tarvex"_s }); // no message since the start
     }
 };
 

@@ -1,5 +1,5 @@
-#include "app/MessageBoxPrompter.h"
 #include "contest/NewContestDialog.h"
+#include "app/MessageBoxPrompter.h"
 #include "support/ContestFixture.h"
 
 #include <QCheckBox>
@@ -17,12 +17,11 @@ class NewContestDialogTest : public QObject {
     Q_OBJECT
 
     struct Umgebung : test::Arbeitsplatz {
-        ContestModel contest{prompter, clock, keystrokes, lookup, settings};
+        ContestModel contest { prompter, clock, keystrokes, lookup, settings };
         QWidget fenster;
     };
 
-    template <class T>
-    static T* kind(QWidget* dialog, const QString& name)
+    template <class T> static T* kind(QWidget* dialog, const QString& name)
     {
         T* w = dialog->findChild<T*>(name);
         if (!w)
@@ -32,16 +31,18 @@ class NewContestDialogTest : public QObject {
 
     static NewContestDialog* offen(Umgebung& u)
     {
-        NewContestDialog* d = NewContestDialog::anbieten(&u.fenster, u.contest, u.prompter, QDate(2026, 12, 4));
+        NewContestDialog* d
+            = NewContestDialog::anbieten(&u.fenster, u.contest, u.prompter, QDate(2026, 12, 4));
         if (!QTest::qWaitForWindowActive(d))
             qFatal("Formular nicht aktiv");
         return d;
     }
 
-    static void ausfüllen(NewContestDialog* d, const QString& name, const QString& call, const QString& locator)
+    static void ausfüllen(
+        NewContestDialog* d, const QString& name, const QString& call, const QString& locator)
     {
-        const std::pair<QString, QString> felder[] = {
-            {u"txtName"_s, name}, {u"txtCall"_s, call}, {u"txtLocator"_s, locator}};
+        const std::pair<QString, QString> felder[]
+            = { { u"txtName"_s, name }, { u"txtCall"_s, call }, { u"txtLocator"_s, locator } };
         for (const auto& [feld, text] : felder) {
             kind<QLineEdit>(d, feld)->clear();
             QTest::keyClicks(kind<QLineEdit>(d, feld), text);

@@ -1,9 +1,9 @@
 // The QSL window over a real contest: keys, ticks and buttons reach the model,
 // the list and the preview show what it selected. The selection and label
 // rules themselves are tested on the headless model.
+#include "qsl/QslWindow.h"
 #include "logout/RecordingPrinterSurface.h"
 #include "qsl/QslModel.h"
-#include "qsl/QslWindow.h"
 #include "support/StatistikUmgebung.h"
 
 #include <QCheckBox>
@@ -23,20 +23,19 @@ namespace {
 // QSL window over it printing on a recording surface, shown.
 struct Umgebung : test::StatistikUmgebung {
     Umgebung()
-        : StatistikUmgebung({{u"14:05"_s, u"DL1ABC"_s, u"123"_s, u"JO31"_s, u"Deutschland"_s},
-                             {u"14:06"_s, u"F5XYZ"_s, u"600"_s, u"JN18"_s, u"Frankreich"_s},
-                             {u"14:07"_s, u"DK2XY"_s, u"50"_s, u"JO62"_s, u"Deutschland"_s},
-                             {u"14:08"_s, u"ON4AA"_s, u"20"_s, u"JO20"_s, u"Belgien"_s}})
+        : StatistikUmgebung({ { u"14:05"_s, u"DL1ABC"_s, u"123"_s, u"JO31"_s, u"Deutschland"_s },
+            { u"14:06"_s, u"F5XYZ"_s, u"600"_s, u"JN18"_s, u"Frankreich"_s },
+            { u"14:07"_s, u"DK2XY"_s, u"50"_s, u"JO62"_s, u"Deutschland"_s },
+            { u"14:08"_s, u"ON4AA"_s, u"20"_s, u"JO20"_s, u"Belgien"_s } })
     {
-        for (const qint64 rowid : {1, 3})
+        for (const qint64 rowid : { 1, 3 })
             model.db()->qslUmschalten(u"144MHz"_s, rowid);
         w.show();
         if (!QTest::qWaitForWindowExposed(&w))
             qFatal("QSL-Fenster nicht sichtbar");
     }
 
-    template <class T>
-    T* kind(const QString& name)
+    template <class T> T* kind(const QString& name)
     {
         T* k = w.findChild<T*>(name);
         if (!k)
@@ -65,8 +64,8 @@ struct Umgebung : test::StatistikUmgebung {
     }
 
     RecordingPrinterSurface drucker;
-    QslModel qsl{model, settings, drucker, prompter};
-    QslWindow w{qsl, prompter, clock};
+    QslModel qsl { model, settings, drucker, prompter };
+    QslWindow w { qsl, prompter, clock };
     QTreeView* liste = kind<QTreeView>(u"ListView1"_s);
 };
 
@@ -78,7 +77,7 @@ private slots:
     void everyActivationReadsTheBandAgain()
     {
         Umgebung u;
-        QCOMPARE(u.rufzeichen(), (QStringList{u"DL1ABC"_s, u"F5XYZ"_s, u"DK2XY"_s, u"ON4AA"_s}));
+        QCOMPARE(u.rufzeichen(), (QStringList { u"DL1ABC"_s, u"F5XYZ"_s, u"DK2XY"_s, u"ON4AA"_s }));
         QVERIFY(u.angehakt(0) && !u.angehakt(1));
         u.model.db()->qslUmschalten(u"144MHz"_s, 2); // a mark set elsewhere
         u.w.hide();
@@ -95,12 +94,12 @@ private slots:
         QCOMPARE(txtCall->text(), u"D?2*"_s);
         QCOMPARE(u.rufzeichen().size(), 4); // not applied yet
         QTest::keyClick(txtCall, Qt::Key_Return);
-        QCOMPARE(u.rufzeichen(), (QStringList{u"DK2XY"_s}));
+        QCOMPARE(u.rufzeichen(), (QStringList { u"DK2XY"_s }));
         auto* txtPunkte = u.kind<QLineEdit>(u"txtPunkte"_s);
         txtPunkte->setText(u"100"_s);
         txtCall->setText(u"*"_s);
         QTest::keyClick(txtPunkte, Qt::Key_Enter);
-        QCOMPARE(u.rufzeichen(), (QStringList{u"DL1ABC"_s, u"F5XYZ"_s}));
+        QCOMPARE(u.rufzeichen(), (QStringList { u"DL1ABC"_s, u"F5XYZ"_s }));
     }
 
     void spaceAndMarkingButtonsChangeTheStoredMarks()
@@ -129,7 +128,7 @@ private slots:
 
         auto* anzahl = u.kind<QLineEdit>(u"txtAnzahl"_s);
         auto* zweiSpalten = u.kind<QCheckBox>(u"chkZweiSpalten"_s);
-        for (const bool bögen : {false, true}) {
+        for (const bool bögen : { false, true }) {
             u.klick(bögen ? u"optEtikettenart1"_s : u"optEtikettenart0"_s);
             QCOMPARE(anzahl->isEnabled(), bögen);
             QCOMPARE(zweiSpalten->isVisible(), bögen);
@@ -159,7 +158,7 @@ private slots:
         Umgebung u;
         // Sheets: both labels on one page; continuous stock: a page per label.
         for (const auto& [stock, seiten] :
-             {std::pair{u"optEtikettenart1"_s, 1}, std::pair{u"optEtikettenart0"_s, 2}}) {
+            { std::pair { u"optEtikettenart1"_s, 1 }, std::pair { u"optEtikettenart0"_s, 2 } }) {
             u.klick(stock);
             QPrintPreviewDialog* dialog = u.w.vorschau();
             QVERIFY(dialog);
@@ -174,7 +173,7 @@ private slots:
         u.klick(u"cmdKeine"_s);
         QVERIFY(!u.w.vorschau());
         QCOMPARE(u.prompter.texte(),
-                 QStringList{u"Keine Verbindung der Auswahl ist für einen QSL-Aufkleber markiert."_s});
+            QStringList { u"Keine Verbindung der Auswahl ist für einen QSL-Aufkleber markiert."_s });
     }
 };
 

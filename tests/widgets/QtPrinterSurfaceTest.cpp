@@ -1,5 +1,5 @@
-#include "common/Clock.h"
 #include "logout/QtPrinterSurface.h"
+#include "common/Clock.h"
 #include "support/PdfDatei.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
@@ -24,7 +24,7 @@ QRectF dunkel(const QImage& bild, QRectF suchbereichMm)
 {
     const double k = 100 / 25.4;
     const QRect bereich = QRect(QPoint(int(suchbereichMm.left() * k), int(suchbereichMm.top() * k)),
-                                QPoint(int(suchbereichMm.right() * k), int(suchbereichMm.bottom() * k)))
+        QPoint(int(suchbereichMm.right() * k), int(suchbereichMm.bottom() * k)))
                               .intersected(bild.rect());
     QRect box;
     for (int y = bereich.top(); y <= bereich.bottom(); ++y)
@@ -64,19 +64,19 @@ private slots:
         alt.close();
         {
             QtPrinterSurface s(u.prompter, u.uhr);
-            s.drucke({PrintItem::text(u"Seite eins"_s)});
+            s.drucke({ PrintItem::text(u"Seite eins"_s) });
             s.neueSeite();
             // 71 lines: 59 fit on the printable height of an A4 page, the rest overflow.
             for (int i = 0; i < 71; ++i)
-                s.drucke({PrintItem::wert(i)});
+                s.drucke({ PrintItem::wert(i) });
             QCOMPARE(u.prompter.gezeigt().size(), 1);
             s.dokumentEnde();
-            s.drucke({PrintItem::text(u"Journalzeile"_s)});
-            s.drucke({PrintItem::text(u"Journalzeile"_s)});
+            s.drucke({ PrintItem::text(u"Journalzeile"_s) });
+            s.drucke({ PrintItem::text(u"Journalzeile"_s) });
         }
-        const QStringList dateien = {u"Ausdruck_2026-12-04_14-05-09_2.pdf"_s,
-                                     u"Ausdruck_2026-12-04_14-05-09_3.pdf"_s};
-        QCOMPARE(pdf::dateien(), QStringList({ersteDatei}) + dateien);
+        const QStringList dateien
+            = { u"Ausdruck_2026-12-04_14-05-09_2.pdf"_s, u"Ausdruck_2026-12-04_14-05-09_3.pdf"_s };
+        QCOMPARE(pdf::dateien(), QStringList({ ersteDatei }) + dateien);
         QCOMPARE(test::dateiInhalt(u.dir.pfad(ersteDatei)), QByteArray("alt"));
         QCOMPARE(pdf::seiten(dateien[0]).size(), 3);
         QCOMPARE(pdf::seiten(dateien[1]).size(), 1);
@@ -84,8 +84,9 @@ private slots:
         for (int i = 0; i < 2; ++i) {
             const Meldung& m = u.prompter.gezeigt().at(i);
             QCOMPARE(m.titel, u"Hinweis"_s);
-            QCOMPARE(m.text, u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei gespeichert:\n"_s
-                                 + QDir::toNativeSeparators(u.dir.pfad(dateien.at(i))));
+            QCOMPARE(m.text,
+                u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei gespeichert:\n"_s
+                    + QDir::toNativeSeparators(u.dir.pfad(dateien.at(i))));
         }
     }
 
@@ -95,12 +96,12 @@ private slots:
         QtPrinterSurface s(u.prompter, u.uhr);
         s.setSchriftart(u"Courier new"_s);
         QVERIFY(QFontInfo(QtPrinterSurface::qtSchrift(s.schrift())).fixedPitch());
-        for (const float größe : {12.0f, 21.0f, 9.0f}) {
+        for (const float größe : { 12.0f, 21.0f, 9.0f }) {
             s.setSchriftgröße(größe);
-            s.drucke({PrintItem::text(u"WWWWWiiiii"_s)}, PrinterSurface::Zeilenende::Offen);
+            s.drucke({ PrintItem::text(u"WWWWWiiiii"_s) }, PrinterSurface::Zeilenende::Offen);
             const double nachText = s.x();
             s.drucke();
-            s.drucke({PrintItem::tab(11)}, PrinterSurface::Zeilenende::Offen);
+            s.drucke({ PrintItem::tab(11) }, PrinterSurface::Zeilenende::Offen);
             QCOMPARE_LT(qAbs(s.x() - nachText), 0.01);
             // Courier New and its metric twins are 0.6 em wide.
             QCOMPARE_LT(qAbs(nachText - 10 * größe * 0.6 * 25.4 / 72), 0.05);
@@ -112,9 +113,9 @@ private slots:
     // and without a printer the PDF page is the label, with no edge.
     void drawsWhereThePositionSays_data()
     {
-        QTest::addColumn<QSizeF>("papier");     // mm; empty: A4
-        QTest::addColumn<QRectF>("rechteck");   // as drawn
-        QTest::addColumn<QRectF>("box");        // as found, in mm from the paper's corner
+        QTest::addColumn<QSizeF>("papier"); // mm; empty: A4
+        QTest::addColumn<QRectF>("rechteck"); // as drawn
+        QTest::addColumn<QRectF>("box"); // as found, in mm from the paper's corner
         QTest::newRow("A4") << QSizeF() << QRectF(20, 30, 40, 20) << QRectF(25, 35, 40, 20);
         QTest::newRow("Etikett") << QSizeF(210, 37) << QRectF(20, 10, 40, 20) << QRectF(20, 10, 40, 20);
         QTest::newRow("Endlosetikett") << QSizeF(210, 41.5) << QRectF(20, 2, 40, 20) << QRectF(20, 2, 40, 20);
@@ -132,8 +133,8 @@ private slots:
                 s.setSeitenbreite(qRound(papier.width() * PrinterSurface::twipsProMillimeter));
                 s.setSeitenhöhe(qRound(papier.height() * PrinterSurface::twipsProMillimeter));
             }
-            s.linie(Punkt::abs(rechteck.left(), rechteck.top()), Punkt::abs(rechteck.right(), rechteck.bottom()),
-                    PrinterSurface::Linienart::Rechteck);
+            s.linie(Punkt::abs(rechteck.left(), rechteck.top()),
+                Punkt::abs(rechteck.right(), rechteck.bottom()), PrinterSurface::Linienart::Rechteck);
             s.dokumentEnde();
         }
         const QImage bild = pdf::bild(ersteDatei, 1);
@@ -142,9 +143,9 @@ private slots:
         QCOMPARE_LT(qAbs(bild.width() / 100.0 * 25.4 - seite.width()), 1);
         QCOMPARE_LT(qAbs(bild.height() / 100.0 * 25.4 - seite.height()), 1);
         const QRectF gefunden = dunkel(bild, QRectF(0, 0, 100, seite.height()));
-        for (const auto& [ist, soll] : {std::pair{gefunden.left(), box.left()}, std::pair{gefunden.top(), box.top()},
-                                        std::pair{gefunden.right(), box.right()},
-                                        std::pair{gefunden.bottom(), box.bottom()}})
+        for (const auto& [ist, soll] :
+            { std::pair { gefunden.left(), box.left() }, std::pair { gefunden.top(), box.top() },
+                std::pair { gefunden.right(), box.right() }, std::pair { gefunden.bottom(), box.bottom() } })
             QCOMPARE_LT(qAbs(ist - soll), 0.5);
     }
 
@@ -157,12 +158,12 @@ private slots:
         QCOMPARE(höhe, 2353);
         {
             QtPrinterSurface s(u.prompter, u.uhr);
-            s.drucke({PrintItem::text(u"A4 davor"_s)});
+            s.drucke({ PrintItem::text(u"A4 davor"_s) });
             s.setSeitenbreite(breite);
             s.setSeitenhöhe(höhe);
             for (int i = 0; i < 100; ++i) {
                 s.neueSeite();
-                s.drucke({PrintItem::wert(i)});
+                s.drucke({ PrintItem::wert(i) });
             }
             s.dokumentEnde();
         }
@@ -176,7 +177,7 @@ private slots:
             rolle += seiten[i].height();
         }
         QCOMPARE_LT(qAbs(rolle - 100 * höhe / PrinterSurface::twipsProMillimeter), 0.05);
-        QCOMPARE(pdf::wörter(ersteDatei, 101), QStringList{u"99"_s});
+        QCOMPARE(pdf::wörter(ersteDatei, 101), QStringList { u"99"_s });
     }
 };
 

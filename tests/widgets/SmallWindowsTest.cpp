@@ -1,8 +1,8 @@
 #include "app/CopyrightDialog.h"
 #include "app/DruckerwahlDialog.h"
-#include "app/MessageBoxPrompter.h"
 #include "app/KeystrokeLogDialog.h"
-#include "contest/ContestLöschen.h"
+#include "app/MessageBoxPrompter.h"
+#include "contest/ContestLoeschen.h"
 #include "contest/DeleteContestDialog.h"
 #include "contest/OpenContestDialog.h"
 #include "entry/KeystrokeLog.h"
@@ -14,10 +14,10 @@
 #include <QFileSystemModel>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QScrollBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -51,11 +51,13 @@ private slots:
                 // Arrives while the reminder is open; then a question, then the reminder is closed.
                 QTimer::singleShot(0, this, [&] { prompter.zeige(hinweisMeldung(u"Mail gesendet"_s)); });
                 QTimer::singleShot(50, this, [&] {
-                    const Meldung frage{u"Wirklich?"_s, u"Frage"_s, Meldung::Symbol::Frage, Meldung::Knöpfe::JaNein,
-                                        Meldung::Antwort::Ja};
+                    const Meldung frage { u"Wirklich?"_s, u"Frage"_s, Meldung::Symbol::Frage,
+                        Meldung::Knöpfe::JaNein, Meldung::Antwort::Ja };
                     QCOMPARE(prompter.zeige(frage), Meldung::Antwort::Nein);
                     gesehen.append(u"beantwortet"_s);
-                    qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(QMessageBox::Ok)->click();
+                    qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
+                        ->button(QMessageBox::Ok)
+                        ->click();
                 });
             } else if (box->text() == u"Wirklich?"_s) {
                 box->button(QMessageBox::No)->click();
@@ -65,7 +67,8 @@ private slots:
         });
         wächter.start(5);
         QCOMPARE(prompter.zeige(hinweisMeldung(u"Erinnerung"_s)), Meldung::Antwort::Ok);
-        QCOMPARE(gesehen, (QStringList{u"Erinnerung"_s, u"Wirklich?"_s, u"beantwortet"_s, u"Mail gesendet"_s}));
+        QCOMPARE(
+            gesehen, (QStringList { u"Erinnerung"_s, u"Wirklich?"_s, u"beantwortet"_s, u"Mail gesendet"_s }));
         QCOMPARE(prompter.offen(), 0);
         // The question was the only time two boxes were open.
         QCOMPARE(höchstensOffen, 2);
@@ -126,7 +129,7 @@ private slots:
         text1->selectAll();
         const QPointF mitte = text1->viewport()->rect().center();
         QMouseEvent bewegung(QEvent::MouseMove, mitte, text1->viewport()->mapToGlobal(mitte), Qt::NoButton,
-                             Qt::NoButton, Qt::NoModifier);
+            Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(text1->viewport(), &bewegung);
         QVERIFY(!text1->textCursor().hasSelection());
 
@@ -138,7 +141,7 @@ private slots:
     void doubleClickDeletesTheContestAndClosesTheForm()
     {
         test::WorkDir dir;
-        for (const QString& name : {u"b.MDB"_s, u"a.mdb"_s, u"a.txt"_s, u"c.txt"_s})
+        for (const QString& name : { u"b.MDB"_s, u"a.mdb"_s, u"a.txt"_s, u"c.txt"_s })
             QVERIFY(QFile(name).open(QIODevice::WriteOnly));
         test::ScriptedPrompter prompter;
         prompter.antworte(Meldung::Antwort::Ja);
@@ -157,13 +160,13 @@ private slots:
         QCOMPARE(prompter.texte().size(), 1);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(QDir().entryList(QDir::Files, QDir::Name), (QStringList{u"b.MDB"_s, u"c.txt"_s}));
+        QCOMPARE(QDir().entryList(QDir::Files, QDir::Name), (QStringList { u"b.MDB"_s, u"c.txt"_s }));
     }
 
     void showsContestFilesInAnyLetterCase()
     {
         test::WorkDir dir;
-        for (const QString& name : {u"test.mdb"_s, u"ALT.MDB"_s, u"Mai.Mdb"_s, u"test.txt"_s, u"mdb.bak"_s})
+        for (const QString& name : { u"test.mdb"_s, u"ALT.MDB"_s, u"Mai.Mdb"_s, u"test.txt"_s, u"mdb.bak"_s })
             QVERIFY(QFile(name).open(QIODevice::WriteOnly));
         const auto dialog = OpenContestDialog::erzeugen(nullptr, dir.root());
         dialog->setOption(QFileDialog::DontUseNativeDialog);
@@ -179,7 +182,7 @@ private slots:
             gezeigt.sort(Qt::CaseInsensitive);
             return gezeigt;
         };
-        QTRY_COMPARE(lesen(), (QStringList{u"ALT.MDB"_s, u"Mai.Mdb"_s, u"test.mdb"_s}));
+        QTRY_COMPARE(lesen(), (QStringList { u"ALT.MDB"_s, u"Mai.Mdb"_s, u"test.mdb"_s }));
     }
 };
 

@@ -71,7 +71,7 @@ private slots:
         QFETCH(bool, info);
         QFETCH(bool, formular);
         test::WorkDir dir;
-        ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s, u"432MHz"_s}, {u"DK9ZZ"_s, u"JN58AA"_s});
+        ContestDatabase::anlegen(u"TEST.mdb"_s, { u"144MHz"_s, u"432MHz"_s }, { u"DK9ZZ"_s, u"JN58AA"_s });
         Beantworter antworten;
         Application app(einstellungen(dir.pfad(u"CONTEST.ini"_s), letzterContest));
         app.starten(0);
@@ -80,7 +80,8 @@ private slots:
         // Before the clock's next minute: the options and the station are there.
         QCOMPARE(w->anzeige(u"txtRSTgeg"_s)->text(), u"599"_s);
         QCOMPARE(w->label(u"lblCall"_s)->text(), call);
-        for (const Befehl b : {Befehl::Rst599, Befehl::LoggenF12, Befehl::ProtokollEin, Befehl::UtcMinusEins})
+        for (const Befehl b :
+            { Befehl::Rst599, Befehl::LoggenF12, Befehl::ProtokollEin, Befehl::UtcMinusEins })
             QVERIFY(app.hauptfenster().befehle()[b].isChecked());
         QVERIFY(w->label(u"Image1"_s)->isVisibleTo(w));
 
@@ -98,7 +99,7 @@ private slots:
         if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
             QSKIP("no session bus");
         test::WorkDir dir;
-        ContestDatabase::anlegen(u"TEST.mdb"_s, {u"144MHz"_s}, {u"DK9ZZ"_s, u"JN58AA"_s});
+        ContestDatabase::anlegen(u"TEST.mdb"_s, { u"144MHz"_s }, { u"DK9ZZ"_s, u"JN58AA"_s });
         Beantworter antworten;
         Application app(einstellungen(dir.pfad(u"CONTEST.ini"_s), u"TEST.MDB"_s));
         QVERIFY(!angemeldet());

@@ -34,13 +34,14 @@ private:
 private slots:
     void initTestCase()
     {
-        QList<test::Kontakt> kontakte{{u"14:05"_s, u"DL1AA"_s, u"500"_s, u"JO31"_s, u"Deutschland"_s},
-                                      {u"14:40"_s, u"F1BB"_s, u"300"_s, u"JN18"_s, u"Frankreich"_s},
-                                      {u"15:10"_s, u"OE1CC"_s, u"800"_s, u"JN78"_s, u"Österreich"_s},
-                                      {u"23:10"_s, u"G4FF"_s, u"-----"_s, {}, {}}};
+        QList<test::Kontakt> kontakte { { u"14:05"_s, u"DL1AA"_s, u"500"_s, u"JO31"_s, u"Deutschland"_s },
+            { u"14:40"_s, u"F1BB"_s, u"300"_s, u"JN18"_s, u"Frankreich"_s },
+            { u"15:10"_s, u"OE1CC"_s, u"800"_s, u"JN78"_s, u"Österreich"_s },
+            { u"23:10"_s, u"G4FF"_s, u"-----"_s, {}, {} } };
         for (int i = 0; i < 40; ++i)
-            kontakte.append({u"%1:%2"_s.arg((14 + i / 3) % 24, 2, 10, QChar(u'0')).arg(i, 2, 10, QChar(u'0')),
-                             u"DL%1XX"_s.arg(i), u"%1"_s.arg(100 + 37 * i), u"JO40"_s, u"Deutschland"_s});
+            kontakte.append(
+                { u"%1:%2"_s.arg((14 + i / 3) % 24, 2, 10, QChar(u'0')).arg(i, 2, 10, QChar(u'0')),
+                    u"DL%1XX"_s.arg(i), u"%1"_s.arg(100 + 37 * i), u"JO40"_s, u"Deutschland"_s });
         u = std::make_unique<test::StatistikUmgebung>(kontakte);
     }
     void cleanupTestCase() { u.reset(); }
@@ -50,7 +51,7 @@ private slots:
         auto w = u->öffnen<StatistikGrafikWindow>();
         QVERIFY(w);
         QCOMPARE(w->balken()->count(), 0);
-        for (const char16_t* knopf : {u"Command3", u"Command2", u"Command4"}) {
+        for (const char16_t* knopf : { u"Command3", u"Command2", u"Command4" }) {
             const auto vorher = w->model().reihe();
             klick(*w, QString::fromUtf16(knopf));
             QVERIFY(w->model().reihe() != vorher);
@@ -93,7 +94,7 @@ private slots:
             return antwort;
         };
         klick(*w, u"cmdSpeichern"_s);
-        QCOMPARE(vorschläge, QStringList{u->dir.pfad(u"TEST_144MHz_Punkte_nach_Zeit.png"_s)});
+        QCOMPARE(vorschläge, QStringList { u->dir.pfad(u"TEST_144MHz_Punkte_nach_Zeit.png"_s) });
         QCOMPARE(QImage(u->dir.pfad(u"punkte.png"_s)).size(), w->bild().size());
 
         antwort.clear(); // cancelled

@@ -30,10 +30,10 @@ private slots:
     void initTestCase()
     {
         u = std::make_unique<test::StatistikUmgebung>(
-            QList<test::Kontakt>{{u"14:05"_s, u"DL1AA"_s, u"500"_s, u"JO31"_s, u"Deutschland"_s},
-                                 {u"14:40"_s, u"G4FF"_s, u"-----"_s, {}, {}},
-                                 {u"15:10"_s, u"OE1CC"_s, u"800"_s, u"JN78"_s, u"Österreich"_s},
-                                 {u"15:20"_s, u"F1BB"_s, u"300"_s, u"JN18"_s, u"Frankreich"_s}});
+            QList<test::Kontakt> { { u"14:05"_s, u"DL1AA"_s, u"500"_s, u"JO31"_s, u"Deutschland"_s },
+                { u"14:40"_s, u"G4FF"_s, u"-----"_s, {}, {} },
+                { u"15:10"_s, u"OE1CC"_s, u"800"_s, u"JN78"_s, u"Österreich"_s },
+                { u"15:20"_s, u"F1BB"_s, u"300"_s, u"JN18"_s, u"Frankreich"_s } });
     }
     void cleanupTestCase() { u.reset(); }
 
@@ -50,7 +50,8 @@ private slots:
         auto w = u->öffnen<StatistikWindow>();
         QVERIFY(w);
         QTest::mouseClick(w->knopf(Option::Option5), Qt::LeftButton);
-        for (const Option option : {Option::Option3, Option::Option1}) { // the lowest button wraps to the top
+        for (const Option option :
+            { Option::Option3, Option::Option1 }) { // the lowest button wraps to the top
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QCOMPARE(QApplication::focusWidget(), w->knopf(option));
             QVERIFY(w->knopf(option)->isChecked());
@@ -68,7 +69,7 @@ private slots:
         QTest::mouseClick(w->knopf(Option::Option5), Qt::LeftButton);
         QTest::mouseClick(w->findChild<QAbstractButton*>(u"cmdKopieren"_s), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 u"Länder\tPunkte\t\r\nÖsterreich\t800\t\r\nDeutschland\t500\t\r\nFrankreich\t300\t\r\n"_s);
+            u"Länder\tPunkte\t\r\nÖsterreich\t800\t\r\nDeutschland\t500\t\r\nFrankreich\t300\t\r\n"_s);
 
         QHeaderView* köpfe = grid(*w)->horizontalHeader();
         const QPoint länder(köpfe->sectionViewportPosition(0) + 10, köpfe->height() / 2);

@@ -43,8 +43,8 @@ int main(int argc, char* argv[])
     }
     int rc = 0;
     try {
-        tarvex::Connection contestDat(tarvex::resolveCaseInsensitive(argumente[0]),
-                                      tarvex::Connection::Zugriff::LesenSchreiben);
+        tarvex::Connection contestDat(
+            tarvex::resolveCaseInsensitive(argumente[0]), tarvex::Connection::Zugriff::LesenSchreiben);
         for (const QString& datei : argumente.mid(1)) {
             StationsImport::Liste liste;
             try {
@@ -56,7 +56,8 @@ int main(int argc, char* argv[])
                 continue;
             }
             for (const StationsImport::Übersprungen& z : liste.übersprungen)
-                fehler << datei << u':' << z.zeile << u": übersprungen ("_s << z.grund << u"): "_s << z.text << u'\n';
+                fehler << datei << u':' << z.zeile << u": übersprungen ("_s << z.grund << u"): "_s << z.text
+                       << u'\n';
             const StationsImport::Ergebnis e = StationsImport::einfügen(contestDat, liste.stationen);
             aus << datei << u": "_s << e.neueStationen << u" neue Stationen, "_s << e.ergänzteStationen
                 << u" ergänzte Stationen, "_s << e.neueLocatoren << u" neue Locatoren, "_s
