@@ -9,7 +9,7 @@
 #include "entry/InputLine.h"
 #include "entry/JournalLine.h"
 #include "entry/KeystrokeLog.h"
-#include "logout/PrinterSurface.h"
+#include "print/PrinterSurface.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/FilePaths.h"

@@ -1,8 +1,8 @@
 #include "ExpExport.h"
 
 #include "AdifDatei.h"
-#include "AtomicTextFile.h"
 #include "ExpDatei.h"
+#include "common/AtomicTextFile.h"
 #include "common/Clock.h"
 #include "common/UserError.h"
 #include "contest/ContestModel.h"

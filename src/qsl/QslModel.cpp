@@ -5,7 +5,7 @@
 #include "common/Val.h"
 #include "contest/ContestModel.h"
 #include "contest/NewContestModel.h"
-#include "logout/PrinterSurface.h"
+#include "print/PrinterSurface.h"
 #include "store/Settings.h"
 
 #include <QCoreApplication>

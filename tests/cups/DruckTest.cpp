@@ -6,7 +6,7 @@
 #include "app/Befehl.h"
 #include "app/DruckerwahlDialog.h"
 #include "logout/LogWindow.h"
-#include "logout/QtPrinterSurface.h"
+#include "print/QtPrinterSurface.h"
 #include "qsl/QslModel.h"
 #include "support/LaufendesProgramm.h"
 #include "support/LogFixture.h"
