@@ -2,6 +2,7 @@
 
 #include "Befehl.h"
 #include "MainWindow.h"
+#include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"
 #include "stats/KarteModel.h"
 #include "stats/KarteWindow.h"

@@ -25,7 +25,7 @@ using namespace Qt::StringLiterals;
 
 ContestModel::ContestModel(Prompter& prompter, Clock& clock, KeystrokeLog& log, CallLookup& lookup,
     Settings& settings, QObject* parent)
-    : QObject(parent)
+    : OffenerContest(parent)
     , prompter_(prompter)
     , clock_(clock)
     , keystrokes_(log)

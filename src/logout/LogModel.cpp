@@ -9,7 +9,7 @@
 #include "common/Prompter.h"
 #include "common/TextFile.h"
 #include "common/UserError.h"
-#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"
 #include "entry/KeystrokeLog.h"
 #include "mail/MailVersand.h"
 #include "print/PrinterSurface.h"
@@ -27,7 +27,7 @@ namespace tarvex {
 using namespace Qt::StringLiterals;
 
 LogModel::LogModel(
-    ContestModel& contest, Prompter& prompter, Clock& clock, MailVersand* mail, QObject* parent)
+    OffenerContest& contest, Prompter& prompter, Clock& clock, MailVersand* mail, QObject* parent)
     : QObject(parent)
     , contest_(contest)
     , prompter_(prompter)
