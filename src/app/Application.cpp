@@ -1,5 +1,5 @@
 #include "Application.h"
-#include "app/Befehl.h"
+#include "commands/Befehl.h"
 
 #include "Automation.h"
 #include "Bilder.h"

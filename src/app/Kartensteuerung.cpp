@@ -1,6 +1,6 @@
 #include "Kartensteuerung.h"
 
-#include "Befehl.h"
+#include "commands/Befehl.h"
 #include "MainWindow.h"
 #include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"

@@ -3,7 +3,7 @@
 // and log, labels), checked as the printer received it: jobs, pages, paper and
 // words; and what happens when the queue cannot take a printout.
 #include "CupsServer.h"
-#include "app/Befehl.h"
+#include "commands/Befehl.h"
 #include "app/DruckerwahlDialog.h"
 #include "logout/LogWindow.h"
 #include "print/QtPrinterSurface.h"
