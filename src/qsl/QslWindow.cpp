@@ -68,11 +68,13 @@ QPushButton* knopf(const QString& name, const QString& text, QWidget* parent)
 
 } // namespace
 
-QslWindow::QslWindow(QslModel& model, Prompter& prompter, const Clock& uhr, QWidget* parent)
+QslWindow::QslWindow(
+    QslModel& model, Prompter& prompter, const Clock& uhr, const Druckerwahl& wahl, QWidget* parent)
     : QWidget(parent)
     , model_(model)
     , prompter_(prompter)
     , uhr_(uhr)
+    , wahl_(wahl)
 {
     setObjectName(u"frmQSL"_s);
     setWindowTitle(u"QSL-Aufkleber drucken"_s);
@@ -278,7 +280,7 @@ QPrintPreviewDialog* QslWindow::vorschau()
     dialog->setWindowTitle(u"Vorschau der QSL-Aufkleber"_s);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* drucker) {
-        QtPrinterSurface fläche(prompter_, uhr_, drucker);
+        QtPrinterSurface fläche(prompter_, uhr_, wahl_, drucker);
         model_.vorschauDrucken(fläche, vorschauQsos_);
     });
     dialog->resize(760, 560);
