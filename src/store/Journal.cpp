@@ -33,10 +33,15 @@ bool verzeichnisSichern(const QString& verzeichnis)
     return ok;
 }
 
-Journal::Journal(QString pfad)
+Journal::Systemaufrufe Journal::echteSystemaufrufe()
+{
+    return { [](int fd, const void* daten, size_t n) { return ::write(fd, daten, n); },
+        [](int fd) { return ::fsync(fd); } };
+}
+
+Journal::Journal(QString pfad, Systemaufrufe aufrufe)
     : pfad_(std::move(pfad))
-    , sys_ { [](int fd, const void* daten, size_t n) { return ::write(fd, daten, n); },
-        [](int fd) { return ::fsync(fd); } }
+    , sys_(std::move(aufrufe))
 {
 }
 
