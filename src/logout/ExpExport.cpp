@@ -1,11 +1,11 @@
 #include "ExpExport.h"
 
 #include "AdifDatei.h"
-#include "AtomicTextFile.h"
 #include "ExpDatei.h"
+#include "common/AtomicTextFile.h"
 #include "common/Clock.h"
 #include "common/UserError.h"
-#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"
 #include "entry/CallSign.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
@@ -16,7 +16,7 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-ExpExport::ExpExport(ContestModel& contest, Clock& clock)
+ExpExport::ExpExport(OffenerContest& contest, Clock& clock)
     : contest_(contest)
     , clock_(clock)
 {

@@ -3,7 +3,7 @@
 #include "ExpDatei.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
-#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/Settings.h"
@@ -12,7 +12,7 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-ExpImport::ExpImport(ContestModel& contest, Prompter& prompter)
+ExpImport::ExpImport(OffenerContest& contest, Prompter& prompter)
     : contest_(contest)
     , prompter_(prompter)
 {

@@ -2,7 +2,7 @@
 
 #include "QslModel.h"
 #include "common/Prompter.h"
-#include "logout/QtPrinterSurface.h"
+#include "print/QtPrinterSurface.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -7,6 +7,7 @@
 #include "Journal.h"
 #include "JournalAbgleich.h"
 #include "common/UserError.h"
+#include "common/VerzeichnisSichern.h"
 
 #include <QDir>
 #include <QFile>

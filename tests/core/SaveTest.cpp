@@ -1,9 +1,9 @@
 #include "common/TextFile.h"
 #include "entry/Locator.h"
-#include "logout/RecordingPrinterSurface.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
 #include "support/DatenbankEingriffe.h"
+#include "support/RecordingPrinterSurface.h"
 
 #include <QDir>
 #include <QFile>
