@@ -48,7 +48,7 @@ void BekannteStationen::ausContestÜbernehmen()
     }
     try {
         QList<StationsImport::Station> stationen;
-        for (const ContestDatabase::RufzeichenLocator& r : db->bekannteStationen())
+        for (const StationenAbfrage::RufzeichenLocator& r : db->bekannteStationen())
             stationen.append({ r.rufzeichen, { r.locator } });
         Connection c(contestDat_.connection().pfad(), Connection::Zugriff::LesenSchreiben);
         const StationsImport::Ergebnis e = StationsImport::einfügen(c, stationen);

@@ -8,6 +8,7 @@
 #include "entry/CallSign.h"
 #include "entry/Wertung.h"
 #include "store/BandList.h"
+#include "store/Gueltigkeit.h"
 
 #include <QDate>
 #include <QFile>
@@ -70,7 +71,7 @@ QString modeCode(const QString& geg, const QString& erh)
 
 bool gültig(const QsoRecord& q)
 {
-    return q.punkte != kUngültigePunkte;
+    return istGültig(q.punkte);
 }
 
 WertungsZeile wertungsZeile(const QsoRecord& q, qint64 rowid)

@@ -5,6 +5,7 @@
 #include "common/TextFile.h"
 #include "common/UserError.h"
 #include "store/BandList.h"
+#include "store/Gueltigkeit.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,7 +82,7 @@ QString ExpDatei::qsoZeile(const QsoRecord& q)
     for (int i = 0; i < kFelder; ++i) {
         if (i > 0)
             zeile += u',';
-        zeile += feld(werte[i], q.punkte == kUngültigePunkte && i >= 9);
+        zeile += feld(werte[i], !istGültig(q.punkte) && i >= 9);
     }
     return zeile;
 }
@@ -213,7 +214,7 @@ ExpDatei::Inhalt ExpDatei::lesenText(const QString& text, const QString& pfad)
         q.land = it[i + 10];
         // An invalid contact carries a single blank in Square and Land; the
         // writer puts it out as that blank and the reader drops it.
-        if (q.punkte == kUngültigePunkte) {
+        if (!istGültig(q.punkte)) {
             if (q.square.isEmpty() && !gequotet[i + 9])
                 q.square = u" "_s;
             if (q.land.isEmpty() && !gequotet[i + 10])

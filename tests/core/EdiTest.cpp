@@ -4,6 +4,7 @@
 #include "logout/EdiSchreiber.h"
 #include "logout/LogModel.h"
 #include "store/ContestDatabase.h"
+#include "support/DatenbankEingriffe.h"
 #include "support/LogFixture.h"
 
 #include <QDir>
@@ -228,7 +229,7 @@ TEST_F(EdiTest, DruckenWritesTheBandAndNamesItInTheReminder)
 
     // The claimed figures are what the running score computes afresh.
     const EdiDatei d = EdiLeser::lesenDatei(name);
-    const Summen s = model.db()->summen(u"144MHz"_s);
+    const Summen s = test::summenAusDatei(*model.db(), u"144MHz"_s);
     EXPECT_EQ(d.qsos.size(), 60);
     EXPECT_EQ(d.wert(u"CQSOs"_s), QString::number(s.gültige) + u";1"_s);
     EXPECT_EQ(d.wert(u"CQSOP"_s), QString::number(qint64(s.summe)));
