@@ -237,9 +237,10 @@ QList<LogZeile> BandTabelle::frühere(const QString& kernCall, const QString& lo
     // Two index searches merged here: one statement with OR would collect and
     // sort the rowids in the engine, the larger part of every key's cost.
     const QString auswahl = u"SELECT rowid,* FROM "_s + tabelle_ + u" WHERE "_s;
-    const QString gültig = u" COLLATE NOCASE AND "_s + gültigSql() + u" ORDER BY rowid"_s;
-    QList<LogZeile> mitCall = leseZeilen(auswahl + u"KernCall=?"_s + gültig, { kernCall });
-    const QList<LogZeile> imLocator = leseZeilen(auswahl + u"Locator=?"_s + gültig, { locator });
+    // Only contacts that scored: an invalid one, and one without points, is no earlier contact.
+    const QString gewertet = u" COLLATE NOCASE AND VAL(Punkte)>0 ORDER BY rowid"_s;
+    QList<LogZeile> mitCall = leseZeilen(auswahl + u"KernCall=?"_s + gewertet, { kernCall });
+    const QList<LogZeile> imLocator = leseZeilen(auswahl + u"Locator=?"_s + gewertet, { locator });
     QList<LogZeile> zeilen;
     zeilen.reserve(mitCall.size() + imLocator.size());
     auto a = mitCall.begin();
