@@ -1,10 +1,10 @@
 #include "EdiExport.h"
 
-#include "EdiSchreiber.h"
 #include "LogFelder.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
 #include "contest/ContestModel.h"
+#include "formats/EdiSchreiber.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/Settings.h"

@@ -1,12 +1,12 @@
 #include "ExpExport.h"
 
-#include "AdifDatei.h"
 #include "AtomicTextFile.h"
-#include "ExpDatei.h"
 #include "common/Clock.h"
 #include "common/UserError.h"
 #include "contest/ContestModel.h"
 #include "entry/CallSign.h"
+#include "formats/AdifDatei.h"
+#include "formats/ExpDatei.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 

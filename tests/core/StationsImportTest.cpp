@@ -1,4 +1,4 @@
-#include "store/StationsImport.h"
+#include "callinfo/StationsImport.h"
 #include "common/UserError.h"
 #include "store/Connection.h"
 #include "store/ContestDat.h"

@@ -1,9 +1,9 @@
 #include "StationsImport.h"
 
-#include "BandList.h"
 #include "common/UserError.h"
 #include "entry/CallSign.h"
 #include "entry/Klasse.h"
+#include "store/BandList.h"
 
 #include <QFileInfo>
 #include <QHash>

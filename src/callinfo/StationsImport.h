@@ -1,5 +1,5 @@
 #pragma once
-#include "Connection.h"
+#include "store/Connection.h"
 
 #include <QList>
 #include <QString>

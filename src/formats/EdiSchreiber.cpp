@@ -1,12 +1,12 @@
 #include "EdiSchreiber.h"
 #include "common/SystemFehler.h"
 
-#include "LogFelder.h"
 #include "common/TextFile.h"
 #include "common/UserError.h"
 #include "common/Val.h"
 #include "entry/CallSign.h"
 #include "entry/Wertung.h"
+#include "logout/LogFelder.h"
 #include "store/BandList.h"
 
 #include <QDate>
