@@ -1,6 +1,5 @@
 #include "EdiLeser.h"
 
-#include "common/TextFile.h"
 #include "common/UserError.h"
 
 namespace tarvex {
@@ -10,88 +9,64 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kQsoFelder = 15;
-
-[[noreturn]] void fehler(qsizetype nr, const QString& was)
-{
-    throw UserError(u"EDI-Datei, Zeile %1: %2"_s.arg(nr + 1).arg(was));
-}
+// Up to the locator: fewer leave nothing a record is read for.
+constexpr int kMindestens = 10;
 
 } // namespace
 
-EdiDatei EdiLeser::lesen(const QStringList& zeilen)
+QList<EdiDatei> EdiLeser::lesen(const QString& text)
 {
-    EdiDatei datei;
-    enum class Teil { Anfang, Kopf, Bemerkungen, Qsos, Ende } teil = Teil::Anfang;
-    qsizetype erwartet = -1;
+    if (!text.trimmed().startsWith(u"[REG1TEST"_s, Qt::CaseInsensitive))
+        throw UserError(u"die erste Zeile ist nicht [REG1TEST;1]"_s);
+    QList<EdiDatei> blöcke;
+    enum class Teil { Kopf, Bemerkungen, Qsos, Anderes } teil = Teil::Anderes;
+    bool qsoListe = false;
+    const QStringList zeilen = text.split(u'\n');
     for (qsizetype nr = 0; nr < zeilen.size(); ++nr) {
-        const QString& zeile = zeilen[nr];
-        if (teil == Teil::Anfang) {
-            if (zeile.trimmed().isEmpty())
-                continue;
-            if (zeile.trimmed().compare(u"[REG1TEST;1]"_s, Qt::CaseInsensitive) != 0)
-                fehler(nr, u"die Datei beginnt nicht mit [REG1TEST;1]"_s);
-            teil = Teil::Kopf;
+        const QString zeile = zeilen[nr].trimmed();
+        if (zeile.isEmpty())
             continue;
-        }
         if (zeile.startsWith(u'[')) {
-            const QString abschnitt = zeile.trimmed();
-            if (abschnitt.compare(u"[Remarks]"_s, Qt::CaseInsensitive) == 0 && teil == Teil::Kopf) {
+            const QString abschnitt = zeile.mid(1).section(u';', 0, 0).section(u']', 0, 0).toUpper();
+            if (abschnitt == u"REG1TEST"_s) {
+                blöcke.append(EdiDatei {});
+                teil = Teil::Kopf;
+            } else if (abschnitt == u"REMARKS"_s) {
                 teil = Teil::Bemerkungen;
-            } else if (abschnitt.startsWith(u"[QSORecords;"_s, Qt::CaseInsensitive)
-                && abschnitt.endsWith(u']') && (teil == Teil::Kopf || teil == Teil::Bemerkungen)) {
-                bool ok = false;
-                erwartet = abschnitt.mid(12, abschnitt.size() - 13).toLongLong(&ok);
-                if (!ok || erwartet < 0)
-                    fehler(nr, u"die Anzahl der QSOs fehlt"_s);
+            } else if (abschnitt == u"QSORECORDS"_s) {
                 teil = Teil::Qsos;
-            } else if (abschnitt.startsWith(u"[END"_s, Qt::CaseInsensitive) && teil == Teil::Qsos) {
-                teil = Teil::Ende;
-                break;
+                qsoListe = true;
             } else {
-                fehler(nr, u"unerwarteter Abschnitt %1"_s.arg(abschnitt));
+                teil = Teil::Anderes;
             }
             continue;
         }
+        EdiDatei& block = blöcke.last();
         switch (teil) {
-        case Teil::Kopf: {
-            if (zeile.trimmed().isEmpty())
-                continue;
-            const qsizetype gleich = zeile.indexOf(u'=');
-            if (gleich <= 0)
-                fehler(nr, u"Kopfzeile ohne \"=\""_s);
-            datei.kopf.append({ zeile.left(gleich).trimmed(), zeile.mid(gleich + 1).trimmed() });
+        case Teil::Kopf:
+            block.kopf.append({ zeile.section(u'=', 0, 0).trimmed(), zeile.section(u'=', 1).trimmed() });
             break;
-        }
         case Teil::Bemerkungen:
-            datei.bemerkungen.append(zeile);
+            block.bemerkungen.append(zeile);
             break;
         case Teil::Qsos: {
-            if (zeile.trimmed().isEmpty())
-                continue;
             const QStringList f = zeile.split(u';');
-            if (f.size() != kQsoFelder)
-                fehler(nr, u"%1 statt %2 Felder"_s.arg(f.size()).arg(kQsoFelder));
-            datei.qsos.append({ f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11],
-                f[12], f[13], f[14] });
+            if (f.size() < kMindestens)
+                throw UserError(u"Zeile %1 hat nur %2 Felder"_s.arg(nr + 1).arg(f.size()));
+            QString w[kQsoFelder];
+            for (int i = 0; i < kQsoFelder; ++i)
+                w[i] = f.value(i).trimmed();
+            block.qsos.append({ w[0], w[1], w[2], w[3], w[4], w[5], w[6], w[7], w[8], w[9], w[10], w[11],
+                w[12], w[13], w[14] });
             break;
         }
-        default:
+        case Teil::Anderes:
             break;
         }
     }
-    if (teil == Teil::Anfang)
-        throw UserError(u"Die EDI-Datei ist leer."_s);
-    if (teil != Teil::Ende)
-        throw UserError(u"Der EDI-Datei fehlt die Zeile [END;…]."_s);
-    if (datei.qsos.size() != erwartet)
-        throw UserError(
-            u"Die EDI-Datei kündigt %1 QSOs an und enthält %2."_s.arg(erwartet).arg(datei.qsos.size()));
-    return datei;
-}
-
-EdiDatei EdiLeser::lesenDatei(const QString& pfad)
-{
-    return lesen(readTextLines(pfad));
+    if (!qsoListe)
+        throw UserError(u"der Abschnitt [QSORecords] fehlt"_s);
+    return blöcke;
 }
 
 } // namespace tarvex
