@@ -1,6 +1,6 @@
 #include "DruckerwahlDialog.h"
 
-#include "logout/QtPrinterSurface.h"
+#include "print/QtPrinterSurface.h"
 #include "store/Settings.h"
 
 #include <QDialogButtonBox>

@@ -1,7 +1,8 @@
 #include "Kartensteuerung.h"
 
-#include "Befehl.h"
+#include "commands/Befehl.h"
 #include "MainWindow.h"
+#include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"
 #include "stats/KarteModel.h"
 #include "stats/KarteWindow.h"

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
-#include "app/Befehl.h"
+#include "commands/Befehl.h"
+#include "commands/Hauptmenue.h"
 
 #include "Bilder.h"
 #include "common/Prompter.h"
@@ -42,7 +43,8 @@ MainWindow::MainWindow(ContestModel& model, Prompter& prompter, QWidget* parent)
 
     contestWindow_ = new ContestWindow(model_, prompter_, befehle_, arbeitsfläche_);
     arbeitsfläche_->addWidget(contestWindow_);
-    contestWindow_->baueMenüs(menuBar());
+    Hauptmenü::bauen(menuBar(), befehle_);
+    contestWindow_->befehleVerbinden();
 
     // A permanent label: menu hovers and other temporary messages cannot wipe it.
     statusBar()->setObjectName(u"StatusBar1"_s);

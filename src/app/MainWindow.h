@@ -1,5 +1,5 @@
 #pragma once
-#include "Befehle.h"
+#include "commands/Befehle.h"
 
 #include <QList>
 #include <QMainWindow>

@@ -4,7 +4,7 @@
 #include "StationsImport.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
-#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"
 #include "store/Connection.h"
 #include "store/ContestDat.h"
 #include "store/ContestDatabase.h"
@@ -32,7 +32,7 @@ QString bericht(const StationsImport::Ergebnis& e)
 
 } // namespace
 
-BekannteStationen::BekannteStationen(ContestModel& contest, ContestDat& contestDat, Prompter& prompter)
+BekannteStationen::BekannteStationen(OffenerContest& contest, ContestDat& contestDat, Prompter& prompter)
     : contest_(contest)
     , contestDat_(contestDat)
     , prompter_(prompter)

@@ -5,7 +5,7 @@
 namespace tarvex {
 
 class ContestDat;
-class ContestModel;
+class OffenerContest;
 class Prompter;
 
 // Fills STATIONS of CONTEST.DAT, so that the look-up can offer known locators:
@@ -13,7 +13,7 @@ class Prompter;
 // plain "CALL LOCATOR" lists). Reports what was added in one message.
 class BekannteStationen {
 public:
-    BekannteStationen(ContestModel& contest, ContestDat& contestDat, Prompter& prompter);
+    BekannteStationen(OffenerContest& contest, ContestDat& contestDat, Prompter& prompter);
 
     // "Bekannte Stationen übernehmen": every valid contact of the open contest, all bands.
     void ausContestÜbernehmen();
@@ -21,7 +21,7 @@ public:
     void dateienImportieren(const QStringList& pfade);
 
 private:
-    ContestModel& contest_;
+    OffenerContest& contest_;
     ContestDat& contestDat_;
     Prompter& prompter_;
 };

@@ -2,7 +2,7 @@
 
 #include "common/Prompter.h"
 #include "common/UserError.h"
-#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,7 +18,8 @@ const QString kEigenerEintrag = u"QQ9QQ"_s;
 
 } // namespace
 
-CallInfoModel::CallInfoModel(ContestModel& contest, CallInfoDb& callInfo, Prompter& prompter, QObject* parent)
+CallInfoModel::CallInfoModel(
+    OffenerContest& contest, CallInfoDb& callInfo, Prompter& prompter, QObject* parent)
     : QObject(parent)
     , contest_(contest)
     , callInfo_(callInfo)

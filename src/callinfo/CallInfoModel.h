@@ -6,7 +6,7 @@
 
 namespace tarvex {
 
-class ContestModel;
+class OffenerContest;
 class Prompter;
 
 // The call-info window frmCallInfo: browses, searches, adds and edits the entries
@@ -21,7 +21,8 @@ public:
     static constexpr int kOrtLänge = 30;
     static constexpr int kNotizLänge = 32767;
 
-    CallInfoModel(ContestModel& contest, CallInfoDb& callInfo, Prompter& prompter, QObject* parent = nullptr);
+    CallInfoModel(
+        OffenerContest& contest, CallInfoDb& callInfo, Prompter& prompter, QObject* parent = nullptr);
 
     // The window becomes active: on the call typed in the logging window when it has
     // an entry, else on all entries. Creates a missing CALLINFO.MDB (with a note).
@@ -80,7 +81,7 @@ private:
     bool sichern();
     void fehler(const QString& text);
 
-    ContestModel& contest_;
+    OffenerContest& contest_;
     CallInfoDb& callInfo_;
     Prompter& prompter_;
     std::optional<QString> muster_; // nothing: all entries

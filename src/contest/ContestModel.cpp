@@ -9,7 +9,7 @@
 #include "entry/InputLine.h"
 #include "entry/JournalLine.h"
 #include "entry/KeystrokeLog.h"
-#include "logout/PrinterSurface.h"
+#include "print/PrinterSurface.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/FilePaths.h"
@@ -25,7 +25,7 @@ using namespace Qt::StringLiterals;
 
 ContestModel::ContestModel(Prompter& prompter, Clock& clock, KeystrokeLog& log, CallLookup& lookup,
     Settings& settings, QObject* parent)
-    : QObject(parent)
+    : OffenerContest(parent)
     , prompter_(prompter)
     , clock_(clock)
     , keystrokes_(log)

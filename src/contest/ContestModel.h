@@ -1,5 +1,6 @@
 #pragma once
 #include "BearbeitenModel.h"
+#include "OffenerContest.h"
 #include "common/Prompter.h"
 #include "entry/EntryActions.h"
 #include "entry/EntryModel.h"
@@ -28,7 +29,7 @@ class Settings;
 // entered, the log list, the running score, and what happens on save, on a
 // duplicate, with an unknown country and in the edit panel. Every window reads
 // Datenbank and Band from here.
-class ContestModel : public QObject, public EntryActions {
+class ContestModel : public OffenerContest, public EntryActions {
     Q_OBJECT
 public:
     ContestModel(Prompter& prompter, Clock& clock, KeystrokeLog& log, CallLookup& lookup, Settings& settings,
@@ -46,25 +47,25 @@ public:
     void öffnen(const QString& datenbank, const QString& band);
     void schließen();
     // Makes another band of the open contest current.
-    void bandWechseln(const QString& band);
+    void bandWechseln(const QString& band) override;
     // "Contest  -  " + the database path in lower case, or the program's title.
     QString fenstertitel() const;
     // The information box of the Help menu (title "Tarvex").
     Meldung infoBox() const;
     // The new-contest file name preset: month and year, "DEZ2026".
     static QString monatsVorgabe(const QDate& datum);
-    Settings& settings() { return settings_; }
-    bool hatContest() const { return db_ != nullptr; }
-    ContestDatabase* db() { return db_.get(); }
+    Settings& settings() override { return settings_; }
+    bool hatContest() const override { return db_ != nullptr; }
+    ContestDatabase* db() override { return db_.get(); }
 
-    const QString& Datenbank() const { return datenbank_; }
-    const QString& Band() const { return band_; }
+    const QString& Datenbank() const override { return datenbank_; }
+    const QString& Band() const override { return band_; }
     QString lblBand() const;
 
     EntryModel& entry() { return entry_; }
-    const EntryFields& felder() const { return entry_.felder(); }
+    const EntryFields& felder() const override { return entry_.felder(); }
     LogList& logList() { return log_; }
-    const Spielstand& spielstand() const { return stand_; }
+    const Spielstand& spielstand() const override { return stand_; }
 
     // Options; the setters write the settings at once.
     int UTC() const { return UTC_; } // hours added to the computer clock: -Zeitdifferenz
@@ -80,7 +81,7 @@ public:
     // Commands on the log: delete the last contact, declare one invalid.
     void letztenLöschen(int row);
     void ungültigErklären(int row);
-    const QString& lblCall() const { return lblCall_; }
+    const QString& lblCall() const override { return lblCall_; }
 
     // Call and locator of the last saved contact, for the band change.
     const QString& LastCall() const { return LastCall_; }
@@ -123,7 +124,6 @@ public:
     void alleAnzeigen() override;
 
 signals:
-    void changed();
     // The log list shows all contacts again: scroll so the last one is the top row.
     void logReset();
     void focusInput();

@@ -4,8 +4,8 @@
 #include "ContestModel.h"
 #include "InputLineEdit.h"
 #include "LogGrid.h"
-#include "app/Befehl.h"
-#include "app/Befehle.h"
+#include "commands/Befehl.h"
+#include "commands/Befehle.h"
 #include "common/Prompter.h"
 #include "entry/InputLine.h"
 #include "store/BandList.h"
@@ -31,12 +31,6 @@ namespace tarvex {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QAction* dazu(QMenu* menu, QAction* action)
-{
-    menu->addAction(action);
-    return action;
-}
 
 QFont größer(QFont font, double faktor, bool fett = false)
 {
@@ -393,152 +387,56 @@ void ContestWindow::bearbeiten()
     fraUpdate_->laden();
 }
 
-QAction* ContestWindow::neuerBefehl(Befehl befehl, const QString& text, const QKeySequence& taste)
+void ContestWindow::option(Befehl befehl, std::function<void()> wählen, std::function<bool()> gewählt)
 {
-    return &befehle_.anlegen(befehl, text, taste);
+    befehle_.ausführen(befehl, this, std::move(wählen));
+    befehle_[befehl].setChecked(gewählt());
+    optionsHaken_.emplace_back(befehl, std::move(gewählt));
 }
 
-void ContestWindow::optionsGruppe(QMenu* menu, std::initializer_list<Option> optionen)
+void ContestWindow::befehleVerbinden()
 {
-    auto* gruppe = new QActionGroup(this);
-    gruppe->setExclusive(true);
-    for (const Option& o : optionen) {
-        QAction* a = neuerBefehl(o.befehl, o.text);
-        a->setCheckable(true);
-        a->setChecked(o.gewählt());
-        gruppe->addAction(a);
-        menu->addAction(a);
-        connect(a, &QAction::triggered, this, o.wählen);
-        optionsHaken_.emplace_back(o.befehl, o.gewählt);
-    }
-}
-
-void ContestWindow::baueMenüs(QMenuBar* bar)
-{
-    // Entries whose windows are wired by the application start disabled.
-    const auto später = [](QAction* a) {
-        a->setEnabled(false);
-        return a;
-    };
-
-    QMenu* datei = bar->addMenu(u"&Datei"_s);
-    datei->setObjectName(u"mnuDatei"_s);
-    dazu(datei, später(neuerBefehl(Befehl::Neu, u"&Neuer Contest"_s)));
-    dazu(datei, später(neuerBefehl(Befehl::Öffnen, u"Contest &öffnen"_s)));
-    datei->addSeparator();
-    dazu(datei, später(neuerBefehl(Befehl::ContestLöschen, u"Contest &löschen"_s)));
-    datei->addSeparator();
-    dazu(datei, später(neuerBefehl(Befehl::Log, u"&Log drucken"_s)));
-    datei->addSeparator();
-    dazu(datei, später(neuerBefehl(Befehl::QSL, u"&QSL-Aufkleber"_s)));
-    datei->addSeparator();
-    connect(dazu(datei, neuerBefehl(Befehl::Beenden, u"Be&enden"_s)), &QAction::triggered, this,
-        &ContestWindow::quitRequested);
-
-    QMenu* bearbeiten = bar->addMenu(u"&Bearbeiten"_s);
-    bearbeiten->setObjectName(u"mnuBearbeiten"_s);
-    connect(dazu(bearbeiten, neuerBefehl(Befehl::Ändern, u"&Ändern"_s, Qt::Key_F2)), &QAction::triggered,
-        this, [this] { this->bearbeiten(); });
-    connect(dazu(bearbeiten, neuerBefehl(Befehl::Löschen, u"&Löschen"_s, Qt::Key_F3)), &QAction::triggered,
-        this, [this] { model_.letztenLöschen(grid_->aktuelleZeile()); });
-    connect(dazu(bearbeiten, neuerBefehl(Befehl::Ungültig, u"&Ungültig"_s, Qt::Key_F4)), &QAction::triggered,
-        this, [this] { model_.ungültigErklären(grid_->aktuelleZeile()); });
-    bearbeiten->addSeparator();
-    dazu(bearbeiten, später(neuerBefehl(Befehl::Bandwechseln, u"&Band wechseln"_s, Qt::Key_F6)));
-    QAction* locator = neuerBefehl(Befehl::Locator, u"Locator &wählen"_s, Qt::Key_F8);
-    locator->setVisible(false);
-    connect(dazu(bearbeiten, locator), &QAction::triggered, this, [this] {
+    befehle_.ausführen(Befehl::Beenden, this, [this] { emit quitRequested(); });
+    befehle_.ausführen(Befehl::Ändern, this, [this] { bearbeiten(); });
+    befehle_.ausführen(Befehl::Löschen, this, [this] { model_.letztenLöschen(grid_->aktuelleZeile()); });
+    befehle_.ausführen(Befehl::Ungültig, this, [this] { model_.ungültigErklären(grid_->aktuelleZeile()); });
+    // F8 only from the input line: the entry is in the menu for its key, not to be seen.
+    befehle_[Befehl::Locator].setVisible(false);
+    befehle_.ausführen(Befehl::Locator, this, [this] {
         cboLocator_->setEnabled(true);
         cboLocator_->setFocus();
         cboLocator_->showPopup();
     });
-    bearbeiten->addSeparator();
-    dazu(bearbeiten,
-        später(neuerBefehl(Befehl::LetzteEingaben, u"letzte &Eingaben"_s, QKeySequence(u"Ctrl+L"_s))));
+    befehle_.ausführen(Befehl::Info, this, [this] { zeigeInfo(); });
 
-    QMenu* optionen = bar->addMenu(u"&Optionen"_s);
-    optionen->setObjectName(u"mnuOptionen"_s);
-    const auto utc = [this](Befehl befehl, const QString& text, int stunden) {
-        return Option { befehl, text, [this, stunden] { model_.setZeitdifferenz(stunden); },
-            [this, stunden] { return model_.UTC() == -stunden; } };
+    const auto utc = [this](Befehl befehl, int stunden) {
+        option(
+            befehl, [this, stunden] { model_.setZeitdifferenz(stunden); },
+            [this, stunden] { return model_.UTC() == -stunden; });
     };
-    optionsGruppe(optionen->addMenu(u"&Zeit"_s),
-        { utc(Befehl::UtcPcUhr, u"UTC = &PC-Uhr"_s, 0),
-            utc(Befehl::UtcMinusEins, u"UTC = PC-Uhr - &1 Stunde"_s, 1),
-            utc(Befehl::UtcMinusZwei, u"UTC = PC-Uhr - &2 Stunden"_s, 2) });
-    optionen->addSeparator();
-    const auto protokoll = [this](Befehl befehl, const QString& text, bool ein) {
-        return Option { befehl, text, [this, ein] { model_.setProtokoll(ein); },
-            [this, ein] { return model_.Protokoll() == ein; } };
-    };
-    optionsGruppe(optionen->addMenu(u"&Druckerprotokoll"_s),
-        { protokoll(Befehl::ProtokollAus, u"&aus"_s, false),
-            protokoll(Befehl::ProtokollEin, u"&ein"_s, true) });
-    optionen->addSeparator();
-    const auto loggen = [this](Befehl befehl, const QString& text, Speichertaste taste) {
-        return Option { befehl, text, [this, taste] { model_.setLoggen(taste); },
-            [this, taste] { return model_.felder().loggen == taste; } };
-    };
-    optionsGruppe(optionen->addMenu(u"&QSO loggen"_s),
-        { loggen(Befehl::LoggenEnter, u"mit &Enter"_s, Speichertaste::Enter),
-            loggen(Befehl::LoggenF12, u"mit &F12"_s, Speichertaste::F12) });
-    optionen->addSeparator();
-    const auto rst = [this](Befehl befehl, const QString& text, RstVorgabe vorgabe) {
-        return Option { befehl, text, [this, vorgabe] { model_.setRst(vorgabe); },
-            [this, vorgabe] { return model_.felder().RST == vorgabe; } };
-    };
-    optionsGruppe(optionen->addMenu(u"&RST-Vorbelegung"_s),
-        { rst(Befehl::Rst59, u"59 (&SSB)"_s, RstVorgabe::R59),
-            rst(Befehl::Rst599, u"599 (&CW)"_s, RstVorgabe::R599),
-            rst(Befehl::RstLeer, u"&leer"_s, RstVorgabe::Keine) });
-    optionen->addSeparator();
-    const auto kommentar = [this](Befehl befehl, const QString& text, bool sichtbar) {
-        return Option { befehl, text, [this, sichtbar] { model_.setKommentarSpalte(sichtbar); },
-            [this, sichtbar] { return model_.kommentarSpalte() == sichtbar; } };
-    };
-    optionsGruppe(optionen->addMenu(u"&Kommentarspalte"_s),
-        { kommentar(Befehl::KommentarEin, u"an&zeigen"_s, true),
-            kommentar(Befehl::KommentarAus, u"&ausblenden"_s, false) });
-    optionen->addSeparator();
-    dazu(optionen, später(neuerBefehl(Befehl::EMailEinstellungen, u"E-&Mail-Einstellungen"_s)));
-    dazu(optionen, später(neuerBefehl(Befehl::PostausgangSenden, u"&Postausgang senden"_s)));
-    optionen->addSeparator();
-    dazu(optionen, später(neuerBefehl(Befehl::DruckerWählen, u"Drucker &wählen …"_s)));
-
-    QMenu* statistik = bar->addMenu(u"&Statistik"_s);
-    statistik->setObjectName(u"mnuStatistik"_s);
-    dazu(statistik, später(neuerBefehl(Befehl::Tabellen, u"&Tabellen"_s, QKeySequence(u"Ctrl+T"_s))));
-    dazu(statistik, später(neuerBefehl(Befehl::Grafiken, u"&Grafiken"_s)));
-    statistik->addSeparator();
-    dazu(statistik, später(neuerBefehl(Befehl::Karte, u"&Karte zeigen"_s, Qt::Key_F9)));
-    dazu(statistik, später(neuerBefehl(Befehl::QSOKarte, u"&QSO-Karte"_s)));
-    QMenu* großfelder = statistik->addMenu(u"Groß&felder"_s);
-    dazu(großfelder, später(neuerBefehl(Befehl::KarteText, u"Karte (&Text)"_s, QKeySequence(u"Ctrl+K"_s))));
-    dazu(großfelder,
-        später(neuerBefehl(Befehl::KarteGrafik, u"Karte (&Grafik)"_s, QKeySequence(u"Ctrl+G"_s))));
-
-    QMenu* spezial = bar->addMenu(u"S&pezial"_s);
-    spezial->setObjectName(u"mnuSpezial"_s);
-    dazu(spezial, später(neuerBefehl(Befehl::CallInfo, u"Call-&Info"_s, Qt::Key_F7)));
-    spezial->addSeparator();
-    dazu(spezial, später(neuerBefehl(Befehl::Locatorsuche, u"&Locatorsuche"_s)));
-    spezial->addSeparator();
-    dazu(spezial, später(neuerBefehl(Befehl::Import, u"E&XP-Datei importieren"_s)));
-    dazu(spezial, später(neuerBefehl(Befehl::EdiAlleBänder, u"&EDI-Datei für alle Bänder"_s)));
-    spezial->addSeparator();
-    dazu(spezial,
-        später(neuerBefehl(Befehl::BekannteStationenÜbernehmen, u"Bekannte Stationen &übernehmen"_s)));
-    dazu(spezial,
-        später(neuerBefehl(Befehl::BekannteStationenImportieren, u"Bekannte Stationen i&mportieren …"_s)));
-
-    QMenu* hilfe = bar->addMenu(u"&Hilfe"_s);
-    hilfe->setObjectName(u"mnuHilfe"_s);
-    connect(dazu(hilfe, neuerBefehl(Befehl::Info, u"I&nfo"_s)), &QAction::triggered, this,
-        &ContestWindow::zeigeInfo);
-    hilfe->addSeparator();
-    dazu(hilfe, später(neuerBefehl(Befehl::Copyright, u"&Copyright"_s)));
-    hilfe->addSeparator();
-    dazu(hilfe, später(neuerBefehl(Befehl::Anleitung, u"&Anleitung"_s, QKeySequence::HelpContents)));
+    utc(Befehl::UtcPcUhr, 0);
+    utc(Befehl::UtcMinusEins, 1);
+    utc(Befehl::UtcMinusZwei, 2);
+    for (const bool ein : { false, true })
+        option(
+            ein ? Befehl::ProtokollEin : Befehl::ProtokollAus, [this, ein] { model_.setProtokoll(ein); },
+            [this, ein] { return model_.Protokoll() == ein; });
+    for (const auto& [befehl, taste] : { std::pair { Befehl::LoggenEnter, Speichertaste::Enter },
+             std::pair { Befehl::LoggenF12, Speichertaste::F12 } })
+        option(
+            befehl, [this, taste] { model_.setLoggen(taste); },
+            [this, taste] { return model_.felder().loggen == taste; });
+    for (const auto& [befehl, vorgabe] :
+        { std::pair { Befehl::Rst59, RstVorgabe::R59 }, std::pair { Befehl::Rst599, RstVorgabe::R599 },
+            std::pair { Befehl::RstLeer, RstVorgabe::Keine } })
+        option(
+            befehl, [this, vorgabe] { model_.setRst(vorgabe); },
+            [this, vorgabe] { return model_.felder().RST == vorgabe; });
+    for (const bool sichtbar : { true, false })
+        option(
+            sichtbar ? Befehl::KommentarEin : Befehl::KommentarAus,
+            [this, sichtbar] { model_.setKommentarSpalte(sichtbar); },
+            [this, sichtbar] { return model_.kommentarSpalte() == sichtbar; });
     refresh();
 }
 

@@ -35,7 +35,8 @@ public:
     ContestWindow(ContestModel& model, Prompter& prompter, Befehle& befehle, QWidget* parent = nullptr);
 
     // The menu bar's menus; their actions go into the registry (the toolbar shares them).
-    void baueMenüs(QMenuBar* bar);
+    // Wires the commands of the logging window in the main menu (Hauptmenü builds it first).
+    void befehleVerbinden();
 
     // Every time the window becomes the working window.
     void aktivieren();
@@ -63,15 +64,8 @@ private slots:
 private:
     QLineEdit* neueAnzeige(const QString& name, int breiteZeichen);
     QLabel* neuesLabel(const QString& name, const QString& text = {});
-    QAction* neuerBefehl(Befehl befehl, const QString& text, const QKeySequence& taste = {});
     // One choice of an Optionen submenu: what choosing it does, and whether the model has it.
-    struct Option {
-        Befehl befehl;
-        QString text;
-        std::function<void()> wählen;
-        std::function<bool()> gewählt;
-    };
-    void optionsGruppe(QMenu* menu, std::initializer_list<Option> optionen);
+    void option(Befehl befehl, std::function<void()> wählen, std::function<bool()> gewählt);
     void bearbeiten();
     void zeigeUntenGrid();
 

@@ -1,10 +1,10 @@
 #include "Deckblatt.h"
 
 #include "LogFelder.h"
-#include "PrinterSurface.h"
-#include "Zeilenausgabe.h"
 #include "entry/JournalLine.h"
 #include "entry/Spielstand.h"
+#include "print/PrinterSurface.h"
+#include "print/Zeilenausgabe.h"
 
 namespace tarvex {
 

@@ -3,7 +3,7 @@
 #include "LogFelder.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
-#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/Settings.h"
@@ -22,7 +22,7 @@ EdiSchreiber::Angaben EdiExport::angaben(const LogFelder& felder)
 }
 
 EdiExport::Ergebnis EdiExport::bandSchreiben(
-    ContestModel& contest, const LogFelder& felder, const QString& band)
+    OffenerContest& contest, const LogFelder& felder, const QString& band)
 {
     ContestDatabase* db = contest.db();
     if (!db)
@@ -40,7 +40,7 @@ QString EdiExport::ohneQsos(const QString& band, const QString& name)
         EdiSchreiber::bandName(band), name);
 }
 
-void EdiExport::alleBänder(ContestModel& contest, Prompter& prompter)
+void EdiExport::alleBänder(OffenerContest& contest, Prompter& prompter)
 {
     ContestDatabase* db = contest.db();
     if (!db) {

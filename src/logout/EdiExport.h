@@ -5,7 +5,7 @@
 
 namespace tarvex {
 
-class ContestModel;
+class OffenerContest;
 class LogFelder;
 class Prompter;
 
@@ -22,11 +22,11 @@ public:
     // The header texts of the log window's fields.
     static EdiSchreiber::Angaben angaben(const LogFelder& felder);
     // UserError when the contest cannot be read or the file cannot be written.
-    static Ergebnis bandSchreiben(ContestModel& contest, const LogFelder& felder, const QString& band);
+    static Ergebnis bandSchreiben(OffenerContest& contest, const LogFelder& felder, const QString& band);
     // The note for a band without contacts (the file holds only the header).
     static QString ohneQsos(const QString& band, const QString& name);
     // Every band table of the contest; one message with all names, or the error.
-    static void alleBänder(ContestModel& contest, Prompter& prompter);
+    static void alleBänder(OffenerContest& contest, Prompter& prompter);
 };
 
 } // namespace tarvex

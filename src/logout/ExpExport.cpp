@@ -1,9 +1,9 @@
 #include "ExpExport.h"
 
-#include "AtomicTextFile.h"
+#include "common/AtomicTextFile.h"
 #include "common/Clock.h"
 #include "common/UserError.h"
-#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"
 #include "entry/CallSign.h"
 #include "formats/AdifDatei.h"
 #include "formats/ExpDatei.h"
@@ -16,7 +16,7 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-ExpExport::ExpExport(ContestModel& contest, Clock& clock)
+ExpExport::ExpExport(OffenerContest& contest, Clock& clock)
     : contest_(contest)
     , clock_(clock)
 {

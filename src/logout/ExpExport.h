@@ -4,7 +4,7 @@
 namespace tarvex {
 
 class Clock;
-class ContestModel;
+class OffenerContest;
 
 // The export of the current band (the log window's `exportieren`): the
 // exchange file and, on request, the ADIF file beside it, both in the working
@@ -12,7 +12,7 @@ class ContestModel;
 // completely.
 class ExpExport {
 public:
-    ExpExport(ContestModel& contest, Clock& clock);
+    ExpExport(OffenerContest& contest, Clock& clock);
 
     struct Ergebnis {
         QString expDatei; // name without directory, shown in txtExportname
@@ -24,7 +24,7 @@ public:
     Ergebnis exportieren(bool adif);
 
 private:
-    ContestModel& contest_;
+    OffenerContest& contest_;
     Clock& clock_;
 };
 

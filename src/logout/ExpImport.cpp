@@ -2,7 +2,7 @@
 
 #include "common/Prompter.h"
 #include "common/UserError.h"
-#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"
 #include "formats/ExpDatei.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
@@ -12,7 +12,7 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-ExpImport::ExpImport(ContestModel& contest, Prompter& prompter)
+ExpImport::ExpImport(OffenerContest& contest, Prompter& prompter)
     : contest_(contest)
     , prompter_(prompter)
 {

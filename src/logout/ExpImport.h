@@ -3,7 +3,7 @@
 
 namespace tarvex {
 
-class ContestModel;
+class OffenerContest;
 class Prompter;
 
 // Reading an exchange file back into a band of the open contest (the logging
@@ -11,14 +11,14 @@ class Prompter;
 // then the logging window switches to that band.
 class ExpImport {
 public:
-    ExpImport(ContestModel& contest, Prompter& prompter);
+    ExpImport(OffenerContest& contest, Prompter& prompter);
 
     // The file is named relative to the working directory. Tells the operator
     // what happened; returns true when the contacts were stored.
     bool ExpDateiImportieren(const QString& ImportDatei);
 
 private:
-    ContestModel& contest_;
+    OffenerContest& contest_;
     Prompter& prompter_;
 };
 

@@ -3,7 +3,7 @@
 #include "ExpImport.h"
 #include "ImportModel.h"
 #include "common/Prompter.h"
-#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -57,7 +57,7 @@ void ImportWindow::importieren()
         accept();
 }
 
-bool ImportWindow::ausführen(QWidget* parent, ContestModel& contest, Prompter& prompter)
+bool ImportWindow::ausführen(QWidget* parent, OffenerContest& contest, Prompter& prompter)
 {
     if (!contest.hatContest()) {
         prompter.zeige(hinweisMeldung(u"Bitte zuerst einen Contest anlegen oder öffnen."_s));

@@ -5,7 +5,7 @@ class QListWidget;
 
 namespace tarvex {
 
-class ContestModel;
+class OffenerContest;
 class ImportModel;
 class Prompter;
 
@@ -18,7 +18,7 @@ public:
 
     // Shows the window modally over the open contest. Returns true when
     // contacts were imported.
-    static bool ausführen(QWidget* parent, ContestModel& contest, Prompter& prompter);
+    static bool ausführen(QWidget* parent, OffenerContest& contest, Prompter& prompter);
 
 private:
     void importieren();

@@ -1,19 +1,19 @@
 #include "LogModel.h"
 
-#include "AtomicTextFile.h"
 #include "Deckblatt.h"
 #include "EdiExport.h"
 #include "ExpExport.h"
 #include "LogFelder.h"
 #include "LogSeiten.h"
-#include "MailVersand.h"
-#include "PrinterSurface.h"
-#include "Zeilenausgabe.h"
+#include "common/AtomicTextFile.h"
 #include "common/Prompter.h"
 #include "common/TextFile.h"
 #include "common/UserError.h"
-#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"
 #include "entry/KeystrokeLog.h"
+#include "mail/MailVersand.h"
+#include "print/PrinterSurface.h"
+#include "print/Zeilenausgabe.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/FilePaths.h"
@@ -27,7 +27,7 @@ namespace tarvex {
 using namespace Qt::StringLiterals;
 
 LogModel::LogModel(
-    ContestModel& contest, Prompter& prompter, Clock& clock, MailVersand* mail, QObject* parent)
+    OffenerContest& contest, Prompter& prompter, Clock& clock, MailVersand* mail, QObject* parent)
     : QObject(parent)
     , contest_(contest)
     , prompter_(prompter)

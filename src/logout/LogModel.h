@@ -1,5 +1,5 @@
 #pragma once
-#include "Druckzeile.h"
+#include "print/Druckzeile.h"
 
 #include <QObject>
 #include <memory>
@@ -10,7 +10,7 @@ namespace tarvex {
 class AtomicTextFile;
 
 class Clock;
-class ContestModel;
+class OffenerContest;
 class LogFelder;
 class MailVersand;
 // Declared here without its values: moc cannot read them.
@@ -29,7 +29,7 @@ public:
 
     // mail: where "EXP-Datei sofort als e-Mail senden" hands the exchange file;
     // without one (tests of the printouts) the box has no effect.
-    LogModel(ContestModel& contest, Prompter& prompter, Clock& clock, MailVersand* mail = nullptr,
+    LogModel(OffenerContest& contest, Prompter& prompter, Clock& clock, MailVersand* mail = nullptr,
         QObject* parent = nullptr);
     ~LogModel() override;
 
@@ -111,7 +111,7 @@ private:
     void ausgeben(PrinterSurface& drucker);
     void speichern();
 
-    ContestModel& contest_;
+    OffenerContest& contest_;
     Prompter& prompter_;
     Clock& clock_;
     MailVersand* mail_;

@@ -1,9 +1,9 @@
 #include "LogSeiten.h"
 
-#include "PrinterSurface.h"
-#include "Zeilenausgabe.h"
 #include "common/Val.h"
 #include "entry/JournalLine.h"
+#include "print/PrinterSurface.h"
+#include "print/Zeilenausgabe.h"
 #include "store/QsoRecord.h"
 
 #include <cmath>

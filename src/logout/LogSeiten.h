@@ -1,5 +1,5 @@
 #pragma once
-#include "Druckzeile.h"
+#include "print/Druckzeile.h"
 
 #include <QString>
 

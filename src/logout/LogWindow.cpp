@@ -2,10 +2,10 @@
 
 #include "LogFelder.h"
 #include "LogModel.h"
-#include "QtPrinterSurface.h"
-#include "SingleJobPrinterSurface.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
+#include "print/QtPrinterSurface.h"
+#include "print/SingleJobPrinterSurface.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "Aufkleberdruck.h"
 
 #include "common/Val.h"
-#include "logout/PrinterSurface.h"
+#include "print/PrinterSurface.h"
 
 #include <QTime>
 #include <cmath>

@@ -4,8 +4,8 @@
 #include "common/Prompter.h"
 #include "common/UserError.h"
 #include "common/Val.h"
-#include "contest/ContestModel.h"
-#include "logout/PrinterSurface.h"
+#include "contest/OffenerContest.h"
+#include "print/PrinterSurface.h"
 #include "store/Settings.h"
 
 #include <QCoreApplication>
@@ -62,7 +62,7 @@ QString QslModel::anfangstext(Feld feld)
 }
 
 QslModel::QslModel(
-    ContestModel& contest, Settings& settings, PrinterSurface& drucker, Prompter& prompter, QObject* parent)
+    OffenerContest& contest, Settings& settings, PrinterSurface& drucker, Prompter& prompter, QObject* parent)
     : QObject(parent)
     , contest_(contest)
     , settings_(settings)

@@ -10,7 +10,7 @@
 
 namespace tarvex {
 
-class ContestModel;
+class OffenerContest;
 class PrinterSurface;
 class Prompter;
 class Settings;
@@ -38,7 +38,7 @@ public:
     static QString schlüssel(Feld feld);
     static QString anfangstext(Feld feld);
 
-    QslModel(ContestModel& contest, Settings& settings, PrinterSurface& drucker, Prompter& prompter,
+    QslModel(OffenerContest& contest, Settings& settings, PrinterSurface& drucker, Prompter& prompter,
         QObject* parent = nullptr);
 
     // Filter fields. The call pattern takes every letter as a capital.
@@ -97,7 +97,7 @@ private:
     Aufkleberdruck::Vorgaben vorgaben() const;
     void fehler(const QString& text);
 
-    ContestModel& contest_;
+    OffenerContest& contest_;
     Settings& settings_;
     PrinterSurface& drucker_;
     Prompter& prompter_;

@@ -3,7 +3,7 @@
 #include "QslModel.h"
 #include "common/Grossschreibung.h"
 #include "common/Prompter.h"
-#include "logout/QtPrinterSurface.h"
+#include "print/QtPrinterSurface.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

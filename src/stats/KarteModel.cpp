@@ -4,7 +4,7 @@
 #include "common/Prompter.h"
 #include "common/UserError.h"
 #include "common/Val.h"
-#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"
 #include "entry/JournalLine.h"
 #include "store/ContestDatabase.h"
 
@@ -20,7 +20,7 @@ constexpr int kSpaltenAnfang = -120;
 constexpr int kPixelProSquareX = 32, kPixelProSquareY = 16;
 } // namespace
 
-KarteModel::KarteModel(ContestModel& contest, Prompter& prompter, QObject* parent)
+KarteModel::KarteModel(OffenerContest& contest, Prompter& prompter, QObject* parent)
     : QObject(parent)
     , contest_(contest)
     , prompter_(prompter)

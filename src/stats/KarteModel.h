@@ -7,7 +7,7 @@
 
 namespace tarvex {
 
-class ContestModel;
+class OffenerContest;
 class Prompter;
 
 // frmKarte: the graphic map of the current band. Three views drawn over the
@@ -22,7 +22,7 @@ public:
     // Twips across and down the background picture; 15 twips per pixel.
     static constexpr int kBreite = 9600, kHöhe = 7200, kTwipsProPixel = 15;
 
-    KarteModel(ContestModel& contest, Prompter& prompter, QObject* parent = nullptr);
+    KarteModel(OffenerContest& contest, Prompter& prompter, QObject* parent = nullptr);
 
     SquareGrid& gitter() { return gitter_; }
     const Kartenzeichnung& zeichnung() const { return zeichnung_; }
@@ -60,7 +60,7 @@ signals:
 private:
     QString eigenerSquare() const;
 
-    ContestModel& contest_;
+    OffenerContest& contest_;
     Prompter& prompter_;
     SquareGrid gitter_ { 19 };
     Kartenzeichnung zeichnung_;

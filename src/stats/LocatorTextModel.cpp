@@ -2,7 +2,7 @@
 
 #include "common/Prompter.h"
 #include "common/UserError.h"
-#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"
 #include "entry/JournalLine.h"
 #include "store/ContestDatabase.h"
 
@@ -10,7 +10,7 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-LocatorTextModel::LocatorTextModel(ContestModel& contest, Prompter& prompter, QObject* parent)
+LocatorTextModel::LocatorTextModel(OffenerContest& contest, Prompter& prompter, QObject* parent)
     : QObject(parent)
     , contest_(contest)
     , prompter_(prompter)

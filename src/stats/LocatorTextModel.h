@@ -7,7 +7,7 @@
 
 namespace tarvex {
 
-class ContestModel;
+class OffenerContest;
 class Prompter;
 
 // frmLocatorText: the large squares as text, 30 lines of 18 cells of five
@@ -24,7 +24,7 @@ public:
         friend bool operator==(const Zelle&, const Zelle&) = default;
     };
 
-    LocatorTextModel(ContestModel& contest, Prompter& prompter, QObject* parent = nullptr);
+    LocatorTextModel(OffenerContest& contest, Prompter& prompter, QObject* parent = nullptr);
 
     SquareGrid& gitter() { return gitter_; }
 
@@ -43,7 +43,7 @@ signals:
     void changed();
 
 private:
-    ContestModel& contest_;
+    OffenerContest& contest_;
     Prompter& prompter_;
     SquareGrid gitter_ { 17 };
     QList<QList<Zelle>> zeilen_;

@@ -2,7 +2,7 @@
 
 #include "common/Prompter.h"
 #include "common/UserError.h"
-#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 
@@ -13,7 +13,7 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-StatistikGrafikModel::StatistikGrafikModel(ContestModel& contest, Prompter& prompter, QObject* parent)
+StatistikGrafikModel::StatistikGrafikModel(OffenerContest& contest, Prompter& prompter, QObject* parent)
     : QObject(parent)
     , contest_(contest)
     , prompter_(prompter)

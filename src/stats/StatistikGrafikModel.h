@@ -5,7 +5,7 @@
 
 namespace tarvex {
 
-class ContestModel;
+class OffenerContest;
 class Prompter;
 
 // frmStatistik2: the course of the contest on the current band as one series of
@@ -16,7 +16,7 @@ class StatistikGrafikModel : public QObject {
 public:
     enum class Reihe { Keine, QSOsNachZeit, PunkteNachZeit, QSOsKumuliert, PunkteKumuliert };
 
-    StatistikGrafikModel(ContestModel& contest, Prompter& prompter, QObject* parent = nullptr);
+    StatistikGrafikModel(OffenerContest& contest, Prompter& prompter, QObject* parent = nullptr);
 
     static constexpr int kZeilen = 24;
     // Row 1..24 of a UTC hour 0..23, and back.
@@ -49,7 +49,7 @@ private:
     bool proStunde(bool punkte);
     void kumulieren();
 
-    ContestModel& contest_;
+    OffenerContest& contest_;
     Prompter& prompter_;
     QStringList kategorien_;
     QList<qint64> werte_;

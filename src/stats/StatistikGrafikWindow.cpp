@@ -32,7 +32,7 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-StatistikGrafikWindow::StatistikGrafikWindow(ContestModel& contest, Prompter& prompter, QWidget* parent)
+StatistikGrafikWindow::StatistikGrafikWindow(OffenerContest& contest, Prompter& prompter, QWidget* parent)
     : QWidget(parent)
     , model_(contest, prompter)
     , prompter_(prompter)

@@ -14,7 +14,7 @@ class QValueAxis;
 
 namespace tarvex {
 
-class ContestModel;
+class OffenerContest;
 class Prompter;
 
 // frmStatistik2, "Tarvex - Statistik": the four chart buttons, the bar chart
@@ -23,7 +23,7 @@ class Prompter;
 class StatistikGrafikWindow : public QWidget {
     Q_OBJECT
 public:
-    StatistikGrafikWindow(ContestModel& contest, Prompter& prompter, QWidget* parent = nullptr);
+    StatistikGrafikWindow(OffenerContest& contest, Prompter& prompter, QWidget* parent = nullptr);
 
     StatistikGrafikModel& model() { return model_; }
     QBarSet* balken() const { return balken_; }

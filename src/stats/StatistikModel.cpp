@@ -3,7 +3,7 @@
 #include "common/Prompter.h"
 #include "common/UserError.h"
 #include "common/Val.h"
-#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"
 #include "store/ContestDatabase.h"
 
 #include <QCollator>
@@ -28,7 +28,7 @@ const QCollator& namensfolge()
 
 } // namespace
 
-StatistikModel::StatistikModel(ContestModel& contest, Prompter& prompter, QObject* parent)
+StatistikModel::StatistikModel(OffenerContest& contest, Prompter& prompter, QObject* parent)
     : QAbstractTableModel(parent)
     , contest_(contest)
     , prompter_(prompter)

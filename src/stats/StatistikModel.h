@@ -6,7 +6,7 @@
 
 namespace tarvex {
 
-class ContestModel;
+class OffenerContest;
 class Prompter;
 
 // frmStatistik: five rankings of the current band's contacts in a two-column
@@ -19,7 +19,7 @@ public:
     // The option buttons; the cycle of Enter runs Option1, 2, 4, 5, 3.
     enum class Option { Option1, Option2, Option3, Option4, Option5 };
 
-    StatistikModel(ContestModel& contest, Prompter& prompter, QObject* parent = nullptr);
+    StatistikModel(OffenerContest& contest, Prompter& prompter, QObject* parent = nullptr);
 
     // Form loaded: every contact of the band by points, invalid ones ("-----",
     // counted as 0) last; Option3 chosen.
@@ -50,7 +50,7 @@ private:
     void entfernungen(bool mitUngültigen);
     void gruppen(Option option);
 
-    ContestModel& contest_;
+    OffenerContest& contest_;
     Prompter& prompter_;
     Option gewählt_ = Option::Option3;
     std::array<QString, 2> überschriften_ { QStringLiteral("Punkte"), QStringLiteral("Rufzeichen") };

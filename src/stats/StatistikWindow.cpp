@@ -35,7 +35,7 @@ constexpr int kSpaltenbreite = 130;
 
 } // namespace
 
-StatistikWindow::StatistikWindow(ContestModel& contest, Prompter& prompter, QWidget* parent)
+StatistikWindow::StatistikWindow(OffenerContest& contest, Prompter& prompter, QWidget* parent)
     : QWidget(parent)
     , model_(contest, prompter)
 {

@@ -11,7 +11,7 @@ class QTableView;
 
 namespace tarvex {
 
-class ContestModel;
+class OffenerContest;
 class Prompter;
 
 // frmStatistik, "Statistiken (Tabellen)": the five option buttons, the grid and
@@ -20,7 +20,7 @@ class Prompter;
 class StatistikWindow : public QWidget {
     Q_OBJECT
 public:
-    StatistikWindow(ContestModel& contest, Prompter& prompter, QWidget* parent = nullptr);
+    StatistikWindow(OffenerContest& contest, Prompter& prompter, QWidget* parent = nullptr);
 
     StatistikModel& model() { return model_; }
     QRadioButton* knopf(StatistikModel::Option option) const;

@@ -1,6 +1,6 @@
 #include "qsl/Aufkleberdruck.h"
-#include "logout/RecordingPrinterSurface.h"
 #include "support/LogFixture.h"
+#include "support/RecordingPrinterSurface.h"
 
 #include <gtest/gtest.h>
 

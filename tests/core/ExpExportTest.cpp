@@ -1,9 +1,9 @@
 #include "logout/ExpExport.h"
+#include "common/AtomicTextFile.h"
 #include "common/TextFile.h"
 #include "common/UserError.h"
 #include "formats/AdifDatei.h"
 #include "formats/ExpDatei.h"
-#include "logout/AtomicTextFile.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
 

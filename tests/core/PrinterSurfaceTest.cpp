@@ -1,5 +1,5 @@
-#include "logout/RecordingPrinterSurface.h"
 #include "support/QtPrinters.h"
+#include "support/RecordingPrinterSurface.h"
 
 #include <functional>
 #include <gtest/gtest.h>

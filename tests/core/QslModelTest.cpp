@@ -1,7 +1,7 @@
 #include "qsl/QslModel.h"
-#include "logout/RecordingPrinterSurface.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
+#include "support/RecordingPrinterSurface.h"
 #include "support/StatistikKontakte.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "common/TextFile.h"
 #include "entry/Locator.h"
-#include "logout/RecordingPrinterSurface.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
+#include "support/RecordingPrinterSurface.h"
 
 #include <QDir>
 #include <QFile>

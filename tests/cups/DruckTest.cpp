@@ -3,10 +3,10 @@
 // and log, labels), checked as the printer received it: jobs, pages, paper and
 // words; and what happens when the queue cannot take a printout.
 #include "CupsServer.h"
-#include "app/Befehl.h"
+#include "commands/Befehl.h"
 #include "app/DruckerwahlDialog.h"
 #include "logout/LogWindow.h"
-#include "logout/QtPrinterSurface.h"
+#include "print/QtPrinterSurface.h"
 #include "qsl/QslModel.h"
 #include "support/LaufendesProgramm.h"
 #include "support/LogFixture.h"

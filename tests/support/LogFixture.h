@@ -1,7 +1,7 @@
 #pragma once
 #include "ContestFixture.h"
 #include "logout/LogModel.h"
-#include "logout/RecordingPrinterSurface.h"
+#include "support/RecordingPrinterSurface.h"
 
 namespace tarvex::test {
 

@@ -1,7 +1,7 @@
 // The logging window over a real contest: keys typed into txtInput reach the
 // model, the model's state reaches the widgets, menus drive the commands.
 #include "contest/ContestWindow.h"
-#include "app/Befehl.h"
+#include "commands/Befehl.h"
 #include "app/MainWindow.h"
 #include "contest/BearbeitenWidget.h"
 #include "contest/ContestModel.h"

@@ -1,7 +1,7 @@
 // frmImport over a real contest: the list shows the EXP files, the buttons and
 // a double click reach the import, "abbrechen" changes nothing.
 #include "logout/ImportWindow.h"
-#include "app/Befehl.h"
+#include "commands/Befehl.h"
 #include "common/TextFile.h"
 #include "contest/ContestModel.h"
 #include "logout/ExpImport.h"

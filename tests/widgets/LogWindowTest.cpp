@@ -6,7 +6,7 @@
 #include "logout/Deckblatt.h"
 #include "logout/LogFelder.h"
 #include "logout/LogSeiten.h"
-#include "logout/QtPrinterSurface.h"
+#include "print/QtPrinterSurface.h"
 #include "support/LogFixture.h"
 #include "support/PdfDatei.h"
 

@@ -1,7 +1,7 @@
 // "E-Mail-Einstellungen": the stored account fills the form, OK checks and
 // stores it, the port follows the encryption unless the operator chose one.
-#include "logout/MailEinstellungenDialog.h"
-#include "logout/MailEinstellungen.h"
+#include "mail/MailEinstellungenDialog.h"
+#include "mail/MailEinstellungen.h"
 #include "store/Settings.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"

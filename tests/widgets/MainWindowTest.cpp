@@ -3,7 +3,7 @@
 // every way back leads to the logging window. Windows kept for the next time
 // come back as they were, the others are built afresh. The text map and the
 // locator search, which open beside the frame, are tested here in full.
-#include "app/Befehl.h"
+#include "commands/Befehl.h"
 #include "contest/ContestModel.h"
 #include "stats/LocatorTextWindow.h"
 #include "stats/LocatorsucheWindow.h"

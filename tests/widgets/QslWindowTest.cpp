@@ -2,8 +2,8 @@
 // the list and the preview show what it selected. The selection and label
 // rules themselves are tested on the headless model.
 #include "qsl/QslWindow.h"
-#include "logout/RecordingPrinterSurface.h"
 #include "qsl/QslModel.h"
+#include "support/RecordingPrinterSurface.h"
 #include "support/StatistikUmgebung.h"
 
 #include <QCheckBox>

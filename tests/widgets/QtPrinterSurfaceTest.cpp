@@ -1,4 +1,4 @@
-#include "logout/QtPrinterSurface.h"
+#include "print/QtPrinterSurface.h"
 #include "common/Clock.h"
 #include "support/PdfDatei.h"
 #include "support/ScriptedPrompter.h"

@@ -2,7 +2,7 @@
 // window are built first, then Application::starten loads. Message boxes are real
 // here and are answered by a watcher that records their titles.
 #include "app/Automation.h"
-#include "app/Befehl.h"
+#include "commands/Befehl.h"
 #include "contest/ContestModel.h"
 #include "contest/NewContestDialog.h"
 #include "support/LaufendesProgramm.h"

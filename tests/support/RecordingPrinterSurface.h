@@ -1,5 +1,5 @@
 #pragma once
-#include "PrinterSurface.h"
+#include "print/PrinterSurface.h"
 
 #include <QStringList>
 

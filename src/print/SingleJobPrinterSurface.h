@@ -1,5 +1,5 @@
 #pragma once
-#include "logout/PrinterSurface.h"
+#include "print/PrinterSurface.h"
 
 #include <QPainter>
 

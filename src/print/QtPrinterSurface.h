@@ -1,6 +1,6 @@
 #pragma once
-#include "logout/Druckerwarteschlange.h"
-#include "logout/PrinterSurface.h"
+#include "print/Druckerwarteschlange.h"
+#include "print/PrinterSurface.h"
 
 #include <QFont>
 #include <QMarginsF>

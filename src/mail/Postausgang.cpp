@@ -1,9 +1,9 @@
 #include "Postausgang.h"
 
-#include "AtomicTextFile.h"
 #include "MailKonto.h"
 #include "MailSender.h"
 #include "MimeNachricht.h"
+#include "common/AtomicTextFile.h"
 #include "common/SystemFehler.h"
 #include "common/UserError.h"
 #include "store/Journal.h"

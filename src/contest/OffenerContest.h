@@ -1,0 +1,40 @@
+#pragma once
+#include "entry/EntryFields.h"
+#include "entry/Spielstand.h"
+
+#include <QObject>
+#include <QString>
+
+namespace tarvex {
+
+class ContestDatabase;
+class Settings;
+
+// What the other windows see of the open contest: its file, the current band,
+// the own station, the contact being entered and the running score. The
+// logging window's model implements it; the windows never see that model, so
+// they cannot reach into its entry, log list or options.
+class OffenerContest : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    virtual bool hatContest() const = 0;
+    // Null while no contest is open.
+    virtual ContestDatabase* db() = 0;
+    virtual const QString& Datenbank() const = 0;
+    virtual const QString& Band() const = 0;
+    // The own call; the own locator is felder().lblLocator.
+    virtual const QString& lblCall() const = 0;
+    virtual const EntryFields& felder() const = 0;
+    virtual const Spielstand& spielstand() const = 0;
+    virtual Settings& settings() = 0;
+    // Makes another band of the open contest current (an import into its band).
+    virtual void bandWechseln(const QString& band) = 0;
+
+signals:
+    // Anything shown of the contest changed: contest, band, a contact, the own station.
+    void changed();
+};
+
+} // namespace tarvex
