@@ -1,7 +1,7 @@
 #include "Kartensteuerung.h"
 
-#include "commands/Befehl.h"
 #include "MainWindow.h"
+#include "commands/Befehl.h"
 #include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"
 #include "stats/KarteModel.h"

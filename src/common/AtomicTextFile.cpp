@@ -3,7 +3,7 @@
 #include "common/Cp1252.h"
 #include "common/SystemFehler.h"
 #include "common/UserError.h"
-#include "store/Journal.h"
+#include "common/VerzeichnisSichern.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,6 +4,7 @@
 #include "common/Prompter.h"
 #include "common/TextFile.h"
 #include "common/UserError.h"
+#include "common/VerzeichnisSichern.h"
 #include "entry/Zeichen.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"

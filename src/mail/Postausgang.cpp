@@ -6,7 +6,7 @@
 #include "common/AtomicTextFile.h"
 #include "common/SystemFehler.h"
 #include "common/UserError.h"
-#include "store/Journal.h"
+#include "common/VerzeichnisSichern.h"
 
 #include <QDir>
 #include <QFile>

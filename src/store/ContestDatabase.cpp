@@ -5,6 +5,7 @@
 #include "FilePaths.h"
 #include "common/Cp1252.h"
 #include "common/UserError.h"
+#include "common/VerzeichnisSichern.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,6 +3,7 @@
 #include "common/Cp1252.h"
 #include "common/SystemFehler.h"
 #include "common/UserError.h"
+#include "common/VerzeichnisSichern.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,16 +23,6 @@ QByteArray lokal(const QString& pfad)
 }
 
 } // namespace
-
-bool verzeichnisSichern(const QString& verzeichnis)
-{
-    const int fd = ::open(lokal(verzeichnis).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
 
 Journal::Journal(QString pfad)
     : pfad_(std::move(pfad))

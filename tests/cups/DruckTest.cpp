@@ -3,8 +3,8 @@
 // and log, labels), checked as the printer received it: jobs, pages, paper and
 // words; and what happens when the queue cannot take a printout.
 #include "CupsServer.h"
-#include "commands/Befehl.h"
 #include "app/DruckerwahlDialog.h"
+#include "commands/Befehl.h"
 #include "logout/LogWindow.h"
 #include "print/QtPrinterSurface.h"
 #include "qsl/QslModel.h"

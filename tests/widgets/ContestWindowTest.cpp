@@ -1,8 +1,8 @@
 // The logging window over a real contest: keys typed into txtInput reach the
 // model, the model's state reaches the widgets, menus drive the commands.
 #include "contest/ContestWindow.h"
-#include "commands/Befehl.h"
 #include "app/MainWindow.h"
+#include "commands/Befehl.h"
 #include "contest/BearbeitenWidget.h"
 #include "contest/ContestModel.h"
 #include "contest/InputLineEdit.h"

@@ -1,0 +1,2 @@
+#include "contest/ContestModel.h"
+#include "contest/OffenerContest.h"

@@ -1,0 +1,3 @@
+#pragma once
+#include "common/Ok.h"
+#include "contest/ContestModel.h"
