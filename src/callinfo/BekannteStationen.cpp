@@ -1,13 +1,13 @@
 #include "BekannteStationen.h"
 #include "common/SystemFehler.h"
 
+#include "StationsImport.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
 #include "contest/OffenerContest.h"
 #include "store/Connection.h"
 #include "store/ContestDat.h"
 #include "store/ContestDatabase.h"
-#include "store/StationsImport.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #include "QslModel.h"
 
+#include "common/Grossschreibung.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
 #include "common/Val.h"
-#include "contest/NewContestModel.h"
 #include "contest/OffenerContest.h"
 #include "print/PrinterSurface.h"
 #include "store/Settings.h"
@@ -80,7 +80,7 @@ QslModel::QslModel(
 
 void QslModel::setTxtCall(const QString& text)
 {
-    txtCall_ = NewContestModel::großschreiben(text);
+    txtCall_ = großschreiben(text);
 }
 
 void QslModel::setFeld(Feld feld, const QString& text)

@@ -1,6 +1,7 @@
 #include "QslWindow.h"
 
 #include "QslModel.h"
+#include "common/Grossschreibung.h"
 #include "common/Prompter.h"
 #include "print/QtPrinterSurface.h"
 
@@ -36,8 +37,7 @@ public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override
     {
-        for (QChar& c : input)
-            c = c.toUpper();
+        input = großschreiben(input);
         return Acceptable;
     }
 };
