@@ -1,7 +1,7 @@
 // The maps' reads at 1,000 / 10,000 / 50,000 contacts: square counts into the
 // grid (graphic and text map) and the points of the contact lines.
+#include "stats/Grossfeldraster.h"
 #include "stats/Kartenpunkt.h"
-#include "stats/SquareGrid.h"
 #include "store/ContestDatabase.h"
 
 #include <QDir>
@@ -37,7 +37,7 @@ void BM_GroßfelderBelegen(benchmark::State& state)
 {
     QTemporaryDir dir;
     auto db = kontest(dir, static_cast<int>(state.range(0)));
-    tarvex::SquareGrid gitter(19);
+    tarvex::Großfeldraster gitter(19);
     for (auto _ : state) {
         gitter.Erzeugen();
         gitter.Belegen(db.großfelderZählen(u"144MHz"_s), u"JO31"_s);

@@ -23,8 +23,8 @@ QList<BandKnopf> Bandwahl::knöpfe(const Settings& settings)
     QList<BandKnopf> result;
     for (const BandInfo& b : alleBänder()) {
         BandKnopf k;
-        k.name = b.knopf;
-        k.caption = b.knopfCaption;
+        k.name = u"cmd"_s + b.tabelle;
+        k.caption = b.anzeige;
         k.band = b.tabelle;
         // Only presence counts: the value is not compared with the band's name.
         k.aktiv = !settings.lesen(u"Bänder"_s, b.schlüssel).isEmpty();

@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,6 +24,25 @@ namespace tarvex {
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The form's tick boxes keep the names they have always had ("chk144", "chk13").
+QString kästchenName(const QString& tabelle)
+{
+    static const QHash<QString, QString> namen {
+        { u"50MHz"_s, u"chk50"_s },
+        { u"144MHz"_s, u"chk144"_s },
+        { u"432MHz"_s, u"chk432"_s },
+        { u"1296MHz"_s, u"chk13"_s },
+        { u"2320MHz"_s, u"chk23"_s },
+        { u"3400MHz"_s, u"chk34"_s },
+        { u"5760MHz"_s, u"chk57"_s },
+        { u"10368MHz"_s, u"chk10"_s },
+        { u"24192MHz"_s, u"chk24"_s },
+        { u"47088MHz"_s, u"chk47"_s },
+        { u"76032MHz"_s, u"chk76"_s },
+    };
+    return namen.value(tabelle);
+}
 
 const QString k50MHz = u"50MHz"_s;
 
@@ -77,8 +97,8 @@ NewContestDialog::NewContestDialog(ContestModel& contest, Prompter& prompter, QW
     auto* raster = new QGridLayout(rahmen);
     int index = 0;
     for (const BandInfo& band : alleBänder()) {
-        auto* box = new QCheckBox(band.checkCaption, rahmen);
-        box->setObjectName(band.checkBox);
+        auto* box = new QCheckBox(band.anzeige, rahmen);
+        box->setObjectName(kästchenName(band.tabelle));
         bänder_.insert(band.tabelle, box);
         if (band.tabelle == k50MHz) {
             raster->addWidget(box, 0, 0);

@@ -62,7 +62,7 @@ void Wertung::hinzufügen(const WertungsZeile& z)
 {
     ++anzahl_;
     zählen(länder_, z.land, 1);
-    zählen(squares_, z.square, 1);
+    zählen(großfelder_, z.square, 1);
     if (!istGültig(z.punkte))
         return;
     ++gültige_;
@@ -75,7 +75,7 @@ void Wertung::entfernen(const WertungsZeile& z)
 {
     --anzahl_;
     zählen(länder_, z.land, -1);
-    zählen(squares_, z.square, -1);
+    zählen(großfelder_, z.square, -1);
     if (!istGültig(z.punkte))
         return;
     --gültige_;
@@ -96,7 +96,7 @@ Summen Wertung::summen() const
     s.gültige = gültige_;
     s.summe = summe_;
     s.länder = länder_.size();
-    s.großfelder = squares_.size();
+    s.großfelder = großfelder_.size();
     if (nachPunkten_.empty())
         return s;
     const auto& [maximum, kontakte] = *nachPunkten_.rbegin();

@@ -31,7 +31,7 @@ private:
     // Valid contacts by points, each in stored order: the best and its earliest contact.
     std::map<double, std::map<qint64, Eintrag>> nachPunkten_;
     QHash<QString, qint64> länder_;
-    QHash<QString, qint64> squares_;
+    QHash<QString, qint64> großfelder_;
 };
 
 } // namespace tarvex

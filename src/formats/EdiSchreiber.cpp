@@ -141,7 +141,7 @@ QString EdiSchreiber::ascii(const QString& text)
 QString EdiSchreiber::bandName(const QString& band)
 {
     const BandInfo* info = findeBand(band);
-    return info ? info->checkCaption : ascii(band);
+    return info ? info->anzeige : ascii(band);
 }
 
 EdiSchreiber::Rapport EdiSchreiber::teilen(const QString& gespeichert, qint64 laufendeNummer)

@@ -58,8 +58,8 @@ void KarteModel::zeigen()
 {
     zeichnung_.löschen();
     hinweisGezählt_ = false;
-    for (int r = SquareGrid::kErsteZeile; r <= SquareGrid::kLetzteZeile; ++r) {
-        const int y = (r - SquareGrid::kErsteZeile) * kZeilenHöhe;
+    for (int r = Großfeldraster::kErsteZeile; r <= Großfeldraster::kLetzteZeile; ++r) {
+        const int y = (r - Großfeldraster::kErsteZeile) * kZeilenHöhe;
         for (int c = 0; c <= gitter_.letzteSpalte(); ++c) {
             const int x = c * kSpaltenBreite + kSpaltenAnfang;
             // A square's name reads as 0 and is not written.
@@ -158,8 +158,8 @@ QString KarteModel::hinweis(QPoint pixel)
     if (pixel.x() < 0 || pixel.y() < 0)
         return {};
     const int spalte = pixel.x() / kPixelProSquareX;
-    const int zeile = SquareGrid::kErsteZeile + pixel.y() / kPixelProSquareY;
-    if (spalte > hinweisGitter_.letzteSpalte() || zeile > SquareGrid::kLetzteZeile)
+    const int zeile = Großfeldraster::kErsteZeile + pixel.y() / kPixelProSquareY;
+    if (spalte > hinweisGitter_.letzteSpalte() || zeile > Großfeldraster::kLetzteZeile)
         return {};
     if (!hinweisGezählt_) {
         hinweisGitter_.Erzeugen();
@@ -172,7 +172,7 @@ QString KarteModel::hinweis(QPoint pixel)
         }
         hinweisGezählt_ = true;
     }
-    const QString name = SquareGrid::name(zeile, spalte);
+    const QString name = Großfeldraster::name(zeile, spalte);
     const int n = ValInt(hinweisGitter_.zelle(zeile, spalte));
     const QString wer = n < 0 ? name + u" (eigenes Großfeld)"_s : name;
     const int anzahl = n < 0 ? -n : n;

@@ -1,6 +1,6 @@
 #pragma once
+#include "Grossfeldraster.h"
 #include "Kartenzeichnung.h"
-#include "SquareGrid.h"
 
 #include <QObject>
 #include <QPoint>
@@ -24,7 +24,7 @@ public:
 
     KarteModel(OffenerContest& contest, Prompter& prompter, QObject* parent = nullptr);
 
-    SquareGrid& gitter() { return gitter_; }
+    Großfeldraster& gitter() { return gitter_; }
     const Kartenzeichnung& zeichnung() const { return zeichnung_; }
 
     // The square view's procedures.
@@ -62,10 +62,10 @@ private:
 
     OffenerContest& contest_;
     Prompter& prompter_;
-    SquareGrid gitter_ { 19 };
+    Großfeldraster gitter_ { 19 };
     Kartenzeichnung zeichnung_;
     // Counts for the hover text, read once per view.
-    SquareGrid hinweisGitter_ { 19 };
+    Großfeldraster hinweisGitter_ { 19 };
     bool hinweisGezählt_ = false;
 };
 

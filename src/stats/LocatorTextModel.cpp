@@ -49,7 +49,7 @@ void LocatorTextModel::Belegen()
 void LocatorTextModel::zeigen()
 {
     zeilen_.clear();
-    for (int r = SquareGrid::kErsteZeile; r <= SquareGrid::kLetzteZeile; ++r) {
+    for (int r = Großfeldraster::kErsteZeile; r <= Großfeldraster::kLetzteZeile; ++r) {
         QList<Zelle> zeile;
         for (int c = 0; c <= gitter_.letzteSpalte(); ++c) {
             const QString& inhalt = gitter_.zelle(r, c);

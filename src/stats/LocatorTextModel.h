@@ -1,5 +1,5 @@
 #pragma once
-#include "SquareGrid.h"
+#include "Grossfeldraster.h"
 
 #include <QList>
 #include <QObject>
@@ -26,7 +26,7 @@ public:
 
     LocatorTextModel(OffenerContest& contest, Prompter& prompter, QObject* parent = nullptr);
 
-    SquareGrid& gitter() { return gitter_; }
+    Großfeldraster& gitter() { return gitter_; }
 
     // Every activation: Erzeugen, Belegen, zeigen.
     void aktivieren();
@@ -45,7 +45,7 @@ signals:
 private:
     OffenerContest& contest_;
     Prompter& prompter_;
-    SquareGrid gitter_ { 17 };
+    Großfeldraster gitter_ { 17 };
     QList<QList<Zelle>> zeilen_;
 };
 

@@ -10,17 +10,17 @@ using namespace Qt::StringLiterals;
 const std::array<BandInfo, 11>& bandTable()
 {
     static const std::array<BandInfo, 11> bands = { {
-        { u"50MHz"_s, u"chk50"_s, u"50 MHz"_s, u"Band11"_s, u"cmd50MHz"_s, u"50 MHz"_s },
-        { u"144MHz"_s, u"chk144"_s, u"144 MHz"_s, u"Band1"_s, u"cmd144MHz"_s, u"144 MHz"_s },
-        { u"432MHz"_s, u"chk432"_s, u"432 MHz"_s, u"Band2"_s, u"cmd432MHz"_s, u"432 MHz"_s },
-        { u"1296MHz"_s, u"chk13"_s, u"1,3 GHz"_s, u"Band3"_s, u"cmd1296MHz"_s, u"1,3 GHz"_s },
-        { u"2320MHz"_s, u"chk23"_s, u"2,3 GHz"_s, u"Band4"_s, u"cmd2320MHz"_s, u"2,3 GHz"_s },
-        { u"3400MHz"_s, u"chk34"_s, u"3,4 GHz"_s, u"Band5"_s, u"cmd3400MHz"_s, u"3,4 GHz"_s },
-        { u"5760MHz"_s, u"chk57"_s, u"5,7 GHz"_s, u"Band6"_s, u"cmd5760MHz"_s, u"5,7 GHz"_s },
-        { u"10368MHz"_s, u"chk10"_s, u"10 GHz"_s, u"Band7"_s, u"cmd10368MHz"_s, u"10 GHz"_s },
-        { u"24192MHz"_s, u"chk24"_s, u"24 GHz"_s, u"Band8"_s, u"cmd24192MHz"_s, u"24 GHz"_s },
-        { u"47088MHz"_s, u"chk47"_s, u"47 GHz"_s, u"Band9"_s, u"cmd47088MHz"_s, u"47 GHz"_s },
-        { u"76032MHz"_s, u"chk76"_s, u"76 GHz"_s, u"Band10"_s, u"cmd76032MHz"_s, u"76 GHz"_s },
+        { u"50MHz"_s, u"50 MHz"_s, u"Band11"_s },
+        { u"144MHz"_s, u"144 MHz"_s, u"Band1"_s },
+        { u"432MHz"_s, u"432 MHz"_s, u"Band2"_s },
+        { u"1296MHz"_s, u"1,3 GHz"_s, u"Band3"_s },
+        { u"2320MHz"_s, u"2,3 GHz"_s, u"Band4"_s },
+        { u"3400MHz"_s, u"3,4 GHz"_s, u"Band5"_s },
+        { u"5760MHz"_s, u"5,7 GHz"_s, u"Band6"_s },
+        { u"10368MHz"_s, u"10 GHz"_s, u"Band7"_s },
+        { u"24192MHz"_s, u"24 GHz"_s, u"Band8"_s },
+        { u"47088MHz"_s, u"47 GHz"_s, u"Band9"_s },
+        { u"76032MHz"_s, u"76 GHz"_s, u"Band10"_s },
     } };
     return bands;
 }

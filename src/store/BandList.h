@@ -9,11 +9,8 @@ namespace tarvex {
 // current band, settings, SQL.
 struct BandInfo {
     QString tabelle; // "144MHz"
-    QString checkBox; // control of the new-contest form, "chk144"
-    QString checkCaption; // "144 MHz"
+    QString anzeige; // how the operator reads it on forms and in files, "144 MHz", "1,3 GHz"
     QString schlüssel; // key in settings section Bänder, "Band1"
-    QString knopf; // button of the band choice, "cmd144MHz"
-    QString knopfCaption; // "144 MHz"
 };
 
 // The bands in the order the new-contest command creates their tables (50 MHz first).

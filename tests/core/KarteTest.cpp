@@ -1,8 +1,8 @@
+#include "stats/Grossfeldraster.h"
 #include "stats/KarteModel.h"
 #include "stats/Kartenpunkt.h"
 #include "stats/LocatorTextModel.h"
 #include "stats/LocatorsucheModel.h"
-#include "stats/SquareGrid.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
 
@@ -30,13 +30,13 @@ TEST(KarteGitter, CellNames)
         { 18, 15, u"KO01" },
     };
     for (const auto& f : fälle)
-        EXPECT_EQ(SquareGrid::name(f.zeile, f.spalte), QString::fromUtf16(f.name))
+        EXPECT_EQ(Großfeldraster::name(f.zeile, f.spalte), QString::fromUtf16(f.name))
             << f.zeile << ',' << f.spalte;
 }
 
 TEST(KarteGitter, SearchFindsTheFirstCellOrNothing)
 {
-    SquareGrid karte(19), text(17);
+    Großfeldraster karte(19), text(17);
     karte.suchen(u"JO31"_s);
     EXPECT_EQ(std::pair(karte.zeile, karte.spalte), Zelle(18, 8));
     karte.suchen(u"KM45"_s);
@@ -52,7 +52,7 @@ TEST(KarteGitter, SearchFindsTheFirstCellOrNothing)
 
 TEST(KarteGitter, CountsNegativeOnlyForTheOwnSquareInItsExactCase)
 {
-    SquareGrid g(19);
+    Großfeldraster g(19);
     g.Belegen({ { u"JO31"_s, 5 }, { u"JO30"_s, 3 }, { u"FN42"_s, 7 }, { u"jo32"_s, 2 } }, u"JO31"_s);
     EXPECT_EQ(g.zelle(18, 8), u"-5"_s);
     EXPECT_EQ(g.zelle(19, 8), u"3"_s);

@@ -1,15 +1,15 @@
-#include "SquareGrid.h"
+#include "Grossfeldraster.h"
 
 namespace tarvex {
 
-SquareGrid::SquareGrid(int letzteSpalte)
+Großfeldraster::Großfeldraster(int letzteSpalte)
     : letzteSpalte_(letzteSpalte)
     , zellen_((kLetzteZeile - kErsteZeile + 1) * (letzteSpalte + 1))
 {
     Erzeugen();
 }
 
-QString SquareGrid::name(int zeile, int spalte)
+QString Großfeldraster::name(int zeile, int spalte)
 {
     const int i = spalte + 5; // 2° steps east of 20° W (field I begins there)
     const int j = 39 - zeile; // 1° steps north of 30° N (field M begins there)
@@ -19,24 +19,24 @@ QString SquareGrid::name(int zeile, int spalte)
     return QString(zeichen, 4);
 }
 
-int SquareGrid::index(int z, int s) const
+int Großfeldraster::index(int z, int s) const
 {
     return (z - kErsteZeile) * (letzteSpalte_ + 1) + s;
 }
 
-const QString& SquareGrid::zelle(int z, int s) const
+const QString& Großfeldraster::zelle(int z, int s) const
 {
     return zellen_[index(z, s)];
 }
 
-void SquareGrid::Erzeugen()
+void Großfeldraster::Erzeugen()
 {
     for (int r = kErsteZeile; r <= kLetzteZeile; ++r)
         for (int c = 0; c <= letzteSpalte_; ++c)
             zellen_[index(r, c)] = name(r, c);
 }
 
-void SquareGrid::suchen(const QString& text)
+void Großfeldraster::suchen(const QString& text)
 {
     zeile = -1;
     spalte = -1;
@@ -51,7 +51,7 @@ void SquareGrid::suchen(const QString& text)
     }
 }
 
-void SquareGrid::Belegen(const QList<std::pair<QString, int>>& anzahlen, const QString& eigenerSquare)
+void Großfeldraster::Belegen(const QList<std::pair<QString, int>>& anzahlen, const QString& eigenerSquare)
 {
     for (const auto& [großfeld, anzahl] : anzahlen) {
         suchen(großfeld);

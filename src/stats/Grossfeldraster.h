@@ -9,12 +9,12 @@ namespace tarvex {
 // of cells: rows 5 (north) to 34 (south), columns 0 (10° W) to the last column
 // (19 on the graphic map, 17 on the text map). A cell holds the square's name,
 // or after Belegen the number of valid contacts in it, negative for the own square.
-class SquareGrid {
+class Großfeldraster {
 public:
     static constexpr int kErsteZeile = 5;
     static constexpr int kLetzteZeile = 34;
 
-    explicit SquareGrid(int letzteSpalte);
+    explicit Großfeldraster(int letzteSpalte);
 
     int letzteSpalte() const { return letzteSpalte_; }
     // The name of the square at a cell: IP54 at row 5, column 0.
