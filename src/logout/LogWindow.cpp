@@ -6,6 +6,7 @@
 #include "common/UserError.h"
 #include "print/QtPrinterSurface.h"
 #include "print/SingleJobPrinterSurface.h"
+#include "ui/Zurueckmenue.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -67,11 +68,8 @@ LogWindow::LogWindow(
     setWindowTitle(u"Log drucken"_s);
 
     menüleiste_ = new QMenuBar(this);
-    QMenu* datei = menüleiste_->addMenu(u"&Datei"_s);
-    datei->setObjectName(u"mnuDatei"_s);
-    QAction* zurück = datei->addAction(u"&zurück"_s);
-    zurück->setObjectName(u"mnuZurück2"_s);
-    connect(zurück, &QAction::triggered, &model_, &LogModel::abbrechen);
+    connect(zurückMenü(menüleiste_, u"mnuZurück2"_s, u"mnuDatei"_s).zurück, &QAction::triggered, &model_,
+        &LogModel::abbrechen);
 
     auto* deckblatt = new QGroupBox(u"Daten des Deckblatts"_s);
     auto* raster = new QGridLayout(deckblatt);

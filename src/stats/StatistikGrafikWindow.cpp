@@ -1,6 +1,8 @@
 #include "StatistikGrafikWindow.h"
 
 #include "common/Prompter.h"
+#include "ui/Bildspeichern.h"
+#include "ui/Zurueckmenue.h"
 
 #include <QAction>
 #include <QBarCategoryAxis>
@@ -11,7 +13,6 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -20,7 +21,6 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -42,10 +42,8 @@ StatistikGrafikWindow::StatistikGrafikWindow(OffenerContest& contest, Prompter& 
 
     auto* menü = new QMenuBar(this);
     menü->setNativeMenuBar(false);
-    QMenu* datei = menü->addMenu(u"&Datei"_s);
-    QAction* zurück = datei->addAction(u"&zurück"_s);
-    zurück->setObjectName(u"mnuZurück1"_s);
-    connect(zurück, &QAction::triggered, this, &StatistikGrafikWindow::backRequested);
+    connect(zurückMenü(menü, u"mnuZurück1"_s).zurück, &QAction::triggered, this,
+        &StatistikGrafikWindow::backRequested);
 
     // The series takes the set, the chart the series.
     balken_ = new QBarSet(QString());
@@ -200,14 +198,7 @@ void StatistikGrafikWindow::speichern()
     if (gewählt.isEmpty())
         return;
     const QString pfad = StatistikGrafikModel::mitPngEndung(gewählt);
-    // Written beside and renamed at the end: a failed save leaves an older file as it was.
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly) || !bild().save(&datei, "PNG") || !datei.commit()) {
-        datei.cancelWriting();
-        prompter_.zeige(fehlerMeldung(
-            u"Die Grafik konnte nicht als %1 gespeichert werden. Bitte Verzeichnis und freien Platz prüfen."_s
-                .arg(QDir::toNativeSeparators(pfad))));
-    }
+    pngSpeichern(bild(), pfad, u"Die Grafik"_s, prompter_);
 }
 
 bool StatistikGrafikWindow::eventFilter(QObject* objekt, QEvent* event)

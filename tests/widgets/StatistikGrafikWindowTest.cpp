@@ -102,7 +102,7 @@ private slots:
         antwort = u->dir.pfad(u"fehlt/bild.png"_s);
         klick(*w, u"cmdSpeichern"_s);
         QCOMPARE(u->prompter.gezeigt().size(), 1);
-        QVERIFY(u->prompter.gezeigt()[0].text.startsWith(u"Die Grafik konnte nicht als "_s + antwort));
+        QVERIFY(u->prompter.gezeigt()[0].text.startsWith(u"Die Grafik konnte nicht in "_s + antwort));
         u->prompter.vergiss();
     }
 
