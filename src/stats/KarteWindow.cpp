@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
@@ -119,10 +118,12 @@ bool KarteWindow::speichern(const QString& pfad)
 
 void KarteWindow::speichernUnter()
 {
-    QString pfad = QFileDialog::getSaveFileName(this, u"Karte speichern"_s,
-        QDir::current().filePath(model_.dateiVorschlag()), u"PNG-Bilder (*.png)"_s);
-    if (pfad.isEmpty())
+    const std::optional<QString> gewählt
+        = prompter_.dateiWählen({ u"Karte speichern"_s, QDir::current().filePath(model_.dateiVorschlag()),
+            u"PNG-Bilder (*.png)"_s, Dateiwahl::Art::Speichern });
+    if (!gewählt)
         return;
+    QString pfad = *gewählt;
     if (!pfad.endsWith(u".png"_s, Qt::CaseInsensitive))
         pfad += u".png"_s;
     speichern(pfad);

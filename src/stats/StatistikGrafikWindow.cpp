@@ -13,7 +13,6 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -139,9 +138,6 @@ StatistikGrafikWindow::StatistikGrafikWindow(OffenerContest& contest, Prompter& 
     auto* esc = new QShortcut(Qt::Key_Escape, this, this, &StatistikGrafikWindow::backRequested);
     esc->setContext(Qt::WidgetWithChildrenShortcut);
 
-    dateiWählen = [this](const QString& vorschlag) {
-        return QFileDialog::getSaveFileName(this, u"Grafik speichern"_s, vorschlag, u"PNG-Bilder (*.png)"_s);
-    };
     connect(&model_, &StatistikGrafikModel::changed, this, &StatistikGrafikWindow::zeigen);
     setFocusProxy(command1_);
 }
@@ -194,10 +190,11 @@ void StatistikGrafikWindow::kopieren()
 
 void StatistikGrafikWindow::speichern()
 {
-    const QString gewählt = dateiWählen ? dateiWählen(model_.dateiVorschlag()) : QString();
-    if (gewählt.isEmpty())
+    const std::optional<QString> gewählt = prompter_.dateiWählen({ u"Grafik speichern"_s,
+        model_.dateiVorschlag(), u"PNG-Bilder (*.png)"_s, Dateiwahl::Art::Speichern });
+    if (!gewählt || gewählt->isEmpty())
         return;
-    const QString pfad = StatistikGrafikModel::mitPngEndung(gewählt);
+    const QString pfad = StatistikGrafikModel::mitPngEndung(*gewählt);
     pngSpeichern(bild(), pfad, u"Die Grafik"_s, prompter_);
 }
 
