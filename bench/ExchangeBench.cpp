@@ -6,7 +6,7 @@
 #include "contest/ContestModel.h"
 #include "entry/CallLookup.h"
 #include "entry/KeystrokeLog.h"
-#include "logout/ExpDatei.h"
+#include "formats/ExpDatei.h"
 #include "logout/ExpExport.h"
 #include "store/CallInfoDb.h"
 #include "store/ContestDat.h"

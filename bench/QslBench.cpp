@@ -63,7 +63,7 @@ void BM_QslUmkehren(benchmark::State& state)
 {
     tarvex::ContestDatabase db = tarvex::ContestDatabase::öffnen(contest(int(state.range(0))).pfad);
     for (auto _ : state)
-        db.qslMarkieren(u"144MHz"_s, u"DL*"_s, 0, tarvex::ContestDatabase::QslMarkierung::Umkehren);
+        db.qslMarkieren(u"144MHz"_s, u"DL*"_s, 0, tarvex::QslAbfrage::Markierung::Umkehren);
 }
 BENCHMARK(BM_QslUmkehren)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 

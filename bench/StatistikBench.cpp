@@ -60,7 +60,8 @@ void BM_StatistikLänder(benchmark::State& state)
 {
     ContestDatabase& db = contest(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(db.statistikGruppen(u"144MHz"_s, ContestDatabase::Gruppierung::Land));
+        benchmark::DoNotOptimize(
+            db.statistikGruppen(u"144MHz"_s, tarvex::StatistikAbfrage::Gruppierung::Land));
 }
 BENCHMARK(BM_StatistikLänder)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
@@ -68,7 +69,8 @@ void BM_StatistikGroßfelder(benchmark::State& state)
 {
     ContestDatabase& db = contest(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(db.statistikGruppen(u"144MHz"_s, ContestDatabase::Gruppierung::Square));
+        benchmark::DoNotOptimize(
+            db.statistikGruppen(u"144MHz"_s, tarvex::StatistikAbfrage::Gruppierung::Square));
 }
 BENCHMARK(BM_StatistikGroßfelder)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 

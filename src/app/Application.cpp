@@ -52,8 +52,8 @@ Application::Application(std::unique_ptr<Settings> settings)
 {
     lookup_ = std::make_unique<CallLookup>(contestDat_, callInfo_, *prompter_);
     model_ = std::make_unique<ContestModel>(*prompter_, clock_, keystrokes_, *lookup_, *settings_);
-    DruckerwahlDialog::einstellungLaden(*settings_);
-    drucker_ = std::make_unique<QtPrinterSurface>(*prompter_, clock_);
+    DruckerwahlDialog::einstellungLaden(*settings_, druckerwahl_);
+    drucker_ = std::make_unique<QtPrinterSurface>(*prompter_, clock_, druckerwahl_);
     model_->setJournalDrucker(drucker_.get());
     mainWindow_ = std::make_unique<MainWindow>(*model_, *prompter_);
     prompter_->setParent(mainWindow_.get());
@@ -73,8 +73,8 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::Log, this, [this] { logDrucken(); });
     befehle.ausführen(Befehl::QSL, this, [this] { qslZeigen(); });
     befehle.ausführen(Befehl::Copyright, this, [this] { copyright(); });
-    befehle.ausführen(
-        Befehl::DruckerWählen, this, [this, rahmen] { DruckerwahlDialog::ausführen(rahmen, *settings_); });
+    befehle.ausführen(Befehl::DruckerWählen, this,
+        [this, rahmen] { DruckerwahlDialog::ausführen(rahmen, *settings_, druckerwahl_); });
     befehle.ausführen(Befehl::Anleitung, this, [this] { hilfe(); });
     befehle.ausführen(Befehl::Tabellen, this, [this] { statistikZeigen<StatistikWindow>(); });
     befehle.ausführen(Befehl::Grafiken, this, [this] { statistikZeigen<StatistikGrafikWindow>(); });
@@ -186,9 +186,9 @@ void Application::copyright()
 void Application::qslZeigen()
 {
     if (!qslWindow_) {
-        etikettenDrucker_ = std::make_unique<QtPrinterSurface>(*prompter_, clock_);
+        etikettenDrucker_ = std::make_unique<QtPrinterSurface>(*prompter_, clock_, druckerwahl_);
         qsl_ = std::make_unique<QslModel>(*model_, *settings_, *etikettenDrucker_, *prompter_);
-        qslWindow_ = new QslWindow(*qsl_, *prompter_, clock_);
+        qslWindow_ = new QslWindow(*qsl_, *prompter_, clock_, druckerwahl_);
         connect(qslWindow_, &QslWindow::back, this, &Application::zurLogEingabe);
     }
     mainWindow_->zeige(qslWindow_);
@@ -229,7 +229,7 @@ void Application::logDrucken()
     }
     if (!logWindow_) {
         logModel_ = std::make_unique<LogModel>(*model_, *prompter_, clock_, mailVersand_.get());
-        logWindow_ = new LogWindow(*logModel_, *prompter_, *drucker_, clock_);
+        logWindow_ = new LogWindow(*logModel_, *prompter_, *drucker_, druckerwahl_);
         connect(logWindow_, &LogWindow::backRequested, this, [this] {
             mainWindow_->zeige(mainWindow_->contestWindow());
             mainWindow_->contestWindow()->aktivieren();

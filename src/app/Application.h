@@ -2,6 +2,7 @@
 #include "common/Clock.h"
 #include "entry/CallLookup.h"
 #include "entry/KeystrokeLog.h"
+#include "print/CupsDruckerwahl.h"
 #include "store/CallInfoDb.h"
 #include "store/ContestDat.h"
 #include "store/Settings.h"
@@ -42,6 +43,7 @@ public:
 
     MainWindow& hauptfenster() { return *mainWindow_; }
     ContestModel& contest() { return *model_; }
+    const Druckerwahl& druckerwahl() const { return druckerwahl_; }
     Settings& settings() { return *settings_; }
     // Mailing the exchange file and the outbox; the log window sends through it.
     MailVersand& mailVersand() { return *mailVersand_; }
@@ -63,6 +65,7 @@ private:
 
     std::unique_ptr<Settings> settings_;
     SystemClock clock_;
+    CupsDruckerwahl druckerwahl_;
     KeystrokeLog keystrokes_;
     ContestDat contestDat_;
     CallInfoDb callInfo_;

@@ -1,6 +1,6 @@
 #include "DruckerwahlDialog.h"
 
-#include "print/QtPrinterSurface.h"
+#include "print/Druckerwahl.h"
 #include "store/Settings.h"
 
 #include <QDialogButtonBox>
@@ -82,19 +82,19 @@ void DruckerwahlDialog::setAuswahl(const QString& drucker)
     breiteAnpassen();
 }
 
-void DruckerwahlDialog::ausführen(QWidget* parent, Settings& settings)
+void DruckerwahlDialog::ausführen(QWidget* parent, Settings& settings, Druckerwahl& wahl)
 {
     DruckerwahlDialog dialog(parent);
-    dialog.setAuswahl(QtPrinterSurface::gewählterDrucker());
+    dialog.setAuswahl(wahl.gewählt());
     if (dialog.exec() != QDialog::Accepted)
         return;
     settings.schreiben(kAbschnitt, kSchlüssel, dialog.auswahl());
-    QtPrinterSurface::setGewählterDrucker(dialog.auswahl());
+    wahl.setGewählt(dialog.auswahl());
 }
 
-void DruckerwahlDialog::einstellungLaden(const Settings& settings)
+void DruckerwahlDialog::einstellungLaden(const Settings& settings, Druckerwahl& wahl)
 {
-    QtPrinterSurface::setGewählterDrucker(settings.lesen(kAbschnitt, kSchlüssel));
+    wahl.setGewählt(settings.lesen(kAbschnitt, kSchlüssel));
 }
 
 } // namespace tarvex

@@ -5,6 +5,7 @@ class QListWidget;
 
 namespace tarvex {
 
+class Druckerwahl;
 class Settings;
 
 // "Drucker wählen …": the printer every printout goes to, or the system's
@@ -22,10 +23,10 @@ public:
     QString auswahl() const;
     void setAuswahl(const QString& drucker);
 
-    // Shows the dialog; OK stores the choice and hands it to the printer surfaces.
-    static void ausführen(QWidget* parent, Settings& settings);
-    // At start-up: the stored choice to the printer surfaces.
-    static void einstellungLaden(const Settings& settings);
+    // Shows the dialog; OK stores the choice and makes it the printer's choice.
+    static void ausführen(QWidget* parent, Settings& settings, Druckerwahl& wahl);
+    // At start-up: the stored choice.
+    static void einstellungLaden(const Settings& settings, Druckerwahl& wahl);
 
 private:
     // Wide enough for the longest entry, so no name hides behind a scroll bar.

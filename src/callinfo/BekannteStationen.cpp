@@ -1,13 +1,13 @@
 #include "BekannteStationen.h"
 #include "common/SystemFehler.h"
 
+#include "StationsImport.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
 #include "contest/OffenerContest.h"
 #include "store/Connection.h"
 #include "store/ContestDat.h"
 #include "store/ContestDatabase.h"
-#include "store/StationsImport.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,7 +48,7 @@ void BekannteStationen::ausContestÜbernehmen()
     }
     try {
         QList<StationsImport::Station> stationen;
-        for (const ContestDatabase::RufzeichenLocator& r : db->bekannteStationen())
+        for (const StationenAbfrage::RufzeichenLocator& r : db->bekannteStationen())
             stationen.append({ r.rufzeichen, { r.locator } });
         Connection c(contestDat_.connection().pfad(), Connection::Zugriff::LesenSchreiben);
         const StationsImport::Ergebnis e = StationsImport::einfügen(c, stationen);

@@ -13,6 +13,7 @@
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/FilePaths.h"
+#include "store/Gueltigkeit.h"
 #include "store/Settings.h"
 
 #include <QDir>
@@ -424,13 +425,15 @@ void ContestModel::speichern()
     q.rstGeg = f.txtRSTgeg + f.txtNummer;
     q.rstErh = f.txtRSTerh;
     q.locator = f.txtLocator;
-    q.punkte = ungültig ? kUngültigePunkte : f.txtQRB;
+    q.punkte = f.txtQRB;
     q.winkel = f.txtWinkel;
     q.kernCall = Kern2(f.txtCall);
-    q.square = ungültig ? u" "_s : f.txtLocator.left(4);
-    q.land = ungültig ? u" "_s : f.lblLand;
+    q.square = f.txtLocator.left(4);
+    q.land = f.lblLand;
     q.kommentar = f.txtKommentar.isEmpty() ? u" "_s : f.txtKommentar;
     q.qsl = f.chkQSL;
+    if (ungültig)
+        ungültigMachen(q);
 
     const QString zeile = journalZeile({ heute(), f.txtUhrzeit, f.txtCall, f.txtRSTgeg, f.txtNummer,
         f.txtRSTerh, f.txtLocator, q.punkte, lblBand() });

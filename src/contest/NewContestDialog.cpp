@@ -1,5 +1,6 @@
 #include "NewContestDialog.h"
 
+#include "common/Grossschreibung.h"
 #include "store/BandList.h"
 #include "ui/Feldverlassen.h"
 
@@ -32,7 +33,7 @@ public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override
     {
-        input = NewContestModel::großschreiben(input);
+        input = großschreiben(input);
         return Acceptable;
     }
 };

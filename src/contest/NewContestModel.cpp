@@ -36,15 +36,6 @@ void NewContestModel::vorbelegen(const QDate& heute)
     name_ = ContestModel::monatsVorgabe(heute);
 }
 
-QString NewContestModel::großschreiben(const QString& text)
-{
-    // Character by character: "ß" stays one character instead of becoming "SS".
-    QString result = text;
-    for (QChar& c : result)
-        c = c.toUpper();
-    return result;
-}
-
 bool NewContestModel::bandGewählt(const QString& band) const
 {
     return bänder_.contains(band);

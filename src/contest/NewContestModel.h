@@ -1,4 +1,6 @@
 #pragma once
+#include "common/Grossschreibung.h"
+
 #include <QDate>
 #include <QSet>
 #include <QString>
@@ -20,9 +22,6 @@ public:
 
     // Every caller presets the file name with month and year ("DEZ2026").
     void vorbelegen(const QDate& heute);
-
-    // Typed letters become capitals; the text keeps its length, so a cursor stays put.
-    static QString großschreiben(const QString& text);
 
     const QString& txtName() const { return name_; }
     const QString& txtCall() const { return call_; }

@@ -3,6 +3,7 @@
 #include "CallSign.h"
 #include "EntryModel.h"
 #include "LogList.h"
+#include "StationsEintrag.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
 #include "store/CallInfoDb.h"
@@ -74,30 +75,26 @@ void CallLookup::Prüfen(EntryModel& entry, LogList& log)
     // 3. Name, 4. known locators and the information line.
     const QString name = nachschlagen(callInfoGemeldet_, [&] { return callInfo_.name(kern); });
     const std::optional<QString> locs
-        = nachschlagen(contestDatGemeldet_, [&] { return contestDat_.locators(f.teile.präfix + kern); });
+        = nachschlagen(contestDatGemeldet_, [&] { return contestDat_.locators(stationsCall(f.txtCall)); });
+    const QStringList bekannte = locatorsZerlegen(locs.value_or(QString()));
     if (!locs) {
         f.lblInfo = u"Info: ("_s + name + u')';
     } else {
         f.lblInfo = name.isEmpty() ? QString(u"Info: ("_s + *locs + u')')
                                    : QString(u"Info: ("_s + name + u", "_s + *locs + u')');
-        if (f.txtLocator.isEmpty())
-            entry.setLocator(locs->left(6));
+        if (f.txtLocator.isEmpty() && !bekannte.isEmpty())
+            entry.setLocator(bekannte.first());
     }
 
     // 5. Choice among several known locators.
-    // A single locator, with or without its trailing separator, offers no choice.
-    const QString alle = locs.value_or(QString());
-    if ((alle.size() + 1) / 7 < 2) {
+    if (bekannte.size() < 2) {
         f.cboLocator.clear();
         f.cboLocatorIndex = -1;
         f.cboLocatorSichtbar = false;
         f.frame1Aktiv = false;
     } else {
         f.cboLocator.clear();
-        QStringList bekannte;
-        for (qsizetype i = 0; i < alle.size(); i += 7)
-            bekannte.append(alle.mid(i, 6));
-        if (!f.txtLocator.isEmpty() && !alle.contains(f.txtLocator))
+        if (!f.txtLocator.isEmpty() && !bekannte.contains(f.txtLocator))
             f.cboLocator.append(f.txtLocator);
         f.cboLocator += bekannte;
         f.cboLocatorIndex = static_cast<int>(f.cboLocator.indexOf(f.txtLocator));

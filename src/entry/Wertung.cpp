@@ -1,7 +1,7 @@
 #include "Wertung.h"
 
 #include "common/Val.h"
-#include "store/QsoRecord.h"
+#include "store/Gueltigkeit.h"
 
 #include <cmath>
 
@@ -63,7 +63,7 @@ void Wertung::hinzufügen(const WertungsZeile& z)
     ++anzahl_;
     zählen(länder_, z.land, 1);
     zählen(squares_, z.square, 1);
-    if (z.punkte == kUngültigePunkte)
+    if (!istGültig(z.punkte))
         return;
     ++gültige_;
     const double punkte = Val(z.punkte);
@@ -76,7 +76,7 @@ void Wertung::entfernen(const WertungsZeile& z)
     --anzahl_;
     zählen(länder_, z.land, -1);
     zählen(squares_, z.square, -1);
-    if (z.punkte == kUngültigePunkte)
+    if (!istGültig(z.punkte))
         return;
     --gültige_;
     const double punkte = Val(z.punkte);

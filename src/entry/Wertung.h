@@ -10,7 +10,7 @@ namespace tarvex {
 // The running score of one band, kept up to date by every save, deletion and
 // change instead of reading the band again, so its cost does not grow with the
 // log. At every step it equals what the band table gives computed afresh
-// (ContestDatabase::summen); it is loaded from the table when a band is opened.
+// by SQL statements alone; it is loaded from the table when a band is opened.
 class Wertung {
 public:
     void laden(const QList<WertungsZeile>& zeilen);

@@ -1,6 +1,5 @@
 #include "EdiExport.h"
 
-#include "EdiSchreiber.h"
 #include "LogFelder.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
@@ -13,6 +12,15 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
+EdiSchreiber::Angaben EdiExport::angaben(const LogFelder& felder)
+{
+    using F = LogFeld;
+    const auto t = [&](F f) { return felder.text(f); };
+    return { t(F::Wettbewerb), t(F::Datum), t(F::Wertungsgruppe), t(F::DOK), t(F::Einmann), t(F::Name),
+        t(F::Straße), t(F::Ort), t(F::Sender), t(F::Empfänger), t(F::Eingangsstufe), t(F::Antenne),
+        t(F::Ausgangsleistung), t(F::ÜberGrund), t(F::ÜberNN) };
+}
+
 EdiExport::Ergebnis EdiExport::bandSchreiben(
     OffenerContest& contest, const LogFelder& felder, const QString& band)
 {
@@ -22,7 +30,7 @@ EdiExport::Ergebnis EdiExport::bandSchreiben(
     const QList<QsoRecord> qsos = db->qsos(band);
     const EdiSchreiber::Station station { contest.lblCall(), contest.felder().lblLocator, band };
     Ergebnis e { EdiSchreiber::dateiname(station, qsos), qsos.size() };
-    EdiSchreiber::schreiben(e.name, EdiSchreiber::erstellen(felder, station, qsos));
+    EdiSchreiber::schreiben(e.name, EdiSchreiber::erstellen(angaben(felder), station, qsos));
     return e;
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "formats/EdiSchreiber.h"
+
 #include <QString>
 
 namespace tarvex {
@@ -17,6 +19,8 @@ public:
         QString name;
         qsizetype qsos = 0;
     };
+    // The header texts of the log window's fields.
+    static EdiSchreiber::Angaben angaben(const LogFelder& felder);
     // UserError when the contest cannot be read or the file cannot be written.
     static Ergebnis bandSchreiben(OffenerContest& contest, const LogFelder& felder, const QString& band);
     // The note for a band without contacts (the file holds only the header).

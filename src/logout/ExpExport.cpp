@@ -1,12 +1,12 @@
 #include "ExpExport.h"
 
-#include "AdifDatei.h"
-#include "ExpDatei.h"
 #include "common/AtomicTextFile.h"
 #include "common/Clock.h"
 #include "common/UserError.h"
 #include "contest/OffenerContest.h"
 #include "entry/CallSign.h"
+#include "formats/AdifDatei.h"
+#include "formats/ExpDatei.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 
@@ -42,15 +42,12 @@ ExpExport::Ergebnis ExpExport::exportieren(bool adif)
                 ergebnis.adifDatei = AdifDatei::dateiname(ergebnis.expDatei);
                 adi.emplace(ergebnis.adifDatei);
             }
-            exp->writeLine(ExpDatei::kKopf);
-            exp->writeLine(kern);
-            exp->writeLine(contest_.felder().lblLocator);
-            exp->writeLine(band);
+            for (const QString& zeile : ExpDatei::kopf(kern, contest_.felder().lblLocator, band, q.datum))
+                exp->writeLine(zeile);
             if (adi) {
                 for (const QString& zeile : AdifDatei::kopf(clock_.jetzt()))
                     adi->writeLine(zeile);
             }
-            exp->writeLine(ExpDatei::monatszeile(q.datum));
         }
         exp->writeLine(ExpDatei::qsoZeile(q));
         if (adi)

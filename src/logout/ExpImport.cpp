@@ -1,9 +1,9 @@
 #include "ExpImport.h"
 
-#include "ExpDatei.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
 #include "contest/OffenerContest.h"
+#include "formats/ExpDatei.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/Settings.h"

@@ -12,6 +12,7 @@
 #include "contest/OffenerContest.h"
 #include "entry/KeystrokeLog.h"
 #include "mail/MailVersand.h"
+#include "print/Druckstoerung.h"
 #include "print/PrinterSurface.h"
 #include "print/Zeilenausgabe.h"
 #include "store/BandList.h"
@@ -20,6 +21,7 @@
 #include "store/Settings.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 
 namespace tarvex {
@@ -257,6 +259,44 @@ void LogModel::drucken(PrinterSurface& drucker)
     emit closeRequested();
     // 5.
     speichern();
+}
+
+LogModel::Druckweg LogModel::druckweg(const Druckerwahl& wahl)
+{
+    const bool papier = !inDatei_ && (deckblatt_ || log_);
+    if (!papier)
+        return Druckweg::Direkt;
+    const QString name = wahl.ziel();
+    if (name.isEmpty())
+        return Druckweg::PdfOhneDrucker;
+    switch (Druckstörung::fragen(prompter_, name, wahl.zustand(name))) {
+    case Druckstörung::Ausweg::Drucken:
+        return Druckweg::Direkt;
+    case Druckstörung::Ausweg::AlsPdf:
+        return Druckweg::PdfStattDrucker;
+    case Druckstörung::Ausweg::Verwerfen:
+        break;
+    }
+    return Druckweg::Nichts;
+}
+
+QString LogModel::pdfAnlegen(Druckweg weg)
+{
+    const QString pfad = Druckstörung::pdfDateiAnlegen(clock_);
+    if (pfad.isEmpty()) {
+        prompter_.zeige(
+            fehlerMeldung(u"Es ist kein Drucker eingerichtet, und im Arbeitsverzeichnis \u201E%1\u201C "
+                          "kann keine PDF-Datei angelegt werden. Es wurde nichts gedruckt."_s.arg(
+                              QDir::toNativeSeparators(QDir::currentPath()))));
+        return {};
+    }
+    prompter_.zeige(
+        hinweisMeldung((weg == Druckweg::PdfStattDrucker
+                               ? u"Der Ausdruck wird als PDF-Datei gespeichert:\n"_s
+                               : u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei "
+                                 "gespeichert:\n"_s)
+            + QDir::toNativeSeparators(pfad)));
+    return pfad;
 }
 
 void LogModel::abbrechen()

@@ -1,4 +1,5 @@
 #pragma once
+#include "print/Druckerwahl.h"
 #include "print/Druckzeile.h"
 
 #include <QObject>
@@ -73,6 +74,16 @@ public:
     void setTxtExportname(const QString& text) { exportname_ = text; }
     // The EDI file the last run wrote, shown like the export name.
     const QString& txtEdiname() const { return ediname_; }
+
+    // Where cmdDrucken puts the cover sheet and log pages: Direkt onto the given
+    // surface (or into the text file), a PDF file when no printer is installed or
+    // when the operator takes one for a printer that cannot print now, or nothing.
+    // The printer's trouble is asked about here, once for the whole log.
+    enum class Druckweg { Direkt, PdfOhneDrucker, PdfStattDrucker, Nichts };
+    Druckweg druckweg(const Druckerwahl& wahl);
+    // The one PDF file of the whole printout, created and announced; empty when
+    // it cannot be created (the operator is told, nothing is printed).
+    QString pdfAnlegen(Druckweg weg);
 
     // cmdDrucken: outputs, reminder, back to the logging window, settings saved.
     // A failing output is reported; the window then stays open.

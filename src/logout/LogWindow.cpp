@@ -57,12 +57,12 @@ QCheckBox* kästchen(const QString& name, const QString& text, const QString& hi
 } // namespace
 
 LogWindow::LogWindow(
-    LogModel& model, Prompter& prompter, PrinterSurface& drucker, const Clock& uhr, QWidget* parent)
+    LogModel& model, Prompter& prompter, PrinterSurface& drucker, const Druckerwahl& wahl, QWidget* parent)
     : QWidget(parent)
     , model_(model)
     , prompter_(prompter)
     , drucker_(drucker)
-    , uhr_(uhr)
+    , wahl_(wahl)
 {
     setObjectName(u"frmLog"_s);
     setWindowTitle(u"Log drucken"_s);
@@ -308,50 +308,30 @@ void LogWindow::drucken()
         datumVerlassen_->setOffen(true);
     if (!datumPrüfen())
         return;
-    const bool papier = !model_.chkInDatei() && (model_.chkDeckblatt() || model_.chkLog());
-    const QString name = QtPrinterSurface::zielDrucker();
-    if (papier && name.isEmpty()) {
-        druckenOhneDrucker(false);
-        return;
+    switch (const LogModel::Druckweg weg = model_.druckweg(wahl_)) {
+    case LogModel::Druckweg::Direkt:
+        model_.drucken(drucker_);
+        break;
+    case LogModel::Druckweg::PdfOhneDrucker:
+    case LogModel::Druckweg::PdfStattDrucker:
+        alsPdfDrucken(weg);
+        break;
+    case LogModel::Druckweg::Nichts:
+        break;
     }
-    if (papier) {
-        // Asked once for the whole log, not once for each of its jobs.
-        const auto zustand = Druckerwarteschlange::zustand(name);
-        switch (QtPrinterSurface::störungFragen(prompter_, name, zustand)) {
-        case QtPrinterSurface::Ausweg::Drucken:
-            break;
-        case QtPrinterSurface::Ausweg::AlsPdf:
-            druckenOhneDrucker(true);
-            return;
-        case QtPrinterSurface::Ausweg::Verwerfen:
-            return;
-        }
-    }
-    model_.drucken(drucker_);
 }
 
-void LogWindow::druckenOhneDrucker(bool druckerGestört)
+void LogWindow::alsPdfDrucken(LogModel::Druckweg weg)
 {
     // One PDF file for the whole log rather than one file and one message per page.
-    const QString pfad = QtPrinterSurface::pdfDateiAnlegen(uhr_);
-    if (pfad.isEmpty()) {
-        prompter_.zeige(
-            fehlerMeldung(u"Es ist kein Drucker eingerichtet, und im Arbeitsverzeichnis \u201E%1\u201C "
-                          "kann keine PDF-Datei angelegt werden. Es wurde nichts gedruckt."_s.arg(
-                              QDir::toNativeSeparators(QDir::currentPath()))));
+    const QString pfad = model_.pdfAnlegen(weg);
+    if (pfad.isEmpty())
         return;
-    }
-    prompter_.zeige(
-        hinweisMeldung((druckerGestört ? u"Der Ausdruck wird als PDF-Datei gespeichert:\n"_s
-                                       : u"Es ist kein Drucker eingerichtet. Der Ausdruck wird als PDF-Datei "
-                                         "gespeichert:\n"_s)
-            + QDir::toNativeSeparators(pfad)));
     QPrinter pdf(QPrinter::HighResolution);
     ohneDruckerEinrichten(pdf);
     // In place of a failing printer the pages look as they would have on it.
-    if (druckerGestört)
-        pdf.setPageMargins(
-            QtPrinterSurface::druckerRänder(QtPrinterSurface::zielDrucker()), QPageLayout::Millimeter);
+    if (weg == LogModel::Druckweg::PdfStattDrucker)
+        pdf.setPageMargins(QtPrinterSurface::druckerRänder(wahl_.ziel()), QPageLayout::Millimeter);
     pdf.setOutputFileName(pfad);
     SingleJobPrinterSurface fläche(pdf);
     model_.drucken(fläche);
@@ -362,7 +342,7 @@ void LogWindow::vorschau()
     if (!datumPrüfen())
         return;
     QPrinter drucker(QPrinter::HighResolution);
-    if (!QtPrinterSurface::druckerVorhanden())
+    if (wahl_.ziel().isEmpty())
         ohneDruckerEinrichten(drucker);
     QPrintPreviewDialog dialog(&drucker, this);
     dialog.setObjectName(u"Vorschau"_s);

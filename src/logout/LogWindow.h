@@ -1,4 +1,6 @@
 #pragma once
+#include "LogModel.h"
+
 #include <QMap>
 #include <QWidget>
 
@@ -12,7 +14,6 @@ namespace tarvex {
 
 class Clock;
 class Feldverlassen;
-class LogModel;
 class PrinterSurface;
 class Prompter;
 enum class LogFeld : int;
@@ -24,7 +25,7 @@ enum class LogFeld : int;
 class LogWindow : public QWidget {
     Q_OBJECT
 public:
-    LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucker, const Clock& uhr,
+    LogWindow(LogModel& model, Prompter& prompter, PrinterSurface& drucker, const Druckerwahl& wahl,
         QWidget* parent = nullptr);
 
     LogModel& model() { return model_; }
@@ -47,12 +48,12 @@ private:
     // A date check still owed by leaving txtDatum; false after its message.
     bool datumPrüfen();
     // One PDF for the whole log: without a printer, or instead of a failing one.
-    void druckenOhneDrucker(bool druckerGestört);
+    void alsPdfDrucken(LogModel::Druckweg weg);
 
     LogModel& model_;
     Prompter& prompter_;
     PrinterSurface& drucker_;
-    const Clock& uhr_;
+    const Druckerwahl& wahl_;
     QMenuBar* menüleiste_ = nullptr;
     QMap<LogFeld, QLineEdit*> felder_;
     QCheckBox* chkDeckblatt_ = nullptr;

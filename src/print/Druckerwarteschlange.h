@@ -1,4 +1,6 @@
 #pragma once
+#include "print/Druckerwahl.h"
+
 #include <QSizeF>
 #include <QString>
 
@@ -9,7 +11,7 @@ namespace tarvex {
 // without a word; here the refusal comes back, so nothing is lost.
 class Druckerwarteschlange {
 public:
-    enum class Zustand { Bereit, Angehalten, NimmtNichtsAn, Fehlt };
+    using Zustand = Druckerwahl::Zustand;
     struct Ergebnis {
         int auftrag = 0; // the queue's job number, 0 when refused
         QString grund; // the printing system's reason for a refusal

@@ -1,4 +1,5 @@
 #include "QtPrinterSurface.h"
+#include "Druckstoerung.h"
 
 #include "common/Clock.h"
 #include "common/Prompter.h"
@@ -54,16 +55,9 @@ const QImage& messfläche()
     return bild;
 }
 
-QPrinterInfo zielInfo()
+QPrinterInfo info(const QString& name)
 {
-    const QString name = QtPrinterSurface::zielDrucker();
     return name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(name);
-}
-
-QString& gewählt()
-{
-    static QString name;
-    return name;
 }
 
 // Qt's PDF writer gives every page a whole number of points, so a label of
@@ -123,13 +117,15 @@ bool festeBreite(const QString& name)
 }
 } // namespace
 
-QtPrinterSurface::QtPrinterSurface(Prompter& prompter, const Clock& uhr, QPrinter* ziel)
-    : PrinterSurface(papierDesDruckers(zielInfo()).size(QPageSize::Millimeter))
+QtPrinterSurface::QtPrinterSurface(
+    Prompter& prompter, const Clock& uhr, const Druckerwahl& wahl, QPrinter* ziel)
+    : PrinterSurface(papierDesDruckers(info(wahl.ziel())).size(QPageSize::Millimeter))
     , prompter_(prompter)
     , uhr_(uhr)
+    , wahl_(wahl)
     , ziel_(ziel)
-    , ränder_(ränderDesDruckers(zielInfo()))
-    , ohneDrucker_(zielDrucker().isEmpty())
+    , ränder_(ränderDesDruckers(info(wahl.ziel())))
+    , ohneDrucker_(wahl.ziel().isEmpty())
     , spool_(QDir::tempPath() + u"/tarvex-druck-XXXXXX"_s)
 {
 }
@@ -139,64 +135,9 @@ QtPrinterSurface::~QtPrinterSurface()
     dokumentEnde();
 }
 
-const QString& QtPrinterSurface::gewählterDrucker()
-{
-    return gewählt();
-}
-
-void QtPrinterSurface::setGewählterDrucker(const QString& name)
-{
-    gewählt() = name;
-}
-
-QString QtPrinterSurface::zielDrucker()
-{
-    if (!gewählt().isEmpty())
-        return gewählt();
-    return QPrinterInfo::defaultPrinter().printerName();
-}
-
 QMarginsF QtPrinterSurface::druckerRänder(const QString& drucker)
 {
     return ränderDesDruckers(QPrinterInfo::printerInfo(drucker));
-}
-
-bool QtPrinterSurface::druckerVorhanden()
-{
-    return !zielDrucker().isEmpty();
-}
-
-QtPrinterSurface::Ausweg QtPrinterSurface::störungFragen(
-    Prompter& prompter, const QString& drucker, Druckerwarteschlange::Zustand zustand, const QString& grund)
-{
-    using Z = Druckerwarteschlange::Zustand;
-    const QString frage = u"\n\nSoll der Ausdruck stattdessen als PDF-Datei gespeichert werden?"_s;
-    QString text;
-    QString titel = u"Fehler"_s;
-    switch (zustand) {
-    case Z::Bereit:
-        return Ausweg::Drucken;
-    case Z::Angehalten:
-        titel = u"Achtung"_s;
-        text = u"Der Drucker \u201E%1\u201C ist angehalten. Der Ausdruck bleibt in seiner Warteschlange, bis "
-               u"der "
-               "Drucker wieder freigegeben wird."_s.arg(drucker);
-        break;
-    case Z::NimmtNichtsAn:
-        text = u"Der Drucker \u201E%1\u201C nimmt keinen Ausdruck an."_s.arg(drucker);
-        break;
-    case Z::Fehlt:
-        text = u"Der Drucker \u201E%1\u201C ist nicht mehr eingerichtet."_s.arg(drucker);
-        break;
-    }
-    if (!grund.isEmpty())
-        text += u"\nMeldung des Drucksystems: "_s + grund;
-    const Meldung m { text + frage, titel,
-        zustand == Z::Angehalten ? Meldung::Symbol::Frage : Meldung::Symbol::Ausrufezeichen,
-        Meldung::Knöpfe::JaNein, Meldung::Antwort::Ja };
-    if (prompter.zeige(m) == Meldung::Antwort::Ja)
-        return Ausweg::AlsPdf;
-    return zustand == Z::Angehalten ? Ausweg::Drucken : Ausweg::Verwerfen;
 }
 
 QFont QtPrinterSurface::qtSchrift(const Schrift& schrift)
@@ -258,8 +199,8 @@ QMarginsF QtPrinterSurface::ränderFür(QSizeF papierMm) const
 
 void QtPrinterSurface::dokumentBeginnen()
 {
-    const QString name = zielDrucker();
-    const QPrinterInfo info = zielInfo();
+    const QString name = wahl_.ziel();
+    const QPrinterInfo info = tarvex::info(name);
     ohneDrucker_ = name.isEmpty();
     ränder_ = ränderDesDruckers(info);
     if (ziel_) {
@@ -317,25 +258,9 @@ void QtPrinterSurface::dokumentBeginnen()
             + QDir::toNativeSeparators(datei)));
 }
 
-QString QtPrinterSurface::pdfDateiAnlegen(const Clock& uhr)
-{
-    const QString stempel = uhr.jetzt().toString(u"yyyy-MM-dd_HH-mm-ss"_s);
-    const QDir hier = QDir::current();
-    for (int n = 1;; ++n) {
-        const QString pfad = hier.absoluteFilePath(
-            u"Ausdruck_"_s + stempel + (n > 1 ? u'_' + QString::number(n) : QString()) + u".pdf"_s);
-        // Created here, exclusively, so no earlier printout is ever overwritten.
-        QFile datei(pfad);
-        if (datei.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return pfad;
-        if (!datei.exists())
-            return {};
-    }
-}
-
 QString QtPrinterSurface::neuePdfDatei()
 {
-    const QString pfad = pdfDateiAnlegen(uhr_);
+    const QString pfad = Druckstörung::pdfDateiAnlegen(uhr_);
     if (pfad.isEmpty())
         prompter_.zeige(
             fehlerMeldung(u"Es ist kein Drucker eingerichtet, und im Arbeitsverzeichnis "
@@ -385,13 +310,12 @@ void QtPrinterSurface::dokumentAbschließen()
 
 void QtPrinterSurface::übergeben()
 {
-    using Z = Druckerwarteschlange::Zustand;
-    const Z zustand = Druckerwarteschlange::zustand(druckerName_);
-    Ausweg weg = störungFragen(prompter_, druckerName_, zustand);
+    using Ausweg = Druckstörung::Ausweg;
+    Ausweg weg = Druckstörung::fragen(prompter_, druckerName_, wahl_.zustand(druckerName_));
     if (weg == Ausweg::Drucken) {
         const auto e = Druckerwarteschlange::drucken(druckerName_, entwurf_, u"Tarvex"_s, papierMm());
         if (e.auftrag == 0)
-            weg = störungFragen(prompter_, druckerName_, Z::NimmtNichtsAn, e.grund);
+            weg = Druckstörung::fragen(prompter_, druckerName_, Druckerwahl::Zustand::NimmtNichtsAn, e.grund);
     }
     if (weg == Ausweg::AlsPdf)
         alsPdfSpeichern(entwurf_);
@@ -400,7 +324,7 @@ void QtPrinterSurface::übergeben()
 
 void QtPrinterSurface::alsPdfSpeichern(const QString& entwurf)
 {
-    const QString pfad = pdfDateiAnlegen(uhr_);
+    const QString pfad = Druckstörung::pdfDateiAnlegen(uhr_);
     QFile ziel(pfad);
     QFile quelle(entwurf);
     if (pfad.isEmpty() || !quelle.open(QIODevice::ReadOnly) || !ziel.open(QIODevice::WriteOnly)

@@ -1,4 +1,5 @@
 #pragma once
+#include "print/Druckerwahl.h"
 #include "print/Druckerwarteschlange.h"
 #include "print/PrinterSurface.h"
 
@@ -15,37 +16,20 @@ namespace tarvex {
 class Clock;
 class Prompter;
 
-// The printer surface on paper: the printer chosen under "Drucker wählen …" or
-// the default one, or, when none is installed, a PDF file in the working
-// directory that the operator is told about once per document. A document opens
-// at its first output and goes to the printer at its end, or when this object is
-// destroyed (the journal printout never ends its own). Each document is drawn
-// into a PDF first and handed to the printer's queue as one job, so a queue that
+// The printer surface on paper: the printer of the Druckerwahl, or, when none is installed, a PDF file in the
+// working directory that the operator is told about once per document. A document opens at its first output
+// and goes to the printer at its end, or when this object is destroyed (the journal printout never ends its
+// own). Each document is drawn into a PDF first and handed to the printer's queue as one job, so a queue that
 // is stopped, refuses the job or has gone can offer the same output as a PDF file.
 // With a target printer (a print preview's) every document is drawn there instead,
 // with the margins the real output would have.
 class QtPrinterSurface final : public PrinterSurface {
 public:
-    QtPrinterSurface(Prompter& prompter, const Clock& uhr, QPrinter* ziel = nullptr);
+    QtPrinterSurface(Prompter& prompter, const Clock& uhr, const Druckerwahl& wahl, QPrinter* ziel = nullptr);
     ~QtPrinterSurface() override;
 
-    // What to do with a printout the printer cannot take now.
-    enum class Ausweg { Drucken, AlsPdf, Verwerfen };
-
-    // The printer chosen by the operator for this run; empty: the default printer.
-    static const QString& gewählterDrucker();
-    static void setGewählterDrucker(const QString& name);
-    // The printer printouts go to: the chosen one (even when it has gone), else
-    // the default one; empty when there is none.
-    static QString zielDrucker();
-    static bool druckerVorhanden();
     // The unprintable edge of this printer in mm; a PDF's 5 mm when it is unknown.
     static QMarginsF druckerRänder(const QString& drucker);
-    // Tells the operator that the printer cannot take a printout now (naming the
-    // printer) and asks whether it is to be written as a PDF file instead. A
-    // stopped printer still takes the job into its queue when the answer is no.
-    static Ausweg störungFragen(Prompter& prompter, const QString& drucker,
-        Druckerwarteschlange::Zustand zustand, const QString& grund = {});
     // Fixed-pitch names resolve to an installed fixed-pitch face.
     static QFont qtSchrift(const Schrift& schrift);
     // mm per character column and per line, and the width of a text, measured at
@@ -53,9 +37,6 @@ public:
     static double zeichenbreiteMm(const Schrift& schrift);
     static double zeilenhöheMm(const Schrift& schrift);
     static double textbreiteMm(const Schrift& schrift, const QString& text);
-    // Creates Ausdruck_JJJJ-MM-TT_hh-mm-ss.pdf (or _2, _3, ...) in the working
-    // directory without overwriting anything; empty when none can be created.
-    static QString pdfDateiAnlegen(const Clock& uhr);
 
 protected:
     Maße maße(const Schrift& schrift) const override;
@@ -82,6 +63,7 @@ private:
 
     Prompter& prompter_;
     const Clock& uhr_;
+    const Druckerwahl& wahl_;
     QPrinter* ziel_;
     QMarginsF ränder_; // mm, of the device chosen last
     bool ohneDrucker_ = false;

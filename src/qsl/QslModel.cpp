@@ -1,9 +1,9 @@
 #include "QslModel.h"
 
+#include "common/Grossschreibung.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
 #include "common/Val.h"
-#include "contest/NewContestModel.h"
 #include "contest/OffenerContest.h"
 #include "print/PrinterSurface.h"
 #include "store/Settings.h"
@@ -80,7 +80,7 @@ QslModel::QslModel(
 
 void QslModel::setTxtCall(const QString& text)
 {
-    txtCall_ = NewContestModel::großschreiben(text);
+    txtCall_ = großschreiben(text);
 }
 
 void QslModel::setFeld(Feld feld, const QString& text)
@@ -132,11 +132,11 @@ std::optional<double> QslModel::grenze()
     return Val(txtPunkte);
 }
 
-std::optional<QList<ContestDatabase::QslZeile>> QslModel::auswahl()
+std::optional<QList<QslAbfrage::Zeile>> QslModel::auswahl()
 {
     ContestDatabase* db = contest_.db();
     if (!db)
-        return QList<ContestDatabase::QslZeile>();
+        return QList<QslAbfrage::Zeile>();
     const std::optional<double> g = grenze();
     if (!g)
         return std::nullopt;
@@ -155,7 +155,7 @@ void QslModel::füllen()
     QList<QslListe::Eintrag> einträge;
     if (zeilen) {
         einträge.reserve(zeilen->size());
-        for (const ContestDatabase::QslZeile& z : *zeilen)
+        for (const QslAbfrage::Zeile& z : *zeilen)
             einträge.append({ z.qso.rufzeichen, z.mitNummer ? QString::number(z.qso.nummer) : QString(),
                 z.qso.punkte, z.qso.qsl, z.rowid });
     }
@@ -164,9 +164,9 @@ void QslModel::füllen()
     emit changed();
 }
 
-void QslModel::markieren(ContestDatabase::QslMarkierung art)
+void QslModel::markieren(QslAbfrage::Markierung art)
 {
-    using M = ContestDatabase::QslMarkierung;
+    using M = QslAbfrage::Markierung;
     // A limit that is no number changes nothing, neither ticks nor marks.
     ContestDatabase* db = contest_.db();
     const std::optional<double> g = db ? grenze() : std::optional<double>(0);
@@ -186,17 +186,17 @@ void QslModel::markieren(ContestDatabase::QslMarkierung art)
 
 void QslModel::alleMarkieren()
 {
-    markieren(ContestDatabase::QslMarkierung::Setzen);
+    markieren(QslAbfrage::Markierung::Setzen);
 }
 
 void QslModel::markierungLöschen()
 {
-    markieren(ContestDatabase::QslMarkierung::Löschen);
+    markieren(QslAbfrage::Markierung::Löschen);
 }
 
 void QslModel::markierungUmkehren()
 {
-    markieren(ContestDatabase::QslMarkierung::Umkehren);
+    markieren(QslAbfrage::Markierung::Umkehren);
 }
 
 void QslModel::häkchenGeklickt(int row, bool an)
@@ -238,7 +238,7 @@ std::optional<QList<QsoRecord>> QslModel::markierteQsos()
     if (!zeilen)
         return std::nullopt;
     QList<QsoRecord> qsos;
-    for (const ContestDatabase::QslZeile& z : *zeilen)
+    for (const QslAbfrage::Zeile& z : *zeilen)
         if (z.qso.qsl)
             qsos.append(z.qso);
     return qsos;

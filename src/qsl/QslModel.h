@@ -95,9 +95,9 @@ signals:
     void changed();
 
 private:
-    std::optional<QList<ContestDatabase::QslZeile>> auswahl();
+    std::optional<QList<QslAbfrage::Zeile>> auswahl();
     std::optional<double> grenze();
-    void markieren(ContestDatabase::QslMarkierung art);
+    void markieren(QslAbfrage::Markierung art);
     Aufkleberdruck::Vorgaben vorgaben() const;
     void fehler(const QString& text);
 

@@ -1,6 +1,7 @@
 #include "QslWindow.h"
 
 #include "QslModel.h"
+#include "common/Grossschreibung.h"
 #include "common/Prompter.h"
 #include "print/QtPrinterSurface.h"
 #include "ui/Zurueckmenue.h"
@@ -37,8 +38,7 @@ public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override
     {
-        for (QChar& c : input)
-            c = c.toUpper();
+        input = großschreiben(input);
         return Acceptable;
     }
 };
@@ -69,11 +69,13 @@ QPushButton* knopf(const QString& name, const QString& text, QWidget* parent)
 
 } // namespace
 
-QslWindow::QslWindow(QslModel& model, Prompter& prompter, const Clock& uhr, QWidget* parent)
+QslWindow::QslWindow(
+    QslModel& model, Prompter& prompter, const Clock& uhr, const Druckerwahl& wahl, QWidget* parent)
     : QWidget(parent)
     , model_(model)
     , prompter_(prompter)
     , uhr_(uhr)
+    , wahl_(wahl)
 {
     setObjectName(u"frmQSL"_s);
     setWindowTitle(u"QSL-Aufkleber drucken"_s);
@@ -271,7 +273,7 @@ QPrintPreviewDialog* QslWindow::vorschau()
     dialog->setWindowTitle(u"Vorschau der QSL-Aufkleber"_s);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* drucker) {
-        QtPrinterSurface fläche(prompter_, uhr_, drucker);
+        QtPrinterSurface fläche(prompter_, uhr_, wahl_, drucker);
         model_.vorschauDrucken(fläche, vorschauQsos_);
     });
     dialog->resize(760, 560);

@@ -15,6 +15,8 @@ class QTreeView;
 
 namespace tarvex {
 
+class Druckerwahl;
+
 class Clock;
 class Prompter;
 class QslModel;
@@ -26,7 +28,8 @@ class QslModel;
 class QslWindow : public QWidget {
     Q_OBJECT
 public:
-    QslWindow(QslModel& model, Prompter& prompter, const Clock& uhr, QWidget* parent = nullptr);
+    QslWindow(QslModel& model, Prompter& prompter, const Clock& uhr, const Druckerwahl& wahl,
+        QWidget* parent = nullptr);
     ~QslWindow() override;
 
     // "&Vorschau": the labels a print would give now, in a print preview.
@@ -46,6 +49,7 @@ private:
     QslModel& model_;
     Prompter& prompter_;
     const Clock& uhr_;
+    const Druckerwahl& wahl_;
     QTreeView* liste_ = nullptr;
     QLineEdit* txtCall_ = nullptr;
     QLineEdit* txtPunkte_ = nullptr;

@@ -1,5 +1,6 @@
 #include "LocatorsucheModel.h"
 
+#include "common/Grossschreibung.h"
 #include "common/Prompter.h"
 #include "common/UserError.h"
 #include "store/ContestDat.h"
@@ -13,18 +14,6 @@ LocatorsucheModel::LocatorsucheModel(ContestDat& contestDat, Prompter& prompter,
     , contestDat_(contestDat)
     , prompter_(prompter)
 {
-}
-
-QString LocatorsucheModel::großschreiben(const QString& text)
-{
-    // Character by character, so the text keeps its length (ß stays one character).
-    QString result = text;
-    for (QChar& c : result) {
-        const QString groß = QString(c).toUpper();
-        if (groß.size() == 1)
-            c = groß[0];
-    }
-    return result;
 }
 
 void LocatorsucheModel::setTxtLocator(const QString& text)

@@ -23,7 +23,6 @@ public:
     const QString& txtLocator() const { return txtLocator_; }
     // Every typed letter becomes a capital.
     void setTxtLocator(const QString& text);
-    static QString großschreiben(const QString& text);
 
     // Runs the search with the current pattern.
     void suchen();

@@ -38,7 +38,7 @@ bool StatistikGrafikModel::proStunde(bool punkte)
     ContestDatabase* db = contest_.db();
     if (db == nullptr)
         return false;
-    QList<ContestDatabase::Stunde> stunden;
+    QList<StatistikAbfrage::Stunde> stunden;
     try {
         stunden = db->statistikStunden(contest_.Band());
     } catch (const UserError& e) {
@@ -48,7 +48,7 @@ bool StatistikGrafikModel::proStunde(bool punkte)
     if (stunden.isEmpty())
         return false;
     werte_ = QList<qint64>(kZeilen, 0);
-    for (const ContestDatabase::Stunde& s : stunden)
+    for (const StatistikAbfrage::Stunde& s : stunden)
         werte_[zeile(s.stunde) - 1] = punkte ? s.punkte : s.anzahl;
     return true;
 }

@@ -89,10 +89,10 @@ void StatistikModel::entfernungen(bool mitUngültigen)
     QList<Zeile> zeilen;
     if (ContestDatabase* db = contest_.db()) {
         try {
-            const QList<ContestDatabase::Entfernung> liste
+            const QList<StatistikAbfrage::Entfernung> liste
                 = db->statistikEntfernungen(contest_.Band(), mitUngültigen);
             zeilen.reserve(liste.size());
-            for (const ContestDatabase::Entfernung& e : liste)
+            for (const StatistikAbfrage::Entfernung& e : liste)
                 zeilen.append({ { e.punkte, e.rufzeichen }, static_cast<int>(zeilen.size()) });
         } catch (const UserError& e) {
             prompter_.zeige(fehlerMeldung(e.meldung()));
@@ -109,10 +109,10 @@ void StatistikModel::gruppen(Option option)
         return;
     const bool nachLand = option == Option::Option1 || option == Option::Option5;
     const bool nachPunkten = option == Option::Option4 || option == Option::Option5;
-    QList<ContestDatabase::Gruppe> liste;
+    QList<StatistikAbfrage::Gruppe> liste;
     try {
         liste = db->statistikGruppen(contest_.Band(),
-            nachLand ? ContestDatabase::Gruppierung::Land : ContestDatabase::Gruppierung::Square);
+            nachLand ? StatistikAbfrage::Gruppierung::Land : StatistikAbfrage::Gruppierung::Square);
     } catch (const UserError& e) {
         prompter_.zeige(fehlerMeldung(e.meldung()));
         return;
@@ -121,7 +121,7 @@ void StatistikModel::gruppen(Option option)
         return;
 
     const auto zahl
-        = [nachPunkten](const ContestDatabase::Gruppe& g) { return nachPunkten ? g.punkte : g.anzahl; };
+        = [nachPunkten](const StatistikAbfrage::Gruppe& g) { return nachPunkten ? g.punkte : g.anzahl; };
     std::stable_sort(liste.begin(), liste.end(), [&](const auto& a, const auto& b) {
         if (zahl(a) != zahl(b))
             return zahl(a) > zahl(b);
@@ -131,7 +131,7 @@ void StatistikModel::gruppen(Option option)
     zeilen.reserve(liste.size());
     // "Länder nach Punkten" names the country first; every other view the number.
     const bool nameZuerst = option == Option::Option5;
-    for (const ContestDatabase::Gruppe& g : liste) {
+    for (const StatistikAbfrage::Gruppe& g : liste) {
         const QString z = QString::number(zahl(g));
         zeilen.append({ nameZuerst ? std::array { g.name, z } : std::array { z, g.name },
             static_cast<int>(zeilen.size()) });

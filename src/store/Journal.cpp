@@ -24,10 +24,15 @@ QByteArray lokal(const QString& pfad)
 
 } // namespace
 
-Journal::Journal(QString pfad)
+Journal::Systemaufrufe Journal::echteSystemaufrufe()
+{
+    return { [](int fd, const void* daten, size_t n) { return ::write(fd, daten, n); },
+        [](int fd) { return ::fsync(fd); } };
+}
+
+Journal::Journal(QString pfad, Systemaufrufe aufrufe)
     : pfad_(std::move(pfad))
-    , sys_ { [](int fd, const void* daten, size_t n) { return ::write(fd, daten, n); },
-        [](int fd) { return ::fsync(fd); } }
+    , sys_(std::move(aufrufe))
 {
 }
 

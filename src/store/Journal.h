@@ -12,7 +12,14 @@ namespace tarvex {
 // contest file, which writes them again if a power cut lost them.
 class Journal {
 public:
-    explicit Journal(QString pfad);
+    // The system calls an append uses; tests pass ones that fail half way.
+    struct Systemaufrufe {
+        std::function<ssize_t(int, const void*, size_t)> write;
+        std::function<int(int)> fsync;
+    };
+    static Systemaufrufe echteSystemaufrufe();
+
+    explicit Journal(QString pfad, Systemaufrufe aufrufe = echteSystemaufrufe());
 
     const QString& pfad() const { return pfad_; }
     // Bytes in the file; 0 when it does not exist.
@@ -29,13 +36,6 @@ public:
     void kürzen(qint64 größe);
     // The bytes from the given offset to the end.
     QByteArray endeAb(qint64 offset) const;
-
-    // The system calls an append uses; tests replace them to fail half way.
-    struct Systemaufrufe {
-        std::function<ssize_t(int, const void*, size_t)> write;
-        std::function<int(int)> fsync;
-    };
-    void setSystemaufrufe(Systemaufrufe aufrufe) { sys_ = std::move(aufrufe); }
 
 private:
     [[noreturn]] void fehler(const QString& was, int errnum) const;

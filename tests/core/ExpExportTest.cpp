@@ -2,8 +2,8 @@
 #include "common/AtomicTextFile.h"
 #include "common/TextFile.h"
 #include "common/UserError.h"
-#include "logout/AdifDatei.h"
-#include "logout/ExpDatei.h"
+#include "formats/AdifDatei.h"
+#include "formats/ExpDatei.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
 
@@ -250,6 +250,49 @@ TEST(AdifDatei, ModeReportsAndBandField)
                 + QString::fromUtf16(f.ende));
     }
     EXPECT_EQ(AdifDatei::bandFeld(u"70MHz"_s), QString());
+}
+
+// The written file read back: every field comes back with the length it was written with,
+// whatever the values hold.
+TEST(AdifDatei, WriterThenReaderGivesTheFieldsBack)
+{
+    struct Fall {
+        const char16_t* call;
+        const char16_t* geg;
+        const char16_t* erh;
+        const char16_t* locator;
+        const char16_t* band;
+    };
+    const Fall fälle[] = {
+        { u"DL1ABC", u"59001", u"59012", u"JO62QM", u"144MHz" },
+        { u"OE/DL1ABC/P", u"599123", u"599007", u"JN78AB", u"1296MHz" },
+        { u"<eor>", u"5", u"", u"", u"50MHz" }, // a tag in a value is text of the value
+        { u"G4ABC", u"59:001", u"59>1", u"IO91WM12", u"70MHz" }, // a band the field list does not know
+    };
+    QStringList zeilen = AdifDatei::kopf(QDateTime(QDate(2026, 12, 5), QTime(14, 5)));
+    for (const Fall& f : fälle) {
+        QsoRecord q;
+        q.datum = u"05.12.26"_s;
+        q.zeit = u"14:05"_s;
+        q.rufzeichen = QString::fromUtf16(f.call);
+        q.rstGeg = QString::fromUtf16(f.geg);
+        q.rstErh = QString::fromUtf16(f.erh);
+        q.locator = QString::fromUtf16(f.locator);
+        zeilen.append(AdifDatei::satz(q, QString::fromUtf16(f.band)));
+    }
+    const QList<AdifDatei::Satz> sätze = AdifDatei::lesen(zeilen.join(u"\r\n"_s) + u"\r\n"_s);
+    ASSERT_EQ(sätze.size(), std::size(fälle));
+    for (qsizetype i = 0; i < sätze.size(); ++i) {
+        const Fall& f = fälle[i];
+        const AdifDatei::Satz& s = sätze[i];
+        SCOPED_TRACE(QString::fromUtf16(f.call).toStdString());
+        EXPECT_EQ(s.value(u"CALL"_s), QString::fromUtf16(f.call));
+        EXPECT_EQ(s.value(u"QSO_DATE"_s), u"20261205"_s);
+        EXPECT_EQ(s.value(u"TIME_ON"_s), u"1405"_s);
+        EXPECT_EQ(s.value(u"GRIDSQUARE"_s), QString::fromUtf16(f.locator).left(6).leftJustified(6, u' '));
+        EXPECT_EQ(s.value(u"FREQ"_s), QString::fromUtf16(f.band).chopped(3));
+        EXPECT_EQ(s.contains(u"BAND"_s), !AdifDatei::bandFeld(QString::fromUtf16(f.band)).isEmpty());
+    }
 }
 
 } // namespace

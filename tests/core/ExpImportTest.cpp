@@ -1,6 +1,6 @@
 #include "logout/ExpImport.h"
 #include "common/TextFile.h"
-#include "logout/ExpDatei.h"
+#include "formats/ExpDatei.h"
 #include "logout/ExpExport.h"
 #include "logout/ImportModel.h"
 #include "store/ContestDatabase.h"

@@ -365,3 +365,61 @@ TEST_F(LogModelTest, AnEmptyBandHasNoExchangeFileAndTheWindowStays)
 
 } // namespace
 } // namespace tarvex
+
+namespace tarvex {
+namespace {
+
+struct FesteDruckerwahl final : Druckerwahl {
+    QString standard;
+    Zustand jetzt = Zustand::Bereit;
+    QString standardDrucker() const override { return standard; }
+    Zustand zustand(const QString&) const override { return jetzt; }
+};
+
+// Paper, a PDF in its place, or nothing: decided once for the whole log, from
+// the ticks, the printer there is and the operator's answer to its trouble.
+TEST_F(LogModelTest, PrintingDecidesBetweenPaperPdfAndNothing)
+{
+    using W = LogModel::Druckweg;
+    using Z = Druckerwahl::Zustand;
+    using A = Meldung::Antwort;
+    const struct {
+        const char* fall;
+        bool papier;
+        QString drucker;
+        Z zustand;
+        std::optional<A> antwort; // none: nothing may be asked
+        W weg;
+    } fälle[] = {
+        { "into the text file", false, u"Laser"_s, Z::Fehlt, std::nullopt, W::Direkt },
+        { "no printer installed", true, QString(), Z::Bereit, std::nullopt, W::PdfOhneDrucker },
+        { "printer ready", true, u"Laser"_s, Z::Bereit, std::nullopt, W::Direkt },
+        { "stopped, kept in its queue", true, u"Laser"_s, Z::Angehalten, A::Nein, W::Direkt },
+        { "stopped, as PDF", true, u"Laser"_s, Z::Angehalten, A::Ja, W::PdfStattDrucker },
+        { "refuses jobs, discarded", true, u"Laser"_s, Z::NimmtNichtsAn, A::Nein, W::Nichts },
+        { "gone, as PDF", true, u"Laser"_s, Z::Fehlt, A::Ja, W::PdfStattDrucker },
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.fall);
+        prompter.vergiss();
+        log.setInDatei(!f.papier);
+        FesteDruckerwahl wahl;
+        wahl.standard = f.drucker;
+        wahl.jetzt = f.zustand;
+        if (f.antwort)
+            prompter.antworte(*f.antwort);
+        EXPECT_EQ(log.druckweg(wahl), f.weg);
+        ASSERT_EQ(prompter.gezeigt().size(), f.antwort ? 1 : 0);
+        if (f.antwort) {
+            EXPECT_TRUE(prompter.gezeigt().front().text.contains(u"\u201ELaser\u201C"_s));
+        }
+    }
+    // The operator's own choice wins over the default printer.
+    FesteDruckerwahl wahl;
+    wahl.standard = u"Laser"_s;
+    wahl.setGewählt(u"Etiketten"_s);
+    EXPECT_EQ(wahl.ziel(), u"Etiketten"_s);
+}
+
+} // namespace
+} // namespace tarvex

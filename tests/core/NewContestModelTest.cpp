@@ -221,8 +221,13 @@ TEST_F(NewContestTest, SecondContestReplacesTheOpenOneAndKeepsTheFields)
 
 TEST(NewContestCapitals, EveryLetterKeepsItsPlace)
 {
-    EXPECT_EQ(NewContestModel::großschreiben(u"dl1abc/p"_s), u"DL1ABC/P"_s);
-    EXPECT_EQ(NewContestModel::großschreiben(u"märz_ß"_s), u"MÄRZ_ß"_s);
+    const std::pair<QString, QString> fälle[] = {
+        { u"dl1abc/p"_s, u"DL1ABC/P"_s }, { u"märz_ß"_s, u"MÄRZ_ß"_s },
+        { u"\U00010428x"_s, u"\U00010400X"_s }, // a pair beyond the first plane
+        { QString(QChar(0xD801)) + u"a"_s, QString(QChar(0xD801)) + u"A"_s }, // a lone half
+    };
+    for (const auto& [ein, aus] : fälle)
+        EXPECT_EQ(großschreiben(ein), aus) << ein.toStdString();
 }
 
 } // namespace

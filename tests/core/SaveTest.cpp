@@ -2,11 +2,13 @@
 #include "entry/Locator.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
+#include "support/DatenbankEingriffe.h"
 #include "support/RecordingPrinterSurface.h"
 
 #include <QDir>
 #include <QFile>
 #include <cerrno>
+#include <optional>
 #include <unistd.h>
 
 namespace tarvex {
@@ -160,8 +162,9 @@ TEST_F(SaveTest, AFailedSaveChangesNeitherTableNorJournal)
                                                return -1;
                                            },
             [](int fd) { return ::fsync(fd); } };
-        db.journal().setSystemaufrufe(fehlerhaft);
-        db.setCommitFehler([&] { return c.commitfehler; });
+        db.journal() = Journal(db.journal().pfad(), fehlerhaft);
+        std::optional<test::CommitFehler> commitFehler;
+        commitFehler.emplace(db, [&] { return c.commitfehler; });
         const QString call = u"DK%1ABC"_s.arg(++nummer);
         logge(call + u" JO62QM 59013"_s);
 
@@ -172,9 +175,8 @@ TEST_F(SaveTest, AFailedSaveChangesNeitherTableNorJournal)
         EXPECT_EQ(test::dateiInhalt(u"TEST.txt"_s), journalVorher);
         EXPECT_EQ(f().txtCall, call); // the entry stays for another try
 
-        db.journal().setSystemaufrufe({ [](int fd, const void* d, size_t n) { return ::write(fd, d, n); },
-            [](int fd) { return ::fsync(fd); } });
-        db.setCommitFehler({});
+        db.journal() = Journal(db.journal().pfad());
+        commitFehler.reset();
         zeile(QString());
         EXPECT_EQ(band().size(), vorher + 1);
         EXPECT_EQ(readTextLines(u"TEST.txt"_s).size(), vorher + 1);

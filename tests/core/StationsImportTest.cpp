@@ -1,5 +1,6 @@
-#include "store/StationsImport.h"
+#include "callinfo/StationsImport.h"
 #include "common/UserError.h"
+#include "entry/StationsEintrag.h"
 #include "store/Connection.h"
 #include "store/ContestDat.h"
 #include "support/TestFiles.h"
@@ -26,17 +27,17 @@ QStringList alsText(const StationsImport::Liste& liste)
 
 TEST(StationsImport, ReadsBothLineFormsCommentsAndMergesOneCall)
 {
-    const StationsImport::Liste liste = StationsImport::lesen(u"# Liste vom Fieldday\n"
-                                                              u"DL1ABC JO31AB\n"
-                                                              u"dk2xy,jo62qm,Hans,JO62QN\n"
-                                                              u"\n"
-                                                              u"   // ganz auskommentiert: DL9ZZZ JO50AA\n"
-                                                              u"DL1ABC,JO32CD // zweiter Standort\n"
-                                                              u"DL1ABC JO31AB # schon bekannt\n"
-                                                              u"OE5XYZ/P\tJN78AB\r\n"
-                                                              u"DL3QQQ JO31\n"
-                                                              u"JO31AB DL1ABC\n"
-                                                              u"DL4AAA\n"_s);
+    const StationsImport::Liste liste = Stationsliste::lesen(u"# Liste vom Fieldday\n"
+                                                             u"DL1ABC JO31AB\n"
+                                                             u"dk2xy,jo62qm,Hans,JO62QN\n"
+                                                             u"\n"
+                                                             u"   // ganz auskommentiert: DL9ZZZ JO50AA\n"
+                                                             u"DL1ABC,JO32CD // zweiter Standort\n"
+                                                             u"DL1ABC JO31AB # schon bekannt\n"
+                                                             u"OE5XYZ/P\tJN78AB\r\n"
+                                                             u"DL3QQQ JO31\n"
+                                                             u"JO31AB DL1ABC\n"
+                                                             u"DL4AAA\n"_s);
     EXPECT_EQ(alsText(liste),
         (QStringList { u"DL1ABC JO31AB,JO32CD"_s, u"DK2XY JO62QM,JO62QN"_s, u"OE5XYZ/P JN78AB"_s }));
 
@@ -47,16 +48,30 @@ TEST(StationsImport, ReadsBothLineFormsCommentsAndMergesOneCall)
     EXPECT_EQ((QList<int> { ü[0].zeile, ü[1].zeile, ü[2].zeile }), (QList<int> { 9, 10, 11 }));
 }
 
-TEST(StationsImport, LocatorsTextPutsTheNthLocatorAtCharacter7nMinus6)
+TEST(StationsEintrag, LocatorsTextPutsTheNthLocatorAtCharacter7nMinus6)
 {
     const QStringList drei { u"JO31AB"_s, u"JO32CD"_s, u"JO42EF"_s };
-    EXPECT_EQ(StationsImport::zusammensetzen(drei), u"JO31AB JO32CD JO42EF"_s);
-    EXPECT_EQ(StationsImport::zerlegen(u"JO31AB JO32CD JO42EF"_s), drei);
-    // Texts from other sources: any separator, a trailing one, a repeated locator.
-    EXPECT_EQ(
-        StationsImport::zerlegen(u"JO31AB;JO32CD;JO31AB;"_s), (QStringList { u"JO31AB"_s, u"JO32CD"_s }));
-    EXPECT_EQ(StationsImport::zerlegen(u"JO31AB"_s), QStringList { u"JO31AB"_s });
-    EXPECT_TRUE(StationsImport::zerlegen(QString()).isEmpty());
+    EXPECT_EQ(locatorsZusammensetzen(drei), u"JO31AB JO32CD JO42EF"_s);
+    // Texts from other sources: any separator, a trailing one, a repeated locator,
+    // lower case, and a last piece cut short, which is no locator.
+    const std::pair<QString, QStringList> fälle[] = {
+        { u"JO31AB JO32CD JO42EF"_s, drei },
+        { u"JO31AB;JO32CD;JO31AB;"_s, { u"JO31AB"_s, u"JO32CD"_s } },
+        { u"JO31AB"_s, { u"JO31AB"_s } },
+        { u"JO31AB "_s, { u"JO31AB"_s } },
+        { u"jo31ab jo32cd"_s, { u"JO31AB"_s, u"JO32CD"_s } },
+        { u"JO31AB JO3"_s, { u"JO31AB"_s } },
+        { u"JO31AB JO32C"_s, { u"JO31AB"_s } },
+        { u"JO3"_s, {} },
+        { u"JO31AB JO32CD J"_s, { u"JO31AB"_s, u"JO32CD"_s } },
+        { u"JO31AB12 JO32CD"_s, { u"JO31AB"_s } }, // not the layout: the pieces after it are no locators
+        { QString(), {} },
+    };
+    for (const auto& [text, locators] : fälle) {
+        EXPECT_EQ(locatorsZerlegen(text), locators) << text.toStdString();
+        // Whatever came in, what is written back decodes to the same list.
+        EXPECT_EQ(locatorsZerlegen(locatorsZusammensetzen(locators)), locators) << text.toStdString();
+    }
 }
 
 TEST(StationsImport, RefusesAFileWithoutStationsTable)
@@ -64,7 +79,7 @@ TEST(StationsImport, RefusesAFileWithoutStationsTable)
     test::WorkDir dir;
     Connection c(dir.pfad(u"X.DAT"_s), Connection::Zugriff::Anlegen);
     c.exec(u"CREATE TABLE PREFIXE(PREFIX TEXT, LAND TEXT)"_s);
-    EXPECT_THROW(StationsImport::einfügen(c, StationsImport::lesen(u"DL1ABC JO31AB"_s).stationen), UserError);
+    EXPECT_THROW(StationsImport::einfügen(c, Stationsliste::lesen(u"DL1ABC JO31AB"_s).stationen), UserError);
 }
 
 TEST(StationsImport, MergeRuleKeepsOneRowAndNeverRepeatsALocator)
@@ -112,7 +127,7 @@ TEST(StationsImport, MergeRuleKeepsOneRowAndNeverRepeatsALocator)
 // Only what the input line takes as a call reaches STATIONS, from every source.
 TEST(StationsImport, OnlyCallSignsTheInputLineAcceptsAreKept)
 {
-    const StationsImport::Liste liste = StationsImport::lesen(
+    const StationsImport::Liste liste = Stationsliste::lesen(
         u"000 JO31AB\nA/B JO31AB\nDL1ABC JO31AB\n1234567 JO31AB\nOE/DL1ABC/P JN78AB\nPA5ABC JO22XX\n"_s);
     EXPECT_EQ(
         alsText(liste), (QStringList { u"DL1ABC JO31AB"_s, u"OE/DL1ABC/P JN78AB"_s, u"PA5ABC JO22XX"_s }));
@@ -146,11 +161,15 @@ TEST(StationsImport, CreatesTheCallIndexOnlyWhenMissing)
     }
 }
 
-TEST(StationsImport, PortablePrefixStaysPartOfTheCall)
+TEST(StationsEintrag, PortablePrefixStaysPartOfTheCall)
 {
-    EXPECT_EQ(StationsImport::stationsCall(u"oe/dl1abc/p"_s), u"OE/DL1ABC"_s);
-    EXPECT_EQ(StationsImport::stationsCall(u"DL1ABC/MM"_s), u"DL1ABC"_s);
-    EXPECT_EQ(StationsImport::stationsCall(u"DL1ABC/3"_s), u"DL1ABC/3"_s);
+    const std::pair<QString, QString> fälle[] = {
+        { u"oe/dl1abc/p"_s, u"OE/DL1ABC"_s }, { u"DL1ABC/MM"_s, u"DL1ABC"_s },
+        { u"DL1ABC/3"_s, u"DL1ABC/3"_s }, { u" OK1/DL1ABC "_s, u"OK1/DL1ABC"_s },
+        { u"DL8/G4AB"_s, u"DL8"_s }, // short: the slash at 4 begins a suffix
+    };
+    for (const auto& [call, schlüssel] : fälle)
+        EXPECT_EQ(stationsCall(call), schlüssel) << call.toStdString();
 }
 
 TEST(StationsImport, ReadsEdiAdifAndExpLogs)
@@ -191,38 +210,57 @@ TEST(StationsImport, ReadsEdiAdifAndExpLogs)
     const char* ohneKopf = "DL0XX\r\nJO31AA\r\n432MHz\r\n"
                            "05.09.26,14:00,DL1ABC,59001,59003,JO31AB,120,45,DL1ABC,JO31,Deutschland\r\n";
     EXPECT_EQ(alsText(ausDatei(ohneKopf, u"alt.exp"_s)), QStringList { u"DL1ABC JO31AB"_s });
-    // Without contacts the month line is missing.
-    EXPECT_TRUE(ausDatei("*** Tarvex V3 Exportdatei ***\r\nDL0XX\r\nJO31AA\r\n144MHz\r\n", u"x.EXP"_s)
-                    .stationen.isEmpty());
+    // A quoted text may run across lines, as the import window reads it.
+    const char* umbruch
+        = "DL0XX\r\nJO31AA\r\n432MHz\r\n"
+          "05.09.26,14:00,DL1ABC,59001,59003,JO31AB,120,45,DL1ABC,JO31,\"Deutsch\r\nland\"\r\n";
+    EXPECT_EQ(alsText(ausDatei(umbruch, u"alt.exp"_s)), QStringList { u"DL1ABC JO31AB"_s });
 }
 
 TEST(StationsImport, DamagedFilesAreRefusedWhole)
 {
-    const std::pair<const char*, const char*> fälle[] = {
-        { "log.edi",
-            "TName=kein Kopf\n[QSORecords;1]\n260905;1400;DL1ABC;1;59;001;59;003;;JO31AB;120;;;;\n" },
-        { "log.edi", "[REG1TEST;1]\nPCall=DL0XX\n" },
+    struct Fall {
+        const char* name;
+        const char* inhalt;
+        const char16_t* grund;
+    };
+    const Fall fälle[] = {
+        { "log.edi", "TName=kein Kopf\n[QSORecords;1]\n260905;1400;DL1ABC;1;59;001;59;003;;JO31AB;120;;;;\n",
+            u"die erste Zeile ist nicht [REG1TEST;1]" },
+        { "log.edi", "[REG1TEST;1]\nPCall=DL0XX\n", u"der Abschnitt [QSORecords] fehlt" },
         { "log.edi",
             "[REG1TEST;1]\n[QSORecords;2]\n260905;1400;DL1ABC;1;59;001;59;003;;JO31AB;120;;;;\n"
-            "260905;1400;PA0AAA;1;59\n" },
-        { "log.adi", "<eoh><call:6>DL1ABC<gridsquare:6>JO31AB<eor><call:60>PA0AAA<eor>" },
-        { "log.adi", "<eoh><call:6>DL1ABC<gridsquare:6>JO31AB<eor><call:6>PA0AAA<gridsq" },
-        { "log.adi", "Kopf ohne Ende\n<call:6>DL1ABC<gridsquare:6>JO31AB<eor>" },
+            "260905;1400;PA0AAA;1;59\n",
+            u"Zeile 4 hat nur 5 Felder" },
+        { "log.adi", "<eoh><call:6>DL1ABC<gridsquare:6>JO31AB<eor><call:60>PA0AAA<eor>",
+            u"das Feld <call:60> reicht über das Dateiende hinaus" },
+        { "log.adi", "<eoh><call:6>DL1ABC<gridsquare:6>JO31AB<eor><call:6>PA0AAA<gridsq",
+            u"ein Feld bei Zeichen 59 wird nicht geschlossen" },
+        { "log.adi", "<eoh><call:6>DL1ABC<eor><call:6>PA0AAA",
+            u"der letzte Datensatz endet nicht mit <EOR>" },
+        { "log.adi", "<eoh><call>DL1ABC<eor>", u"das Feld <call> hat keine Länge" },
+        { "log.adi", "Kopf ohne Ende\n<call:6>DL1ABC<gridsquare:6>JO31AB<eor>",
+            u"das Ende des Kopfes <EOH> fehlt" },
         { "log.exp",
             "*** Tarvex V3 Exportdatei ***\r\nDL0XX\r\nJO31AA\r\n144MHz\r\n202609\r\n"
             "05.09.26,14:00,DL1ABC,59001,59003,JO31AB,120,45,DL1ABC,JO31,Deutschland\r\n"
-            "05.09.26,14:02,PA0AAA,59002,59010,JO22AB\r\n" },
-        { "log.exp", "Hallo\r\nWelt\r\n" },
+            "05.09.26,14:02,PA0AAA,59002,59010,JO22AB\r\n",
+            u"sie endet mitten im QSO Nr. 2" },
+        { "log.exp", "Hallo\r\nWelt\r\n", u"sie endet vor dem ersten QSO" },
+        { "log.exp", "DL0XX\r\nJO31AA\r\n145MHz\r\n", u"„145MHz“ ist kein Band" },
+        // Without contacts the month line is missing, and the import window refuses that too.
+        { "x.EXP", "*** Tarvex V3 Exportdatei ***\r\nDL0XX\r\nJO31AA\r\n144MHz\r\n",
+            u"sie endet vor dem ersten QSO" },
     };
-    for (const auto& [name, inhalt] : fälle) {
-        SCOPED_TRACE(inhalt);
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.inhalt);
         try {
-            StationsImport::lesenDatei(QByteArray(inhalt), u"/tmp/"_s + QString::fromLatin1(name));
+            StationsImport::lesenDatei(QByteArray(f.inhalt), u"/tmp/"_s + QString::fromLatin1(f.name));
             ADD_FAILURE() << "not refused";
         } catch (const UserError& e) {
-            const QString meldung = e.meldung();
-            EXPECT_TRUE(meldung.contains(QString::fromLatin1(name) + u" ist beschädigt"_s))
-                << meldung.toStdString();
+            EXPECT_EQ(e.meldung(),
+                u"Die Datei %1 ist beschädigt: %2. Aus ihr wurde nichts übernommen."_s.arg(
+                    QString::fromLatin1(f.name), QString::fromUtf16(f.grund)));
         }
     }
     // A length beyond any file, up to the end of the integer range, is past the end, not a wrap-around.

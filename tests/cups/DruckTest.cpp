@@ -6,6 +6,7 @@
 #include "app/DruckerwahlDialog.h"
 #include "commands/Befehl.h"
 #include "logout/LogWindow.h"
+#include "print/CupsDruckerwahl.h"
 #include "print/QtPrinterSurface.h"
 #include "qsl/QslModel.h"
 #include "support/LaufendesProgramm.h"
@@ -97,6 +98,9 @@ constexpr int erlaubtProBlock = 8;
     return ::testing::AssertionSuccess() << "höchstens " << höchstens << " pro Block";
 }
 
+// The printer choice the tests' own surfaces share, as the program's do.
+CupsDruckerwahl wahl;
+
 // Both queues enabled and accepting, the first one the default, nothing chosen
 // in the program and no output left from an earlier test.
 template <class Basis> class MitCups : public Basis {
@@ -110,10 +114,10 @@ protected:
             cups->befehl(u"cupsenable"_s, { d });
             cups->befehl(u"cupsaccept"_s, { d });
         }
-        QtPrinterSurface::setGewählterDrucker({});
+        wahl.setGewählt({});
         cups->ausgabenLöschen();
     }
-    void TearDown() override { QtPrinterSurface::setGewählterDrucker({}); }
+    void TearDown() override { wahl.setGewählt({}); }
 };
 
 struct OhneContest : ::testing::Test { };
@@ -156,10 +160,10 @@ TEST_F(CupsTest, AFailingQueueIsNamedAndTheOutputOfferedAsPdf)
         test::ScriptedPrompter prompter;
         test::FixedClock uhr;
         cups->ausgabenLöschen();
-        QtPrinterSurface::setGewählterDrucker(zweiter);
+        wahl.setGewählt(zweiter);
         const QString befehl = QString::fromUtf16(fall.befehl);
         {
-            QtPrinterSurface drucker(prompter, uhr);
+            QtPrinterSurface drucker(prompter, uhr, wahl);
             drucker.drucke({ PrintItem::text(u"Nichts geht verloren"_s) });
             // While Tarvex runs and the document is open.
             ASSERT_TRUE(cups->befehl(
@@ -214,11 +218,11 @@ TEST_F(CupsTest, ProgramPrintsItsJournalOnTheChosenPrinterWhenItEnds)
             return true;
         });
     ASSERT_TRUE(programm.rahmen().contestWindow()->isVisible());
-    EXPECT_EQ(QtPrinterSurface::zielDrucker(), standard);
+    EXPECT_EQ(programm.app->druckerwahl().ziel(), standard);
     programm.rahmen().befehle()[Befehl::DruckerWählen].trigger();
     EXPECT_EQ(
         angeboten, QStringList({ u"Standarddrucker (zurzeit \u201ETarvexTest\u201C)"_s, standard, zweiter }));
-    EXPECT_EQ(QtPrinterSurface::zielDrucker(), zweiter);
+    EXPECT_EQ(programm.app->druckerwahl().ziel(), zweiter);
 
     ContestModel& model = programm.app->contest();
     for (const QString& zeile : { u"DK2XY JO62QM 59013"_s, QString() }) {
@@ -252,7 +256,7 @@ TEST_F(LogDruckTest, CoverSheetAndLogPagesAreJobsOfTheirOwnAsTheLogWindowsPdfSho
     log.LogDrucken(aufnahme);
     ASSERT_EQ(aufnahme.abgeschlosseneDokumente(), 3);
 
-    QtPrinterSurface ausgabe(prompter, clock);
+    QtPrinterSurface ausgabe(prompter, clock, wahl);
     log.DeckblattDrucken(ausgabe);
     log.LogDrucken(ausgabe);
     ASSERT_TRUE(cups->warten(standard, 3));
@@ -261,7 +265,7 @@ TEST_F(LogDruckTest, CoverSheetAndLogPagesAreJobsOfTheirOwnAsTheLogWindowsPdfSho
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
 
     ASSERT_TRUE(cups->befehl(u"cupsdisable"_s, { standard }));
-    LogWindow fenster(log, prompter, ausgabe, clock);
+    LogWindow fenster(log, prompter, ausgabe, wahl);
     prompter.antworte(Meldung::Antwort::Ja);
     fenster.drucken();
     ASSERT_GE(prompter.gezeigt().size(), 2);
@@ -299,7 +303,7 @@ TEST_F(LogDruckTest, ContinuousStockReachesTheQueueAsOneJobOnItsPaper)
     constexpr int seitenzahl = 3;
     for (int nummer = 1; nummer <= 20; ++nummer)
         model.db()->qslUmschalten(u"144MHz"_s, nummer);
-    QtPrinterSurface warteschlange(prompter, clock);
+    QtPrinterSurface warteschlange(prompter, clock, wahl);
     RecordingPrinterSurface aufnahme(druckerRand());
     QslModel qsl(model, settings, warteschlange, prompter);
     QslModel zumVergleich(model, settings, aufnahme, prompter);

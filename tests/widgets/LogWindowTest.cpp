@@ -6,7 +6,7 @@
 #include "logout/Deckblatt.h"
 #include "logout/LogFelder.h"
 #include "logout/LogSeiten.h"
-#include "print/QtPrinterSurface.h"
+#include "print/CupsDruckerwahl.h"
 #include "support/LogFixture.h"
 #include "support/PdfDatei.h"
 
@@ -43,7 +43,8 @@ struct Umgebung : test::LogFixture {
         return QTest::qWaitForWindowExposed(&fenster);
     }
 
-    LogWindow fenster { log, prompter, drucker, clock };
+    CupsDruckerwahl wahl;
+    LogWindow fenster { log, prompter, drucker, wahl };
 
     template <typename T> T* kind(const QString& name) const { return fenster.findChild<T*>(name); }
     QLineEdit* feld(const QString& name) const { return kind<QLineEdit>(name); }
@@ -152,7 +153,7 @@ private slots:
 
     void withoutPrinterOnePdfHoldsTheWordsOfTheTextFile()
     {
-        if (QtPrinterSurface::druckerVorhanden())
+        if (!CupsDruckerwahl().ziel().isEmpty())
             QSKIP("Ein Drucker ist eingerichtet; dieser Test gilt der PDF-Datei ohne Drucker.");
         Umgebung u;
         u.kontakte(51);

@@ -2,6 +2,7 @@
 // the list and the preview show what it selected. The selection and label
 // rules themselves are tested on the headless model.
 #include "qsl/QslWindow.h"
+#include "print/CupsDruckerwahl.h"
 #include "qsl/QslModel.h"
 #include "support/RecordingPrinterSurface.h"
 #include "support/StatistikUmgebung.h"
@@ -65,7 +66,8 @@ struct Umgebung : test::StatistikUmgebung {
 
     RecordingPrinterSurface drucker;
     QslModel qsl { model, settings, drucker, prompter };
-    QslWindow w { qsl, prompter, clock };
+    CupsDruckerwahl wahl;
+    QslWindow w { qsl, prompter, clock, wahl };
     QTreeView* liste = kind<QTreeView>(u"ListView1"_s);
 };
 

@@ -1,5 +1,6 @@
 #include "print/QtPrinterSurface.h"
 #include "common/Clock.h"
+#include "print/CupsDruckerwahl.h"
 #include "support/PdfDatei.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
@@ -39,6 +40,7 @@ struct Umgebung {
     test::WorkDir dir;
     test::ScriptedPrompter prompter;
     FesteUhr uhr;
+    CupsDruckerwahl wahl;
 };
 
 } // namespace
@@ -48,7 +50,7 @@ class QtPrinterSurfaceTest : public QObject {
 private slots:
     void init()
     {
-        if (QtPrinterSurface::druckerVorhanden())
+        if (!CupsDruckerwahl().ziel().isEmpty())
             QSKIP("Ein Drucker ist eingerichtet; diese Tests gelten der PDF-Datei ohne Drucker.");
     }
 
@@ -63,7 +65,7 @@ private slots:
         alt.write("alt");
         alt.close();
         {
-            QtPrinterSurface s(u.prompter, u.uhr);
+            QtPrinterSurface s(u.prompter, u.uhr, u.wahl);
             s.drucke({ PrintItem::text(u"Seite eins"_s) });
             s.neueSeite();
             // 71 lines: 59 fit on the printable height of an A4 page, the rest overflow.
@@ -93,7 +95,7 @@ private slots:
     void courierNewIsFixedPitchAndTabsUseItsWidth()
     {
         Umgebung u;
-        QtPrinterSurface s(u.prompter, u.uhr);
+        QtPrinterSurface s(u.prompter, u.uhr, u.wahl);
         s.setSchriftart(u"Courier new"_s);
         QVERIFY(QFontInfo(QtPrinterSurface::qtSchrift(s.schrift())).fixedPitch());
         for (const float größe : { 12.0f, 21.0f, 9.0f }) {
@@ -128,7 +130,7 @@ private slots:
         QFETCH(QRectF, box);
         Umgebung u;
         {
-            QtPrinterSurface s(u.prompter, u.uhr);
+            QtPrinterSurface s(u.prompter, u.uhr, u.wahl);
             if (!papier.isEmpty()) {
                 s.setSeitenbreite(qRound(papier.width() * PrinterSurface::twipsProMillimeter));
                 s.setSeitenhöhe(qRound(papier.height() * PrinterSurface::twipsProMillimeter));
@@ -157,7 +159,7 @@ private slots:
         const int breite = 11906, höhe = qRound((40 + 1.5) * PrinterSurface::twipsProMillimeter);
         QCOMPARE(höhe, 2353);
         {
-            QtPrinterSurface s(u.prompter, u.uhr);
+            QtPrinterSurface s(u.prompter, u.uhr, u.wahl);
             s.drucke({ PrintItem::text(u"A4 davor"_s) });
             s.setSeitenbreite(breite);
             s.setSeitenhöhe(höhe);

@@ -2,10 +2,10 @@
 // lists, EDI (REG1TEST) logs, ADIF files and EXP files.
 //   tarvex-stations CONTEST.DAT liste.txt [log.edi ...]   ("-" reads standard input)
 
+#include "callinfo/StationsImport.h"
 #include "common/UserError.h"
 #include "store/Connection.h"
 #include "store/FilePaths.h"
-#include "store/StationsImport.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,13 +1,13 @@
 #include "EdiSchreiber.h"
-#include "common/SystemFehler.h"
 
-#include "LogFelder.h"
+#include "common/SystemFehler.h"
 #include "common/TextFile.h"
 #include "common/UserError.h"
 #include "common/Val.h"
 #include "entry/CallSign.h"
 #include "entry/Wertung.h"
 #include "store/BandList.h"
+#include "store/Gueltigkeit.h"
 
 #include <QDate>
 #include <QFile>
@@ -70,7 +70,7 @@ QString modeCode(const QString& geg, const QString& erh)
 
 bool gültig(const QsoRecord& q)
 {
-    return q.punkte != kUngültigePunkte;
+    return istGültig(q.punkte);
 }
 
 WertungsZeile wertungsZeile(const QsoRecord& q, qint64 rowid)
@@ -185,11 +185,8 @@ QString EdiSchreiber::sektion(const QString& einmann, const QString& wertungsgru
     return QString(art + u' ' + ascii(wertungsgruppe)).trimmed();
 }
 
-EdiDatei EdiSchreiber::erstellen(
-    const LogFelder& felder, const Station& station, const QList<QsoRecord>& qsos)
+EdiDatei EdiSchreiber::erstellen(const Angaben& a, const Station& station, const QList<QsoRecord>& qsos)
 {
-    using F = LogFeld;
-    const auto feld = [&](F f) { return ascii(felder.text(f)); };
     EdiDatei datei;
 
     // QSO records; the flags come from the running score as it grows contact by contact.
@@ -236,7 +233,7 @@ EdiDatei EdiSchreiber::erstellen(
     }
     if (!erster.isValid()) {
         // Without contacts the contest date typed in the log window.
-        const QDate d = QDate::fromString(felder.text(F::Datum), u"dd.MM.yyyy"_s);
+        const QDate d = QDate::fromString(a.datum, u"dd.MM.yyyy"_s);
         erster = letzter = d;
     }
 
@@ -255,13 +252,13 @@ EdiDatei EdiSchreiber::erstellen(
 
     // "Postleitzahl und Wohnort": a leading postcode (optionally with a country letter) is split off.
     static const QRegularExpression plzOrt(u"^((?:[A-Za-z]{1,2}-)?\\d{4,5})\\s+(.+)$"_s);
-    QString plz, ort = feld(F::Ort);
+    QString plz, ort = ascii(a.ort);
     if (const auto m = plzOrt.match(ort); m.hasMatch()) {
         plz = m.captured(1);
         ort = m.captured(2).trimmed();
     }
     QStringList empfänger;
-    for (const QString& t : { feld(F::Empfänger), feld(F::Eingangsstufe) }) {
+    for (const QString& t : { ascii(a.empfänger), ascii(a.eingangsstufe) }) {
         if (!t.isEmpty())
             empfänger.append(t);
     }
@@ -271,19 +268,19 @@ EdiDatei EdiSchreiber::erstellen(
     const QString punkte = ganzzahl(s.summe);
 
     datei.kopf = {
-        { u"TName"_s, feld(F::Wettbewerb) },
+        { u"TName"_s, ascii(a.wettbewerb) },
         { u"TDate"_s, tag(erster) + u';' + tag(letzter) },
         { u"PCall"_s, call },
         { u"PWWLo"_s, ascii(station.locator).toUpper() },
         { u"PExch"_s, QString() },
         { u"PAdr1"_s, QString() },
         { u"PAdr2"_s, QString() },
-        { u"PSect"_s, sektion(felder.text(F::Einmann), felder.text(F::Wertungsgruppe)) },
+        { u"PSect"_s, sektion(a.einmann, a.wertungsgruppe) },
         { u"PBand"_s, bandName(station.band) },
-        { u"PClub"_s, feld(F::DOK) },
-        { u"RName"_s, feld(F::Name) },
+        { u"PClub"_s, ascii(a.dok) },
+        { u"RName"_s, ascii(a.name) },
         { u"RCall"_s, Kern2(call) },
-        { u"RAdr1"_s, feld(F::Straße) },
+        { u"RAdr1"_s, ascii(a.straße) },
         { u"RAdr2"_s, QString() },
         { u"RPoCo"_s, plz },
         { u"RCity"_s, ort },
@@ -292,11 +289,11 @@ EdiDatei EdiSchreiber::erstellen(
         { u"RHBBS"_s, QString() },
         { u"MOpe1"_s, QString() },
         { u"MOpe2"_s, QString() },
-        { u"STXEq"_s, feld(F::Sender) },
-        { u"SPowe"_s, feld(F::Ausgangsleistung) },
+        { u"STXEq"_s, ascii(a.sender) },
+        { u"SPowe"_s, ascii(a.ausgangsleistung) },
         { u"SRXEq"_s, empfänger.join(u", "_s) },
-        { u"SAnte"_s, feld(F::Antenne) },
-        { u"SAntH"_s, feld(F::ÜberGrund) + u';' + feld(F::ÜberNN) },
+        { u"SAnte"_s, ascii(a.antenne) },
+        { u"SAntH"_s, ascii(a.überGrund) + u';' + ascii(a.überNN) },
         { u"CQSOs"_s, gültige + u";1"_s },
         { u"CQSOP"_s, punkte },
         { u"CWWLs"_s, QString::number(s.großfelder) + u";0;1"_s },

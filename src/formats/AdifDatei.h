@@ -2,6 +2,8 @@
 #include "store/QsoRecord.h"
 
 #include <QDateTime>
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +13,12 @@ namespace tarvex {
 // "<eoh>", then one record per contact on one line, ended by "<eor>".
 class AdifDatei {
 public:
+    // One record as read: field names in capitals, each with its value.
+    using Satz = QHash<QString, QString>;
+    // Every record of a file, with or without a header. A damaged file is a
+    // UserError holding the reason alone, in lower case.
+    static QList<Satz> lesen(const QString& text);
+
     // The exchange file's name with "adi" in place of its last three characters.
     static QString dateiname(const QString& expName);
     // The header lines; "jetzt" in the system's short date and time format.

@@ -20,6 +20,10 @@ public:
     static QString monatszeile(const QString& datum);
     // Four-digit year of a two-digit one: 00–29 → 20xx, 30–99 → 19xx.
     static int jahr(int zweistellig);
+    // The heading lines the reader expects: heading, own call, locator, band and
+    // the first contact's month line.
+    static QStringList kopf(
+        const QString& kernCall, const QString& locator, const QString& band, const QString& ersterDatum);
     // The eleven exported fields, comma-separated.
     static QString qsoZeile(const QsoRecord& qso);
 
@@ -40,6 +44,9 @@ public:
     static Inhalt lesen(const QString& pfad);
     static Inhalt lesen(const QStringList& zeilen, const QString& pfad);
     static Inhalt lesenText(const QString& text, const QString& pfad);
+    // The same rules without a file: the UserError holds only the reason, in
+    // lower case without a full stop ("sie endet mitten im QSO Nr. 3").
+    static Inhalt auslesen(const QString& text);
 };
 
 } // namespace tarvex

@@ -8,10 +8,8 @@
 
 namespace tarvex {
 
-class LogFelder;
-
 // Builds and writes the EDI (REG1TEST) log of one band from what Tarvex
-// already knows: the log window's fields of that band, the own call and
+// already knows: the log window's texts of that band, the own call and
 // locator, and the stored contacts. The claimed figures come from Wertung,
 // the running score's own code. Free texts become ASCII without ";" or line
 // breaks, so no text can break a record.
@@ -23,7 +21,26 @@ public:
         QString band; // band table name, "144MHz"
     };
 
-    static EdiDatei erstellen(const LogFelder& felder, const Station& station, const QList<QsoRecord>& qsos);
+    // The log window's texts the header is made of, as typed.
+    struct Angaben {
+        QString wettbewerb;
+        QString datum; // "dd.mm.yyyy", used when there is no contact
+        QString wertungsgruppe;
+        QString dok;
+        QString einmann;
+        QString name;
+        QString straße;
+        QString ort; // "Postleitzahl und Wohnort"
+        QString sender;
+        QString empfänger;
+        QString eingangsstufe;
+        QString antenne;
+        QString ausgangsleistung;
+        QString überGrund;
+        QString überNN;
+    };
+
+    static EdiDatei erstellen(const Angaben& angaben, const Station& station, const QList<QsoRecord>& qsos);
     // The file's lines: ASCII, no trailing blanks.
     static QStringList zeilen(const EdiDatei& datei);
     // Named like the exchange file: band, "-" month and year of the first

@@ -5,6 +5,7 @@
 #include "common/TextFile.h"
 #include "common/UserError.h"
 #include "store/BandList.h"
+#include "store/Gueltigkeit.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,6 +74,12 @@ QString ExpDatei::dateiname(const QString& band, const QString& datum, const QSt
     return band + (u'-' + jm.mid(4, 2) + jm.left(4) + u'-' + kernCall + u".EXP"_s).toUpper();
 }
 
+QStringList ExpDatei::kopf(
+    const QString& kernCall, const QString& locator, const QString& band, const QString& ersterDatum)
+{
+    return { kKopf, kernCall, locator, band, monatszeile(ersterDatum) };
+}
+
 QString ExpDatei::qsoZeile(const QsoRecord& q)
 {
     const QString werte[kFelder] = { q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh, q.locator, q.punkte,
@@ -81,7 +88,7 @@ QString ExpDatei::qsoZeile(const QsoRecord& q)
     for (int i = 0; i < kFelder; ++i) {
         if (i > 0)
             zeile += u',';
-        zeile += feld(werte[i], q.punkte == kUngültigePunkte && i >= 9);
+        zeile += feld(werte[i], !istGültig(q.punkte) && i >= 9);
     }
     return zeile;
 }
@@ -176,25 +183,33 @@ ExpDatei::Inhalt ExpDatei::lesen(const QStringList& zeilen, const QString& pfad)
 
 ExpDatei::Inhalt ExpDatei::lesenText(const QString& text, const QString& pfad)
 {
+    try {
+        return auslesen(text);
+    } catch (const UserError& e) {
+        QString grund = e.meldung();
+        grund[0] = grund[0].toUpper();
+        throw UserError(u"Die Datei %1 ist keine gültige EXP-Datei: %2. Es wurde nichts importiert."_s.arg(
+            shown(pfad), grund));
+    }
+}
+
+ExpDatei::Inhalt ExpDatei::auslesen(const QString& text)
+{
     QList<bool> gequotet;
     const QStringList it = items(text, &gequotet);
-    const auto ungültig = [&](const QString& grund) {
-        return UserError(u"Die Datei %1 ist keine gültige EXP-Datei: %2 Es wurde nichts importiert."_s.arg(
-            shown(pfad), grund));
-    };
     Inhalt inhalt;
     inhalt.mitKopf = !it.isEmpty() && it.first() == kKopf;
     // With heading: heading, call, locator, band, month. Without: call, locator, band.
     const qsizetype kopfItems = inhalt.mitKopf ? 5 : 3;
     const qsizetype bandItem = inhalt.mitKopf ? 3 : 2;
     if (it.size() < kopfItems)
-        throw ungültig(u"Sie endet vor dem ersten QSO."_s);
+        throw UserError(u"sie endet vor dem ersten QSO"_s);
     inhalt.band = it[bandItem];
     if (!istBandTabelle(inhalt.band))
-        throw ungültig(u"„%1“ ist kein Band."_s.arg(auszug(inhalt.band)));
+        throw UserError(u"„%1“ ist kein Band"_s.arg(auszug(inhalt.band)));
     const qsizetype rest = it.size() - kopfItems;
     if (rest % kFelder != 0)
-        throw ungültig(u"Sie endet mitten im QSO Nr. %1."_s.arg(rest / kFelder + 1));
+        throw UserError(u"sie endet mitten im QSO Nr. %1"_s.arg(rest / kFelder + 1));
 
     inhalt.qsos.reserve(rest / kFelder);
     for (qsizetype i = kopfItems; i < it.size(); i += kFelder) {
@@ -213,7 +228,7 @@ ExpDatei::Inhalt ExpDatei::lesenText(const QString& text, const QString& pfad)
         q.land = it[i + 10];
         // An invalid contact carries a single blank in Square and Land; the
         // writer puts it out as that blank and the reader drops it.
-        if (q.punkte == kUngültigePunkte) {
+        if (!istGültig(q.punkte)) {
             if (q.square.isEmpty() && !gequotet[i + 9])
                 q.square = u" "_s;
             if (q.land.isEmpty() && !gequotet[i + 10])

@@ -1,8 +1,10 @@
 #include "AdifDatei.h"
 
 #include "ExpDatei.h"
+#include "common/UserError.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace tarvex {
 namespace {
@@ -85,6 +87,54 @@ QString AdifDatei::satz(const QsoRecord& q, const QString& band)
         + fest(q.rstGeg, rst) + u"<GRIDSQUARE:6>"_s + fest(q.locator, 6) + u"<STX:3>"_s
         + fest(q.rstGeg.right(3), 3) + u"<SRX:3>"_s + fest(q.rstErh.right(3), 3) + tag(u"FREQ"_s, freq)
         + bandFeld(band) + u"<eor>"_s;
+}
+
+QList<AdifDatei::Satz> AdifDatei::lesen(const QString& text)
+{
+    QList<Satz> sätze;
+    qsizetype i = 0;
+    // A file that does not begin with a tag has a header up to <EOH>.
+    if (!text.trimmed().startsWith(u'<')) {
+        static const QRegularExpression eoh(u"<eoh>"_s, QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpressionMatch m = eoh.match(text);
+        if (!m.hasMatch())
+            throw UserError(u"das Ende des Kopfes <EOH> fehlt"_s);
+        i = m.capturedEnd();
+    }
+    Satz satz;
+    while (true) {
+        const qsizetype auf = text.indexOf(u'<', i);
+        if (auf < 0)
+            break;
+        const qsizetype zu = text.indexOf(u'>', auf);
+        if (zu < 0)
+            throw UserError(u"ein Feld bei Zeichen %1 wird nicht geschlossen"_s.arg(auf + 1));
+        const QStringList teile = text.mid(auf + 1, zu - auf - 1).split(u':');
+        const QString name = teile[0].trimmed().toUpper();
+        if (teile.size() == 1) {
+            if (name == u"EOR"_s) {
+                if (!satz.isEmpty())
+                    sätze.append(satz);
+                satz.clear();
+            } else if (name != u"EOH"_s) {
+                throw UserError(u"das Feld <%1> hat keine Länge"_s.arg(teile[0]));
+            }
+            i = zu + 1;
+            continue;
+        }
+        bool ok = false;
+        const qsizetype länge = teile[1].trimmed().toLongLong(&ok);
+        if (!ok || länge < 0)
+            throw UserError(u"das Feld <%1> hat keine gültige Länge"_s.arg(teile.join(u':')));
+        // Compared without adding: a length near the integer range must not overflow.
+        if (länge > text.size() - (zu + 1))
+            throw UserError(u"das Feld <%1> reicht über das Dateiende hinaus"_s.arg(teile.join(u':')));
+        satz.insert(name, text.mid(zu + 1, länge));
+        i = zu + 1 + länge;
+    }
+    if (!satz.isEmpty())
+        throw UserError(u"der letzte Datensatz endet nicht mit <EOR>"_s);
+    return sätze;
 }
 
 } // namespace tarvex

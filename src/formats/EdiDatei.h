@@ -34,12 +34,13 @@ struct EdiDatei {
     QStringList bemerkungen;
     QList<EdiQso> qsos;
 
-    // The value of a header key (keys compared without regard to case), or empty.
+    // The value of a header key (keys compared without regard to case), or empty;
+    // of a key given twice the later line counts.
     QString wert(const QString& schlüssel) const
     {
-        for (const auto& [k, w] : kopf) {
-            if (k.compare(schlüssel, Qt::CaseInsensitive) == 0)
-                return w;
+        for (auto it = kopf.crbegin(); it != kopf.crend(); ++it) {
+            if (it->first.compare(schlüssel, Qt::CaseInsensitive) == 0)
+                return it->second;
         }
         return {};
     }

@@ -1,0 +1,29 @@
+#pragma once
+#include "Connection.h"
+
+#include <QStringList>
+#include <optional>
+#include <utility>
+
+namespace tarvex {
+
+// The square map's reads of one band table.
+class KartenAbfrage {
+public:
+    explicit KartenAbfrage(Connection& connection)
+        : connection_(connection)
+    {
+    }
+
+    // Empties TMP when it may be written (the square views leave nothing behind
+    // there) and counts the valid contacts per large square: one grouped query.
+    QList<std::pair<QString, int>> großfelderZählen(const QString& band, bool tmpLeeren);
+    // Locator of the first n contacts in stored order, invalid ones included;
+    // nothing when the band table has no row at all.
+    std::optional<QStringList> locatorsDerErsten(const QString& band, qint64 n);
+
+private:
+    Connection& connection_;
+};
+
+} // namespace tarvex

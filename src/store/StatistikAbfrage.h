@@ -1,0 +1,46 @@
+#pragma once
+#include "Connection.h"
+
+#include <QList>
+
+namespace tarvex {
+
+// The statistics windows' reads of one band table.
+class StatistikAbfrage {
+public:
+    explicit StatistikAbfrage(Connection& connection)
+        : connection_(connection)
+    {
+    }
+
+    // Valid contacts grouped by country or large square (a missing name is a
+    // group with an empty name): number of contacts and VAL sum of points.
+    struct Gruppe {
+        QString name;
+        qint64 anzahl = 0;
+        qint64 punkte = 0;
+    };
+    enum class Gruppierung { Land, Square };
+    QList<Gruppe> gruppen(const QString& band, Gruppierung nach);
+
+    // Punkte and Rufzeichen by VAL(Punkte) descending, equal points in stored
+    // order; invalid contacts ("-----", counted as 0) only when asked for.
+    struct Entfernung {
+        QString punkte;
+        QString rufzeichen;
+    };
+    QList<Entfernung> entfernungen(const QString& band, bool mitUngültigen);
+
+    // Valid contacts per UTC hour of Zeit (date ignored); hours outside 0..23 are left out.
+    struct Stunde {
+        int stunde = 0;
+        qint64 anzahl = 0;
+        qint64 punkte = 0;
+    };
+    QList<Stunde> stunden(const QString& band);
+
+private:
+    Connection& connection_;
+};
+
+} // namespace tarvex

@@ -1,0 +1,26 @@
+#pragma once
+#include "Connection.h"
+#include "Summen.h"
+
+#include <QList>
+#include <optional>
+
+namespace tarvex {
+
+// What the running score reads of a band table.
+class WertungsAbfrage {
+public:
+    explicit WertungsAbfrage(Connection& connection)
+        : connection_(connection)
+    {
+    }
+
+    // Every contact of the band in stored order.
+    QList<WertungsZeile> zeilen(const QString& band);
+    std::optional<WertungsZeile> zeile(const QString& band, qint64 rowid);
+
+private:
+    Connection& connection_;
+};
+
+} // namespace tarvex

@@ -1,0 +1,53 @@
+#include "DatenbankEingriffe.h"
+
+#include "store/BandTabelle.h"
+#include "store/Gueltigkeit.h"
+
+#include <sqlite3.h>
+
+namespace tarvex::test {
+
+using namespace Qt::StringLiterals;
+
+Summen summenAusDatei(ContestDatabase& db, const QString& band)
+{
+    Connection& c = db.verbindung();
+    const QString table = bandTabelleSql(band);
+    Summen s;
+    const QVariantList totals = c.select(u"SELECT count(Nummer),Sum(val(Punkte)),Max(val(Punkte)) FROM "_s
+                                     + table + u" WHERE "_s + gültigSql())
+                                    .zeilen.value(0);
+    s.gültige = totals.value(0).toLongLong();
+    s.summe = totals.value(1).toDouble();
+    s.maximum = totals.value(2).toDouble();
+    if (s.maximum > 0) {
+        const QVariant call
+            = c.scalar(u"SELECT Rufzeichen FROM "_s + table + u" WHERE Punkte=? ORDER BY rowid LIMIT 1"_s,
+                { totals.value(2).toString() });
+        s.odxCall = call.isNull() ? QString() : call.toString();
+    }
+    s.anzahl = c.scalar(u"SELECT count(*) FROM "_s + table).toLongLong();
+    s.länder
+        = c.scalar(u"SELECT count(DISTINCT Land COLLATE NOCASE) FROM "_s + table + u" WHERE trim(Land)<>''"_s)
+              .toLongLong();
+    s.großfelder = c.scalar(u"SELECT count(DISTINCT Square COLLATE NOCASE) FROM "_s + table
+                        + u" WHERE trim(Square)<>''"_s)
+                       .toLongLong();
+    return s;
+}
+
+CommitFehler::CommitFehler(ContestDatabase& db, std::function<bool()> fehler)
+    : db_(db)
+    , fehler_(std::move(fehler))
+{
+    sqlite3_commit_hook(
+        db_.verbindung().db().getHandle(),
+        [](void* selbst) { return static_cast<CommitFehler*>(selbst)->fehler_() ? 1 : 0; }, this);
+}
+
+CommitFehler::~CommitFehler()
+{
+    sqlite3_commit_hook(db_.verbindung().db().getHandle(), nullptr, nullptr);
+}
+
+} // namespace tarvex::test

@@ -1,0 +1,26 @@
+#pragma once
+#include "store/ContestDatabase.h"
+#include "store/Summen.h"
+
+#include <functional>
+
+namespace tarvex::test {
+
+// The running totals computed afresh by SQL statements alone: the reference
+// the score the program keeps must equal.
+Summen summenAusDatei(ContestDatabase& db, const QString& band);
+
+// While it lives, every commit on db fails when the hook returns true.
+class CommitFehler {
+public:
+    CommitFehler(ContestDatabase& db, std::function<bool()> fehler);
+    ~CommitFehler();
+    CommitFehler(const CommitFehler&) = delete;
+    CommitFehler& operator=(const CommitFehler&) = delete;
+
+private:
+    ContestDatabase& db_;
+    std::function<bool()> fehler_;
+};
+
+} // namespace tarvex::test
