@@ -30,6 +30,7 @@ struct NoActions final : tarvex::EntryActions {
 struct SilentPrompter final : tarvex::Prompter {
     tarvex::Meldung::Antwort zeige(const tarvex::Meldung& m) override { return m.standard; }
     std::optional<QString> frage(const tarvex::Eingabefrage& f) override { return f.vorgabe; }
+    std::optional<QString> dateiWählen(const tarvex::Dateiwahl&) override { return std::nullopt; }
 };
 
 void BM_Classify(benchmark::State& state)

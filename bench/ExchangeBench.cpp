@@ -24,6 +24,7 @@ using namespace Qt::StringLiterals;
 struct SilentPrompter final : tarvex::Prompter {
     tarvex::Meldung::Antwort zeige(const tarvex::Meldung& m) override { return m.standard; }
     std::optional<QString> frage(const tarvex::Eingabefrage& f) override { return f.vorgabe; }
+    std::optional<QString> dateiWählen(const tarvex::Dateiwahl&) override { return std::nullopt; }
 };
 
 // A contest TEST.mdb in a scratch working directory with n contacts on 144 MHz.

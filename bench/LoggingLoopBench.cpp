@@ -35,6 +35,7 @@ namespace {
 struct SilentPrompter final : Prompter {
     Meldung::Antwort zeige(const Meldung& m) override { return m.standard; }
     std::optional<QString> frage(const Eingabefrage& f) override { return f.vorgabe; }
+    std::optional<QString> dateiWählen(const Dateiwahl&) override { return std::nullopt; }
 };
 
 struct Messung {

@@ -1,6 +1,7 @@
 #include "MessageBoxPrompter.h"
 
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -116,6 +117,16 @@ std::optional<QString> MessageBoxPrompter::frage(const Eingabefrage& frage)
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();
+}
+
+std::optional<QString> MessageBoxPrompter::dateiWählen(const Dateiwahl& frage)
+{
+    const QString pfad = frage.art == Dateiwahl::Art::Öffnen
+        ? QFileDialog::getOpenFileName(parent_, frage.titel, frage.vorgabe, frage.filter)
+        : QFileDialog::getSaveFileName(parent_, frage.titel, frage.vorgabe, frage.filter);
+    if (pfad.isEmpty())
+        return std::nullopt;
+    return pfad;
 }
 
 } // namespace tarvex

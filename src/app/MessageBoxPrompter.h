@@ -13,6 +13,7 @@ public:
     explicit MessageBoxPrompter(QWidget* parent = nullptr);
     Meldung::Antwort zeige(const Meldung& meldung) override;
     std::optional<QString> frage(const Eingabefrage& frage) override;
+    std::optional<QString> dateiWählen(const Dateiwahl& frage) override;
     void setParent(QWidget* parent) { parent_ = parent; }
 
     // Boxes open now (nested through their event loops) and the notes waiting for them.

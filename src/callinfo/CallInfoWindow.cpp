@@ -1,6 +1,7 @@
 #include "CallInfoWindow.h"
 
 #include "CallInfoModel.h"
+#include "ui/Zurueckmenue.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -49,11 +50,8 @@ CallInfoWindow::CallInfoWindow(CallInfoModel& model, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     auto* menü = new QMenuBar(this);
-    QMenu* datei = menü->addMenu(u"&Datei"_s);
-    datei->setObjectName(u"mnuDatei"_s);
-    QAction* zurück = datei->addAction(u"&zurück"_s);
-    zurück->setObjectName(u"mnuZurück"_s);
-    connect(zurück, &QAction::triggered, &model_, &CallInfoModel::cmdAbbrechen);
+    connect(zurückMenü(menü, u"mnuZurück"_s, u"mnuDatei"_s).zurück, &QAction::triggered, &model_,
+        &CallInfoModel::cmdAbbrechen);
     layout->setMenuBar(menü);
 
     auto* titel = new QLabel(u"Call Info"_s, this);

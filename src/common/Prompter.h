@@ -25,12 +25,24 @@ struct Eingabefrage {
     QString vorgabe;
 };
 
+// A file to open or to save under: the program shows the desktop's file
+// dialog, tests answer from a script.
+struct Dateiwahl {
+    enum class Art { Öffnen, Speichern };
+    QString titel;
+    QString vorgabe; // a folder, or a file name suggested in a folder
+    QString filter; // "PNG-Bilder (*.png)"
+    Art art = Art::Speichern;
+};
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
     virtual Meldung::Antwort zeige(const Meldung& meldung) = 0;
     // The typed answer, or nothing when the box was cancelled.
     virtual std::optional<QString> frage(const Eingabefrage& frage) = 0;
+    // The chosen file's path, or nothing when the dialog was cancelled.
+    virtual std::optional<QString> dateiWählen(const Dateiwahl& frage) = 0;
 };
 
 // The usual shapes of the program's messages.

@@ -2,10 +2,10 @@
 
 #include "common/Grossschreibung.h"
 #include "store/BandList.h"
+#include "ui/Feldverlassen.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -85,7 +85,6 @@ NewContestDialog::NewContestDialog(ContestModel& contest, Prompter& prompter, QW
     txtName_ = feld(u"txtName"_s, this);
     txtCall_ = feld(u"txtCall"_s, this);
     txtLocator_ = feld(u"txtLocator"_s, this);
-    txtLocator_->installEventFilter(this);
     auto* felder = new QFormLayout;
     felder->addRow(u"Dateiname"_s, txtName_);
     felder->addRow(u"Rufzeichen"_s, txtCall_);
@@ -116,6 +115,7 @@ NewContestDialog::NewContestDialog(ContestModel& contest, Prompter& prompter, QW
     cmdOk_->setDefault(true);
     cmdAbbrechen_ = new QPushButton(u"Abbrechen"_s, this);
     cmdAbbrechen_->setObjectName(u"cmdAbbrechen"_s);
+    locatorVerlassen_ = new Feldverlassen(this, txtLocator_, cmdAbbrechen_, [this] { locatorPrüfen(); });
     auto* knöpfe = new QHBoxLayout;
     knöpfe->addStretch();
     knöpfe->addWidget(cmdOk_);
@@ -214,7 +214,7 @@ void NewContestDialog::anzeigen()
 void NewContestDialog::ok()
 {
     // A click that took the focus out of a wrong locator only shows that message.
-    if (locatorPrüfungOffen_)
+    if (locatorVerlassen_->unterwegs())
         return;
     // Enter in the locator field leaves it as well.
     if (txtLocator_->hasFocus() && !model_.locatorVerlassen()) {
@@ -235,27 +235,8 @@ void NewContestDialog::reject()
         QDialog::reject();
 }
 
-bool NewContestDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == txtLocator_ && event->type() == QEvent::FocusOut) {
-        // Only a move to another field of the form counts, not a message box or menu.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (isVisible() && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-            && reason != Qt::MenuBarFocusReason) {
-            // After the click or key has been handled, so no button is left half pressed.
-            locatorPrüfungOffen_ = true;
-            QMetaObject::invokeMethod(this, &NewContestDialog::locatorPrüfen, Qt::QueuedConnection);
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void NewContestDialog::locatorPrüfen()
 {
-    locatorPrüfungOffen_ = false;
-    // Leaving for "Abbrechen" needs no valid locator.
-    if (!isVisible() || txtLocator_->hasFocus() || focusWidget() == cmdAbbrechen_)
-        return;
     if (!model_.locatorVerlassen()) {
         cmdOk_->setDown(false);
         zurückNachMeldung();

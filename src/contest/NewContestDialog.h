@@ -13,6 +13,7 @@ class QPushButton;
 namespace tarvex {
 
 class ContestModel;
+class Feldverlassen;
 class Prompter;
 
 // The form "Neuen Contest anlegen" over NewContestModel. One instance per
@@ -42,9 +43,6 @@ public:
 signals:
     void created();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     static NewContestDialog* instanz(QWidget* parent, ContestModel& contest, Prompter& prompter);
     void anzeigen();
@@ -60,7 +58,7 @@ private:
     QAction* mnu50MHz_ = nullptr;
     QPushButton* cmdOk_ = nullptr;
     QPushButton* cmdAbbrechen_ = nullptr;
-    bool locatorPrüfungOffen_ = false;
+    Feldverlassen* locatorVerlassen_ = nullptr;
 };
 
 } // namespace tarvex

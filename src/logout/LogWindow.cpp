@@ -6,12 +6,13 @@
 #include "common/UserError.h"
 #include "print/QtPrinterSurface.h"
 #include "print/SingleJobPrinterSurface.h"
+#include "ui/Feldverlassen.h"
+#include "ui/Zurueckmenue.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -67,11 +68,8 @@ LogWindow::LogWindow(
     setWindowTitle(u"Log drucken"_s);
 
     menüleiste_ = new QMenuBar(this);
-    QMenu* datei = menüleiste_->addMenu(u"&Datei"_s);
-    datei->setObjectName(u"mnuDatei"_s);
-    QAction* zurück = datei->addAction(u"&zurück"_s);
-    zurück->setObjectName(u"mnuZurück2"_s);
-    connect(zurück, &QAction::triggered, &model_, &LogModel::abbrechen);
+    connect(zurückMenü(menüleiste_, u"mnuZurück2"_s, u"mnuDatei"_s).zurück, &QAction::triggered, &model_,
+        &LogModel::abbrechen);
 
     auto* deckblatt = new QGroupBox(u"Daten des Deckblatts"_s);
     auto* raster = new QGridLayout(deckblatt);
@@ -110,7 +108,6 @@ LogWindow::LogWindow(
     }
     raster->setColumnStretch(1, 1);
     raster->setRowStretch(zeile, 1);
-    felder_.value(LogFeld::Datum)->installEventFilter(this);
 
     chkDeckblatt_ = kästchen(u"chkDeckblatt"_s, u"Deckblatt drucken"_s);
     chkLog_ = kästchen(u"chkLog"_s, u"Log drucken"_s);
@@ -193,6 +190,8 @@ LogWindow::LogWindow(
     cmdVorschau_->setToolTip(u"Deckblatt und Log vor dem Drucken ansehen"_s);
     cmdAbbrechen_ = new QPushButton(u"&Abbrechen"_s);
     cmdAbbrechen_->setObjectName(u"cmdAbbrechen"_s);
+    datumVerlassen_ = new Feldverlassen(
+        this, felder_.value(LogFeld::Datum), cmdAbbrechen_, [this] { model_.datumVerlassen(); });
     connect(cmdDrucken_, &QPushButton::clicked, this, &LogWindow::drucken);
     connect(cmdVorschau_, &QPushButton::clicked, this, &LogWindow::vorschau);
     connect(cmdAbbrechen_, &QPushButton::clicked, &model_, &LogModel::abbrechen);
@@ -239,7 +238,7 @@ void LogWindow::showEvent(QShowEvent* event)
     // Shown by the program, not merely restored with the main frame.
     if (event->spontaneous())
         return;
-    datumOffen_ = false;
+    datumVerlassen_->setOffen(false);
     model_.aktivieren();
     felder_.value(LogFeld::Wettbewerb)->setFocus(Qt::OtherFocusReason);
 }
@@ -291,32 +290,14 @@ bool LogWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if (watched == felder_.value(LogFeld::Datum) && event->type() == QEvent::FocusOut) {
-        // Only a move to another field counts, not a message box or a menu.
-        const Qt::FocusReason grund = static_cast<QFocusEvent*>(event)->reason();
-        if (isVisible() && grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason
-            && grund != Qt::MenuBarFocusReason) {
-            datumOffen_ = true;
-            QMetaObject::invokeMethod(this, &LogWindow::datumNachVerlassen, Qt::QueuedConnection);
-        }
-    }
     return QWidget::eventFilter(watched, event);
-}
-
-void LogWindow::datumNachVerlassen()
-{
-    // Leaving for "Abbrechen" needs no valid date; a button click checks it itself.
-    if (!datumOffen_ || !isVisible() || felder_.value(LogFeld::Datum)->hasFocus()
-        || focusWidget() == cmdAbbrechen_)
-        return;
-    datumPrüfen();
 }
 
 bool LogWindow::datumPrüfen()
 {
-    if (!datumOffen_)
+    if (!datumVerlassen_->offen())
         return true;
-    datumOffen_ = false;
+    datumVerlassen_->setOffen(false);
     return model_.datumVerlassen();
 }
 
@@ -324,7 +305,7 @@ void LogWindow::drucken()
 {
     // Enter or Alt+D in the date field: the date is checked as on leaving it.
     if (felder_.value(LogFeld::Datum)->hasFocus())
-        datumOffen_ = true;
+        datumVerlassen_->setOffen(true);
     if (!datumPrüfen())
         return;
     switch (const LogModel::Druckweg weg = model_.druckweg(wahl_)) {

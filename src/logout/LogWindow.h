@@ -13,6 +13,7 @@ class QPushButton;
 namespace tarvex {
 
 class Clock;
+class Feldverlassen;
 class PrinterSurface;
 class Prompter;
 enum class LogFeld : int;
@@ -46,7 +47,6 @@ private:
     void feldGeändert(LogFeld feld, const QString& text);
     // A date check still owed by leaving txtDatum; false after its message.
     bool datumPrüfen();
-    void datumNachVerlassen();
     // One PDF for the whole log: without a printer, or instead of a failing one.
     void alsPdfDrucken(LogModel::Druckweg weg);
 
@@ -71,7 +71,7 @@ private:
     QPushButton* cmdDrucken_ = nullptr;
     QPushButton* cmdVorschau_ = nullptr;
     QPushButton* cmdAbbrechen_ = nullptr;
-    bool datumOffen_ = false;
+    Feldverlassen* datumVerlassen_ = nullptr;
 };
 
 } // namespace tarvex

@@ -244,6 +244,17 @@ std::optional<QList<QsoRecord>> QslModel::markierteQsos()
     return qsos;
 }
 
+std::optional<QList<QsoRecord>> QslModel::vorschauQsos()
+{
+    std::optional<QList<QsoRecord>> qsos = markierteQsos();
+    if (qsos && qsos->isEmpty()) {
+        prompter_.zeige(
+            hinweisMeldung(u"Keine Verbindung der Auswahl ist für einen QSL-Aufkleber markiert."_s));
+        return std::nullopt;
+    }
+    return qsos;
+}
+
 bool QslModel::drucken()
 {
     // No pending events here: a second click on the button would print twice.

@@ -83,6 +83,10 @@ public:
     bool drucken();
     // The contacts a print would label now; none after a message.
     std::optional<QList<QsoRecord>> markierteQsos();
+    // The contacts a preview shows; none after a message, which also tells the
+    // operator when the selection holds no marked contact: an empty preview
+    // would look like a broken printer.
+    std::optional<QList<QsoRecord>> vorschauQsos();
     // The labels of these contacts on another surface (the print preview), on
     // the paper the label printer has now.
     void vorschauDrucken(PrinterSurface& ziel, const QList<QsoRecord>& qsos);

@@ -4,6 +4,7 @@
 #include "common/Grossschreibung.h"
 #include "common/Prompter.h"
 #include "print/QtPrinterSurface.h"
+#include "ui/Zurueckmenue.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -84,11 +85,8 @@ QslWindow::QslWindow(
     // A menu bar of its own: the main frame hides its menus while this window is shown.
     auto* leiste = new QMenuBar(this);
     layout->setMenuBar(leiste);
-    QMenu* datei = leiste->addMenu(u"&Datei"_s);
-    datei->setObjectName(u"mnuDatei"_s);
-    QAction* zurück = datei->addAction(u"&zurück"_s);
-    zurück->setObjectName(u"mnuZurück"_s);
-    connect(zurück, &QAction::triggered, this, &QslWindow::back);
+    connect(zurückMenü(leiste, u"mnuZurück"_s, u"mnuDatei"_s).zurück, &QAction::triggered, this,
+        &QslWindow::back);
 
     auto* oben = new QHBoxLayout;
     layout->addLayout(oben, 1);
@@ -265,14 +263,9 @@ bool QslWindow::eventFilter(QObject* objekt, QEvent* event)
 
 QPrintPreviewDialog* QslWindow::vorschau()
 {
-    const std::optional<QList<QsoRecord>> qsos = model_.markierteQsos();
+    const std::optional<QList<QsoRecord>> qsos = model_.vorschauQsos();
     if (!qsos)
         return nullptr;
-    if (qsos->isEmpty()) {
-        prompter_.zeige(
-            hinweisMeldung(u"Keine Verbindung der Auswahl ist für einen QSL-Aufkleber markiert."_s));
-        return nullptr;
-    }
     vorschauQsos_ = *qsos;
     vorschauDrucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     auto* dialog = new QPrintPreviewDialog(vorschauDrucker_.get(), this);

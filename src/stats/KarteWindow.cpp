@@ -1,21 +1,19 @@
 #include "KarteWindow.h"
-#include "common/SystemFehler.h"
 
 #include "KarteModel.h"
 #include "KartenAnsicht.h"
 #include "KartenZeichner.h"
 #include "common/Prompter.h"
+#include "ui/Bildspeichern.h"
+#include "ui/Zurueckmenue.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace tarvex {
@@ -32,15 +30,13 @@ KarteWindow::KarteWindow(KarteModel& model, Prompter& prompter, QWidget* parent)
 
     auto* menüs = new QMenuBar(this);
     menüs->setObjectName(u"mnuLeiste"_s);
-    QMenu* datei = menüs->addMenu(u"&Datei"_s);
-    datei->setObjectName(u"mnuDatei"_s);
-    QAction* speichernBefehl = datei->addAction(u"Karte &speichern …"_s);
+    const Zurückmenü datei = zurückMenü(menüs, u"mnuZurück"_s, u"mnuDatei"_s);
+    connect(datei.zurück, &QAction::triggered, &model_, &KarteModel::zurück);
+    auto* speichernBefehl = new QAction(u"Karte &speichern …"_s, datei.datei);
     speichernBefehl->setObjectName(u"mnuSpeichern"_s);
     connect(speichernBefehl, &QAction::triggered, this, &KarteWindow::speichernUnter);
-    datei->addSeparator();
-    QAction* zurück = datei->addAction(u"&zurück"_s);
-    zurück->setObjectName(u"mnuZurück"_s);
-    connect(zurück, &QAction::triggered, &model_, &KarteModel::zurück);
+    datei.datei->insertAction(datei.zurück, speichernBefehl);
+    datei.datei->insertSeparator(datei.zurück);
 
     ansicht_ = new KartenAnsicht(model_, this);
     auto* knöpfe = new QVBoxLayout;
@@ -116,28 +112,18 @@ void KarteWindow::showEvent(QShowEvent* event)
 
 bool KarteWindow::speichern(const QString& pfad)
 {
-    QByteArray png;
-    QBuffer puffer(&png);
-    puffer.open(QIODevice::WriteOnly);
-    KartenZeichner::bild(model_.zeichnung(), devicePixelRatioF()).save(&puffer, "PNG");
-    // Written beside the target and renamed: a failure leaves an old file whole.
-    QSaveFile datei(pfad);
-    if (png.isEmpty() || !datei.open(QIODevice::WriteOnly) || datei.write(png) != png.size()
-        || !datei.commit()) {
-        const int errnum = errno;
-        prompter_.zeige(fehlerMeldung(u"Die Karte konnte nicht in %1 gespeichert werden: %2."_s.arg(
-            QDir::toNativeSeparators(pfad), dateiFehler(datei, errnum))));
-        return false;
-    }
-    return true;
+    return pngSpeichern(
+        KartenZeichner::bild(model_.zeichnung(), devicePixelRatioF()), pfad, u"Die Karte"_s, prompter_);
 }
 
 void KarteWindow::speichernUnter()
 {
-    QString pfad = QFileDialog::getSaveFileName(this, u"Karte speichern"_s,
-        QDir::current().filePath(model_.dateiVorschlag()), u"PNG-Bilder (*.png)"_s);
-    if (pfad.isEmpty())
+    const std::optional<QString> gewählt
+        = prompter_.dateiWählen({ u"Karte speichern"_s, QDir::current().filePath(model_.dateiVorschlag()),
+            u"PNG-Bilder (*.png)"_s, Dateiwahl::Art::Speichern });
+    if (!gewählt)
         return;
+    QString pfad = *gewählt;
     if (!pfad.endsWith(u".png"_s, Qt::CaseInsensitive))
         pfad += u".png"_s;
     speichern(pfad);

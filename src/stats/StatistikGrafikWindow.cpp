@@ -1,6 +1,8 @@
 #include "StatistikGrafikWindow.h"
 
 #include "common/Prompter.h"
+#include "ui/Bildspeichern.h"
+#include "ui/Zurueckmenue.h"
 
 #include <QAction>
 #include <QBarCategoryAxis>
@@ -11,8 +13,6 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -20,7 +20,6 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -42,10 +41,8 @@ StatistikGrafikWindow::StatistikGrafikWindow(OffenerContest& contest, Prompter& 
 
     auto* menü = new QMenuBar(this);
     menü->setNativeMenuBar(false);
-    QMenu* datei = menü->addMenu(u"&Datei"_s);
-    QAction* zurück = datei->addAction(u"&zurück"_s);
-    zurück->setObjectName(u"mnuZurück1"_s);
-    connect(zurück, &QAction::triggered, this, &StatistikGrafikWindow::backRequested);
+    connect(zurückMenü(menü, u"mnuZurück1"_s).zurück, &QAction::triggered, this,
+        &StatistikGrafikWindow::backRequested);
 
     // The series takes the set, the chart the series.
     balken_ = new QBarSet(QString());
@@ -141,9 +138,6 @@ StatistikGrafikWindow::StatistikGrafikWindow(OffenerContest& contest, Prompter& 
     auto* esc = new QShortcut(Qt::Key_Escape, this, this, &StatistikGrafikWindow::backRequested);
     esc->setContext(Qt::WidgetWithChildrenShortcut);
 
-    dateiWählen = [this](const QString& vorschlag) {
-        return QFileDialog::getSaveFileName(this, u"Grafik speichern"_s, vorschlag, u"PNG-Bilder (*.png)"_s);
-    };
     connect(&model_, &StatistikGrafikModel::changed, this, &StatistikGrafikWindow::zeigen);
     setFocusProxy(command1_);
 }
@@ -196,18 +190,12 @@ void StatistikGrafikWindow::kopieren()
 
 void StatistikGrafikWindow::speichern()
 {
-    const QString gewählt = dateiWählen ? dateiWählen(model_.dateiVorschlag()) : QString();
-    if (gewählt.isEmpty())
+    const std::optional<QString> gewählt = prompter_.dateiWählen({ u"Grafik speichern"_s,
+        model_.dateiVorschlag(), u"PNG-Bilder (*.png)"_s, Dateiwahl::Art::Speichern });
+    if (!gewählt || gewählt->isEmpty())
         return;
-    const QString pfad = StatistikGrafikModel::mitPngEndung(gewählt);
-    // Written beside and renamed at the end: a failed save leaves an older file as it was.
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly) || !bild().save(&datei, "PNG") || !datei.commit()) {
-        datei.cancelWriting();
-        prompter_.zeige(fehlerMeldung(
-            u"Die Grafik konnte nicht als %1 gespeichert werden. Bitte Verzeichnis und freien Platz prüfen."_s
-                .arg(QDir::toNativeSeparators(pfad))));
-    }
+    const QString pfad = StatistikGrafikModel::mitPngEndung(*gewählt);
+    pngSpeichern(bild(), pfad, u"Die Grafik"_s, prompter_);
 }
 
 bool StatistikGrafikWindow::eventFilter(QObject* objekt, QEvent* event)

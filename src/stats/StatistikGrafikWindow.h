@@ -2,7 +2,6 @@
 #include "StatistikGrafikModel.h"
 
 #include <QWidget>
-#include <functional>
 
 class QBarCategoryAxis;
 class QBarSeries;
@@ -29,9 +28,6 @@ public:
     QBarSet* balken() const { return balken_; }
     // The chart as it is drawn.
     QImage bild() const;
-    // Asks for the PNG file name (the file dialog; tests put a script here).
-    // An empty name means the operator cancelled.
-    std::function<QString(const QString& vorschlag)> dateiWählen;
 
 signals:
     void backRequested();

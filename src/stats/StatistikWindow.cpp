@@ -1,5 +1,7 @@
 #include "StatistikWindow.h"
 
+#include "ui/Zurueckmenue.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -44,10 +46,8 @@ StatistikWindow::StatistikWindow(OffenerContest& contest, Prompter& prompter, QW
 
     auto* menü = new QMenuBar(this);
     menü->setNativeMenuBar(false);
-    QMenu* datei = menü->addMenu(u"&Datei"_s);
-    QAction* zurück = datei->addAction(u"&zurück"_s);
-    zurück->setObjectName(u"mnuZurück"_s);
-    connect(zurück, &QAction::triggered, this, &StatistikWindow::backRequested);
+    connect(
+        zurückMenü(menü, u"mnuZurück"_s).zurück, &QAction::triggered, this, &StatistikWindow::backRequested);
 
     auto* überschrift = new QLabel(windowTitle(), this);
     überschrift->setObjectName(u"lblTitel"_s);

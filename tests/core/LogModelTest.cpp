@@ -410,8 +410,9 @@ TEST_F(LogModelTest, PrintingDecidesBetweenPaperPdfAndNothing)
             prompter.antworte(*f.antwort);
         EXPECT_EQ(log.druckweg(wahl), f.weg);
         ASSERT_EQ(prompter.gezeigt().size(), f.antwort ? 1 : 0);
-        if (f.antwort)
+        if (f.antwort) {
             EXPECT_TRUE(prompter.gezeigt().front().text.contains(u"\u201ELaser\u201C"_s));
+        }
     }
     // The operator's own choice wins over the default printer.
     FesteDruckerwahl wahl;

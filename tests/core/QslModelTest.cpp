@@ -223,5 +223,46 @@ TEST_F(QslModelTest, PrintingLabelsTheMarkedContactsOfTheSelection)
     EXPECT_TRUE(texte.contains(u"F5XYZ"_s));
 }
 
+// A preview needs at least one marked contact; the operator is told once why
+// none opens, and a limit that is no number gives only its own message.
+TEST_F(QslModelTest, PreviewTakesTheMarkedContactsOrSaysNoneIsMarked)
+{
+    const QString keine = u"Keine Verbindung der Auswahl ist für einen QSL-Aufkleber markiert."_s;
+    struct Fall {
+        QString call;
+        QString punkte;
+        std::optional<QStringList> calls;
+        bool keineMeldung;
+    };
+    const Fall fälle[] = {
+        { u"*"_s, u"0"_s, QStringList { u"F5XYZ"_s, u"OE/DL1ABC"_s }, false },
+        { u"*"_s, u"15"_s, QStringList { u"F5XYZ"_s }, false },
+        { u"DK*"_s, u"0"_s, std::nullopt, true },
+        { u"*"_s, u"700"_s, std::nullopt, true },
+        { u"*"_s, u"x"_s, std::nullopt, false },
+    };
+    for (const Fall& f : fälle) {
+        prompter.vergiss();
+        qsl.setTxtCall(f.call);
+        qsl.txtPunkte = f.punkte;
+        const std::optional<QList<QsoRecord>> qsos = qsl.vorschauQsos();
+        const std::string fall = QString(f.call + u' ' + f.punkte).toStdString();
+        ASSERT_EQ(qsos.has_value(), f.calls.has_value()) << fall;
+        if (qsos) {
+            QStringList calls;
+            for (const QsoRecord& q : *qsos)
+                calls.append(q.rufzeichen);
+            EXPECT_EQ(calls, *f.calls) << fall;
+            EXPECT_TRUE(prompter.gezeigt().isEmpty()) << fall;
+            continue;
+        }
+        ASSERT_EQ(prompter.gezeigt().size(), 1) << fall;
+        EXPECT_EQ(prompter.gezeigt()[0].text == keine, f.keineMeldung) << fall;
+        if (f.keineMeldung) {
+            EXPECT_EQ(prompter.gezeigt()[0].titel, u"Hinweis"_s) << fall;
+        }
+    }
+}
+
 } // namespace
 } // namespace tarvex

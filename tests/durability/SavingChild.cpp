@@ -27,6 +27,11 @@ struct FailingPrompter final : tarvex::Prompter {
         std::fprintf(stderr, "unexpected input box: %s\n", f.text.toUtf8().constData());
         std::exit(2);
     }
+    std::optional<QString> dateiWählen(const tarvex::Dateiwahl& f) override
+    {
+        std::fprintf(stderr, "unexpected file dialog: %s\n", f.titel.toUtf8().constData());
+        std::exit(2);
+    }
 };
 
 } // namespace

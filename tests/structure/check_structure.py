@@ -25,11 +25,12 @@ ERLAUBT = {
     'mail': {'common', 'store'},
     'formats': {'common', 'store', 'entry'},
     'commands': {'common'},
-    'contest': {'common', 'store', 'entry', 'print', 'mail', 'formats', 'commands'},
-    'logout': {'common', 'store', 'entry', 'print', 'mail', 'formats', 'commands', 'contest'},
-    'qsl': {'common', 'store', 'entry', 'print', 'formats', 'commands', 'contest'},
-    'stats': {'common', 'store', 'entry', 'print', 'formats', 'commands', 'contest'},
-    'callinfo': {'common', 'store', 'entry', 'formats', 'commands', 'contest'},
+    'ui': {'common'},
+    'contest': {'common', 'store', 'entry', 'print', 'mail', 'formats', 'commands', 'ui'},
+    'logout': {'common', 'store', 'entry', 'print', 'mail', 'formats', 'commands', 'ui', 'contest'},
+    'qsl': {'common', 'store', 'entry', 'print', 'formats', 'commands', 'ui', 'contest'},
+    'stats': {'common', 'store', 'entry', 'print', 'formats', 'commands', 'ui', 'contest'},
+    'callinfo': {'common', 'store', 'entry', 'formats', 'commands', 'ui', 'contest'},
     'app': None,  # everything
 }
 # The only header of contest/ the other windows may see: the narrow view.

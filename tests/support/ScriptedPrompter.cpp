@@ -18,6 +18,12 @@ std::optional<QString> ScriptedPrompter::frage(const Eingabefrage& frage)
     return eingaben_.isEmpty() ? std::optional<QString>(frage.vorgabe) : eingaben_.takeFirst();
 }
 
+std::optional<QString> ScriptedPrompter::dateiWählen(const Dateiwahl& frage)
+{
+    dateiFragen_.append(frage);
+    return dateien_.isEmpty() ? std::nullopt : dateien_.takeFirst();
+}
+
 QStringList ScriptedPrompter::texte() const
 {
     QStringList result;

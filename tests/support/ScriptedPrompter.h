@@ -17,6 +17,10 @@ public:
     std::optional<QString> frage(const Eingabefrage& frage) override;
     void antworteEingabe(std::optional<QString> antwort) { eingaben_.append(std::move(antwort)); }
     const QList<Eingabefrage>& gefragt() const { return gefragt_; }
+    // File dialogs take the scripted paths in turn (default: cancelled).
+    std::optional<QString> dateiWählen(const Dateiwahl& frage) override;
+    void antworteDatei(std::optional<QString> pfad) { dateien_.append(std::move(pfad)); }
+    const QList<Dateiwahl>& dateiFragen() const { return dateiFragen_; }
 
     void antworte(Meldung::Antwort antwort) { antworten_.append(antwort); }
     const QList<Meldung>& gezeigt() const { return gezeigt_; }
@@ -30,6 +34,8 @@ private:
     QList<Meldung> gezeigt_;
     QList<std::optional<QString>> eingaben_;
     QList<Eingabefrage> gefragt_;
+    QList<std::optional<QString>> dateien_;
+    QList<Dateiwahl> dateiFragen_;
 };
 
 } // namespace tarvex::test

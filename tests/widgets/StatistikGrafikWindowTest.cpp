@@ -87,22 +87,23 @@ private slots:
         auto w = u->öffnen<StatistikGrafikWindow>();
         QVERIFY(w);
         klick(*w, u"Command2"_s);
-        QStringList vorschläge;
-        QString antwort = u->dir.pfad(u"punkte"_s);
-        w->dateiWählen = [&](const QString& vorschlag) {
-            vorschläge.append(vorschlag);
-            return antwort;
-        };
+        u->prompter.antworteDatei(u->dir.pfad(u"punkte"_s));
         klick(*w, u"cmdSpeichern"_s);
-        QCOMPARE(vorschläge, QStringList { u->dir.pfad(u"TEST_144MHz_Punkte_nach_Zeit.png"_s) });
+        QCOMPARE(u->prompter.dateiFragen().size(), 1);
+        const Dateiwahl frage = u->prompter.dateiFragen()[0];
+        QCOMPARE(frage.vorgabe, u->dir.pfad(u"TEST_144MHz_Punkte_nach_Zeit.png"_s));
+        QCOMPARE(frage.titel, u"Grafik speichern"_s);
+        QCOMPARE(frage.filter, u"PNG-Bilder (*.png)"_s);
+        QVERIFY(frage.art == Dateiwahl::Art::Speichern);
         QCOMPARE(QImage(u->dir.pfad(u"punkte.png"_s)).size(), w->bild().size());
 
-        antwort.clear(); // cancelled
+        u->prompter.antworteDatei(std::nullopt); // cancelled
         klick(*w, u"cmdSpeichern"_s);
-        antwort = u->dir.pfad(u"fehlt/bild.png"_s);
+        const QString antwort = u->dir.pfad(u"fehlt/bild.png"_s);
+        u->prompter.antworteDatei(antwort);
         klick(*w, u"cmdSpeichern"_s);
         QCOMPARE(u->prompter.gezeigt().size(), 1);
-        QVERIFY(u->prompter.gezeigt()[0].text.startsWith(u"Die Grafik konnte nicht als "_s + antwort));
+        QVERIFY(u->prompter.gezeigt()[0].text.startsWith(u"Die Grafik konnte nicht in "_s + antwort));
         u->prompter.vergiss();
     }
 
