@@ -204,5 +204,38 @@ def neustart(t):
     t.beenden()
 
 
+def speichertaste(t):
+    """An option chosen in the Optionen menu holds at once and after a restart:
+    with "QSO loggen – mit F12" Enter on a complete entry no longer saves, F12 does."""
+    t.erster_start()
+    t.menue("o", "Down", "Down", "Right", "Down", "Return")
+    t.warte(lambda: "loggen=1" in t.einstellungen(), 10, "mit F12 in den Einstellungen")
+    t.eingabe("dl1abc jo31ab 59001")
+    t.warte(lambda: t.feld("Rufzeichen") == "DL1ABC", 10, "DL1ABC ist ausgewertet")
+    t.taste("Return")
+    time.sleep(1)
+    gleich(len(t.qsos()), 0, "mit F12 speichert Enter nicht")
+    t.taste("F12")
+    t.warte(lambda: len(t.qsos()) == 1, 10, "F12 speichert")
+    t.menue("o", "Down", "Down", "Right")
+    t.bild("menue-qso-loggen")
+    t.taste("Escape", "Escape", "Escape")
+    t.beenden()
+    t.starten()
+    t.dialog_antworten(r"^Tarvex$", "Return")
+    t.eingabe("ok1kkw jn79ab 59002")
+    t.warte(lambda: t.feld("Rufzeichen") == "OK1KKW", 10, "OK1KKW ist ausgewertet")
+    t.taste("Return")
+    time.sleep(1)
+    gleich(len(t.qsos()), 1, "nach dem Neustart speichert Enter weiter nicht")
+    t.taste("F12")
+    t.warte(lambda: len(t.qsos()) == 2, 10, "F12 speichert nach dem Neustart")
+    # Back to Enter through the menu.
+    t.menue("o", "Down", "Down", "Right", "Return")
+    t.warte(lambda: "loggen=0" in t.einstellungen(), 10, "mit Enter in den Einstellungen")
+    t.logge("g4abc io91aa 59003")
+    t.beenden()
+
+
 if __name__ == "__main__":
-    hauptprogramm({"betriebsstunde": betriebsstunde, "neustart": neustart})
+    hauptprogramm({"betriebsstunde": betriebsstunde, "neustart": neustart, "speichertaste": speichertaste})
