@@ -7,6 +7,7 @@
 #include "formats/EdiLeser.h"
 #include "formats/ExpDatei.h"
 #include "store/QsoRecord.h"
+#include "store/StationsTabelle.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -125,9 +126,7 @@ StationsImport::Liste StationsImport::lesenDatei(
 
 StationsImport::Ergebnis StationsImport::einfügen(Connection& contestDat, const QList<Station>& stationen)
 {
-    if (contestDat.scalar(u"SELECT name FROM sqlite_master WHERE type='table' AND name='STATIONS'"_s)
-            .isNull())
-        throw UserError(u"%1 hat keine Tabelle STATIONS; ist das eine CONTEST.DAT?"_s.arg(contestDat.pfad()));
+    StationsTabelle tabelle(contestDat);
     Ergebnis ergebnis;
     contestDat.guarded([&] {
         // One entry per call as the look-up asks for it, so that the counts are per station.
@@ -152,36 +151,24 @@ StationsImport::Ergebnis StationsImport::einfügen(Connection& contestDat, const
             }
         }
         SQLite::Transaction transaktion(contestDat.db());
-        // Without an index on CALL every station below is a scan of the whole table.
-        if (contestDat
-                .scalar(u"SELECT count(*) FROM pragma_index_list('STATIONS') l, pragma_index_info(l.name) i "
-                        "WHERE i.seqno=0 AND i.name='CALL' COLLATE NOCASE"_s)
-                .toInt()
-            == 0)
-            contestDat.execute(u"CREATE INDEX STATIONS_CALL ON STATIONS(CALL)"_s);
+        tabelle.indexSicherstellen();
         for (const Station& station : gesammelt) {
-            const Rows zeilen = contestDat.select(
-                u"SELECT rowid, LOCATORS FROM STATIONS WHERE CALL=? ORDER BY rowid"_s, { station.call });
-            if (zeilen.zeilen.isEmpty()) {
-                contestDat.execute(u"INSERT INTO STATIONS(CALL, LOCATORS) VALUES(?, ?)"_s,
-                    { station.call, locatorsZusammensetzen(station.locators) });
+            const QList<StationsTabelle::Zeile> zeilen = tabelle.zeilen(station.call);
+            if (zeilen.isEmpty()) {
+                tabelle.anlegen(station.call, locatorsZusammensetzen(station.locators));
                 ++ergebnis.neueStationen;
                 ergebnis.neueLocatoren += static_cast<int>(station.locators.size());
                 continue;
             }
             // Several rows of one call (from older lists) become one.
             QStringList vorher;
-            for (const QVariantList& zeile : zeilen.zeilen)
-                ergänzen(vorher, locatorsZerlegen(zeile.value(1).toString()));
+            for (const StationsTabelle::Zeile& zeile : zeilen)
+                ergänzen(vorher, locatorsZerlegen(zeile.locators));
             QStringList nachher = vorher;
             ergänzen(nachher, station.locators);
-            const qint64 erste = zeilen.zeilen.first().value(0).toLongLong();
             const QString text = locatorsZusammensetzen(nachher);
-            if (zeilen.zeilen.size() > 1 || text != zeilen.zeilen.first().value(1).toString()) {
-                contestDat.execute(u"UPDATE STATIONS SET LOCATORS=? WHERE rowid=?"_s, { text, erste });
-                contestDat.execute(
-                    u"DELETE FROM STATIONS WHERE CALL=? AND rowid<>?"_s, { station.call, erste });
-            }
+            if (zeilen.size() > 1 || text != zeilen.first().locators)
+                tabelle.zusammenfassen(station.call, zeilen.first().rowid, text);
             if (nachher.size() > vorher.size()) {
                 ++ergebnis.ergänzteStationen;
                 ergebnis.neueLocatoren += static_cast<int>(nachher.size() - vorher.size());
