@@ -33,16 +33,20 @@ def zufall():
 
 
 def stationen(r, anzahl):
-    ergebnis, calls = [], set()
+    # Each station in a locator of its own: earlier contacts list every contact in
+    # the locator too, and only the first listed one makes a duplicate, so a
+    # neighbour in the same locator would hide the question the hour expects.
+    ergebnis, calls, locators = [], set(), set()
     while len(ergebnis) < anzahl:
         praefix, felder = r.choice(LAENDER)
         ziffer = "" if praefix[-1].isdigit() else str(r.randint(1, 9))
         call = praefix + ziffer + "".join(r.choice("ABCDEFGHIJKLMNOPQRSTUVWXYZ")
                                                            for _ in range(r.randint(2, 3)))
-        if call in calls:
+        loc = r.choice(felder) + r.choice("ABCDEFGHIJKLMNOPQRSTUVWX") + r.choice("ABCDEFGHIJKLMNOPQRSTUVWX")
+        if call in calls or loc in locators:
             continue
         calls.add(call)
-        loc = r.choice(felder) + r.choice("ABCDEFGHIJKLMNOPQRSTUVWX") + r.choice("ABCDEFGHIJKLMNOPQRSTUVWX")
+        locators.add(loc)
         ergebnis.append((call, loc))
     return ergebnis
 
