@@ -102,6 +102,7 @@ void ContestModel::öffnen(const QString& datenbank, const QString& band)
         setEigeneStation(p->call, p->locator);
 
     db_ = std::move(db);
+    gewertetBei_ = -1;
     datenbank_ = datenbank;
     band_ = gewählt;
     LastCall_.clear();
@@ -132,6 +133,7 @@ void ContestModel::schließen()
 {
     log_.setQuelle(nullptr, {});
     db_.reset();
+    gewertetBei_ = -1;
     datenbank_.clear();
     band_.clear();
     stand_ = {};
@@ -308,6 +310,10 @@ void ContestModel::Punkte()
 {
     if (!db_)
         return;
+    if (gewertetesBand_ == band_ && gewertetBei_ == db_->änderungen()) {
+        spielstandZeigen();
+        return;
+    }
     try {
         wertung_.laden(db_->wertungsZeilen(band_));
     } catch (const UserError& e) {
@@ -319,6 +325,10 @@ void ContestModel::Punkte()
 
 void ContestModel::spielstandZeigen()
 {
+    if (db_) {
+        gewertetesBand_ = band_;
+        gewertetBei_ = db_->änderungen();
+    }
     stand_ = Spielstand::aus(wertung_.summen());
     entry_.felder().txtNummer = stand_.txtNummer;
     emit changed();

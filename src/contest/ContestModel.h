@@ -93,8 +93,10 @@ public:
     // lines of a contest come out together when the program ends.
     void setJournalDrucker(PrinterSurface* drucker) { drucker_ = drucker; }
 
-    // Running score of the current band, read afresh from the band table (after
-    // another window changed the band); saves and corrections keep it up to date themselves.
+    // Running score of the current band, read afresh from the band table when
+    // something other than this model wrote to the file since the score was last
+    // shown (an import); saves and corrections keep it up to date themselves, so
+    // coming back to the logging window costs nothing when nothing changed.
     void Punkte();
     // The clock's current UTC time "hh:mm", shown in lblUhrzeit.
     QString utcZeit() const;
@@ -155,6 +157,9 @@ private:
     std::unique_ptr<ContestDatabase> db_;
     QString datenbank_;
     QString band_;
+    // Band and the file's change count the score was last shown for; -1: unknown.
+    QString gewertetesBand_;
+    int gewertetBei_ = -1;
     QString lblCall_;
     PrinterSurface* drucker_ = nullptr;
     bool länderlisteSichtbar_ = false;

@@ -114,3 +114,37 @@ TEST_F(ContestLifecycleTest, InfoBoxNamesContestAndStation)
 
 } // namespace
 } // namespace tarvex
+
+namespace tarvex {
+namespace {
+
+// Coming back to the logging window re-reads the score only when someone else
+// wrote to the file: the model's own saves are counted already, a write from
+// another window (an import, a QSL mark) is not.
+TEST_F(ContestLifecycleTest, ReturningRereadsTheScoreOnlyAfterAWriteFromElsewhere)
+{
+    logge(u"DL1ABC JO62QM 59012"_s);
+    model.Punkte();
+    EXPECT_EQ(model.spielstand().txtNummer, u"002"_s);
+    EXPECT_EQ(model.spielstand().txtPunkte, u"531"_s);
+
+    QsoRecord fremd = band().front();
+    fremd.nummer = 2;
+    fremd.rufzeichen = u"OK1KKW"_s;
+    fremd.kernCall = u"OK1KKW"_s;
+    model.db()->qsosImportieren(u"144MHz"_s, { fremd });
+    model.Punkte();
+    EXPECT_EQ(model.spielstand().txtNummer, u"003"_s);
+    EXPECT_EQ(model.spielstand().txtPunkte, u"1062"_s);
+
+    // A file closed and opened again starts its count afresh and is read again.
+    model.schließen();
+    model.öffnen(u"TEST.mdb"_s, u"144MHz"_s);
+    EXPECT_EQ(model.spielstand().txtNummer, u"003"_s);
+    logge(u"G4ABC IO91AA 59013"_s);
+    model.Punkte();
+    EXPECT_EQ(model.spielstand().txtNummer, u"004"_s);
+}
+
+} // namespace
+} // namespace tarvex
