@@ -83,9 +83,10 @@ test)
     ;;
 bench)
     install_missing
-    build tarvex_bench tarvex_loopbench
+    build tarvex_bench tarvex_loopbench tarvex_windowbench
     ./build/bench/tarvex_bench
     ./build/bench/tarvex_loopbench
+    ./build/bench/tarvex_windowbench
     ;;
 *)
     echo "Aufruf: $0 start|test|bench" >&2

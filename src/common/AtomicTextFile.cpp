@@ -107,7 +107,7 @@ void AtomicTextFile::fehler(int errnum) const
 
 void AtomicTextFile::writeLine(QStringView line)
 {
-    puffer_.append(toCp1252(line));
+    appendCp1252(puffer_, line);
     puffer_.append("\r\n", 2);
     if (puffer_.size() >= (1 << 20))
         schreibePuffer();

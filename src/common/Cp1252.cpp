@@ -54,12 +54,20 @@ char encodeOne(char16_t c)
 
 } // namespace
 
+void appendCp1252(QByteArray& out, QStringView text)
+{
+    // One byte per character: the bytes are written in place, not appended one by one.
+    const qsizetype alt = out.size();
+    out.resize(alt + text.size());
+    char* p = out.data() + alt;
+    for (const QChar c : text)
+        *p++ = encodeOne(c.unicode());
+}
+
 QByteArray toCp1252(QStringView text)
 {
     QByteArray out;
-    out.reserve(text.size());
-    for (const QChar c : text)
-        out.append(encodeOne(c.unicode()));
+    appendCp1252(out, text);
     return out;
 }
 

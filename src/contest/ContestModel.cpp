@@ -141,11 +141,6 @@ void ContestModel::schließen()
     emit changed();
 }
 
-QString ContestModel::fenstertitel() const
-{
-    return datenbank_.isEmpty() ? u"Tarvex V3.0"_s : u"Contest  -  "_s + datenbank_.toLower();
-}
-
 Meldung ContestModel::infoBox() const
 {
     QString text = u"Tarvex V3.0\nContest-Logbuch für UKW, UHF und Mikrowelle"_s;
@@ -158,18 +153,6 @@ Meldung ContestModel::infoBox() const
         text += u"\n\nEs ist kein Contest geöffnet."_s;
     }
     return { text, u"Tarvex"_s, Meldung::Symbol::Information, Meldung::Knöpfe::Ok, Meldung::Antwort::Ok };
-}
-
-QString ContestModel::monatsVorgabe(const QDate& datum)
-{
-    static const char16_t* const monate[]
-        = { u"JAN", u"FEB", u"MÄR", u"APR", u"MAI", u"JUN", u"JUL", u"AUG", u"SEP", u"OKT", u"NOV", u"DEZ" };
-    return QString::fromUtf16(monate[datum.month() - 1]) + QString::number(datum.year());
-}
-
-QString ContestModel::lblBand() const
-{
-    return bandAnzeige(band_);
 }
 
 void ContestModel::setRst(RstVorgabe rst)

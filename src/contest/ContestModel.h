@@ -7,6 +7,7 @@
 #include "entry/LogList.h"
 #include "entry/Spielstand.h"
 #include "entry/Wertung.h"
+#include "store/BandList.h"
 #include "store/QsoRecord.h"
 
 #include <QDate>
@@ -49,23 +50,26 @@ public:
     // Makes another band of the open contest current.
     void bandWechseln(const QString& band) override;
     // "Contest  -  " + the database path in lower case, or the program's title.
-    QString fenstertitel() const;
+    QString fenstertitel() const
+    {
+        return datenbank_.isEmpty() ? QStringLiteral("Tarvex V3.0")
+                                    : QStringLiteral("Contest  -  ") + datenbank_.toLower();
+    }
     // The information box of the Help menu (title "Tarvex").
     Meldung infoBox() const;
-    // The new-contest file name preset: month and year, "DEZ2026".
-    static QString monatsVorgabe(const QDate& datum);
     Settings& settings() override { return settings_; }
     bool hatContest() const override { return db_ != nullptr; }
     ContestDatabase* db() override { return db_.get(); }
 
     const QString& Datenbank() const override { return datenbank_; }
     const QString& Band() const override { return band_; }
-    QString lblBand() const;
+    QString lblBand() const { return bandAnzeige(band_); }
 
     EntryModel& entry() { return entry_; }
     const EntryFields& felder() const override { return entry_.felder(); }
     LogList& logList() { return log_; }
     const Spielstand& spielstand() const override { return stand_; }
+    Summen summen() const override { return wertung_.summen(); }
 
     // Options; the setters write the settings at once.
     int UTC() const { return UTC_; } // hours added to the computer clock: -Zeitdifferenz
@@ -159,7 +163,7 @@ private:
     QString band_;
     // Band and the file's change count the score was last shown for; -1: unknown.
     QString gewertetesBand_;
-    int gewertetBei_ = -1;
+    qint64 gewertetBei_ = -1;
     QString lblCall_;
     PrinterSurface* drucker_ = nullptr;
     bool länderlisteSichtbar_ = false;

@@ -33,7 +33,7 @@ NewContestModel::NewContestModel(ContestModel& contest, Prompter& prompter)
 
 void NewContestModel::vorbelegen(const QDate& heute)
 {
-    name_ = ContestModel::monatsVorgabe(heute);
+    name_ = monatsVorgabe(heute);
 }
 
 bool NewContestModel::bandGewählt(const QString& band) const
@@ -135,6 +135,13 @@ bool NewContestModel::anlegen()
         return meldung(e.meldung(), false);
     }
     return true;
+}
+
+QString NewContestModel::monatsVorgabe(const QDate& datum)
+{
+    static const char16_t* const monate[]
+        = { u"JAN", u"FEB", u"MÄR", u"APR", u"MAI", u"JUN", u"JUL", u"AUG", u"SEP", u"OKT", u"NOV", u"DEZ" };
+    return QString::fromUtf16(monate[datum.month() - 1]) + QString::number(datum.year());
 }
 
 } // namespace tarvex

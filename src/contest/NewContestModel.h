@@ -17,6 +17,8 @@ class Prompter;
 // the new contest. Lives as long as the form, so its fields survive between uses.
 class NewContestModel {
 public:
+    // The new-contest file name preset: month and year, "DEZ2026".
+    static QString monatsVorgabe(const QDate& datum);
     // The call and locator fields start with the own station of the settings.
     NewContestModel(ContestModel& contest, Prompter& prompter);
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "entry/EntryFields.h"
 #include "entry/Spielstand.h"
+#include "store/Summen.h"
 
 #include <QObject>
 #include <QString>
@@ -28,6 +29,8 @@ public:
     virtual const QString& lblCall() const = 0;
     virtual const EntryFields& felder() const = 0;
     virtual const Spielstand& spielstand() const = 0;
+    // The running score of the current band, unformatted.
+    virtual Summen summen() const = 0;
     virtual Settings& settings() = 0;
     // Makes another band of the open contest current (an import into its band).
     virtual void bandWechseln(const QString& band) = 0;

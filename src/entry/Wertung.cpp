@@ -30,16 +30,18 @@ bool gezählt(const QString& text)
     return false;
 }
 
-void zählen(QHash<QString, qint64>& zähler, const QString& text, qint64 schritt)
+// True when the count went from none to one.
+bool zählen(QHash<QString, qint64>& zähler, const QString& text, qint64 schritt)
 {
     if (!gezählt(text))
-        return;
+        return false;
     // One hash look-up while the count stays positive: opening a band counts every contact twice.
     const QString key = schlüssel(text);
     qint64& n = zähler[key];
     n += schritt;
     if (n <= 0)
         zähler.remove(key);
+    return schritt > 0 && n == schritt;
 }
 
 // The maximum as the engine hands it back as text, for the Punkte comparison.
@@ -51,6 +53,11 @@ QString alsText(double wert)
 
 } // namespace
 
+QString Wertung::zählSchlüssel(const QString& text)
+{
+    return gezählt(text) ? schlüssel(text) : QString();
+}
+
 void Wertung::laden(const QList<WertungsZeile>& zeilen)
 {
     *this = Wertung();
@@ -58,17 +65,17 @@ void Wertung::laden(const QList<WertungsZeile>& zeilen)
         hinzufügen(z);
 }
 
-void Wertung::hinzufügen(const WertungsZeile& z)
+Wertung::Neu Wertung::hinzufügen(const WertungsZeile& z)
 {
     ++anzahl_;
-    zählen(länder_, z.land, 1);
-    zählen(großfelder_, z.square, 1);
+    const Neu neu { zählen(länder_, z.land, 1), zählen(großfelder_, z.square, 1) };
     if (!istGültig(z.punkte))
-        return;
+        return neu;
     ++gültige_;
     const double punkte = Val(z.punkte);
     summe_ += punkte;
     nachPunkten_[punkte].insert_or_assign(z.rowid, Eintrag { z.punkte, z.rufzeichen });
+    return neu;
 }
 
 void Wertung::entfernen(const WertungsZeile& z)

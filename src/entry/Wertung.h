@@ -14,10 +14,19 @@ namespace tarvex {
 class Wertung {
 public:
     void laden(const QList<WertungsZeile>& zeilen);
-    void hinzufügen(const WertungsZeile& zeile);
+    // What the contact added that no contact before it had.
+    struct Neu {
+        bool land = false;
+        bool großfeld = false;
+    };
+    Neu hinzufügen(const WertungsZeile& zeile);
     // The contact as it was stored before it was deleted or changed.
     void entfernen(const WertungsZeile& zeile);
     Summen summen() const;
+
+    // How a country or square is counted: its key without regard to case, or
+    // empty when it is blank and not counted.
+    static QString zählSchlüssel(const QString& text);
 
 private:
     struct Eintrag {

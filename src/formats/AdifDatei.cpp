@@ -24,6 +24,14 @@ QString fest(const QString& wert, int länge)
     return wert.left(länge).leftJustified(länge, u' ');
 }
 
+void festAnhängen(QString& aus, QStringView wert, qsizetype länge)
+{
+    const QStringView teil = wert.left(länge);
+    aus += teil;
+    for (qsizetype i = teil.size(); i < länge; ++i)
+        aus += u' ';
+}
+
 // "dd.mm.yy" → "yyyymmdd".
 QString datum(const QString& d)
 {
@@ -80,13 +88,27 @@ QString AdifDatei::satz(const QsoRecord& q, const QString& band)
 {
     const bool cw = q.rstGeg.size() >= 6 && q.rstErh.size() >= 6;
     const int rst = cw ? 3 : 2;
-    const QString freq = band.chopped(3);
-    return tag(u"call"_s, q.rufzeichen) + u"<qso_date:8:d>"_s + datum(q.datum) + u"<time_on:4>"_s
-        + fest(q.zeit.left(2) + q.zeit.mid(3, 2), 4) + (cw ? u"<mode:2>CW"_s : u"<mode:3>SSB"_s)
-        + u"<RST_RCVD:%1>"_s.arg(rst) + fest(q.rstErh, rst) + u"<RST_SENT:%1>"_s.arg(rst)
-        + fest(q.rstGeg, rst) + u"<GRIDSQUARE:6>"_s + fest(q.locator, 6) + u"<STX:3>"_s
-        + fest(q.rstGeg.right(3), 3) + u"<SRX:3>"_s + fest(q.rstErh.right(3), 3) + tag(u"FREQ"_s, freq)
-        + bandFeld(band) + u"<eor>"_s;
+    const QStringView freq = QStringView(band).chopped(3);
+    // Appended in place: one record per contact of the band.
+    QString s;
+    s.reserve(200);
+    s += u"<call:"_s + QString::number(q.rufzeichen.size()) + u'>' + q.rufzeichen;
+    s += u"<qso_date:8:d>"_s + datum(q.datum) + u"<time_on:4>"_s;
+    const QStringView zeit(q.zeit);
+    festAnhängen(s, QString(zeit.left(2) + zeit.mid(3, 2)), 4);
+    s += cw ? u"<mode:2>CW<RST_RCVD:3>"_s : u"<mode:3>SSB<RST_RCVD:2>"_s;
+    festAnhängen(s, q.rstErh, rst);
+    s += cw ? u"<RST_SENT:3>"_s : u"<RST_SENT:2>"_s;
+    festAnhängen(s, q.rstGeg, rst);
+    s += u"<GRIDSQUARE:6>"_s;
+    festAnhängen(s, q.locator, 6);
+    s += u"<STX:3>"_s;
+    festAnhängen(s, QStringView(q.rstGeg).right(3), 3);
+    s += u"<SRX:3>"_s;
+    festAnhängen(s, QStringView(q.rstErh).right(3), 3);
+    s += u"<FREQ:"_s + QString::number(freq.size()) + u'>' + freq;
+    s += bandFeld(band) + u"<eor>"_s;
+    return s;
 }
 
 QList<AdifDatei::Satz> AdifDatei::lesen(const QString& text)

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -25,15 +26,28 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+bool ziffer(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+int zweistellig(QStringView t, qsizetype i)
+{
+    return (t[i].unicode() - u'0') * 10 + (t[i + 1].unicode() - u'0');
+}
+
 // "dd.mm.yy" as stored; a two-digit year 00–29 is 20xx, 30–99 is 19xx.
 QDate gespeichertesDatum(const QString& datum)
 {
-    static const QRegularExpression muster(u"^(\\d\\d)\\.(\\d\\d)\\.(\\d\\d)$"_s);
-    const auto m = muster.match(datum.trimmed());
-    if (!m.hasMatch())
+    const QStringView t = QStringView(datum).trimmed();
+    if (t.size() != 8 || t[2] != u'.' || t[5] != u'.')
         return {};
-    const int jj = m.captured(3).toInt();
-    return QDate(jj < 30 ? 2000 + jj : 1900 + jj, m.captured(2).toInt(), m.captured(1).toInt());
+    for (const qsizetype i : { 0, 1, 3, 4, 6, 7 }) {
+        if (!ziffer(t[i]))
+            return {};
+    }
+    const int jj = zweistellig(t, 6);
+    return QDate(jj < 30 ? 2000 + jj : 1900 + jj, zweistellig(t, 3), zweistellig(t, 0));
 }
 
 QString ediDatum(const QString& datum)
@@ -54,11 +68,15 @@ QString ganzzahl(double wert)
 
 // A CW report is three digits, a phone report two; the codes for the mixed
 // directions keep what each side sent.
+bool dreiZiffern(const QString& t)
+{
+    return t.size() == 3 && ziffer(t[0]) && ziffer(t[1]) && ziffer(t[2]);
+}
+
 QString modeCode(const QString& geg, const QString& erh)
 {
-    static const QRegularExpression cwMuster(u"^\\d{3}$"_s);
-    const bool cwGeg = cwMuster.match(geg).hasMatch();
-    const bool cwErh = cwMuster.match(erh).hasMatch();
+    const bool cwGeg = dreiZiffern(geg);
+    const bool cwErh = dreiZiffern(erh);
     if (cwGeg && cwErh)
         return u"2"_s;
     if (cwGeg)
@@ -87,6 +105,11 @@ QString kern(const QsoRecord& q)
 
 QString EdiSchreiber::ascii(const QString& text)
 {
+    // Most texts are plain ASCII already: kept as they are, only trimmed.
+    const bool schlicht = std::all_of(text.cbegin(), text.cend(),
+        [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f && c != u';'; });
+    if (schlicht)
+        return text.trimmed();
     QString aus;
     aus.reserve(text.size());
     for (const QChar c : text) {
@@ -185,70 +208,115 @@ QString EdiSchreiber::sektion(const QString& einmann, const QString& wertungsgru
     return QString(art + u' ' + ascii(wertungsgruppe)).trimmed();
 }
 
-EdiDatei EdiSchreiber::erstellen(const Angaben& a, const Station& station, const QList<QsoRecord>& qsos)
-{
-    EdiDatei datei;
-
-    // QSO records; the flags come from the running score as it grows contact by contact.
-    Wertung wertung;
+// What the records need of the contacts before them: the squares and countries
+// counted so far (the running score's rule) for the "new" flags, the valid core
+// calls for the duplicates.
+struct EdiSchreiber::Aufbau::Stand {
+    QSet<QString> länder, großfelder;
     QSet<QString> gültigeKerne;
     QDate erster, letzter;
-    for (qsizetype i = 0; i < qsos.size(); ++i) {
-        const QsoRecord& q = qsos[i];
-        const Summen vorher = wertung.summen();
-        wertung.hinzufügen(wertungsZeile(q, i + 1));
-        const Summen nachher = wertung.summen();
-        const bool ok = gültig(q);
-        const Rapport geg = teilen(ascii(q.rstGeg), i + 1);
-        const Rapport erh = teilen(ascii(q.rstErh));
-        EdiQso e;
-        e.datum = ediDatum(q.datum);
-        e.zeit = ediZeit(q.zeit);
-        e.rufzeichen = ascii(q.rufzeichen);
-        e.mode = modeCode(geg.rapport, erh.rapport);
-        e.rstGeg = geg.rapport;
-        e.nummerGeg = geg.nummer;
-        e.rstErh = erh.rapport;
-        e.nummerErh = erh.nummer;
-        e.locator = ascii(q.locator);
-        e.punkte = ok ? ganzzahl(Val(q.punkte)) : u"0"_s;
-        if (ok && nachher.großfelder > vorher.großfelder)
-            e.neuerLocator = u"N"_s;
-        if (ok && nachher.länder > vorher.länder)
-            e.neuesLand = u"N"_s;
-        const QString k = kern(q);
-        if (ok)
-            gültigeKerne.insert(k);
-        else if (gültigeKerne.contains(k))
-            e.doppelt = u"D"_s;
-        datei.qsos.append(e);
+    // Consecutive contacts share their date.
+    QString datumText, ediDatum;
+    QDate datum;
+    // The earliest valid contact with the most points, for CODXC.
+    double odxPunkte = -1;
+    QString odxCall, odxLocator;
+};
 
-        const QDate d = gespeichertesDatum(q.datum);
-        if (d.isValid()) {
-            if (!erster.isValid() || d < erster)
-                erster = d;
-            if (!letzter.isValid() || d > letzter)
-                letzter = d;
-        }
+EdiSchreiber::Aufbau::Aufbau()
+    : stand_(std::make_unique<Stand>())
+{
+}
+
+EdiSchreiber::Aufbau::~Aufbau() = default;
+
+void EdiSchreiber::Aufbau::hinzufügen(const QsoRecord& q)
+{
+    Stand& st = *stand_;
+    const qsizetype i = datei_.qsos.size();
+    if (i == 0)
+        ersterDatum_ = q.datum;
+    // Counted like the running score counts them, valid or not.
+    const auto neu = [](QSet<QString>& gesehen, const QString& text) {
+        const QString k = Wertung::zählSchlüssel(text);
+        if (k.isEmpty() || gesehen.contains(k))
+            return false;
+        gesehen.insert(k);
+        return true;
+    };
+    const bool neuesLand = neu(st.länder, q.land);
+    const bool neuesGroßfeld = neu(st.großfelder, q.square);
+    const bool ok = gültig(q);
+    if (q.datum != st.datumText || i == 0) {
+        st.datumText = q.datum;
+        st.datum = gespeichertesDatum(q.datum);
+        st.ediDatum = ediDatum(q.datum);
     }
+    const Rapport geg = teilen(ascii(q.rstGeg), i + 1);
+    const Rapport erh = teilen(ascii(q.rstErh));
+    EdiQso e;
+    e.datum = st.ediDatum;
+    e.zeit = ediZeit(q.zeit);
+    e.rufzeichen = ascii(q.rufzeichen);
+    e.mode = modeCode(geg.rapport, erh.rapport);
+    e.rstGeg = geg.rapport;
+    e.nummerGeg = geg.nummer;
+    e.rstErh = erh.rapport;
+    e.nummerErh = erh.nummer;
+    e.locator = ascii(q.locator);
+    e.punkte = ok ? ganzzahl(Val(q.punkte)) : u"0"_s;
+    if (ok && neuesGroßfeld)
+        e.neuerLocator = u"N"_s;
+    if (ok && neuesLand)
+        e.neuesLand = u"N"_s;
+    const QString k = kern(q);
+    if (ok)
+        st.gültigeKerne.insert(k);
+    else if (st.gültigeKerne.contains(k))
+        e.doppelt = u"D"_s;
+    datei_.qsos.append(e);
+    if (ok && Val(q.punkte) > st.odxPunkte) {
+        st.odxPunkte = Val(q.punkte);
+        st.odxCall = q.rufzeichen;
+        st.odxLocator = q.locator;
+    }
+
+    const QDate d = st.datum;
+    if (d.isValid()) {
+        if (!st.erster.isValid() || d < st.erster)
+            st.erster = d;
+        if (!st.letzter.isValid() || d > st.letzter)
+            st.letzter = d;
+    }
+}
+
+EdiDatei EdiSchreiber::erstellen(const Angaben& a, const Station& station, const QList<QsoRecord>& qsos)
+{
+    Aufbau aufbau;
+    Wertung wertung;
+    for (qsizetype i = 0; i < qsos.size(); ++i) {
+        aufbau.hinzufügen(qsos[i]);
+        wertung.hinzufügen(wertungsZeile(qsos[i], i + 1));
+    }
+    return aufbau.fertig(a, station, wertung.summen());
+}
+
+EdiDatei EdiSchreiber::Aufbau::fertig(const Angaben& a, const Station& station, const Summen& s)
+{
+    Stand& st = *stand_;
+    EdiDatei datei = std::move(datei_);
+    datei_ = {};
+    QDate erster = st.erster, letzter = st.letzter;
     if (!erster.isValid()) {
         // Without contacts the contest date typed in the log window.
         const QDate d = QDate::fromString(a.datum, u"dd.MM.yyyy"_s);
         erster = letzter = d;
     }
 
-    const Summen s = wertung.summen();
     QString odx = u";;0"_s;
-    if (s.maximum > 0) {
-        // The contact the running score names: the earliest whose stored points are the maximum.
-        const QString text = ganzzahl(s.maximum);
-        for (const QsoRecord& q : qsos) {
-            if (gültig(q) && q.punkte == text && q.rufzeichen == s.odxCall) {
-                odx = ascii(q.rufzeichen) + u';' + ascii(q.locator) + u';' + text;
-                break;
-            }
-        }
-    }
+    // The contact the running score names: the earliest whose points are the maximum.
+    if (s.maximum > 0 && st.odxCall == s.odxCall)
+        odx = ascii(st.odxCall) + u';' + ascii(st.odxLocator) + u';' + ganzzahl(s.maximum);
 
     // "Postleitzahl und Wohnort": a leading postcode (optionally with a country letter) is split off.
     static const QRegularExpression plzOrt(u"^((?:[A-Za-z]{1,2}-)?\\d{4,5})\\s+(.+)$"_s);
@@ -339,9 +407,14 @@ QStringList EdiSchreiber::zeilen(const EdiDatei& datei)
 
 QString EdiSchreiber::dateiname(const Station& station, const QList<QsoRecord>& qsos)
 {
+    return dateiname(station, qsos.isEmpty() ? QString() : qsos.first().datum);
+}
+
+QString EdiSchreiber::dateiname(const Station& station, const QString& ersterDatum)
+{
     QString name = station.band;
-    if (!qsos.isEmpty()) {
-        const QDate d = gespeichertesDatum(qsos.first().datum);
+    if (!ersterDatum.isEmpty()) {
+        const QDate d = gespeichertesDatum(ersterDatum);
         if (d.isValid())
             name += u'-' + d.toString(u"MMyyyy"_s);
     }

@@ -1,10 +1,12 @@
 #pragma once
 #include "EdiDatei.h"
 #include "store/QsoRecord.h"
+#include "store/Summen.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace tarvex {
 
@@ -41,11 +43,31 @@ public:
     };
 
     static EdiDatei erstellen(const Angaben& angaben, const Station& station, const QList<QsoRecord>& qsos);
+
+    // The same file built contact by contact as the band is read once, without
+    // holding the contacts: the records as they come, the header at the end
+    // from the band's running score.
+    class Aufbau {
+    public:
+        Aufbau();
+        ~Aufbau();
+        void hinzufügen(const QsoRecord& qso);
+        qsizetype anzahl() const { return datei_.qsos.size(); }
+        const QString& ersterDatum() const { return ersterDatum_; }
+        EdiDatei fertig(const Angaben& angaben, const Station& station, const Summen& summen);
+
+    private:
+        struct Stand;
+        std::unique_ptr<Stand> stand_;
+        EdiDatei datei_;
+        QString ersterDatum_; // as stored, of the first contact
+    };
     // The file's lines: ASCII, no trailing blanks.
     static QStringList zeilen(const EdiDatei& datei);
     // Named like the exchange file: band, "-" month and year of the first
     // contact, "-" core call, ".EDI" (without contacts: band and core call).
     static QString dateiname(const Station& station, const QList<QsoRecord>& qsos);
+    static QString dateiname(const Station& station, const QString& ersterDatum);
     // Writes a temporary file beside it and renames it into place, so an
     // existing file is never left half written. UserError naming the file.
     static void schreiben(const QString& pfad, const EdiDatei& datei);

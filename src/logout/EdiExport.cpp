@@ -4,6 +4,7 @@
 #include "common/Prompter.h"
 #include "common/UserError.h"
 #include "contest/OffenerContest.h"
+#include "entry/Wertung.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
 #include "store/Settings.h"
@@ -27,10 +28,27 @@ EdiExport::Ergebnis EdiExport::bandSchreiben(
     ContestDatabase* db = contest.db();
     if (!db)
         throw UserError(u"Es ist kein Contest geöffnet."_s);
-    const QList<QsoRecord> qsos = db->qsos(band);
+    EdiSchreiber::Aufbau aufbau;
+    db->qsosDurchlaufen(band, [&aufbau](const QsoRecord& q) { aufbau.hinzufügen(q); });
+    return schreiben(contest, felder, band, aufbau);
+}
+
+Summen EdiExport::summen(OffenerContest& contest, const QString& band)
+{
+    if (band == contest.Band())
+        return contest.summen();
+    // Another band's score, loaded the way a band is opened.
+    Wertung wertung;
+    wertung.laden(contest.db()->wertungsZeilen(band));
+    return wertung.summen();
+}
+
+EdiExport::Ergebnis EdiExport::schreiben(
+    OffenerContest& contest, const LogFelder& felder, const QString& band, EdiSchreiber::Aufbau& aufbau)
+{
     const EdiSchreiber::Station station { contest.lblCall(), contest.felder().lblLocator, band };
-    Ergebnis e { EdiSchreiber::dateiname(station, qsos), qsos.size() };
-    EdiSchreiber::schreiben(e.name, EdiSchreiber::erstellen(angaben(felder), station, qsos));
+    Ergebnis e { EdiSchreiber::dateiname(station, aufbau.ersterDatum()), aufbau.anzahl() };
+    EdiSchreiber::schreiben(e.name, aufbau.fertig(angaben(felder), station, summen(contest, band)));
     return e;
 }
 

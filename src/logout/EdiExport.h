@@ -23,6 +23,11 @@ public:
     static EdiSchreiber::Angaben angaben(const LogFelder& felder);
     // UserError when the contest cannot be read or the file cannot be written.
     static Ergebnis bandSchreiben(OffenerContest& contest, const LogFelder& felder, const QString& band);
+    // The same from the contacts of a read that fed them in already.
+    static Ergebnis schreiben(
+        OffenerContest& contest, const LogFelder& felder, const QString& band, EdiSchreiber::Aufbau& aufbau);
+    // The band's running score: the open band's as kept, another band's loaded.
+    static Summen summen(OffenerContest& contest, const QString& band);
     // The note for a band without contacts (the file holds only the header).
     static QString ohneQsos(const QString& band, const QString& name);
     // Every band table of the contest; one message with all names, or the error.

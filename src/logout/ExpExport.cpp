@@ -1,6 +1,5 @@
 #include "ExpExport.h"
 
-#include "common/AtomicTextFile.h"
 #include "common/Clock.h"
 #include "common/UserError.h"
 #include "contest/OffenerContest.h"
@@ -9,8 +8,6 @@
 #include "formats/ExpDatei.h"
 #include "store/BandList.h"
 #include "store/ContestDatabase.h"
-
-#include <optional>
 
 namespace tarvex {
 
@@ -27,42 +24,56 @@ ExpExport::Ergebnis ExpExport::exportieren(bool adif)
     ContestDatabase* db = contest_.db();
     if (db == nullptr)
         throw UserError(u"Es ist kein Contest geöffnet."_s);
-    const QString band = contest_.Band();
-    const QString kern = Kern2(contest_.lblCall());
-    Ergebnis ergebnis;
-    std::optional<AtomicTextFile> exp;
-    std::optional<AtomicTextFile> adi;
+    Lauf lauf(contest_, clock_, adif);
+    db->qsosDurchlaufen(contest_.Band(), [&lauf](const QsoRecord& q) { lauf.qso(q); });
+    return lauf.abschließen();
+}
 
-    // One pass in stored order; the files are named after the first contact's month.
-    db->qsosDurchlaufen(band, [&](const QsoRecord& q) {
-        if (!exp) {
-            ergebnis.expDatei = ExpDatei::dateiname(band, q.datum, kern);
-            exp.emplace(ergebnis.expDatei);
-            if (adif) {
-                ergebnis.adifDatei = AdifDatei::dateiname(ergebnis.expDatei);
-                adi.emplace(ergebnis.adifDatei);
-            }
-            for (const QString& zeile : ExpDatei::kopf(kern, contest_.felder().lblLocator, band, q.datum))
-                exp->writeLine(zeile);
-            if (adi) {
-                for (const QString& zeile : AdifDatei::kopf(clock_.jetzt()))
-                    adi->writeLine(zeile);
-            }
+ExpExport::Lauf::Lauf(OffenerContest& contest, Clock& clock, bool adif)
+    : contest_(contest)
+    , clock_(clock)
+    , adif_(adif)
+    , band_(contest.Band())
+    , kern_(Kern2(contest.lblCall()))
+{
+}
+
+ExpExport::Lauf::~Lauf() = default;
+
+void ExpExport::Lauf::qso(const QsoRecord& q)
+{
+    // The files are named after the first contact's month.
+    if (!exp_) {
+        ergebnis_.expDatei = ExpDatei::dateiname(band_, q.datum, kern_);
+        exp_.emplace(ergebnis_.expDatei);
+        if (adif_) {
+            ergebnis_.adifDatei = AdifDatei::dateiname(ergebnis_.expDatei);
+            adi_.emplace(ergebnis_.adifDatei);
         }
-        exp->writeLine(ExpDatei::qsoZeile(q));
-        if (adi)
-            adi->writeLine(AdifDatei::satz(q, band));
-        ++ergebnis.qsos;
-    });
-    if (!exp)
+        for (const QString& zeile : ExpDatei::kopf(kern_, contest_.felder().lblLocator, band_, q.datum))
+            exp_->writeLine(zeile);
+        if (adi_) {
+            for (const QString& zeile : AdifDatei::kopf(clock_.jetzt()))
+                adi_->writeLine(zeile);
+        }
+    }
+    exp_->writeLine(ExpDatei::qsoZeile(q));
+    if (adi_)
+        adi_->writeLine(AdifDatei::satz(q, band_));
+    ++ergebnis_.qsos;
+}
+
+ExpExport::Ergebnis ExpExport::Lauf::abschließen()
+{
+    if (!exp_)
         throw UserError(u"Auf dem Band %1 ist noch kein QSO gespeichert. "
-                        u"Es wurde keine EXP-Datei geschrieben."_s.arg(bandAnzeige(band)));
+                        u"Es wurde keine EXP-Datei geschrieben."_s.arg(bandAnzeige(band_)));
     // Both files or neither: an exchange file without the ADIF file it was made with would mislead.
-    if (adi)
-        AtomicTextFile::gemeinsamErsetzen({ &*exp, &*adi });
+    if (adi_)
+        AtomicTextFile::gemeinsamErsetzen({ &*exp_, &*adi_ });
     else
-        exp->commit();
-    return ergebnis;
+        exp_->commit();
+    return ergebnis_;
 }
 
 } // namespace tarvex

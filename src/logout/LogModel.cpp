@@ -11,6 +11,7 @@
 #include "common/UserError.h"
 #include "contest/OffenerContest.h"
 #include "entry/KeystrokeLog.h"
+#include "formats/EdiSchreiber.h"
 #include "mail/MailVersand.h"
 #include "print/Druckstoerung.h"
 #include "print/PrinterSurface.h"
@@ -124,9 +125,9 @@ void LogModel::setEDI(bool an)
     emit changed();
 }
 
-void LogModel::EDIErstellen()
+void LogModel::EDIErstellen(EdiSchreiber::Aufbau& aufbau)
 {
-    const EdiExport::Ergebnis e = EdiExport::bandSchreiben(contest_, *felder_, contest_.Band());
+    const EdiExport::Ergebnis e = EdiExport::schreiben(contest_, *felder_, contest_.Band(), aufbau);
     ediname_ = e.name;
     emit changed();
     if (e.qsos == 0)
@@ -139,14 +140,18 @@ QList<Druckzeile> LogModel::deckblatt() const
         *felder_, contest_.lblCall(), contest_.felder().lblLocator, contest_.spielstand());
 }
 
+LogSeiten::Kopf LogModel::kopf() const
+{
+    return { text(LogFeld::Wettbewerb), text(LogFeld::Wertungsgruppe), contest_.lblCall(),
+        contest_.felder().lblLocator, contest_.spielstand().txtNummer, contest_.spielstand().txtPunkte };
+}
+
 QList<Druckzeile> LogModel::logSeiten() const
 {
     QList<QsoRecord> qsos;
     if (ContestDatabase* db = contest_.db())
         qsos = db->qsos(contest_.Band());
-    const LogSeiten::Kopf kopf { text(LogFeld::Wettbewerb), text(LogFeld::Wertungsgruppe), contest_.lblCall(),
-        contest_.felder().lblLocator, contest_.spielstand().txtNummer, contest_.spielstand().txtPunkte };
-    return LogSeiten::zeilen(qsos, kopf);
+    return LogSeiten::zeilen(qsos, kopf());
 }
 
 void LogModel::DeckblattDrucken(PrinterSurface& drucker)
@@ -163,12 +168,6 @@ void LogModel::DeckblattInDatei(AtomicTextFile& datei)
 void LogModel::LogDrucken(PrinterSurface& drucker)
 {
     LogSeiten::drucken(drucker, logSeiten());
-}
-
-void LogModel::LogInDatei(AtomicTextFile& datei)
-{
-    for (const QString& zeile : LogSeiten::text(logSeiten()))
-        datei.writeLine(zeile);
 }
 
 std::optional<QString> LogModel::eigeneDatei(const QString& name) const
@@ -195,25 +194,6 @@ std::optional<QString> LogModel::eigeneDatei(const QString& name) const
     return std::nullopt;
 }
 
-void LogModel::ausgeben(PrinterSurface& drucker)
-{
-    if (!inDatei_) {
-        if (deckblatt_)
-            DeckblattDrucken(drucker);
-        if (log_)
-            LogDrucken(drucker);
-        return;
-    }
-    // Written beside the old file and put in its place when complete, so a full
-    // disk leaves the previous output as it was. Created empty even when nothing is chosen.
-    AtomicTextFile datei(dateiName_);
-    if (deckblatt_)
-        DeckblattInDatei(datei);
-    if (log_)
-        LogInDatei(datei);
-    datei.commit();
-}
-
 void LogModel::drucken(PrinterSurface& drucker)
 {
     if (inDatei_ && dateiName_.trimmed().isEmpty()) {
@@ -232,10 +212,61 @@ void LogModel::drucken(PrinterSurface& drucker)
         }
     }
     try {
+        // The band is read once; every output takes each contact as it comes.
+        // The text file is written beside the old one and put in its place when
+        // complete, so a full disk leaves the previous output as it was; it is
+        // created empty even when nothing is chosen.
+        std::optional<AtomicTextFile> datei;
+        if (inDatei_)
+            datei.emplace(dateiName_);
+        if (datei && deckblatt_)
+            DeckblattInDatei(*datei);
+        QList<Druckzeile> papier;
+        std::optional<LogSeiten::Aufbau> seiten;
+        if (log_ && datei)
+            seiten.emplace(
+                kopf(), LogSeiten::textSeiten([&datei](const QString& z) { datei->writeLine(z); }));
+        else if (log_)
+            seiten.emplace(kopf(), [&papier](QList<Druckzeile>&& s) { papier.append(std::move(s)); });
+        ExpExport::Lauf exp(contest_, clock_, adif_);
+        std::optional<UserError> expFehler;
+        std::optional<EdiSchreiber::Aufbau> edi;
+        if (edi_)
+            edi.emplace();
+        ContestDatabase* db = contest_.db();
+        if (db) {
+            db->qsosDurchlaufen(contest_.Band(), [&](const QsoRecord& q) {
+                if (seiten)
+                    seiten->hinzufügen(q);
+                // An exchange file that cannot be written stops only itself: the pages come first.
+                if (!expFehler) {
+                    try {
+                        exp.qso(q);
+                    } catch (const UserError& e) {
+                        expFehler = e;
+                    }
+                }
+                if (edi)
+                    edi->hinzufügen(q);
+            });
+        }
+        if (seiten)
+            seiten->ende();
         // 1. Cover sheet and log pages, on paper or into the one text file.
-        ausgeben(drucker);
+        if (datei) {
+            datei->commit();
+        } else {
+            if (deckblatt_)
+                DeckblattDrucken(drucker);
+            if (log_)
+                LogSeiten::drucken(drucker, papier);
+        }
         // 2. The exchange file (and the ADIF file when ticked), always.
-        exportname_ = ExpExport(contest_, clock_).exportieren(adif_).expDatei;
+        if (!db)
+            throw UserError(u"Es ist kein Contest geöffnet."_s);
+        if (expFehler)
+            throw *expFehler;
+        exportname_ = exp.abschließen().expDatei;
         emit changed();
         // The mail is filed in the outbox and sent in the background; its
         // result is told when it comes.
@@ -243,8 +274,8 @@ void LogModel::drucken(PrinterSurface& drucker)
             mail_->eMailSenden(exportname_);
         // 2a. The EDI file of the band, when ticked.
         ediname_.clear();
-        if (edi_)
-            EDIErstellen();
+        if (edi)
+            EDIErstellen(*edi);
     } catch (const UserError& e) {
         // What already ran stays done; the window stays open for another try,
         // with the typed data kept for the next run.

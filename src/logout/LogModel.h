@@ -1,4 +1,6 @@
 #pragma once
+#include "LogSeiten.h"
+#include "formats/EdiSchreiber.h"
 #include "print/Druckerwahl.h"
 #include "print/Druckzeile.h"
 
@@ -97,13 +99,13 @@ public:
     void DeckblattDrucken(PrinterSurface& drucker);
     void DeckblattInDatei(AtomicTextFile& datei);
     void LogDrucken(PrinterSurface& drucker);
-    void LogInDatei(AtomicTextFile& datei);
     // What the name stands for when it is one of the program's own files
     // (keystroke log, journal, reference file, contest file), which the
     // output must never overwrite.
     std::optional<QString> eigeneDatei(const QString& name) const;
-    // The EDI file of the current band with the window's fields.
-    void EDIErstellen();
+    // The EDI file of the current band with the window's fields, from the
+    // contacts the one read of "&Drucken" fed in.
+    void EDIErstellen(EdiSchreiber::Aufbau& aufbau);
     QList<Druckzeile> deckblatt() const;
     QList<Druckzeile> logSeiten() const;
 
@@ -119,7 +121,7 @@ signals:
     void focusDateiName();
 
 private:
-    void ausgeben(PrinterSurface& drucker);
+    LogSeiten::Kopf kopf() const;
     void speichern();
 
     OffenerContest& contest_;

@@ -7,6 +7,7 @@
 #include "store/QsoRecord.h"
 
 #include <cmath>
+#include <utility>
 
 namespace tarvex {
 
@@ -75,31 +76,65 @@ QString LogSeiten::zeile(const QsoRecord& q, int index)
         + (q.kommentar.isEmpty() ? u" "_s : q.kommentar);
 }
 
+LogSeiten::Aufbau::Aufbau(const Kopf& kopf, Seite seite)
+    : kopf_(kopf)
+    , seite_(std::move(seite))
+    , seiten_(seitenzahl(ValInt(kopf.nächsteNummer)))
+{
+}
+
+void LogSeiten::Aufbau::hinzufügen(const QsoRecord& q)
+{
+    if (index_ % zeilenProSeite == 0) {
+        if (index_ != 0) {
+            zeilen_.append(Druckzeile::leer());
+            // Str(): a leading blank stands for the sign.
+            const QString wert = summe_ < 0 ? QString::number(summe_) : u' ' + QString::number(summe_);
+            zeilen_.append(Druckzeile::text(
+                { PrintItem::tab(44), PrintItem::text(u"Zwischensumme"_s + rechtsbündig(wert, 7)) }));
+            zeilen_.append({ Druckzeile::Art::Seitenende, {} });
+            seite_(std::exchange(zeilen_, {}));
+        }
+        kopf(zeilen_, kopf_, index_ / zeilenProSeite + 1, seiten_);
+    }
+    zeilen_.append(Druckzeile::text({ PrintItem::text(zeile(q, index_)) }));
+    summe_ = std::llround(double(summe_) + Val(q.punkte));
+    ++index_;
+}
+
+void LogSeiten::Aufbau::ende()
+{
+    zeilen_.append(Druckzeile::leer());
+    zeilen_.append(Druckzeile::text(
+        { PrintItem::tab(50), PrintItem::text(u"Endsumme"_s + rechtsbündig(kopf_.txtPunkte, 7)) }));
+    seite_(std::exchange(zeilen_, {}));
+}
+
 QList<Druckzeile> LogSeiten::zeilen(const QList<QsoRecord>& qsos, const Kopf& k)
 {
-    const int seiten = seitenzahl(ValInt(k.nächsteNummer));
     QList<Druckzeile> z;
     z.reserve(qsos.size() + (qsos.size() / zeilenProSeite + 1) * 10);
-    qint64 summe = 0;
-    for (qsizetype i = 0; i < qsos.size(); ++i) {
-        if (i % zeilenProSeite == 0) {
-            if (i != 0) {
-                z.append(Druckzeile::leer());
-                // Str(): a leading blank stands for the sign.
-                const QString wert = summe < 0 ? QString::number(summe) : u' ' + QString::number(summe);
-                z.append(Druckzeile::text(
-                    { PrintItem::tab(44), PrintItem::text(u"Zwischensumme"_s + rechtsbündig(wert, 7)) }));
-                z.append({ Druckzeile::Art::Seitenende, {} });
-            }
-            kopf(z, k, int(i / zeilenProSeite) + 1, seiten);
-        }
-        z.append(Druckzeile::text({ PrintItem::text(zeile(qsos[i], int(i))) }));
-        summe = std::llround(double(summe) + Val(qsos[i].punkte));
-    }
-    z.append(Druckzeile::leer());
-    z.append(Druckzeile::text(
-        { PrintItem::tab(50), PrintItem::text(u"Endsumme"_s + rechtsbündig(k.txtPunkte, 7)) }));
+    Aufbau aufbau(k, [&z](QList<Druckzeile>&& seite) { z.append(std::move(seite)); });
+    for (const QsoRecord& q : qsos)
+        aufbau.hinzufügen(q);
+    aufbau.ende();
     return z;
+}
+
+LogSeiten::Aufbau::Seite LogSeiten::textSeiten(std::function<void(const QString&)> zeile)
+{
+    zeile(QString());
+    // A page's closing form feed goes in front of the next page's first line.
+    return [zeile = std::move(zeile), vorschub = false](QList<Druckzeile>&& seite) mutable {
+        QStringList text = Zeilenausgabe::text(seite);
+        if (vorschub && !text.isEmpty())
+            text.first().prepend(u'\f');
+        vorschub = !seite.isEmpty() && seite.last().art == Druckzeile::Art::Seitenende;
+        if (vorschub)
+            text.removeLast();
+        for (const QString& z : text)
+            zeile(z);
+    };
 }
 
 void LogSeiten::drucken(PrinterSurface& d, const QList<Druckzeile>& zeilen)

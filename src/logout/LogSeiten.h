@@ -2,6 +2,7 @@
 #include "print/Druckzeile.h"
 
 #include <QString>
+#include <functional>
 
 namespace tarvex {
 
@@ -25,6 +26,26 @@ public:
     };
 
     static QList<Druckzeile> zeilen(const QList<QsoRecord>& qsos, const Kopf& kopf);
+
+    // The same lines as the contacts come, without holding the band: each page
+    // is handed on when it is complete (ending in its Seitenende), the last at ende().
+    class Aufbau {
+    public:
+        using Seite = std::function<void(QList<Druckzeile>&&)>;
+        Aufbau(const Kopf& kopf, Seite seite);
+        void hinzufügen(const QsoRecord& qso);
+        void ende();
+
+    private:
+        Kopf kopf_;
+        Seite seite_;
+        int seiten_;
+        int index_ = 0;
+        qint64 summe_ = 0;
+        QList<Druckzeile> zeilen_;
+    };
+    // The pages into the text file's lines as text() makes them.
+    static Aufbau::Seite textSeiten(std::function<void(const QString&)> zeile);
     // Every page a print job of its own, in Courier New 12.
     static void drucken(PrinterSurface& drucker, const QList<Druckzeile>& zeilen);
     // The lines of the text file: one blank line first, a form feed before each later page.

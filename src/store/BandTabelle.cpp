@@ -117,10 +117,8 @@ void BandTabelle::importieren(const QList<QsoRecord>& qsos)
 
 void BandTabelle::durchlaufen(const std::function<void(const QsoRecord&)>& je)
 {
-    // The first twelve fields only: tables of older versions lack Kommentar and QSL.
-    const std::string sql = QString(
-        u"SELECT "_s + feldnamen().mid(0, 12).join(u',') + u" FROM "_s + tabelle_ + u" ORDER BY rowid"_s)
-                                .toStdString();
+    // Every field: the reader finds Kommentar and QSL by name, which tables of older versions lack.
+    const std::string sql = QString(u"SELECT * FROM "_s + tabelle_ + u" ORDER BY rowid"_s).toStdString();
     connection_.guarded([&] {
         SQLite::Statement select(connection_.db(), sql);
         const QsoLeser leser(select, 0);

@@ -11,7 +11,7 @@
 namespace tarvex {
 namespace {
 
-int flagsFor(Connection::Zugriff zugriff)
+int grundFlags(Connection::Zugriff zugriff)
 {
     switch (zugriff) {
     case Connection::Zugriff::NurLesen:
@@ -26,6 +26,13 @@ int flagsFor(Connection::Zugriff zugriff)
         return SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE;
     }
     return SQLite::OPEN_READONLY;
+}
+
+int flagsFor(Connection::Zugriff zugriff)
+{
+    // Every connection lives on the thread that opened it (the mail thread has
+    // none), so the engine need not lock each call.
+    return SQLITE_OPEN_NOMUTEX | grundFlags(zugriff);
 }
 
 // The operator reads German; the engine's English text only helps a developer.

@@ -200,4 +200,12 @@ std::optional<QStringList> ContestDatabase::locatorsDerErsten(const QString& ban
     return KartenAbfrage(datei_.verbindung()).locatorsDerErsten(band, n);
 }
 
+qint64 ContestDatabase::änderungen()
+{
+    SQLite::Database& db = datei_.verbindung().db();
+    // data_version moves only with the commits of other connections.
+    const qint64 andere = db.execAndGet("PRAGMA data_version").getInt64();
+    return (andere << 32) + db.getTotalChanges();
+}
+
 } // namespace tarvex

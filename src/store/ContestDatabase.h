@@ -35,9 +35,10 @@ public:
     const QString& pfad() const { return datei_.pfad(); }
     Journal& journal() { return journal_; }
     Connection& verbindung() { return datei_.verbindung(); }
-    // Rows changed through this file since it was opened (also by statements
-    // rolled back): equal counts mean nothing has been written in between.
-    int änderungen() { return datei_.verbindung().db().getTotalChanges(); }
+    // Changes to the file since it was opened, through this connection (rows,
+    // also of statements rolled back) or committed by any other: equal values
+    // mean nothing has been written in between.
+    qint64 änderungen();
     // True while the file could only be opened for reading.
     bool schreibgeschützt() const { return datei_.schreibgeschützt(); }
     // Why, in the operator's words (write protection, a protected folder, a full

@@ -1,3 +1,4 @@
+#include "contest/NewContestModel.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
 
@@ -99,7 +100,7 @@ TEST_F(ContestLifecycleTest, MonthPresetInGermanCapitals)
     } cases[]
         = { { 1, u"JAN2027" }, { 3, u"MÄR2027" }, { 5, u"MAI2027" }, { 10, u"OKT2027" }, { 12, u"DEZ2027" } };
     for (const auto& c : cases)
-        EXPECT_EQ(ContestModel::monatsVorgabe(QDate(2027, c.monat, 1)), QString::fromUtf16(c.vorgabe));
+        EXPECT_EQ(NewContestModel::monatsVorgabe(QDate(2027, c.monat, 1)), QString::fromUtf16(c.vorgabe));
 }
 
 TEST_F(ContestLifecycleTest, InfoBoxNamesContestAndStation)
