@@ -322,6 +322,11 @@ int messen(int anzahl)
         mess[11].push_back(lauf.klick(u"Command2"_s));
         mess[kZurück].push_back(lauf.esc());
     }
+    // Back in the logging window for a moment, as the operator would be.
+    QElapsedTimer warten;
+    warten.start();
+    while (warten.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     const long rss = rssKb();
     // Last, as it adds to the band; the exported files must not be offered first.
     for (const QString& f : QDir().entryList({ u"*.EXP"_s }))

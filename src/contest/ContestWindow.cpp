@@ -7,6 +7,7 @@
 #include "commands/Befehl.h"
 #include "commands/Befehle.h"
 #include "common/Prompter.h"
+#include "common/Speicher.h"
 #include "entry/InputLine.h"
 #include "store/BandList.h"
 
@@ -370,6 +371,8 @@ void ContestWindow::aktivieren()
     scrollLogToEnd();
     focusInput();
     refresh();
+    // After the window left has been deleted and this one drawn, not before the key is answered.
+    QTimer::singleShot(300, this, [] { speicherZurückgeben(); });
 }
 
 void ContestWindow::zeigeInfo()

@@ -2,11 +2,11 @@
 #include <QWidget>
 
 class QPushButton;
-class QTextEdit;
 
 namespace tarvex {
 
 class LocatorTextModel;
+class Textkarte;
 
 // frmLocatorText ("Tarvex"): the text map, recomputed every time the window
 // is activated; "Abbrechen" (or Esc) closes it.
@@ -15,7 +15,7 @@ class LocatorTextWindow : public QWidget {
 public:
     explicit LocatorTextWindow(LocatorTextModel& model, QWidget* parent = nullptr);
 
-    QTextEdit* text() const { return text_; }
+    Textkarte* karte() const { return karte_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -25,7 +25,7 @@ private:
     void zeigen();
 
     LocatorTextModel& model_;
-    QTextEdit* text_ = nullptr;
+    Textkarte* karte_ = nullptr;
     QPushButton* cmdAbbrechen_ = nullptr;
 };
 

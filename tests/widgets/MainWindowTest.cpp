@@ -7,6 +7,7 @@
 #include "contest/ContestModel.h"
 #include "stats/LocatorTextWindow.h"
 #include "stats/LocatorsucheWindow.h"
+#include "stats/Textkarte.h"
 #include "support/LaufendesProgramm.h"
 #include "support/StatistikKontakte.h"
 
@@ -257,16 +258,14 @@ private slots:
         QVERIFY(karte);
         QTRY_VERIFY(karte->isVisible());
         QVERIFY(!karte->isModal() && rahmen.contestWindow()->isVisible());
-        const auto zeile = [&](int r) { return karte->text()->toPlainText().split(u'\n').value(r); };
+        const auto zeile = [&](int r) { return karte->karte()->text().split(u'\n').value(r); };
         // Text colour at line r (0 = row 5), column x.
-        const auto farbe = [&](int r, int x) {
-            QTextCursor c(karte->text()->document()->findBlockByNumber(r));
-            c.setPosition(c.position() + x + 1);
-            return c.charFormat().foreground().color();
-        };
+        const auto farbe = [&](int r, int x) { return karte->karte()->schrift(r, x); };
         QCOMPARE(zeile(13).mid(35, 15), u"JO21    5 JO41 "_s);
         QCOMPARE(farbe(13, 43), QColor(128, 0, 0)); // own square: dark red
         QCOMPARE(farbe(14, 43), QColor(255, 255, 0)); // yellow
+        QCOMPARE(karte->karte()->hintergrund(14, 43), QColor(Qt::black)); // readable on black
+        QCOMPARE(karte->karte()->hintergrund(14, 44), QColor(Qt::white)); // the blank between the cells
         QCOMPARE(farbe(13, 35), QColor(0, 0, 0)); // names in black
         kontakte(u"JO30"_s, 1);
         QEvent aktiv(QEvent::WindowActivate);
