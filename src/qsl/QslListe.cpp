@@ -1,33 +1,84 @@
 #include "QslListe.h"
 
+#include <algorithm>
+
 namespace tarvex {
 
 using namespace Qt::StringLiterals;
+
+namespace {
+constexpr qsizetype kSeite = 256;
+constexpr qsizetype kSeitenHöchstens = 64;
+} // namespace
 
 QslListe::QslListe(QObject* parent)
     : QAbstractTableModel(parent)
 {
 }
 
-void QslListe::setEinträge(QList<Eintrag> einträge)
+void QslListe::setAuswahl(const QList<QslAbfrage::Marke>& marken, Texte texte)
 {
     beginResetModel();
-    einträge_ = std::move(einträge);
+    rowids_.clear();
+    häkchen_.clear();
+    rowids_.reserve(marken.size());
+    häkchen_.reserve(marken.size());
+    for (const QslAbfrage::Marke& m : marken) {
+        rowids_.append(m.rowid);
+        häkchen_.append(m.qsl);
+    }
+    texte_ = std::move(texte);
+    seiten_.clear();
     endResetModel();
 }
 
 void QslListe::setHäkchen(int row, bool an)
 {
-    if (row < 0 || row >= einträge_.size() || einträge_[row].häkchen == an)
+    if (row < 0 || row >= häkchen_.size() || häkchen_[row] == an)
         return;
-    einträge_[row].häkchen = an;
+    häkchen_[row] = an;
     const QModelIndex i = index(row, 0);
     emit dataChanged(i, i, { Qt::CheckStateRole });
 }
 
+void QslListe::alleSetzen(QslAbfrage::Markierung art)
+{
+    using M = QslAbfrage::Markierung;
+    for (auto& h : häkchen_)
+        h = art == M::Setzen ? true : art == M::Löschen ? false : !h;
+    if (!häkchen_.isEmpty())
+        emit dataChanged(index(0, 0), index(int(häkchen_.size()) - 1, 0), { Qt::CheckStateRole });
+}
+
+const QslAbfrage::Anzeige* QslListe::anzeige(int row) const
+{
+    if (!texte_)
+        return nullptr;
+    const qsizetype nr = row / kSeite;
+    auto it = seiten_.find(nr);
+    if (it == seiten_.end()) {
+        if (seiten_.size() >= kSeitenHöchstens)
+            seiten_.clear();
+        const qsizetype von = nr * kSeite;
+        const qsizetype bis = std::min(rowids_.size(), von + kSeite) - 1;
+        // Entries are matched by rowid: a contact gone in between shows empty.
+        const QList<QslAbfrage::Anzeige> gelesen = texte_(rowids_[von], rowids_[bis]);
+        QList<QslAbfrage::Anzeige> seite(bis - von + 1);
+        qsizetype j = 0;
+        for (qsizetype i = von; i <= bis; ++i) {
+            while (j < gelesen.size() && gelesen[j].rowid < rowids_[i])
+                ++j;
+            if (j < gelesen.size() && gelesen[j].rowid == rowids_[i])
+                seite[i - von] = gelesen[j];
+        }
+        it = seiten_.insert(nr, std::move(seite));
+    }
+    return &(*it)[row % kSeite];
+}
+
 int QslListe::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(einträge_.size());
+    return parent.isValid() ? 0 : int(rowids_.size());
 }
 
 int QslListe::columnCount(const QModelIndex& parent) const
@@ -37,33 +88,35 @@ int QslListe::columnCount(const QModelIndex& parent) const
 
 QVariant QslListe::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= einträge_.size())
+    if (!index.isValid() || index.row() >= rowids_.size())
         return {};
-    const Eintrag& e = einträge_[index.row()];
     if (role == Qt::CheckStateRole && index.column() == 0)
-        return e.häkchen ? Qt::Checked : Qt::Unchecked;
+        return häkchen_[index.row()] ? Qt::Checked : Qt::Unchecked;
     // Numbers line up on their last digit.
     if (role == Qt::TextAlignmentRole && index.column() > 0)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
     if (role != Qt::DisplayRole)
         return {};
+    const QslAbfrage::Anzeige* e = anzeige(index.row());
+    if (!e)
+        return {};
     switch (index.column()) {
     case 0:
-        return e.rufzeichen;
+        return e->rufzeichen;
     case 1:
-        return e.nummer;
+        return e->nummer;
     case 2:
-        return e.punkte;
+        return e->punkte;
     }
     return {};
 }
 
 bool QslListe::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (role != Qt::CheckStateRole || index.column() != 0 || index.row() >= einträge_.size())
+    if (role != Qt::CheckStateRole || index.column() != 0 || index.row() >= rowids_.size())
         return false;
     const bool an = value.toInt() == Qt::Checked;
-    if (an == einträge_[index.row()].häkchen)
+    if (an == häkchen_[index.row()])
         return false;
     setHäkchen(index.row(), an);
     if (klick_)

@@ -1,5 +1,8 @@
 #pragma once
+#include "store/QslAbfrage.h"
+
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <functional>
 
@@ -7,26 +10,27 @@ namespace tarvex {
 
 // ListView1 of the QSL window: one entry per selected contact with call sign,
 // serial number and points; the check box is the QSL mark. A click on a check
-// box is handed to the window's model, which changes the stored mark.
+// box is handed to the window's model, which changes the stored mark. Only
+// rowid and tick of each entry are held; the texts are read a page at a time
+// as the view shows them, so a large band costs no list of texts.
 class QslListe : public QAbstractTableModel {
     Q_OBJECT
 public:
-    struct Eintrag {
-        QString rufzeichen;
-        QString nummer; // empty when the record has none
-        QString punkte;
-        bool häkchen = false;
-        qint64 rowid = 0;
-    };
     // Called with the entry's row and the new state of its tick.
     using Klick = std::function<void(int, bool)>;
+    // The texts of the selection's contacts between two rowids.
+    using Texte = std::function<QList<QslAbfrage::Anzeige>(qint64 von, qint64 bis)>;
 
     explicit QslListe(QObject* parent = nullptr);
 
     void setKlick(Klick klick) { klick_ = std::move(klick); }
-    void setEinträge(QList<Eintrag> einträge);
-    const QList<Eintrag>& einträge() const { return einträge_; }
+    void setAuswahl(const QList<QslAbfrage::Marke>& marken, Texte texte);
+    qsizetype anzahl() const { return rowids_.size(); }
+    qint64 rowid(int row) const { return rowids_.value(row); }
+    bool häkchen(int row) const { return häkchen_.value(row); }
     void setHäkchen(int row, bool an);
+    // Every tick at once, with one change for the view.
+    void alleSetzen(QslAbfrage::Markierung art);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -36,7 +40,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    QList<Eintrag> einträge_;
+    const QslAbfrage::Anzeige* anzeige(int row) const;
+
+    QList<qint64> rowids_;
+    QList<bool> häkchen_;
+    Texte texte_;
+    // Pages of texts as read, by page number; dropped when too many.
+    mutable QHash<qsizetype, QList<QslAbfrage::Anzeige>> seiten_;
     Klick klick_;
 };
 

@@ -151,30 +151,41 @@ std::optional<QList<QslAbfrage::Zeile>> QslModel::auswahl()
 void QslModel::füllen()
 {
     ereignisse();
-    const auto zeilen = auswahl();
-    QList<QslListe::Eintrag> einträge;
-    if (zeilen) {
-        einträge.reserve(zeilen->size());
-        for (const QslAbfrage::Zeile& z : *zeilen)
-            einträge.append({ z.qso.rufzeichen, z.mitNummer ? QString::number(z.qso.nummer) : QString(),
-                z.qso.punkte, z.qso.qsl, z.rowid });
+    QList<QslAbfrage::Marke> marken;
+    double grenzwert = 0;
+    if (ContestDatabase* db = contest_.db()) {
+        if (const std::optional<double> g = grenze()) {
+            grenzwert = *g;
+            try {
+                marken = db->qslMarken(contest_.Band(), txtCall_, grenzwert);
+            } catch (const UserError& e) {
+                fehler(e.meldung());
+            }
+        }
     }
-    liste_.setEinträge(std::move(einträge));
+    // The texts are read for the selection as it was made, when the list shows them.
+    liste_.setAuswahl(
+        marken, [this, band = contest_.Band(), muster = txtCall_, grenzwert](qint64 von, qint64 bis) {
+            ContestDatabase* db = contest_.db();
+            try {
+                return db ? db->qslAnzeige(band, muster, grenzwert, von, bis) : QList<QslAbfrage::Anzeige>();
+            } catch (const UserError&) {
+                // Reported by the next selection; a view being drawn cannot open a box.
+                return QList<QslAbfrage::Anzeige>();
+            }
+        });
     ereignisse();
     emit changed();
 }
 
 void QslModel::markieren(QslAbfrage::Markierung art)
 {
-    using M = QslAbfrage::Markierung;
     // A limit that is no number changes nothing, neither ticks nor marks.
     ContestDatabase* db = contest_.db();
     const std::optional<double> g = db ? grenze() : std::optional<double>(0);
     if (!g)
         return;
-    const QList<QslListe::Eintrag>& e = liste_.einträge();
-    for (int row = 0; row < e.size(); ++row)
-        liste_.setHäkchen(row, art == M::Setzen ? true : art == M::Löschen ? false : !e[row].häkchen);
+    liste_.alleSetzen(art);
     if (!db)
         return;
     try {
@@ -201,13 +212,12 @@ void QslModel::markierungUmkehren()
 
 void QslModel::häkchenGeklickt(int row, bool an)
 {
-    const QList<QslListe::Eintrag>& e = liste_.einträge();
     ContestDatabase* db = contest_.db();
-    if (row < 0 || row >= e.size() || !db)
+    if (row < 0 || row >= liste_.anzahl() || !db)
         return;
     liste_.setHäkchen(row, an);
     try {
-        db->qslUmschalten(contest_.Band(), e[row].rowid);
+        db->qslUmschalten(contest_.Band(), liste_.rowid(row));
     } catch (const UserError& err) {
         fehler(err.meldung());
     }

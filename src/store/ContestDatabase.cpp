@@ -162,6 +162,17 @@ QList<QslAbfrage::Zeile> ContestDatabase::qslAuswahl(
     return QslAbfrage(datei_.verbindung()).auswahl(band, muster, grenze);
 }
 
+QList<QslAbfrage::Marke> ContestDatabase::qslMarken(const QString& band, const QString& muster, double grenze)
+{
+    return QslAbfrage(datei_.verbindung()).marken(band, muster, grenze);
+}
+
+QList<QslAbfrage::Anzeige> ContestDatabase::qslAnzeige(
+    const QString& band, const QString& muster, double grenze, qint64 von, qint64 bis)
+{
+    return QslAbfrage(datei_.verbindung()).anzeige(band, muster, grenze, von, bis);
+}
+
 void ContestDatabase::qslMarkieren(
     const QString& band, const QString& muster, double grenze, QslAbfrage::Markierung art)
 {

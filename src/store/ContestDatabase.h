@@ -112,6 +112,9 @@ public:
     // -- The windows' reads --
     QList<StationenAbfrage::RufzeichenLocator> bekannteStationen();
     QList<QslAbfrage::Zeile> qslAuswahl(const QString& band, const QString& muster, double grenze);
+    QList<QslAbfrage::Marke> qslMarken(const QString& band, const QString& muster, double grenze);
+    QList<QslAbfrage::Anzeige> qslAnzeige(
+        const QString& band, const QString& muster, double grenze, qint64 von, qint64 bis);
     void qslMarkieren(const QString& band, const QString& muster, double grenze, QslAbfrage::Markierung art);
     void qslUmschalten(const QString& band, qint64 rowid);
     QList<StatistikAbfrage::Gruppe> statistikGruppen(const QString& band, StatistikAbfrage::Gruppierung nach);

@@ -1,5 +1,6 @@
 #include "QslAbfrage.h"
 
+#include "Abfrage.h"
 #include "BandTabelle.h"
 
 namespace tarvex {
@@ -25,6 +26,33 @@ QList<QslAbfrage::Zeile> QslAbfrage::auswahl(const QString& band, const QString&
         while (stmt.executeStep())
             result.append({ stmt.getColumn(0).getInt64(), !stmt.getColumn(1).isNull(), leser.lesen() });
     });
+    return result;
+}
+
+QList<QslAbfrage::Marke> QslAbfrage::marken(const QString& band, const QString& muster, double grenze)
+{
+    QList<Marke> result;
+    jedeZeile(connection_,
+        u"SELECT rowid,COALESCE(\"QSL\",0)<>0 FROM "_s + bandTabelleSql(band) + kQslBedingung
+            + u" ORDER BY rowid"_s,
+        { muster, grenze }, [&](SQLite::Statement& s) {
+            result.append({ s.getColumn(0).getInt64(), s.getColumn(1).getInt() != 0 });
+        });
+    return result;
+}
+
+QList<QslAbfrage::Anzeige> QslAbfrage::anzeige(
+    const QString& band, const QString& muster, double grenze, qint64 von, qint64 bis)
+{
+    QList<Anzeige> result;
+    jedeZeile(connection_,
+        u"SELECT rowid,Rufzeichen,Nummer,Punkte FROM "_s + bandTabelleSql(band) + kQslBedingung
+            + u" AND rowid BETWEEN ? AND ? ORDER BY rowid"_s,
+        { muster, grenze, von, bis }, [&](SQLite::Statement& s) {
+            result.append({ s.getColumn(0).getInt64(), textAus(s.getColumn(1)),
+                s.getColumn(2).isNull() ? QString() : QString::number(s.getColumn(2).getInt64()),
+                textAus(s.getColumn(3)) });
+        });
     return result;
 }
 

@@ -21,10 +21,26 @@ public:
         QsoRecord qso;
     };
     enum class Markierung { Setzen, Löschen, Umkehren };
+    // What the list needs of each contact of the selection up front.
+    struct Marke {
+        qint64 rowid = 0;
+        bool qsl = false;
+    };
+    // What the list shows of a contact, read when it comes into view.
+    struct Anzeige {
+        qint64 rowid = 0;
+        QString rufzeichen;
+        QString nummer; // empty when Nummer is empty
+        QString punkte;
+    };
 
     // Contacts whose Rufzeichen is like the operator's pattern and whose points
     // (VAL) exceed the limit, in stored order. An absent mark reads as false.
     QList<Zeile> auswahl(const QString& band, const QString& muster, double grenze);
+    // The same selection, only rowid and mark of each contact.
+    QList<Marke> marken(const QString& band, const QString& muster, double grenze);
+    // The contacts of that selection between two rowids (both included).
+    QList<Anzeige> anzeige(const QString& band, const QString& muster, double grenze, qint64 von, qint64 bis);
     // Sets, clears or inverts the mark of every contact of that selection.
     void markieren(const QString& band, const QString& muster, double grenze, Markierung art);
     // Inverts the stored mark of one contact.

@@ -26,18 +26,21 @@ protected:
             model.db()->qslUmschalten(u"144MHz"_s, rowid);
     }
 
+    // What the list shows, read through the view's interface.
     QStringList liste() const
     {
         QStringList calls;
-        for (const QslListe::Eintrag& e : qsl.liste().einträge())
-            calls.append(e.rufzeichen);
+        const QslListe& l = qsl.liste();
+        for (int row = 0; row < l.rowCount(); ++row)
+            calls.append(l.data(l.index(row, 0)).toString());
         return calls;
     }
     QString häkchen() const
     {
         QString s;
-        for (const QslListe::Eintrag& e : qsl.liste().einträge())
-            s += e.häkchen ? u'x' : u'.';
+        const QslListe& l = qsl.liste();
+        for (int row = 0; row < l.rowCount(); ++row)
+            s += l.data(l.index(row, 0), Qt::CheckStateRole).toInt() == Qt::Checked ? u'x' : u'.';
         return s;
     }
     // The stored marks of the whole band, in stored order.
