@@ -129,6 +129,27 @@ void ContestModel::bandWechseln(const QString& band)
     emit changed();
 }
 
+void ContestModel::angehängt(const QString& band, qint64 ersteRowid)
+{
+    try {
+        // Anything else changed meanwhile, or another band: read as when it is opened.
+        if (!db_ || band != band_ || gewertetesBand_ != band_ || gewertetBei_ < 0 || ersteRowid <= 0)
+            return bandWechseln(band);
+        const QList<WertungsZeile> neu = db_->wertungsZeilen(band_, ersteRowid);
+        if (wertung_.summen().anzahl + neu.size() != db_->anzahl(band_))
+            return bandWechseln(band);
+        for (const WertungsZeile& z : neu) {
+            wertung_.hinzufügen(z);
+            log_.angehängt(z.rowid);
+        }
+    } catch (const UserError& e) {
+        return fehler(e);
+    }
+    spielstandZeigen();
+    emit logReset();
+    emit focusInput();
+}
+
 void ContestModel::schließen()
 {
     log_.setQuelle(nullptr, {});
@@ -139,20 +160,6 @@ void ContestModel::schließen()
     stand_ = {};
     emit titleChanged();
     emit changed();
-}
-
-Meldung ContestModel::infoBox() const
-{
-    QString text = u"Tarvex V3.0\nContest-Logbuch für UKW, UHF und Mikrowelle"_s;
-    if (db_) {
-        const int anzahl = stand_.txtNummer.toInt() - 1;
-        text += u"\n\nContest: "_s + datenbank_ + u"\nBand: "_s + lblBand() + u"\nStation: "_s + lblCall_
-            + u" in "_s + entry_.felder().lblLocator + u"\nQSOs auf diesem Band: "_s + QString::number(anzahl)
-            + u" (davon gültig: "_s + QString::number(stand_.gültige) + u')';
-    } else {
-        text += u"\n\nEs ist kein Contest geöffnet."_s;
-    }
-    return { text, u"Tarvex"_s, Meldung::Symbol::Information, Meldung::Knöpfe::Ok, Meldung::Antwort::Ok };
 }
 
 void ContestModel::setRst(RstVorgabe rst)
@@ -269,12 +276,12 @@ void ContestModel::setEigeneStation(const QString& call, const QString& locator)
 
 QString ContestModel::heute() const
 {
-    return clock_.jetzt().addSecs(static_cast<qint64>(UTC_) * 3600).toString(u"dd.MM.yy"_s);
+    return clock_.jetzt().addSecs(qint64(UTC_) * 3600).toString(u"dd.MM.yy"_s);
 }
 
 QString ContestModel::utcZeit() const
 {
-    return clock_.jetzt().addSecs(static_cast<qint64>(UTC_) * 3600).toString(u"hh:mm"_s);
+    return clock_.jetzt().addSecs(qint64(UTC_) * 3600).toString(u"hh:mm"_s);
 }
 
 void ContestModel::uhrTick()

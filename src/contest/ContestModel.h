@@ -49,14 +49,13 @@ public:
     void schließen();
     // Makes another band of the open contest current.
     void bandWechseln(const QString& band) override;
+    void angehängt(const QString& band, qint64 ersteRowid) override;
     // "Contest  -  " + the database path in lower case, or the program's title.
     QString fenstertitel() const
     {
         return datenbank_.isEmpty() ? QStringLiteral("Tarvex V3.0")
                                     : QStringLiteral("Contest  -  ") + datenbank_.toLower();
     }
-    // The information box of the Help menu (title "Tarvex").
-    Meldung infoBox() const;
     Settings& settings() override { return settings_; }
     bool hatContest() const override { return db_ != nullptr; }
     ContestDatabase* db() override { return db_.get(); }

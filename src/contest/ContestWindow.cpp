@@ -2,6 +2,7 @@
 
 #include "BearbeitenWidget.h"
 #include "ContestModel.h"
+#include "Infobox.h"
 #include "InputLineEdit.h"
 #include "LogGrid.h"
 #include "commands/Befehl.h"
@@ -377,7 +378,7 @@ void ContestWindow::aktivieren()
 
 void ContestWindow::zeigeInfo()
 {
-    prompter_.zeige(model_.infoBox());
+    prompter_.zeige(infoBox(model_));
 }
 
 void ContestWindow::bearbeiten()

@@ -34,6 +34,10 @@ public:
     virtual Settings& settings() = 0;
     // Makes another band of the open contest current (an import into its band).
     virtual void bandWechseln(const QString& band) = 0;
+    // Contacts were appended to a band from this rowid on (an import): that band
+    // becomes current, and when it already was, only they are added to the
+    // score and the grid.
+    virtual void angehängt(const QString& band, qint64 ersteRowid) = 0;
 
 signals:
     // Anything shown of the contest changed: contest, band, a contact, the own station.

@@ -30,9 +30,9 @@ bool ExpImport::ExpDateiImportieren(const QString& ImportDatei)
                             u"Es wurde nichts importiert."_s.arg(ImportDatei, bandAnzeige(inhalt.band)));
         // An older table gets Kommentar and QSL first, as when it becomes current.
         db->bandTabelleAufrüsten(inhalt.band, ContestDatabase::Aufrüstung::KommentarUndQsl);
-        db->qsosImportieren(inhalt.band, inhalt.qsos);
+        const qint64 erste = db->qsosImportieren(inhalt.band, inhalt.qsos);
         // The imported band becomes current everywhere: grid, band display, score.
-        contest_.bandWechseln(inhalt.band);
+        contest_.angehängt(inhalt.band, erste);
         contest_.settings().setLetztesBand(inhalt.band);
         const qsizetype anzahl = inhalt.qsos.size();
         const QString wieviel = anzahl == 1 ? u"wurde 1 QSO"_s : u"wurden %1 QSOs"_s.arg(anzahl);

@@ -99,10 +99,11 @@ qint64 BandTabelle::einfügen(const QsoRecord& q)
     return connection_.db().getLastInsertRowid();
 }
 
-void BandTabelle::importieren(const QList<QsoRecord>& qsos)
+qint64 BandTabelle::importieren(const QList<QsoRecord>& qsos)
 {
     const std::string sql = einfügenSql(tabelle_).toStdString();
-    connection_.guarded([&] {
+    return connection_.guarded([&] {
+        qint64 erste = 0;
         SQLite::Transaction transaction(connection_.db());
         // One prepared statement for the whole file.
         SQLite::Statement insert(connection_.db(), sql);
@@ -110,8 +111,11 @@ void BandTabelle::importieren(const QList<QsoRecord>& qsos)
             Connection::bind(insert, werte(q));
             insert.exec();
             insert.reset();
+            if (erste == 0)
+                erste = connection_.db().getLastInsertRowid();
         }
         transaction.commit();
+        return erste;
     });
 }
 

@@ -47,7 +47,8 @@ public:
     // Appends the row inside the caller's transaction; returns its rowid.
     qint64 einfügen(const QsoRecord& q);
     // Appends the contacts in stored order in one transaction: all or none.
-    void importieren(const QList<QsoRecord>& qsos);
+    // Returns the rowid of the first contact added (0 for none).
+    qint64 importieren(const QList<QsoRecord>& qsos);
     // Nummer to Land of every contact in stored order, one at a time.
     void durchlaufen(const std::function<void(const QsoRecord&)>& je);
     void ändern(qint64 rowid, const QsoRecord& q);

@@ -130,9 +130,14 @@ QList<LogZeile> ContestDatabase::frühere(const QString& band, const QString& ke
     return tabelleVon(band).frühere(kernCall, locator);
 }
 
-QList<WertungsZeile> ContestDatabase::wertungsZeilen(const QString& band)
+QList<WertungsZeile> ContestDatabase::wertungsZeilen(const QString& band, qint64 abRowid)
 {
-    return WertungsAbfrage(datei_.verbindung()).zeilen(band);
+    return WertungsAbfrage(datei_.verbindung()).zeilen(band, abRowid);
+}
+
+qint64 ContestDatabase::anzahl(const QString& band)
+{
+    return WertungsAbfrage(datei_.verbindung()).anzahl(band);
 }
 
 std::optional<WertungsZeile> ContestDatabase::wertungsZeile(const QString& band, qint64 rowid)
@@ -140,10 +145,10 @@ std::optional<WertungsZeile> ContestDatabase::wertungsZeile(const QString& band,
     return WertungsAbfrage(datei_.verbindung()).zeile(band, rowid);
 }
 
-void ContestDatabase::qsosImportieren(const QString& band, const QList<QsoRecord>& qsos)
+qint64 ContestDatabase::qsosImportieren(const QString& band, const QList<QsoRecord>& qsos)
 {
     schreibbarMachen();
-    tabelleVon(band).importieren(qsos);
+    return tabelleVon(band).importieren(qsos);
 }
 
 void ContestDatabase::qsosDurchlaufen(const QString& band, const std::function<void(const QsoRecord&)>& je)

@@ -95,7 +95,9 @@ public:
     QList<LogZeile> frühere(const QString& band, const QString& kernCall, const QString& locator);
 
     // The running score: what it needs of every contact.
-    QList<WertungsZeile> wertungsZeilen(const QString& band);
+    qint64 anzahl(const QString& band);
+    // From a rowid on: the contacts an import added.
+    QList<WertungsZeile> wertungsZeilen(const QString& band, qint64 abRowid = 0);
     std::optional<WertungsZeile> wertungsZeile(const QString& band, qint64 rowid);
 
     static constexpr int kApplicationId = ContestDatei::kApplicationId;
@@ -104,7 +106,8 @@ public:
     // -- Exchange files --
     // Appends the contacts in stored order in one durable transaction: all of
     // them or, when anything fails, none.
-    void qsosImportieren(const QString& band, const QList<QsoRecord>& qsos);
+    // Returns the rowid of the first contact added (0 for none).
+    qint64 qsosImportieren(const QString& band, const QList<QsoRecord>& qsos);
     // The export's pass over the band: Nummer to Land of every contact in stored
     // order, one at a time, without holding the band in memory.
     void qsosDurchlaufen(const QString& band, const std::function<void(const QsoRecord&)>& je);

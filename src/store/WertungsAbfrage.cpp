@@ -7,16 +7,22 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-QList<WertungsZeile> WertungsAbfrage::zeilen(const QString& band)
+QList<WertungsZeile> WertungsAbfrage::zeilen(const QString& band, qint64 abRowid)
 {
     QList<WertungsZeile> result;
     jedeZeile(connection_,
-        u"SELECT rowid,Punkte,Rufzeichen,Land,Square FROM "_s + bandTabelleSql(band) + u" ORDER BY rowid"_s,
-        {}, [&](SQLite::Statement& s) {
+        u"SELECT rowid,Punkte,Rufzeichen,Land,Square FROM "_s + bandTabelleSql(band)
+            + u" WHERE rowid>=? ORDER BY rowid"_s,
+        { abRowid }, [&](SQLite::Statement& s) {
             result.append({ s.getColumn(0).getInt64(), textAus(s.getColumn(1)), textAus(s.getColumn(2)),
                 textAus(s.getColumn(3)), textAus(s.getColumn(4)) });
         });
     return result;
+}
+
+qint64 WertungsAbfrage::anzahl(const QString& band)
+{
+    return connection_.scalar(u"SELECT COUNT(*) FROM "_s + bandTabelleSql(band)).toLongLong();
 }
 
 std::optional<WertungsZeile> WertungsAbfrage::zeile(const QString& band, qint64 rowid)

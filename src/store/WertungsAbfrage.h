@@ -16,7 +16,9 @@ public:
     }
 
     // Every contact of the band in stored order.
-    QList<WertungsZeile> zeilen(const QString& band);
+    QList<WertungsZeile> zeilen(const QString& band, qint64 abRowid = 0);
+    // Every contact of the band, valid or not.
+    qint64 anzahl(const QString& band);
     std::optional<WertungsZeile> zeile(const QString& band, qint64 rowid);
 
 private:

@@ -1,3 +1,4 @@
+#include "contest/Infobox.h"
 #include "contest/NewContestModel.h"
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
@@ -106,7 +107,7 @@ TEST_F(ContestLifecycleTest, MonthPresetInGermanCapitals)
 TEST_F(ContestLifecycleTest, InfoBoxNamesContestAndStation)
 {
     logge(u"DL1ABC JO62QM 59012"_s);
-    const Meldung info = model.infoBox();
+    const Meldung info = infoBox(model);
     EXPECT_EQ(info.titel, u"Tarvex"_s);
     EXPECT_TRUE(info.text.contains(u"TEST.MDB"_s));
     EXPECT_TRUE(info.text.contains(u"144 MHz"_s));

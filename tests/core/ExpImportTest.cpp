@@ -1,5 +1,6 @@
 #include "logout/ExpImport.h"
 #include "common/TextFile.h"
+#include "entry/Wertung.h"
 #include "formats/ExpDatei.h"
 #include "logout/ExpExport.h"
 #include "logout/ImportModel.h"
@@ -65,6 +66,21 @@ TEST_F(ExpImportTest, RoundTripKeepsEveryFieldRenumbersAndASecondImportDoublesTh
             EXPECT_EQ(nachher[runde * 3 + i], erwartet) << "Runde " << runde << ", QSO " << i;
         }
     }
+    // Into the current band only the new contacts are added to grid and score;
+    // a contact written past the model in between is not lost either.
+    const auto frisch = [&] {
+        Wertung w;
+        w.laden(model.db()->wertungsZeilen(u"432MHz"_s));
+        return w.summen();
+    };
+    EXPECT_EQ(model.logList().rowCount(), 9);
+    EXPECT_EQ(model.summen(), frisch());
+    QsoRecord vorbei = original[0];
+    vorbei.square = u"JN11"_s;
+    model.db()->qsoSpeichern(u"432MHz"_s, vorbei, vorbei.rufzeichen);
+    ASSERT_TRUE(import.ExpDateiImportieren(datei));
+    EXPECT_EQ(model.logList().rowCount(), 13);
+    EXPECT_EQ(model.summen(), frisch());
 }
 
 TEST_F(ExpImportTest, ReadingRulesWithAndWithoutHeading)
