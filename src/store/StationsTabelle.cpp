@@ -1,6 +1,8 @@
 #include "StationsTabelle.h"
 #include "Connection.h"
 
+#include <QByteArray>
+
 #include "common/UserError.h"
 
 namespace tarvex {
@@ -12,6 +14,8 @@ StationsTabelle::StationsTabelle(Connection& contestDat)
 {
     if (db_.scalar(u"SELECT name FROM sqlite_master WHERE type='table' AND name='STATIONS'"_s).isNull())
         throw UserError(u"%1 hat keine Tabelle STATIONS; ist das eine CONTEST.DAT?"_s.arg(db_.pfad()));
+    // An import visits the call index all over: the pages stay in memory instead of being read again.
+    db_.exec(u"PRAGMA cache_size=-32768"_s);
 }
 
 void StationsTabelle::indexSicherstellen()
@@ -25,16 +29,30 @@ void StationsTabelle::indexSicherstellen()
 
 QList<StationsTabelle::Zeile> StationsTabelle::zeilen(const QString& call)
 {
+    if (!lesen_)
+        lesen_.emplace(db_.db(), "SELECT rowid, LOCATORS FROM STATIONS WHERE CALL=? ORDER BY rowid");
+    const QByteArray c = call.toUtf8();
+    lesen_->reset();
+    lesen_->bindNoCopy(1, c.constData());
     QList<Zeile> ergebnis;
-    for (const QVariantList& z :
-        db_.select(u"SELECT rowid, LOCATORS FROM STATIONS WHERE CALL=? ORDER BY rowid"_s, { call }).zeilen)
-        ergebnis.append({ z.value(0).toLongLong(), z.value(1).toString() });
+    while (lesen_->executeStep()) {
+        const SQLite::Column l = lesen_->getColumn(1);
+        ergebnis.append({ lesen_->getColumn(0).getInt64(),
+            l.isNull() ? QString() : QString::fromUtf8(l.getText(), l.getBytes()) });
+    }
     return ergebnis;
 }
 
 void StationsTabelle::anlegen(const QString& call, const QString& locators)
 {
-    db_.execute(u"INSERT INTO STATIONS(CALL, LOCATORS) VALUES(?, ?)"_s, { call, locators });
+    if (!anlegen_)
+        anlegen_.emplace(db_.db(), "INSERT INTO STATIONS(CALL, LOCATORS) VALUES(?, ?)");
+    const QByteArray c = call.toUtf8();
+    const QByteArray l = locators.toUtf8();
+    anlegen_->reset();
+    anlegen_->bindNoCopy(1, c.constData());
+    anlegen_->bindNoCopy(2, l.constData());
+    anlegen_->exec();
 }
 
 void StationsTabelle::zusammenfassen(const QString& call, qint64 erste, const QString& locators)

@@ -1,13 +1,16 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <SQLiteCpp/Statement.h>
+#include <optional>
 
 namespace tarvex {
 
 class Connection;
 
 // The STATIONS table of CONTEST.DAT as the known-stations import writes it:
-// rows of a call, a new row, and one call's rows made into one.
+// rows of a call, a new row, and one call's rows made into one. Engine
+// failures reach the caller as SQLite exceptions: run it inside guarded().
 class StationsTabelle {
 public:
     struct Zeile {
@@ -27,6 +30,9 @@ public:
 
 private:
     Connection& db_;
+    // Prepared once for the whole import: it asks and writes once per station.
+    std::optional<SQLite::Statement> lesen_;
+    std::optional<SQLite::Statement> anlegen_;
 };
 
 } // namespace tarvex
