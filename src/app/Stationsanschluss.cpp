@@ -13,7 +13,8 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-Stationsanschluss::Stationsanschluss(MainWindow& rahmen, ContestModel& contest, Settings& settings, Prompter& prompter)
+Stationsanschluss::Stationsanschluss(
+    MainWindow& rahmen, ContestModel& contest, Settings& settings, Prompter& prompter)
     : QObject(&rahmen)
     , rahmen_(rahmen)
     , contest_(contest)
@@ -38,7 +39,8 @@ Stationsanschluss::Stationsanschluss(MainWindow& rahmen, ContestModel& contest, 
     befehle.ausführen(
         Befehl::TransceiverUndRotor, this, [this] { StationsDialog::ausführen(&rahmen_, steuerung_); });
 
-    contest_.setSpeichernFreigabe([this](const QString& band) { return steuerung_.speichernFreigeben(band); });
+    contest_.setSpeichernFreigabe(
+        [this](const QString& band) { return steuerung_.speichernFreigeben(band); });
     connect(&steuerung_, &Stationssteuerung::changed, this, &Stationsanschluss::zeigen);
 }
 
@@ -54,15 +56,16 @@ void Stationsanschluss::starten()
 
 void Stationsanschluss::zeigen()
 {
-    const std::pair<QLabel*, QString> texte[]
-        = { { transceiverText_, steuerung_.transceiver().statusText() }, { rotorText_, steuerung_.rotor().statusText() } };
+    const std::pair<QLabel*, QString> texte[] = { { transceiverText_, steuerung_.transceiver().statusText() },
+        { rotorText_, steuerung_.rotor().statusText() } };
     for (const auto& [label, text] : texte) {
         if (label->text() != text)
             label->setText(text);
         label->setVisible(!text.isEmpty());
     }
     // As the RST option would: only a change of the preset is written.
-    if (const std::optional<RstVorgabe> rst = steuerung_.rapportVorgabe(); rst && *rst != contest_.felder().RST)
+    if (const std::optional<RstVorgabe> rst = steuerung_.rapportVorgabe();
+        rst && *rst != contest_.felder().RST)
         contest_.setRst(*rst);
 }
 

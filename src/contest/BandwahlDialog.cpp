@@ -45,7 +45,8 @@ BandwahlDialog::BandwahlDialog(const QList<BandKnopf>& knöpfe, const QString& a
     }
 }
 
-bool BandwahlDialog::ausführen(QWidget* parent, ContestModel& model, Prompter& prompter, const QString& transceiverBand)
+bool BandwahlDialog::ausführen(
+    QWidget* parent, ContestModel& model, Prompter& prompter, const QString& transceiverBand)
 {
     if (!model.hatContest())
         return false;

@@ -95,7 +95,10 @@ public:
     void setJournalDrucker(PrinterSurface* drucker) { drucker_ = drucker; }
     // Asked with the band table before a complete contact is stored; false keeps
     // the entry as it is (the transceiver's band check).
-    void setSpeichernFreigabe(std::function<bool(const QString&)> freigabe) { freigabe_ = std::move(freigabe); }
+    void setSpeichernFreigabe(std::function<bool(const QString&)> freigabe)
+    {
+        freigabe_ = std::move(freigabe);
+    }
 
     // Running score of the current band, read afresh from the band table when
     // something other than this model wrote to the file since the score was last

@@ -2,7 +2,6 @@
 
 #include "store/BandList.h"
 
-
 namespace tarvex {
 
 using namespace Qt::StringLiterals;

@@ -28,8 +28,9 @@ HamlibClient::HamlibClient(HamlibZeiten zeiten, QObject* parent)
     connect(socket_, &QTcpSocket::readyRead, this, &HamlibClient::lesen);
     connect(socket_, &QTcpSocket::disconnected, this,
         [this] { verloren(HamlibAntwort::Art::Getrennt, u"Verbindung vom Daemon geschlossen"_s); });
-    connect(socket_, &QTcpSocket::errorOccurred, this,
-        [this](QAbstractSocket::SocketError fehler) { verloren(HamlibAntwort::Art::Getrennt, fehlerText(fehler)); });
+    connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError fehler) {
+        verloren(HamlibAntwort::Art::Getrennt, fehlerText(fehler));
+    });
     connect(verbindenUhr_, &QTimer::timeout, this,
         [this] { verloren(HamlibAntwort::Art::Getrennt, u"keine Antwort beim Verbinden"_s); });
     connect(anfrageUhr_, &QTimer::timeout, this,

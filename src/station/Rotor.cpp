@@ -88,7 +88,8 @@ bool Rotor::drehen(double grad)
     if (client_.zustand() != HamlibClient::Zustand::Verbunden)
         return false;
     ziel_ = grad;
-    client_.senden("P " + QByteArray::number(grad, 'f', 1) + " 0", 0, [this](const HamlibAntwort& a) { quittung(a); });
+    client_.senden(
+        "P " + QByteArray::number(grad, 'f', 1) + " 0", 0, [this](const HamlibAntwort& a) { quittung(a); });
     emit changed();
     return true;
 }

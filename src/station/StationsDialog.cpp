@@ -23,14 +23,14 @@ StationsDialog::StationsDialog(const StationsEinstellungen& e, QWidget* parent)
     setObjectName(u"frmStation"_s);
     setWindowTitle(u"Transceiver und Rotor"_s);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(gruppe(u"Transceiver (rigctld)"_s, u"Transceiver"_s, e.transceiverEin, e.transceiverHost,
-        e.transceiverPort, rig_, rigAntwort_, rigProbe_));
+    layout->addWidget(gruppe(u"Transceiver (rigctld)"_s, u"Transceiver"_s, e.transceiverEin,
+        e.transceiverHost, e.transceiverPort, rig_, rigAntwort_, rigProbe_));
     rapport_ = new QCheckBox(u"RST-Vorbelegung folgt der Betriebsart (CW: 599, Sprache: 59)"_s, this);
     rapport_->setObjectName(u"chkRapportNachMode"_s);
     rapport_->setChecked(e.rapportNachMode);
     layout->addWidget(rapport_);
-    layout->addWidget(
-        gruppe(u"Rotor (rotctld)"_s, u"Rotor"_s, e.rotorEin, e.rotorHost, e.rotorPort, rotor_, rotorAntwort_, rotorProbe_));
+    layout->addWidget(gruppe(u"Rotor (rotctld)"_s, u"Rotor"_s, e.rotorEin, e.rotorHost, e.rotorPort, rotor_,
+        rotorAntwort_, rotorProbe_));
     auto* knöpfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     knöpfe->button(QDialogButtonBox::Cancel)->setText(u"Abbrechen"_s);
     connect(knöpfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -77,7 +77,8 @@ StationsEinstellungen StationsDialog::einstellungen() const
     e.rotorHost = rotor_.host->text().trimmed().isEmpty() ? e.rotorHost : rotor_.host->text().trimmed();
     e.rotorPort = static_cast<quint16>(rotor_.port->value());
     e.transceiverEin = rig_.ein->isChecked();
-    e.transceiverHost = rig_.host->text().trimmed().isEmpty() ? e.transceiverHost : rig_.host->text().trimmed();
+    e.transceiverHost
+        = rig_.host->text().trimmed().isEmpty() ? e.transceiverHost : rig_.host->text().trimmed();
     e.transceiverPort = static_cast<quint16>(rig_.port->value());
     e.rapportNachMode = rapport_->isChecked();
     return e;

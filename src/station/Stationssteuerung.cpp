@@ -46,8 +46,8 @@ void Stationssteuerung::übernehmen(const StationsEinstellungen& neu)
         else
             rotor_.ausschalten();
     }
-    const auto rigGeändert = alt.transceiverEin != neu.transceiverEin || alt.transceiverHost != neu.transceiverHost
-        || alt.transceiverPort != neu.transceiverPort;
+    const auto rigGeändert = alt.transceiverEin != neu.transceiverEin
+        || alt.transceiverHost != neu.transceiverHost || alt.transceiverPort != neu.transceiverPort;
     if (rigGeändert || (neu.transceiverEin && !transceiver_.ein())) {
         if (neu.transceiverEin)
             transceiver_.einschalten(neu.transceiverHost, neu.transceiverPort);
@@ -67,7 +67,8 @@ QString Stationssteuerung::antenneDrehen(const QString& winkel, bool langerWeg)
     const double ziel = langerWeg ? Rotor::langerWeg(*grad) : *grad;
     if (!rotor_.drehen(ziel))
         return u"Rotor nicht erreichbar"_s;
-    return u"Antenne dreht auf %1°%2"_s.arg(std::lround(ziel)).arg(langerWeg ? u" (langer Weg)"_s : QString());
+    return u"Antenne dreht auf %1°%2"_s.arg(std::lround(ziel))
+        .arg(langerWeg ? u" (langer Weg)"_s : QString());
 }
 
 QString Stationssteuerung::rotorAnhalten()

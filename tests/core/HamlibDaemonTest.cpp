@@ -1,10 +1,10 @@
+#include "support/HamlibDaemon.h"
 #include "station/HamlibClient.h"
 #include "station/Rotor.h"
 #include "station/Stationssteuerung.h"
 #include "station/Transceiver.h"
 #include "station/Verbindungsprobe.h"
 #include "store/Settings.h"
-#include "support/HamlibDaemon.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
@@ -12,8 +12,8 @@
 #include <QElapsedTimer>
 #include <QTcpSocket>
 #include <cmath>
-#include <utility>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace tarvex {
 namespace {
@@ -132,7 +132,8 @@ TEST_F(MitDaemon, TheDummyTransceiverGivesFrequencyModeAndTheBandQuestion)
     EXPECT_FALSE(station.speichernFreigeben(u"144MHz"_s));
     ASSERT_EQ(prompter.gezeigt().size(), 1);
     const Meldung& frage = prompter.gezeigt().first();
-    EXPECT_EQ(frage.text, u"Der Transceiver steht auf 432,200 MHz, gespeichert wird auf 144 MHz. Trotzdem speichern?"_s);
+    EXPECT_EQ(frage.text,
+        u"Der Transceiver steht auf 432,200 MHz, gespeichert wird auf 144 MHz. Trotzdem speichern?"_s);
     EXPECT_EQ(frage.titel, u"Frage"_s);
     EXPECT_EQ(frage.knöpfe, Meldung::Knöpfe::JaNein);
     EXPECT_EQ(frage.standard, Meldung::Antwort::Nein);
@@ -153,7 +154,8 @@ TEST_F(MitDaemon, TheDummyTransceiverGivesFrequencyModeAndTheBandQuestion)
 
     // Gone mid-contest: nothing is asked any more, and it comes back by itself.
     rigctld.töten();
-    ASSERT_TRUE(warteBis([&] { return station.transceiver().statusText() == u"Transceiver nicht erreichbar"_s; }));
+    ASSERT_TRUE(
+        warteBis([&] { return station.transceiver().statusText() == u"Transceiver nicht erreichbar"_s; }));
     EXPECT_TRUE(station.speichernFreigeben(u"432MHz"_s));
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
     EXPECT_EQ(station.transceiverBand(), QString());
@@ -206,7 +208,8 @@ TEST_F(MitDaemon, ARepliesSplitIntoSingleBytesAreAssembled)
     FalscherDaemon langsam(FalscherDaemon::Art::Stueckweise);
     Rotor rotor(kZeiten, kAbfrageMs);
     rotor.einschalten(u"127.0.0.1"_s, langsam.port());
-    ASSERT_TRUE(warteBis([&] { return rotor.statusText() == u"Rotor 123°"_s; })) << rotor.statusText().toStdString();
+    ASSERT_TRUE(warteBis([&] { return rotor.statusText() == u"Rotor 123°"_s; }))
+        << rotor.statusText().toStdString();
     EXPECT_DOUBLE_EQ(*rotor.azimut(), 123.4);
 }
 

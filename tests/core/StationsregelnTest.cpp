@@ -165,12 +165,13 @@ TEST(Rotor, StatusTextFollowsTheState)
 
 TEST(Rotor, LongPathAndBearingText)
 {
-    const std::pair<double, double> wege[] = { { 0, 180 }, { 69, 249 }, { 180, 0 }, { 270, 90 }, { 359, 179 } };
+    const std::pair<double, double> wege[]
+        = { { 0, 180 }, { 69, 249 }, { 180, 0 }, { 270, 90 }, { 359, 179 } };
     for (const auto& [kurz, lang] : wege)
         EXPECT_DOUBLE_EQ(Rotor::langerWeg(kurz), lang) << kurz;
-    const std::pair<QString, std::optional<int>> texte[] = { { u"69"_s, 69 }, { u" 0"_s, 0 }, { u"360"_s, 0 },
-        { QString(), std::nullopt }, { u"-3"_s, std::nullopt }, { u"abc"_s, std::nullopt },
-        { u"361"_s, std::nullopt } };
+    const std::pair<QString, std::optional<int>> texte[]
+        = { { u"69"_s, 69 }, { u" 0"_s, 0 }, { u"360"_s, 0 }, { QString(), std::nullopt },
+              { u"-3"_s, std::nullopt }, { u"abc"_s, std::nullopt }, { u"361"_s, std::nullopt } };
     for (const auto& [text, grad] : texte)
         EXPECT_EQ(Rotor::winkel(text), grad) << text.toStdString();
 }
@@ -178,8 +179,8 @@ TEST(Rotor, LongPathAndBearingText)
 TEST(HamlibClient, ReconnectPauseDoublesUpToItsCap)
 {
     const HamlibZeiten z { 2000, 2000, 1000, 16000 };
-    const std::pair<int, int> fälle[] = { { 0, 1000 }, { 1, 2000 }, { 3, 8000 }, { 4, 16000 }, { 5, 16000 },
-        { 60, 16000 } };
+    const std::pair<int, int> fälle[]
+        = { { 0, 1000 }, { 1, 2000 }, { 3, 8000 }, { 4, 16000 }, { 5, 16000 }, { 60, 16000 } };
     for (const auto& [versuch, ms] : fälle)
         EXPECT_EQ(HamlibClient::wartezeit(versuch, z), ms) << versuch;
 }

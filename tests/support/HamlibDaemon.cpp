@@ -41,14 +41,14 @@ HamlibDaemon::HamlibDaemon(const QString& programm)
         if (!prozess_.waitForStarted(5000))
             continue;
         läuft_ = warteBis(
-            [this] {
-                if (prozess_.state() != QProcess::Running)
-                    return true;
-                QTcpSocket probe;
-                probe.connectToHost(u"127.0.0.1"_s, port_);
-                return probe.waitForConnected(200);
-            },
-            10000)
+                     [this] {
+                         if (prozess_.state() != QProcess::Running)
+                             return true;
+                         QTcpSocket probe;
+                         probe.connectToHost(u"127.0.0.1"_s, port_);
+                         return probe.waitForConnected(200);
+                     },
+                     10000)
             && prozess_.state() == QProcess::Running;
     }
     if (!läuft_)
