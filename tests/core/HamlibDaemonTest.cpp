@@ -203,7 +203,7 @@ TEST_F(MitDaemon, ClosingMidLineLosesTheHalfLineAndReconnects)
     EXPECT_EQ(rotor.statusText(), u"Rotor nicht erreichbar"_s);
 }
 
-TEST_F(MitDaemon, ARepliesSplitIntoSingleBytesAreAssembled)
+TEST_F(MitDaemon, RepliesSplitIntoSingleBytesAreAssembled)
 {
     FalscherDaemon langsam(FalscherDaemon::Art::Stueckweise);
     Rotor rotor(kZeiten, kAbfrageMs);

@@ -62,11 +62,16 @@ private slots:
         QTest::keyClick(eingabe, Qt::Key_Return);
         const QString winkel = model.felder().txtWinkel;
         QVERIFY(!winkel.isEmpty());
+        // The notes on the missing reference files took the activation along.
+        p.rahmen().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.rahmen()));
+        eingabe->setFocus();
         QTest::keyClick(eingabe, Qt::Key_F5);
         QCOMPARE(p.rahmen().statusText(), u"Antenne dreht auf %1°"_s.arg(winkel));
         QTRY_COMPARE_WITH_TIMEOUT(statusText(p, u"StatusBar1Rotor"_s), u"Rotor %1°"_s.arg(winkel), 60000);
         QCOMPARE(eingabe->text(), QString());
-        QCOMPARE(p.antworten.titel, QStringList { u"Tarvex"_s });
+        // Turning the antenna asked nothing.
+        QCOMPARE(p.antworten.titel.count(u"Frage"_s) + p.antworten.titel.count(u"Fehler"_s), 0);
     }
 
     void missingDaemonsShowATextAndNoBox()
