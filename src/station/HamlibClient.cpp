@@ -18,9 +18,9 @@ HamlibClient::HamlibClient(HamlibZeiten zeiten, QObject* parent)
 {
     for (QTimer* uhr : { verbindenUhr_, anfrageUhr_, wiederUhr_ })
         uhr->setSingleShot(true);
-    // Small requests go out at once instead of waiting for more to send.
-    socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(socket_, &QTcpSocket::connected, this, [this] {
+        // Small requests go out at once instead of waiting for more to send.
+        socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         verbindenUhr_->stop();
         setZustand(Zustand::Verbunden);
         nächsteSenden();

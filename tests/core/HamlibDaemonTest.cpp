@@ -168,7 +168,7 @@ TEST_F(MitDaemon, AnAnswerThatNeverComesMarksTheRotatorUnreachableAndItRetries)
     rotor.einschalten(u"127.0.0.1"_s, stumm.port());
     EXPECT_EQ(rotor.statusText(), u"Rotor wird verbunden …"_s);
     ASSERT_TRUE(warteBis([&] { return rotor.statusText() == u"Rotor nicht erreichbar"_s; }));
-    // Polls do not pile up behind the silent one: one "p" per connection.
+    // One command at a time: no second one goes out behind the unanswered "p".
     ASSERT_TRUE(warteBis([&] { return stumm.verbindungen() >= 2; }));
     EXPECT_LE(stumm.empfangen().size(), stumm.verbindungen());
     EXPECT_EQ(rotor.azimut(), std::nullopt);
