@@ -36,18 +36,22 @@ void sicherstellenApp()
         new QCoreApplication(argc, argv);
 }
 
-// Sends one command on a connection of its own and returns the reply lines.
+// Sends one command on a connection of its own and returns the reply lines. Sets
+// the dummy's state; a connection the busy daemon dropped is tried again.
 QStringList direkt(quint16 port, const QByteArray& befehl, int zeilen)
 {
-    QTcpSocket s;
-    s.connectToHost(u"127.0.0.1"_s, port);
-    if (!s.waitForConnected(2000))
-        return {};
-    s.write(befehl + '\n');
     QStringList antwort;
-    while (antwort.size() < zeilen && (s.canReadLine() || s.waitForReadyRead(2000))) {
-        while (s.canReadLine() && antwort.size() < zeilen)
-            antwort.append(QString::fromUtf8(s.readLine()).trimmed());
+    for (int versuch = 0; versuch < 3 && antwort.size() < zeilen; ++versuch) {
+        antwort.clear();
+        QTcpSocket s;
+        s.connectToHost(u"127.0.0.1"_s, port);
+        if (!s.waitForConnected(2000))
+            continue;
+        s.write(befehl + '\n');
+        while (antwort.size() < zeilen && (s.canReadLine() || s.waitForReadyRead(2000))) {
+            while (s.canReadLine() && antwort.size() < zeilen)
+                antwort.append(QString::fromUtf8(s.readLine()).trimmed());
+        }
     }
     return antwort;
 }
