@@ -14,7 +14,8 @@ PACKAGES=(cmake ninja-build g++ pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core fonts-liberation2 poppler-utils xvfb xauth dbus dbus-bin dbus-daemon libglib2.0-bin
           python3 xdotool xclip imagemagick
-          python3-aiosmtpd cups-daemon cups-client printer-driver-cups-pdf clang-format)
+          python3-aiosmtpd cups-daemon cups-client printer-driver-cups-pdf clang-format
+          libhamlib-utils)
 
 install_missing() {
     local missing=()

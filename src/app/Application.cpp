@@ -10,6 +10,7 @@
 #include "KeystrokeLogDialog.h"
 #include "MainWindow.h"
 #include "MessageBoxPrompter.h"
+#include "Stationsanschluss.h"
 #include "callinfo/BekannteStationen.h"
 #include "callinfo/CallInfoModel.h"
 #include "callinfo/CallInfoWindow.h"
@@ -67,8 +68,10 @@ Application::Application(std::unique_ptr<Settings> settings)
         Befehl::Öffnen, this, [this, rahmen] { OpenContestDialog::ausführen(rahmen, *model_, *prompter_); });
     befehle.ausführen(Befehl::ContestLöschen, this,
         [this, rahmen] { DeleteContestDialog::ausführen(rahmen, *model_, *prompter_); });
-    befehle.ausführen(Befehl::Bandwechseln, this,
-        [this, rahmen] { BandwahlDialog::ausführen(rahmen, *model_, *prompter_); });
+    station_ = new Stationsanschluss(*mainWindow_, *model_, *settings_, *prompter_);
+    befehle.ausführen(Befehl::Bandwechseln, this, [this, rahmen] {
+        BandwahlDialog::ausführen(rahmen, *model_, *prompter_, station_->steuerung().transceiverBand());
+    });
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
     befehle.ausführen(Befehl::Log, this, [this] { logDrucken(); });
     befehle.ausführen(Befehl::QSL, this, [this] { qslZeigen(); });
@@ -126,7 +129,8 @@ void Application::starten(int splashMillisekunden)
     }
     const bool infoFällig = model_->laden();
     // Other programs see the logging window only once it holds the loaded state.
-    automationAnmelden(*model_);
+    station_->starten();
+    automationAnmelden(*model_, &station_->steuerung());
     mainWindow_->setWindowTitle(model_->fenstertitel());
     mainWindow_->show();
     if (splash)

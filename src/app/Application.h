@@ -26,6 +26,7 @@ class MessageBoxPrompter;
 class QslModel;
 class QslWindow;
 class QtPrinterSurface;
+class Stationsanschluss;
 
 // Owns the program's objects for its whole run and wires the windows together.
 // The printer journal's surface lives here so its document is printed when the
@@ -82,6 +83,7 @@ private:
     std::unique_ptr<QslModel> qsl_;
     std::unique_ptr<MainWindow> mainWindow_;
     QslWindow* qslWindow_ = nullptr; // owned by the main frame
+    Stationsanschluss* station_ = nullptr; // owned by the main frame
     QPointer<QWidget> statistik_;
     std::unique_ptr<CallInfoModel> callInfoModel_;
     CallInfoWindow* callInfoWindow_ = nullptr; // owned by the main frame's stack once shown

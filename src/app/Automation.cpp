@@ -1,6 +1,7 @@
 #include "Automation.h"
 
 #include "contest/ContestModel.h"
+#include "station/Stationssteuerung.h"
 
 #include <QDBusMessage>
 #include <QMetaProperty>
@@ -23,13 +24,16 @@ QString Automation::schnittstelle()
     return u"de.tarvex.Tarvex"_s;
 }
 
-Automation::Automation(ContestModel& model, const QDBusConnection& bus)
+Automation::Automation(ContestModel& model, const QDBusConnection& bus, const Stationssteuerung* station)
     : QObject(&model)
     , model_(model)
     , bus_(bus)
+    , station_(station)
     , gemeldet_(werte())
 {
     connect(&model_, &ContestModel::changed, this, &Automation::modelGeaendert);
+    if (station != nullptr)
+        connect(station, &Stationssteuerung::changed, this, &Automation::modelGeaendert);
 }
 
 QString Automation::EigenesRufzeichen() const
@@ -65,10 +69,15 @@ QString Automation::LaufendeNummer() const
     return model_.felder().txtNummer;
 }
 
+QString Automation::Rotor() const
+{
+    return station_ ? station_->rotorWinkel() : QString();
+}
+
 QStringList Automation::werte() const
 {
     return { EigenesRufzeichen(), EigenerLocator(), Locator(), Winkel(), Rufzeichen(), Band(), Rapport(),
-        LaufendeNummer() };
+        LaufendeNummer(), Rotor() };
 }
 
 void Automation::modelGeaendert()
@@ -91,16 +100,16 @@ void Automation::modelGeaendert()
     bus_.send(signal);
 }
 
-bool automationAnmelden(ContestModel& model)
+bool automationAnmelden(ContestModel& model, const Stationssteuerung* station)
 {
-    return automationAnmelden(model, QDBusConnection::sessionBus());
+    return automationAnmelden(model, QDBusConnection::sessionBus(), station);
 }
 
-bool automationAnmelden(ContestModel& model, QDBusConnection bus)
+bool automationAnmelden(ContestModel& model, QDBusConnection bus, const Stationssteuerung* station)
 {
     if (!bus.isConnected())
         return false;
-    auto* automation = new Automation(model, bus);
+    auto* automation = new Automation(model, bus, station);
     if (!bus.registerObject(Automation::objektPfad(), automation, QDBusConnection::ExportAllProperties)) {
         delete automation;
         return false;

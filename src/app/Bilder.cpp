@@ -37,6 +37,7 @@ const QList<Symbol>& symbole()
         { u"Tabellen"_s, u"tabellen"_s },
         { u"Karte"_s, u"karte"_s },
         { u"Bandwahl"_s, u"bandwahl"_s },
+        { u"Antenne"_s, u"antenne"_s },
     };
     return liste;
 }

@@ -83,6 +83,7 @@ void MainWindow::baueToolbar()
         { u"Tabellen", u"Statistiken (Tabellen)", Befehl::Tabellen },
         { u"Karte", u"Karte zeigen", Befehl::Karte },
         { u"Bandwahl", u"Band auswählen", Befehl::Bandwechseln },
+        { u"Antenne", u"Antenne drehen (F5)", Befehl::AntenneDrehen },
     };
     for (const auto& k : knöpfe) {
         const QString key = QString::fromUtf16(k.key);

@@ -20,6 +20,9 @@ enum class Befehl : int {
     Ungültig,
     Bandwechseln,
     Locator,
+    AntenneDrehen,
+    AntenneLangerWeg,
+    RotorAnhalten,
     LetzteEingaben,
     // Optionen
     UtcPcUhr,
@@ -37,6 +40,7 @@ enum class Befehl : int {
     EMailEinstellungen,
     PostausgangSenden,
     DruckerWählen,
+    TransceiverUndRotor,
     // Statistik
     Tabellen,
     Grafiken,

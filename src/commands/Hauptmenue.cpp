@@ -36,6 +36,10 @@ const std::vector<Hauptmenü::Zeile>& Hauptmenü::zeilen()
         { A::Befehl, u"&Band wechseln"_s, B::Bandwechseln, Qt::Key_F6 },
         { A::Befehl, u"Locator &wählen"_s, B::Locator, Qt::Key_F8 },
         { A::Trenner, {} },
+        { A::Befehl, u"Antenne &drehen"_s, B::AntenneDrehen, Qt::Key_F5 },
+        { A::Befehl, u"Antenne drehen, lan&ger Weg"_s, B::AntenneLangerWeg, QKeySequence(u"Shift+F5"_s) },
+        { A::Befehl, u"&Rotor anhalten"_s, B::RotorAnhalten, QKeySequence(u"Ctrl+F5"_s) },
+        { A::Trenner, {} },
         { A::Befehl, u"letzte &Eingaben"_s, B::LetzteEingaben, QKeySequence(u"Ctrl+L"_s) },
 
         { A::Menü, u"&Optionen"_s, {}, {}, u"mnuOptionen"_s },
@@ -70,6 +74,7 @@ const std::vector<Hauptmenü::Zeile>& Hauptmenü::zeilen()
         { A::Befehl, u"&Postausgang senden"_s, B::PostausgangSenden },
         { A::Trenner, {} },
         { A::Befehl, u"Drucker &wählen …"_s, B::DruckerWählen },
+        { A::Befehl, u"&Transceiver und Rotor …"_s, B::TransceiverUndRotor },
 
         { A::Menü, u"&Statistik"_s, {}, {}, u"mnuStatistik"_s },
         { A::Befehl, u"&Tabellen"_s, B::Tabellen, QKeySequence(u"Ctrl+T"_s) },

@@ -36,6 +36,17 @@ QList<BandKnopf> Bandwahl::knöpfe(const Settings& settings)
     return result;
 }
 
+QString Bandwahl::vorschlag(
+    const QList<BandKnopf>& knöpfe, const QString& transceiverBand, const QString& aktuell)
+{
+    for (const BandKnopf& k : knöpfe) {
+        if (k.aktiv && !transceiverBand.isEmpty()
+            && k.band.compare(transceiverBand, Qt::CaseInsensitive) == 0)
+            return k.band;
+    }
+    return aktuell;
+}
+
 bool Bandwahl::BandSetzen(const QString& b)
 {
     if (!model_.hatContest())

@@ -27,6 +27,10 @@ public:
     // when its key in the section Bänder holds a value; 50 MHz, an option few
     // contests have, is hidden otherwise.
     static QList<BandKnopf> knöpfe(const Settings& settings);
+    // The band the form offers first: the transceiver's when it is one of the
+    // contest's, else the current one.
+    static QString vorschlag(
+        const QList<BandKnopf>& knöpfe, const QString& transceiverBand, const QString& aktuell);
 
     // Switches to band b of the open contest, remembers it for the next start and
     // offers to carry the last saved station over. Returns false when the band

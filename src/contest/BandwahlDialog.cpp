@@ -45,11 +45,13 @@ BandwahlDialog::BandwahlDialog(const QList<BandKnopf>& knöpfe, const QString& a
     }
 }
 
-bool BandwahlDialog::ausführen(QWidget* parent, ContestModel& model, Prompter& prompter)
+bool BandwahlDialog::ausführen(
+    QWidget* parent, ContestModel& model, Prompter& prompter, const QString& transceiverBand)
 {
     if (!model.hatContest())
         return false;
-    BandwahlDialog dialog(Bandwahl::knöpfe(model.settings()), model.Band(), parent);
+    const QList<BandKnopf> knöpfe = Bandwahl::knöpfe(model.settings());
+    BandwahlDialog dialog(knöpfe, Bandwahl::vorschlag(knöpfe, transceiverBand, model.Band()), parent);
     // The form is gone before the switch, so the carry-over question stands alone.
     if (dialog.exec() != QDialog::Accepted || dialog.gewählt().isEmpty())
         return false;

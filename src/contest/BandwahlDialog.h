@@ -20,8 +20,10 @@ public:
     const QString& gewählt() const { return gewählt_; }
 
     // Shows the form modally and switches the model to the band chosen.
-    // Returns true when the band was switched.
-    static bool ausführen(QWidget* parent, ContestModel& model, Prompter& prompter);
+    // Returns true when the band was switched. The focus starts on the
+    // transceiver's band when the contest has it, else on the current band.
+    static bool ausführen(
+        QWidget* parent, ContestModel& model, Prompter& prompter, const QString& transceiverBand = {});
 
 private:
     QString gewählt_;

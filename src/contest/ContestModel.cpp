@@ -415,6 +415,8 @@ void ContestModel::speichern()
         unbekanntesLand();
         return;
     }
+    if (freigabe_ && !freigabe_(band_))
+        return;
 
     const bool ungültig = f.ungültig;
     QsoRecord q;

@@ -12,6 +12,7 @@
 
 #include <QDate>
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -95,6 +96,12 @@ public:
     // The printer journal's surface; its document is never ended here, so the
     // lines of a contest come out together when the program ends.
     void setJournalDrucker(PrinterSurface* drucker) { drucker_ = drucker; }
+    // Asked with the band table before a complete contact is stored; false keeps
+    // the entry as it is (the transceiver's band check).
+    void setSpeichernFreigabe(std::function<bool(const QString&)> freigabe)
+    {
+        freigabe_ = std::move(freigabe);
+    }
 
     // Running score of the current band, read afresh from the band table when
     // something other than this model wrote to the file since the score was last
@@ -165,6 +172,7 @@ private:
     qint64 gewertetBei_ = -1;
     QString lblCall_;
     PrinterSurface* drucker_ = nullptr;
+    std::function<bool(const QString&)> freigabe_;
     bool länderlisteSichtbar_ = false;
     QStringList länder_;
     BearbeitenModel bearbeitung_;

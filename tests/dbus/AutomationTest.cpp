@@ -56,7 +56,7 @@ QString lies(const QString& name)
 }
 
 const QStringList kNamen = { u"EigenesRufzeichen"_s, u"EigenerLocator"_s, u"Locator"_s, u"Winkel"_s,
-    u"Rufzeichen"_s, u"Band"_s, u"Rapport"_s, u"LaufendeNummer"_s };
+    u"Rufzeichen"_s, u"Band"_s, u"Rapport"_s, u"LaufendeNummer"_s, u"Rotor"_s };
 
 QStringList alleLesen()
 {
@@ -81,8 +81,10 @@ TEST_F(WithContest, ReadsTheContactBeingEnteredInTheInterfacesOrder)
     ASSERT_TRUE(automationAnmelden(model));
     zeile(u"dl1abc jo62qm 59012"_s);
     EXPECT_EQ(alleLesen(),
-        (QStringList {
-            u"DL0XX"_s, u"JO31AA"_s, u"JO62QM"_s, u"69"_s, u"DL1ABC"_s, u"144 MHz"_s, u"59"_s, u"001"_s }));
+        (QStringList { u"DL0XX"_s, u"JO31AA"_s, u"JO62QM"_s, u"69"_s, u"DL1ABC"_s, u"144 MHz"_s, u"59"_s,
+            u"001"_s,
+            // No rotator without a station control.
+            QString() }));
 
     // Read at the moment of the call: after saving the entry is empty again.
     zeile(QString());
