@@ -268,12 +268,6 @@ void ContestModel::fehler(const UserError& e)
     prompter_.zeige(fehlerMeldung(e.meldung()));
 }
 
-void ContestModel::setEigeneStation(const QString& call, const QString& locator)
-{
-    lblCall_ = call;
-    entry_.felder().lblLocator = locator;
-}
-
 QString ContestModel::heute() const
 {
     return clock_.jetzt().addSecs(qint64(UTC_) * 3600).toString(u"dd.MM.yy"_s);

@@ -80,7 +80,11 @@ public:
     void setProtokoll(bool protokoll);
     void setZeitdifferenz(int stunden);
     void setKommentarSpalte(bool sichtbar);
-    void setEigeneStation(const QString& call, const QString& locator);
+    void setEigeneStation(const QString& call, const QString& locator)
+    {
+        lblCall_ = call;
+        entry_.felder().lblLocator = locator;
+    }
 
     // Commands on the log: delete the last contact, declare one invalid.
     void letztenLöschen(int row);
