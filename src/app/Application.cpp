@@ -36,9 +36,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QSplashScreen>
 #include <QTimer>
 
@@ -91,7 +89,8 @@ Application::Application(std::unique_ptr<Settings> settings)
     bekannteStationen_ = std::make_unique<BekannteStationen>(*model_, contestDat_, *prompter_);
     befehle.ausführen(
         Befehl::BekannteStationenÜbernehmen, this, [this] { bekannteStationen_->ausContestÜbernehmen(); });
-    befehle.ausführen(Befehl::BekannteStationenImportieren, this, [this] { stationenImportieren(); });
+    befehle.ausführen(
+        Befehl::BekannteStationenImportieren, this, [this] { bekannteStationen_->importieren(); });
     befehle.ausführen(Befehl::EdiAlleBänder, this, [this] { EdiExport::alleBänder(*model_, *prompter_); });
     new Kartensteuerung(*mainWindow_, *model_, contestDat_, *prompter_); // owned by the main frame
 
@@ -215,14 +214,6 @@ void Application::callInfo()
         callInfoWindow_ = new CallInfoWindow(*callInfoModel_);
     mainWindow_->zeige(callInfoWindow_);
     callInfoWindow_->aktivieren();
-}
-
-void Application::stationenImportieren()
-{
-    const QStringList pfade = QFileDialog::getOpenFileNames(mainWindow_.get(),
-        u"Bekannte Stationen importieren"_s, QDir::currentPath(),
-        u"Logs und Listen (*.edi *.EDI *.adi *.ADI *.adif *.ADIF *.exp *.EXP *.txt *.TXT);;Alle Dateien (*)"_s);
-    bekannteStationen_->dateienImportieren(pfade);
 }
 
 void Application::logDrucken()

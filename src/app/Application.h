@@ -61,7 +61,6 @@ private:
     // shows the logging window again.
     template <class Fenster> void statistikZeigen();
     void callInfo();
-    void stationenImportieren();
     void logDrucken();
 
     std::unique_ptr<Settings> settings_;

@@ -129,4 +129,9 @@ std::optional<QString> MessageBoxPrompter::dateiWählen(const Dateiwahl& frage)
     return pfad;
 }
 
+QStringList MessageBoxPrompter::dateienWählen(const Dateiwahl& frage)
+{
+    return QFileDialog::getOpenFileNames(parent_, frage.titel, frage.vorgabe, frage.filter);
+}
+
 } // namespace tarvex

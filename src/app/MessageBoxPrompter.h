@@ -14,6 +14,7 @@ public:
     Meldung::Antwort zeige(const Meldung& meldung) override;
     std::optional<QString> frage(const Eingabefrage& frage) override;
     std::optional<QString> dateiWählen(const Dateiwahl& frage) override;
+    QStringList dateienWählen(const Dateiwahl& frage) override;
     void setParent(QWidget* parent) { parent_ = parent; }
 
     // Boxes open now (nested through their event loops) and the notes waiting for them.

@@ -9,6 +9,7 @@
 #include "store/ContestDat.h"
 #include "store/ContestDatabase.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -56,6 +57,13 @@ void BekannteStationen::ausContestÜbernehmen()
     } catch (const UserError& e) {
         prompter_.zeige(fehlerMeldung(e.meldung()));
     }
+}
+
+void BekannteStationen::importieren()
+{
+    dateienImportieren(prompter_.dateienWählen({ u"Bekannte Stationen importieren"_s, QDir::currentPath(),
+        u"Logs und Listen (*.edi *.EDI *.adi *.ADI *.adif *.ADIF *.exp *.EXP *.txt *.TXT);;Alle Dateien (*)"_s,
+        Dateiwahl::Art::Öffnen }));
 }
 
 void BekannteStationen::dateienImportieren(const QStringList& pfade)

@@ -19,6 +19,8 @@ public:
     void ausContestÜbernehmen();
     // "Bekannte Stationen importieren": a damaged file is named and left out whole.
     void dateienImportieren(const QStringList& pfade);
+    // Asks for the files first (several at once), then imports them.
+    void importieren();
 
 private:
     OffenerContest& contest_;

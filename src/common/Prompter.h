@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace tarvex {
@@ -43,6 +44,12 @@ public:
     virtual std::optional<QString> frage(const Eingabefrage& frage) = 0;
     // The chosen file's path, or nothing when the dialog was cancelled.
     virtual std::optional<QString> dateiWählen(const Dateiwahl& frage) = 0;
+    // Several files to open at once; none when the dialog was cancelled.
+    virtual QStringList dateienWählen(const Dateiwahl& frage)
+    {
+        const std::optional<QString> eine = dateiWählen(frage);
+        return eine ? QStringList { *eine } : QStringList();
+    }
 };
 
 // The usual shapes of the program's messages.

@@ -108,5 +108,22 @@ TEST_F(BekannteStationenTest, WithoutContestOrContestDatTheOperatorIsTold)
     EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(u"Die Referenzdatei CONTEST.DAT fehlt"_s));
 }
 
+// The files come from the open dialog; cancelling it imports nothing and says nothing.
+TEST_F(BekannteStationenTest, TheFilesAreAskedForFirst)
+{
+    writeTextFile(u"liste.txt"_s, { u"SP1XYZ JO72AA"_s });
+    stationen.importieren();
+    ASSERT_EQ(prompter.dateiFragen().size(), 1);
+    EXPECT_EQ(prompter.dateiFragen()[0].titel, u"Bekannte Stationen importieren"_s);
+    EXPECT_EQ(prompter.dateiFragen()[0].art, Dateiwahl::Art::Öffnen);
+    EXPECT_TRUE(prompter.gezeigt().isEmpty());
+
+    prompter.antworteDatei(u"liste.txt"_s);
+    stationen.importieren();
+    ASSERT_EQ(prompter.gezeigt().size(), 1);
+    EXPECT_TRUE(prompter.gezeigt()[0].text.contains(u"1 neue Station,"_s))
+        << prompter.gezeigt()[0].text.toStdString();
+}
+
 } // namespace
 } // namespace tarvex
