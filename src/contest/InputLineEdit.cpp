@@ -35,6 +35,18 @@ void InputLineEdit::auswerten(bool f12)
     emit lineEvaluated();
 }
 
+bool InputLineEdit::event(QEvent* event)
+{
+    // Ctrl+K is the text map's key, not the line editor's "delete to the end":
+    // the menu gets it even while the operator types.
+    if (event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::DeleteEndOfLine)) {
+        event->ignore();
+        return false;
+    }
+    return QLineEdit::event(event);
+}
+
 void InputLineEdit::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {

@@ -18,6 +18,7 @@ signals:
     void lineEvaluated();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -142,5 +142,93 @@ def ausgaben(t):
     t.beenden()
 
 
+def band_fuellen(t, anzahl):
+    """Contacts written straight into the band table while the program is closed,
+    as a long contest leaves it."""
+    import sqlite3
+    con = sqlite3.connect(t.datei("TEST.mdb"))
+    zeilen = []
+    for i in range(1, anzahl + 1):
+        call = f"DL{i % 10}A{i}"
+        loc = f"JO{i % 10}{i // 10 % 10}{chr(65 + i % 24)}{chr(65 + i // 24 % 24)}"
+        zeilen.append((i, "05.12.26", "14:05", call, f"59{i:03d}", "59001", loc, str(1 + i % 900), "45",
+                       call, loc[:4], "Deutschland", "", 0))
+    con.executemany('INSERT INTO "144MHz"(Nummer, Datum, Zeit, Rufzeichen, "RST geg", "RST erh", Locator, '
+                    'Punkte, Winkel, KernCall, Square, Land, Kommentar, QSL) '
+                    'VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)', zeilen)
+    con.commit()
+    con.close()
+
+
+def rss_mb(t):
+    with open(f"/proc/{t.proc.pid}/status") as f:
+        for zeile in f:
+            if zeile.startswith("VmRSS:"):
+                return int(zeile.split()[1]) / 1024
+    return 0
+
+
+def grosser_contest(t):
+    """A band of 20,000 contacts: the QSL list, the text map and the tables open
+    and go back, and "&Drucken" writes every contact into the log file, the EXP
+    and the EDI file in one run."""
+    anzahl = 20000
+    t.erster_start()
+    t.beenden()
+    band_fuellen(t, anzahl)
+    t.starten()
+    t.dialog_antworten(r"^Tarvex$", "Return", text_enthaelt=f"QSOs auf diesem Band: {anzahl}")
+
+    t.werkzeug(5)  # QSL list, scrolled to its end: the last page is read when it shows
+    time.sleep(1)
+    t.klick(t.fokus_haupt(), 150, 300)
+    t.taste("ctrl+End")
+    time.sleep(0.5)
+    t.bild("qsl-ende")
+    t.taste("alt+b")
+    time.sleep(0.5)
+    t.fokus_haupt()
+    t.taste("ctrl+k")  # the text map, drawn as cells
+    time.sleep(1)
+    t.warte(lambda: len(t.fenster(".")) == 2, 10, "Strg+K aus der Eingabezeile öffnet die Textkarte")
+    t.bild("textkarte")
+    t.taste("Escape")
+    t.fokus_haupt()
+    t.taste("ctrl+t")
+    time.sleep(1)
+    t.taste("Escape")
+
+    t.werkzeug(4)
+    time.sleep(1)
+    t.tippe("Grosser Contest")
+    t.taste("Tab")
+    t.tippe("05.12.2026")
+    haupt = t.fokus_haupt()
+    t.klick(haupt, *AUSGABE_IN_DATEI)
+    time.sleep(0.3)
+    t.klick(haupt, *DATEINAME)
+    t.tippe("gross.txt")
+    anfang = time.monotonic()
+    t.klick(haupt, *DRUCKEN)
+    t.dialog_antworten(r"^Wichtig$", "Return", sekunden=60)
+    print(f"Drucken bei {anzahl} QSOs: {time.monotonic() - anfang:.1f} s bis zur Erinnerung, "
+          f"{rss_mb(t):.0f} MB belegt")
+
+    text = open(t.datei("GROSS.TXT"), "rb").read().decode("cp1252")
+    pruefe(f"DL0A{anzahl}" in text and "DL1A1 " in text, "erster und letzter Kontakt in der Logdatei")
+    gleich(text.count("\f"), (anzahl + 49) // 50 - 1, "ein Seitenvorschub vor jeder weiteren Logseite")
+    exp = open(t.datei("144MHz-122026-DL1XYZ.EXP"), "rb").read().decode("cp1252").split("\r\n")
+    gleich(sum(1 for z in exp if z.startswith("05.12.26,")), anzahl, "jeder Kontakt in der EXP-Datei")
+    edi = open(t.datei("144MHz-122026-DL1XYZ.EDI"), "rb").read().decode("ascii").split("\r\n")
+    pruefe(f"[QSORecords;{anzahl}]" in edi, "QSO-Zahl im EDI-Kopf")
+    saetze = edi[edi.index(f"[QSORecords;{anzahl}]") + 1:edi.index("[END;Tarvex V3.0]")]
+    gleich(len(saetze), anzahl, "Sätze der EDI-Datei")
+    gleich(saetze[-1].split(";")[2], f"DL0A{anzahl}", "letzter Kontakt der EDI-Datei")
+    cqsos = next(z for z in edi if z.startswith("CQSOs="))
+    gleich(cqsos, f"CQSOs={anzahl};1", "gültige QSOs im EDI-Kopf aus dem Spielstand")
+    t.fokus_haupt()
+    t.beenden()
+
+
 if __name__ == "__main__":
-    hauptprogramm({"ausgaben": ausgaben})
+    hauptprogramm({"ausgaben": ausgaben, "grosser_contest": grosser_contest})
