@@ -4,14 +4,15 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
+// Both run once per contact in every output: no string in between.
 QString rechtsbündig(const QString& wert, qsizetype breite)
 {
-    return QString(QString(breite, u' ') + wert).right(breite);
+    return wert.size() >= breite ? wert.right(breite) : QString(breite - wert.size(), u' ') + wert;
 }
 
 QString linksbündig(const QString& wert, qsizetype breite)
 {
-    return QString(wert + QString(breite, u' ')).left(breite);
+    return wert.size() >= breite ? wert.left(breite) : wert + QString(breite - wert.size(), u' ');
 }
 
 QString journalZeile(const JournalDaten& d)

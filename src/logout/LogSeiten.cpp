@@ -6,6 +6,7 @@
 #include "print/Zeilenausgabe.h"
 #include "store/QsoRecord.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -22,7 +23,10 @@ constexpr int rstGegUmformatiertBis = 1000;
 // to the width: a short value makes the rest of the line follow sooner.
 QString vorangestellt(const QString& blanks, const QString& wert, qsizetype breite)
 {
-    return QString(blanks + wert).right(breite);
+    if (wert.size() >= breite)
+        return wert.right(breite);
+    const qsizetype vorne = std::min(blanks.size(), breite - wert.size());
+    return QString(vorne, u' ') + wert;
 }
 
 QString zweistellig(int n)
