@@ -310,7 +310,10 @@ int messen(int anzahl)
 
         stationenZurücksetzen();
         mess[1].push_back(lauf.befehl(Befehl::BekannteStationenÜbernehmen));
-        fenster(3, Befehl::QSL);
+        // The QSL window with every mark inverted: Esc back must not read the score again.
+        mess[3].push_back(lauf.befehl(Befehl::QSL));
+        lauf.klick(u"cmdUmkehren"_s);
+        mess[kZurück].push_back(lauf.esc());
         fenster(4, Befehl::QSOKarte);
         fenster(5, Befehl::KarteText);
         fenster(6, Befehl::KarteGrafik);

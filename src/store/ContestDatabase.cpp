@@ -181,12 +181,16 @@ QList<QslAbfrage::Anzeige> ContestDatabase::qslAnzeige(
 void ContestDatabase::qslMarkieren(
     const QString& band, const QString& muster, double grenze, QslAbfrage::Markierung art)
 {
+    const int vorher = datei_.verbindung().db().getTotalChanges();
     QslAbfrage(datei_.verbindung()).markieren(band, muster, grenze, art);
+    qslÄnderungen_ += datei_.verbindung().db().getTotalChanges() - vorher;
 }
 
 void ContestDatabase::qslUmschalten(const QString& band, qint64 rowid)
 {
+    const int vorher = datei_.verbindung().db().getTotalChanges();
     QslAbfrage(datei_.verbindung()).umschalten(band, rowid);
+    qslÄnderungen_ += datei_.verbindung().db().getTotalChanges() - vorher;
 }
 
 QList<StatistikAbfrage::Gruppe> ContestDatabase::statistikGruppen(
@@ -221,7 +225,7 @@ qint64 ContestDatabase::änderungen()
     SQLite::Database& db = datei_.verbindung().db();
     // data_version moves only with the commits of other connections.
     const qint64 andere = db.execAndGet("PRAGMA data_version").getInt64();
-    return (andere << 32) + db.getTotalChanges();
+    return (andere << 32) + db.getTotalChanges() - qslÄnderungen_;
 }
 
 } // namespace tarvex

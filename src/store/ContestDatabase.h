@@ -37,7 +37,8 @@ public:
     Connection& verbindung() { return datei_.verbindung(); }
     // Changes to the file since it was opened, through this connection (rows,
     // also of statements rolled back) or committed by any other: equal values
-    // mean nothing has been written in between.
+    // mean nothing has been written in between. The QSL marks do not count:
+    // they change no score.
     qint64 änderungen();
     // True while the file could only be opened for reading.
     bool schreibgeschützt() const { return datei_.schreibgeschützt(); }
@@ -131,6 +132,7 @@ private:
     BandTabelle tabelleVon(const QString& band) { return BandTabelle(datei_.verbindung(), band); }
 
     ContestDatei datei_;
+    qint64 qslÄnderungen_ = 0; // rows changed by the QSL marks, which no score reads
     Journal journal_;
 };
 

@@ -139,6 +139,12 @@ TEST_F(ContestLifecycleTest, ReturningRereadsTheScoreOnlyAfterAWriteFromElsewher
     EXPECT_EQ(model.spielstand().txtNummer, u"003"_s);
     EXPECT_EQ(model.spielstand().txtPunkte, u"1062"_s);
 
+    // The QSL marks change no score: they leave the count as it is.
+    const qint64 vorher = model.db()->änderungen();
+    model.db()->qslMarkieren(u"144MHz"_s, u"*"_s, 0, QslAbfrage::Markierung::Setzen);
+    model.db()->qslUmschalten(u"144MHz"_s, 1);
+    EXPECT_EQ(model.db()->änderungen(), vorher);
+
     // A file closed and opened again starts its count afresh and is read again.
     model.schließen();
     model.öffnen(u"TEST.mdb"_s, u"144MHz"_s);
