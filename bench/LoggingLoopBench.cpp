@@ -4,6 +4,7 @@
 // same run, on the same disk: the floor of one durable commit of one row, and
 // the literal way (files opened per operation, no indexes on the band table,
 // the score and the grid read afresh). Prints one table.
+#include "Zufallsdaten.h"
 #include "common/Clock.h"
 #include "common/Prompter.h"
 #include "common/TextFile.h"
@@ -53,35 +54,9 @@ struct Messung {
     }
 };
 
-std::mt19937 zufall(4711);
-
-int wahl(int n)
-{
-    return std::uniform_int_distribution<int>(0, n - 1)(zufall);
-}
-
-const QStringList kPräfixe { u"DL"_s, u"DK"_s, u"DJ"_s, u"DB"_s, u"DC"_s, u"DO"_s, u"G"_s, u"F"_s, u"PA"_s,
-    u"ON"_s, u"OK"_s, u"OE"_s, u"SP"_s, u"OZ"_s, u"SM"_s, u"HB9"_s, u"I"_s, u"LY"_s, u"YL"_s, u"ES"_s,
-    u"S5"_s, u"9A"_s, u"HA"_s, u"YO"_s, u"LZ"_s, u"OM"_s, u"LA"_s, u"EA"_s };
-
-QString buchstabe()
-{
-    return QChar(u'A' + wahl(26));
-}
-
-QString rufzeichen()
-{
-    QString call = kPräfixe[wahl(static_cast<int>(kPräfixe.size()))] + QString::number(wahl(10));
-    for (int i = 0, n = 2 + wahl(2); i < n; ++i)
-        call += buchstabe();
-    return call;
-}
-
-QString locator()
-{
-    return QString(QChar(u'I' + wahl(3))) + QChar(u'M' + wahl(4)) + QString::number(wahl(10))
-        + QString::number(wahl(10)) + QChar(u'A' + wahl(24)) + QChar(u'A' + wahl(24));
-}
+using bench::locator;
+using bench::rufzeichen;
+using bench::wahl;
 
 double sekundenSeit(const QElapsedTimer& t)
 {

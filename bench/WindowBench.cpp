@@ -5,6 +5,7 @@
 // window. Message boxes are answered as they appear. Prints one table with the
 // budgets at 50,000, and the resident memory after every window was visited.
 #include "LaufendesProgramm.h"
+#include "Zufallsdaten.h"
 #include "commands/Befehl.h"
 #include "commands/Befehle.h"
 #include "common/TextFile.h"
@@ -36,31 +37,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::mt19937 zufall(4711);
+using bench::locator;
+using bench::rufzeichen;
+using bench::wahl;
 
-int wahl(int n)
-{
-    return std::uniform_int_distribution<int>(0, n - 1)(zufall);
-}
-
-const QStringList kPräfixe { u"DL"_s, u"DK"_s, u"DJ"_s, u"DB"_s, u"DC"_s, u"DO"_s, u"G"_s, u"F"_s, u"PA"_s,
-    u"ON"_s, u"OK"_s, u"OE"_s, u"SP"_s, u"OZ"_s, u"SM"_s, u"HB9"_s, u"I"_s, u"LY"_s, u"YL"_s, u"ES"_s,
-    u"S5"_s, u"9A"_s, u"HA"_s, u"YO"_s, u"LZ"_s, u"OM"_s, u"LA"_s, u"EA"_s };
 const QStringList kLänder { u"Deutschland"_s, u"England"_s, u"Frankreich"_s, u"Niederlande"_s, u"Belgien"_s,
     u"Tschechien"_s, u"Österreich"_s, u"Polen"_s, u"Dänemark"_s, u"Schweden"_s, u"Schweiz"_s, u"Italien"_s,
     u"Litauen"_s, u"Lettland"_s, u"Estland"_s, u"Slowenien"_s, u"Kroatien"_s, u"Ungarn"_s, u"Rumänien"_s,
     u"Bulgarien"_s, u"Slowakei"_s, u"Norwegen"_s, u"Spanien"_s };
-
-QString buchstabe(char erster, int n)
-{
-    return QChar(u'A' + (erster - 'A') + wahl(n));
-}
-
-QString locator()
-{
-    return buchstabe('I', 3) + buchstabe('M', 4) + QString::number(wahl(10)) + QString::number(wahl(10))
-        + buchstabe('A', 24) + buchstabe('A', 24);
-}
 
 // The band table filled in one transaction, as a contest of that size leaves it.
 void füllen(int anzahl)
@@ -68,10 +52,7 @@ void füllen(int anzahl)
     Connection c(u"TEST.mdb"_s, Connection::Zugriff::LesenSchreiben);
     c.exec(u"BEGIN"_s);
     for (int i = 1; i <= anzahl; ++i) {
-        const int p = wahl(static_cast<int>(kPräfixe.size()));
-        QString call = kPräfixe[p] + QString::number(wahl(10));
-        for (int k = 0, n = 2 + wahl(2); k < n; ++k)
-            call += buchstabe('A', 26);
+        const QString call = rufzeichen();
         const QString loc = locator();
         const Strecke s = Abstand(u"JO31AA"_s, loc);
         const QString nummer = QString::number(i).rightJustified(3, u'0');
@@ -80,7 +61,7 @@ void füllen(int anzahl)
                   u"\"Kommentar\",\"QSL\") VALUES(?,'05.12.26',?,?,?,'59001',?,?,?,?,?,?,'',?)"_s,
             QVariantList { i, u"%1:%2"_s.arg(14 + i / 3000 % 10).arg(i / 50 % 60, 2, 10, QChar(u'0')), call,
                 QString(u"59"_s + nummer), loc, QString::number(s.km), QString::number(s.winkel), call,
-                loc.left(4), kLänder[p % kLänder.size()], i % 3 == 0 ? 1 : 0 });
+                loc.left(4), kLänder[wahl(int(kLänder.size()))], i % 3 == 0 ? 1 : 0 });
     }
     c.exec(u"COMMIT"_s);
 }
@@ -91,10 +72,7 @@ void stationen()
     Connection c(u"CONTEST.DAT"_s, Connection::Zugriff::LesenSchreiben);
     c.exec(u"BEGIN"_s);
     for (int i = 0; i < 100000; ++i) {
-        QString call = kPräfixe[wahl(static_cast<int>(kPräfixe.size()))] + QString::number(wahl(10));
-        for (int k = 0, n = 2 + wahl(2); k < n; ++k)
-            call += buchstabe('A', 26);
-        c.execute(u"INSERT INTO STATIONS(CALL,LOCATORS) VALUES(?,?)"_s, { call, locator() });
+        c.execute(u"INSERT INTO STATIONS(CALL,LOCATORS) VALUES(?,?)"_s, { rufzeichen(), locator() });
     }
     c.exec(u"CREATE TABLE BENCH_STATIONS AS SELECT * FROM STATIONS"_s);
     c.exec(u"COMMIT"_s);
