@@ -10,6 +10,7 @@
 #include "KeystrokeLogDialog.h"
 #include "MainWindow.h"
 #include "MessageBoxPrompter.h"
+#include "Digitalanschluss.h"
 #include "Stationsanschluss.h"
 #include "callinfo/BekannteStationen.h"
 #include "callinfo/CallInfoModel.h"
@@ -48,13 +49,14 @@ Application::Application(std::unique_ptr<Settings> settings)
     : settings_(std::move(settings))
     , keystrokes_(KeystrokeLog::standardPfad())
     , prompter_(std::make_unique<MessageBoxPrompter>())
+    , fragen_(std::make_unique<Fragensperre>(*prompter_))
 {
-    lookup_ = std::make_unique<CallLookup>(contestDat_, callInfo_, *prompter_);
-    model_ = std::make_unique<ContestModel>(*prompter_, clock_, keystrokes_, *lookup_, *settings_);
+    lookup_ = std::make_unique<CallLookup>(contestDat_, callInfo_, *fragen_);
+    model_ = std::make_unique<ContestModel>(*fragen_, clock_, keystrokes_, *lookup_, *settings_);
     DruckerwahlDialog::einstellungLaden(*settings_, druckerwahl_);
-    drucker_ = std::make_unique<QtPrinterSurface>(*prompter_, clock_, druckerwahl_);
+    drucker_ = std::make_unique<QtPrinterSurface>(*fragen_, clock_, druckerwahl_);
     model_->setJournalDrucker(drucker_.get());
-    mainWindow_ = std::make_unique<MainWindow>(*model_, *prompter_);
+    mainWindow_ = std::make_unique<MainWindow>(*model_, *fragen_);
     prompter_->setParent(mainWindow_.get());
 
     Befehle& befehle = mainWindow_->befehle();
@@ -63,12 +65,13 @@ Application::Application(std::unique_ptr<Settings> settings)
     connect(
         mainWindow_->contestWindow(), &ContestWindow::newContestRequested, this, &Application::neuerContest);
     befehle.ausführen(
-        Befehl::Öffnen, this, [this, rahmen] { OpenContestDialog::ausführen(rahmen, *model_, *prompter_); });
+        Befehl::Öffnen, this, [this, rahmen] { OpenContestDialog::ausführen(rahmen, *model_, *fragen_); });
     befehle.ausführen(Befehl::ContestLöschen, this,
-        [this, rahmen] { DeleteContestDialog::ausführen(rahmen, *model_, *prompter_); });
-    station_ = new Stationsanschluss(*mainWindow_, *model_, *settings_, *prompter_);
+        [this, rahmen] { DeleteContestDialog::ausführen(rahmen, *model_, *fragen_); });
+    station_ = new Stationsanschluss(*mainWindow_, *model_, *settings_, *fragen_);
+    digital_ = new Digitalanschluss(*mainWindow_, *model_, *settings_, *fragen_);
     befehle.ausführen(Befehl::Bandwechseln, this, [this, rahmen] {
-        BandwahlDialog::ausführen(rahmen, *model_, *prompter_, station_->steuerung().transceiverBand());
+        BandwahlDialog::ausführen(rahmen, *model_, *fragen_, station_->steuerung().transceiverBand());
     });
     befehle.ausführen(Befehl::LetzteEingaben, this, [this] { letzteEingaben(); });
     befehle.ausführen(Befehl::Log, this, [this] { logDrucken(); });
@@ -80,26 +83,26 @@ Application::Application(std::unique_ptr<Settings> settings)
     befehle.ausführen(Befehl::Tabellen, this, [this] { statistikZeigen<StatistikWindow>(); });
     befehle.ausführen(Befehl::Grafiken, this, [this] { statistikZeigen<StatistikGrafikWindow>(); });
 
-    callInfoModel_ = std::make_unique<CallInfoModel>(*model_, callInfo_, *prompter_);
+    callInfoModel_ = std::make_unique<CallInfoModel>(*model_, callInfo_, *fragen_);
     connect(callInfoModel_.get(), &CallInfoModel::verlassen, this, [this] {
         mainWindow_->zeige(mainWindow_->contestWindow());
         mainWindow_->contestWindow()->aktivieren();
     });
     befehle.ausführen(Befehl::CallInfo, this, [this] { callInfo(); });
-    bekannteStationen_ = std::make_unique<BekannteStationen>(*model_, contestDat_, *prompter_);
+    bekannteStationen_ = std::make_unique<BekannteStationen>(*model_, contestDat_, *fragen_);
     befehle.ausführen(
         Befehl::BekannteStationenÜbernehmen, this, [this] { bekannteStationen_->ausContestÜbernehmen(); });
     befehle.ausführen(
         Befehl::BekannteStationenImportieren, this, [this] { bekannteStationen_->importieren(); });
-    befehle.ausführen(Befehl::EdiAlleBänder, this, [this] { EdiExport::alleBänder(*model_, *prompter_); });
-    new Kartensteuerung(*mainWindow_, *model_, contestDat_, *prompter_); // owned by the main frame
+    befehle.ausführen(Befehl::EdiAlleBänder, this, [this] { EdiExport::alleBänder(*model_, *fragen_); });
+    new Kartensteuerung(*mainWindow_, *model_, contestDat_, *fragen_); // owned by the main frame
 
     mailSender_ = std::make_unique<CurlMailSender>();
-    mailVersand_ = std::make_unique<MailVersand>(*settings_, *mailSender_, *prompter_, clock_);
+    mailVersand_ = std::make_unique<MailVersand>(*settings_, *mailSender_, *fragen_, clock_);
     befehle.ausführen(
-        Befehl::Import, this, [this, rahmen] { ImportWindow::ausführen(rahmen, *model_, *prompter_); });
+        Befehl::Import, this, [this, rahmen] { ImportWindow::ausführen(rahmen, *model_, *fragen_); });
     befehle.ausführen(Befehl::EMailEinstellungen, this,
-        [this, rahmen] { MailEinstellungenDialog::ausführen(rahmen, *settings_, *prompter_); });
+        [this, rahmen] { MailEinstellungenDialog::ausführen(rahmen, *settings_, *fragen_); });
     befehle.ausführen(Befehl::PostausgangSenden, this, [this] { mailVersand_->postausgangSenden(); });
 
     connect(model_.get(), &ContestModel::titleChanged, mainWindow_.get(),
@@ -129,6 +132,7 @@ void Application::starten(int splashMillisekunden)
     const bool infoFällig = model_->laden();
     // Other programs see the logging window only once it holds the loaded state.
     station_->starten();
+    digital_->starten();
     automationAnmelden(*model_, &station_->steuerung());
     mainWindow_->setWindowTitle(model_->fenstertitel());
     mainWindow_->show();
@@ -150,11 +154,11 @@ void Application::neuerContest(bool modal)
     const QDate heute = QDate::currentDate();
     ContestWindow* w = mainWindow_->contestWindow();
     if (modal) {
-        if (NewContestDialog::ausführen(mainWindow_.get(), *model_, *prompter_, heute))
+        if (NewContestDialog::ausführen(mainWindow_.get(), *model_, *fragen_, heute))
             w->aktivieren();
         return;
     }
-    NewContestDialog* dialog = NewContestDialog::anbieten(mainWindow_.get(), *model_, *prompter_, heute);
+    NewContestDialog* dialog = NewContestDialog::anbieten(mainWindow_.get(), *model_, *fragen_, heute);
     connect(dialog, &NewContestDialog::created, w, &ContestWindow::aktivieren, Qt::UniqueConnection);
 }
 
@@ -164,7 +168,7 @@ template <class Fenster> void Application::statistikZeigen()
         return;
     if (statistik_)
         statistik_->deleteLater();
-    auto* fenster = new Fenster(*model_, *prompter_);
+    auto* fenster = new Fenster(*model_, *fragen_);
     statistik_ = fenster;
     connect(fenster, &Fenster::backRequested, this, [this, fenster] {
         ContestWindow* log = mainWindow_->contestWindow();
@@ -189,9 +193,9 @@ void Application::copyright()
 void Application::qslZeigen()
 {
     if (!qslWindow_) {
-        etikettenDrucker_ = std::make_unique<QtPrinterSurface>(*prompter_, clock_, druckerwahl_);
-        qsl_ = std::make_unique<QslModel>(*model_, *settings_, *etikettenDrucker_, *prompter_);
-        qslWindow_ = new QslWindow(*qsl_, *prompter_, clock_, druckerwahl_);
+        etikettenDrucker_ = std::make_unique<QtPrinterSurface>(*fragen_, clock_, druckerwahl_);
+        qsl_ = std::make_unique<QslModel>(*model_, *settings_, *etikettenDrucker_, *fragen_);
+        qslWindow_ = new QslWindow(*qsl_, *fragen_, clock_, druckerwahl_);
         connect(qslWindow_, &QslWindow::back, this, &Application::zurLogEingabe);
     }
     mainWindow_->zeige(qslWindow_);
@@ -223,8 +227,8 @@ void Application::logDrucken()
         return;
     }
     if (!logWindow_) {
-        logModel_ = std::make_unique<LogModel>(*model_, *prompter_, clock_, mailVersand_.get());
-        logWindow_ = new LogWindow(*logModel_, *prompter_, *drucker_, druckerwahl_);
+        logModel_ = std::make_unique<LogModel>(*model_, *fragen_, clock_, mailVersand_.get());
+        logWindow_ = new LogWindow(*logModel_, *fragen_, *drucker_, druckerwahl_);
         connect(logWindow_, &LogWindow::backRequested, this, [this] {
             mainWindow_->zeige(mainWindow_->contestWindow());
             mainWindow_->contestWindow()->aktivieren();

@@ -1,5 +1,6 @@
 #pragma once
 #include "common/Clock.h"
+#include "common/Fragensperre.h"
 #include "entry/CallLookup.h"
 #include "entry/KeystrokeLog.h"
 #include "print/CupsDruckerwahl.h"
@@ -18,6 +19,7 @@ class CallInfoModel;
 class CallInfoWindow;
 class ContestModel;
 class CurlMailSender;
+class Digitalanschluss;
 class MailVersand;
 class LogModel;
 class LogWindow;
@@ -70,6 +72,9 @@ private:
     ContestDat contestDat_;
     CallInfoDb callInfo_;
     std::unique_ptr<MessageBoxPrompter> prompter_;
+    // Everything asks through it, so a contact from the network can be kept
+    // from asking.
+    std::unique_ptr<Fragensperre> fragen_;
     std::unique_ptr<CallLookup> lookup_;
     std::unique_ptr<ContestModel> model_;
     std::unique_ptr<QtPrinterSurface> drucker_;
@@ -83,6 +88,7 @@ private:
     std::unique_ptr<MainWindow> mainWindow_;
     QslWindow* qslWindow_ = nullptr; // owned by the main frame
     Stationsanschluss* station_ = nullptr; // owned by the main frame
+    Digitalanschluss* digital_ = nullptr; // owned by the main frame
     QPointer<QWidget> statistik_;
     std::unique_ptr<CallInfoModel> callInfoModel_;
     CallInfoWindow* callInfoWindow_ = nullptr; // owned by the main frame's stack once shown

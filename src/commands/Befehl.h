@@ -41,6 +41,8 @@ enum class Befehl : int {
     PostausgangSenden,
     DruckerWählen,
     TransceiverUndRotor,
+    DigitaleBetriebsarten,
+    WartendeVerbindungen,
     // Statistik
     Tabellen,
     Grafiken,

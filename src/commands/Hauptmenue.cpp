@@ -75,6 +75,8 @@ const std::vector<Hauptmenü::Zeile>& Hauptmenü::zeilen()
         { A::Trenner, {} },
         { A::Befehl, u"Drucker &wählen …"_s, B::DruckerWählen },
         { A::Befehl, u"&Transceiver und Rotor …"_s, B::TransceiverUndRotor },
+        { A::Befehl, u"Di&gitale Betriebsarten …"_s, B::DigitaleBetriebsarten },
+        { A::Befehl, u"Wartende &Verbindungen"_s, B::WartendeVerbindungen, QKeySequence(u"Ctrl+W"_s) },
 
         { A::Menü, u"&Statistik"_s, {}, {}, u"mnuStatistik"_s },
         { A::Befehl, u"&Tabellen"_s, B::Tabellen, QKeySequence(u"Ctrl+T"_s) },

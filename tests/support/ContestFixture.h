@@ -2,6 +2,7 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "common/Clock.h"
+#include "common/Fragensperre.h"
 #include "contest/ContestModel.h"
 #include "entry/CallLookup.h"
 #include "entry/KeystrokeLog.h"
@@ -25,11 +26,13 @@ public:
 struct Arbeitsplatz {
     WorkDir dir;
     ScriptedPrompter prompter;
+    // What the model and the look-up ask goes through it, as in the program.
+    Fragensperre fragen { prompter };
     FixedClock clock;
     KeystrokeLog keystrokes { QStringLiteral("LOG.TXT") };
     ContestDat contestDat;
     CallInfoDb callInfo;
-    CallLookup lookup { contestDat, callInfo, prompter };
+    CallLookup lookup { contestDat, callInfo, fragen };
     Settings settings { dir.pfad(QStringLiteral("CONTEST.ini")) };
 };
 
@@ -46,7 +49,7 @@ public:
     QList<QsoRecord> band(const QString& name = QStringLiteral("144MHz"));
     const EntryFields& f() const { return model.felder(); }
 
-    ContestModel model { prompter, clock, keystrokes, lookup, settings };
+    ContestModel model { fragen, clock, keystrokes, lookup, settings };
 };
 
 } // namespace tarvex::test

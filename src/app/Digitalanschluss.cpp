@@ -1,0 +1,111 @@
+#include "Digitalanschluss.h"
+
+#include "MainWindow.h"
+#include "commands/Befehl.h"
+#include "contest/ContestWindow.h"
+#include "digital/DigitalDialog.h"
+#include "digital/WartendeWindow.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+namespace tarvex {
+
+using namespace Qt::StringLiterals;
+
+Digitalanschluss::Digitalanschluss(
+    MainWindow& rahmen, ContestModel& contest, Settings& settings, Fragensperre& fragen)
+    : QObject(&rahmen)
+    , rahmen_(rahmen)
+    , settings_(settings)
+    , betrieb_(contest, fragen)
+{
+    gearbeitet_ = new QLabel(rahmen_.statusBar());
+    gearbeitet_->setObjectName(u"StatusBar1Digital"_s);
+    gearbeitet_->setContentsMargins(8, 0, 8, 0);
+    rahmen_.statusBar()->addPermanentWidget(gearbeitet_);
+    gearbeitet_->hide();
+
+    Befehle& befehle = rahmen_.befehle();
+    befehle.ausführen(Befehl::DigitaleBetriebsarten, this, [this] {
+        if (const std::optional<DigitalEinstellungen> e
+            = DigitalDialog::ausführen(&rahmen_, DigitalEinstellungen::laden(settings_))) {
+            e->speichern(settings_);
+            einstellen();
+        }
+    });
+    befehle.ausführen(Befehl::WartendeVerbindungen, this, [this] { listeZeigen(true); });
+
+    connect(&empfang_, &WsjtxEmpfang::empfangen, &betrieb_, &Digitalbetrieb::empfangen);
+    connect(&betrieb_, &Digitalbetrieb::gemeldet, this, &Digitalanschluss::melden);
+    connect(&betrieb_, &Digitalbetrieb::listeNeu, this, [this] {
+        listeFüllen();
+        // A new waiting contact shows the list without taking the keyboard
+        // from the entry the operator is typing in.
+        if (!betrieb_.wartende().isEmpty())
+            listeZeigen(false);
+    });
+    connect(&betrieb_, &Digitalbetrieb::gearbeitetNeu, this, [this] {
+        gearbeitet_->setText(betrieb_.gearbeitet().isEmpty() ? QString() : u"arbeitet: "_s + betrieb_.gearbeitet());
+        gearbeitet_->setVisible(!betrieb_.gearbeitet().isEmpty());
+    });
+}
+
+Digitalanschluss::~Digitalanschluss() = default;
+
+void Digitalanschluss::starten()
+{
+    einstellen();
+}
+
+void Digitalanschluss::einstellen()
+{
+    const DigitalEinstellungen e = DigitalEinstellungen::laden(settings_);
+    if (const QString fehler = empfang_.starten(e); !fehler.isEmpty())
+        melden(fehler);
+    else if (e.ein)
+        melden(u"Digitalbetrieb: empfängt auf UDP-Port %1"_s.arg(empfang_.port()));
+}
+
+void Digitalanschluss::listeZeigen(bool aktivieren)
+{
+    if (liste_.isNull()) {
+        liste_ = new WartendeWindow(&rahmen_);
+        connect(liste_, &WartendeWindow::eintragen, this, [this](int i) {
+            betrieb_.vervollständigen(i);
+            // The operator completes it in the logging window.
+            rahmen_.activateWindow();
+            rahmen_.contestWindow()->aktivieren();
+        });
+        connect(liste_, &WartendeWindow::speichern, &betrieb_, &Digitalbetrieb::speichern);
+        connect(liste_, &WartendeWindow::doppeltSpeichern, &betrieb_, &Digitalbetrieb::alsDoppelSpeichern);
+        connect(liste_, &WartendeWindow::verwerfen, &betrieb_, &Digitalbetrieb::verwerfen);
+        listeFüllen();
+    }
+    if (!aktivieren) {
+        liste_->setAttribute(Qt::WA_ShowWithoutActivating, !liste_->isVisible());
+        liste_->show();
+        return;
+    }
+    liste_->show();
+    liste_->raise();
+    liste_->activateWindow();
+    liste_->liste()->setFocus();
+}
+
+void Digitalanschluss::listeFüllen()
+{
+    if (liste_.isNull())
+        return;
+    QList<WartendeWindow::Zeile> zeilen;
+    for (const Digitalbetrieb::Wartend& w : betrieb_.wartende())
+        zeilen.append({ w.kontakt.zeit, w.kontakt.bezeichnung(), w.grund, w.doppelt });
+    liste_->setZeilen(zeilen);
+}
+
+void Digitalanschluss::melden(const QString& text)
+{
+    emit rahmen_.contestWindow()->statusMessage(text);
+}
+
+} // namespace tarvex

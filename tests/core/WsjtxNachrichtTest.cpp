@@ -1,0 +1,246 @@
+#include "digital/Digitalkontakt.h"
+#include "digital/WsjtxNachricht.h"
+#include "support/WsjtxSender.h"
+#include "support/Zufall.h"
+
+#include <QTimeZone>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace tarvex {
+namespace {
+
+using namespace Qt::StringLiterals;
+using test::Felder;
+using test::WsjtxQso;
+
+std::optional<wsjtx::Kontakt> alsKontakt(const QByteArray& d)
+{
+    const std::optional<wsjtx::Nachricht> n = wsjtx::lesen(d);
+    if (!n || !std::holds_alternative<wsjtx::Kontakt>(*n))
+        return std::nullopt;
+    return std::get<wsjtx::Kontakt>(*n);
+}
+
+WsjtxQso euVhf()
+{
+    WsjtxQso q;
+    q.rstGesendet = u"59"_s;
+    q.rstErhalten = u"57"_s;
+    q.austauschGesendet = u"590004"_s;
+    q.austauschErhalten = u"570123 JO31AB"_s;
+    return q;
+}
+
+// Each schema and each generation of the contact message, as QDataStream writes it.
+TEST(WsjtxNachricht, ContactOfEverySchemaAndFieldSet)
+{
+    for (const quint32 schema : { 2u, 3u }) {
+        for (const Felder felder : { Felder::BisZeitAn, Felder::BisAustausch, Felder::Neuer }) {
+            SCOPED_TRACE(testing::Message() << "schema " << schema << " felder " << int(felder));
+            const std::optional<wsjtx::Kontakt> k = alsKontakt(test::qsoNachricht(euVhf(), schema, felder));
+            ASSERT_TRUE(k);
+            EXPECT_EQ(k->id, u"WSJT-X"_s);
+            EXPECT_EQ(k->zeitEnde, QDateTime(QDate(2026, 12, 5), QTime(14, 33, 15), Qt::UTC));
+            EXPECT_EQ(k->dxCall, u"DL1ABC"_s);
+            EXPECT_EQ(k->dxGrid, u"JO31AB"_s);
+            EXPECT_EQ(k->frequenz, 144'174'000u);
+            EXPECT_EQ(k->mode, u"FT8"_s);
+            EXPECT_EQ(k->rapportGesendet, u"59"_s);
+            EXPECT_EQ(k->rapportErhalten, u"57"_s);
+            const bool mitAustausch = felder != Felder::BisZeitAn;
+            EXPECT_EQ(k->austauschGesendet, mitAustausch ? u"590004"_s : QString());
+            EXPECT_EQ(k->austauschErhalten, mitAustausch ? u"570123 JO31AB"_s : QString());
+        }
+    }
+}
+
+TEST(WsjtxNachricht, TimeOffInAnyTimeSpecIsUtc)
+{
+    const QDateTime utc(QDate(2026, 12, 5), QTime(23, 59, 59, 500), Qt::UTC);
+    const QDateTime formen[] = { utc, utc.toOffsetFromUtc(3600), utc.toTimeZone(QTimeZone("Europe/Berlin")),
+        utc.toLocalTime() };
+    for (const QDateTime& t : formen) {
+        WsjtxQso q;
+        q.aus = t;
+        const std::optional<wsjtx::Kontakt> k = alsKontakt(test::qsoNachricht(q));
+        ASSERT_TRUE(k) << t.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(k->zeitEnde, utc);
+        EXPECT_EQ(k->zeitEnde.timeSpec(), Qt::UTC);
+    }
+}
+
+TEST(WsjtxNachricht, NullAndNonAsciiStrings)
+{
+    WsjtxQso q;
+    q.grid = QString();
+    q.kommentar = u"Grüße über MS"_s;
+    const std::optional<wsjtx::Kontakt> k = alsKontakt(test::qsoNachricht(q));
+    ASSERT_TRUE(k);
+    EXPECT_TRUE(k->dxGrid.isEmpty());
+    EXPECT_EQ(k->kommentar, u"Grüße über MS"_s);
+}
+
+TEST(WsjtxNachricht, OtherMessages)
+{
+    const auto status = wsjtx::lesen(test::statusNachricht(u"OK1KKK"_s, u"JO70"_s));
+    ASSERT_TRUE(status && std::holds_alternative<wsjtx::StatusNachricht>(*status));
+    const auto& s = std::get<wsjtx::StatusNachricht>(*status);
+    EXPECT_EQ(s.dxCall, u"OK1KKK"_s);
+    EXPECT_EQ(s.dxGrid, u"JO70"_s);
+    EXPECT_EQ(s.frequenz, 144'174'000u);
+    EXPECT_EQ(s.mode, u"FT8"_s);
+
+    const auto herz = wsjtx::lesen(test::herzschlagNachricht(2));
+    EXPECT_TRUE(herz && std::holds_alternative<wsjtx::HerzschlagNachricht>(*herz));
+    const auto ende = wsjtx::lesen(test::endeNachricht());
+    EXPECT_TRUE(ende && std::holds_alternative<wsjtx::EndeNachricht>(*ende));
+    // The ADIF copy of a contact is not a second one.
+    EXPECT_FALSE(wsjtx::lesen(test::adifNachricht(WsjtxQso {})));
+}
+
+QByteArray mitFeld(QByteArray d, qsizetype pos, QByteArray neu)
+{
+    return d.replace(pos, neu.size(), neu);
+}
+
+TEST(WsjtxNachricht, DamagedHeadersAndFieldsAreDropped)
+{
+    const QByteArray gut = test::qsoNachricht(WsjtxQso {});
+    ASSERT_TRUE(alsKontakt(gut));
+    // Header: magic 0..3, schema 4..7, type 8..11, id length 12..15, "WSJT-X" 16..21,
+    // time off: day 22..29, ms 30..33, spec 34.
+    const struct {
+        const char* was;
+        QByteArray daten;
+    } fälle[] = {
+        { "empty", {} },
+        { "magic", mitFeld(gut, 0, QByteArray::fromHex("adbccbdb")) },
+        { "schema 1", mitFeld(gut, 4, QByteArray::fromHex("00000001")) },
+        { "schema 4", mitFeld(gut, 4, QByteArray::fromHex("00000004")) },
+        { "unknown type", mitFeld(gut, 8, QByteArray::fromHex("00000063")) },
+        { "id longer than the datagram", mitFeld(gut, 12, QByteArray::fromHex("7fffffff")) },
+        { "day 0", mitFeld(gut, 22, QByteArray::fromHex("0000000000000000")) },
+        { "negative day", mitFeld(gut, 22, QByteArray::fromHex("ffffffffffffffff")) },
+        { "ms past midnight", mitFeld(gut, 30, QByteArray::fromHex("05265c00")) },
+        { "time spec 7", mitFeld(gut, 34, QByteArray::fromHex("07")) },
+        { "oversized", gut + QByteArray(wsjtx::kGrößte, 'x') },
+    };
+    for (const auto& f : fälle)
+        EXPECT_FALSE(wsjtx::lesen(f.daten)) << f.was;
+    // Every cut before time on ends is damage; the fields after it are optional.
+    for (qsizetype n = 0; n < gut.size(); ++n) {
+        const std::optional<wsjtx::Kontakt> k = alsKontakt(gut.left(n));
+        if (k)
+            EXPECT_EQ(k->dxCall, u"DL1ABC"_s) << n;
+    }
+    const qsizetype bisZeitAn = test::qsoNachricht(WsjtxQso {}, 3, Felder::BisZeitAn).size();
+    EXPECT_FALSE(alsKontakt(gut.left(bisZeitAn - 1)));
+    EXPECT_TRUE(alsKontakt(gut.left(bisZeitAn)));
+}
+
+// Random damage to valid messages: flipped, inserted, removed and overwritten
+// bytes. Nothing may crash, and whatever is still read must be in range.
+TEST(WsjtxNachricht, RandomlyMutatedDatagrams)
+{
+    std::mt19937 zufall(test::zufallsSeed("RandomlyMutatedDatagrams"));
+    const QByteArray vorlagen[] = { test::qsoNachricht(euVhf()), test::qsoNachricht(euVhf(), 2, Felder::BisZeitAn),
+        test::statusNachricht(u"DL1ABC"_s, u"JO31"_s), test::herzschlagNachricht(), test::endeNachricht(),
+        test::adifNachricht(WsjtxQso {}) };
+    int gelesen = 0;
+    for (int runde = 0; runde < 20000; ++runde) {
+        QByteArray d = vorlagen[zufall() % std::size(vorlagen)];
+        const int schritte = 1 + int(zufall() % 4);
+        for (int s = 0; s < schritte && !d.isEmpty(); ++s) {
+            const qsizetype pos = qsizetype(zufall() % d.size());
+            switch (zufall() % 5) {
+            case 0:
+                d[pos] = char(d.at(pos) ^ char(1 << (zufall() % 8)));
+                break;
+            case 1:
+                d.insert(pos, char(zufall()));
+                break;
+            case 2:
+                d.remove(pos, 1 + qsizetype(zufall() % 8));
+                break;
+            case 3:
+                d[pos] = char(0xff);
+                break;
+            default:
+                d.truncate(pos);
+                break;
+            }
+        }
+        const std::optional<wsjtx::Nachricht> n = wsjtx::lesen(d);
+        if (!n)
+            continue;
+        ++gelesen;
+        if (const auto* k = std::get_if<wsjtx::Kontakt>(&*n)) {
+            ASSERT_TRUE(k->zeitEnde.isValid());
+            ASSERT_EQ(k->zeitEnde.timeSpec(), Qt::UTC);
+            ASSERT_LE(k->dxCall.size(), d.size());
+            const Digitalkontakt dk = Digitalkontakt::aus(*k);
+            ASSERT_LE(dk.locator.size(), 6);
+            ASSERT_LE(dk.call.size(), 15);
+        }
+    }
+    // Many mutations hit a field's content only; those must still read.
+    EXPECT_GT(gelesen, 1000);
+}
+
+TEST(Digitalkontakt, ReportsAndSerialNumbers)
+{
+    const struct {
+        const char* austauschGesendet;
+        const char* austauschErhalten;
+        const char* rstGesendet;
+        const char* rstErhalten;
+        const char* rstGeg;
+        const char* nummerGeg;
+        const char* rstErh;
+    } fälle[] = {
+        { "590004", "570123", "59", "57", "59", "0004", "570123" },
+        { "59 004", "57 123 JO31AB", "", "", "59", "004", "57123" },
+        { "", "", "-05", "-12", "-05", "", "-12" },
+        // An exchange without a serial number (other contest modes) leaves the reports.
+        { "JO31", "DL", "+02", "-20", "+02", "", "-20" },
+        { "59", "57", "59", "57", "59", "", "57" },
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.austauschErhalten);
+        WsjtxQso q;
+        q.austauschGesendet = QString::fromUtf8(f.austauschGesendet);
+        q.austauschErhalten = QString::fromUtf8(f.austauschErhalten);
+        q.rstGesendet = QString::fromUtf8(f.rstGesendet);
+        q.rstErhalten = QString::fromUtf8(f.rstErhalten);
+        const std::optional<wsjtx::Kontakt> k = alsKontakt(test::qsoNachricht(q));
+        ASSERT_TRUE(k);
+        const Digitalkontakt d = Digitalkontakt::aus(*k);
+        EXPECT_EQ(d.rstGeg, QString::fromUtf8(f.rstGeg));
+        EXPECT_EQ(d.nummerGeg, QString::fromUtf8(f.nummerGeg));
+        EXPECT_EQ(d.rstErh, QString::fromUtf8(f.rstErh));
+    }
+}
+
+TEST(Digitalkontakt, FieldsAndKey)
+{
+    WsjtxQso q;
+    q.call = u" dl1abc/p "_s;
+    q.grid = u"jo31ab"_s;
+    q.aus = QDateTime(QDate(2026, 12, 6), QTime(0, 0, 30), Qt::UTC).toOffsetFromUtc(3600);
+    const Digitalkontakt d = Digitalkontakt::aus(*alsKontakt(test::qsoNachricht(q)));
+    EXPECT_EQ(d.call, u"DL1ABC/P"_s);
+    EXPECT_EQ(d.locator, u"JO31AB"_s);
+    EXPECT_EQ(d.datum, u"06.12.26"_s);
+    EXPECT_EQ(d.zeit, u"00:00"_s);
+    EXPECT_EQ(d.mode, u"FT8"_s);
+    EXPECT_EQ(d.bezeichnung(), u"FT8: DL1ABC/P JO31AB"_s);
+    // Schema and message generation do not make another contact; another time does.
+    const Digitalkontakt alt = Digitalkontakt::aus(*alsKontakt(test::qsoNachricht(q, 2, Felder::BisZeitAn)));
+    EXPECT_EQ(alt.schlüssel, d.schlüssel);
+    q.aus = q.aus.addSecs(60);
+    EXPECT_NE(Digitalkontakt::aus(*alsKontakt(test::qsoNachricht(q))).schlüssel, d.schlüssel);
+}
+
+} // namespace
+} // namespace tarvex
