@@ -2,12 +2,15 @@
 
 #include "MainWindow.h"
 #include "commands/Befehl.h"
+#include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"
+#include "contest/InputLineEdit.h"
 #include "digital/DigitalDialog.h"
 #include "digital/WartendeWindow.h"
 
 #include <QLabel>
 #include <QStatusBar>
+#include <QTreeWidget>
 
 namespace tarvex {
 
@@ -17,6 +20,7 @@ Digitalanschluss::Digitalanschluss(
     MainWindow& rahmen, ContestModel& contest, Settings& settings, Fragensperre& fragen)
     : QObject(&rahmen)
     , rahmen_(rahmen)
+    , contest_(contest)
     , settings_(settings)
     , betrieb_(contest, fragen)
 {
@@ -73,9 +77,11 @@ void Digitalanschluss::listeZeigen(bool aktivieren)
         liste_ = new WartendeWindow(&rahmen_);
         connect(liste_, &WartendeWindow::eintragen, this, [this](int i) {
             betrieb_.vervollständigen(i);
-            // The operator completes it in the logging window.
+            // The operator completes it in the logging window; what is left
+            // to type (a locator's first four characters) is in the line.
             rahmen_.activateWindow();
             rahmen_.contestWindow()->aktivieren();
+            rahmen_.contestWindow()->eingabe()->setText(contest_.felder().txtInput);
         });
         connect(liste_, &WartendeWindow::speichern, &betrieb_, &Digitalbetrieb::speichern);
         connect(liste_, &WartendeWindow::doppeltSpeichern, &betrieb_, &Digitalbetrieb::alsDoppelSpeichern);

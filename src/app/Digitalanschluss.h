@@ -38,6 +38,7 @@ private:
     void melden(const QString& text);
 
     MainWindow& rahmen_;
+    ContestModel& contest_;
     Settings& settings_;
     Digitalbetrieb betrieb_;
     WsjtxEmpfang empfang_;

@@ -63,7 +63,7 @@ void WartendeWindow::setZeilen(const QList<Zeile>& zeilen)
 
 int WartendeWindow::aktuelle() const
 {
-    const QTreeWidgetItem* i = liste_->currentItem();
+    QTreeWidgetItem* i = liste_->currentItem();
     return i != nullptr ? liste_->indexOfTopLevelItem(i) : -1;
 }
 

@@ -159,7 +159,7 @@ TEST_F(DigitalTest, WaitingListIsWorkedThrough)
     nummer.austauschGesendet = u"590009"_s;
     nummer.austauschErhalten = u"570001"_s;
     senden(nummer);
-    senden(qso(u"DK2XY"_s, u"JO62"_s, 40)); // four characters
+    senden(qso(u"DK7AA"_s, u"JO62"_s, 40)); // four characters
     WsjtxQso sechsMeter = qso(u"DK3AA"_s, u"JO31CD"_s, 41);
     sechsMeter.frequenz = 50'313'000;
     senden(sechsMeter);
@@ -187,7 +187,7 @@ TEST_F(DigitalTest, WaitingListIsWorkedThrough)
     // Completing: into the input line, where the operator adds the locator's end.
     betrieb.vervollständigen(0);
     EXPECT_TRUE(betrieb.wartende().isEmpty());
-    EXPECT_EQ(f().txtCall, u"DK2XY"_s);
+    EXPECT_EQ(f().txtCall, u"DK7AA"_s);
     EXPECT_EQ(f().txtInput, u"JO62"_s);
     EXPECT_EQ(f().txtRSTerh, u"57"_s);
     EXPECT_EQ(f().txtUhrzeit, u"14:40"_s);
@@ -195,7 +195,7 @@ TEST_F(DigitalTest, WaitingListIsWorkedThrough)
     zeile(QString());
     zeilen = band();
     ASSERT_EQ(zeilen.size(), 4);
-    EXPECT_EQ(zeilen.at(3).rufzeichen, u"DK2XY"_s);
+    EXPECT_EQ(zeilen.at(3).rufzeichen, u"DK7AA"_s);
     EXPECT_EQ(zeilen.at(3).locator, u"JO62QM"_s);
     EXPECT_EQ(zeilen.at(3).zeit, u"14:40"_s);
     EXPECT_EQ(zeilen.at(3).datum, u"05.12.26"_s);
@@ -282,7 +282,7 @@ TEST(DigitalEinstellungen, KeptInTheSettings)
     e.speichern(s);
     EXPECT_EQ(DigitalEinstellungen::laden(s), e);
     for (const QString& gruppe : { u"192.168.1.1"_s, u"239.255.0"_s, u"ff02::1"_s })
-        EXPECT_FALSE(DigitalEinstellungen { true, 2237, gruppe }.fehler().isEmpty()) << gruppe.toStdString();
+        EXPECT_FALSE((DigitalEinstellungen { true, 2237, gruppe }).fehler().isEmpty()) << gruppe.toStdString();
     s.schreiben(u"Digitalbetrieb"_s, u"Port"_s, u"70000"_s);
     EXPECT_EQ(DigitalEinstellungen::laden(s).port, 2237);
 }

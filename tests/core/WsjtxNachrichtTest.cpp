@@ -131,8 +131,9 @@ TEST(WsjtxNachricht, DamagedHeadersAndFieldsAreDropped)
     // Every cut before time on ends is damage; the fields after it are optional.
     for (qsizetype n = 0; n < gut.size(); ++n) {
         const std::optional<wsjtx::Kontakt> k = alsKontakt(gut.left(n));
-        if (k)
+        if (k) {
             EXPECT_EQ(k->dxCall, u"DL1ABC"_s) << n;
+        }
     }
     const qsizetype bisZeitAn = test::qsoNachricht(WsjtxQso {}, 3, Felder::BisZeitAn).size();
     EXPECT_FALSE(alsKontakt(gut.left(bisZeitAn - 1)));
