@@ -3,6 +3,7 @@
 #include "store/Settings.h"
 
 #include <QHostAddress>
+#include <QRegularExpression>
 
 namespace tarvex {
 
@@ -39,8 +40,11 @@ QString DigitalEinstellungen::fehler() const
         return u"Der UDP-Port muss zwischen 1 und 65535 liegen."_s;
     if (gruppe.trimmed().isEmpty())
         return {};
+    // QHostAddress takes inet_aton's short forms ("239.255.0"); a group is typed as four numbers.
+    static const QRegularExpression vierZahlen(u"^\\d{1,3}(\\.\\d{1,3}){3}$"_s);
     const QHostAddress a(gruppe.trimmed());
-    if (a.protocol() != QAbstractSocket::IPv4Protocol || !a.isMulticast())
+    if (!vierZahlen.match(gruppe.trimmed()).hasMatch() || a.protocol() != QAbstractSocket::IPv4Protocol
+        || !a.isMulticast())
         return u"%1 ist keine IPv4-Multicast-Gruppe (224.0.0.0 bis 239.255.255.255)."_s.arg(gruppe.trimmed());
     return {};
 }

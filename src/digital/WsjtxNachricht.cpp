@@ -46,6 +46,20 @@ public:
 
     QString text() { return QString::fromUtf8(bytes()); }
 
+    // Qt streams a zone's id as a QString: big-endian UTF-16, its length in bytes.
+    QString utf16()
+    {
+        const QByteArray b = bytes();
+        if (b.size() % 2 != 0) {
+            ok_ = false;
+            return {};
+        }
+        QString s(b.size() / 2, Qt::Uninitialized);
+        for (qsizetype i = 0; i < s.size(); ++i)
+            s[i] = QChar(char16_t((quint8(b[2 * i]) << 8) | quint8(b[2 * i + 1])));
+        return s;
+    }
+
     QDateTime zeit()
     {
         const qint64 tag = zahl<qint64>();
@@ -56,7 +70,7 @@ public:
         if (art == 2)
             versatz = zahl<qint32>();
         else if (art == 3)
-            zone = QTimeZone(bytes());
+            zone = QTimeZone(utf16().toUtf8());
         else if (art > 3)
             ok_ = false;
         // A day far outside any log is damage, not a date.
