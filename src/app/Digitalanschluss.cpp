@@ -9,6 +9,7 @@
 #include "digital/WartendeWindow.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTreeWidget>
 
@@ -87,6 +88,15 @@ void Digitalanschluss::listeZeigen(bool aktivieren)
         connect(liste_, &WartendeWindow::doppeltSpeichern, &betrieb_, &Digitalbetrieb::alsDoppelSpeichern);
         connect(liste_, &WartendeWindow::verwerfen, &betrieb_, &Digitalbetrieb::verwerfen);
         listeFüllen();
+        // Beside the logging window, never over the input line.
+        const QRect r = rahmen_.frameGeometry();
+        const QRect schirm = rahmen_.screen()->availableGeometry();
+        QPoint ort(r.right() + 1, r.top());
+        if (ort.x() + liste_->frameGeometry().width() > schirm.right())
+            ort = QPoint(std::max(schirm.left(), r.right() - liste_->frameGeometry().width()), r.bottom() + 1);
+        if (ort.y() + liste_->frameGeometry().height() > schirm.bottom())
+            ort.setY(std::max(schirm.top(), schirm.bottom() - liste_->frameGeometry().height()));
+        liste_->move(ort);
     }
     if (!aktivieren) {
         liste_->setAttribute(Qt::WA_ShowWithoutActivating, !liste_->isVisible());

@@ -36,10 +36,12 @@ WartendeWindow::WartendeWindow(QWidget* parent)
         knöpfe->addWidget(k);
         return k;
     };
+    // A tool window hands the main menu bar's Alt letters (D, B, O, S, P, H) on
+    // to the main window, so the buttons use others.
     vervollständigen_ = knopf(u"V&ervollständigen (Enter)"_s, u"cmdVervollstaendigen"_s,
         &WartendeWindow::eintragen);
-    speichern_ = knopf(u"&Speichern"_s, u"cmdSpeichern"_s, &WartendeWindow::speichern);
-    doppel_ = knopf(u"als &Doppel speichern"_s, u"cmdDoppel"_s, &WartendeWindow::doppeltSpeichern);
+    speichern_ = knopf(u"Spei&chern"_s, u"cmdSpeichern"_s, &WartendeWindow::speichern);
+    doppel_ = knopf(u"als Doppe&l speichern"_s, u"cmdDoppel"_s, &WartendeWindow::doppeltSpeichern);
     verwerfen_ = knopf(u"Ver&werfen (Entf)"_s, u"cmdVerwerfen"_s, &WartendeWindow::verwerfen);
     layout->addLayout(knöpfe);
     connect(liste_, &QTreeWidget::currentItemChanged, this, &WartendeWindow::knöpfeZeigen);

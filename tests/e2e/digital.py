@@ -126,7 +126,7 @@ def digital(t):
     t.fokus(liste[0][0])
     t.taste("ctrl+w")
     t.taste("Home")
-    t.taste("alt+d")
+    t.taste("alt+l")
     t.warte(lambda: len(t.qsos()) == 202, 10, "Doppel gespeichert")
     gleich(t.qsos()[-1][1:5], ("DL1ABC", "-10", "JO31AB", "-----"), "das Doppel zählt nicht")
     t.taste("Return")
