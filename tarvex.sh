@@ -5,6 +5,7 @@
 #                       core, widget and end-to-end tests once more against a build with
 #                       address and undefined-behaviour checks and Qt's assertions
 #   ./tarvex.sh bench   build and run the benchmarks
+#   ./tarvex.sh fuzz [s] build the libFuzzer targets with clang and run each for s seconds (60)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -17,9 +18,11 @@ PACKAGES=(cmake ninja-build g++ pkg-config
           python3-aiosmtpd cups-daemon cups-client printer-driver-cups-pdf clang-format
           libhamlib-utils)
 
+# install_missing [package...]: the given packages, or the build's.
 install_missing() {
-    local missing=()
-    for p in "${PACKAGES[@]}"; do
+    local missing=() want=("${PACKAGES[@]}")
+    [ $# -gt 0 ] && want=("$@")
+    for p in "${want[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -89,8 +92,20 @@ bench)
     ./build/bench/tarvex_loopbench
     ./build/bench/tarvex_windowbench
     ;;
+fuzz)
+    install_missing
+    install_missing clang libclang-rt-dev
+    CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_FUZZ=ON \
+        -DTARVEX_SANITIZE=ON -DTARVEX_BUILD_TESTS=OFF -DTARVEX_BUILD_BENCH=OFF >/dev/null
+    cmake --build build-fuzz --target fuzz_wsjtx
+    for ziel in build-fuzz/tests/fuzz/fuzz_*; do
+        name=${ziel##*/fuzz_}
+        mkdir -p "build-fuzz/korpus/$name"
+        "$ziel" -max_total_time="${2:-60}" -max_len=4096 "build-fuzz/korpus/$name" "tests/fuzz/samen/$name"
+    done
+    ;;
 *)
-    echo "Aufruf: $0 start|test|bench" >&2
+    echo "Aufruf: $0 start|test|bench|fuzz" >&2
     exit 2
     ;;
 esac

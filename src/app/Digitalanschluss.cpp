@@ -51,7 +51,8 @@ Digitalanschluss::Digitalanschluss(
             listeZeigen(false);
     });
     connect(&betrieb_, &Digitalbetrieb::gearbeitetNeu, this, [this] {
-        gearbeitet_->setText(betrieb_.gearbeitet().isEmpty() ? QString() : u"arbeitet: "_s + betrieb_.gearbeitet());
+        gearbeitet_->setText(
+            betrieb_.gearbeitet().isEmpty() ? QString() : u"arbeitet: "_s + betrieb_.gearbeitet());
         gearbeitet_->setVisible(!betrieb_.gearbeitet().isEmpty());
     });
 }
@@ -93,7 +94,8 @@ void Digitalanschluss::listeZeigen(bool aktivieren)
         const QRect schirm = rahmen_.screen()->availableGeometry();
         QPoint ort(r.right() + 1, r.top());
         if (ort.x() + liste_->frameGeometry().width() > schirm.right())
-            ort = QPoint(std::max(schirm.left(), r.right() - liste_->frameGeometry().width()), r.bottom() + 1);
+            ort = QPoint(
+                std::max(schirm.left(), r.right() - liste_->frameGeometry().width()), r.bottom() + 1);
         if (ort.y() + liste_->frameGeometry().height() > schirm.bottom())
             ort.setY(std::max(schirm.top(), schirm.bottom() - liste_->frameGeometry().height()));
         liste_->move(ort);

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-
 namespace tarvex {
 
 using namespace Qt::StringLiterals;

@@ -38,8 +38,8 @@ WartendeWindow::WartendeWindow(QWidget* parent)
     };
     // A tool window hands the main menu bar's Alt letters (D, B, O, S, P, H) on
     // to the main window, so the buttons use others.
-    vervollständigen_ = knopf(u"V&ervollständigen (Enter)"_s, u"cmdVervollstaendigen"_s,
-        &WartendeWindow::eintragen);
+    vervollständigen_
+        = knopf(u"V&ervollständigen (Enter)"_s, u"cmdVervollstaendigen"_s, &WartendeWindow::eintragen);
     speichern_ = knopf(u"Spei&chern"_s, u"cmdSpeichern"_s, &WartendeWindow::speichern);
     doppel_ = knopf(u"als Doppe&l speichern"_s, u"cmdDoppel"_s, &WartendeWindow::doppeltSpeichern);
     verwerfen_ = knopf(u"Ver&werfen (Entf)"_s, u"cmdVerwerfen"_s, &WartendeWindow::verwerfen);

@@ -25,7 +25,8 @@ QString WsjtxEmpfang::starten(const DigitalEinstellungen& e)
     const QString gruppe = e.gruppe.trimmed();
     // Other listeners share a multicast group's port; a plain port is ours.
     const bool geteilt = !gruppe.isEmpty();
-    const QHostAddress adresse = geteilt ? QHostAddress(QHostAddress::AnyIPv4) : QHostAddress(QHostAddress::Any);
+    const QHostAddress adresse
+        = geteilt ? QHostAddress(QHostAddress::AnyIPv4) : QHostAddress(QHostAddress::Any);
     const auto modus = geteilt ? QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint
                                : QAbstractSocket::DefaultForPlatform;
     if (!s->bind(adresse, e.port, modus)) {

@@ -18,7 +18,8 @@ class DigitalTest : public test::ContestFixture {
 protected:
     DigitalTest()
     {
-        QObject::connect(&betrieb, &Digitalbetrieb::gemeldet, [this](const QString& t) { meldungen.append(t); });
+        QObject::connect(
+            &betrieb, &Digitalbetrieb::gemeldet, [this](const QString& t) { meldungen.append(t); });
     }
 
     void senden(const WsjtxQso& q)
@@ -89,19 +90,19 @@ TEST_F(DigitalTest, ContactsThatNeedTheOperatorWait)
         { qso(u"DK3AA"_s, QString()), u"Locator fehlt"_s },
         { qso(u"DK4AA"_s, u"JO99ZZ"_s), u"Locator JO99ZZ ungültig"_s },
         { [] {
-              WsjtxQso q = qso(u"DK5AA"_s, u"JO31CD"_s);
-              q.frequenz = 432'174'000;
-              return q;
-          }(),
+             WsjtxQso q = qso(u"DK5AA"_s, u"JO31CD"_s);
+             q.frequenz = 432'174'000;
+             return q;
+         }(),
             u"432,174 MHz liegt nicht im Band 144 MHz"_s },
         { qso(u"XX9ZZ"_s, u"JO31CD"_s), u"unbekannter Präfix oder Hörfehler"_s },
         { qso(u"G4ABC"_s, u"JO70AA"_s), u"Rufzeichenpräfix und Locator passen nicht zusammen!"_s },
         { [] {
-              WsjtxQso q = qso(u"DK6AA"_s, u"JO31CD"_s);
-              q.austauschGesendet = u"590007"_s;
-              q.austauschErhalten = u"570001"_s;
-              return q;
-          }(),
+             WsjtxQso q = qso(u"DK6AA"_s, u"JO31CD"_s);
+             q.austauschGesendet = u"590007"_s;
+             q.austauschErhalten = u"570001"_s;
+             return q;
+         }(),
             u"gesendete Nummer 0007, das Log vergibt 002"_s },
     };
     int n = 0;
@@ -112,7 +113,8 @@ TEST_F(DigitalTest, ContactsThatNeedTheOperatorWait)
         ASSERT_EQ(betrieb.wartende().size(), n);
         EXPECT_EQ(betrieb.wartende().last().grund, fall.grund);
         EXPECT_EQ(betrieb.wartende().last().doppelt, fall.grund == u"Doppelverbindung"_s);
-        EXPECT_EQ(meldungen.last(), betrieb.wartende().last().kontakt.bezeichnung() + u" wartet: "_s + fall.grund);
+        EXPECT_EQ(
+            meldungen.last(), betrieb.wartende().last().kontakt.bezeichnung() + u" wartet: "_s + fall.grund);
     }
     EXPECT_EQ(band().size(), 1);
     EXPECT_TRUE(prompter.gezeigt().isEmpty()) << prompter.texte().join(u" | "_s).toStdString();
@@ -241,8 +243,8 @@ TEST(WsjtxEmpfang, DatagramsOverUdp)
     e.port = freierUdpPort();
     ASSERT_EQ(empfang.starten(e), QString());
     QList<wsjtx::Nachricht> nachrichten;
-    QObject::connect(&empfang, &WsjtxEmpfang::empfangen,
-        [&](const wsjtx::Nachricht& n) { nachrichten.append(n); });
+    QObject::connect(
+        &empfang, &WsjtxEmpfang::empfangen, [&](const wsjtx::Nachricht& n) { nachrichten.append(n); });
 
     WsjtxQso q;
     test::udpSenden(test::herzschlagNachricht(2), e.port);
@@ -282,7 +284,8 @@ TEST(DigitalEinstellungen, KeptInTheSettings)
     e.speichern(s);
     EXPECT_EQ(DigitalEinstellungen::laden(s), e);
     for (const QString& gruppe : { u"192.168.1.1"_s, u"239.255.0"_s, u"ff02::1"_s })
-        EXPECT_FALSE((DigitalEinstellungen { true, 2237, gruppe }).fehler().isEmpty()) << gruppe.toStdString();
+        EXPECT_FALSE((DigitalEinstellungen { true, 2237, gruppe }).fehler().isEmpty())
+            << gruppe.toStdString();
     s.schreiben(u"Digitalbetrieb"_s, u"Port"_s, u"70000"_s);
     EXPECT_EQ(DigitalEinstellungen::laden(s).port, 2237);
 }

@@ -1,5 +1,5 @@
-#include "digital/Digitalkontakt.h"
 #include "digital/WsjtxNachricht.h"
+#include "digital/Digitalkontakt.h"
 #include "support/WsjtxSender.h"
 #include "support/Zufall.h"
 
@@ -58,8 +58,8 @@ TEST(WsjtxNachricht, ContactOfEverySchemaAndFieldSet)
 TEST(WsjtxNachricht, TimeOffInAnyTimeSpecIsUtc)
 {
     const QDateTime utc(QDate(2026, 12, 5), QTime(23, 59, 59, 500), Qt::UTC);
-    const QDateTime formen[] = { utc, utc.toOffsetFromUtc(3600), utc.toTimeZone(QTimeZone("Europe/Berlin")),
-        utc.toLocalTime() };
+    const QDateTime formen[]
+        = { utc, utc.toOffsetFromUtc(3600), utc.toTimeZone(QTimeZone("Europe/Berlin")), utc.toLocalTime() };
     for (const QDateTime& t : formen) {
         WsjtxQso q;
         q.aus = t;
@@ -145,9 +145,9 @@ TEST(WsjtxNachricht, DamagedHeadersAndFieldsAreDropped)
 TEST(WsjtxNachricht, RandomlyMutatedDatagrams)
 {
     std::mt19937 zufall(test::zufallsSeed("RandomlyMutatedDatagrams"));
-    const QByteArray vorlagen[] = { test::qsoNachricht(euVhf()), test::qsoNachricht(euVhf(), 2, Felder::BisZeitAn),
-        test::statusNachricht(u"DL1ABC"_s, u"JO31"_s), test::herzschlagNachricht(), test::endeNachricht(),
-        test::adifNachricht(WsjtxQso {}) };
+    const QByteArray vorlagen[] = { test::qsoNachricht(euVhf()),
+        test::qsoNachricht(euVhf(), 2, Felder::BisZeitAn), test::statusNachricht(u"DL1ABC"_s, u"JO31"_s),
+        test::herzschlagNachricht(), test::endeNachricht(), test::adifNachricht(WsjtxQso {}) };
     int gelesen = 0;
     for (int runde = 0; runde < 20000; ++runde) {
         QByteArray d = vorlagen[zufall() % std::size(vorlagen)];

@@ -43,7 +43,11 @@ QByteArray qsoNachricht(const WsjtxQso& q, quint32 schema, Felder felder)
     w.text(q.mode).text(q.rstGesendet).text(q.rstErhalten).text(q.leistung).text(q.kommentar).text(q.name);
     w.strom() << q.an;
     if (felder != Felder::BisZeitAn)
-        w.text(q.bediener).text(q.meinCall).text(q.meinGrid).text(q.austauschGesendet).text(q.austauschErhalten);
+        w.text(q.bediener)
+            .text(q.meinCall)
+            .text(q.meinGrid)
+            .text(q.austauschGesendet)
+            .text(q.austauschErhalten);
     if (felder == Felder::Neuer) {
         w.text(q.ausbreitung);
         w.strom() << quint32(4711) << true;
