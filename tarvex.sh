@@ -99,6 +99,7 @@ fuzz)
         -DTARVEX_SANITIZE=ON -DTARVEX_BUILD_TESTS=OFF -DTARVEX_BUILD_BENCH=OFF >/dev/null
     cmake --build build-fuzz --target fuzz_wsjtx
     for ziel in build-fuzz/tests/fuzz/fuzz_*; do
+        [ -f "$ziel" ] && [ -x "$ziel" ] || continue
         name=${ziel##*/fuzz_}
         mkdir -p "build-fuzz/korpus/$name"
         "$ziel" -max_total_time="${2:-60}" -max_len=4096 "build-fuzz/korpus/$name" "tests/fuzz/samen/$name"
