@@ -8,14 +8,23 @@
 #include "digital/DigitalDialog.h"
 #include "digital/WartendeWindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTreeWidget>
+#include <utility>
 
 namespace tarvex {
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// WSJT-X logs a contact every 15 s at most; more than this is a flood.
+constexpr qsizetype kHöchstensAufgeschoben = 1000;
+
+} // namespace
 
 Digitalanschluss::Digitalanschluss(
     MainWindow& rahmen, ContestModel& contest, Settings& settings, Fragensperre& fragen)
@@ -41,7 +50,9 @@ Digitalanschluss::Digitalanschluss(
     });
     befehle.ausführen(Befehl::WartendeVerbindungen, this, [this] { listeZeigen(true); });
 
-    connect(&empfang_, &WsjtxEmpfang::empfangen, &betrieb_, &Digitalbetrieb::empfangen);
+    connect(&empfang_, &WsjtxEmpfang::empfangen, this, &Digitalanschluss::empfangen);
+    nachholen_.setInterval(200);
+    connect(&nachholen_, &QTimer::timeout, this, &Digitalanschluss::nachholen);
     connect(&betrieb_, &Digitalbetrieb::gemeldet, this, &Digitalanschluss::melden);
     connect(&betrieb_, &Digitalbetrieb::listeNeu, this, [this] {
         listeFüllen();
@@ -58,6 +69,32 @@ Digitalanschluss::Digitalanschluss(
 }
 
 Digitalanschluss::~Digitalanschluss() = default;
+
+void Digitalanschluss::empfangen(const wsjtx::Nachricht& n)
+{
+    // A box runs its own event loop, perhaps in the middle of the operator's
+    // save: a contact taken into the input line now would change the fields
+    // under it. It waits until no box is open.
+    if (std::holds_alternative<wsjtx::Kontakt>(n)
+        && (QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr
+            || !aufgeschoben_.isEmpty())) {
+        if (aufgeschoben_.size() < kHöchstensAufgeschoben)
+            aufgeschoben_.append(n);
+        nachholen_.start();
+        return;
+    }
+    betrieb_.empfangen(n);
+}
+
+void Digitalanschluss::nachholen()
+{
+    if (QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr)
+        return;
+    nachholen_.stop();
+    const QList<wsjtx::Nachricht> liste = std::exchange(aufgeschoben_, {});
+    for (const wsjtx::Nachricht& n : liste)
+        betrieb_.empfangen(n);
+}
 
 void Digitalanschluss::starten()
 {

@@ -3,8 +3,10 @@
 #include "digital/DigitalEinstellungen.h"
 #include "digital/WsjtxEmpfang.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 class QLabel;
 
@@ -33,6 +35,8 @@ public:
 
 private:
     void einstellen();
+    void empfangen(const wsjtx::Nachricht& nachricht);
+    void nachholen();
     void listeZeigen(bool aktivieren);
     void listeFüllen();
     void melden(const QString& text);
@@ -44,6 +48,9 @@ private:
     WsjtxEmpfang empfang_;
     QPointer<WartendeWindow> liste_;
     QLabel* gearbeitet_ = nullptr;
+    // Contacts that came while a box was open; taken when it has closed.
+    QList<wsjtx::Nachricht> aufgeschoben_;
+    QTimer nachholen_;
 };
 
 } // namespace tarvex

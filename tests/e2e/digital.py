@@ -145,11 +145,26 @@ def digital(t):
     gleich((letzte[1], letzte[3], letzte[7], letzte[5].strip()), ("OK1KKK", "JO70AA", "14:06", "FT8"),
            "OK1KKK aus der Liste")
 
+    # The operator's own duplicate question is open when a contact comes in:
+    # it waits for the box, which answers for the typed contact only.
+    t.fokus_haupt()
+    t.tippe("dl1abc jo31ab")
+    t.taste("Return")
+    box = t.warte(lambda: t.fenster(r"^Achtung$"), 10, "Doppelfrage")
+    senden(qso("SP1ABC", "JO72AA", um(30)))
+    time.sleep(1)
+    gleich(len(t.qsos()), 203, "nichts gespeichert, solange die Frage offen ist")
+    t.fokus(box[0][0])
+    t.taste("Return")
+    t.warte(lambda: len(t.qsos()) == 204, 10, "SP1ABC nach der Frage gespeichert")
+    t.kein_dialog()
+    gleich(t.qsos()[-1][1:4:2], ("SP1ABC", "JO72AA"), "SP1ABC aus dem Netz")
+
     nummern = [q[0] for q in t.qsos()]
-    gleich(nummern, list(range(1, 204)), "laufende Nummern")
+    gleich(nummern, list(range(1, 205)), "laufende Nummern")
     journal = t.journal()
-    gleich(len(journal), 203, "eine Journalzeile je Verbindung")
-    pruefe("DL1ABC" in journal[0] and "OK1KKK" in journal[-1], "Journal in der Reihenfolge des Speicherns")
+    gleich(len(journal), 204, "eine Journalzeile je Verbindung")
+    pruefe("DL1ABC" in journal[0] and "SP1ABC" in journal[-1], "Journal in der Reihenfolge des Speicherns")
     t.bild("ende")
     t.beenden()
 
