@@ -48,11 +48,9 @@ void BekannteStationen::ausContestÜbernehmen()
         return;
     }
     try {
-        QList<StationsImport::Station> stationen;
-        for (const StationenAbfrage::RufzeichenLocator& r : db->bekannteStationen())
-            stationen.append({ r.rufzeichen, { r.locator } });
+        const QList<StationenAbfrage::RufzeichenLocator> kontakte = db->bekannteStationen();
         Connection c(contestDat_.connection().pfad(), Connection::Zugriff::LesenSchreiben);
-        const StationsImport::Ergebnis e = StationsImport::einfügen(c, stationen);
+        const StationsImport::Ergebnis e = StationsImport::kontakteEinfügen(c, kontakte);
         prompter_.zeige(hinweisMeldung(u"Bekannte Stationen aus dem Contest übernommen:\n"_s + bericht(e)));
     } catch (const UserError& e) {
         prompter_.zeige(fehlerMeldung(e.meldung()));

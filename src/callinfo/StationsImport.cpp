@@ -124,59 +124,97 @@ StationsImport::Liste StationsImport::lesenDatei(
     }
 }
 
-StationsImport::Ergebnis StationsImport::einfügen(Connection& contestDat, const QList<Station>& stationen)
+namespace {
+
+// One entry per call as the look-up asks for it, so that the counts are per station.
+class Zusammenführung {
+public:
+    explicit Zusammenführung(qsizetype erwartet) { index_.reserve(erwartet); }
+
+    void add(const QString& rohCall, const QString& rohLocator)
+    {
+        const QString l = rohLocator.trimmed().toUpper();
+        if (!sechsstelligerLocator(l))
+            return;
+        const QString call = stationsCall(rohCall);
+        const auto it = index_.constFind(call);
+        if (it != index_.cend()) {
+            QStringList& locators = gesammelt[*it].locators;
+            if (!locators.contains(l))
+                locators.append(l);
+        } else if (istRufzeichen(call)) {
+            index_.insert(call, gesammelt.size());
+            gesammelt.append({ call, { l } });
+        }
+    }
+
+    QList<StationsImport::Station> gesammelt;
+
+private:
+    QHash<QString, qsizetype> index_;
+};
+
+StationsImport::Ergebnis schreiben(Connection& contestDat, const QList<StationsImport::Station>& gesammelt)
 {
     StationsTabelle tabelle(contestDat);
-    Ergebnis ergebnis;
+    StationsImport::Ergebnis ergebnis;
     contestDat.guarded([&] {
-        // One entry per call as the look-up asks for it, so that the counts are per station.
-        QList<Station> gesammelt;
-        QHash<QString, qsizetype> index;
-        for (const Station& roh : stationen) {
-            const QString call = stationsCall(roh.call);
-            QStringList locators;
-            for (const QString& loc : roh.locators) {
-                const QString l = loc.trimmed().toUpper();
-                if (sechsstelligerLocator(l))
-                    ergänzen(locators, { l });
-            }
-            if (!istRufzeichen(call) || locators.isEmpty())
-                continue;
-            const auto it = index.constFind(call);
-            if (it == index.cend()) {
-                index.insert(call, gesammelt.size());
-                gesammelt.append({ call, locators });
-            } else {
-                ergänzen(gesammelt[*it].locators, locators);
-            }
-        }
+        QList<StationsTabelle::Neu> neu;
+        neu.reserve(gesammelt.size());
+        for (const StationsImport::Station& station : gesammelt)
+            neu.append({ station.call, locatorsZusammensetzen(station.locators) });
+
         SQLite::Transaction transaktion(contestDat.db());
         tabelle.indexSicherstellen();
-        for (const Station& station : gesammelt) {
-            const QList<StationsTabelle::Zeile> zeilen = tabelle.zeilen(station.call);
-            if (zeilen.isEmpty()) {
-                tabelle.anlegen(station.call, locatorsZusammensetzen(station.locators));
-                ++ergebnis.neueStationen;
-                ergebnis.neueLocatoren += static_cast<int>(station.locators.size());
-                continue;
-            }
+        tabelle.vormerken(neu);
+        QList<bool> vorhanden(gesammelt.size(), false);
+        for (const StationsTabelle::Vorhanden& v : tabelle.vorhandene()) {
+            vorhanden[v.nr] = true;
             // Several rows of one call (from older lists) become one.
             QStringList vorher;
-            for (const StationsTabelle::Zeile& zeile : zeilen)
-                ergänzen(vorher, locatorsZerlegen(zeile.locators));
+            for (const QString& text : v.locators)
+                ergänzen(vorher, locatorsZerlegen(text));
             QStringList nachher = vorher;
-            ergänzen(nachher, station.locators);
+            ergänzen(nachher, gesammelt[v.nr].locators);
             const QString text = locatorsZusammensetzen(nachher);
-            if (zeilen.size() > 1 || text != zeilen.first().locators)
-                tabelle.zusammenfassen(station.call, zeilen.first().rowid, text);
+            if (v.rowids.size() > 1 || text != v.locators.first())
+                tabelle.zusammenfassen(v.rowids.first(), v.rowids.mid(1), text);
             if (nachher.size() > vorher.size()) {
                 ++ergebnis.ergänzteStationen;
                 ergebnis.neueLocatoren += static_cast<int>(nachher.size() - vorher.size());
             }
         }
+        tabelle.neueAnlegen();
+        for (qsizetype i = 0; i < gesammelt.size(); ++i) {
+            if (vorhanden[i])
+                continue;
+            ++ergebnis.neueStationen;
+            ergebnis.neueLocatoren += static_cast<int>(gesammelt[i].locators.size());
+        }
         transaktion.commit();
     });
     return ergebnis;
+}
+
+} // namespace
+
+StationsImport::Ergebnis StationsImport::einfügen(Connection& contestDat, const QList<Station>& stationen)
+{
+    Zusammenführung z(stationen.size());
+    for (const Station& roh : stationen) {
+        for (const QString& loc : roh.locators)
+            z.add(roh.call, loc);
+    }
+    return schreiben(contestDat, z.gesammelt);
+}
+
+StationsImport::Ergebnis StationsImport::kontakteEinfügen(
+    Connection& contestDat, const QList<StationenAbfrage::RufzeichenLocator>& kontakte)
+{
+    Zusammenführung z(kontakte.size());
+    for (const StationenAbfrage::RufzeichenLocator& k : kontakte)
+        z.add(k.rufzeichen, k.locator);
+    return schreiben(contestDat, z.gesammelt);
 }
 
 } // namespace tarvex

@@ -1,6 +1,7 @@
 #pragma once
 #include "formats/Stationsliste.h"
 #include "store/Connection.h"
+#include "store/StationenAbfrage.h"
 
 #include <QByteArray>
 #include <QList>
@@ -34,6 +35,9 @@ public:
     // asks for them, locators merged in order of first appearance, never one twice.
     // One transaction: either the whole list is in the table or nothing changed.
     static Ergebnis einfügen(Connection& contestDat, const QList<Station>& stationen);
+    // The same for the contacts of a contest, pair by pair as they were stored.
+    static Ergebnis kontakteEinfügen(
+        Connection& contestDat, const QList<StationenAbfrage::RufzeichenLocator>& kontakte);
 };
 
 } // namespace tarvex

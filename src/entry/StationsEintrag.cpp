@@ -2,8 +2,6 @@
 
 #include "CallSign.h"
 
-#include <QRegularExpression>
-
 namespace tarvex {
 
 using namespace Qt::StringLiterals;
@@ -16,8 +14,13 @@ QString stationsCall(const QString& call)
 
 bool sechsstelligerLocator(const QString& locator)
 {
-    static const QRegularExpression muster(u"^[A-R]{2}[0-9]{2}[A-X]{2}$"_s);
-    return muster.match(locator).hasMatch();
+    // Asked once per contact of an import: a character test, not a pattern.
+    const auto in = [&](qsizetype i, char16_t von, char16_t bis) {
+        const char16_t c = locator[i].unicode();
+        return c >= von && c <= bis;
+    };
+    return locator.size() == 6 && in(0, u'A', u'R') && in(1, u'A', u'R') && in(2, u'0', u'9')
+        && in(3, u'0', u'9') && in(4, u'A', u'X') && in(5, u'A', u'X');
 }
 
 QStringList locatorsZerlegen(const QString& locators)

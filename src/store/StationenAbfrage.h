@@ -18,7 +18,7 @@ public:
         QString locator;
     };
     // Call and locator of every valid contact on the given bands: bands in
-    // band-list order, contacts in stored order. One statement.
+    // band-list order, contacts in stored order.
     QList<RufzeichenLocator> bekannteStationen(const QStringList& bandTabellen);
 
 private:

@@ -1,9 +1,10 @@
 #include "StationsTabelle.h"
 #include "Connection.h"
 
-#include <QByteArray>
-
 #include "common/UserError.h"
+
+#include <QByteArray>
+#include <SQLiteCpp/Statement.h>
 
 namespace tarvex {
 
@@ -18,6 +19,17 @@ StationsTabelle::StationsTabelle(Connection& contestDat)
     db_.exec(u"PRAGMA cache_size=-32768"_s);
 }
 
+StationsTabelle::~StationsTabelle()
+{
+    if (!vorgemerkt_)
+        return;
+    try {
+        db_.db().exec("DROP TABLE IF EXISTS temp.STATIONS_IMPORT");
+    } catch (const std::exception&) {
+        // Scratch of this connection only: it goes with the connection anyway.
+    }
+}
+
 void StationsTabelle::indexSicherstellen()
 {
     if (db_.scalar(u"SELECT count(*) FROM pragma_index_list('STATIONS') l, pragma_index_info(l.name) i "
@@ -27,38 +39,57 @@ void StationsTabelle::indexSicherstellen()
         db_.execute(u"CREATE INDEX STATIONS_CALL ON STATIONS(CALL)"_s);
 }
 
-QList<StationsTabelle::Zeile> StationsTabelle::zeilen(const QString& call)
+void StationsTabelle::vormerken(const QList<Neu>& stationen)
 {
-    if (!lesen_)
-        lesen_.emplace(db_.db(), "SELECT rowid, LOCATORS FROM STATIONS WHERE CALL=? ORDER BY rowid");
-    const QByteArray c = call.toUtf8();
-    lesen_->reset();
-    lesen_->bindNoCopy(1, c.constData());
-    QList<Zeile> ergebnis;
-    while (lesen_->executeStep()) {
-        const SQLite::Column l = lesen_->getColumn(1);
-        ergebnis.append({ lesen_->getColumn(0).getInt64(),
-            l.isNull() ? QString() : QString::fromUtf8(l.getText(), l.getBytes()) });
+    SQLite::Database& db = db_.db();
+    db.exec(
+        "CREATE TEMP TABLE IF NOT EXISTS STATIONS_IMPORT(NR INTEGER PRIMARY KEY, CALL TEXT, LOCATORS TEXT)");
+    db.exec("DELETE FROM temp.STATIONS_IMPORT");
+    vorgemerkt_ = true;
+    SQLite::Statement einfügen(db, "INSERT INTO temp.STATIONS_IMPORT(NR, CALL, LOCATORS) VALUES(?, ?, ?)");
+    for (qsizetype i = 0; i < stationen.size(); ++i) {
+        const QByteArray c = stationen[i].call.toUtf8();
+        const QByteArray l = stationen[i].locators.toUtf8();
+        einfügen.reset();
+        einfügen.bind(1, static_cast<int64_t>(i));
+        einfügen.bindNoCopy(2, c.constData());
+        einfügen.bindNoCopy(3, l.constData());
+        einfügen.exec();
+    }
+}
+
+QList<StationsTabelle::Vorhanden> StationsTabelle::vorhandene()
+{
+    SQLite::Statement lesen(db_.db(),
+        "SELECT n.NR, s.rowid, s.LOCATORS FROM temp.STATIONS_IMPORT n JOIN main.STATIONS s ON s.CALL = "
+        "n.CALL "
+        "ORDER BY n.NR, s.rowid");
+    QList<Vorhanden> ergebnis;
+    while (lesen.executeStep()) {
+        const qsizetype nr = lesen.getColumn(0).getInt64();
+        if (ergebnis.isEmpty() || ergebnis.last().nr != nr)
+            ergebnis.append({ nr, {}, {} });
+        const SQLite::Column l = lesen.getColumn(2);
+        ergebnis.last().rowids.append(lesen.getColumn(1).getInt64());
+        ergebnis.last().locators.append(
+            l.isNull() ? QString() : QString::fromUtf8(l.getText(), l.getBytes()));
     }
     return ergebnis;
 }
 
-void StationsTabelle::anlegen(const QString& call, const QString& locators)
+void StationsTabelle::neueAnlegen()
 {
-    if (!anlegen_)
-        anlegen_.emplace(db_.db(), "INSERT INTO STATIONS(CALL, LOCATORS) VALUES(?, ?)");
-    const QByteArray c = call.toUtf8();
-    const QByteArray l = locators.toUtf8();
-    anlegen_->reset();
-    anlegen_->bindNoCopy(1, c.constData());
-    anlegen_->bindNoCopy(2, l.constData());
-    anlegen_->exec();
+    // In the order of the calls, so the index grows at one end instead of all over.
+    db_.db().exec(
+        "INSERT INTO main.STATIONS(CALL, LOCATORS) SELECT n.CALL, n.LOCATORS FROM temp.STATIONS_IMPORT n "
+        "WHERE NOT EXISTS (SELECT 1 FROM main.STATIONS s WHERE s.CALL = n.CALL) ORDER BY n.CALL");
 }
 
-void StationsTabelle::zusammenfassen(const QString& call, qint64 erste, const QString& locators)
+void StationsTabelle::zusammenfassen(qint64 erste, const QList<qint64>& übrige, const QString& locators)
 {
     db_.execute(u"UPDATE STATIONS SET LOCATORS=? WHERE rowid=?"_s, { locators, erste });
-    db_.execute(u"DELETE FROM STATIONS WHERE CALL=? AND rowid<>?"_s, { call, erste });
+    for (const qint64 rowid : übrige)
+        db_.execute(u"DELETE FROM STATIONS WHERE rowid=?"_s, { rowid });
 }
 
 } // namespace tarvex
