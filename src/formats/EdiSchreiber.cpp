@@ -230,6 +230,12 @@ EdiSchreiber::Aufbau::Aufbau()
 
 EdiSchreiber::Aufbau::~Aufbau() = default;
 
+void EdiSchreiber::Aufbau::reservieren(qsizetype anzahl)
+{
+    datei_.qsos.reserve(anzahl);
+    stand_->gültigeKerne.reserve(anzahl);
+}
+
 void EdiSchreiber::Aufbau::hinzufügen(const QsoRecord& q)
 {
     Stand& st = *stand_;
@@ -274,7 +280,7 @@ void EdiSchreiber::Aufbau::hinzufügen(const QsoRecord& q)
         st.gültigeKerne.insert(k);
     else if (st.gültigeKerne.contains(k))
         e.doppelt = u"D"_s;
-    datei_.qsos.append(e);
+    datei_.qsos.append(std::move(e));
     if (ok && Val(q.punkte) > st.odxPunkte) {
         st.odxPunkte = Val(q.punkte);
         st.odxCall = q.rufzeichen;
@@ -391,11 +397,20 @@ QStringList EdiSchreiber::zeilen(const EdiDatei& datei)
         z.append(text);
     }
     z.append(u"[QSORecords;%1]"_s.arg(datei.qsos.size()));
+    z.reserve(z.size() + datei.qsos.size() + 1);
     for (const EdiQso& q : datei.qsos) {
-        z.append(
-            QStringList { q.datum, q.zeit, q.rufzeichen, q.mode, q.rstGeg, q.nummerGeg, q.rstErh, q.nummerErh,
-                q.austausch, q.locator, q.punkte, q.neuerAustausch, q.neuerLocator, q.neuesLand, q.doppelt }
-                .join(u';'));
+        // One line per contact of the band, appended in place.
+        const QString* felder[] = { &q.datum, &q.zeit, &q.rufzeichen, &q.mode, &q.rstGeg, &q.nummerGeg,
+            &q.rstErh, &q.nummerErh, &q.austausch, &q.locator, &q.punkte, &q.neuerAustausch, &q.neuerLocator,
+            &q.neuesLand, &q.doppelt };
+        QString zeile;
+        zeile.reserve(80);
+        for (const QString* f : felder) {
+            if (f != felder[0])
+                zeile += u';';
+            zeile += *f;
+        }
+        z.append(std::move(zeile));
     }
     z.append(u"[END;Tarvex V3.0]"_s);
     for (QString& zeile : z) {

@@ -51,6 +51,8 @@ public:
     public:
         Aufbau();
         ~Aufbau();
+        // The number of contacts to come, when known: the records are not moved as they grow.
+        void reservieren(qsizetype anzahl);
         void hinzufügen(const QsoRecord& qso);
         qsizetype anzahl() const { return datei_.qsos.size(); }
         const QString& ersterDatum() const { return ersterDatum_; }

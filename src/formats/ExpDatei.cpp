@@ -82,13 +82,15 @@ QStringList ExpDatei::kopf(
 
 QString ExpDatei::qsoZeile(const QsoRecord& q)
 {
-    const QString werte[kFelder] = { q.datum, q.zeit, q.rufzeichen, q.rstGeg, q.rstErh, q.locator, q.punkte,
-        q.winkel, q.kernCall, q.square, q.land };
+    const QString* werte[kFelder] = { &q.datum, &q.zeit, &q.rufzeichen, &q.rstGeg, &q.rstErh, &q.locator,
+        &q.punkte, &q.winkel, &q.kernCall, &q.square, &q.land };
+    const bool ungültig = !istGültig(q.punkte);
     QString zeile;
+    zeile.reserve(96);
     for (int i = 0; i < kFelder; ++i) {
         if (i > 0)
             zeile += u',';
-        zeile += feld(werte[i], !istGültig(q.punkte) && i >= 9);
+        zeile += feld(*werte[i], ungültig && i >= 9);
     }
     return zeile;
 }

@@ -231,8 +231,10 @@ void LogModel::drucken(PrinterSurface& drucker)
         ExpExport::Lauf exp(contest_, clock_, adif_);
         std::optional<UserError> expFehler;
         std::optional<EdiSchreiber::Aufbau> edi;
-        if (edi_)
+        if (edi_) {
             edi.emplace();
+            edi->reservieren(contest_.summen().anzahl);
+        }
         ContestDatabase* db = contest_.db();
         if (db) {
             db->qsosDurchlaufen(contest_.Band(), [&](const QsoRecord& q) {
