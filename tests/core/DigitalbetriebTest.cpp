@@ -185,11 +185,9 @@ TEST_F(DigitalTest, WaitingListIsWorkedThrough)
     zeile(QString());
     zeilen = band();
     ASSERT_EQ(zeilen.size(), 4);
-    EXPECT_EQ(zeilen.at(3).rufzeichen, u"DK7AA"_s);
-    EXPECT_EQ(zeilen.at(3).locator, u"JO62QM"_s);
-    EXPECT_EQ(zeilen.at(3).zeit, u"14:40"_s);
-    EXPECT_EQ(zeilen.at(3).datum, u"05.12.26"_s);
-    EXPECT_EQ(zeilen.at(3).kommentar, u"FT8"_s);
+    EXPECT_EQ(zeilen.at(3),
+        (QsoRecord { 4, u"05.12.26"_s, u"14:40"_s, u"DK7AA"_s, u"59004"_s, u"57"_s, u"JO62QM"_s, u"531"_s,
+            u"69"_s, u"DK7AA"_s, u"JO62"_s, u"Deutschland"_s, u"FT8"_s, false }));
     EXPECT_TRUE(prompter.gezeigt().isEmpty()) << prompter.texte().join(u" | "_s).toStdString();
 }
 
