@@ -72,27 +72,6 @@ TEST_F(ContestLifecycleTest, StationFromSettingsUntilTheContestsParamOverrides)
     EXPECT_EQ(mit->lblCall(), u"DL0XX"_s);
 }
 
-TEST_F(ContestLifecycleTest, OldBandTableIsUpgradedWhenItBecomesCurrent)
-{
-    {
-        Connection c(u"ALT.mdb"_s, Connection::Zugriff::Anlegen);
-        QStringList spalten;
-        for (int i = 0; i < 12; ++i)
-            spalten.append(quoteIdentifier(QString::fromUtf16(kBandFelder[i].name)) + u" TEXT");
-        c.exec(u"CREATE TABLE \"144MHz\"("_s + spalten.join(u',') + u')');
-        c.exec(u"CREATE TABLE \"432MHz\"("_s + spalten.join(u',') + u')');
-    }
-    settings.setLetzterContest(u"ALT.MDB"_s);
-    settings.setLetztesBand(u"144MHz"_s);
-    auto m = neuerStart();
-    ASSERT_TRUE(reopened);
-    EXPECT_EQ(m->db()->feldAnzahl(u"144MHz"_s), 14);
-    EXPECT_EQ(m->db()->feldAnzahl(u"432MHz"_s), 12);
-    EXPECT_EQ(m->db()->parameter()->call, m->lblCall());
-    m->bandWechseln(u"432MHz"_s);
-    EXPECT_EQ(m->db()->feldAnzahl(u"432MHz"_s), 14);
-}
-
 TEST_F(ContestLifecycleTest, MonthPresetInGermanCapitals)
 {
     const struct {

@@ -111,9 +111,12 @@ TEST_F(ContestÖffnenTest, OldContestsOpenUpgradedWithTmpAndParam)
     }
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
 
-    // The upgraded table takes a contact as it is saved now.
+    // The upgraded table takes a contact as it is saved now; another band is
+    // upgraded when it becomes current.
     logge(u"dk2xy jo62qm 59003"_s);
     EXPECT_EQ(band().size(), 2);
+    model.bandWechseln(u"432MHz"_s);
+    EXPECT_EQ(model.db()->feldAnzahl(u"432MHz"_s), 14);
 }
 
 TEST_F(ContestÖffnenTest, AFileThatIsNoContestChangesNothing)

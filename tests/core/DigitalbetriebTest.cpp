@@ -5,7 +5,6 @@
 #include "support/HamlibDaemon.h"
 #include "support/WsjtxSender.h"
 
-#include <QCoreApplication>
 #include <QUdpSocket>
 
 namespace tarvex {
@@ -53,22 +52,11 @@ TEST_F(DigitalTest, ContactIsStoredAsIfTyped)
 
     const QList<QsoRecord> zeilen = band();
     ASSERT_EQ(zeilen.size(), 1);
-    const QsoRecord& r = zeilen.first();
-    EXPECT_EQ(r.nummer, 1);
-    EXPECT_EQ(r.rufzeichen, u"DL1ABC"_s);
-    EXPECT_EQ(r.kernCall, u"DL1ABC"_s);
-    EXPECT_EQ(r.locator, u"JO31AB"_s);
-    EXPECT_EQ(r.square, u"JO31"_s);
-    EXPECT_EQ(r.rstGeg, u"59001"_s);
-    EXPECT_EQ(r.rstErh, u"570123"_s);
-    EXPECT_EQ(r.datum, u"05.12.26"_s);
-    EXPECT_EQ(r.zeit, u"14:33"_s);
-    EXPECT_EQ(r.land, u"Deutschland"_s);
-    EXPECT_EQ(r.kommentar, u"FT8"_s);
-    EXPECT_TRUE(istGültig(r.punkte));
-    EXPECT_GT(r.punkte.toInt(), 0);
-    EXPECT_FALSE(r.winkel.isEmpty());
-    EXPECT_EQ(meldungen, QStringList { u"FT8: DL1ABC JO31AB "_s + r.punkte + u" km gespeichert"_s });
+    // JO31AB lies 5 km due north of the own JO31AA.
+    EXPECT_EQ(zeilen.first(),
+        (QsoRecord { 1, u"05.12.26"_s, u"14:33"_s, u"DL1ABC"_s, u"59001"_s, u"570123"_s, u"JO31AB"_s, u"5"_s,
+            u"0"_s, u"DL1ABC"_s, u"JO31"_s, u"Deutschland"_s, u"FT8"_s, false }));
+    EXPECT_EQ(meldungen, QStringList { u"FT8: DL1ABC JO31AB 5 km gespeichert"_s });
     EXPECT_TRUE(test::dateiInhalt(u"TEST.txt"_s).contains("DL1ABC"));
     EXPECT_EQ(model.spielstand().txtNummer, u"002"_s);
     EXPECT_EQ(f().txtNummer, u"002"_s);
@@ -197,11 +185,9 @@ TEST_F(DigitalTest, WaitingListIsWorkedThrough)
     zeile(QString());
     zeilen = band();
     ASSERT_EQ(zeilen.size(), 4);
-    EXPECT_EQ(zeilen.at(3).rufzeichen, u"DK7AA"_s);
-    EXPECT_EQ(zeilen.at(3).locator, u"JO62QM"_s);
-    EXPECT_EQ(zeilen.at(3).zeit, u"14:40"_s);
-    EXPECT_EQ(zeilen.at(3).datum, u"05.12.26"_s);
-    EXPECT_EQ(zeilen.at(3).kommentar, u"FT8"_s);
+    EXPECT_EQ(zeilen.at(3),
+        (QsoRecord { 4, u"05.12.26"_s, u"14:40"_s, u"DK7AA"_s, u"59004"_s, u"57"_s, u"JO62QM"_s, u"531"_s,
+            u"69"_s, u"DK7AA"_s, u"JO62"_s, u"Deutschland"_s, u"FT8"_s, false }));
     EXPECT_TRUE(prompter.gezeigt().isEmpty()) << prompter.texte().join(u" | "_s).toStdString();
 }
 
@@ -216,15 +202,6 @@ TEST_F(DigitalTest, StationBeingWorked)
     EXPECT_TRUE(betrieb.gearbeitet().isEmpty());
 }
 
-void sicherstellenApp()
-{
-    static int argc = 1;
-    static char name[] = "core_tests";
-    static char* argv[] = { name, nullptr };
-    if (QCoreApplication::instance() == nullptr)
-        new QCoreApplication(argc, argv);
-}
-
 quint16 freierUdpPort()
 {
     QUdpSocket s;
@@ -236,7 +213,7 @@ quint16 freierUdpPort()
 // rest dropped and counted.
 TEST(WsjtxEmpfang, DatagramsOverUdp)
 {
-    sicherstellenApp();
+    test::sicherstellenApp();
     WsjtxEmpfang empfang;
     DigitalEinstellungen e;
     e.ein = true;

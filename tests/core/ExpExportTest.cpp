@@ -70,10 +70,8 @@ TEST_F(ExpExportTest, ExchangeAndAdifFilesMatchTheGoldenFiles)
     const ExpExport::Ergebnis e = exporter.exportieren(true);
     EXPECT_EQ(e.expDatei, u"144MHz-052002-DL1ABC.EXP"_s);
     EXPECT_EQ(e.adifDatei, u"144MHz-052002-DL1ABC.adi"_s);
-    EXPECT_EQ(
-        test::dateiInhalt(e.expDatei), test::dateiInhalt(QStringLiteral(TARVEX_TEST_DATA "/exp_144.txt")));
-    EXPECT_EQ(
-        test::dateiInhalt(e.adifDatei), test::dateiInhalt(QStringLiteral(TARVEX_TEST_DATA "/adif_144.txt")));
+    EXPECT_EQ(test::dateiInhalt(e.expDatei), test::golden(u"exp_144.txt"_s));
+    EXPECT_EQ(test::dateiInhalt(e.adifDatei), test::golden(u"adif_144.txt"_s));
     // No temporary file is left beside them.
     EXPECT_EQ(QDir::current().entryList({ u".*.tmp"_s }, QDir::Files | QDir::Hidden), QStringList());
 }

@@ -8,7 +8,6 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTcpSocket>
 #include <cmath>
@@ -26,15 +25,6 @@ using test::warteBis;
 // Short times, so a missing answer is noticed within a test's patience.
 constexpr HamlibZeiten kZeiten { 500, 500, 100, 400 };
 constexpr int kAbfrageMs = 100;
-
-void sicherstellenApp()
-{
-    static int argc = 1;
-    static char name[] = "core_tests";
-    static char* argv[] = { name, nullptr };
-    if (QCoreApplication::instance() == nullptr)
-        new QCoreApplication(argc, argv);
-}
 
 // Sends one command on a connection of its own and returns the reply lines. Sets
 // the dummy's state; a connection the busy daemon dropped is tried again.
@@ -58,7 +48,7 @@ QStringList direkt(quint16 port, const QByteArray& befehl, int zeilen)
 
 class MitDaemon : public ::testing::Test {
 protected:
-    MitDaemon() { sicherstellenApp(); }
+    MitDaemon() { test::sicherstellenApp(); }
     test::WorkDir dir;
     Settings settings { dir.pfad(u"CONTEST.ini"_s) };
     test::ScriptedPrompter prompter;

@@ -215,10 +215,10 @@ TEST_F(LogModelTest, OneFileHoldsWhatIsTickedAndReplacesAnOlderOne)
         QByteArray inhalt;
     } fälle[] = {
         { "cover sheet and log pages", u"144MHz"_s, true, true,
-            golden(u"log_deckblatt.txt"_s) + golden(u"log_seiten_51.txt"_s) },
+            test::golden(u"log_deckblatt.txt"_s) + test::golden(u"log_seiten_51.txt"_s) },
         { "nothing ticked: an empty file", u"144MHz"_s, false, false, {} },
         { "a band without contacts: only the total", u"432MHz"_s, false, true,
-            golden(u"log_seiten_leer.txt"_s) },
+            test::golden(u"log_seiten_leer.txt"_s) },
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);

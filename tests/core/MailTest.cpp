@@ -10,7 +10,6 @@
 #include "support/ContestFixture.h"
 #include "support/SmtpTestServer.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -24,21 +23,11 @@ using namespace Qt::StringLiterals;
 
 const QString kExp = u"144MHz-052002-DL1ABC.EXP"_s;
 
-// Queued signals need an event loop in the test process.
-void sicherstellenApp()
-{
-    static int argc = 1;
-    static char name[] = "core_tests";
-    static char* argv[] = { name, nullptr };
-    if (QCoreApplication::instance() == nullptr)
-        new QCoreApplication(argc, argv);
-}
-
 class MailTest : public ::testing::Test {
 protected:
     MailTest()
     {
-        sicherstellenApp();
+        test::sicherstellenApp();
         writeTextFile(kExp,
             { u"*** Tarvex V3 Exportdatei ***"_s, u"DL1ABC"_s, u"JO62QM"_s, u"144MHz"_s, u"200205"_s,
                 u"06.05.02,12:34,DK2XY,599001,579012,JO62QM,512,87,DK2XY,JO62,Österreich"_s });
@@ -83,7 +72,7 @@ protected:
     test::ScriptedPrompter prompter;
     test::FixedClock clock;
     CurlMailSender curl;
-    int port = test::SmtpTestServer::freierPort();
+    int port = test::freierPort();
     MailKonto konto;
 };
 
@@ -98,7 +87,7 @@ TEST_F(MailTest, DeliversTheExchangeFileWithSignOnForEachEncryption)
         { MailKonto::Verschlüsselung::SslTls, u"smtps"_s } };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.tls.toStdString());
-        const int p = test::SmtpTestServer::freierPort();
+        const int p = test::freierPort();
         konto.port = p;
         konto.verschlüsselung = f.art;
         MailEinstellungen::schreiben(settings, konto);
@@ -143,7 +132,7 @@ TEST_F(MailTest, AFailureIsToldAndTheNextStartDeliversTheMessageOnce)
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
-        konto.port = test::SmtpTestServer::freierPort();
+        konto.port = test::freierPort();
         konto.passwort = f.passwort;
         MailEinstellungen::schreiben(settings, konto);
         prompter.vergiss();

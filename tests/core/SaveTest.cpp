@@ -120,13 +120,9 @@ TEST_F(SaveTest, AcceptedDuplicateIsStoredInvalidAndUsesItsNumber)
     prompter.antworte(Meldung::Antwort::Ok);
     logge(u"DL1ABC/P JO62QM 59013"_s);
     ASSERT_EQ(band().size(), 2);
-    const QsoRecord q = band()[1];
-    EXPECT_EQ(q.punkte, u"-----"_s);
-    EXPECT_EQ(q.square, u" "_s);
-    EXPECT_EQ(q.land, u" "_s);
-    EXPECT_EQ(q.rufzeichen, u"DL1ABC/P"_s);
-    EXPECT_EQ(q.kernCall, u"DL1ABC"_s);
-    EXPECT_EQ(q.nummer, 2);
+    EXPECT_EQ(band()[1],
+        (QsoRecord { 2, u"04.12.26"_s, u"14:05"_s, u"DL1ABC/P"_s, u"59002"_s, u"59013"_s, u"JO62QM"_s,
+            u"-----"_s, u"69"_s, u"DL1ABC"_s, u" "_s, u" "_s, u" "_s, false }));
     EXPECT_EQ(f().txtNummer, u"003"_s);
     EXPECT_EQ(model.spielstand().txtPunkte, u"531"_s);
     EXPECT_TRUE(test::dateiInhalt(u"TEST.txt"_s).contains("  ----- - 144 MHz\r\n"));
@@ -226,13 +222,11 @@ TEST_F(SaveTest, EditPanel)
     model.bearbeitung().qso().kommentar.clear();
     model.bearbeitung().ok();
     EXPECT_FALSE(model.bearbeitung().offen());
-    const QsoRecord q = band()[1];
-    EXPECT_EQ(q.punkte, QString::number(Abstand(u"JO31AA"_s, u"JN78AA"_s).km));
-    EXPECT_EQ(q.winkel, QString::number(Abstand(u"JO31AA"_s, u"JN78AA"_s).winkel));
-    EXPECT_EQ(q.land, u"Österreich"_s);
-    EXPECT_EQ(q.square, u"JN78"_s);
-    EXPECT_EQ(q.kernCall, u"DK2XY"_s);
-    EXPECT_EQ(q.kommentar, u" "_s);
+    const Strecke s = Abstand(u"JO31AA"_s, u"JN78AA"_s);
+    EXPECT_EQ(band()[1],
+        (QsoRecord { 2, u"04.12.26"_s, u"14:05"_s, u"OE/DK2XY"_s, u"59002"_s, u"59013"_s, u"JN78AA"_s,
+            QString::number(s.km), QString::number(s.winkel), u"DK2XY"_s, u"JN78"_s, u"Österreich"_s, u" "_s,
+            false }));
     EXPECT_EQ(model.spielstand().gültige, 2);
 
     ASSERT_TRUE(model.bearbeitung().öffnen(0));

@@ -29,11 +29,6 @@ protected:
         }
         return zeilen.join(u'\n').toUtf8() + '\n';
     }
-
-    static QByteArray golden(const char* name)
-    {
-        return test::dateiInhalt(QStringLiteral(TARVEX_TEST_DATA "/") + QString::fromLatin1(name));
-    }
 };
 
 TEST_F(WholeContestTest, TwentyContactsThroughTheInputLine)
@@ -73,8 +68,8 @@ TEST_F(WholeContestTest, TwentyContactsThroughTheInputLine)
 
     const QByteArray table = tabelle();
     const QByteArray journal = test::dateiInhalt(u"TEST.txt"_s);
-    EXPECT_EQ(QString::fromUtf8(table), QString::fromUtf8(golden("whole_contest_table.txt")));
-    EXPECT_EQ(journal, golden("whole_contest_journal.txt"));
+    EXPECT_EQ(QString::fromUtf8(table), QString::fromUtf8(test::golden(u"whole_contest_table.txt"_s)));
+    EXPECT_EQ(journal, test::golden(u"whole_contest_journal.txt"_s));
 
     const Spielstand& s = model.spielstand();
     EXPECT_EQ(s.gültige, 18);

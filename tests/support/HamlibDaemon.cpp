@@ -1,31 +1,11 @@
 #include "HamlibDaemon.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QStandardPaths>
 #include <QTimer>
 
 namespace tarvex::test {
 
 using namespace Qt::StringLiterals;
-
-bool warteBis(const std::function<bool()>& bedingung, int millisekunden)
-{
-    const QDeadlineTimer frist(millisekunden);
-    while (!bedingung()) {
-        if (frist.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
-
-quint16 freierPort()
-{
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
-}
 
 HamlibDaemon::HamlibDaemon(const QString& programm)
 {

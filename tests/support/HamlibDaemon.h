@@ -1,4 +1,6 @@
 #pragma once
+#include "TestFiles.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QProcess>
@@ -9,12 +11,6 @@
 #include <memory>
 
 namespace tarvex::test {
-
-// Processes events until the condition holds or the time is up.
-bool warteBis(const std::function<bool()>& bedingung, int millisekunden = 10000);
-
-// A free TCP port on 127.0.0.1 at the moment of asking.
-quint16 freierPort();
 
 // Hamlib's rigctld or rotctld with the dummy backend (-m 1) on 127.0.0.1 and a
 // free port, running for the object's lifetime.

@@ -75,15 +75,9 @@ void LogFixture::deckblattFüllen()
         log.setText(feld, text);
 }
 
-QByteArray LogFixture::golden(const QString& name)
-{
-    return dateiInhalt(QStringLiteral(TARVEX_TEST_DATA "/") + name);
-}
-
 QStringList goldeneZeilen(const QString& name)
 {
-    return QString::fromUtf8(dateiInhalt(QStringLiteral(TARVEX_TEST_DATA "/") + name))
-        .split(u'\n', Qt::SkipEmptyParts);
+    return QString::fromUtf8(golden(name)).split(u'\n', Qt::SkipEmptyParts);
 }
 
 } // namespace tarvex::test

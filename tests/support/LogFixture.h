@@ -17,7 +17,6 @@ protected:
     static QsoRecord kontakt(int index);
     void kontakte(int anzahl, const QString& band = QStringLiteral("144MHz"));
     void deckblattFüllen();
-    static QByteArray golden(const QString& name);
 
     LogModel log { model, prompter, clock };
     RecordingPrinterSurface drucker;

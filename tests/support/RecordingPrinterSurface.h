@@ -44,8 +44,6 @@ public:
     int dokumente() const { return dokument_; }
     int abgeschlosseneDokumente() const;
     int seiten(int dokument) const;
-    // Drops the entries recorded so far; numbering goes on.
-    void vergiss() { einträge_.clear(); }
 
 protected:
     Maße maße(const Schrift& schrift) const override;

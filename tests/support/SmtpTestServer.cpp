@@ -3,10 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
-#include <netinet/in.h>
 #include <stdexcept>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace tarvex::test {
 
@@ -37,21 +34,6 @@ SmtpTestServer::~SmtpTestServer()
     if (!prozess_.waitForFinished(10000))
         prozess_.kill();
     prozess_.waitForFinished(2000);
-}
-
-int SmtpTestServer::freierPort()
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in adresse {};
-    adresse.sin_family = AF_INET;
-    adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    adresse.sin_port = 0;
-    socklen_t länge = sizeof adresse;
-    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) != 0
-        || ::getsockname(fd, reinterpret_cast<sockaddr*>(&adresse), &länge) != 0)
-        throw std::runtime_error("kein freier Port");
-    ::close(fd);
-    return ntohs(adresse.sin_port);
 }
 
 QString SmtpTestServer::zertifikat()

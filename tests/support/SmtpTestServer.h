@@ -15,8 +15,6 @@ public:
     SmtpTestServer(int port, const QString& ordner, const QStringList& extra = {});
     ~SmtpTestServer();
 
-    // A port on which nothing listens at the moment.
-    static int freierPort();
     static QString zertifikat();
     static QString schlüssel();
 

@@ -3,9 +3,12 @@
 #include "store/Connection.h"
 #include "store/QsoRecord.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTcpServer>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
@@ -78,6 +81,38 @@ void schreibeDatei(const QString& pfad, const QByteArray& inhalt, bool anhängen
     QFile file(pfad);
     ASSERT_TRUE(file.open(anhängen ? QIODevice::Append : QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(inhalt);
+}
+
+QByteArray golden(const QString& name)
+{
+    return dateiInhalt(QStringLiteral(TARVEX_TEST_DATA "/") + name);
+}
+
+bool warteBis(const std::function<bool()>& bedingung, int millisekunden)
+{
+    const QDeadlineTimer frist(millisekunden);
+    while (!bedingung()) {
+        if (frist.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+quint16 freierPort()
+{
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+void sicherstellenApp()
+{
+    static int argc = 1;
+    static char name[] = "tests";
+    static char* argv[] = { name, nullptr };
+    if (QCoreApplication::instance() == nullptr)
+        new QCoreApplication(argc, argv);
 }
 
 QString alsGewöhnlicherBenutzer(const std::function<QString()>& schritte)

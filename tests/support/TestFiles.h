@@ -63,6 +63,18 @@ void schreibeDatei(const QString& pfad, const QByteArray& inhalt, bool anhängen
 // band table with the given number of leading fields (12 or 13).
 void schreibeAltenContest(const QString& pfad, const std::vector<std::pair<QString, int>>& bandFelder);
 
+// A file of tests/data, such as a reviewed golden output.
+QByteArray golden(const QString& name);
+
+// Processes events until the condition holds or the time is up.
+bool warteBis(const std::function<bool()>& bedingung, int millisekunden = 10000);
+
+// A free TCP port on 127.0.0.1 at the moment of asking.
+quint16 freierPort();
+
+// A QCoreApplication for tests whose queued signals need an event loop.
+void sicherstellenApp();
+
 // Runs the steps as a user without special rights, so that write protection
 // holds (for root it does not): in a child process as "nobody" when the tests
 // run as root, with the working directory opened to everyone. Returns the

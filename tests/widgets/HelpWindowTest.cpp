@@ -60,59 +60,15 @@ private slots:
             fenster.browser()->setSource(QUrl(u"qrc:/hilfe/"_s + seite));
             text += fenster.browser()->toPlainText() + u'\n';
         }
-        QStringList muss = {
-            // keys
-            u"Enter"_s,
-            u"Esc"_s,
-            u"F12"_s,
-            u"Pfeil ab"_s,
-            u"Pfeil auf"_s,
-            u"F2"_s,
-            u"F3"_s,
-            u"F4"_s,
-            u"F6"_s,
-            u"F7"_s,
-            u"F5"_s,
-            u"Umschalt+F5"_s,
-            u"Strg+F5"_s,
-            u"F8"_s,
-            u"F9"_s,
-            u"Strg+L"_s,
-            u"Strg+T"_s,
-            u"Strg+K"_s,
-            u"Strg+G"_s,
-            // input line
-            u"DL1ABC/P"_s,
-            u"OE/DL1ABC"_s,
-            u"C:"_s,
-            u"JO31AB"_s,
-            u"PA57XY"_s,
-            u"2CD"_s,
-            u"42CD"_s,
-            u"59001"_s,
-            u"599012"_s,
-            u"+7"_s,
-            u"59S"_s,
-            u"59A012"_s,
-            u"1430"_s,
-            u"14:30"_s,
-            u"2530"_s,
-            u"01.12.26"_s,
-            u"K:qrv"_s,
-            u"?DL1*"_s,
-            // files
-            u"NAME.mdb"_s,
-            u"NAME.txt"_s,
-            u"LOG.TXT"_s,
-            u"~/.config/CONTEST/CONTEST.ini"_s,
-            u"CONTEST.DAT"_s,
-            u"CALLINFO.MDB"_s,
-            u"Ausdruck_JJJJ-MM-TT_hh-mm-ss.pdf"_s,
-            u".EXP"_s,
-            u".EDI"_s,
-            u"Postausgang"_s,
-            u".adi"_s,
-        };
+        // The keys, the input line's tokens and the files.
+        QStringList muss = { u"Enter"_s, u"Esc"_s, u"F12"_s, u"Pfeil ab"_s, u"Pfeil auf"_s, u"F2"_s, u"F3"_s,
+            u"F4"_s, u"F6"_s, u"F7"_s, u"F5"_s, u"Umschalt+F5"_s, u"Strg+F5"_s, u"F8"_s, u"F9"_s, u"Strg+L"_s,
+            u"Strg+T"_s, u"Strg+K"_s, u"Strg+G"_s, u"DL1ABC/P"_s, u"OE/DL1ABC"_s, u"C:"_s, u"JO31AB"_s,
+            u"PA57XY"_s, u"2CD"_s, u"42CD"_s, u"59001"_s, u"599012"_s, u"+7"_s, u"59S"_s, u"59A012"_s,
+            u"1430"_s, u"14:30"_s, u"2530"_s, u"01.12.26"_s, u"K:qrv"_s, u"?DL1*"_s, u"NAME.mdb"_s,
+            u"NAME.txt"_s, u"LOG.TXT"_s, u"~/.config/CONTEST/CONTEST.ini"_s, u"CONTEST.DAT"_s,
+            u"CALLINFO.MDB"_s, u"Ausdruck_JJJJ-MM-TT_hh-mm-ss.pdf"_s, u".EXP"_s, u".EDI"_s, u"Postausgang"_s,
+            u".adi"_s };
         test::Arbeitsplatz a;
         ContestModel model { a.prompter, a.clock, a.keystrokes, a.lookup, a.settings };
         MainWindow rahmen(model, a.prompter);
