@@ -74,7 +74,7 @@ QVariant NutzerTabelle::data(const QModelIndex& index, int role) const
     case Richtung:
         return n.km < 0 ? QString() : QString::number(n.winkel) + u'°';
     case Qso:
-        return n.gearbeitet ? u"gearbeitet"_s : QString();
+        return n.gearbeitet ? u"\u2713"_s : QString();
     default:
         return {};
     }
@@ -85,7 +85,7 @@ QVariant NutzerTabelle::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     static const QString titel[kSpalten]
-        = { u"Rufzeichen"_s, u"Name"_s, u"Locator"_s, u"km"_s, u"Richtung"_s, u"QSO"_s };
+        = { u"Rufzeichen"_s, u"QSO"_s, u"km"_s, u"Richtung"_s, u"Locator"_s, u"Name"_s };
     return section >= 0 && section < kSpalten ? titel[section] : QString();
 }
 

@@ -20,7 +20,8 @@ struct ChatNutzer {
 class NutzerTabelle : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Spalte { Rufzeichen, Name, Locator, Km, Richtung, Qso, kSpalten };
+    // The mark and the distance beside the call: a narrow window still shows them.
+    enum Spalte { Rufzeichen, Qso, Km, Richtung, Locator, Name, kSpalten };
     enum class Sortierung { Entfernung, Rufzeichen };
 
     using QAbstractTableModel::QAbstractTableModel;

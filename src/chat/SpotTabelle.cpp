@@ -49,7 +49,7 @@ QVariant SpotTabelle::data(const QModelIndex& index, int role) const
     case Km:
         return c.km < 0 ? QString() : QString::number(c.km);
     case Qso:
-        return c.gearbeitet ? u"gearbeitet"_s : QString();
+        return c.gearbeitet ? u"\u2713"_s : QString();
     case Spotter:
         return c.spot.spotter;
     case Kommentar:
@@ -63,8 +63,8 @@ QVariant SpotTabelle::headerData(int section, Qt::Orientation orientation, int r
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const QString titel[kSpalten] = { u"Zeit"_s, u"Frequenz"_s, u"Rufzeichen"_s, u"Locator"_s, u"km"_s,
-        u"QSO"_s, u"Spotter"_s, u"Kommentar"_s };
+    static const QString titel[kSpalten] = { u"Zeit"_s, u"Frequenz"_s, u"Rufzeichen"_s, u"QSO"_s, u"km"_s,
+        u"Locator"_s, u"Spotter"_s, u"Kommentar"_s };
     return section >= 0 && section < kSpalten ? titel[section] : QString();
 }
 

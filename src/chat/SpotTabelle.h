@@ -21,7 +21,7 @@ class SpotTabelle : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr size_t kHöchstens = 1000;
-    enum Spalte { Zeit, Frequenz, Rufzeichen, Locator, Km, Qso, Spotter, Kommentar, kSpalten };
+    enum Spalte { Zeit, Frequenz, Rufzeichen, Qso, Km, Locator, Spotter, Kommentar, kSpalten };
 
     using QAbstractTableModel::QAbstractTableModel;
 
