@@ -9,6 +9,7 @@
 #include "contest/ContestWindow.h"
 #include "contest/InputLineEdit.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <QTableView>
 
@@ -23,6 +24,11 @@ Chatanschluss::Chatanschluss(MainWindow& rahmen, ContestModel& contest, Settings
     , chat_(contest)
     , cluster_(contest)
 {
+    // A message to the operator asks for attention the desktop's way, never with a box.
+    connect(&chat_, &ChatModel::mentioned, this, [this] {
+        if (!chatFenster_.isNull())
+            QApplication::alert(chatFenster_);
+    });
     Befehle& befehle = rahmen_.befehle();
     befehle.ausführen(Befehl::KstChat, this, [this] { chatZeigen(); });
     befehle.ausführen(Befehl::DxCluster, this, [this] { clusterZeigen(); });
@@ -53,7 +59,8 @@ void Chatanschluss::chatZeigen()
         connect(chatFenster_, &ChatWindow::takeOver, this, &Chatanschluss::übernehmen);
         daneben(chatFenster_, 0);
     }
-    if (chat_.verbindung().zustand() == TelnetVerbindung::Zustand::Aus)
+    if (const auto z = chat_.verbindung().zustand();
+        z == TelnetVerbindung::Zustand::Aus || z == TelnetVerbindung::Zustand::Aufgegeben)
         chat_.verbinden();
     chatFenster_->show();
     chatFenster_->raise();
@@ -68,7 +75,8 @@ void Chatanschluss::clusterZeigen()
         connect(clusterFenster_, &ClusterWindow::takeOver, this, &Chatanschluss::übernehmen);
         daneben(clusterFenster_, 1);
     }
-    if (cluster_.verbindung().zustand() == TelnetVerbindung::Zustand::Aus)
+    if (const auto z = cluster_.verbindung().zustand();
+        z == TelnetVerbindung::Zustand::Aus || z == TelnetVerbindung::Zustand::Aufgegeben)
         cluster_.verbinden();
     clusterFenster_->show();
     clusterFenster_->raise();

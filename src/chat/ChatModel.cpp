@@ -53,7 +53,8 @@ QString ChatModel::rufzeichen() const
 void ChatModel::verbinden()
 {
     const ChatEinstellungen e = ChatEinstellungen::laden(contest_.settings());
-    verbindung_.verbinden(e.chatServer, e.chatPort, { rufzeichen(), e.passwort, QString::number(e.raum) });
+    angemeldetAls_ = rufzeichen();
+    verbindung_.verbinden(e.chatServer, e.chatPort, { angemeldetAls_, e.passwort, QString::number(e.raum) });
 }
 
 void ChatModel::trennen()
@@ -95,7 +96,7 @@ void ChatModel::zeile(const QString& text)
     if (const std::optional<kst::Nachricht> n = kst::nachricht(text)) {
         if (listeOffen_)
             listeAbschließen();
-        const bool erwähnt = kst::erwähnt(*n, rufzeichen());
+        const bool erwähnt = kst::erwähnt(*n, angemeldetAls_);
         verlauf_.anhängen(text, erwähnt);
         if (!bekannt_.contains(n->call)) {
             nutzerEintragen({ n->call, QString(), n->name });

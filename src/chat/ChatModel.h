@@ -71,6 +71,8 @@ private:
     // Users by call in arrival order; the table shows them sorted.
     QHash<QString, kst::Nutzer> bekannt_;
     QString eigenerLocator_;
+    // Read once per sign-on, not for every line.
+    QString angemeldetAls_;
     // Between "/SH US" and the first line after the list.
     bool listeOffen_ = false;
     int listeVorspann_ = 0;
