@@ -24,7 +24,13 @@ ChatModel::ChatModel(OffenerContest& contest, TelnetZeiten zeiten, QObject* pare
     , verbindung_(zeiten)
     , gearbeitet_(contest)
     , listenUhr_(new QTimer(this))
+    , listenEnde_(new QTimer(this))
 {
+    listenEnde_->setSingleShot(true);
+    connect(listenEnde_, &QTimer::timeout, this, [this] {
+        if (listeOffen_)
+            listeAbschließen();
+    });
     connect(&verbindung_, &TelnetVerbindung::lineReceived, this, &ChatModel::zeile);
     connect(&verbindung_, &TelnetVerbindung::stateChanged, this, [this] {
         if (verbindung_.zustand() != TelnetVerbindung::Zustand::Angemeldet)
@@ -110,6 +116,7 @@ void ChatModel::zeile(const QString& text)
     if (listeOffen_) {
         if (u) {
             neueListe_.insert(u->call, *u);
+            listenEnde_->start(kListenEndeMs);
             return;
         }
         if (!neueListe_.isEmpty() || ++listeVorspann_ > kVorspann)
@@ -137,6 +144,7 @@ void ChatModel::nutzerEintragen(const kst::Nutzer& n)
 void ChatModel::listeAbschließen()
 {
     listeOffen_ = false;
+    listenEnde_->stop();
     if (neueListe_.isEmpty())
         return;
     // The list is the truth: who is not in it has left.

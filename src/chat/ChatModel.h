@@ -29,6 +29,7 @@ class ChatModel : public QObject {
 public:
     // The user list is asked for again this often; the chat tells no changes.
     static constexpr int kListeMs = 120000;
+    static constexpr int kListenEndeMs = 1000;
 
     ChatModel(OffenerContest& contest, TelnetZeiten zeiten = {}, QObject* parent = nullptr);
 
@@ -68,6 +69,8 @@ private:
     NutzerTabelle nutzer_;
     Gearbeitet gearbeitet_;
     QTimer* listenUhr_;
+    // A list that ends without a closing line is complete after this pause.
+    QTimer* listenEnde_;
     // Users by call in arrival order; the table shows them sorted.
     QHash<QString, kst::Nutzer> bekannt_;
     QString eigenerLocator_;

@@ -179,6 +179,41 @@ TEST_F(ChatVerbindungTest, ReconnectsAfterADropAndGivesUpWhenTheServerIsGone)
             port));
 }
 
+TEST_F(ChatVerbindungTest, ArrivalsJoinAndTheNextListReplacesTheUsers)
+{
+    QList<S::Schritt> s = anmeldung() + nutzerliste();
+    s.append(S::senden("PA3NEW   JO21AB  Piet\r\n"));
+    s.append(S::erwarten("/SH US"));
+    s.append(
+        S::senden("Users in this room:\r\nPA3NEW   JO21AB  Piet\r\nOK1KKW   JO60RN  Team\r\n2 users\r\n"));
+    TelnetTestServer server({ s });
+    ports(server.port(), 1);
+    ChatModel chat(model, kZeiten);
+    chat.verbinden();
+    ASSERT_TRUE(warteBis([&] { return chat.nutzer().zeileVon(u"PA3NEW"_s) >= 0; }));
+    EXPECT_EQ(chat.nutzer().rowCount(), 5);
+    EXPECT_EQ(chat.nutzer().nutzer().at(chat.nutzer().zeileVon(u"PA3NEW"_s)).locator, u"JO21AB"_s);
+
+    ASSERT_TRUE(chat.senden(u"/sh us"_s));
+    ASSERT_TRUE(warteBis([&] { return server.amEnde() && chat.nutzer().rowCount() == 2; }))
+        << chat.nutzer().rowCount();
+    EXPECT_EQ(chat.nutzer().nutzer().at(chat.nutzer().zeileVon(u"OK1KKW"_s)).name, u"Team"_s);
+    // The list's last line is the chat's again.
+    const Verlauf& v = chat.verlauf();
+    ASSERT_TRUE(warteBis([&] { return v.rowCount() > 0 && v.text(v.rowCount() - 1) == u"2 users"_s; }));
+}
+
+TEST_F(ChatVerbindungTest, AListWithoutClosingLineIsShownAfterAPause)
+{
+    QList<S::Schritt> s = anmeldung();
+    s.append(S::senden("OK1KKW   JO60RN  Team Kladno\r\nG4XYZ    IO91AB  Bob\r\n"));
+    TelnetTestServer server({ s });
+    ports(server.port(), 1);
+    ChatModel chat(model, kZeiten);
+    chat.verbinden();
+    ASSERT_TRUE(warteBis([&] { return chat.nutzer().rowCount() == 2; }));
+}
+
 TEST(TelnetVerbindung, PausesDoubleUpToTheLongest)
 {
     const TelnetZeiten z { 1000, 2000, 60000, 10 };
