@@ -94,18 +94,20 @@ std::optional<Nutzer> nutzer(QStringView zeile)
         return std::nullopt;
     Nutzer u;
     u.call = w[0].toString();
-    qsizetype ab = 1;
-    if (w.size() > 1 && istLocator6(w[1])) {
-        u.locator = w[1].toString().toUpper();
-        ab = 2;
-    } else if (w.size() > 1) {
-        // A user line always gives the locator; a line that has something else
-        // second is chat text, not a user.
-        return std::nullopt;
-    }
+    // The locator is the first word that is one, brackets around it or not;
+    // the other words are the name, in whichever order the list gives them.
     QStringList name;
-    for (qsizetype i = ab; i < w.size(); ++i)
-        name.append(w[i].toString());
+    for (qsizetype i = 1; i < w.size(); ++i) {
+        QStringView wort = w[i];
+        while (!wort.isEmpty() && (wort.front() == u'(' || wort.front() == u'['))
+            wort = wort.mid(1);
+        while (!wort.isEmpty() && (wort.back() == u')' || wort.back() == u']'))
+            wort.chop(1);
+        if (u.locator.isEmpty() && istLocator6(wort))
+            u.locator = wort.toString().toUpper();
+        else
+            name.append(w[i].toString());
+    }
     u.name = name.join(u' ');
     return u;
 }

@@ -35,8 +35,9 @@ struct Nachricht {
 };
 std::optional<Nachricht> nachricht(QStringView zeile);
 
-// One line of the user list "/SH US" asks for: call, locator, then the name
-// as the user set it ("DL1ABC JO31AB Hans"). The locator may be missing.
+// One line of the user list "/SH US" asks for: the call first, then locator
+// and name as the user set them ("DL1ABC JO31AB Hans", "DL1ABC Hans (JO31AB)").
+// The locator may be missing; outside a list only a line with one counts.
 struct Nutzer {
     QString call;
     QString locator; // upper case, or ""

@@ -163,7 +163,9 @@ TEST(KstZeile, Users)
         { u"DL1ABC   JO31AB  Hans"_s, true, u"DL1ABC"_s, u"JO31AB"_s, u"Hans"_s },
         { u"OK1KKW jo60rn Team Kladno"_s, true, u"OK1KKW"_s, u"JO60RN"_s, u"Team Kladno"_s },
         { u"SP3XYZ/P"_s, true, u"SP3XYZ/P"_s, {}, {} },
-        { u"DL1ABC Hans"_s, false, {}, {}, {} },
+        { u"DL1ABC Hans"_s, true, u"DL1ABC"_s, {}, u"Hans"_s },
+        { u"DL1ABC Hans (jo31ab)"_s, true, u"DL1ABC"_s, u"JO31AB"_s, u"Hans"_s },
+        { u"DL1ABC JO31AB JO32AA"_s, true, u"DL1ABC"_s, u"JO31AB"_s, u"JO32AA"_s },
         { u"Users: 3"_s, false, {}, {}, {} },
         { u"   "_s, false, {}, {}, {} },
     };
