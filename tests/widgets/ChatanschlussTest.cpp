@@ -1,6 +1,7 @@
 // The KST chat and the DX cluster wired into the running program: the windows
 // open from their commands, a station taken from either lands in the input
 // line with the focus, and a dropped session is a status line, never a box.
+#include "chat/ChatDialog.h"
 #include "chat/ChatEinstellungen.h"
 #include "chat/ChatWindow.h"
 #include "chat/ClusterWindow.h"
@@ -11,6 +12,8 @@
 #include "support/TelnetTestServer.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QTableView>
 #include <QtTest>
 
@@ -102,6 +105,30 @@ private slots:
         QTest::mouseDClick(fenster->spots()->viewport(), Qt::LeftButton, {}, mitte);
         QCOMPARE(eingabe->text(), u"SP3ZZZ JO82AB"_s);
         QCOMPARE(p.antworten.titel.size(), boxen);
+    }
+
+    void theSettingsFormGivesBackWhatWasTyped()
+    {
+        ChatEinstellungen vorher;
+        vorher.chatServer = u"www.on4kst.info"_s;
+        vorher.chatPort = 23000;
+        vorher.raum = 2;
+        vorher.clusterPort = 7300;
+        ChatDialog d(vorher);
+        const auto feld
+            = [&](const char16_t* name) { return d.findChild<QLineEdit*>(QString::fromUtf16(name)); };
+        QCOMPARE(feld(u"txtPasswort")->echoMode(), QLineEdit::Password);
+        QCOMPARE(d.einstellungen(), vorher);
+        feld(u"txtRufzeichen")->setText(u" dl0xx/p "_s);
+        feld(u"txtPasswort")->setText(u"ge heim"_s);
+        feld(u"txtClusterServer")->setText(u" dx.example "_s);
+        d.findChild<QSpinBox*>(u"txtRaum"_s)->setValue(3);
+        ChatEinstellungen nachher = vorher;
+        nachher.chatCall = u"DL0XX/P"_s;
+        nachher.passwort = u"ge heim"_s;
+        nachher.clusterServer = u"dx.example"_s;
+        nachher.raum = 3;
+        QCOMPARE(d.einstellungen(), nachher);
     }
 };
 
