@@ -97,7 +97,7 @@ fuzz)
     install_missing clang libclang-rt-dev
     CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_FUZZ=ON \
         -DTARVEX_SANITIZE=ON -DTARVEX_BUILD_TESTS=OFF -DTARVEX_BUILD_BENCH=OFF >/dev/null
-    cmake --build build-fuzz --target fuzz_wsjtx
+    cmake --build build-fuzz --target fuzz_wsjtx fuzz_chat
     for ziel in build-fuzz/tests/fuzz/fuzz_*; do
         [ -f "$ziel" ] && [ -x "$ziel" ] || continue
         name=${ziel##*/fuzz_}

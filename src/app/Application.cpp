@@ -3,6 +3,7 @@
 
 #include "Automation.h"
 #include "Bilder.h"
+#include "Chatanschluss.h"
 #include "CopyrightDialog.h"
 #include "Digitalanschluss.h"
 #include "DruckerwahlDialog.h"
@@ -70,6 +71,7 @@ Application::Application(std::unique_ptr<Settings> settings)
         [this, rahmen] { DeleteContestDialog::ausführen(rahmen, *model_, *fragen_); });
     station_ = new Stationsanschluss(*mainWindow_, *model_, *settings_, *fragen_);
     digital_ = new Digitalanschluss(*mainWindow_, *model_, *settings_, *fragen_);
+    chat_ = new Chatanschluss(*mainWindow_, *model_, *settings_);
     befehle.ausführen(Befehl::Bandwechseln, this, [this, rahmen] {
         BandwahlDialog::ausführen(rahmen, *model_, *fragen_, station_->steuerung().transceiverBand());
     });

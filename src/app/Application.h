@@ -19,6 +19,7 @@ class CallInfoModel;
 class CallInfoWindow;
 class ContestModel;
 class CurlMailSender;
+class Chatanschluss;
 class Digitalanschluss;
 class MailVersand;
 class LogModel;
@@ -89,6 +90,7 @@ private:
     QslWindow* qslWindow_ = nullptr; // owned by the main frame
     Stationsanschluss* station_ = nullptr; // owned by the main frame
     Digitalanschluss* digital_ = nullptr; // owned by the main frame
+    Chatanschluss* chat_ = nullptr; // owned by the main frame
     QPointer<QWidget> statistik_;
     std::unique_ptr<CallInfoModel> callInfoModel_;
     CallInfoWindow* callInfoWindow_ = nullptr; // owned by the main frame's stack once shown

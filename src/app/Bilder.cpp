@@ -38,6 +38,7 @@ const QList<Symbol>& symbole()
         { u"Karte"_s, u"karte"_s },
         { u"Bandwahl"_s, u"bandwahl"_s },
         { u"Antenne"_s, u"antenne"_s },
+        { u"Chat"_s, u"chat"_s },
     };
     return liste;
 }

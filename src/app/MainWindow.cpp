@@ -84,6 +84,7 @@ void MainWindow::baueToolbar()
         { u"Karte", u"Karte zeigen", Befehl::Karte },
         { u"Bandwahl", u"Band auswählen", Befehl::Bandwechseln },
         { u"Antenne", u"Antenne drehen (F5)", Befehl::AntenneDrehen },
+        { u"Chat", u"KST-Chat (Strg+J)", Befehl::KstChat },
     };
     for (const auto& k : knöpfe) {
         const QString key = QString::fromUtf16(k.key);

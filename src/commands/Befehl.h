@@ -57,6 +57,9 @@ enum class Befehl : int {
     BekannteStationenÜbernehmen,
     BekannteStationenImportieren,
     EdiAlleBänder,
+    KstChat,
+    DxCluster,
+    ChatEinstellen,
     // Hilfe
     Info,
     Copyright,

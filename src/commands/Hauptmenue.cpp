@@ -99,6 +99,10 @@ const std::vector<Hauptmenü::Zeile>& Hauptmenü::zeilen()
         { A::Trenner, {} },
         { A::Befehl, u"Bekannte Stationen &übernehmen"_s, B::BekannteStationenÜbernehmen },
         { A::Befehl, u"Bekannte Stationen i&mportieren …"_s, B::BekannteStationenImportieren },
+        { A::Trenner, {} },
+        { A::Befehl, u"&KST-Chat"_s, B::KstChat, QKeySequence(u"Ctrl+J"_s) },
+        { A::Befehl, u"&DX-Cluster"_s, B::DxCluster },
+        { A::Befehl, u"C&hat und Cluster einstellen …"_s, B::ChatEinstellen },
 
         { A::Menü, u"&Hilfe"_s, {}, {}, u"mnuHilfe"_s },
         { A::Befehl, u"I&nfo"_s, B::Info },

@@ -16,7 +16,7 @@ import sys
 
 # What each folder of src/ may include besides itself. The lower a folder, the
 # fewer it may see; app wires the program and sees everything.
-WINDOWS = {'logout', 'qsl', 'stats', 'callinfo'}
+WINDOWS = {'logout', 'qsl', 'stats', 'callinfo', 'chat'}
 ERLAUBT = {
     'common': set(),
     'store': {'common'},
@@ -28,6 +28,7 @@ ERLAUBT = {
     'ui': {'common'},
     'station': {'common', 'store', 'entry'},
     'digital': {'common', 'store', 'entry'},
+    'chat': {'common', 'store', 'entry', 'station', 'commands', 'ui', 'contest'},
     'contest': {'common', 'store', 'entry', 'print', 'mail', 'formats', 'commands', 'ui', 'station', 'digital'},
     'logout': {'common', 'store', 'entry', 'print', 'mail', 'formats', 'commands', 'ui', 'contest'},
     'qsl': {'common', 'store', 'entry', 'print', 'formats', 'commands', 'ui', 'contest'},
