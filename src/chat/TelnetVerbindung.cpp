@@ -1,5 +1,7 @@
 #include "TelnetVerbindung.h"
 
+#include "common/NetzFehler.h"
+
 #include "KstZeile.h"
 
 #include <QTcpSocket>
@@ -24,8 +26,9 @@ TelnetVerbindung::TelnetVerbindung(TelnetZeiten zeiten, QObject* parent)
     });
     connect(socket_, &QTcpSocket::readyRead, this, &TelnetVerbindung::lesen);
     connect(socket_, &QTcpSocket::disconnected, this, [this] { verloren(u"vom Server getrennt"_s); });
-    connect(socket_, &QTcpSocket::errorOccurred, this,
-        [this](QAbstractSocket::SocketError fehler) { verloren(fehlerText(fehler)); });
+    connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError fehler) {
+        verloren(netzFehler(fehler, u"vom Server getrennt"_s));
+    });
     connect(verbindenUhr_, &QTimer::timeout, this, [this] { verloren(u"keine Antwort beim Verbinden"_s); });
     connect(wiederUhr_, &QTimer::timeout, this, &TelnetVerbindung::aufbauen);
 }
@@ -179,24 +182,6 @@ void TelnetVerbindung::setZustand(Zustand z)
         return;
     zustand_ = z;
     emit stateChanged();
-}
-
-QString TelnetVerbindung::fehlerText(QAbstractSocket::SocketError fehler)
-{
-    switch (fehler) {
-    case QAbstractSocket::ConnectionRefusedError:
-        return u"Verbindung abgelehnt"_s;
-    case QAbstractSocket::RemoteHostClosedError:
-        return u"vom Server getrennt"_s;
-    case QAbstractSocket::HostNotFoundError:
-        return u"Rechner nicht gefunden"_s;
-    case QAbstractSocket::SocketTimeoutError:
-        return u"keine Antwort beim Verbinden"_s;
-    case QAbstractSocket::NetworkError:
-        return u"Netzwerk nicht erreichbar"_s;
-    default:
-        return u"Netzwerkfehler"_s;
-    }
 }
 
 } // namespace tarvex

@@ -63,7 +63,6 @@ private:
     bool beantworten(const QString& text);
     void verloren(const QString& grund);
     void setZustand(Zustand z);
-    static QString fehlerText(QAbstractSocket::SocketError fehler);
 
     TelnetZeiten zeiten_;
     QTcpSocket* socket_;

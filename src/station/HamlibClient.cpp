@@ -1,5 +1,7 @@
 #include "HamlibClient.h"
 
+#include "common/NetzFehler.h"
+
 #include <QTcpSocket>
 #include <QTimer>
 #include <algorithm>
@@ -29,7 +31,7 @@ HamlibClient::HamlibClient(HamlibZeiten zeiten, QObject* parent)
     connect(socket_, &QTcpSocket::disconnected, this,
         [this] { verloren(HamlibAntwort::Art::Getrennt, u"Verbindung vom Daemon geschlossen"_s); });
     connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError fehler) {
-        verloren(HamlibAntwort::Art::Getrennt, fehlerText(fehler));
+        verloren(HamlibAntwort::Art::Getrennt, netzFehler(fehler, u"Verbindung vom Daemon geschlossen"_s));
     });
     connect(verbindenUhr_, &QTimer::timeout, this,
         [this] { verloren(HamlibAntwort::Art::Getrennt, u"keine Antwort beim Verbinden"_s); });
@@ -174,24 +176,6 @@ int HamlibClient::wartezeit(int versuch, const HamlibZeiten& zeiten)
     for (int i = 0; i < versuch && ms < zeiten.längsteWartezeitMs; ++i)
         ms *= 2;
     return static_cast<int>(std::min<qint64>(ms, zeiten.längsteWartezeitMs));
-}
-
-QString HamlibClient::fehlerText(QAbstractSocket::SocketError fehler)
-{
-    switch (fehler) {
-    case QAbstractSocket::ConnectionRefusedError:
-        return u"Verbindung abgelehnt"_s;
-    case QAbstractSocket::RemoteHostClosedError:
-        return u"Verbindung vom Daemon geschlossen"_s;
-    case QAbstractSocket::HostNotFoundError:
-        return u"Rechner nicht gefunden"_s;
-    case QAbstractSocket::SocketTimeoutError:
-        return u"keine Antwort beim Verbinden"_s;
-    case QAbstractSocket::NetworkError:
-        return u"Netzwerk nicht erreichbar"_s;
-    default:
-        return u"Netzwerkfehler"_s;
-    }
 }
 
 } // namespace tarvex

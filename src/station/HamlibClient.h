@@ -81,7 +81,6 @@ private:
     void abschließen(HamlibAntwort antwort);
     void verloren(HamlibAntwort::Art art, const QString& grund);
     void setZustand(Zustand z);
-    static QString fehlerText(QAbstractSocket::SocketError fehler);
 
     HamlibZeiten zeiten_;
     QTcpSocket* socket_ = nullptr;
