@@ -1,6 +1,7 @@
 #include "ChatWindow.h"
 
 #include "ChatModel.h"
+#include "ui/Zeilenwahl.h"
 
 #include <QBrush>
 #include <QComboBox>
@@ -8,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -82,8 +82,7 @@ ChatWindow::ChatWindow(ChatModel& model, QWidget* parent)
     nutzer_->horizontalHeader()->resizeSection(NutzerTabelle::Km, 52);
     nutzer_->horizontalHeader()->resizeSection(NutzerTabelle::Richtung, 64);
     nutzer_->horizontalHeader()->resizeSection(NutzerTabelle::Locator, 70);
-    nutzer_->installEventFilter(this);
-    connect(nutzer_, &QTableView::doubleClicked, this, [this] { übernehmen(); });
+    new Zeilenwahl(nutzer_, [this](int zeile) { übernehmen(zeile); });
     // The list is read anew every two minutes: the station the operator is on stays chosen.
     connect(&model_.nutzer(), &QAbstractItemModel::modelAboutToBeReset, this, [this] {
         const QModelIndex i = nutzer_->currentIndex();
@@ -142,21 +141,9 @@ ChatWindow::ChatWindow(ChatModel& model, QWidget* parent)
     resize(900, 420);
 }
 
-bool ChatWindow::eventFilter(QObject* objekt, QEvent* event)
+void ChatWindow::übernehmen(int zeile)
 {
-    if (objekt == nutzer_ && event->type() == QEvent::KeyPress) {
-        const auto* k = static_cast<QKeyEvent*>(event);
-        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            übernehmen();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(objekt, event);
-}
-
-void ChatWindow::übernehmen()
-{
-    if (const std::optional<Uebernahme> ü = model_.übernahme(nutzer_->currentIndex().row()))
+    if (const std::optional<Uebernahme> ü = model_.übernahme(zeile))
         emit takeOver(ü->call, ü->locator);
 }
 

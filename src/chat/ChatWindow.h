@@ -26,11 +26,8 @@ public:
 signals:
     void takeOver(const QString& call, const QString& locator);
 
-protected:
-    bool eventFilter(QObject* objekt, QEvent* event) override;
-
 private:
-    void übernehmen();
+    void übernehmen(int zeile);
 
     ChatModel& model_;
     QLabel* status_;

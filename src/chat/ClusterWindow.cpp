@@ -1,10 +1,10 @@
 #include "ClusterWindow.h"
 
 #include "ClusterModel.h"
+#include "ui/Zeilenwahl.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -48,8 +48,7 @@ ClusterWindow::ClusterWindow(ClusterModel& model, QWidget* parent)
     spots_->horizontalHeader()->resizeSection(SpotTabelle::Km, 52);
     spots_->horizontalHeader()->resizeSection(SpotTabelle::Locator, 70);
     spots_->horizontalHeader()->resizeSection(SpotTabelle::Spotter, 80);
-    spots_->installEventFilter(this);
-    connect(spots_, &QTableView::doubleClicked, this, [this] { übernehmen(); });
+    new Zeilenwahl(spots_, [this](int zeile) { übernehmen(zeile); });
     // Without a chosen spot Enter takes the newest.
     const auto ersterGewählt = [this] {
         if (!spots_->currentIndex().isValid() && model_.spots().rowCount() > 0)
@@ -95,21 +94,9 @@ ClusterWindow::ClusterWindow(ClusterModel& model, QWidget* parent)
     resize(820, 420);
 }
 
-bool ClusterWindow::eventFilter(QObject* objekt, QEvent* event)
+void ClusterWindow::übernehmen(int zeile)
 {
-    if (objekt == spots_ && event->type() == QEvent::KeyPress) {
-        const auto* k = static_cast<QKeyEvent*>(event);
-        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            übernehmen();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(objekt, event);
-}
-
-void ClusterWindow::übernehmen()
-{
-    if (const std::optional<Uebernahme> ü = model_.übernahme(spots_->currentIndex().row()))
+    if (const std::optional<Uebernahme> ü = model_.übernahme(zeile))
         emit takeOver(ü->call, ü->locator);
 }
 
