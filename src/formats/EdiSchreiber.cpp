@@ -1,7 +1,6 @@
 #include "EdiSchreiber.h"
 
-#include "common/SystemFehler.h"
-#include "common/TextFile.h"
+#include "common/AtomicTextFile.h"
 #include "common/UserError.h"
 #include "common/Val.h"
 #include "entry/CallSign.h"
@@ -10,15 +9,11 @@
 #include "store/Gueltigkeit.h"
 
 #include <QDate>
-#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 
 namespace tarvex {
 
@@ -99,6 +94,24 @@ WertungsZeile wertungsZeile(const QsoRecord& q, qint64 rowid)
 QString kern(const QsoRecord& q)
 {
     return (q.kernCall.trimmed().isEmpty() ? Kern2(q.rufzeichen) : q.kernCall.trimmed()).toUpper();
+}
+
+// Text that ascii() made: one byte per character.
+void anhängen(QByteArray& aus, QStringView text)
+{
+    const qsizetype alt = aus.size();
+    aus.resize(alt + text.size());
+    char* p = aus.data() + alt;
+    for (const QChar c : text)
+        *p++ = static_cast<char>(c.unicode());
+}
+
+void zeileAnhängen(QByteArray& aus, QStringView zeile)
+{
+    while (zeile.endsWith(u' '))
+        zeile.chop(1);
+    anhängen(aus, zeile);
+    aus.append("\r\n", 2);
 }
 
 } // namespace
@@ -232,14 +245,15 @@ EdiSchreiber::Aufbau::~Aufbau() = default;
 
 void EdiSchreiber::Aufbau::reservieren(qsizetype anzahl)
 {
-    datei_.qsos.reserve(anzahl);
+    // A record is some 50 characters.
+    sätze_.reserve(anzahl * 64);
     stand_->gültigeKerne.reserve(anzahl);
 }
 
 void EdiSchreiber::Aufbau::hinzufügen(const QsoRecord& q)
 {
     Stand& st = *stand_;
-    const qsizetype i = datei_.qsos.size();
+    const qsizetype i = anzahl_;
     if (i == 0)
         ersterDatum_ = q.datum;
     // Counted like the running score counts them, valid or not.
@@ -260,27 +274,36 @@ void EdiSchreiber::Aufbau::hinzufügen(const QsoRecord& q)
     }
     const Rapport geg = teilen(ascii(q.rstGeg), i + 1);
     const Rapport erh = teilen(ascii(q.rstErh));
-    EdiQso e;
-    e.datum = st.ediDatum;
-    e.zeit = ediZeit(q.zeit);
-    e.rufzeichen = ascii(q.rufzeichen);
-    e.mode = modeCode(geg.rapport, erh.rapport);
-    e.rstGeg = geg.rapport;
-    e.nummerGeg = geg.nummer;
-    e.rstErh = erh.rapport;
-    e.nummerErh = erh.nummer;
-    e.locator = ascii(q.locator);
-    e.punkte = ok ? ganzzahl(Val(q.punkte)) : u"0"_s;
-    if (ok && neuesGroßfeld)
-        e.neuerLocator = u"N"_s;
-    if (ok && neuesLand)
-        e.neuesLand = u"N"_s;
     const QString k = kern(q);
+    bool doppelt = false;
     if (ok)
         st.gültigeKerne.insert(k);
-    else if (st.gültigeKerne.contains(k))
-        e.doppelt = u"D"_s;
-    datei_.qsos.append(std::move(e));
+    else
+        doppelt = st.gültigeKerne.contains(k);
+    // The fifteen fields; the exchange field stays empty.
+    QByteArray& z = sätze_;
+    const auto feld = [&z](QStringView text) {
+        anhängen(z, text);
+        z.append(';');
+    };
+    feld(st.ediDatum);
+    feld(ediZeit(q.zeit));
+    feld(ascii(q.rufzeichen));
+    feld(modeCode(geg.rapport, erh.rapport));
+    feld(geg.rapport);
+    feld(geg.nummer);
+    feld(erh.rapport);
+    feld(erh.nummer);
+    z.append(';');
+    feld(ascii(q.locator));
+    feld(ok ? ganzzahl(Val(q.punkte)) : u"0"_s);
+    z.append(';');
+    feld(ok && neuesGroßfeld ? u"N" : u"");
+    feld(ok && neuesLand ? u"N" : u"");
+    if (doppelt)
+        z.append('D');
+    z.append("\r\n", 2);
+    ++anzahl_;
     if (ok && Val(q.punkte) > st.odxPunkte) {
         st.odxPunkte = Val(q.punkte);
         st.odxCall = q.rufzeichen;
@@ -296,7 +319,7 @@ void EdiSchreiber::Aufbau::hinzufügen(const QsoRecord& q)
     }
 }
 
-EdiDatei EdiSchreiber::erstellen(const Angaben& a, const Station& station, const QList<QsoRecord>& qsos)
+QByteArray EdiSchreiber::erstellen(const Angaben& a, const Station& station, const QList<QsoRecord>& qsos)
 {
     Aufbau aufbau;
     Wertung wertung;
@@ -307,11 +330,9 @@ EdiDatei EdiSchreiber::erstellen(const Angaben& a, const Station& station, const
     return aufbau.fertig(a, station, wertung.summen());
 }
 
-EdiDatei EdiSchreiber::Aufbau::fertig(const Angaben& a, const Station& station, const Summen& s)
+QByteArray EdiSchreiber::Aufbau::fertig(const Angaben& a, const Station& station, const Summen& s)
 {
     Stand& st = *stand_;
-    EdiDatei datei = std::move(datei_);
-    datei_ = {};
     QDate erster = st.erster, letzter = st.letzter;
     if (!erster.isValid()) {
         // Without contacts the contest date typed in the log window.
@@ -341,7 +362,7 @@ EdiDatei EdiSchreiber::Aufbau::fertig(const Angaben& a, const Station& station, 
     const QString gültige = QString::number(s.gültige);
     const QString punkte = ganzzahl(s.summe);
 
-    datei.kopf = {
+    const std::pair<QString, QString> kopf[] = {
         { u"TName"_s, ascii(a.wettbewerb) },
         { u"TDate"_s, tag(erster) + u';' + tag(letzter) },
         { u"PCall"_s, call },
@@ -379,45 +400,18 @@ EdiDatei EdiSchreiber::Aufbau::fertig(const Angaben& a, const Station& station, 
         { u"CToSc"_s, punkte },
         { u"CODXC"_s, odx },
     };
-    return datei;
-}
-
-QStringList EdiSchreiber::zeilen(const EdiDatei& datei)
-{
-    QStringList z;
-    z.append(u"[REG1TEST;1]"_s);
-    for (const auto& [schlüssel, wert] : datei.kopf)
-        z.append(schlüssel + u'=' + wert);
-    z.append(u"[Remarks]"_s);
-    for (const QString& b : datei.bemerkungen) {
-        // A remark must not look like a section.
-        QString text = ascii(b);
-        if (text.startsWith(u'['))
-            text[0] = u'(';
-        z.append(text);
-    }
-    z.append(u"[QSORecords;%1]"_s.arg(datei.qsos.size()));
-    z.reserve(z.size() + datei.qsos.size() + 1);
-    for (const EdiQso& q : datei.qsos) {
-        // One line per contact of the band, appended in place.
-        const QString* felder[] = { &q.datum, &q.zeit, &q.rufzeichen, &q.mode, &q.rstGeg, &q.nummerGeg,
-            &q.rstErh, &q.nummerErh, &q.austausch, &q.locator, &q.punkte, &q.neuerAustausch, &q.neuerLocator,
-            &q.neuesLand, &q.doppelt };
-        QString zeile;
-        zeile.reserve(80);
-        for (const QString* f : felder) {
-            if (f != felder[0])
-                zeile += u';';
-            zeile += *f;
-        }
-        z.append(std::move(zeile));
-    }
-    z.append(u"[END;Tarvex V3.0]"_s);
-    for (QString& zeile : z) {
-        while (zeile.endsWith(u' '))
-            zeile.chop(1);
-    }
-    return z;
+    QByteArray aus;
+    aus.reserve(2048 + sätze_.size());
+    zeileAnhängen(aus, u"[REG1TEST;1]");
+    for (const auto& [schlüssel, wert] : kopf)
+        zeileAnhängen(aus, QString(schlüssel + u'=' + wert));
+    zeileAnhängen(aus, u"[Remarks]");
+    zeileAnhängen(aus, u"[QSORecords;%1]"_s.arg(anzahl_));
+    aus.append(sätze_);
+    zeileAnhängen(aus, u"[END;Tarvex V3.0]");
+    sätze_ = {};
+    anzahl_ = 0;
+    return aus;
 }
 
 QString EdiSchreiber::dateiname(const Station& station, const QList<QsoRecord>& qsos)
@@ -438,20 +432,14 @@ QString EdiSchreiber::dateiname(const Station& station, const QString& ersterDat
     return name + u'-' + k + u".EDI"_s;
 }
 
-void EdiSchreiber::schreiben(const QString& pfad, const EdiDatei& datei)
+void EdiSchreiber::schreiben(const QString& pfad, QByteArrayView inhalt)
 {
-    const QString temp = pfad + u".tmp"_s;
     try {
-        writeTextFile(temp, zeilen(datei));
+        AtomicTextFile datei(pfad);
+        datei.writeRaw(inhalt);
+        datei.commit();
     } catch (const UserError& e) {
-        QFile::remove(temp);
         throw UserError(u"Die EDI-Datei %1 kann nicht geschrieben werden.\n"_s.arg(pfad) + e.meldung());
-    }
-    // rename() replaces an existing file in one step.
-    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(pfad).constData()) != 0) {
-        const QString grund = systemFehler(errno);
-        QFile::remove(temp);
-        throw UserError(u"Die EDI-Datei %1 kann nicht geschrieben werden (%2)."_s.arg(pfad, grund));
     }
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-#include "EdiDatei.h"
 #include "store/QsoRecord.h"
 #include "store/Summen.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -42,11 +43,12 @@ public:
         QString überNN;
     };
 
-    static EdiDatei erstellen(const Angaben& angaben, const Station& station, const QList<QsoRecord>& qsos);
+    // The whole file: ASCII lines ended by CR LF, no trailing blanks.
+    static QByteArray erstellen(const Angaben& angaben, const Station& station, const QList<QsoRecord>& qsos);
 
-    // The same file built contact by contact as the band is read once, without
-    // holding the contacts: the records as they come, the header at the end
-    // from the band's running score.
+    // The same file built contact by contact as the band is read once: each
+    // record is formatted as it comes, the header at the end from the band's
+    // running score.
     class Aufbau {
     public:
         Aufbau();
@@ -54,25 +56,24 @@ public:
         // The number of contacts to come, when known: the records are not moved as they grow.
         void reservieren(qsizetype anzahl);
         void hinzufügen(const QsoRecord& qso);
-        qsizetype anzahl() const { return datei_.qsos.size(); }
+        qsizetype anzahl() const { return anzahl_; }
         const QString& ersterDatum() const { return ersterDatum_; }
-        EdiDatei fertig(const Angaben& angaben, const Station& station, const Summen& summen);
+        QByteArray fertig(const Angaben& angaben, const Station& station, const Summen& summen);
 
     private:
         struct Stand;
         std::unique_ptr<Stand> stand_;
-        EdiDatei datei_;
+        QByteArray sätze_;
+        qsizetype anzahl_ = 0;
         QString ersterDatum_; // as stored, of the first contact
     };
-    // The file's lines: ASCII, no trailing blanks.
-    static QStringList zeilen(const EdiDatei& datei);
     // Named like the exchange file: band, "-" month and year of the first
     // contact, "-" core call, ".EDI" (without contacts: band and core call).
     static QString dateiname(const Station& station, const QList<QsoRecord>& qsos);
     static QString dateiname(const Station& station, const QString& ersterDatum);
     // Writes a temporary file beside it and renames it into place, so an
     // existing file is never left half written. UserError naming the file.
-    static void schreiben(const QString& pfad, const EdiDatei& datei);
+    static void schreiben(const QString& pfad, QByteArrayView inhalt);
 
     // ASCII for a free text: umlauts transliterated (ä → ae), accents dropped,
     // ";" → ",", line breaks and control characters → blank, blanks trimmed.
