@@ -70,6 +70,12 @@ public:
     LogList& logList() { return log_; }
     const Spielstand& spielstand() const override { return stand_; }
     Summen summen() const override { return wertung_.summen(); }
+    // Contacts written past this model (an import, the edit window) are counted first.
+    QList<Gruppensumme> gruppen(Gruppierung nach) override
+    {
+        Punkte();
+        return wertung_.gruppen(nach);
+    }
 
     // Options; the setters write the settings at once.
     int UTC() const { return UTC_; } // hours added to the computer clock: -Zeitdifferenz

@@ -3,6 +3,7 @@
 #include "common/Val.h"
 #include "store/Gueltigkeit.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarvex {
@@ -44,6 +45,18 @@ bool zählen(QHash<QString, qint64>& zähler, const QString& text, qint64 schrit
     return schritt > 0 && n == schritt;
 }
 
+void gruppieren(QHash<QString, Gruppensumme>& gruppen, const QString& name, double punkte, qint64 schritt)
+{
+    const QString key = schlüssel(name);
+    Gruppensumme& g = gruppen[key];
+    if (g.anzahl == 0)
+        g.name = name;
+    g.anzahl += schritt;
+    g.punkte += schritt * punkte;
+    if (g.anzahl <= 0)
+        gruppen.remove(key);
+}
+
 // The maximum as the engine hands it back as text, for the Punkte comparison.
 QString alsText(double wert)
 {
@@ -74,6 +87,8 @@ Wertung::Neu Wertung::hinzufügen(const WertungsZeile& z)
     ++gültige_;
     const double punkte = Val(z.punkte);
     summe_ += punkte;
+    gruppieren(gültigeLänder_, z.land, punkte, 1);
+    gruppieren(gültigeGroßfelder_, z.square, punkte, 1);
     nachPunkten_[punkte].insert_or_assign(z.rowid, Eintrag { z.punkte, z.rufzeichen });
     return neu;
 }
@@ -88,6 +103,8 @@ void Wertung::entfernen(const WertungsZeile& z)
     --gültige_;
     const double punkte = Val(z.punkte);
     summe_ -= punkte;
+    gruppieren(gültigeLänder_, z.land, punkte, -1);
+    gruppieren(gültigeGroßfelder_, z.square, punkte, -1);
     const auto it = nachPunkten_.find(punkte);
     if (it == nachPunkten_.end())
         return;
@@ -119,6 +136,23 @@ Summen Wertung::summen() const
         }
     }
     return s;
+}
+
+QList<Gruppensumme> Wertung::gruppen(Gruppierung nach) const
+{
+    const QHash<QString, Gruppensumme>& quelle
+        = nach == Gruppierung::Land ? gültigeLänder_ : gültigeGroßfelder_;
+    QList<std::pair<QString, const Gruppensumme*>> geordnet;
+    geordnet.reserve(quelle.size());
+    for (auto it = quelle.cbegin(); it != quelle.cend(); ++it)
+        geordnet.append({ it.key(), &it.value() });
+    std::sort(
+        geordnet.begin(), geordnet.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    QList<Gruppensumme> result;
+    result.reserve(geordnet.size());
+    for (const auto& [key, g] : geordnet)
+        result.append(*g);
+    return result;
 }
 
 } // namespace tarvex

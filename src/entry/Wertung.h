@@ -23,6 +23,8 @@ public:
     // The contact as it was stored before it was deleted or changed.
     void entfernen(const WertungsZeile& zeile);
     Summen summen() const;
+    // In the order of their keys (the engine's NOCASE order for ASCII).
+    QList<Gruppensumme> gruppen(Gruppierung nach) const;
 
     // How a country or square is counted: its key without regard to case, or
     // empty when it is blank and not counted.
@@ -41,6 +43,9 @@ private:
     std::map<double, std::map<qint64, Eintrag>> nachPunkten_;
     QHash<QString, qint64> länder_;
     QHash<QString, qint64> großfelder_;
+    // The statistics' and maps' groups, kept so that no window reads the band for them.
+    QHash<QString, Gruppensumme> gültigeLänder_;
+    QHash<QString, Gruppensumme> gültigeGroßfelder_;
 };
 
 } // namespace tarvex

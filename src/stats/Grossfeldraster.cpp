@@ -51,13 +51,14 @@ void Großfeldraster::suchen(const QString& text)
     }
 }
 
-void Großfeldraster::Belegen(const QList<std::pair<QString, int>>& anzahlen, const QString& eigenerSquare)
+void Großfeldraster::Belegen(const QList<Gruppensumme>& großfelder, const QString& eigenerSquare)
 {
-    for (const auto& [großfeld, anzahl] : anzahlen) {
-        suchen(großfeld);
+    for (const Gruppensumme& g : großfelder) {
+        // A group is named as its first contact was stored: "jo31" finds no cell.
+        suchen(g.name);
         if (zeile < 0)
             continue;
-        zellen_[index(zeile, spalte)] = QString::number(großfeld == eigenerSquare ? -anzahl : anzahl);
+        zellen_[index(zeile, spalte)] = QString::number(g.name == eigenerSquare ? -g.anzahl : g.anzahl);
     }
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "store/Summen.h"
+
 #include <QList>
 #include <QString>
 #include <utility>
@@ -28,7 +30,7 @@ public:
     // Writes the counts (square, valid contacts) into the cells; the own square,
     // compared with regard to letter case, gets the negated count. Squares off
     // the grid are skipped.
-    void Belegen(const QList<std::pair<QString, int>>& anzahlen, const QString& eigenerSquare);
+    void Belegen(const QList<Gruppensumme>& großfelder, const QString& eigenerSquare);
 
     const QString& zelle(int zeile, int spalte) const;
 

@@ -48,10 +48,11 @@ void KarteModel::Belegen()
     if (!db)
         return;
     try {
-        gitter_.Belegen(db->großfelderZählen(contest_.Band()), eigenerSquare());
+        db->tmpLeeren();
     } catch (const UserError& e) {
         prompter_.zeige(fehlerMeldung(e.meldung()));
     }
+    gitter_.Belegen(contest_.gruppen(Gruppierung::Square), eigenerSquare());
 }
 
 void KarteModel::zeigen()
@@ -163,13 +164,9 @@ QString KarteModel::hinweis(QPoint pixel)
         return {};
     if (!hinweisGezählt_) {
         hinweisGitter_.Erzeugen();
-        // A hover never raises a message: without the counts it shows the name alone.
-        if (ContestDatabase* db = contest_.db()) {
-            try {
-                hinweisGitter_.Belegen(db->großfelderZählen(contest_.Band()), eigenerSquare());
-            } catch (const UserError&) {
-            }
-        }
+        // A hover reads nothing: the counts come from the running score.
+        if (contest_.db())
+            hinweisGitter_.Belegen(contest_.gruppen(Gruppierung::Square), eigenerSquare());
         hinweisGezählt_ = true;
     }
     const QString name = Großfeldraster::name(zeile, spalte);

@@ -40,10 +40,11 @@ void LocatorTextModel::Belegen()
     if (!db)
         return;
     try {
-        gitter_.Belegen(db->großfelderZählen(contest_.Band()), contest_.felder().lblLocator.left(4));
+        db->tmpLeeren();
     } catch (const UserError& e) {
         prompter_.zeige(fehlerMeldung(e.meldung()));
     }
+    gitter_.Belegen(contest_.gruppen(Gruppierung::Square), contest_.felder().lblLocator.left(4));
 }
 
 void LocatorTextModel::zeigen()

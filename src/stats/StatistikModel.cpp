@@ -104,24 +104,16 @@ void StatistikModel::entfernungen(bool mitUngültigen)
 
 void StatistikModel::gruppen(Option option)
 {
-    ContestDatabase* db = contest_.db();
-    if (db == nullptr)
+    if (contest_.db() == nullptr)
         return;
     const bool nachLand = option == Option::Option1 || option == Option::Option5;
     const bool nachPunkten = option == Option::Option4 || option == Option::Option5;
-    QList<StatistikAbfrage::Gruppe> liste;
-    try {
-        liste = db->statistikGruppen(contest_.Band(),
-            nachLand ? StatistikAbfrage::Gruppierung::Land : StatistikAbfrage::Gruppierung::Square);
-    } catch (const UserError& e) {
-        prompter_.zeige(fehlerMeldung(e.meldung()));
-        return;
-    }
+    QList<Gruppensumme> liste = contest_.gruppen(nachLand ? Gruppierung::Land : Gruppierung::Square);
     if (liste.isEmpty())
         return;
 
     const auto zahl
-        = [nachPunkten](const StatistikAbfrage::Gruppe& g) { return nachPunkten ? g.punkte : g.anzahl; };
+        = [nachPunkten](const Gruppensumme& g) { return nachPunkten ? qRound64(g.punkte) : g.anzahl; };
     std::stable_sort(liste.begin(), liste.end(), [&](const auto& a, const auto& b) {
         if (zahl(a) != zahl(b))
             return zahl(a) > zahl(b);
@@ -131,7 +123,7 @@ void StatistikModel::gruppen(Option option)
     zeilen.reserve(liste.size());
     // "Länder nach Punkten" names the country first; every other view the number.
     const bool nameZuerst = option == Option::Option5;
-    for (const StatistikAbfrage::Gruppe& g : liste) {
+    for (const Gruppensumme& g : liste) {
         const QString z = QString::number(zahl(g));
         zeilen.append({ nameZuerst ? std::array { g.name, z } : std::array { z, g.name },
             static_cast<int>(zeilen.size()) });

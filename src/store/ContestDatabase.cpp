@@ -193,12 +193,6 @@ void ContestDatabase::qslUmschalten(const QString& band, qint64 rowid)
     qslÄnderungen_ += datei_.verbindung().db().getTotalChanges() - vorher;
 }
 
-QList<StatistikAbfrage::Gruppe> ContestDatabase::statistikGruppen(
-    const QString& band, StatistikAbfrage::Gruppierung nach)
-{
-    return StatistikAbfrage(datei_.verbindung()).gruppen(band, nach);
-}
-
 QList<StatistikAbfrage::Entfernung> ContestDatabase::statistikEntfernungen(
     const QString& band, bool mitUngültigen)
 {
@@ -210,9 +204,10 @@ QList<StatistikAbfrage::Stunde> ContestDatabase::statistikStunden(const QString&
     return StatistikAbfrage(datei_.verbindung()).stunden(band);
 }
 
-QList<std::pair<QString, int>> ContestDatabase::großfelderZählen(const QString& band)
+void ContestDatabase::tmpLeeren()
 {
-    return KartenAbfrage(datei_.verbindung()).großfelderZählen(band, !datei_.schreibgeschützt());
+    if (!datei_.schreibgeschützt())
+        KartenAbfrage(datei_.verbindung()).tmpLeeren();
 }
 
 std::optional<QStringList> ContestDatabase::locatorsDerErsten(const QString& band, qint64 n)

@@ -10,21 +10,10 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-QList<std::pair<QString, int>> KartenAbfrage::großfelderZählen(const QString& band, bool tmpLeeren)
+void KartenAbfrage::tmpLeeren()
 {
-    const QString table = bandTabelleSql(band);
-    // An empty TMP costs no write (and no disk sync) on every map view, and a
-    // write-protected contest still shows its map.
-    if (tmpLeeren && !connection_.scalar(u"SELECT 1 FROM TMP LIMIT 1"_s).isNull())
+    if (!connection_.scalar(u"SELECT 1 FROM TMP LIMIT 1"_s).isNull())
         connection_.exec(u"DELETE FROM TMP"_s);
-    QList<std::pair<QString, int>> result;
-    jedeZeile(connection_,
-        u"SELECT COUNT(*) AS \"Anzahl\",SQUARE AS \"Großfeld\" FROM "_s + table + u" WHERE "_s + gültigSql()
-            + u" GROUP BY SQUARE"_s,
-        {}, [&](SQLite::Statement& s) {
-            result.append({ textAus(s.getColumn(1)), s.getColumn(0).getInt() });
-        });
-    return result;
 }
 
 std::optional<QStringList> KartenAbfrage::locatorsDerErsten(const QString& band, qint64 n)

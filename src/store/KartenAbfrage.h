@@ -15,9 +15,8 @@ public:
     {
     }
 
-    // Empties TMP when it may be written (the square views leave nothing behind
-    // there) and counts the valid contacts per large square: one grouped query.
-    QList<std::pair<QString, int>> großfelderZählen(const QString& band, bool tmpLeeren);
+    // An empty TMP costs no write (and no disk sync) on every map view.
+    void tmpLeeren();
     // Locator of the first n contacts in stored order, invalid ones included;
     // nothing when the band table has no row at all.
     std::optional<QStringList> locatorsDerErsten(const QString& band, qint64 n);

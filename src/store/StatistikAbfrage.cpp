@@ -10,21 +10,6 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-QList<StatistikAbfrage::Gruppe> StatistikAbfrage::gruppen(const QString& band, Gruppierung nach)
-{
-    // Grouped case-insensitively, like every other text compare of the contest.
-    const QString feld = nach == Gruppierung::Land ? u"IFNULL(Land,'')"_s : u"IFNULL(Square,'')"_s;
-    QList<Gruppe> result;
-    jedeZeile(connection_,
-        u"SELECT "_s + feld + u",COUNT(*),SUM(VAL(Punkte)) FROM "_s + bandTabelleSql(band) + u" WHERE "_s
-            + gültigSql() + u" GROUP BY "_s + feld + u" COLLATE NOCASE"_s,
-        {}, [&](SQLite::Statement& s) {
-            result.append(
-                { textAus(s.getColumn(0)), s.getColumn(1).getInt64(), qRound64(s.getColumn(2).getDouble()) });
-        });
-    return result;
-}
-
 QList<StatistikAbfrage::Entfernung> StatistikAbfrage::entfernungen(const QString& band, bool mitUngültigen)
 {
     const QString sql = u"SELECT Punkte,Rufzeichen FROM "_s + bandTabelleSql(band)

@@ -13,16 +13,6 @@ public:
     {
     }
 
-    // Valid contacts grouped by country or large square (a missing name is a
-    // group with an empty name): number of contacts and VAL sum of points.
-    struct Gruppe {
-        QString name;
-        qint64 anzahl = 0;
-        qint64 punkte = 0;
-    };
-    enum class Gruppierung { Land, Square };
-    QList<Gruppe> gruppen(const QString& band, Gruppierung nach);
-
     // Punkte and Rufzeichen by VAL(Punkte) descending, equal points in stored
     // order; invalid contacts ("-----", counted as 0) only when asked for.
     struct Entfernung {

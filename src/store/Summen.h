@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QString>
 
 namespace tarvex {
@@ -16,6 +17,17 @@ struct Summen {
     qint64 großfelder = 0;
 
     friend bool operator==(const Summen&, const Summen&) = default;
+};
+
+// The valid contacts of one country or large square. Names are compared without
+// regard to case; a blank or empty name is a group of its own.
+enum class Gruppierung { Land, Square };
+struct Gruppensumme {
+    QString name; // as the first of them was stored
+    qint64 anzahl = 0;
+    double punkte = 0;
+
+    friend bool operator==(const Gruppensumme&, const Gruppensumme&) = default;
 };
 
 // What the running score needs of one stored contact.

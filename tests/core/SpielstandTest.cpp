@@ -134,6 +134,14 @@ TEST(Wertung, EqualsTheFullComputationAfterEveryStep)
             wertung.hinzufügen(*db.wertungsZeile(band, rowid));
         }
         ASSERT_EQ(wertung.summen(), test::summenAusDatei(db, band)) << "step " << schritt << " kind " << art;
+        for (const Gruppierung nach : { Gruppierung::Land, Gruppierung::Square }) {
+            QStringList gruppen;
+            for (const Gruppensumme& g : wertung.gruppen(nach))
+                gruppen.append(g.name.toUpper() + u' ' + QString::number(g.anzahl) + u' '
+                    + QString::number(qRound64(g.punkte)));
+            ASSERT_EQ(gruppen, test::gruppenAusDatei(db, band, nach))
+                << "step " << schritt << " kind " << art;
+        }
     }
     Wertung neu;
     neu.laden(db.wertungsZeilen(band));

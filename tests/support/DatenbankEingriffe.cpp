@@ -36,6 +36,21 @@ Summen summenAusDatei(ContestDatabase& db, const QString& band)
     return s;
 }
 
+QStringList gruppenAusDatei(ContestDatabase& db, const QString& band, Gruppierung nach)
+{
+    const QString feld = nach == Gruppierung::Land ? u"IFNULL(Land,'')"_s : u"IFNULL(Square,'')"_s;
+    QStringList result;
+    for (const QVariantList& z :
+        db.verbindung()
+            .select(u"SELECT upper("_s + feld + u"),count(*),round(sum(val(Punkte))) FROM "_s
+                + bandTabelleSql(band) + u" WHERE "_s + gültigSql() + u" GROUP BY "_s + feld
+                + u" COLLATE NOCASE ORDER BY 1"_s)
+            .zeilen)
+        result.append(z.value(0).toString() + u' ' + z.value(1).toString() + u' '
+            + QString::number(z.value(2).toLongLong()));
+    return result;
+}
+
 CommitFehler::CommitFehler(ContestDatabase& db, std::function<bool()> fehler)
     : db_(db)
     , fehler_(std::move(fehler))

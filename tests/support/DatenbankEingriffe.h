@@ -9,6 +9,8 @@ namespace tarvex::test {
 // The running totals computed afresh by SQL statements alone: the reference
 // the score the program keeps must equal.
 Summen summenAusDatei(ContestDatabase& db, const QString& band);
+// The valid contacts' groups the same way, each as "KEY count points" in key order.
+QStringList gruppenAusDatei(ContestDatabase& db, const QString& band, Gruppierung nach);
 
 // While it lives, every commit on db fails when the hook returns true.
 class CommitFehler {
