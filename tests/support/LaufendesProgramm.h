@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <QtCore/qtestsupport_core.h>
 #include <QtWidgets/qtestsupport_widgets.h>
 #include <functional>
 #include <memory>
