@@ -4,7 +4,6 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace tarvex {

@@ -21,9 +21,6 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableView>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextEdit>
 #include <QtTest>
 
 using namespace tarvex;
