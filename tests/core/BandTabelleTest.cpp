@@ -40,20 +40,14 @@ TEST(BandTabelle, EveryFieldComesBackOnEveryReadingPath)
 
     const QList<QslAbfrage::Zeile> qsl = db.qslAuswahl(u"144MHz"_s, u"*"_s, -1);
     ASSERT_EQ(qsl.size(), 1);
-    const struct {
-        const char* weg;
-        QsoRecord gelesen;
-        QsoRecord erwartet;
-    } fälle[] = {
-        { "one by rowid", db.qso(u"144MHz"_s, rowid), erwartet },
-        { "the whole band", db.qsos(u"144MHz"_s).value(0), erwartet },
-        { "the one pass of the outputs", durchlaufen, erwartet },
-        { "the QSL selection", qsl[0].qso, erwartet },
+    const std::pair<const char*, QsoRecord> wege[] = {
+        { "one by rowid", db.qso(u"144MHz"_s, rowid) },
+        { "the whole band", db.qsos(u"144MHz"_s).value(0) },
+        { "the one pass of the outputs", durchlaufen },
+        { "the QSL selection", qsl[0].qso },
     };
-    for (const auto& f : fälle) {
-        SCOPED_TRACE(f.weg);
-        EXPECT_EQ(f.gelesen, f.erwartet);
-    }
+    for (const auto& [weg, gelesen] : wege)
+        EXPECT_EQ(gelesen, erwartet) << weg;
     EXPECT_EQ(qsl[0].rowid, rowid);
     EXPECT_TRUE(qsl[0].mitNummer);
 

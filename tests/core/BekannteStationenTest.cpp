@@ -20,12 +20,6 @@ protected:
         Connection c(u"CONTEST.DAT"_s, Connection::Zugriff::NurLesen);
         return c.scalar(u"SELECT count(*) FROM STATIONS"_s).toInt();
     }
-    void schreibe(const QString& name, const QByteArray& inhalt)
-    {
-        QFile f(name);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(inhalt);
-    }
 
     BekannteStationen stationen { model, contestDat, prompter };
 };
@@ -69,10 +63,11 @@ TEST_F(BekannteStationenTest, ValidContactsOfAllBandsBecomeKnownAndFillTheLocato
 
 TEST_F(BekannteStationenTest, FilesAreImportedAndADamagedOneIsNamedAndLeftOut)
 {
-    schreibe(u"gut.edi"_s,
+    test::schreibeDatei(u"gut.edi"_s,
         "[REG1TEST;1]\r\nPCall=OK1KKK\r\nPWWLo=JO70AA\r\n[QSORecords;1]\r\n"
         "260905;1400;dl1abc;1;59;001;59;003;;jo50aa;120;;N;N;\r\n");
-    schreibe(u"kaputt.adi"_s, "<eoh><call:6>G4ABC<gridsquare:6>IO91AA<eor><call:6>F5ABC<gridsquare:6>JN18");
+    test::schreibeDatei(
+        u"kaputt.adi"_s, "<eoh><call:6>G4ABC<gridsquare:6>IO91AA<eor><call:6>F5ABC<gridsquare:6>JN18");
     writeTextFile(u"liste.txt"_s, { u"SP1XYZ JO72AA"_s, u"nur Text"_s });
     prompter.vergiss();
 

@@ -7,7 +7,6 @@
 #include "support/HamlibDaemon.h"
 #include "support/TelnetTestServer.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -23,15 +22,6 @@ using Z = TelnetVerbindung::Zustand;
 
 // Short pauses, so a reconnect happens within a test's patience.
 constexpr TelnetZeiten kZeiten { 1000, 50, 200, 3 };
-
-void sicherstellenApp()
-{
-    static int argc = 1;
-    static char name[] = "core_tests";
-    static char* argv[] = { name, nullptr };
-    if (QCoreApplication::instance() == nullptr)
-        new QCoreApplication(argc, argv);
-}
 
 // The chat's sign-on as its telnet access shows it: negotiation, prompts
 // without line end, the room menu.
@@ -63,7 +53,7 @@ class ChatVerbindungTest : public test::ContestFixture {
 protected:
     ChatVerbindungTest()
     {
-        sicherstellenApp();
+        test::sicherstellenApp();
         ChatEinstellungen e = ChatEinstellungen::laden(settings);
         e.chatServer = u"127.0.0.1"_s;
         e.passwort = u"geheim"_s;
@@ -326,41 +316,26 @@ TEST_F(ChatVerbindungTest, ClusterKeepsABoundedNumberOfSpots)
 TEST(ChatEinstellungen, DefaultsAndUnusableValues)
 {
     test::WorkDir dir;
+    const ChatEinstellungen vorgabe { u"www.on4kst.info"_s, 23000, 2, {}, {}, {}, 7300, {} };
     const struct {
         QString schlüssel, wert;
-        ChatEinstellungen (*erwartet)();
+        void (*abweichung)(ChatEinstellungen&);
     } fälle[] = {
-        { {}, {},
-            [] {
-                return ChatEinstellungen { u"www.on4kst.info"_s, 23000, 2, {}, {}, {}, 7300, {} };
-            } },
-        { u"Port"_s, u"70000"_s,
-            [] {
-                return ChatEinstellungen { u"www.on4kst.info"_s, 23000, 2, {}, {}, {}, 7300, {} };
-            } },
-        { u"Raum"_s, u"x"_s,
-            [] {
-                return ChatEinstellungen { u"www.on4kst.info"_s, 23000, 2, {}, {}, {}, 7300, {} };
-            } },
-        { u"Raum"_s, u"3"_s,
-            [] {
-                return ChatEinstellungen { u"www.on4kst.info"_s, 23000, 3, {}, {}, {}, 7300, {} };
-            } },
-        { u"Rufzeichen"_s, u" dl0xx "_s,
-            [] {
-                return ChatEinstellungen { u"www.on4kst.info"_s, 23000, 2, u"DL0XX"_s, {}, {}, 7300, {} };
-            } },
-        { u"ClusterPort"_s, u"8000"_s,
-            [] {
-                return ChatEinstellungen { u"www.on4kst.info"_s, 23000, 2, {}, {}, {}, 8000, {} };
-            } },
+        { {}, {}, [](ChatEinstellungen&) {} },
+        { u"Port"_s, u"70000"_s, [](ChatEinstellungen&) {} },
+        { u"Raum"_s, u"x"_s, [](ChatEinstellungen&) {} },
+        { u"Raum"_s, u"3"_s, [](ChatEinstellungen& e) { e.raum = 3; } },
+        { u"Rufzeichen"_s, u" dl0xx "_s, [](ChatEinstellungen& e) { e.chatCall = u"DL0XX"_s; } },
+        { u"ClusterPort"_s, u"8000"_s, [](ChatEinstellungen& e) { e.clusterPort = 8000; } },
     };
     int i = 0;
     for (const auto& f : fälle) {
         Settings s(dir.pfad(u"C%1.ini"_s.arg(i++)));
         if (!f.schlüssel.isEmpty())
             s.schreiben(u"Chat"_s, f.schlüssel, f.wert);
-        EXPECT_EQ(ChatEinstellungen::laden(s), f.erwartet()) << f.schlüssel.toStdString();
+        ChatEinstellungen erwartet = vorgabe;
+        f.abweichung(erwartet);
+        EXPECT_EQ(ChatEinstellungen::laden(s), erwartet) << f.schlüssel.toStdString();
     }
     Settings s(dir.pfad(u"R.ini"_s));
     const ChatEinstellungen e { u"chat.example"_s, 1234, 3, u"DL0XX"_s, u"a b"_s, u"dx.example"_s, 7373,

@@ -3,8 +3,6 @@
 #include "store/ContestDatabase.h"
 #include "support/ContestFixture.h"
 
-#include <QFile>
-
 namespace tarvex {
 namespace {
 
@@ -47,9 +45,7 @@ TEST_F(ContestLifecycleTest, RestartReopensContestBandAndScore)
 TEST_F(ContestLifecycleTest, MissingOrEmptyRememberedContestStartsWithoutOne)
 {
     for (const char16_t* name : { u"WEG.MDB", u"LEER.MDB" }) {
-        QFile leer(u"LEER.mdb"_s);
-        ASSERT_TRUE(leer.open(QIODevice::WriteOnly));
-        leer.close();
+        test::schreibeDatei(u"LEER.mdb"_s, {});
         settings.setLetzterContest(QString::fromUtf16(name));
         auto m = neuerStart();
         EXPECT_FALSE(reopened);

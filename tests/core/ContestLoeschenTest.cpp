@@ -15,13 +15,10 @@ class ContestLöschenTest : public ::testing::Test {
 protected:
     ContestLöschenTest()
     {
-        QDir().mkdir(u"LOGS"_s);
         for (const QString& name :
             { u"TEST.mdb"_s, u"TEST.txt"_s, u"EST.mdb"_s, u"TEST2.mdb"_s, u"TEST2.txt"_s, u"test2.BAK"_s,
-                u"TEST22.mdb"_s, u"TEST22.txt"_s, u"alt.MDB"_s, u"notiz.txt"_s, u"LOGS/TEST2.mdb"_s }) {
-            QFile f(name);
-            f.open(QIODevice::WriteOnly);
-        }
+                u"TEST22.mdb"_s, u"TEST22.txt"_s, u"alt.MDB"_s, u"notiz.txt"_s, u"LOGS/TEST2.mdb"_s })
+            test::schreibeDatei(name, {});
     }
 
     QStringList übrig() const { return QDir().entryList(QDir::Files, QDir::Name | QDir::IgnoreCase); }

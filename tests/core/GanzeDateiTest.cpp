@@ -2,7 +2,6 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace tarvex {

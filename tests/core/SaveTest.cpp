@@ -51,13 +51,6 @@ TEST_F(SaveTest, IncompleteEntriesAreRefusedSilently)
     EXPECT_EQ(f().txtCall, u"DL1ABC"_s);
 }
 
-TEST_F(SaveTest, EmptyCommentIsStoredAsOneBlank)
-{
-    logge(u"DL1ABC JO62QM 59012"_s);
-    EXPECT_EQ(band()[0].kommentar, u" "_s);
-    EXPECT_FALSE(band()[0].qsl);
-}
-
 TEST_F(SaveTest, DateWithClockOffsetAndTypedDate)
 {
     clock.zeit = QDateTime(QDate(2027, 1, 1), QTime(0, 30));

@@ -8,9 +8,10 @@
 #include "store/Settings.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QTimer>
+#include <QtCore/qtestsupport_core.h>
+#include <QtWidgets/qtestsupport_widgets.h>
 #include <functional>
 #include <memory>
 
@@ -64,12 +65,19 @@ struct LaufendesProgramm {
             einstellen(*settings);
         app = std::make_unique<Application>(std::move(settings));
         app->starten(0);
-        const QDeadlineTimer frist(10000);
-        while (!rahmen().contestWindow()->isVisible() && !frist.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        static_cast<void>(QTest::qWaitFor([this] { return rahmen().contestWindow()->isVisible(); }, 10000));
     }
 
     MainWindow& rahmen() { return app->hauptfenster(); }
+
+    // Once the start's information box is answered, the frame is the active window.
+    bool bereit()
+    {
+        if (!QTest::qWaitFor([&] { return antworten.titel == QStringList { QStringLiteral("Tarvex") }; }))
+            return false;
+        rahmen().activateWindow();
+        return QTest::qWaitForWindowActive(&rahmen());
+    }
 
     WorkDir dir;
     Beantworter antworten;

@@ -3,8 +3,6 @@
 #include "logout/LogFelder.h"
 #include "store/ContestDatabase.h"
 
-#include <QFile>
-
 namespace tarvex::test {
 
 using namespace Qt::StringLiterals;

@@ -4,6 +4,7 @@
 #include "callinfo/CallInfoModel.h"
 #include "store/Connection.h"
 #include "support/ContestFixture.h"
+#include "support/Kind.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,6 +16,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace tarvex;
+using test::kind;
 
 class CallInfoWindowTest : public QObject {
     Q_OBJECT
@@ -37,14 +39,6 @@ private:
         CallInfoWindow window { model };
     };
 
-    template <class T> static T* kind(QWidget& w, const QString& name)
-    {
-        T* k = w.findChild<T*>(name);
-        if (!k)
-            qFatal("no child %s", qPrintable(name));
-        return k;
-    }
-
     // A mnemonic, typed where the focus is, as the operator does. The button
     // shows itself pressed for a moment and clicks afterwards.
     static void alt(Qt::Key taste)
@@ -58,16 +52,16 @@ private slots:
     {
         Umgebung u;
         CallInfoWindow& w = u.window;
-        auto* txtCall = kind<QLineEdit>(w, u"txtCall"_s);
-        auto* txtName = kind<QLineEdit>(w, u"txtName"_s);
-        auto* caption = kind<QLabel>(w, u"data1Caption"_s);
+        auto* txtCall = kind<QLineEdit>(&w, u"txtCall"_s);
+        auto* txtName = kind<QLineEdit>(&w, u"txtName"_s);
+        auto* caption = kind<QLabel>(&w, u"data1Caption"_s);
         QCOMPARE(txtCall->text(), u"QQ9QQ"_s);
         QCOMPARE(caption->text(), u"0"_s);
         // The own entry stays locked.
         alt(Qt::Key_B);
         QVERIFY(!txtName->isEnabled());
 
-        QTest::mouseClick(kind<QToolButton>(w, u"data1Nächster"_s), Qt::LeftButton);
+        QTest::mouseClick(kind<QToolButton>(&w, u"data1Nächster"_s), Qt::LeftButton);
         QCOMPARE(caption->text(), u"1"_s);
         QCOMPARE(txtName->text(), u"Hans"_s);
         alt(Qt::Key_B);
@@ -80,12 +74,12 @@ private slots:
         txtName->setFocus();
         txtName->selectAll();
         QTest::keyClicks(txtName, u"Hans Peter"_s);
-        QTest::mouseClick(kind<QCheckBox>(w, u"Check1"_s), Qt::LeftButton);
-        QTest::keyClicks(kind<QPlainTextEdit>(w, u"txtNotiz"_s), u"2 m und 70 cm"_s);
+        QTest::mouseClick(kind<QCheckBox>(&w, u"Check1"_s), Qt::LeftButton);
+        QTest::keyClicks(kind<QPlainTextEdit>(&w, u"txtNotiz"_s), u"2 m und 70 cm"_s);
         alt(Qt::Key_S);
 
         QVERIFY(!txtName->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), kind<QPushButton>(w, u"cmdSuchen"_s));
+        QCOMPARE(QApplication::focusWidget(), kind<QPushButton>(&w, u"cmdSuchen"_s));
         Connection c(u"CALLINFO.MDB"_s, Connection::Zugriff::NurLesen);
         const Rows rows
             = c.select(u"SELECT Rufzeichen, Name, Notiz, QSLgesendet FROM CALLINFO WHERE rowid=2"_s);
@@ -98,7 +92,7 @@ private slots:
         Umgebung u;
         u.prompter.antworteEingabe(u"DK*"_s);
         alt(Qt::Key_U);
-        QCOMPARE(kind<QLineEdit>(u.window, u"txtCall"_s)->text(), u"DK2XY"_s);
+        QCOMPARE(kind<QLineEdit>(&u.window, u"txtCall"_s)->text(), u"DK2XY"_s);
         QTest::keyClick(&u.window, Qt::Key_Escape);
         QCOMPARE(u.model.anzahl(), 3);
     }

@@ -64,7 +64,7 @@ private slots:
             e.passwort = u"geheim"_s;
             e.speichern(s);
         });
-        QVERIFY(QTest::qWaitFor([&] { return p.antworten.titel == QStringList { u"Tarvex"_s }; }));
+        QVERIFY(p.bereit());
         const qsizetype boxen = p.antworten.titel.size();
 
         p.rahmen().befehle()[Befehl::KstChat].trigger();

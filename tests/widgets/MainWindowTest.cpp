@@ -21,9 +21,6 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableView>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextEdit>
 #include <QtTest>
 
 using namespace tarvex;
@@ -138,15 +135,6 @@ QStringList menüOhneZugriffstaste(const QMenu* menü)
     return fehler;
 }
 
-// Once the start's information box is answered, the frame is the active window.
-bool bereit(test::LaufendesProgramm& programm)
-{
-    if (!QTest::qWaitFor([&] { return programm.antworten.titel == QStringList { u"Tarvex"_s }; }))
-        return false;
-    programm.rahmen().activateWindow();
-    return QTest::qWaitForWindowActive(&programm.rahmen());
-}
-
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -187,7 +175,7 @@ private slots:
         QFETCH(bool, bleibt);
         test::LaufendesProgramm programm;
         test::schreibeCallInfo(u"CALLINFO.MDB"_s, {});
-        QVERIFY(bereit(programm));
+        QVERIFY(programm.bereit());
         MainWindow& rahmen = programm.rahmen();
         auto* stapel = rahmen.findChild<QStackedWidget*>();
         const QStringList logMenüs = menüs(rahmen);
@@ -223,7 +211,7 @@ private slots:
     void everyMenuEntryHasAnAccessKeyOfItsOwn()
     {
         test::LaufendesProgramm programm;
-        QVERIFY(bereit(programm));
+        QVERIFY(programm.bereit());
         MainWindow& rahmen = programm.rahmen();
         QStringList fehler;
         for (const QAction* a : rahmen.menuBar()->actions())
@@ -243,7 +231,7 @@ private slots:
         test::ContestDatInhalt inhalt;
         inhalt.stationen = { { u"DL1ABC"_s, u"JO31AB JO32CD"_s }, { u"PA0X"_s, u"JO21AA JO31EC"_s } };
         test::schreibeContestDat(u"CONTEST.DAT"_s, inhalt);
-        QVERIFY(bereit(programm));
+        QVERIFY(programm.bereit());
         MainWindow& rahmen = programm.rahmen();
         const auto kontakte = [&](const QString& square, int anzahl) {
             const test::Kontakt k { u"14:05"_s, u"DL1X"_s, u"50"_s, square, u"Deutschland"_s };

@@ -1,6 +1,7 @@
 #include "contest/NewContestDialog.h"
 #include "app/MessageBoxPrompter.h"
 #include "support/ContestFixture.h"
+#include "support/Kind.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 namespace tarvex {
 
 using namespace Qt::StringLiterals;
+using test::kind;
 
 class NewContestDialogTest : public QObject {
     Q_OBJECT
@@ -20,14 +22,6 @@ class NewContestDialogTest : public QObject {
         ContestModel contest { prompter, clock, keystrokes, lookup, settings };
         QWidget fenster;
     };
-
-    template <class T> static T* kind(QWidget* dialog, const QString& name)
-    {
-        T* w = dialog->findChild<T*>(name);
-        if (!w)
-            qFatal("%s fehlt", qPrintable(name));
-        return w;
-    }
 
     static NewContestDialog* offen(Umgebung& u)
     {

@@ -4,6 +4,7 @@
 #include "qsl/QslWindow.h"
 #include "print/CupsDruckerwahl.h"
 #include "qsl/QslModel.h"
+#include "support/Kind.h"
 #include "support/RecordingPrinterSurface.h"
 #include "support/StatistikUmgebung.h"
 
@@ -36,13 +37,7 @@ struct Umgebung : test::StatistikUmgebung {
             qFatal("QSL-Fenster nicht sichtbar");
     }
 
-    template <class T> T* kind(const QString& name)
-    {
-        T* k = w.findChild<T*>(name);
-        if (!k)
-            qFatal("%s fehlt", qPrintable(name));
-        return k;
-    }
+    template <class T> T* kind(const QString& name) { return test::kind<T>(&w, name); }
     void klick(const QString& name) { QTest::mouseClick(kind<QAbstractButton>(name), Qt::LeftButton); }
     QStringList rufzeichen()
     {

@@ -60,10 +60,7 @@ private slots:
     void writesPdfFilesAndTellsOncePerDocument()
     {
         Umgebung u;
-        QFile alt(u.dir.pfad(ersteDatei));
-        QVERIFY(alt.open(QIODevice::WriteOnly));
-        alt.write("alt");
-        alt.close();
+        test::schreibeDatei(u.dir.pfad(ersteDatei), "alt");
         {
             QtPrinterSurface s(u.prompter, u.uhr, u.wahl);
             s.drucke({ PrintItem::text(u"Seite eins"_s) });
