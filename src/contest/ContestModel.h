@@ -76,6 +76,11 @@ public:
         Punkte();
         return wertung_.gruppen(nach);
     }
+    QList<Entfernung> entfernungen(bool mitUngültigen) override
+    {
+        Punkte();
+        return wertung_.entfernungen(mitUngültigen);
+    }
 
     // Options; the setters write the settings at once.
     int UTC() const { return UTC_; } // hours added to the computer clock: -Zeitdifferenz

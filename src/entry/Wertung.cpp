@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace tarvex {
 
@@ -82,14 +83,16 @@ Wertung::Neu Wertung::hinzufügen(const WertungsZeile& z)
 {
     ++anzahl_;
     const Neu neu { zählen(länder_, z.land, 1), zählen(großfelder_, z.square, 1) };
-    if (!istGültig(z.punkte))
+    if (!istGültig(z.punkte)) {
+        ungültige_.insert_or_assign(z.rowid, Entfernung { z.punkte, z.rufzeichen });
         return neu;
+    }
     ++gültige_;
     const double punkte = Val(z.punkte);
     summe_ += punkte;
     gruppieren(gültigeLänder_, z.land, punkte, 1);
     gruppieren(gültigeGroßfelder_, z.square, punkte, 1);
-    nachPunkten_[punkte].insert_or_assign(z.rowid, Eintrag { z.punkte, z.rufzeichen });
+    nachPunkten_[punkte].insert_or_assign(z.rowid, Entfernung { z.punkte, z.rufzeichen });
     return neu;
 }
 
@@ -98,8 +101,10 @@ void Wertung::entfernen(const WertungsZeile& z)
     --anzahl_;
     zählen(länder_, z.land, -1);
     zählen(großfelder_, z.square, -1);
-    if (!istGültig(z.punkte))
+    if (!istGültig(z.punkte)) {
+        ungültige_.erase(z.rowid);
         return;
+    }
     --gültige_;
     const double punkte = Val(z.punkte);
     summe_ -= punkte;
@@ -152,6 +157,30 @@ QList<Gruppensumme> Wertung::gruppen(Gruppierung nach) const
     result.reserve(geordnet.size());
     for (const auto& [key, g] : geordnet)
         result.append(*g);
+    return result;
+}
+
+QList<Entfernung> Wertung::entfernungen(bool mitUngültigen) const
+{
+    QList<Entfernung> result;
+    result.reserve(mitUngültigen ? anzahl_ : gültige_);
+    auto u = ungültige_.cbegin();
+    const auto ungültigeVor = [&](qint64 rowid) {
+        for (; mitUngültigen && u != ungültige_.cend() && u->first < rowid; ++u)
+            result.append(u->second);
+    };
+    constexpr qint64 alle = std::numeric_limits<qint64>::max();
+    for (auto stufe = nachPunkten_.crbegin(); stufe != nachPunkten_.crend(); ++stufe) {
+        if (stufe->first < 0)
+            ungültigeVor(alle);
+        for (const auto& [rowid, e] : stufe->second) {
+            // Among the contacts of 0 points the invalid ones keep their stored place.
+            if (stufe->first == 0)
+                ungültigeVor(rowid);
+            result.append(e);
+        }
+    }
+    ungültigeVor(alle);
     return result;
 }
 

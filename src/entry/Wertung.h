@@ -25,22 +25,21 @@ public:
     Summen summen() const;
     // In the order of their keys (the engine's NOCASE order for ASCII).
     QList<Gruppensumme> gruppen(Gruppierung nach) const;
+    // By VAL(Punkte) descending, equal points in stored order; invalid contacts
+    // count as 0 and are listed only when asked for.
+    QList<Entfernung> entfernungen(bool mitUngültigen) const;
 
     // How a country or square is counted: its key without regard to case, or
     // empty when it is blank and not counted.
     static QString zählSchlüssel(const QString& text);
 
 private:
-    struct Eintrag {
-        QString punkte;
-        QString rufzeichen;
-    };
-
     qint64 anzahl_ = 0;
     qint64 gültige_ = 0;
     double summe_ = 0;
     // Valid contacts by points, each in stored order: the best and its earliest contact.
-    std::map<double, std::map<qint64, Eintrag>> nachPunkten_;
+    std::map<double, std::map<qint64, Entfernung>> nachPunkten_;
+    std::map<qint64, Entfernung> ungültige_;
     QHash<QString, qint64> länder_;
     QHash<QString, qint64> großfelder_;
     // The statistics' and maps' groups, kept so that no window reads the band for them.

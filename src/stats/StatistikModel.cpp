@@ -87,17 +87,11 @@ void StatistikModel::wählen(Option option)
 void StatistikModel::entfernungen(bool mitUngültigen)
 {
     QList<Zeile> zeilen;
-    if (ContestDatabase* db = contest_.db()) {
-        try {
-            const QList<StatistikAbfrage::Entfernung> liste
-                = db->statistikEntfernungen(contest_.Band(), mitUngültigen);
-            zeilen.reserve(liste.size());
-            for (const StatistikAbfrage::Entfernung& e : liste)
-                zeilen.append({ { e.punkte, e.rufzeichen }, static_cast<int>(zeilen.size()) });
-        } catch (const UserError& e) {
-            prompter_.zeige(fehlerMeldung(e.meldung()));
-            return;
-        }
+    if (contest_.db()) {
+        const QList<Entfernung> liste = contest_.entfernungen(mitUngültigen);
+        zeilen.reserve(liste.size());
+        for (const Entfernung& e : liste)
+            zeilen.append({ { e.punkte, e.rufzeichen }, static_cast<int>(zeilen.size()) });
     }
     zeigen({ u"Punkte"_s, u"Rufzeichen"_s }, std::move(zeilen), 0);
 }

@@ -193,12 +193,6 @@ void ContestDatabase::qslUmschalten(const QString& band, qint64 rowid)
     qslÄnderungen_ += datei_.verbindung().db().getTotalChanges() - vorher;
 }
 
-QList<StatistikAbfrage::Entfernung> ContestDatabase::statistikEntfernungen(
-    const QString& band, bool mitUngültigen)
-{
-    return StatistikAbfrage(datei_.verbindung()).entfernungen(band, mitUngültigen);
-}
-
 QList<StatistikAbfrage::Stunde> ContestDatabase::statistikStunden(const QString& band)
 {
     return StatistikAbfrage(datei_.verbindung()).stunden(band);

@@ -121,7 +121,6 @@ public:
         const QString& band, const QString& muster, double grenze, qint64 von, qint64 bis);
     void qslMarkieren(const QString& band, const QString& muster, double grenze, QslAbfrage::Markierung art);
     void qslUmschalten(const QString& band, qint64 rowid);
-    QList<StatistikAbfrage::Entfernung> statistikEntfernungen(const QString& band, bool mitUngültigen);
     QList<StatistikAbfrage::Stunde> statistikStunden(const QString& band);
     // The square views leave nothing behind in TMP.
     void tmpLeeren();

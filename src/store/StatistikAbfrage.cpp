@@ -10,17 +10,6 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-QList<StatistikAbfrage::Entfernung> StatistikAbfrage::entfernungen(const QString& band, bool mitUngültigen)
-{
-    const QString sql = u"SELECT Punkte,Rufzeichen FROM "_s + bandTabelleSql(band)
-        + (mitUngültigen ? QString() : u" WHERE "_s + gültigSql()) + u" ORDER BY VAL(Punkte) DESC,rowid"_s;
-    QList<Entfernung> result;
-    jedeZeile(connection_, sql, {}, [&](SQLite::Statement& s) {
-        result.append({ textAus(s.getColumn(0)), textAus(s.getColumn(1)) });
-    });
-    return result;
-}
-
 QList<StatistikAbfrage::Stunde> StatistikAbfrage::stunden(const QString& band)
 {
     QList<Stunde> result;

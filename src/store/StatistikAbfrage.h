@@ -13,14 +13,6 @@ public:
     {
     }
 
-    // Punkte and Rufzeichen by VAL(Punkte) descending, equal points in stored
-    // order; invalid contacts ("-----", counted as 0) only when asked for.
-    struct Entfernung {
-        QString punkte;
-        QString rufzeichen;
-    };
-    QList<Entfernung> entfernungen(const QString& band, bool mitUngültigen);
-
     // Valid contacts per UTC hour of Zeit (date ignored); hours outside 0..23 are left out.
     struct Stunde {
         int stunde = 0;

@@ -30,6 +30,14 @@ struct Gruppensumme {
     friend bool operator==(const Gruppensumme&, const Gruppensumme&) = default;
 };
 
+// One contact of the distance list: Punkte as stored and the call.
+struct Entfernung {
+    QString punkte;
+    QString rufzeichen;
+
+    friend bool operator==(const Entfernung&, const Entfernung&) = default;
+};
+
 // What the running score needs of one stored contact.
 struct WertungsZeile {
     qint64 rowid = 0;

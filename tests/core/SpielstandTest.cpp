@@ -103,7 +103,8 @@ TEST(Wertung, EqualsTheFullComputationAfterEveryStep)
     const QStringList länder { u"Deutschland"_s, u"DEUTSCHLAND"_s, u"England"_s, u" "_s, u""_s,
         u"Österreich"_s };
     const QStringList squares { u"JO31"_s, u"jo31"_s, u"IO91"_s, u" "_s, u"JN88"_s };
-    const QStringList punkte { u"5"_s, u"523"_s, u"523"_s, u"1200"_s, u"-----"_s, u"0523"_s, u"17"_s };
+    const QStringList punkte { u"5"_s, u"523"_s, u"523"_s, u"1200"_s, u"-----"_s, u"0523"_s, u"17"_s, u"0"_s,
+        u"-3"_s };
     Wertung wertung;
     QList<qint64> rowids;
     for (int schritt = 0; schritt < 400; ++schritt) {
@@ -142,6 +143,10 @@ TEST(Wertung, EqualsTheFullComputationAfterEveryStep)
             ASSERT_EQ(gruppen, test::gruppenAusDatei(db, band, nach))
                 << "step " << schritt << " kind " << art;
         }
+        for (const bool mitUngültigen : { false, true })
+            ASSERT_EQ(
+                wertung.entfernungen(mitUngültigen), test::entfernungenAusDatei(db, band, mitUngültigen))
+                << "step " << schritt << " kind " << art;
     }
     Wertung neu;
     neu.laden(db.wertungsZeilen(band));

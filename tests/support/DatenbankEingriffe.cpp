@@ -51,6 +51,18 @@ QStringList gruppenAusDatei(ContestDatabase& db, const QString& band, Gruppierun
     return result;
 }
 
+QList<Entfernung> entfernungenAusDatei(ContestDatabase& db, const QString& band, bool mitUngültigen)
+{
+    QList<Entfernung> result;
+    for (const QVariantList& z : db.verbindung()
+                                     .select(u"SELECT Punkte,Rufzeichen FROM "_s + bandTabelleSql(band)
+                                         + (mitUngültigen ? QString() : u" WHERE "_s + gültigSql())
+                                         + u" ORDER BY VAL(Punkte) DESC,rowid"_s)
+                                     .zeilen)
+        result.append({ z.value(0).toString(), z.value(1).toString() });
+    return result;
+}
+
 CommitFehler::CommitFehler(ContestDatabase& db, std::function<bool()> fehler)
     : db_(db)
     , fehler_(std::move(fehler))

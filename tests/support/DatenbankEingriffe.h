@@ -11,6 +11,8 @@ namespace tarvex::test {
 Summen summenAusDatei(ContestDatabase& db, const QString& band);
 // The valid contacts' groups the same way, each as "KEY count points" in key order.
 QStringList gruppenAusDatei(ContestDatabase& db, const QString& band, Gruppierung nach);
+// The distance list the same way.
+QList<Entfernung> entfernungenAusDatei(ContestDatabase& db, const QString& band, bool mitUngültigen);
 
 // While it lives, every commit on db fails when the hook returns true.
 class CommitFehler {
