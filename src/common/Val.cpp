@@ -46,4 +46,10 @@ int ValInt(QStringView text)
     return static_cast<int>(std::clamp(std::trunc(Val(text)), -grenze, grenze));
 }
 
+int Stunde(QStringView zeit)
+{
+    const qsizetype colon = zeit.indexOf(u':');
+    return ValInt(colon < 0 ? zeit : zeit.left(colon));
+}
+
 } // namespace tarvex

@@ -10,5 +10,7 @@ double Val(QStringView text);
 // Numeric settings and options: VAL truncated to an integer, held within
 // ±2147483647 (so a negated value is an int as well).
 int ValInt(QStringView text);
+// The hour of a stored Zeit ("14:05" → 14): ValInt of what stands before the colon.
+int Stunde(QStringView zeit);
 
 } // namespace tarvex

@@ -81,6 +81,11 @@ public:
         Punkte();
         return wertung_.entfernungen(mitUngültigen);
     }
+    QList<Stundensumme> stunden() override
+    {
+        Punkte();
+        return wertung_.stunden();
+    }
 
     // Options; the setters write the settings at once.
     int UTC() const { return UTC_; } // hours added to the computer clock: -Zeitdifferenz

@@ -34,6 +34,7 @@ public:
     // The current band's valid contacts per country or large square, from the running score.
     virtual QList<Gruppensumme> gruppen(Gruppierung nach) = 0;
     virtual QList<Entfernung> entfernungen(bool mitUngültigen) = 0;
+    virtual QList<Stundensumme> stunden() = 0;
     virtual Settings& settings() = 0;
     // Makes another band of the open contest current (an import into its band).
     virtual void bandWechseln(const QString& band) = 0;

@@ -90,6 +90,7 @@ Wertung::Neu Wertung::hinzufügen(const WertungsZeile& z)
     ++gültige_;
     const double punkte = Val(z.punkte);
     summe_ += punkte;
+    stundeZählen(z.zeit, punkte, 1);
     gruppieren(gültigeLänder_, z.land, punkte, 1);
     gruppieren(gültigeGroßfelder_, z.square, punkte, 1);
     nachPunkten_[punkte].insert_or_assign(z.rowid, Entfernung { z.punkte, z.rufzeichen });
@@ -108,6 +109,7 @@ void Wertung::entfernen(const WertungsZeile& z)
     --gültige_;
     const double punkte = Val(z.punkte);
     summe_ -= punkte;
+    stundeZählen(z.zeit, punkte, -1);
     gruppieren(gültigeLänder_, z.land, punkte, -1);
     gruppieren(gültigeGroßfelder_, z.square, punkte, -1);
     const auto it = nachPunkten_.find(punkte);
@@ -157,6 +159,25 @@ QList<Gruppensumme> Wertung::gruppen(Gruppierung nach) const
     result.reserve(geordnet.size());
     for (const auto& [key, g] : geordnet)
         result.append(*g);
+    return result;
+}
+
+void Wertung::stundeZählen(const QString& zeit, double punkte, qint64 schritt)
+{
+    const int h = Stunde(zeit);
+    if (h < 0 || h > 23)
+        return;
+    stunden_[h].anzahl += schritt;
+    stunden_[h].punkte += schritt * punkte;
+}
+
+QList<Stundensumme> Wertung::stunden() const
+{
+    QList<Stundensumme> result;
+    for (int h = 0; h < 24; ++h) {
+        if (stunden_[h].anzahl > 0)
+            result.append({ h, stunden_[h].anzahl, stunden_[h].punkte });
+    }
     return result;
 }
 

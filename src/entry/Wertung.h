@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QString>
+#include <array>
 #include <map>
 
 namespace tarvex {
@@ -28,18 +29,23 @@ public:
     // By VAL(Punkte) descending, equal points in stored order; invalid contacts
     // count as 0 and are listed only when asked for.
     QList<Entfernung> entfernungen(bool mitUngültigen) const;
+    // The hours 0..23 that have valid contacts, in order; other hours are left out.
+    QList<Stundensumme> stunden() const;
 
     // How a country or square is counted: its key without regard to case, or
     // empty when it is blank and not counted.
     static QString zählSchlüssel(const QString& text);
 
 private:
+    void stundeZählen(const QString& zeit, double punkte, qint64 schritt);
+
     qint64 anzahl_ = 0;
     qint64 gültige_ = 0;
     double summe_ = 0;
     // Valid contacts by points, each in stored order: the best and its earliest contact.
     std::map<double, std::map<qint64, Entfernung>> nachPunkten_;
     std::map<qint64, Entfernung> ungültige_;
+    std::array<Stundensumme, 24> stunden_ {};
     QHash<QString, qint64> länder_;
     QHash<QString, qint64> großfelder_;
     // The statistics' and maps' groups, kept so that no window reads the band for them.

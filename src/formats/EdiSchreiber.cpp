@@ -88,7 +88,7 @@ bool gültig(const QsoRecord& q)
 
 WertungsZeile wertungsZeile(const QsoRecord& q, qint64 rowid)
 {
-    return { rowid, q.punkte, q.rufzeichen, q.land, q.square };
+    return { rowid, q.punkte, q.rufzeichen, q.land, q.square, q.zeit };
 }
 
 QString kern(const QsoRecord& q)

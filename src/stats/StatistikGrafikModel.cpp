@@ -35,21 +35,14 @@ int StatistikGrafikModel::stunde(int zeile)
 
 bool StatistikGrafikModel::proStunde(bool punkte)
 {
-    ContestDatabase* db = contest_.db();
-    if (db == nullptr)
+    if (contest_.db() == nullptr)
         return false;
-    QList<StatistikAbfrage::Stunde> stunden;
-    try {
-        stunden = db->statistikStunden(contest_.Band());
-    } catch (const UserError& e) {
-        prompter_.zeige(fehlerMeldung(e.meldung()));
-        return false;
-    }
+    const QList<Stundensumme> stunden = contest_.stunden();
     if (stunden.isEmpty())
         return false;
     werte_ = QList<qint64>(kZeilen, 0);
-    for (const StatistikAbfrage::Stunde& s : stunden)
-        werte_[zeile(s.stunde) - 1] = punkte ? s.punkte : s.anzahl;
+    for (const Stundensumme& s : stunden)
+        werte_[zeile(s.stunde) - 1] = punkte ? qRound64(s.punkte) : s.anzahl;
     return true;
 }
 

@@ -193,11 +193,6 @@ void ContestDatabase::qslUmschalten(const QString& band, qint64 rowid)
     qslÄnderungen_ += datei_.verbindung().db().getTotalChanges() - vorher;
 }
 
-QList<StatistikAbfrage::Stunde> ContestDatabase::statistikStunden(const QString& band)
-{
-    return StatistikAbfrage(datei_.verbindung()).stunden(band);
-}
-
 void ContestDatabase::tmpLeeren()
 {
     if (!datei_.schreibgeschützt())

@@ -7,7 +7,6 @@
 #include "QslAbfrage.h"
 #include "QsoRecord.h"
 #include "StationenAbfrage.h"
-#include "StatistikAbfrage.h"
 #include "Summen.h"
 
 #include <QStringList>
@@ -121,7 +120,6 @@ public:
         const QString& band, const QString& muster, double grenze, qint64 von, qint64 bis);
     void qslMarkieren(const QString& band, const QString& muster, double grenze, QslAbfrage::Markierung art);
     void qslUmschalten(const QString& band, qint64 rowid);
-    QList<StatistikAbfrage::Stunde> statistikStunden(const QString& band);
     // The square views leave nothing behind in TMP.
     void tmpLeeren();
     std::optional<QStringList> locatorsDerErsten(const QString& band, qint64 n);

@@ -40,9 +40,7 @@ void hourFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
         sqlite3_result_null(ctx);
         return;
     }
-    const QString text = argText(argv[0]);
-    const qsizetype colon = text.indexOf(u':');
-    sqlite3_result_int(ctx, ValInt(colon < 0 ? QStringView(text) : QStringView(text).left(colon)));
+    sqlite3_result_int(ctx, Stunde(argText(argv[0])));
 }
 
 // SQLite calls like(pattern, text) for "text LIKE pattern".

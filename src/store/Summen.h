@@ -38,6 +38,15 @@ struct Entfernung {
     friend bool operator==(const Entfernung&, const Entfernung&) = default;
 };
 
+// The valid contacts of one UTC hour of Zeit (the date ignored).
+struct Stundensumme {
+    int stunde = 0;
+    qint64 anzahl = 0;
+    double punkte = 0;
+
+    friend bool operator==(const Stundensumme&, const Stundensumme&) = default;
+};
+
 // What the running score needs of one stored contact.
 struct WertungsZeile {
     qint64 rowid = 0;
@@ -45,6 +54,7 @@ struct WertungsZeile {
     QString rufzeichen;
     QString land;
     QString square;
+    QString zeit;
 };
 
 } // namespace tarvex

@@ -105,13 +105,15 @@ TEST(Wertung, EqualsTheFullComputationAfterEveryStep)
     const QStringList squares { u"JO31"_s, u"jo31"_s, u"IO91"_s, u" "_s, u"JN88"_s };
     const QStringList punkte { u"5"_s, u"523"_s, u"523"_s, u"1200"_s, u"-----"_s, u"0523"_s, u"17"_s, u"0"_s,
         u"-3"_s };
+    const QStringList zeiten { u"14:05"_s, u"00:59"_s, u"23:10"_s, u"24:00"_s, u"7"_s, u""_s, u"-1:30"_s };
     Wertung wertung;
     QList<qint64> rowids;
     for (int schritt = 0; schritt < 400; ++schritt) {
         const int art = rowids.isEmpty() ? 0 : wahl(10);
         if (art < 6) {
-            const QsoRecord q = alsQso(schritt, u"C%1"_s.arg(wahl(30)), punkte[wahl(punkte.size())],
+            QsoRecord q = alsQso(schritt, u"C%1"_s.arg(wahl(30)), punkte[wahl(punkte.size())],
                 squares[wahl(squares.size())], länder[wahl(länder.size())]);
+            q.zeit = zeiten[wahl(zeiten.size())];
             const qint64 rowid = db.qsoSpeichern(band, q, u"x"_s);
             rowids.append(rowid);
             wertung.hinzufügen(*db.wertungsZeile(band, rowid));
@@ -143,6 +145,8 @@ TEST(Wertung, EqualsTheFullComputationAfterEveryStep)
             ASSERT_EQ(gruppen, test::gruppenAusDatei(db, band, nach))
                 << "step " << schritt << " kind " << art;
         }
+        ASSERT_EQ(wertung.stunden(), test::stundenAusDatei(db, band))
+            << "step " << schritt << " kind " << art;
         for (const bool mitUngültigen : { false, true })
             ASSERT_EQ(
                 wertung.entfernungen(mitUngültigen), test::entfernungenAusDatei(db, band, mitUngültigen))

@@ -51,6 +51,18 @@ QStringList gruppenAusDatei(ContestDatabase& db, const QString& band, Gruppierun
     return result;
 }
 
+QList<Stundensumme> stundenAusDatei(ContestDatabase& db, const QString& band)
+{
+    QList<Stundensumme> result;
+    for (const QVariantList& z :
+        db.verbindung()
+            .select(u"SELECT HOUR(Zeit),COUNT(*),SUM(VAL(Punkte)) FROM "_s + bandTabelleSql(band)
+                + u" WHERE "_s + gültigSql() + u" AND HOUR(Zeit) BETWEEN 0 AND 23 GROUP BY 1 ORDER BY 1"_s)
+            .zeilen)
+        result.append({ z.value(0).toInt(), z.value(1).toLongLong(), z.value(2).toDouble() });
+    return result;
+}
+
 QList<Entfernung> entfernungenAusDatei(ContestDatabase& db, const QString& band, bool mitUngültigen)
 {
     QList<Entfernung> result;

@@ -11,6 +11,8 @@ namespace tarvex::test {
 Summen summenAusDatei(ContestDatabase& db, const QString& band);
 // The valid contacts' groups the same way, each as "KEY count points" in key order.
 QStringList gruppenAusDatei(ContestDatabase& db, const QString& band, Gruppierung nach);
+// The valid contacts per hour the same way.
+QList<Stundensumme> stundenAusDatei(ContestDatabase& db, const QString& band);
 // The distance list the same way.
 QList<Entfernung> entfernungenAusDatei(ContestDatabase& db, const QString& band, bool mitUngültigen);
 
