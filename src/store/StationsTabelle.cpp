@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <SQLiteCpp/Statement.h>
+#include <string>
 
 namespace tarvex {
 
@@ -15,18 +16,20 @@ StationsTabelle::StationsTabelle(Connection& contestDat)
 {
     if (db_.scalar(u"SELECT name FROM sqlite_master WHERE type='table' AND name='STATIONS'"_s).isNull())
         throw UserError(u"%1 hat keine Tabelle STATIONS; ist das eine CONTEST.DAT?"_s.arg(db_.pfad()));
-    // An import visits the call index all over: the pages stay in memory instead of being read again.
+    // An import visits the call index all over: the pages stay in memory instead of being read
+    // again. The connection lives on: its cache shrinks back afterwards.
+    alterCache_ = db_.scalar(u"PRAGMA cache_size"_s).toLongLong();
     db_.exec(u"PRAGMA cache_size=-32768"_s);
 }
 
 StationsTabelle::~StationsTabelle()
 {
-    if (!vorgemerkt_)
-        return;
     try {
-        db_.db().exec("DROP TABLE IF EXISTS temp.STATIONS_IMPORT");
+        db_.db().exec("PRAGMA cache_size=" + std::to_string(alterCache_));
+        if (vorgemerkt_)
+            db_.db().exec("DROP TABLE IF EXISTS temp.STATIONS_IMPORT");
     } catch (const std::exception&) {
-        // Scratch of this connection only: it goes with the connection anyway.
+        // Scratch and cache of this connection only: they go with the connection anyway.
     }
 }
 

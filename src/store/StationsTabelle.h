@@ -43,6 +43,7 @@ public:
 private:
     Connection& db_;
     bool vorgemerkt_ = false;
+    qint64 alterCache_ = -2000;
 };
 
 } // namespace tarvex
