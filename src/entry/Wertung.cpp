@@ -58,6 +58,11 @@ void gruppieren(QHash<QString, Gruppensumme>& gruppen, const QString& name, doub
         gruppen.remove(key);
 }
 
+bool vorRowid(const std::pair<qint64, Entfernung>& eintrag, qint64 rowid)
+{
+    return eintrag.first < rowid;
+}
+
 // The maximum as the engine hands it back as text, for the Punkte comparison.
 QString alsText(double wert)
 {
@@ -93,7 +98,12 @@ Wertung::Neu Wertung::hinzufügen(const WertungsZeile& z)
     stundeZählen(z.zeit, punkte, 1);
     gruppieren(gültigeLänder_, z.land, punkte, 1);
     gruppieren(gültigeGroßfelder_, z.square, punkte, 1);
-    nachPunkten_[punkte].insert_or_assign(z.rowid, Entfernung { z.punkte, z.rufzeichen });
+    Stufe& stufe = nachPunkten_[punkte];
+    const auto stelle = std::lower_bound(stufe.begin(), stufe.end(), z.rowid, vorRowid);
+    if (stelle != stufe.end() && stelle->first == z.rowid)
+        stelle->second = { z.punkte, z.rufzeichen };
+    else
+        stufe.insert(stelle, { z.rowid, Entfernung { z.punkte, z.rufzeichen } });
     return neu;
 }
 
@@ -115,8 +125,11 @@ void Wertung::entfernen(const WertungsZeile& z)
     const auto it = nachPunkten_.find(punkte);
     if (it == nachPunkten_.end())
         return;
-    it->second.erase(z.rowid);
-    if (it->second.empty())
+    Stufe& stufe = it->second;
+    const auto stelle = std::lower_bound(stufe.begin(), stufe.end(), z.rowid, vorRowid);
+    if (stelle != stufe.end() && stelle->first == z.rowid)
+        stufe.erase(stelle);
+    if (stufe.empty())
         nachPunkten_.erase(it);
 }
 

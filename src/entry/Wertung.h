@@ -5,6 +5,8 @@
 #include <QString>
 #include <array>
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace tarvex {
 
@@ -43,7 +45,9 @@ private:
     qint64 gültige_ = 0;
     double summe_ = 0;
     // Valid contacts by points, each in stored order: the best and its earliest contact.
-    std::map<double, std::map<qint64, Entfernung>> nachPunkten_;
+    // A new contact comes last in its points: a vector by rowid costs a third of a tree node.
+    using Stufe = std::vector<std::pair<qint64, Entfernung>>;
+    std::map<double, Stufe> nachPunkten_;
     std::map<qint64, Entfernung> ungültige_;
     std::array<Stundensumme, 24> stunden_ {};
     QHash<QString, qint64> länder_;
