@@ -121,9 +121,18 @@ std::optional<QString> MessageBoxPrompter::frage(const Eingabefrage& frage)
 
 std::optional<QString> MessageBoxPrompter::dateiWählen(const Dateiwahl& frage)
 {
-    const QString pfad = frage.art == Dateiwahl::Art::Öffnen
-        ? QFileDialog::getOpenFileName(parent_, frage.titel, frage.vorgabe, frage.filter)
-        : QFileDialog::getSaveFileName(parent_, frage.titel, frage.vorgabe, frage.filter);
+    QString pfad;
+    switch (frage.art) {
+    case Dateiwahl::Art::Öffnen:
+        pfad = QFileDialog::getOpenFileName(parent_, frage.titel, frage.vorgabe, frage.filter);
+        break;
+    case Dateiwahl::Art::Speichern:
+        pfad = QFileDialog::getSaveFileName(parent_, frage.titel, frage.vorgabe, frage.filter);
+        break;
+    case Dateiwahl::Art::Ordner:
+        pfad = QFileDialog::getExistingDirectory(parent_, frage.titel, frage.vorgabe);
+        break;
+    }
     if (pfad.isEmpty())
         return std::nullopt;
     return pfad;
