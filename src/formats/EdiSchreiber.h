@@ -40,6 +40,9 @@ public:
         QString ausgangsleistung;
         QString überGrund;
         QString überNN;
+        QString rcall; // the responsible operator; empty: the core of the own call
+        QString mope1; // the operators' calls, any separator
+        QString mope2;
     };
 
     static EdiDatei erstellen(const Angaben& angaben, const Station& station, const QList<QsoRecord>& qsos);
