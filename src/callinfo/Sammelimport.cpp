@@ -40,12 +40,12 @@ Sammelimport::Sammelimport(Schwellen schwellen)
 QStringList Sammelimport::ediDateien(const QString& ordner)
 {
     QStringList pfade;
-    QDirIterator it(ordner, { u"*.edi"_s }, QDir::Files | QDir::Readable | QDir::Hidden,
-        QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
+    // Without QDir::CaseSensitive the pattern takes ".EDI" and ".Edi" too; unreadable files are
+    // listed, so that the report names them.
+    QDirIterator it(
+        ordner, { u"*.edi"_s }, QDir::Files, QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
     while (it.hasNext())
         pfade.append(it.next());
-    // Name filters match without regard to case only on some file systems.
-    pfade.removeIf([](const QString& p) { return !p.endsWith(u".edi"_s, Qt::CaseInsensitive); });
     std::sort(pfade.begin(), pfade.end());
     return pfade;
 }
@@ -61,10 +61,15 @@ int Sammelimport::schwelle(const QString& pband) const
     double mhz = zahl.toDouble(&ok);
     if (!ok)
         return schwellen_.bis144;
-    if (text.mid(i).trimmed().startsWith(u"G"_s, Qt::CaseInsensitive))
+    const QString einheit = text.mid(i).trimmed().toLower();
+    if (einheit.startsWith(u"g"_s))
         mhz *= 1000;
-    // The 2 m band is announced as "144 MHz" or "145 MHz".
-    return mhz <= 146 ? schwellen_.bis144 : schwellen_.darüber;
+    else if (einheit.startsWith(u"cm"_s) && mhz > 0)
+        mhz = 30000 / mhz; // a wavelength: "70cm", "23 cm"
+    else if (einheit.startsWith(u"m"_s) && !einheit.startsWith(u"mhz"_s) && mhz > 0)
+        mhz = 300 / mhz; // "2m", "6 m"
+    // Region 1 has no band between 146 and 430 MHz; "144 MHz", "145 MHz" and "2m" are one band.
+    return mhz < 300 ? schwellen_.bis144 : schwellen_.darüber;
 }
 
 int Sammelimport::quelle(const QString& schlüssel)

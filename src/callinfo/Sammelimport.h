@@ -43,7 +43,7 @@ public:
 
     // The EDI files of a folder and its subfolders (".edi" in any case), sorted by path.
     static QStringList ediDateien(const QString& ordner);
-    // The threshold for a PBand value ("144 MHz", "1,3 GHz"); unreadable counts as 144 MHz.
+    // The threshold for a PBand value ("144 MHz", "1,3 GHz", "70cm"); unreadable counts as 144 MHz.
     int schwelle(const QString& pband) const;
 
     // One EDI file; a damaged one is a UserError with its reason and adds nothing.

@@ -190,9 +190,10 @@ TEST(Sammelimport, FindsEdiFilesInSubfoldersInAnyCase)
 TEST(Sammelimport, ThresholdFollowsTheBandDesignation)
 {
     const Sammelimport s({ 3, 2 });
-    const std::pair<const char*, int> fälle[] = { { "50 MHz", 3 }, { "70 MHz", 3 }, { "144 MHz", 3 },
-        { "145 MHz", 3 }, { "432 MHz", 2 }, { "435 MHz", 2 }, { "1,3 GHz", 2 }, { "1.3 GHz", 2 },
-        { "2,3 GHz", 2 }, { "10 GHz", 2 }, { "", 3 }, { "2m", 3 } };
+    const std::pair<const char*, int> fälle[]
+        = { { "50 MHz", 3 }, { "70 MHz", 3 }, { "144 MHz", 3 }, { "145 MHz", 3 }, { "432 MHz", 2 },
+              { "435 MHz", 2 }, { "1,3 GHz", 2 }, { "1.3 GHz", 2 }, { "2,3 GHz", 2 }, { "10 GHz", 2 },
+              { "", 3 }, { "2m", 3 }, { "6 m", 3 }, { "70cm", 2 }, { "23 cm", 2 }, { "unbekannt", 3 } };
     for (const auto& [pband, n] : fälle)
         EXPECT_EQ(s.schwelle(QString::fromLatin1(pband)), n) << pband;
 }
