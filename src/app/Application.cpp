@@ -97,6 +97,8 @@ Application::Application(std::unique_ptr<Settings> settings)
         Befehl::BekannteStationenÜbernehmen, this, [this] { bekannteStationen_->ausContestÜbernehmen(); });
     sammelimport_ = std::make_unique<SammelimportLauf>(*model_, contestDat_, *fragen_, mainWindow_.get());
     befehle.ausführen(Befehl::BekannteStationenImportieren, this, [this] { sammelimport_->starten(); });
+    befehle.ausführen(
+        Befehl::BekannteStationenHinzufügen, this, [this] { bekannteStationen_->importieren(); });
     befehle.ausführen(Befehl::EdiAlleBänder, this, [this] { EdiExport::alleBänder(*model_, *fragen_); });
     new Kartensteuerung(*mainWindow_, *model_, contestDat_, *fragen_); // owned by the main frame
 

@@ -59,7 +59,8 @@ void BekannteStationen::ausContestÜbernehmen()
 
 void BekannteStationen::importieren()
 {
-    dateienImportieren(prompter_.dateienWählen({ u"Bekannte Stationen importieren"_s, QDir::currentPath(),
+    dateienImportieren(prompter_.dateienWählen({ u"Bekannte Stationen aus Dateien hinzufügen"_s,
+        QDir::currentPath(),
         u"Logs und Listen (*.edi *.EDI *.adi *.ADI *.adif *.ADIF *.exp *.EXP *.txt *.TXT);;Alle Dateien (*)"_s,
         Dateiwahl::Art::Öffnen }));
 }

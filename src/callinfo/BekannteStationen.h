@@ -21,7 +21,8 @@ public:
 
     // "Bekannte Stationen übernehmen": every valid contact of the open contest, all bands.
     void ausContestÜbernehmen();
-    // "Bekannte Stationen importieren": a damaged file is named and left out whole.
+    // "Bekannte Stationen aus Dateien hinzufügen": into STATIONS; a damaged file is named
+    // and left out whole.
     void dateienImportieren(const QStringList& pfade);
     // Asks for the files first (several at once), then imports them.
     void importieren();
