@@ -32,3 +32,25 @@ execute_process(COMMAND ${SQLITE3} ${ARBEIT}/CONTEST.DAT
 if(NOT stationen STREQUAL "DL0XX=JO31AA;DL1ABC=JO31AB JO32CD JO42EF")
     message(FATAL_ERROR "STATIONS ist '${stationen}'")
 endif()
+
+# A folder of published logs: a pair in three logs is taken, a pair in one log held
+# back, the same PCall twice is one log, a damaged file is named and the tool fails.
+set(kopf "[REG1TEST;1]\nPBand=144 MHz\nPWWLo=\n")
+set(qso "261205;1400;DK5QQ;1;59;001;59;001;;JO62QM;120;;;;\n")
+file(WRITE ${ARBEIT}/logs/a.edi "${kopf}PCall=DL1AA\n[QSORecords;1]\n${qso}")
+file(WRITE ${ARBEIT}/logs/2026/b.EDI "${kopf}PCall=DL2BB\n[QSORecords;2]\n${qso}261205;1401;DK6TT;1;59;002;59;002;;JO40AA;120;;;;\n")
+file(WRITE ${ARBEIT}/logs/2026/c.edi "${kopf}PCall=DL2BB/P\n[QSORecords;1]\n${qso}")
+file(WRITE ${ARBEIT}/logs/2026/d.edi "${kopf}PCall=DL3CC\n[QSORecords;1]\n${qso}")
+file(WRITE ${ARBEIT}/logs/kaputt.edi "[REG1TEST;1]\nPCall=DL4DD\n")
+execute_process(COMMAND ${TOOL} ${ARBEIT}/CONTEST.DAT --ordner ${ARBEIT}/logs
+    RESULT_VARIABLE rc OUTPUT_VARIABLE aus ERROR_VARIABLE fehler)
+if(NOT rc EQUAL 1 OR NOT fehler MATCHES "4 Dateien, 3 Logs" OR NOT fehler MATCHES "1 Paar übernommen"
+        OR NOT fehler MATCHES "1 Paar zurückgehalten" OR NOT fehler MATCHES "kaputt.edi ist beschädigt")
+    message(FATAL_ERROR "Ordner-Import (${rc}): ${aus} ${fehler}")
+endif()
+execute_process(COMMAND ${SQLITE3} ${ARBEIT}/CONTEST.DAT
+    "SELECT group_concat(CALL || '=' || LOCATORS || '=' || LOGS, ';') FROM LOGSTATIONS"
+    OUTPUT_VARIABLE stationen OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT stationen STREQUAL "DK5QQ=JO62QM=3")
+    message(FATAL_ERROR "LOGSTATIONS ist '${stationen}'")
+endif()

@@ -16,6 +16,7 @@
 #include "callinfo/BekannteStationen.h"
 #include "callinfo/CallInfoModel.h"
 #include "callinfo/CallInfoWindow.h"
+#include "callinfo/SammelimportLauf.h"
 #include "contest/BandwahlDialog.h"
 #include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"
@@ -94,8 +95,10 @@ Application::Application(std::unique_ptr<Settings> settings)
     bekannteStationen_ = std::make_unique<BekannteStationen>(*model_, contestDat_, *fragen_);
     befehle.ausführen(
         Befehl::BekannteStationenÜbernehmen, this, [this] { bekannteStationen_->ausContestÜbernehmen(); });
+    sammelimport_ = std::make_unique<SammelimportLauf>(*model_, contestDat_, *fragen_, mainWindow_.get());
+    befehle.ausführen(Befehl::BekannteStationenImportieren, this, [this] { sammelimport_->starten(); });
     befehle.ausführen(
-        Befehl::BekannteStationenImportieren, this, [this] { bekannteStationen_->importieren(); });
+        Befehl::BekannteStationenHinzufügen, this, [this] { bekannteStationen_->importieren(); });
     befehle.ausführen(Befehl::EdiAlleBänder, this, [this] { EdiExport::alleBänder(*model_, *fragen_); });
     new Kartensteuerung(*mainWindow_, *model_, contestDat_, *fragen_); // owned by the main frame
 

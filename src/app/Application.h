@@ -15,6 +15,7 @@
 namespace tarvex {
 
 class BekannteStationen;
+class SammelimportLauf;
 class CallInfoModel;
 class CallInfoWindow;
 class ContestModel;
@@ -95,6 +96,8 @@ private:
     std::unique_ptr<CallInfoModel> callInfoModel_;
     CallInfoWindow* callInfoWindow_ = nullptr; // owned by the main frame's stack once shown
     std::unique_ptr<BekannteStationen> bekannteStationen_;
+    // A running import stops before the main frame, its dialog's parent, goes.
+    std::unique_ptr<SammelimportLauf> sammelimport_;
     LogWindow* logWindow_ = nullptr;
     // Last, so a running transfer ends before the prompter and window go.
     std::unique_ptr<CurlMailSender> mailSender_;

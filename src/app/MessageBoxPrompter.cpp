@@ -121,9 +121,29 @@ std::optional<QString> MessageBoxPrompter::frage(const Eingabefrage& frage)
 
 std::optional<QString> MessageBoxPrompter::dateiWählen(const Dateiwahl& frage)
 {
-    const QString pfad = frage.art == Dateiwahl::Art::Öffnen
-        ? QFileDialog::getOpenFileName(parent_, frage.titel, frage.vorgabe, frage.filter)
-        : QFileDialog::getSaveFileName(parent_, frage.titel, frage.vorgabe, frage.filter);
+    QString pfad;
+    switch (frage.art) {
+    case Dateiwahl::Art::Öffnen:
+        pfad = QFileDialog::getOpenFileName(parent_, frage.titel, frage.vorgabe, frage.filter);
+        break;
+    case Dateiwahl::Art::Speichern:
+        pfad = QFileDialog::getSaveFileName(parent_, frage.titel, frage.vorgabe, frage.filter);
+        break;
+    case Dateiwahl::Art::Ordner: {
+        QFileDialog dialog(parent_, frage.titel, frage.vorgabe);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        // Only Qt's own dialog takes these; a desktop dialog brings its own words.
+        dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
+        dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Ordner:"));
+        dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+        dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Wählen"));
+        dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            pfad = dialog.selectedFiles().first();
+        break;
+    }
+    }
     if (pfad.isEmpty())
         return std::nullopt;
     return pfad;

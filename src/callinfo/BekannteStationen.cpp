@@ -59,7 +59,8 @@ void BekannteStationen::ausContestÜbernehmen()
 
 void BekannteStationen::importieren()
 {
-    dateienImportieren(prompter_.dateienWählen({ u"Bekannte Stationen importieren"_s, QDir::currentPath(),
+    dateienImportieren(prompter_.dateienWählen({ u"Bekannte Stationen aus Dateien hinzufügen"_s,
+        QDir::currentPath(),
         u"Logs und Listen (*.edi *.EDI *.adi *.ADI *.adif *.ADIF *.exp *.EXP *.txt *.TXT);;Alle Dateien (*)"_s,
         Dateiwahl::Art::Öffnen }));
 }
@@ -108,6 +109,58 @@ void BekannteStationen::dateienImportieren(const QStringList& pfade)
     } else {
         prompter_.zeige(hinweisMeldung(text));
     }
+}
+
+Meldung BekannteStationen::sammelBericht(const Sammelimport::Bericht& b, const QString& ordner)
+{
+    if (b.abgebrochen)
+        return hinweisMeldung(u"Der Import wurde abgebrochen. Die bekannten Stationen sind unverändert."_s);
+    QString text = u"Bekannte Stationen aus den Logs in %1 importiert:\n"_s.arg(ordner)
+        + anzahl(b.dateien, u"1 Datei"_s, u"%1 Dateien"_s) + u", "_s
+        + anzahl(b.logs, u"1 Log"_s, u"%1 Logs"_s) + u"\n"_s
+        + anzahl(b.paareGesehen, u"1 Paar aus Rufzeichen und Locator gesehen"_s,
+            u"%1 Paare aus Rufzeichen und Locator gesehen"_s)
+        + u"\n"_s + anzahl(b.paareÜbernommen, u"1 Paar übernommen"_s, u"%1 Paare übernommen"_s) + u" ("_s
+        + anzahl(b.stationen, u"1 Station"_s, u"%1 Stationen"_s) + u")\n"_s
+        + anzahl(b.paareZurückgehalten, u"1 Paar zurückgehalten (in zu wenigen Logs)"_s,
+            u"%1 Paare zurückgehalten (in zu wenigen Logs)"_s);
+    if (b.paareÜberzählig > 0)
+        text += u"\n"_s
+            + anzahl(b.paareÜberzählig, u"1 älterer Locator über drei je Station ausgelassen"_s,
+                u"%1 ältere Locatoren über drei je Station ausgelassen"_s);
+    if (b.beschädigt.isEmpty())
+        return hinweisMeldung(text + u'.');
+    text += u".\n\n"_s
+        + anzahl(static_cast<int>(b.beschädigt.size()), u"1 Datei ausgelassen:\n"_s,
+            u"%1 Dateien ausgelassen:\n"_s)
+        + b.beschädigt.join(u'\n');
+    return fehlerMeldung(text);
+}
+
+std::optional<Sammelimport::Schwellen> BekannteStationen::schwellenFragen(Prompter& prompter)
+{
+    const Sammelimport::Schwellen vorgabe;
+    Sammelimport::Schwellen s;
+    const auto frage = [&](const QString& band, int preset, int& wert) {
+        const std::optional<QString> antwort
+            = prompter.frage({ u"Ein Paar aus Rufzeichen und Locator wird "
+                               u"übernommen, wenn so viele verschiedene Logs "
+                               u"es enthalten (%1):"_s.arg(band),
+                u"Bekannte Stationen importieren"_s, QString::number(preset) });
+        if (!antwort)
+            return false;
+        bool ok = false;
+        wert = antwort->trimmed().toInt(&ok);
+        if (!ok || wert < 1 || wert > 99) {
+            prompter.zeige(fehlerMeldung(u"Bitte eine ganze Zahl von 1 bis 99 eingeben."_s));
+            return false;
+        }
+        return true;
+    };
+    if (!frage(u"144 MHz und darunter"_s, vorgabe.bis144, s.bis144)
+        || !frage(u"über 144 MHz"_s, vorgabe.darüber, s.darüber))
+        return std::nullopt;
+    return s;
 }
 
 } // namespace tarvex

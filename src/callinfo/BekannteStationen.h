@@ -1,9 +1,13 @@
 #pragma once
+#include "Sammelimport.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace tarvex {
 
+struct Meldung;
 class ContestDat;
 class OffenerContest;
 class Prompter;
@@ -17,10 +21,17 @@ public:
 
     // "Bekannte Stationen übernehmen": every valid contact of the open contest, all bands.
     void ausContestÜbernehmen();
-    // "Bekannte Stationen importieren": a damaged file is named and left out whole.
+    // "Bekannte Stationen aus Dateien hinzufügen": into STATIONS; a damaged file is named
+    // and left out whole.
     void dateienImportieren(const QStringList& pfade);
     // Asks for the files first (several at once), then imports them.
     void importieren();
+
+    // The report of a bulk import of published logs, as one message.
+    static Meldung sammelBericht(const Sammelimport::Bericht& bericht, const QString& ordner);
+    // The two thresholds, asked one after the other with the defaults preset;
+    // nothing when the operator cancels or types no whole number from 1 to 99.
+    static std::optional<Sammelimport::Schwellen> schwellenFragen(Prompter& prompter);
 
 private:
     OffenerContest& contest_;

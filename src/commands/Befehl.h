@@ -56,6 +56,7 @@ enum class Befehl : int {
     Import,
     BekannteStationenÜbernehmen,
     BekannteStationenImportieren,
+    BekannteStationenHinzufügen,
     EdiAlleBänder,
     KstChat,
     DxCluster,

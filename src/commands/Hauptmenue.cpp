@@ -99,6 +99,7 @@ const std::vector<Hauptmenü::Zeile>& Hauptmenü::zeilen()
         { A::Trenner, {} },
         { A::Befehl, u"Bekannte Stationen &übernehmen"_s, B::BekannteStationenÜbernehmen },
         { A::Befehl, u"Bekannte Stationen i&mportieren …"_s, B::BekannteStationenImportieren },
+        { A::Befehl, u"Bekannte Stationen aus Dateien hin&zufügen …"_s, B::BekannteStationenHinzufügen },
         { A::Trenner, {} },
         { A::Befehl, u"&KST-Chat"_s, B::KstChat, QKeySequence(u"Ctrl+J"_s) },
         { A::Befehl, u"&DX-Cluster"_s, B::DxCluster },

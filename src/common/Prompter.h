@@ -26,10 +26,10 @@ struct Eingabefrage {
     QString vorgabe;
 };
 
-// A file to open or to save under: the program shows the desktop's file
-// dialog, tests answer from a script.
+// A file to open or to save under, or a folder: the program shows the desktop's
+// file dialog, tests answer from a script.
 struct Dateiwahl {
-    enum class Art { Öffnen, Speichern };
+    enum class Art { Öffnen, Speichern, Ordner };
     QString titel;
     QString vorgabe; // a folder, or a file name suggested in a folder
     QString filter; // "PNG-Bilder (*.png)"

@@ -74,8 +74,10 @@ void CallLookup::Prüfen(EntryModel& entry, LogList& log)
 
     // 3. Name, 4. known locators and the information line.
     const QString name = nachschlagen(callInfoGemeldet_, [&] { return callInfo_.name(kern); });
-    const std::optional<QString> locs
-        = nachschlagen(contestDatGemeldet_, [&] { return contestDat_.locators(stationsCall(f.txtCall)); });
+    const std::optional<QString> locs = nachschlagen(contestDatGemeldet_, [&] {
+        const QString call = stationsCall(f.txtCall);
+        return bekannteLocators(contestDat_.locators(call), contestDat_.importierteLocators(call));
+    });
     const QStringList bekannte = locatorsZerlegen(locs.value_or(QString()));
     if (!locs) {
         f.lblInfo = u"Info: ("_s + name + u')';

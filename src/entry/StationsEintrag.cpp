@@ -39,4 +39,21 @@ QString locatorsZusammensetzen(const QStringList& locators)
     return locators.join(u' ');
 }
 
+std::optional<QString> bekannteLocators(
+    const std::optional<QString>& stations, const std::optional<QString>& importiert)
+{
+    if (!importiert)
+        return stations;
+    if (!stations)
+        return importiert;
+    QStringList locators = locatorsZerlegen(*stations);
+    const qsizetype vorher = locators.size();
+    for (const QString& loc : locatorsZerlegen(*importiert)) {
+        if (!locators.contains(loc))
+            locators.append(loc);
+    }
+    // The stored text stays as it is when the import adds nothing.
+    return locators.size() == vorher ? stations : locatorsZusammensetzen(locators);
+}
+
 } // namespace tarvex

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace tarvex {
 
@@ -16,6 +17,11 @@ QString stationsCall(const QString& call);
 // passed over.
 QStringList locatorsZerlegen(const QString& locators);
 QString locatorsZusammensetzen(const QStringList& locators);
+
+// What the look-up offers of a call: the STATIONS row as stored, then the locators a bulk
+// import of published logs brought that the row lacks. Nothing when neither knows the call.
+std::optional<QString> bekannteLocators(
+    const std::optional<QString>& stations, const std::optional<QString>& importiert);
 
 // A six-character locator, "JO31AB".
 bool sechsstelligerLocator(const QString& locator);

@@ -1,4 +1,5 @@
 #include "EdiSchreiber.h"
+#include "OperatorenZeile.h"
 
 #include "common/AtomicTextFile.h"
 #include "common/UserError.h"
@@ -374,7 +375,7 @@ QByteArray EdiSchreiber::Aufbau::fertig(const Angaben& a, const Station& station
         { u"PBand"_s, bandName(station.band) },
         { u"PClub"_s, ascii(a.dok) },
         { u"RName"_s, ascii(a.name) },
-        { u"RCall"_s, Kern2(call) },
+        { u"RCall"_s, a.rcall.trimmed().isEmpty() ? Kern2(call) : Kern2(ascii(a.rcall).toUpper()) },
         { u"RAdr1"_s, ascii(a.straße) },
         { u"RAdr2"_s, QString() },
         { u"RPoCo"_s, plz },
@@ -382,8 +383,8 @@ QByteArray EdiSchreiber::Aufbau::fertig(const Angaben& a, const Station& station
         { u"RCoun"_s, QString() },
         { u"RPhon"_s, QString() },
         { u"RHBBS"_s, QString() },
-        { u"MOpe1"_s, QString() },
-        { u"MOpe2"_s, QString() },
+        { u"MOpe1"_s, operatorenZeile(a.mope1) },
+        { u"MOpe2"_s, operatorenZeile(a.mope2) },
         { u"STXEq"_s, ascii(a.sender) },
         { u"SPowe"_s, ascii(a.ausgangsleistung) },
         { u"SRXEq"_s, empfänger.join(u", "_s) },

@@ -41,6 +41,9 @@ public:
         QString ausgangsleistung;
         QString überGrund;
         QString überNN;
+        QString rcall; // the responsible operator; empty: the core of the own call
+        QString mope1; // the operators' calls, any separator
+        QString mope2;
     };
 
     // The whole file: ASCII lines ended by CR LF, no trailing blanks.

@@ -19,7 +19,7 @@ EdiSchreiber::Angaben EdiExport::angaben(const LogFelder& felder)
     const auto t = [&](F f) { return felder.text(f); };
     return { t(F::Wettbewerb), t(F::Datum), t(F::Wertungsgruppe), t(F::DOK), t(F::Einmann), t(F::Name),
         t(F::Straße), t(F::Ort), t(F::Sender), t(F::Empfänger), t(F::Eingangsstufe), t(F::Antenne),
-        t(F::Ausgangsleistung), t(F::ÜberGrund), t(F::ÜberNN) };
+        t(F::Ausgangsleistung), t(F::ÜberGrund), t(F::ÜberNN), t(F::RCall), t(F::MOpe1), t(F::MOpe2) };
 }
 
 EdiExport::Ergebnis EdiExport::bandSchreiben(

@@ -15,6 +15,9 @@ const std::array<LogFeldDefinition, LogFelder::anzahl>& LogFelder::definitionen(
         { F::DOK, u"txtDOK", u"DOK", 8, false, u"DOK", nullptr },
         { F::Einmann, u"txtEinmann", u"Einmann/Mehrmann", 1, true, u"Einmann", nullptr },
         { F::Name, u"txtName", u"Name des verantwortlichen Funkamateurs", 40, true, u"Name", nullptr },
+        { F::RCall, u"txtRCall", u"Rufzeichen des Verantwortlichen (RCall)", 15, true, u"RCall", nullptr },
+        { F::MOpe1, u"txtMOpe1", u"Operatoren (MOpe1)", 60, true, u"MOpe1", nullptr },
+        { F::MOpe2, u"txtMOpe2", u"weitere Operatoren (MOpe2)", 60, true, u"MOpe2", nullptr },
         { F::Straße, u"txtStraße", u"Straße und Hausnummer", 40, true, u"Straße", nullptr },
         { F::Ort, u"txtOrt", u"Postleitzahl und Wohnort", 40, true, u"Ort", nullptr },
         { F::Sender, u"txtSender", u"Sender", 20, true, u"Sender", nullptr },
@@ -54,6 +57,9 @@ const std::array<LogFeld, LogFelder::anzahl>& LogFelder::speicherfolge()
         F::Ausgangsleistung,
         F::ÜberGrund,
         F::ÜberNN,
+        F::RCall,
+        F::MOpe1,
+        F::MOpe2,
     };
     return folge;
 }

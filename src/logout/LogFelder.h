@@ -7,7 +7,7 @@ namespace tarvex {
 
 class Settings;
 
-// The sixteen cover-sheet fields of the log window, in the window's order.
+// The cover-sheet and EDI header fields of the log window, in the window's order.
 // Hidden from moc, which cannot read the umlauts of the values.
 #ifndef Q_MOC_RUN
 enum class LogFeld : int {
@@ -18,6 +18,9 @@ enum class LogFeld : int {
     DOK,
     Einmann,
     Name,
+    RCall,
+    MOpe1,
+    MOpe2,
     Straße,
     Ort,
     Sender,
@@ -42,11 +45,11 @@ struct LogFeldDefinition {
     const char16_t* einheit; // shown after the field, or null
 };
 
-// The texts of the cover-sheet fields and where each is kept in the settings:
-// three in section "Log", thirteen per band, so each band keeps its station data.
+// The texts of the log window's fields and where each is kept in the settings:
+// three in section "Log", the others per band, so each band keeps its station data.
 class LogFelder {
 public:
-    static constexpr int anzahl = 16;
+    static constexpr int anzahl = 19;
     // In the window's order.
     static const std::array<LogFeldDefinition, anzahl>& definitionen();
     static const LogFeldDefinition& definition(LogFeld feld);

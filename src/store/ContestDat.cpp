@@ -1,4 +1,5 @@
 #include "ContestDat.h"
+#include "LogStationsTabelle.h"
 
 #include <QSet>
 #include <algorithm>
@@ -73,6 +74,18 @@ std::optional<QString> ContestDat::locators(const QString& call)
     return locs.toString();
 }
 
+std::optional<QString> ContestDat::importierteLocators(const QString& call)
+{
+    const QVariant locs = file_.lesen([&](Connection& c) {
+        if (!LogStationsTabelle::vorhanden(c))
+            return QVariant();
+        return c.scalar(u"SELECT LOCATORS FROM LOGSTATIONS WHERE CALL=? LIMIT 1"_s, { call });
+    });
+    if (!locs.isValid())
+        return std::nullopt;
+    return locs.toString();
+}
+
 QStringList ContestDat::länder()
 {
     QStringList result;
@@ -94,8 +107,16 @@ QList<std::pair<QString, QString>> ContestDat::stationenMitLocator(const QString
 {
     QList<std::pair<QString, QString>> result;
     const Rows rows = file_.lesen([&](Connection& c) {
-        return c.select(
+        Rows r = c.select(
             u"SELECT CALL,LOCATORS FROM STATIONS WHERE LOCATORS LIKE ? ORDER BY rowid"_s, { muster });
+        if (LogStationsTabelle::vorhanden(c))
+            r.zeilen
+                += c.select(
+                        u"SELECT CALL,LOCATORS FROM LOGSTATIONS l WHERE LOCATORS LIKE ?1 AND NOT EXISTS "
+                        "(SELECT 1 FROM STATIONS s WHERE s.CALL=l.CALL AND s.LOCATORS LIKE ?1) ORDER BY CALL"_s,
+                        { muster })
+                       .zeilen;
+        return r;
     });
     result.reserve(rows.zeilen.size());
     for (const QVariantList& r : rows.zeilen)

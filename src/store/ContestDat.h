@@ -18,9 +18,12 @@ public:
     bool landImSquare(const QString& square, const QString& land);
     // LOCATORS of a known station, or nothing when the call is not listed.
     std::optional<QString> locators(const QString& call);
+    // LOCATORS that a bulk import of published logs brought for the call (LOGSTATIONS),
+    // or nothing when it brought none or the file has no such table.
+    std::optional<QString> importierteLocators(const QString& call);
     QStringList länder();
     // Known stations whose LOCATORS match the operator's pattern ("*", "?"):
-    // call and locator entry, in stored order.
+    // call and locator entry, in stored order; then those only a bulk import brought, by call.
     QList<std::pair<QString, QString>> stationenMitLocator(const QString& muster);
 
     Connection& connection() { return file_.connection(); }

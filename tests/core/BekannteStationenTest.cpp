@@ -109,7 +109,7 @@ TEST_F(BekannteStationenTest, TheFilesAreAskedForFirst)
     writeTextFile(u"liste.txt"_s, { u"SP1XYZ JO72AA"_s });
     stationen.importieren();
     ASSERT_EQ(prompter.dateiFragen().size(), 1);
-    EXPECT_EQ(prompter.dateiFragen()[0].titel, u"Bekannte Stationen importieren"_s);
+    EXPECT_EQ(prompter.dateiFragen()[0].titel, u"Bekannte Stationen aus Dateien hinzufügen"_s);
     EXPECT_EQ(prompter.dateiFragen()[0].art, Dateiwahl::Art::Öffnen);
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
 

@@ -1,6 +1,8 @@
 #include "formats/EdiLeser.h"
 #include "formats/EdiSchreiber.h"
+#include "formats/OperatorenZeile.h"
 #include "logout/EdiExport.h"
+#include "logout/LogFelder.h"
 #include "logout/LogModel.h"
 #include "store/ContestDatabase.h"
 #include "support/DatenbankEingriffe.h"
@@ -312,6 +314,44 @@ TEST_F(EdiTest, AllBandsEachWithItsOwnStationData)
     // A band without contacts: the header only.
     EXPECT_TRUE(d432.qsos.isEmpty());
     EXPECT_EQ(d432.wert(u"CQSOs"_s), u"0;1"_s);
+}
+
+TEST(EdiSchreiberTest, OperatorLinesHoldEachOwnCallOnce)
+{
+    const std::pair<const char16_t*, const char16_t*> fälle[] = {
+        { u"DL1ABC DK2XY", u"DL1ABC;DK2XY" },
+        { u"dl1abc/p, OE/DK2XY;  DL1ABC", u"DL1ABC;DK2XY" },
+        { u"DL1ABC/M;;DK2XY/MM", u"DL1ABC;DK2XY" },
+        { u"  ", u"" },
+        { u"", u"" },
+    };
+    for (const auto& [getippt, zeile] : fälle)
+        EXPECT_EQ(operatorenZeile(QString::fromUtf16(getippt)), QString::fromUtf16(zeile))
+            << QString::fromUtf16(getippt).toStdString();
+}
+
+TEST_F(EdiTest, OperatorsAndResponsibleCallAreKeptPerBandAndWritten)
+{
+    kontakte(2);
+    settings.schreiben(u"Log144MHz"_s, u"MOpe1"_s, u"DL1ABC/P DK2XY"_s);
+    settings.schreiben(u"Log144MHz"_s, u"MOpe2"_s, u"OE/DL3QQ"_s);
+    settings.schreiben(u"Log144MHz"_s, u"RCall"_s, u"dk2xy/p"_s);
+    settings.schreiben(u"Log432MHz"_s, u"Antenne"_s, u"Yagi 432"_s);
+    prompter.vergiss();
+    EdiExport::alleBänder(model, prompter);
+    const EdiDatei d144 = gelesen(u"144MHz-122026-DL0XX.EDI"_s);
+    const EdiDatei d432 = gelesen(u"432MHz-DL0XX.EDI"_s);
+    EXPECT_EQ(d144.wert(u"MOpe1"_s), u"DL1ABC;DK2XY"_s);
+    EXPECT_EQ(d144.wert(u"MOpe2"_s), u"DL3QQ"_s);
+    EXPECT_EQ(d144.wert(u"RCall"_s), u"DK2XY"_s);
+    // The other band has its own station data: no operators, the responsible call from the own call.
+    EXPECT_EQ(d432.wert(u"MOpe1"_s), QString());
+    EXPECT_EQ(d432.wert(u"RCall"_s), u"DL0XX"_s);
+
+    LogFelder felder;
+    felder.lesen(settings, u"144MHz"_s);
+    EXPECT_EQ(felder.text(LogFeld::MOpe1), u"DL1ABC/P DK2XY"_s);
+    EXPECT_EQ(LogFelder::abschnitt(LogFeld::RCall, u"144MHz"_s), u"Log144MHz"_s);
 }
 
 } // namespace

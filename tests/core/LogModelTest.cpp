@@ -56,7 +56,7 @@ TEST_F(LogModelTest, ChoicesStartAsTheOperatorExpects)
 
 TEST_F(LogModelTest, FieldsKeepTheirMaximumLength)
 {
-    const QString lang(50, u'x');
+    const QString lang(100, u'x');
     for (const LogFeldDefinition& d : LogFelder::definitionen()) {
         log.setText(d.feld, lang);
         EXPECT_EQ(log.text(d.feld).size(), d.länge) << QString::fromUtf16(d.name).toStdString();
