@@ -48,7 +48,10 @@ std::optional<QString> bekannteLocators(
         return importiert;
     QStringList locators = locatorsZerlegen(*stations);
     const qsizetype vorher = locators.size();
+    // The look-up offers three: imported ones fill up what the stored row leaves free.
     for (const QString& loc : locatorsZerlegen(*importiert)) {
+        if (locators.size() >= 3)
+            break;
         if (!locators.contains(loc))
             locators.append(loc);
     }

@@ -207,6 +207,8 @@ TEST(Sammelimport, LookUpOffersTheStoredRowFirstThenWhatTheImportAdds)
         { std::nullopt, u"JO40AA JO41AA"_s, u"JO40AA JO41AA"_s },
         { u"JO31AB"_s, u"JO40AA JO31AB"_s, u"JO31AB JO40AA"_s },
         { u"JO31AB;"_s, u"JO31AB"_s, u"JO31AB;"_s },
+        { u"JO31AB JO32AB"_s, u"JO40AA JO41AA"_s, u"JO31AB JO32AB JO40AA"_s },
+        { u"JO31AB JO32AB JO33AB"_s, u"JO40AA"_s, u"JO31AB JO32AB JO33AB"_s },
     };
     for (const auto& [stations, importiert, erwartet] : fälle)
         EXPECT_EQ(bekannteLocators(stations, importiert), erwartet);
