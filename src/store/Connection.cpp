@@ -193,6 +193,12 @@ Rows Connection::select(const QString& sql, const QVariantList& werte)
     });
 }
 
+bool Connection::hatTabelle(const QString& name)
+{
+    return !scalar(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' AND name=?"), { name })
+                .isNull();
+}
+
 QVariant Connection::scalar(const QString& sql, const QVariantList& werte)
 {
     return guarded([&] {

@@ -45,6 +45,7 @@ public:
     Rows select(const QString& sql, const QVariantList& werte = {});
     // First column of the first row, or a null QVariant when there is none.
     QVariant scalar(const QString& sql, const QVariantList& werte = {});
+    bool hatTabelle(const QString& name);
     int execute(const QString& sql, const QVariantList& werte = {});
 
     // Runs f inside the engine-error translation of this connection.

@@ -287,7 +287,7 @@ ContestDatei ContestDatei::öffnen(const QString& pfad)
                 for (const QString& sql : createIndexSql(band))
                     c.exec(sql);
             }
-            if (c.scalar(u"SELECT count(*) FROM sqlite_master WHERE name='JOURNAL'"_s).toInt() == 0) {
+            if (!c.hatTabelle(u"JOURNAL"_s)) {
                 // Written by an earlier version: the journal as it is counts as matching.
                 JournalAbgleich::tabelleAnlegen(c);
                 JournalAbgleich::stelleEintragen(c, Journal(journalPfad(datei)).größe());

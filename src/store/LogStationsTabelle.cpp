@@ -1,7 +1,6 @@
 #include "LogStationsTabelle.h"
 #include "Connection.h"
-
-#include "common/UserError.h"
+#include "StationsTabelle.h"
 
 #include <QByteArray>
 #include <SQLiteCpp/Statement.h>
@@ -13,14 +12,12 @@ using namespace Qt::StringLiterals;
 LogStationsTabelle::LogStationsTabelle(Connection& contestDat)
     : db_(contestDat)
 {
-    if (db_.scalar(u"SELECT name FROM sqlite_master WHERE type='table' AND name='STATIONS'"_s).isNull())
-        throw UserError(u"%1 hat keine Tabelle STATIONS; ist das eine CONTEST.DAT?"_s.arg(db_.pfad()));
+    StationsTabelle::prüfen(db_);
 }
 
 bool LogStationsTabelle::vorhanden(Connection& contestDat)
 {
-    return !contestDat.scalar(u"SELECT name FROM sqlite_master WHERE type='table' AND name='LOGSTATIONS'"_s)
-                .isNull();
+    return contestDat.hatTabelle(u"LOGSTATIONS"_s);
 }
 
 void LogStationsTabelle::ersetzen(const QList<Zeile>& zeilen)

@@ -11,11 +11,16 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
+void StationsTabelle::prüfen(Connection& contestDat)
+{
+    if (!contestDat.hatTabelle(u"STATIONS"_s))
+        throw UserError(u"%1 hat keine Tabelle STATIONS; ist das eine CONTEST.DAT?"_s.arg(contestDat.pfad()));
+}
+
 StationsTabelle::StationsTabelle(Connection& contestDat)
     : db_(contestDat)
 {
-    if (db_.scalar(u"SELECT name FROM sqlite_master WHERE type='table' AND name='STATIONS'"_s).isNull())
-        throw UserError(u"%1 hat keine Tabelle STATIONS; ist das eine CONTEST.DAT?"_s.arg(db_.pfad()));
+    prüfen(db_);
     // An import visits the call index all over: the pages stay in memory instead of being read
     // again. The connection lives on: its cache shrinks back afterwards.
     alterCache_ = db_.scalar(u"PRAGMA cache_size"_s).toLongLong();

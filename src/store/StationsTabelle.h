@@ -27,6 +27,8 @@ public:
 
     // UserError when the file has no STATIONS table.
     explicit StationsTabelle(Connection& contestDat);
+    // UserError when the file has no STATIONS table: then it is no CONTEST.DAT.
+    static void prüfen(Connection& contestDat);
     ~StationsTabelle();
 
     // Without an index on CALL every station looked at is a scan of the whole table.
