@@ -12,6 +12,9 @@
 #include <QFileInfo>
 #include <QHash>
 #include <SQLiteCpp/Transaction.h>
+#include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace tarvex {
 
@@ -156,40 +159,49 @@ private:
 
 StationsImport::Ergebnis schreiben(Connection& contestDat, const QList<StationsImport::Station>& gesammelt)
 {
+    // In the order of the calls: the probes and the new index entries walk the index
+    // from one end to the other instead of all over it.
+    struct Schlüssel {
+        QByteArray call;
+        QByteArray locators;
+        qsizetype nr;
+    };
+    std::vector<Schlüssel> reihe;
+    reihe.reserve(static_cast<std::size_t>(gesammelt.size()));
+    for (qsizetype i = 0; i < gesammelt.size(); ++i)
+        reihe.push_back(
+            { gesammelt[i].call.toUtf8(), locatorsZusammensetzen(gesammelt[i].locators).toUtf8(), i });
+    // The index's own order, byte by byte.
+    std::sort(
+        reihe.begin(), reihe.end(), [](const Schlüssel& a, const Schlüssel& b) { return a.call < b.call; });
+
     StationsTabelle tabelle(contestDat);
     StationsImport::Ergebnis ergebnis;
     contestDat.guarded([&] {
-        QList<StationsTabelle::Neu> neu;
-        neu.reserve(gesammelt.size());
-        for (const StationsImport::Station& station : gesammelt)
-            neu.append({ station.call, locatorsZusammensetzen(station.locators) });
-
         SQLite::Transaction transaktion(contestDat.db());
         tabelle.indexSicherstellen();
-        tabelle.vormerken(neu);
-        QList<bool> vorhanden(gesammelt.size(), false);
-        for (const StationsTabelle::Vorhanden& v : tabelle.vorhandene()) {
-            vorhanden[v.nr] = true;
+        for (const Schlüssel& s : reihe) {
+            const StationsImport::Station& station = gesammelt[s.nr];
+            const StationsTabelle::Zeilen da = tabelle.lesen(s.call);
+            if (da.rowids.isEmpty()) {
+                tabelle.anlegen(s.call, s.locators);
+                ++ergebnis.neueStationen;
+                ergebnis.neueLocatoren += static_cast<int>(station.locators.size());
+                continue;
+            }
             // Several rows of one call (from older lists) become one.
             QStringList vorher;
-            for (const QString& text : v.locators)
+            for (const QString& text : da.locators)
                 ergänzen(vorher, locatorsZerlegen(text));
             QStringList nachher = vorher;
-            ergänzen(nachher, gesammelt[v.nr].locators);
+            ergänzen(nachher, station.locators);
             const QString text = locatorsZusammensetzen(nachher);
-            if (v.rowids.size() > 1 || text != v.locators.first())
-                tabelle.zusammenfassen(v.rowids.first(), v.rowids.mid(1), text);
+            if (da.rowids.size() > 1 || text != da.locators.first())
+                tabelle.zusammenfassen(da.rowids.first(), da.rowids.mid(1), text);
             if (nachher.size() > vorher.size()) {
                 ++ergebnis.ergänzteStationen;
                 ergebnis.neueLocatoren += static_cast<int>(nachher.size() - vorher.size());
             }
-        }
-        tabelle.neueAnlegen();
-        for (qsizetype i = 0; i < gesammelt.size(); ++i) {
-            if (vorhanden[i])
-                continue;
-            ++ergebnis.neueStationen;
-            ergebnis.neueLocatoren += static_cast<int>(gesammelt[i].locators.size());
         }
         transaktion.commit();
     });

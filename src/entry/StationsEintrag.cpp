@@ -36,6 +36,9 @@ QStringList locatorsZerlegen(const QString& locators)
 
 QString locatorsZusammensetzen(const QStringList& locators)
 {
+    // Most stations have one: then it is the text itself, without a copy.
+    if (locators.size() == 1)
+        return locators.first();
     return locators.join(u' ');
 }
 

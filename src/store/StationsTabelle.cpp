@@ -30,11 +30,10 @@ StationsTabelle::StationsTabelle(Connection& contestDat)
 StationsTabelle::~StationsTabelle()
 {
     try {
+        anweisungen_.reset();
         db_.db().exec("PRAGMA cache_size=" + std::to_string(alterCache_));
-        if (vorgemerkt_)
-            db_.db().exec("DROP TABLE IF EXISTS temp.STATIONS_IMPORT");
     } catch (const std::exception&) {
-        // Scratch and cache of this connection only: they go with the connection anyway.
+        // The cache of this connection only: it goes with the connection anyway.
     }
 }
 
@@ -47,57 +46,69 @@ void StationsTabelle::indexSicherstellen()
         db_.execute(u"CREATE INDEX STATIONS_CALL ON STATIONS(CALL)"_s);
 }
 
-void StationsTabelle::vormerken(const QList<Neu>& stationen)
-{
-    SQLite::Database& db = db_.db();
-    db.exec(
-        "CREATE TEMP TABLE IF NOT EXISTS STATIONS_IMPORT(NR INTEGER PRIMARY KEY, CALL TEXT, LOCATORS TEXT)");
-    db.exec("DELETE FROM temp.STATIONS_IMPORT");
-    vorgemerkt_ = true;
-    SQLite::Statement einfügen(db, "INSERT INTO temp.STATIONS_IMPORT(NR, CALL, LOCATORS) VALUES(?, ?, ?)");
-    for (qsizetype i = 0; i < stationen.size(); ++i) {
-        const QByteArray c = stationen[i].call.toUtf8();
-        const QByteArray l = stationen[i].locators.toUtf8();
-        einfügen.reset();
-        einfügen.bind(1, static_cast<int64_t>(i));
-        einfügen.bindNoCopy(2, c.constData());
-        einfügen.bindNoCopy(3, l.constData());
-        einfügen.exec();
+struct StationsTabelle::Anweisungen {
+    explicit Anweisungen(SQLite::Database& db)
+        : lesen(db, "SELECT rowid, LOCATORS FROM STATIONS WHERE CALL = ? ORDER BY rowid")
+        , ändern(db, "UPDATE STATIONS SET LOCATORS = ? WHERE rowid = ?")
+        , löschen(db, "DELETE FROM STATIONS WHERE rowid = ?")
+        , anlegen(db, "INSERT INTO STATIONS(CALL, LOCATORS) VALUES(?, ?)")
+    {
     }
+    SQLite::Statement lesen;
+    SQLite::Statement ändern;
+    SQLite::Statement löschen;
+    SQLite::Statement anlegen;
+};
+
+namespace {
+
+void ausführen(SQLite::Statement& s)
+{
+    s.exec();
+    s.reset();
+    s.clearBindings();
 }
 
-QList<StationsTabelle::Vorhanden> StationsTabelle::vorhandene()
-{
-    SQLite::Statement lesen(db_.db(),
-        "SELECT n.NR, s.rowid, s.LOCATORS FROM temp.STATIONS_IMPORT n JOIN main.STATIONS s ON s.CALL = "
-        "n.CALL "
-        "ORDER BY n.NR, s.rowid");
-    QList<Vorhanden> ergebnis;
-    while (lesen.executeStep()) {
-        const qsizetype nr = lesen.getColumn(0).getInt64();
-        if (ergebnis.isEmpty() || ergebnis.last().nr != nr)
-            ergebnis.append({ nr, {}, {} });
-        const SQLite::Column l = lesen.getColumn(2);
-        ergebnis.last().rowids.append(lesen.getColumn(1).getInt64());
-        ergebnis.last().locators.append(
-            l.isNull() ? QString() : QString::fromUtf8(l.getText(), l.getBytes()));
-    }
-    return ergebnis;
-}
+} // namespace
 
-void StationsTabelle::neueAnlegen()
+StationsTabelle::Zeilen StationsTabelle::lesen(const QByteArray& call)
 {
-    // In the order of the calls, so the index grows at one end instead of all over.
-    db_.db().exec(
-        "INSERT INTO main.STATIONS(CALL, LOCATORS) SELECT n.CALL, n.LOCATORS FROM temp.STATIONS_IMPORT n "
-        "WHERE NOT EXISTS (SELECT 1 FROM main.STATIONS s WHERE s.CALL = n.CALL) ORDER BY n.CALL");
+    if (!anweisungen_)
+        anweisungen_ = std::make_unique<Anweisungen>(db_.db());
+    SQLite::Statement& s = anweisungen_->lesen;
+    s.bindNoCopy(1, call.constData());
+    Zeilen zeilen;
+    while (s.executeStep()) {
+        const SQLite::Column l = s.getColumn(1);
+        zeilen.rowids.append(s.getColumn(0).getInt64());
+        zeilen.locators.append(l.isNull() ? QString() : QString::fromUtf8(l.getText(), l.getBytes()));
+    }
+    s.reset();
+    s.clearBindings();
+    return zeilen;
 }
 
 void StationsTabelle::zusammenfassen(qint64 erste, const QList<qint64>& übrige, const QString& locators)
 {
-    db_.execute(u"UPDATE STATIONS SET LOCATORS=? WHERE rowid=?"_s, { locators, erste });
-    for (const qint64 rowid : übrige)
-        db_.execute(u"DELETE FROM STATIONS WHERE rowid=?"_s, { rowid });
+    const QByteArray l = locators.toUtf8();
+    SQLite::Statement& ändern = anweisungen_->ändern;
+    ändern.bindNoCopy(1, l.constData());
+    ändern.bind(2, static_cast<int64_t>(erste));
+    ausführen(ändern);
+    for (const qint64 rowid : übrige) {
+        anweisungen_->löschen.bind(1, static_cast<int64_t>(rowid));
+        ausführen(anweisungen_->löschen);
+    }
+}
+
+void StationsTabelle::anlegen(const QByteArray& call, const QByteArray& locators)
+{
+    if (!anweisungen_)
+        anweisungen_ = std::make_unique<Anweisungen>(db_.db());
+    SQLite::Statement& s = anweisungen_->anlegen;
+    s.bindNoCopy(1, call.constData());
+    s.bindNoCopy(2, locators.constData());
+    ausführen(s);
 }
 
 } // namespace tarvex

@@ -1,30 +1,20 @@
 #pragma once
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <optional>
+#include <memory>
 
 namespace tarvex {
 
 class Connection;
 
 // The STATIONS table of CONTEST.DAT as the known-stations import writes it.
-// A whole import is handed over at once and compared with the table in one
-// join, so its cost is that of the rows written, not a query per station.
+// An import is handed over sorted by call and walked once with prepared
+// statements: each call costs one probe of the call index and one write.
 // Engine failures reach the caller as SQLite exceptions: run it inside guarded().
 class StationsTabelle {
 public:
-    struct Neu {
-        QString call;
-        QString locators;
-    };
-    // The table's rows of a call of the import, in stored order.
-    struct Vorhanden {
-        qsizetype nr = 0; // index in the list handed to vormerken()
-        QList<qint64> rowids;
-        QStringList locators;
-    };
-
     // UserError when the file has no STATIONS table.
     explicit StationsTabelle(Connection& contestDat);
     // UserError when the file has no STATIONS table: then it is no CONTEST.DAT.
@@ -33,18 +23,21 @@ public:
 
     // Without an index on CALL every station looked at is a scan of the whole table.
     void indexSicherstellen();
-    // The calls of an import, each once, into a scratch table of this connection.
-    void vormerken(const QList<Neu>& stationen);
-    // Of the noted calls, those the table has.
-    QList<Vorhanden> vorhandene();
-    // Every noted call the table does not have yet, as a row of its own.
-    void neueAnlegen();
+
+    // A call's rows in stored order; empty when the table does not have it.
+    struct Zeilen {
+        QList<qint64> rowids;
+        QStringList locators;
+    };
+    Zeilen lesen(const QByteArray& call);
     // The row erste holds the locators; the call's other rows go.
     void zusammenfassen(qint64 erste, const QList<qint64>& übrige, const QString& locators);
+    void anlegen(const QByteArray& call, const QByteArray& locators);
 
 private:
+    struct Anweisungen;
     Connection& db_;
-    bool vorgemerkt_ = false;
+    std::unique_ptr<Anweisungen> anweisungen_;
     qint64 alterCache_ = -2000;
 };
 
