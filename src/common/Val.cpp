@@ -3,39 +3,55 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 namespace tarvex {
 
-double Val(QStringView text)
+namespace {
+
+template <typename Zeichen> double valAus(const Zeichen* anfang, const Zeichen* ende)
 {
     double result = 0.0;
     double scale = 0.0; // 0 while in the integer part, else the place value of the next fraction digit
     bool negative = false;
     bool signAllowed = true;
-    for (const QChar c : text) {
-        if (c == u' ' || c == u'\t')
+    for (const Zeichen* p = anfang; p != ende; ++p) {
+        const auto c = static_cast<char32_t>(static_cast<std::make_unsigned_t<Zeichen>>(*p));
+        if (c == U' ' || c == U'\t')
             continue;
-        if (signAllowed && (c == u'-' || c == u'+')) {
-            negative = c == u'-';
+        if (signAllowed && (c == U'-' || c == U'+')) {
+            negative = c == U'-';
             signAllowed = false;
             continue;
         }
         signAllowed = false;
-        if (c.isDigit() && c.unicode() < 128) {
-            const int digit = c.unicode() - u'0';
+        if (c >= U'0' && c <= U'9') {
+            const int digit = static_cast<int>(c - U'0');
             if (scale == 0.0) {
                 result = result * 10.0 + digit;
             } else {
                 result += digit * scale;
                 scale /= 10.0;
             }
-        } else if (c == u'.' && scale == 0.0) {
+        } else if (c == U'.' && scale == 0.0) {
             scale = 0.1;
         } else {
             break;
         }
     }
     return negative ? -result : result;
+}
+
+} // namespace
+
+double Val(QStringView text)
+{
+    return valAus(text.utf16(), text.utf16() + text.size());
+}
+
+double Val(QByteArrayView utf8)
+{
+    return valAus(utf8.data(), utf8.data() + utf8.size());
 }
 
 int ValInt(QStringView text)

@@ -23,9 +23,13 @@ TEST(Val, LeadingNumberRule)
         { u"1.2.3"_s, 1.2 },
         { u".5"_s, 0.5 },
         { u"007"_s, 7 },
+        { u"12\u00b35"_s, 12 }, // a non-ASCII character ends the number, in UTF-8 bytes too
+        { u"\u00e4 5"_s, 0 },
     };
-    for (const auto& [text, wert] : cases)
+    for (const auto& [text, wert] : cases) {
         EXPECT_DOUBLE_EQ(Val(text), wert) << text.toStdString();
+        EXPECT_DOUBLE_EQ(Val(QByteArrayView(text.toUtf8())), wert) << text.toStdString();
+    }
 }
 
 TEST(Val, IntegerValueStaysWithinInt)
