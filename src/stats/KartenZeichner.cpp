@@ -6,6 +6,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <vector>
 
 namespace tarvex {
 
@@ -58,7 +59,26 @@ void KartenZeichner::zeichne(QPainter& painter, const Kartenzeichnung& zeichnung
     const qreal ascent = QFontMetricsF(font, painter.device()).ascent();
     constexpr qreal s = 1.0 / KarteModel::kTwipsProPixel;
     const auto punkt = [&](QPoint p) { return QPointF(p.x() * s, p.y() * s); };
+    // Lines of one colour in a row (the contact lines) go to the engine in one call:
+    // it sets up pen and clip once instead of once per contact.
+    std::vector<QLineF> linien;
+    int linienFarbe = -1;
+    const auto linienZeichnen = [&] {
+        if (linien.empty())
+            return;
+        painter.setPen(QPen(farbe(linienFarbe), 1.0));
+        painter.drawLines(linien.data(), static_cast<int>(linien.size()));
+        linien.clear();
+    };
     for (const Kartenzeichnung::Element& e : zeichnung.elemente()) {
+        if (e.art == Kartenzeichnung::Element::Art::Linie) {
+            if (e.farbe != linienFarbe)
+                linienZeichnen();
+            linienFarbe = e.farbe;
+            linien.emplace_back(punkt(e.a), punkt(e.b));
+            continue;
+        }
+        linienZeichnen();
         const QColor c = farbe(e.farbe);
         switch (e.art) {
         case Kartenzeichnung::Element::Art::Text:
@@ -66,8 +86,6 @@ void KartenZeichner::zeichne(QPainter& painter, const Kartenzeichnung& zeichnung
             painter.drawText(punkt(e.a) + QPointF(0, ascent), e.text);
             break;
         case Kartenzeichnung::Element::Art::Linie:
-            painter.setPen(QPen(c, 1.0));
-            painter.drawLine(punkt(e.a), punkt(e.b));
             break;
         case Kartenzeichnung::Element::Art::Kreis:
             painter.setPen(QPen(c, 1.0));
@@ -76,6 +94,7 @@ void KartenZeichner::zeichne(QPainter& painter, const Kartenzeichnung& zeichnung
             break;
         }
     }
+    linienZeichnen();
     painter.restore();
 }
 
