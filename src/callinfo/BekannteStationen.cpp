@@ -51,6 +51,7 @@ void BekannteStationen::ausContestÜbernehmen()
         const QList<StationenAbfrage::RufzeichenLocator> kontakte = db->bekannteStationen();
         Connection c(contestDat_.connection().pfad(), Connection::Zugriff::LesenSchreiben);
         const StationsImport::Ergebnis e = StationsImport::kontakteEinfügen(c, kontakte);
+        contestDat_.eigeneÄnderungÜbernehmen();
         prompter_.zeige(hinweisMeldung(u"Bekannte Stationen aus dem Contest übernommen:\n"_s + bericht(e)));
     } catch (const UserError& e) {
         prompter_.zeige(fehlerMeldung(e.meldung()));
@@ -93,6 +94,7 @@ void BekannteStationen::dateienImportieren(const QStringList& pfade)
         if (!stationen.isEmpty() || beschädigt.size() < pfade.size()) {
             Connection c(contestDat_.connection().pfad(), Connection::Zugriff::LesenSchreiben);
             const StationsImport::Ergebnis e = StationsImport::einfügen(c, stationen);
+            contestDat_.eigeneÄnderungÜbernehmen();
             text = u"Bekannte Stationen importiert:\n"_s + bericht(e);
             if (übersprungen > 0)
                 text += u"\n"_s

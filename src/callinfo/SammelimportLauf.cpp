@@ -128,6 +128,7 @@ void SammelimportLauf::fertig()
     worker_->wait();
     delete worker_;
     worker_ = nullptr;
+    contestDat_.eigeneÄnderungÜbernehmen();
     if (dialog_) {
         dialog_->close();
         dialog_->deleteLater();

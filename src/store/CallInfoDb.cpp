@@ -100,6 +100,10 @@ QList<CallInfoEintrag> CallInfoDb::einträge(const std::optional<QString>& muste
 qint64 CallInfoDb::speichern(const CallInfoEintrag& e)
 {
     Connection c(file_.connection().pfad(), Connection::Zugriff::LesenSchreiben);
+    struct Danach {
+        Referenzdatei& datei;
+        ~Danach() { datei.eigeneÄnderungÜbernehmen(); }
+    } danach { file_ };
     qslSpaltenSicherstellen(c);
     const QVariantList werte { e.rufzeichen, e.name, e.dok, e.ort, e.notiz, e.qslGesendet ? 1 : 0,
         e.qslErhalten ? 1 : 0 };

@@ -27,6 +27,7 @@ public:
     QList<std::pair<QString, QString>> stationenMitLocator(const QString& muster);
 
     Connection& connection() { return file_.connection(); }
+    void eigeneÄnderungÜbernehmen() { file_.eigeneÄnderungÜbernehmen(); }
     QString pfad() const { return file_.pfad(); }
 
 private:

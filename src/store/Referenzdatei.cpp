@@ -90,6 +90,23 @@ std::unique_ptr<Connection> Referenzdatei::öffnenUndPrüfen(
     }
 }
 
+void Referenzdatei::eigeneÄnderungÜbernehmen()
+{
+    if (!connection_)
+        return;
+    const std::optional<Identity> identity = identityOf(offenerPfad_, zählerFd_);
+    if (!identity || *identity == offeneIdentität_)
+        return;
+    try {
+        // Immutable: the engine must forget the pages it read before the change.
+        connection_ = std::make_unique<Connection>(connection_->pfad(), Connection::Zugriff::Nachschlagen);
+        offeneIdentität_ = *identity;
+    } catch (const UserError&) {
+        // Opened and checked afresh at the next look-up.
+        schließen();
+    }
+}
+
 QString Referenzdatei::pfad() const
 {
     const QDir dir = verzeichnis_.isEmpty() ? QDir::current() : QDir(verzeichnis_);

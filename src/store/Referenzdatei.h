@@ -27,6 +27,12 @@ public:
     // Where the file is or would be, resolved without regard to case.
     QString pfad() const;
 
+    // After this program wrote the file through a connection of its own: the look-up
+    // reads the new content without checking the file again, which on a large file
+    // would cost the next key. Writers take the path from connection(), which checked
+    // the file just before; a change by someone else in that moment goes unchecked.
+    void eigeneÄnderungÜbernehmen();
+
     // Runs a read on the connection. When it fails, the file is checked afresh,
     // so a file damaged or locked meanwhile gives the same message as at opening.
     template <class F> auto lesen(F&& f) -> decltype(f(std::declval<Connection&>()))

@@ -89,5 +89,22 @@ TEST_F(ReferenzdateiTest, MissingFileNamesItAndReplacedFileIsSeen)
     }
 }
 
+TEST_F(ReferenzdateiTest, OwnWritesAndThenAForeignOneAreEachRead)
+{
+    ContestDat dat;
+    ASSERT_TRUE(dat.locators(u"DL1ABC"_s).has_value());
+    const auto ändern = [&](const QString& loc) {
+        Connection c(dat.connection().pfad(), Connection::Zugriff::LesenSchreiben);
+        c.execute(u"UPDATE STATIONS SET LOCATORS=? WHERE CALL='DL1ABC'"_s, { loc });
+    };
+    for (const QString& loc : { u"JO40AA"_s, u"JO50BB"_s }) {
+        ändern(loc);
+        dat.eigeneÄnderungÜbernehmen();
+        EXPECT_EQ(dat.locators(u"DL1ABC"_s).value_or(QString()), loc);
+    }
+    ändern(u"JO60CC"_s);
+    EXPECT_EQ(dat.locators(u"DL1ABC"_s).value_or(QString()), u"JO60CC"_s);
+}
+
 } // namespace
 } // namespace tarvex
