@@ -6,7 +6,7 @@ locator fill checked by typing the calls."""
 import os
 import time
 
-from tarvex_e2e import gleich, hauptprogramm
+from tarvex_e2e import gleich, hauptprogramm, pruefe
 
 KOPF = "[REG1TEST;1]\r\nTName=Test\r\nPCall={pcall}\r\nPWWLo={pwwlo}\r\nPBand={pband}\r\n[Remarks]\r\n"
 
@@ -80,6 +80,20 @@ def bekannte_stationen(t):
     time.sleep(0.5)
     gleich(t.feld("Locator"), "", "kein Locator für OK1ONE")
     t.taste("Escape")
+    t.warte(lambda: t.feld("Rufzeichen") == "", 10, "Eingabe leer")
+
+    # Spezial – Bekannte Stationen übernehmen: the contest's valid contacts go into STATIONS,
+    # the portable call under its home call, next to the imported pairs, which stay.
+    pruefe(t.logge("dl7neu/p jo62ab 59001"), "DL7NEU/P gespeichert")
+    t.menue("p", "udiaeresis")
+    fid, titel = t.dialog(r"^Hinweis$", sekunden=30)
+    t.bild("uebernommen")
+    t.fokus(fid)
+    t.taste("Return")
+    t.warte(lambda: not t.fenster(r"^Hinweis$"), 10, "Bericht schließt")
+    gleich(t.sql("CONTEST.DAT", "SELECT CALL, LOCATORS FROM STATIONS"), [("DL7NEU", "JO62AB")],
+           "STATIONS nach dem Übernehmen")
+    gleich(len(t.sql("CONTEST.DAT", "SELECT * FROM LOGSTATIONS")), 2, "LOGSTATIONS bleibt")
     t.beenden()
 
 
