@@ -1,6 +1,7 @@
 #include "QslListe.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tarvex {
 
@@ -16,20 +17,54 @@ QslListe::QslListe(QObject* parent)
 {
 }
 
-void QslListe::setAuswahl(const QList<QslAbfrage::Marke>& marken, Texte texte)
+void QslListe::setAuswahl(const QList<QslAbfrage::Marke>& erste, Marken weitere, Texte texte)
 {
     beginResetModel();
     rowids_.clear();
     häkchen_.clear();
-    rowids_.reserve(marken.size());
-    häkchen_.reserve(marken.size());
-    for (const QslAbfrage::Marke& m : marken) {
+    rowids_.reserve(erste.size());
+    häkchen_.reserve(erste.size());
+    for (const QslAbfrage::Marke& m : erste) {
         rowids_.append(m.rowid);
         häkchen_.append(m.qsl);
     }
+    marken_ = std::move(weitere);
     texte_ = std::move(texte);
     seiten_.clear();
+    ende_ = !marken_ || erste.size() < kStapel;
     endResetModel();
+}
+
+void QslListe::anhängen(qsizetype höchstens)
+{
+    if (ende_)
+        return;
+    const QList<QslAbfrage::Marke> neu = marken_(rowids_.isEmpty() ? 0 : rowids_.last(), höchstens);
+    ende_ = neu.size() < höchstens;
+    if (neu.isEmpty())
+        return;
+    beginInsertRows({}, int(rowids_.size()), int(rowids_.size() + neu.size()) - 1);
+    for (const QslAbfrage::Marke& m : neu) {
+        rowids_.append(m.rowid);
+        häkchen_.append(m.qsl);
+    }
+    endInsertRows();
+}
+
+bool QslListe::canFetchMore(const QModelIndex& parent) const
+{
+    return !parent.isValid() && !ende_;
+}
+
+void QslListe::fetchMore(const QModelIndex& parent)
+{
+    if (!parent.isValid())
+        anhängen(kStapel);
+}
+
+void QslListe::alleLesen()
+{
+    anhängen(std::numeric_limits<int>::max());
 }
 
 void QslListe::setHäkchen(int row, bool an)

@@ -151,21 +151,34 @@ std::optional<QList<QslAbfrage::Zeile>> QslModel::auswahl()
 void QslModel::füllen()
 {
     ereignisse();
-    QList<QslAbfrage::Marke> marken;
+    QList<QslAbfrage::Marke> erste;
+    QslListe::Marken weitere;
     double grenzwert = 0;
     if (ContestDatabase* db = contest_.db()) {
         if (const std::optional<double> g = grenze()) {
             grenzwert = *g;
             try {
-                marken = db->qslMarken(contest_.Band(), txtCall_, grenzwert);
+                // The first batch here, so that a failing read is reported now.
+                erste = db->qslMarken(contest_.Band(), txtCall_, grenzwert, 0, QslListe::kStapel);
+                weitere = [this, band = contest_.Band(), muster = txtCall_, grenzwert](
+                              qint64 nach, qsizetype höchstens) {
+                    ContestDatabase* offen = contest_.db();
+                    try {
+                        return offen ? offen->qslMarken(band, muster, grenzwert, nach, höchstens)
+                                     : QList<QslAbfrage::Marke>();
+                    } catch (const UserError&) {
+                        // Reported by the next selection; a view scrolling cannot open a box.
+                        return QList<QslAbfrage::Marke>();
+                    }
+                };
             } catch (const UserError& e) {
                 fehler(e.meldung());
             }
         }
     }
-    // The texts are read for the selection as it was made, when the list shows them.
-    liste_.setAuswahl(
-        marken, [this, band = contest_.Band(), muster = txtCall_, grenzwert](qint64 von, qint64 bis) {
+    // Entries and texts are read for the selection as it was made, when the list shows them.
+    liste_.setAuswahl(erste, std::move(weitere),
+        [this, band = contest_.Band(), muster = txtCall_, grenzwert](qint64 von, qint64 bis) {
             ContestDatabase* db = contest_.db();
             try {
                 return db ? db->qslAnzeige(band, muster, grenzwert, von, bis) : QList<QslAbfrage::Anzeige>();

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -102,6 +103,7 @@ QslWindow::QslWindow(
     liste_->header()->resizeSection(1, 50);
     liste_->header()->resizeSection(2, 75);
     liste_->setMinimumWidth(280);
+    liste_->installEventFilter(this);
     oben->addWidget(liste_);
 
     auto* rechts = new QVBoxLayout;
@@ -250,6 +252,10 @@ void QslWindow::showEvent(QShowEvent* event)
 
 bool QslWindow::eventFilter(QObject* objekt, QEvent* event)
 {
+    // End goes to the selection's last contact, not to the last one read so far.
+    if (objekt == liste_ && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_End)
+        model_.liste().alleLesen();
     if (event->type() == QEvent::FocusOut) {
         for (int i = 0; i < QslModel::kFeldAnzahl; ++i) {
             if (objekt == felder_[std::size_t(i)]) {

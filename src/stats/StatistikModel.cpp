@@ -88,10 +88,12 @@ void StatistikModel::entfernungen(bool mitUngültigen)
 {
     QList<Zeile> zeilen;
     if (contest_.db()) {
-        const QList<Entfernung> liste = contest_.entfernungen(mitUngültigen);
+        // Moved, not copied: at 50,000 contacts every copy touches 100,000 texts once more.
+        QList<Entfernung> liste = contest_.entfernungen(mitUngültigen);
         zeilen.reserve(liste.size());
-        for (const Entfernung& e : liste)
-            zeilen.append({ { e.punkte, e.rufzeichen }, static_cast<int>(zeilen.size()) });
+        for (Entfernung& e : liste)
+            zeilen.append(
+                { { std::move(e.punkte), std::move(e.rufzeichen) }, static_cast<int>(zeilen.size()) });
     }
     zeigen({ u"Punkte"_s, u"Rufzeichen"_s }, std::move(zeilen), 0);
 }

@@ -167,9 +167,10 @@ QList<QslAbfrage::Zeile> ContestDatabase::qslAuswahl(
     return QslAbfrage(datei_.verbindung()).auswahl(band, muster, grenze);
 }
 
-QList<QslAbfrage::Marke> ContestDatabase::qslMarken(const QString& band, const QString& muster, double grenze)
+QList<QslAbfrage::Marke> ContestDatabase::qslMarken(
+    const QString& band, const QString& muster, double grenze, qint64 nach, qsizetype höchstens)
 {
-    return QslAbfrage(datei_.verbindung()).marken(band, muster, grenze);
+    return QslAbfrage(datei_.verbindung()).marken(band, muster, grenze, nach, höchstens);
 }
 
 QList<QslAbfrage::Anzeige> ContestDatabase::qslAnzeige(

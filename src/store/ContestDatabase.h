@@ -115,7 +115,8 @@ public:
     // -- The windows' reads --
     QList<StationenAbfrage::RufzeichenLocator> bekannteStationen();
     QList<QslAbfrage::Zeile> qslAuswahl(const QString& band, const QString& muster, double grenze);
-    QList<QslAbfrage::Marke> qslMarken(const QString& band, const QString& muster, double grenze);
+    QList<QslAbfrage::Marke> qslMarken(
+        const QString& band, const QString& muster, double grenze, qint64 nach, qsizetype höchstens);
     QList<QslAbfrage::Anzeige> qslAnzeige(
         const QString& band, const QString& muster, double grenze, qint64 von, qint64 bis);
     void qslMarkieren(const QString& band, const QString& muster, double grenze, QslAbfrage::Markierung art);

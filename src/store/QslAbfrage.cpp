@@ -29,13 +29,14 @@ QList<QslAbfrage::Zeile> QslAbfrage::auswahl(const QString& band, const QString&
     return result;
 }
 
-QList<QslAbfrage::Marke> QslAbfrage::marken(const QString& band, const QString& muster, double grenze)
+QList<QslAbfrage::Marke> QslAbfrage::marken(
+    const QString& band, const QString& muster, double grenze, qint64 nach, qsizetype höchstens)
 {
     QList<Marke> result;
     jedeZeile(connection_,
         u"SELECT rowid,COALESCE(\"QSL\",0)<>0 FROM "_s + bandTabelleSql(band) + kQslBedingung
-            + u" ORDER BY rowid"_s,
-        { muster, grenze }, [&](SQLite::Statement& s) {
+            + u" AND rowid>? ORDER BY rowid LIMIT ?"_s,
+        { muster, grenze, nach, höchstens }, [&](SQLite::Statement& s) {
             result.append({ s.getColumn(0).getInt64(), s.getColumn(1).getInt() != 0 });
         });
     return result;

@@ -37,8 +37,10 @@ public:
     // Contacts whose Rufzeichen is like the operator's pattern and whose points
     // (VAL) exceed the limit, in stored order. An absent mark reads as false.
     QList<Zeile> auswahl(const QString& band, const QString& muster, double grenze);
-    // The same selection, only rowid and mark of each contact.
-    QList<Marke> marken(const QString& band, const QString& muster, double grenze);
+    // The same selection, only rowid and mark of each contact: those after the
+    // rowid nach, at most höchstens of them.
+    QList<Marke> marken(
+        const QString& band, const QString& muster, double grenze, qint64 nach, qsizetype höchstens);
     // The contacts of that selection between two rowids (both included).
     QList<Anzeige> anzeige(const QString& band, const QString& muster, double grenze, qint64 von, qint64 bis);
     // Sets, clears or inverts the mark of every contact of that selection.

@@ -7,15 +7,24 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// A selection of 600 contacts with every third rowid; the texts come from a
-// fake read that counts its calls and leaves out one contact (deleted meanwhile).
+// A selection of 600 contacts with every third rowid: the first batch handed over,
+// the rest read after it; the texts come from a fake read that counts its calls
+// and leaves out one contact (deleted meanwhile).
 struct QslListeTest : ::testing::Test {
     QslListeTest()
     {
-        QList<QslAbfrage::Marke> marken;
         for (int i = 0; i < 600; ++i)
             marken.append({ 3 * i + 1, i % 2 == 0 });
-        liste.setAuswahl(marken, [this](qint64 von, qint64 bis) {
+        const auto weitere = [this](qint64 nach, qsizetype höchstens) {
+            ++stapel;
+            QList<QslAbfrage::Marke> m;
+            for (const QslAbfrage::Marke& x : marken) {
+                if (x.rowid > nach && m.size() < höchstens)
+                    m.append(x);
+            }
+            return m;
+        };
+        liste.setAuswahl(marken.first(QslListe::kStapel), weitere, [this](qint64 von, qint64 bis) {
             ++lesungen;
             QList<QslAbfrage::Anzeige> a;
             for (qint64 r = von; r <= bis; r += 3) {
@@ -27,9 +36,25 @@ struct QslListeTest : ::testing::Test {
     }
     QString text(int row, int spalte = 0) const { return liste.data(liste.index(row, spalte)).toString(); }
 
+    QList<QslAbfrage::Marke> marken;
     QslListe liste;
     int lesungen = 0;
+    int stapel = 0;
 };
+
+TEST_F(QslListeTest, EntriesAreReadInBatchesUpToTheEnd)
+{
+    EXPECT_EQ(liste.rowCount(), QslListe::kStapel);
+    EXPECT_TRUE(liste.canFetchMore({}));
+    liste.fetchMore({});
+    EXPECT_EQ(liste.rowCount(), 600);
+    EXPECT_EQ(liste.rowid(599), 1798);
+    EXPECT_EQ(liste.rowid(QslListe::kStapel), 3 * QslListe::kStapel + 1); // the batch joins without a gap
+    EXPECT_FALSE(liste.canFetchMore({}));
+    liste.alleLesen();
+    EXPECT_EQ(liste.rowCount(), 600);
+    EXPECT_EQ(stapel, 1);
+}
 
 TEST_F(QslListeTest, TextsAreReadAPageAtATimeAndMatchedByRowid)
 {
@@ -44,6 +69,7 @@ TEST_F(QslListeTest, TextsAreReadAPageAtATimeAndMatchedByRowid)
         { 101, u"DL304"_s },
         { 599, u"DL1798"_s },
     };
+    liste.alleLesen();
     for (const auto& f : fälle)
         EXPECT_EQ(text(f.row), f.call) << f.row;
     EXPECT_EQ(text(599, 1), u"1798"_s);
@@ -60,7 +86,7 @@ TEST_F(QslListeTest, TicksChangeWithoutReadingTexts)
     EXPECT_EQ(tick(0), Qt::Unchecked);
     EXPECT_EQ(tick(1), Qt::Checked);
     liste.alleSetzen(QslAbfrage::Markierung::Setzen);
-    EXPECT_TRUE(liste.häkchen(0) && liste.häkchen(599));
+    EXPECT_TRUE(liste.häkchen(0) && liste.häkchen(QslListe::kStapel - 1));
     EXPECT_EQ(lesungen, 0);
 }
 
