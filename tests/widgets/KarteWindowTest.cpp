@@ -8,9 +8,11 @@
 #include "support/StatistikUmgebung.h"
 
 #include <QHelpEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QToolTip>
 #include <QtTest>
+#include <random>
 
 using namespace tarvex;
 using namespace Qt::StringLiterals;
@@ -125,6 +127,35 @@ private slots:
         QHelpEvent hilfe(QEvent::ToolTip, jo31, a->mapToGlobal(jo31));
         QApplication::sendEvent(a, &hilfe);
         QTRY_COMPARE(QToolTip::text(), u"JO31 (eigenes Großfeld): 5 QSOs"_s);
+    }
+
+    // A long contest's fan of contact lines looks as if every line were drawn;
+    // a short one is drawn line by line, to the pixel.
+    void aFanOfManyLinesLooksAsIfEveryLineWereDrawn()
+    {
+        const QPoint eigen = *kartenpunkt(u"JO31AA"_s);
+        std::mt19937 zufall(11);
+        for (const auto& [anzahl, höchstensAnders] : { std::pair { 300, 0.0 }, std::pair { 20000, 0.001 } }) {
+            Kartenzeichnung z;
+            for (int i = 0; i < anzahl; ++i)
+                z.linie(eigen, QPoint(int(zufall() % 9600), int(zufall() % 7200)), 15);
+            const QImage ausgedünnt = KartenZeichner::bild(z);
+            QImage jede = KartenZeichner::bild(Kartenzeichnung());
+            {
+                QPainter p(&jede);
+                p.setClipRect(QRectF(0, 0, 640, 480));
+                p.setPen(QPen(KartenZeichner::farbe(15), 1.0));
+                for (const Kartenzeichnung::Element& e : z.elemente())
+                    p.drawLine(QPointF(e.a) / 15, QPointF(e.b) / 15);
+            }
+            qint64 anders = 0;
+            for (int y = 0; y < jede.height(); ++y) {
+                for (int x = 0; x < jede.width(); ++x)
+                    anders += jede.pixel(x, y) != ausgedünnt.pixel(x, y);
+            }
+            QVERIFY2(anders <= höchstensAnders * jede.width() * jede.height(),
+                qPrintable(u"%1 Linien: %2 Pixel anders"_s.arg(anzahl).arg(anders)));
+        }
     }
 
     void savesThePictureAsPngAndReportsFailure()
