@@ -21,7 +21,8 @@ enum class Bedingung {
 };
 
 struct Regel {
-    std::array<const char16_t*, 5> muster; // unused entries are null
+    // Views, so a token is compared without measuring every pattern again; unused entries are empty.
+    std::array<QStringView, 5> muster;
     Bedingung bedingung;
     Klasse klasse;
 };
@@ -122,8 +123,8 @@ Klasse klassifiziere(const QString& token, const QString& muster, qsizetype loca
     if (muster.size() > 8)
         return Klasse::Unbekannt;
     for (const Regel& regel : regeln()) {
-        for (const char16_t* m : regel.muster) {
-            if (m != nullptr && muster == QStringView(m) && erfüllt(regel.bedingung, token, locatorLänge))
+        for (const QStringView m : regel.muster) {
+            if (!m.isEmpty() && muster == m && erfüllt(regel.bedingung, token, locatorLänge))
                 return regel.klasse;
         }
     }
