@@ -203,6 +203,7 @@ StationsImport::Ergebnis schreiben(Connection& contestDat, const QList<StationsI
                 ergebnis.neueLocatoren += static_cast<int>(nachher.size() - vorher.size());
             }
         }
+        tabelle.abschließen();
         transaktion.commit();
     });
     return ergebnis;

@@ -52,12 +52,23 @@ struct StationsTabelle::Anweisungen {
         , ändern(db, "UPDATE STATIONS SET LOCATORS = ? WHERE rowid = ?")
         , löschen(db, "DELETE FROM STATIONS WHERE rowid = ?")
         , anlegen(db, "INSERT INTO STATIONS(CALL, LOCATORS) VALUES(?, ?)")
+        , bündelAnlegen(db, bündel())
     {
+    }
+    static std::string bündel()
+    {
+        std::string sql = "INSERT INTO STATIONS(CALL, LOCATORS) VALUES(?, ?)";
+        for (int i = 1; i < kBündel; ++i)
+            sql += ",(?, ?)";
+        return sql;
     }
     SQLite::Statement lesen;
     SQLite::Statement ändern;
     SQLite::Statement löschen;
     SQLite::Statement anlegen;
+    // New rows a hundred at a time: the engine's cost per statement is then shared.
+    static constexpr int kBündel = 100;
+    SQLite::Statement bündelAnlegen;
 };
 
 namespace {
@@ -105,10 +116,27 @@ void StationsTabelle::anlegen(const QByteArray& call, const QByteArray& locators
 {
     if (!anweisungen_)
         anweisungen_ = std::make_unique<Anweisungen>(db_.db());
-    SQLite::Statement& s = anweisungen_->anlegen;
-    s.bindNoCopy(1, call.constData());
-    s.bindNoCopy(2, locators.constData());
+    offen_.emplace_back(call, locators);
+    if (offen_.size() < Anweisungen::kBündel)
+        return;
+    SQLite::Statement& s = anweisungen_->bündelAnlegen;
+    for (std::size_t i = 0; i < offen_.size(); ++i) {
+        s.bindNoCopy(static_cast<int>(2 * i + 1), offen_[i].first.constData());
+        s.bindNoCopy(static_cast<int>(2 * i + 2), offen_[i].second.constData());
+    }
     ausführen(s);
+    offen_.clear();
+}
+
+void StationsTabelle::abschließen()
+{
+    for (const auto& [call, locators] : offen_) {
+        SQLite::Statement& s = anweisungen_->anlegen;
+        s.bindNoCopy(1, call.constData());
+        s.bindNoCopy(2, locators.constData());
+        ausführen(s);
+    }
+    offen_.clear();
 }
 
 } // namespace tarvex

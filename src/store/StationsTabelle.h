@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace tarvex {
 
@@ -32,12 +34,17 @@ public:
     Zeilen lesen(const QByteArray& call);
     // The row erste holds the locators; the call's other rows go.
     void zusammenfassen(qint64 erste, const QList<qint64>& übrige, const QString& locators);
+    // A row for a call the table does not have. Rows are written in bundles: lesen()
+    // does not see them before abschließen(), so each call is handed over once.
     void anlegen(const QByteArray& call, const QByteArray& locators);
+    // Writes the rows still held; before the commit.
+    void abschließen();
 
 private:
     struct Anweisungen;
     Connection& db_;
     std::unique_ptr<Anweisungen> anweisungen_;
+    std::vector<std::pair<QByteArray, QByteArray>> offen_;
     qint64 alterCache_ = -2000;
 };
 

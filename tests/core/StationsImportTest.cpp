@@ -161,6 +161,32 @@ TEST(StationsImport, CreatesTheCallIndexOnlyWhenMissing)
     }
 }
 
+TEST(StationsImport, EveryNewCallOfALargeImportIsWrittenOnce)
+{
+    // New rows go out in bundles; sizes around a bundle's edge and a remainder.
+    for (const int anzahl : { 99, 100, 101, 250 }) {
+        SCOPED_TRACE(anzahl);
+        test::WorkDir dir;
+        test::schreibeContestDat(dir.pfad(u"CONTEST.DAT"_s), {});
+        Connection c(dir.pfad(u"CONTEST.DAT"_s), Connection::Zugriff::LesenSchreiben);
+        c.execute(u"INSERT INTO STATIONS(CALL, LOCATORS) VALUES('DL1AA', 'JO31AA')"_s);
+        const auto call
+            = [](int i) -> QString { return u"DL1"_s + QChar(u'A' + i / 26) + QChar(u'A' + i % 26); };
+        QList<StationsImport::Station> stationen;
+        for (int i = 0; i < anzahl; ++i)
+            stationen.append({ call(i), { u"JO40AA"_s } });
+        const StationsImport::Ergebnis e = StationsImport::einfügen(c, stationen);
+        EXPECT_EQ(e.neueStationen, anzahl - 1);
+        EXPECT_EQ(c.scalar(u"SELECT count(*) FROM STATIONS"_s).toInt(), anzahl);
+        EXPECT_EQ(c.scalar(u"SELECT count(DISTINCT CALL) FROM STATIONS"_s).toInt(), anzahl);
+        EXPECT_EQ(
+            c.scalar(u"SELECT LOCATORS FROM STATIONS WHERE CALL='DL1AA'"_s).toString(), u"JO31AA JO40AA"_s);
+        EXPECT_EQ(c.scalar(u"SELECT LOCATORS FROM STATIONS WHERE CALL=?"_s, { QVariant(call(anzahl - 1)) })
+                      .toString(),
+            u"JO40AA"_s);
+    }
+}
+
 TEST(StationsEintrag, PortablePrefixStaysPartOfTheCall)
 {
     const std::pair<QString, QString> fälle[] = {
