@@ -13,7 +13,6 @@
 #include <QHash>
 #include <SQLiteCpp/Transaction.h>
 #include <algorithm>
-#include <numeric>
 #include <vector>
 
 namespace tarvex {
