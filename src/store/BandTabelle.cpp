@@ -5,6 +5,7 @@
 #include "common/UserError.h"
 
 #include <SQLiteCpp/Transaction.h>
+#include <algorithm>
 
 namespace tarvex {
 namespace {
@@ -48,32 +49,51 @@ QsoLeser::QsoLeser(SQLite::Statement& stmt, int erste)
     }
 }
 
-QString QsoLeser::text(int spalte) const
+void QsoLeser::text(int spalte, QString& ziel) const
 {
     const SQLite::Column c = stmt_.getColumn(spalte);
-    return c.isNull() ? QString() : QString::fromUtf8(c.getText(), c.getBytes());
+    if (c.isNull()) {
+        ziel = QString();
+        return;
+    }
+    const char* bytes = c.getText();
+    const int n = c.getBytes();
+    // Contacts are ASCII almost always: then each byte is its character.
+    if (n > 0 && std::all_of(bytes, bytes + n, [](char b) { return static_cast<unsigned char>(b) < 0x80; })) {
+        ziel.resize(n);
+        char16_t* zeichen = reinterpret_cast<char16_t*>(ziel.data());
+        for (int i = 0; i < n; ++i)
+            zeichen[i] = static_cast<unsigned char>(bytes[i]);
+        return;
+    }
+    ziel = QString::fromUtf8(bytes, n);
 }
 
 QsoRecord QsoLeser::lesen() const
 {
     QsoRecord q;
+    lesenIn(q);
+    return q;
+}
+
+void QsoLeser::lesenIn(QsoRecord& q) const
+{
     q.nummer = stmt_.getColumn(erste_).getInt();
-    q.datum = text(erste_ + 1);
-    q.zeit = text(erste_ + 2);
-    q.rufzeichen = text(erste_ + 3);
-    q.rstGeg = text(erste_ + 4);
-    q.rstErh = text(erste_ + 5);
-    q.locator = text(erste_ + 6);
-    q.punkte = text(erste_ + 7);
-    q.winkel = text(erste_ + 8);
-    q.kernCall = text(erste_ + 9);
-    q.square = text(erste_ + 10);
-    q.land = text(erste_ + 11);
+    text(erste_ + 1, q.datum);
+    text(erste_ + 2, q.zeit);
+    text(erste_ + 3, q.rufzeichen);
+    text(erste_ + 4, q.rstGeg);
+    text(erste_ + 5, q.rstErh);
+    text(erste_ + 6, q.locator);
+    text(erste_ + 7, q.punkte);
+    text(erste_ + 8, q.winkel);
+    text(erste_ + 9, q.kernCall);
+    text(erste_ + 10, q.square);
+    text(erste_ + 11, q.land);
     if (kommentar_ >= 0)
-        q.kommentar = text(kommentar_);
+        text(kommentar_, q.kommentar);
     if (qsl_ >= 0)
         q.qsl = stmt_.getColumn(qsl_).getInt() != 0;
-    return q;
 }
 
 BandTabelle::BandTabelle(Connection& connection, const QString& band)
@@ -126,8 +146,11 @@ void BandTabelle::durchlaufen(const std::function<void(const QsoRecord&)>& je)
     connection_.guarded([&] {
         SQLite::Statement select(connection_.db(), sql);
         const QsoLeser leser(select, 0);
-        while (select.executeStep())
-            je(leser.lesen());
+        QsoRecord q;
+        while (select.executeStep()) {
+            leser.lesenIn(q);
+            je(q);
+        }
     });
 }
 

@@ -24,9 +24,12 @@ class QsoLeser {
 public:
     QsoLeser(SQLite::Statement& stmt, int erste);
     QsoRecord lesen() const;
+    // The same into a record read before: texts that fit where the previous ones
+    // were take their place, so walking a band does not allocate each field anew.
+    void lesenIn(QsoRecord& q) const;
 
 private:
-    QString text(int spalte) const;
+    void text(int spalte, QString& ziel) const;
 
     SQLite::Statement& stmt_;
     int erste_ = 0;

@@ -5,6 +5,7 @@
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace tarvex {
 namespace {
@@ -62,6 +63,29 @@ TEST(BandTabelle, EveryFieldComesBackOnEveryReadingPath)
     geändert.rufzeichen = u"DL1ABC"_s;
     geändert.qsl = false;
     EXPECT_EQ(db.qso(u"144MHz"_s, rowid), geändert);
+}
+
+TEST(BandTabelle, TheOnePassGivesEachContactAsStoredAndCopiesKeepTheirValues)
+{
+    // Longer, shorter, non-ASCII and empty texts after each other: the pass reuses one
+    // record, and a copy taken by an output must not change with the next contact.
+    test::WorkDir dir;
+    auto db = ContestDatabase::anlegen(u"R.mdb"_s, { u"144MHz"_s }, { u"DL0XX"_s, u"JO31AA"_s });
+    QList<QsoRecord> gespeichert;
+    for (const auto& [call, land, kommentar] : { std::tuple { u"DL1ABC"_s, u"Deutschland"_s, u"gut"_s },
+             std::tuple { u"G4X"_s, u"England"_s, u""_s },
+             std::tuple { u"OE3XYZ"_s, u"Österreich"_s, u"früh"_s },
+             std::tuple { u"F5AB"_s, u"Frankreich"_s, u"x"_s } }) {
+        QsoRecord q = gekürzt(überBreit());
+        q.rufzeichen = call;
+        q.land = land;
+        q.kommentar = kommentar;
+        db.qsoSpeichern(u"144MHz"_s, q, u"x"_s);
+        gespeichert.append(q);
+    }
+    QList<QsoRecord> kopien;
+    db.qsosDurchlaufen(u"144MHz"_s, [&](const QsoRecord& q) { kopien.append(q); });
+    EXPECT_EQ(kopien, gespeichert);
 }
 
 TEST(BandTabelle, ImportKeepsOrderAndCutsLikeTheSave)
