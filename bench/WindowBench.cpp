@@ -13,6 +13,7 @@
 #include "entry/Locator.h"
 #include "formats/ExpDatei.h"
 #include "store/Connection.h"
+#include "store/ContestDat.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -287,6 +288,9 @@ int messen(int anzahl)
         lauf.zurück();
 
         stationenZurücksetzen();
+        // The reset is another program's write, which the operator's next key would find and
+        // check; the merge itself does not pay for that between two runs of the program's own.
+        programm.app->contestDat().connection();
         mess[1].push_back(lauf.befehl(Befehl::BekannteStationenÜbernehmen));
         // The QSL window with every mark inverted: Esc back must not read the score again.
         mess[3].push_back(lauf.befehl(Befehl::QSL));

@@ -50,6 +50,7 @@ public:
     ContestModel& contest() { return *model_; }
     const Druckerwahl& druckerwahl() const { return druckerwahl_; }
     Settings& settings() { return *settings_; }
+    ContestDat& contestDat() { return contestDat_; }
     // Mailing the exchange file and the outbox; the log window sends through it.
     MailVersand& mailVersand() { return *mailVersand_; }
 

@@ -86,6 +86,11 @@ public:
         Punkte();
         return wertung_.stunden();
     }
+    const std::vector<Kontaktort>& orte() override
+    {
+        Punkte();
+        return wertung_.orte();
+    }
 
     // Options; the setters write the settings at once.
     int UTC() const { return UTC_; } // hours added to the computer clock: -Zeitdifferenz

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <vector>
 
 namespace tarvex {
 
@@ -35,6 +36,8 @@ public:
     virtual QList<Gruppensumme> gruppen(Gruppierung nach) = 0;
     virtual QList<Entfernung> entfernungen(bool mitUngültigen) = 0;
     virtual QList<Stundensumme> stunden() = 0;
+    // Every contact of the current band in stored order, from the running score.
+    virtual const std::vector<Kontaktort>& orte() = 0;
     virtual Settings& settings() = 0;
     // Makes another band of the open contest current (an import into its band).
     virtual void bandWechseln(const QString& band) = 0;

@@ -63,6 +63,25 @@ bool vorRowid(const std::pair<qint64, Entfernung>& eintrag, qint64 rowid)
     return eintrag.first < rowid;
 }
 
+bool ortVorRowid(const Kontaktort& ort, qint64 rowid)
+{
+    return ort.rowid < rowid;
+}
+
+Kontaktort ort(qint64 rowid, const QString& locator)
+{
+    Kontaktort o { rowid, {} };
+    if (locator.size() != static_cast<qsizetype>(o.locator.size()))
+        return o;
+    for (std::size_t i = 0; i < o.locator.size(); ++i) {
+        const char16_t c = locator[static_cast<qsizetype>(i)].unicode();
+        if (c == 0 || c > 127)
+            return { rowid, {} };
+        o.locator[i] = static_cast<char>(c);
+    }
+    return o;
+}
+
 // The maximum as the engine hands it back as text, for the Punkte comparison.
 QString alsText(double wert)
 {
@@ -80,6 +99,7 @@ QString Wertung::zählSchlüssel(const QString& text)
 void Wertung::laden(const QList<WertungsZeile>& zeilen)
 {
     *this = Wertung();
+    orte_.reserve(static_cast<std::size_t>(zeilen.size()));
     for (const WertungsZeile& z : zeilen)
         hinzufügen(z);
 }
@@ -88,6 +108,14 @@ Wertung::Neu Wertung::hinzufügen(const WertungsZeile& z)
 {
     ++anzahl_;
     const Neu neu { zählen(länder_, z.land, 1), zählen(großfelder_, z.square, 1) };
+    // A save comes last; a changed contact goes back to its place.
+    const auto ortStelle = orte_.empty() || orte_.back().rowid < z.rowid
+        ? orte_.end()
+        : std::lower_bound(orte_.begin(), orte_.end(), z.rowid, ortVorRowid);
+    if (ortStelle != orte_.end() && ortStelle->rowid == z.rowid)
+        *ortStelle = ort(z.rowid, z.locator);
+    else
+        orte_.insert(ortStelle, ort(z.rowid, z.locator));
     if (!istGültig(z.punkte)) {
         ungültige_.insert_or_assign(z.rowid, Entfernung { z.punkte, z.rufzeichen });
         return neu;
@@ -112,6 +140,9 @@ void Wertung::entfernen(const WertungsZeile& z)
     --anzahl_;
     zählen(länder_, z.land, -1);
     zählen(großfelder_, z.square, -1);
+    const auto ortStelle = std::lower_bound(orte_.begin(), orte_.end(), z.rowid, ortVorRowid);
+    if (ortStelle != orte_.end() && ortStelle->rowid == z.rowid)
+        orte_.erase(ortStelle);
     if (!istGültig(z.punkte)) {
         ungültige_.erase(z.rowid);
         return;

@@ -33,6 +33,8 @@ public:
     QList<Entfernung> entfernungen(bool mitUngültigen) const;
     // The hours 0..23 that have valid contacts, in order; other hours are left out.
     QList<Stundensumme> stunden() const;
+    // Every contact, invalid ones included, in stored order: the QSO map's lines.
+    const std::vector<Kontaktort>& orte() const { return orte_; }
 
     // How a country or square is counted: its key without regard to case, or
     // empty when it is blank and not counted.
@@ -55,6 +57,8 @@ private:
     // The statistics' and maps' groups, kept so that no window reads the band for them.
     QHash<QString, Gruppensumme> gültigeLänder_;
     QHash<QString, Gruppensumme> gültigeGroßfelder_;
+    // 16 bytes a contact, by rowid; saves append.
+    std::vector<Kontaktort> orte_;
 };
 
 } // namespace tarvex

@@ -89,7 +89,7 @@ bool gültig(const QsoRecord& q)
 
 WertungsZeile wertungsZeile(const QsoRecord& q, qint64 rowid)
 {
-    return { rowid, q.punkte, q.rufzeichen, q.land, q.square, q.zeit };
+    return { rowid, q.punkte, q.rufzeichen, q.land, q.square, q.zeit, q.locator };
 }
 
 QString kern(const QsoRecord& q)

@@ -8,6 +8,8 @@
 #include "entry/JournalLine.h"
 #include "store/ContestDatabase.h"
 
+#include <algorithm>
+
 namespace tarvex {
 
 using namespace Qt::StringLiterals;
@@ -100,23 +102,18 @@ void KarteModel::QSOKarte()
     emit showRequested();
     hinweisGezählt_ = false;
     const std::optional<QPoint> eigen = kartenpunkt(contest_.felder().lblLocator);
-    ContestDatabase* db = contest_.db();
-    if (!db)
+    if (!contest_.db())
         return;
     // lblNummer shows the next serial number: one more than the contacts logged.
-    const qint64 n = static_cast<qint64>(Val(contest_.felder().txtNummer)) - 1;
-    std::optional<QStringList> locators;
-    try {
-        locators = db->locatorsDerErsten(contest_.Band(), n);
-    } catch (const UserError& e) {
-        prompter_.zeige(fehlerMeldung(e.meldung()));
+    const qint64 geloggt = static_cast<qint64>(Val(contest_.felder().txtNummer)) - 1;
+    // Nothing is drawn, not even the own circle, on an empty band.
+    const std::vector<Kontaktort>& orte = contest_.orte();
+    if (orte.empty())
         return;
-    }
-    if (!locators)
-        return;
+    const auto n = static_cast<std::size_t>(std::clamp<qint64>(geloggt, 0, static_cast<qint64>(orte.size())));
     if (eigen) {
-        for (const QString& locator : *locators) {
-            if (const std::optional<QPoint> p = kartenpunkt(locator))
+        for (std::size_t i = 0; i < n; ++i) {
+            if (const std::optional<QPoint> p = kartenpunkt(orte[i]))
                 zeichnung_.linie(*eigen, *p, kWeiß);
         }
         zeichnung_.kreis(*eigen, kKreisRadius, kMagenta);

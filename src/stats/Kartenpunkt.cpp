@@ -1,5 +1,7 @@
 #include "Kartenpunkt.h"
 
+#include <algorithm>
+#include <array>
 #include <limits>
 
 namespace tarvex {
@@ -31,7 +33,7 @@ bool passtIn16Bit(qint64 v)
 
 } // namespace
 
-std::optional<QPoint> kartenpunkt(const QString& locator)
+std::optional<QPoint> kartenpunkt(QStringView locator)
 {
     if (locator.size() != 6 || !zwischen(locator[0], u'A', u'R') || !zwischen(locator[1], u'A', u'R')
         || !zwischen(locator[2], u'0', u'9') || !zwischen(locator[3], u'0', u'9')
@@ -46,6 +48,13 @@ std::optional<QPoint> kartenpunkt(const QString& locator)
     if (!passtIn16Bit(x) || !passtIn16Bit(y))
         return std::nullopt;
     return QPoint(static_cast<int>(x), static_cast<int>(y));
+}
+
+std::optional<QPoint> kartenpunkt(const Kontaktort& ort)
+{
+    std::array<char16_t, 6> text {};
+    std::copy(ort.locator.begin(), ort.locator.end(), text.begin());
+    return kartenpunkt(QStringView(text.data(), text.size()));
 }
 
 } // namespace tarvex

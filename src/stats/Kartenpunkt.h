@@ -1,6 +1,8 @@
 #pragma once
+#include "store/Summen.h"
+
 #include <QPoint>
-#include <QString>
+#include <QStringView>
 #include <optional>
 
 namespace tarvex {
@@ -10,6 +12,8 @@ namespace tarvex {
 // its sub-square, 481 twips per large square across and 240 down, rounded half
 // to even. Nothing for a locator that is not six capitals and digits in the
 // Maidenhead pattern, or whose point does not fit into 16 bits.
-std::optional<QPoint> kartenpunkt(const QString& locator);
+std::optional<QPoint> kartenpunkt(QStringView locator);
+// The same for a contact's place as the running score keeps it.
+std::optional<QPoint> kartenpunkt(const Kontaktort& ort);
 
 } // namespace tarvex

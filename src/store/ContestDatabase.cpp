@@ -200,11 +200,6 @@ void ContestDatabase::tmpLeeren()
         KartenAbfrage(datei_.verbindung()).tmpLeeren();
 }
 
-std::optional<QStringList> ContestDatabase::locatorsDerErsten(const QString& band, qint64 n)
-{
-    return KartenAbfrage(datei_.verbindung()).locatorsDerErsten(band, n);
-}
-
 qint64 ContestDatabase::änderungen()
 {
     SQLite::Database& db = datei_.verbindung().db();

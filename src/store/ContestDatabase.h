@@ -123,7 +123,6 @@ public:
     void qslUmschalten(const QString& band, qint64 rowid);
     // The square views leave nothing behind in TMP.
     void tmpLeeren();
-    std::optional<QStringList> locatorsDerErsten(const QString& band, qint64 n);
 
 private:
     explicit ContestDatabase(ContestDatei datei);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <array>
 
 namespace tarvex {
 
@@ -55,6 +56,16 @@ struct WertungsZeile {
     QString land;
     QString square;
     QString zeit;
+    QString locator;
+};
+
+// Where a contact is on the maps: its Locator when it is six ASCII characters as
+// stored, else zeros (no map point can be made of anything else).
+struct Kontaktort {
+    qint64 rowid = 0;
+    std::array<char, 6> locator {};
+
+    friend bool operator==(const Kontaktort&, const Kontaktort&) = default;
 };
 
 } // namespace tarvex

@@ -1,5 +1,6 @@
 #include "entry/Spielstand.h"
 #include "entry/Wertung.h"
+#include "stats/Kartenpunkt.h"
 #include "store/ContestDatabase.h"
 #include "support/DatenbankEingriffe.h"
 #include "support/TestFiles.h"
@@ -106,6 +107,9 @@ TEST(Wertung, EqualsTheFullComputationAfterEveryStep)
     const QStringList punkte { u"5"_s, u"523"_s, u"523"_s, u"1200"_s, u"-----"_s, u"0523"_s, u"17"_s, u"0"_s,
         u"-3"_s };
     const QStringList zeiten { u"14:05"_s, u"00:59"_s, u"23:10"_s, u"24:00"_s, u"7"_s, u""_s, u"-1:30"_s };
+    // Of these only the six capitals and digits are a point on the map.
+    const QStringList locators { u"JO31AA"_s, u"jo31aa"_s, u"IO91WM"_s, u"JN58TD42"_s, u"JO31A"_s, u""_s,
+        u"JÖ31AA"_s, u"KP20LE"_s };
     Wertung wertung;
     QList<qint64> rowids;
     for (int schritt = 0; schritt < 400; ++schritt) {
@@ -114,6 +118,7 @@ TEST(Wertung, EqualsTheFullComputationAfterEveryStep)
             QsoRecord q = alsQso(schritt, u"C%1"_s.arg(wahl(30)), punkte[wahl(punkte.size())],
                 squares[wahl(squares.size())], länder[wahl(länder.size())]);
             q.zeit = zeiten[wahl(zeiten.size())];
+            q.locator = locators[wahl(locators.size())];
             const qint64 rowid = db.qsoSpeichern(band, q, u"x"_s);
             rowids.append(rowid);
             wertung.hinzufügen(*db.wertungsZeile(band, rowid));
@@ -131,6 +136,7 @@ TEST(Wertung, EqualsTheFullComputationAfterEveryStep)
                 QsoRecord q = db.qso(band, rowid);
                 q.punkte = punkte[wahl(punkte.size())];
                 q.land = länder[wahl(länder.size())];
+                q.locator = locators[wahl(locators.size())];
                 db.qsoÄndern(band, rowid, q);
             }
             wertung.entfernen(*alt);
@@ -151,10 +157,18 @@ TEST(Wertung, EqualsTheFullComputationAfterEveryStep)
             ASSERT_EQ(
                 wertung.entfernungen(mitUngültigen), test::entfernungenAusDatei(db, band, mitUngültigen))
                 << "step " << schritt << " kind " << art;
+        QList<std::pair<qint64, std::optional<QPoint>>> orte;
+        for (const Kontaktort& o : wertung.orte())
+            orte.append({ o.rowid, kartenpunkt(o) });
+        QList<std::pair<qint64, std::optional<QPoint>>> ausDatei;
+        for (const auto& [rowid, locator] : test::locatorsAusDatei(db, band))
+            ausDatei.append({ rowid, kartenpunkt(locator) });
+        ASSERT_EQ(orte, ausDatei) << "step " << schritt << " kind " << art;
     }
     Wertung neu;
     neu.laden(db.wertungsZeilen(band));
     EXPECT_EQ(neu.summen(), wertung.summen());
+    EXPECT_EQ(neu.orte(), wertung.orte());
 }
 
 } // namespace

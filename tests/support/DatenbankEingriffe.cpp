@@ -75,6 +75,17 @@ QList<Entfernung> entfernungenAusDatei(ContestDatabase& db, const QString& band,
     return result;
 }
 
+QList<std::pair<qint64, QString>> locatorsAusDatei(ContestDatabase& db, const QString& band)
+{
+    QList<std::pair<qint64, QString>> result;
+    for (const QVariantList& z :
+        db.verbindung()
+            .select(u"SELECT rowid,Locator FROM "_s + bandTabelleSql(band) + u" ORDER BY rowid"_s)
+            .zeilen)
+        result.append({ z.value(0).toLongLong(), z.value(1).toString() });
+    return result;
+}
+
 CommitFehler::CommitFehler(ContestDatabase& db, std::function<bool()> fehler)
     : db_(db)
     , fehler_(std::move(fehler))

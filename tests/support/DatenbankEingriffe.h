@@ -15,6 +15,8 @@ QStringList gruppenAusDatei(ContestDatabase& db, const QString& band, Gruppierun
 QList<Stundensumme> stundenAusDatei(ContestDatabase& db, const QString& band);
 // The distance list the same way.
 QList<Entfernung> entfernungenAusDatei(ContestDatabase& db, const QString& band, bool mitUngültigen);
+// rowid and Locator of every contact, in stored order.
+QList<std::pair<qint64, QString>> locatorsAusDatei(ContestDatabase& db, const QString& band);
 
 // While it lives, every commit on db fails when the hook returns true.
 class CommitFehler {
