@@ -40,8 +40,7 @@ void BM_GroßfelderBelegen(benchmark::State& state)
     auto db = kontest(dir, static_cast<int>(state.range(0)));
     tarvex::Großfeldraster gitter(19);
     // The counts come from the running score the contest keeps anyway.
-    tarvex::Wertung wertung;
-    wertung.laden(db.wertungsZeilen(u"144MHz"_s));
+    const tarvex::Wertung wertung = tarvex::Wertung::aus(db, u"144MHz"_s);
     for (auto _ : state) {
         gitter.Erzeugen();
         gitter.Belegen(wertung.gruppen(tarvex::Gruppierung::Square), u"JO31"_s);
@@ -56,8 +55,7 @@ void BM_QsoLinien(benchmark::State& state)
     const int n = static_cast<int>(state.range(0));
     auto db = kontest(dir, n);
     // The contacts' places come from the running score the contest keeps anyway.
-    tarvex::Wertung wertung;
-    wertung.laden(db.wertungsZeilen(u"144MHz"_s));
+    const tarvex::Wertung wertung = tarvex::Wertung::aus(db, u"144MHz"_s);
     for (auto _ : state) {
         int punkte = 0;
         for (const tarvex::Kontaktort& ort : wertung.orte())

@@ -61,8 +61,7 @@ ContestDatabase& contest(int anzahl)
 void BM_StatistikGruppen(benchmark::State& state)
 {
     ContestDatabase& db = contest(static_cast<int>(state.range(0)));
-    tarvex::Wertung wertung;
-    wertung.laden(db.wertungsZeilen(u"144MHz"_s));
+    const tarvex::Wertung wertung = tarvex::Wertung::aus(db, u"144MHz"_s);
     for (auto _ : state) {
         benchmark::DoNotOptimize(wertung.gruppen(tarvex::Gruppierung::Land));
         benchmark::DoNotOptimize(wertung.gruppen(tarvex::Gruppierung::Square));
@@ -73,8 +72,7 @@ BENCHMARK(BM_StatistikGruppen)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmar
 void BM_StatistikEntfernungen(benchmark::State& state)
 {
     ContestDatabase& db = contest(static_cast<int>(state.range(0)));
-    tarvex::Wertung wertung;
-    wertung.laden(db.wertungsZeilen(u"144MHz"_s));
+    const tarvex::Wertung wertung = tarvex::Wertung::aus(db, u"144MHz"_s);
     for (auto _ : state)
         benchmark::DoNotOptimize(wertung.entfernungen(true));
 }
@@ -83,8 +81,7 @@ BENCHMARK(BM_StatistikEntfernungen)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(ben
 void BM_StatistikStunden(benchmark::State& state)
 {
     ContestDatabase& db = contest(static_cast<int>(state.range(0)));
-    tarvex::Wertung wertung;
-    wertung.laden(db.wertungsZeilen(u"144MHz"_s));
+    const tarvex::Wertung wertung = tarvex::Wertung::aus(db, u"144MHz"_s);
     for (auto _ : state)
         benchmark::DoNotOptimize(wertung.stunden());
 }

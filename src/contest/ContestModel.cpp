@@ -299,7 +299,7 @@ void ContestModel::Punkte()
         return;
     }
     try {
-        wertung_.laden(db_->wertungsZeilen(band_));
+        wertung_ = Wertung::aus(*db_, band_);
     } catch (const UserError& e) {
         fehler(e);
         return;

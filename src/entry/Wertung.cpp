@@ -1,6 +1,7 @@
 #include "Wertung.h"
 
 #include "common/Val.h"
+#include "store/ContestDatabase.h"
 #include "store/Gueltigkeit.h"
 
 #include <algorithm>
@@ -96,12 +97,11 @@ QString Wertung::zählSchlüssel(const QString& text)
     return gezählt(text) ? schlüssel(text) : QString();
 }
 
-void Wertung::laden(const QList<WertungsZeile>& zeilen)
+Wertung Wertung::aus(ContestDatabase& db, const QString& band)
 {
-    *this = Wertung();
-    orte_.reserve(static_cast<std::size_t>(zeilen.size()));
-    for (const WertungsZeile& z : zeilen)
-        hinzufügen(z);
+    Wertung w;
+    db.jedeWertungsZeile(band, [&](const WertungsZeile& z) { w.hinzufügen(z); });
+    return w;
 }
 
 Wertung::Neu Wertung::hinzufügen(const WertungsZeile& z)

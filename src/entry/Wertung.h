@@ -10,13 +10,16 @@
 
 namespace tarvex {
 
+class ContestDatabase;
+
 // The running score of one band, kept up to date by every save, deletion and
 // change instead of reading the band again, so its cost does not grow with the
 // log. At every step it equals what the band table gives computed afresh
 // by SQL statements alone; it is loaded from the table when a band is opened.
 class Wertung {
 public:
-    void laden(const QList<WertungsZeile>& zeilen);
+    // A band's score as it is opened: its contacts read one at a time.
+    static Wertung aus(ContestDatabase& db, const QString& band);
     // What the contact added that no contact before it had.
     struct Neu {
         bool land = false;

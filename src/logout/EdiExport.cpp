@@ -38,9 +38,7 @@ Summen EdiExport::summen(OffenerContest& contest, const QString& band)
     if (band == contest.Band())
         return contest.summen();
     // Another band's score, loaded the way a band is opened.
-    Wertung wertung;
-    wertung.laden(contest.db()->wertungsZeilen(band));
-    return wertung.summen();
+    return Wertung::aus(*contest.db(), band).summen();
 }
 
 EdiExport::Ergebnis EdiExport::schreiben(

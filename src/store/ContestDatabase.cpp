@@ -135,6 +135,12 @@ QList<WertungsZeile> ContestDatabase::wertungsZeilen(const QString& band, qint64
     return WertungsAbfrage(datei_.verbindung()).zeilen(band, abRowid);
 }
 
+void ContestDatabase::jedeWertungsZeile(
+    const QString& band, const std::function<void(const WertungsZeile&)>& je)
+{
+    WertungsAbfrage(datei_.verbindung()).jedeZeile(band, 0, je);
+}
+
 qint64 ContestDatabase::anzahl(const QString& band)
 {
     return WertungsAbfrage(datei_.verbindung()).anzahl(band);

@@ -98,6 +98,8 @@ public:
     qint64 anzahl(const QString& band);
     // From a rowid on: the contacts an import added.
     QList<WertungsZeile> wertungsZeilen(const QString& band, qint64 abRowid = 0);
+    // Every contact of the band, one at a time: how a band's score is loaded.
+    void jedeWertungsZeile(const QString& band, const std::function<void(const WertungsZeile&)>& je);
     std::optional<WertungsZeile> wertungsZeile(const QString& band, qint64 rowid);
 
     static constexpr int kApplicationId = ContestDatei::kApplicationId;

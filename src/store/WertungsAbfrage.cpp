@@ -7,17 +7,23 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-QList<WertungsZeile> WertungsAbfrage::zeilen(const QString& band, qint64 abRowid)
+void WertungsAbfrage::jedeZeile(
+    const QString& band, qint64 abRowid, const std::function<void(const WertungsZeile&)>& je)
 {
-    QList<WertungsZeile> result;
-    jedeZeile(connection_,
+    tarvex::jedeZeile(connection_,
         u"SELECT rowid,Punkte,Rufzeichen,Land,Square,Zeit,Locator FROM "_s + bandTabelleSql(band)
             + u" WHERE rowid>=? ORDER BY rowid"_s,
         { abRowid }, [&](SQLite::Statement& s) {
-            result.append({ s.getColumn(0).getInt64(), textAus(s.getColumn(1)), textAus(s.getColumn(2)),
+            je({ s.getColumn(0).getInt64(), textAus(s.getColumn(1)), textAus(s.getColumn(2)),
                 textAus(s.getColumn(3)), textAus(s.getColumn(4)), textAus(s.getColumn(5)),
                 textAus(s.getColumn(6)) });
         });
+}
+
+QList<WertungsZeile> WertungsAbfrage::zeilen(const QString& band, qint64 abRowid)
+{
+    QList<WertungsZeile> result;
+    jedeZeile(band, abRowid, [&](const WertungsZeile& z) { result.append(z); });
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include "Summen.h"
 
 #include <QList>
+#include <functional>
 #include <optional>
 
 namespace tarvex {
@@ -15,7 +16,9 @@ public:
     {
     }
 
-    // Every contact of the band in stored order.
+    // Every contact of the band in stored order, one at a time: a band's score is
+    // loaded without a second copy of all its texts.
+    void jedeZeile(const QString& band, qint64 abRowid, const std::function<void(const WertungsZeile&)>& je);
     QList<WertungsZeile> zeilen(const QString& band, qint64 abRowid = 0);
     // Every contact of the band, valid or not.
     qint64 anzahl(const QString& band);

@@ -68,11 +68,7 @@ TEST_F(ExpImportTest, RoundTripKeepsEveryFieldRenumbersAndASecondImportDoublesTh
     }
     // Into the current band only the new contacts are added to grid and score;
     // a contact written past the model in between is not lost either.
-    const auto frisch = [&] {
-        Wertung w;
-        w.laden(model.db()->wertungsZeilen(u"432MHz"_s));
-        return w.summen();
-    };
+    const auto frisch = [&] { return Wertung::aus(*model.db(), u"432MHz"_s).summen(); };
     EXPECT_EQ(model.logList().rowCount(), 9);
     EXPECT_EQ(model.summen(), frisch());
     QsoRecord vorbei = original[0];

@@ -165,8 +165,7 @@ TEST(Wertung, EqualsTheFullComputationAfterEveryStep)
             ausDatei.append({ rowid, kartenpunkt(locator) });
         ASSERT_EQ(orte, ausDatei) << "step " << schritt << " kind " << art;
     }
-    Wertung neu;
-    neu.laden(db.wertungsZeilen(band));
+    const Wertung neu = Wertung::aus(db, band);
     EXPECT_EQ(neu.summen(), wertung.summen());
     EXPECT_EQ(neu.orte(), wertung.orte());
 }
