@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 
 namespace tarvex {
@@ -28,17 +29,31 @@ QString shown(const QString& pfad)
 // break, blanks at either end) is quoted, a quote inside doubled. The single
 // blank of an invalid contact's Square and Land is written bare, as the reader
 // expects it; an empty one there is quoted so it is not taken for that blank.
-QString feld(const QString& text, bool blankBleibt)
+bool quoten(QStringView text, bool blankBleibt)
 {
-    if (blankBleibt && text == u" "_s)
-        return text;
-    const bool quoten = (blankBleibt && text.isEmpty()) || text != text.trimmed() || text.contains(u',')
-        || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n');
-    if (!quoten)
-        return text;
-    QString inhalt = text;
-    inhalt.replace(u"\""_s, u"\"\""_s);
-    return u'"' + inhalt + u'"';
+    if (text.isEmpty())
+        return blankBleibt;
+    // Blanks at either end are what trimmed() would take away.
+    if (text.front().isSpace() || text.back().isSpace())
+        return !(blankBleibt && text == u" ");
+    // One pass: it runs for every field of every contact.
+    return std::any_of(
+        text.begin(), text.end(), [](QChar c) { return c == u',' || c == u'"' || c == u'\r' || c == u'\n'; });
+}
+
+void feldAnhängen(QString& zeile, const QString& text, bool blankBleibt)
+{
+    if (!quoten(text, blankBleibt)) {
+        zeile += text;
+        return;
+    }
+    zeile += u'"';
+    for (const QChar c : text) {
+        zeile += c;
+        if (c == u'"')
+            zeile += c;
+    }
+    zeile += u'"';
 }
 
 // Two digits at position i of "dd.mm.yy", or -1.
@@ -90,7 +105,7 @@ QString ExpDatei::qsoZeile(const QsoRecord& q)
     for (int i = 0; i < kFelder; ++i) {
         if (i > 0)
             zeile += u',';
-        zeile += feld(*werte[i], ungültig && i >= 9);
+        feldAnhängen(zeile, *werte[i], ungültig && i >= 9);
     }
     return zeile;
 }
