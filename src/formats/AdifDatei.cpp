@@ -5,25 +5,16 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <iterator>
 
 namespace tarvex {
 namespace {
 
 using namespace Qt::StringLiterals;
 
-QString tag(const QString& name, const QString& wert)
-{
-    return u'<' + name + u':' + QString::number(wert.size()) + u'>' + wert;
-}
-
 // A field whose length the format fixes. A shorter value is padded with blanks:
 // a reader takes exactly that many characters and would otherwise swallow the
 // beginning of the next field.
-QString fest(const QString& wert, int länge)
-{
-    return wert.left(länge).leftJustified(länge, u' ');
-}
-
 void festAnhängen(QString& aus, QStringView wert, qsizetype länge)
 {
     const QStringView teil = wert.left(länge);
@@ -32,12 +23,57 @@ void festAnhängen(QString& aus, QStringView wert, qsizetype länge)
         aus += u' ';
 }
 
+void zahlAnhängen(QString& aus, qsizetype n)
+{
+    char16_t ziffern[20];
+    std::size_t i = std::size(ziffern);
+    do {
+        ziffern[--i] = static_cast<char16_t>(u'0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    aus += QStringView(ziffern + i, ziffern + std::size(ziffern));
+}
+
+void tagAnhängen(QString& aus, QStringView name, QStringView wert)
+{
+    aus += u'<';
+    aus += name;
+    aus += u':';
+    zahlAnhängen(aus, wert.size());
+    aus += u'>';
+    aus += wert;
+}
+
 // "dd.mm.yy" → "yyyymmdd".
-QString datum(const QString& d)
+void datumAnhängen(QString& aus, QStringView d)
 {
     if (d.size() < 8)
-        return fest(d, 8);
-    return QString::number(ExpDatei::jahr(d.mid(6, 2).toInt())) + d.mid(3, 2) + d.left(2);
+        return festAnhängen(aus, d, 8);
+    zahlAnhängen(aus, ExpDatei::jahr(d.mid(6, 2).toInt()));
+    aus += d.mid(3, 2);
+    aus += d.left(2);
+}
+
+QStringView adifBand(QStringView band)
+{
+    static const std::pair<const char16_t*, const char16_t*> kBänder[] = {
+        { u"50MHz", u"6m" },
+        { u"144MHz", u"2m" },
+        { u"432MHz", u"70cm" },
+        { u"1296MHz", u"23cm" },
+        { u"2320MHz", u"13cm" },
+        { u"3400MHz", u"9cm" },
+        { u"5760MHz", u"6cm" },
+        { u"10368MHz", u"3cm" },
+        { u"24192MHz", u"1.25cm" },
+        { u"47088MHz", u"6mm" },
+        { u"76032MHz", u"4mm" },
+    };
+    for (const auto& [tabelle, adif] : kBänder) {
+        if (band == QStringView(tabelle))
+            return adif;
+    }
+    return {};
 }
 
 } // namespace
@@ -64,24 +100,10 @@ QStringList AdifDatei::kopf(const QDateTime& jetzt)
 
 QString AdifDatei::bandFeld(const QString& band)
 {
-    static const std::pair<const char16_t*, const char16_t*> kBänder[] = {
-        { u"50MHz", u"6m" },
-        { u"144MHz", u"2m" },
-        { u"432MHz", u"70cm" },
-        { u"1296MHz", u"23cm" },
-        { u"2320MHz", u"13cm" },
-        { u"3400MHz", u"9cm" },
-        { u"5760MHz", u"6cm" },
-        { u"10368MHz", u"3cm" },
-        { u"24192MHz", u"1.25cm" },
-        { u"47088MHz", u"6mm" },
-        { u"76032MHz", u"4mm" },
-    };
-    for (const auto& [tabelle, adif] : kBänder) {
-        if (band == QStringView(tabelle))
-            return tag(u"BAND"_s, QString::fromUtf16(adif));
-    }
-    return {};
+    QString s;
+    if (const QStringView adif = adifBand(band); !adif.isNull())
+        tagAnhängen(s, u"BAND", adif);
+    return s;
 }
 
 QString AdifDatei::satz(const QsoRecord& q, const QString& band)
@@ -92,10 +114,16 @@ QString AdifDatei::satz(const QsoRecord& q, const QString& band)
     // Appended in place: one record per contact of the band.
     QString s;
     s.reserve(200);
-    s += u"<call:"_s + QString::number(q.rufzeichen.size()) + u'>' + q.rufzeichen;
-    s += u"<qso_date:8:d>"_s + datum(q.datum) + u"<time_on:4>"_s;
+    tagAnhängen(s, u"call", q.rufzeichen);
+    s += u"<qso_date:8:d>";
+    datumAnhängen(s, q.datum);
+    s += u"<time_on:4>";
+    // "hh:mm" → "hhmm", padded like any fixed field.
     const QStringView zeit(q.zeit);
-    festAnhängen(s, QString(zeit.left(2) + zeit.mid(3, 2)), 4);
+    const qsizetype vorher = s.size();
+    s += zeit.left(2);
+    s += zeit.mid(3, 2);
+    festAnhängen(s, {}, 4 - (s.size() - vorher));
     s += cw ? u"<mode:2>CW<RST_RCVD:3>"_s : u"<mode:3>SSB<RST_RCVD:2>"_s;
     festAnhängen(s, q.rstErh, rst);
     s += cw ? u"<RST_SENT:3>"_s : u"<RST_SENT:2>"_s;
@@ -106,8 +134,10 @@ QString AdifDatei::satz(const QsoRecord& q, const QString& band)
     festAnhängen(s, QStringView(q.rstGeg).right(3), 3);
     s += u"<SRX:3>"_s;
     festAnhängen(s, QStringView(q.rstErh).right(3), 3);
-    s += u"<FREQ:"_s + QString::number(freq.size()) + u'>' + freq;
-    s += bandFeld(band) + u"<eor>"_s;
+    tagAnhängen(s, u"FREQ", freq);
+    if (const QStringView adif = adifBand(band); !adif.isNull())
+        tagAnhängen(s, u"BAND", adif);
+    s += u"<eor>";
     return s;
 }
 
