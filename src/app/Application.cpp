@@ -17,6 +17,7 @@
 #include "callinfo/CallInfoModel.h"
 #include "callinfo/CallInfoWindow.h"
 #include "callinfo/SammelimportLauf.h"
+#include "common/UserError.h"
 #include "contest/BandwahlDialog.h"
 #include "contest/ContestModel.h"
 #include "contest/ContestWindow.h"
@@ -151,6 +152,18 @@ void Application::starten(int splashMillisekunden)
         mainWindow_->contestWindow()->aktivieren();
         // Mail left over from an earlier run goes out in the background.
         mailVersand_->beimStartSenden();
+        // Opened and checked now rather than at the operator's first key; a missing or
+        // damaged file is still told by the first look-up, as it remembers the damage.
+        QTimer::singleShot(0, this, [this] {
+            try {
+                contestDat_.connection();
+            } catch (const UserError&) {
+            }
+            try {
+                callInfo_.connection();
+            } catch (const UserError&) {
+            }
+        });
     });
 }
 
