@@ -125,12 +125,10 @@ TEST_F(CallInfoModelTest, OwnEntryCannotBeEditedAndFieldsFollowTheEditingState)
 
     ci.nächster();
     ci.cmdEdit();
-    EXPECT_TRUE(ci.bearbeitung());
-    EXPECT_TRUE(ci.felderAktiv());
-    EXPECT_TRUE(ci.speichernAktiv());
-    EXPECT_FALSE(ci.bearbeitenAktiv());
     // Data1 is off while editing, so its moves cannot happen.
-    EXPECT_FALSE(ci.Data1Aktiv());
+    EXPECT_EQ((QList<bool> { ci.bearbeitung(), ci.felderAktiv(), ci.speichernAktiv(), ci.bearbeitenAktiv(),
+                  ci.Data1Aktiv() }),
+        (QList<bool> { true, true, true, false, false }));
 
     ci.setTxtName(u"Hans-Jürgen"_s);
     ci.setTxtDOK(u"F11"_s);

@@ -120,11 +120,9 @@ TEST_F(LogModelTest, EachBandKeepsItsStationData)
     model.bandWechseln(u"432MHz"_s);
     LogModel neu(model, prompter, clock);
     neu.aktivieren();
-    EXPECT_EQ(neu.text(F::Wettbewerb), u"Dezember-Contest UKW 2026"_s);
-    EXPECT_EQ(neu.text(F::Datum), u"05.12.2026"_s);
-    EXPECT_EQ(neu.text(F::DOK), u"X99"_s);
-    EXPECT_EQ(neu.text(F::Name), QString());
-    EXPECT_EQ(neu.text(F::Antenne), QString());
+    EXPECT_EQ((QStringList { neu.text(F::Wettbewerb), neu.text(F::Datum), neu.text(F::DOK), neu.text(F::Name),
+                  neu.text(F::Antenne) }),
+        (QStringList { u"Dezember-Contest UKW 2026"_s, u"05.12.2026"_s, u"X99"_s, QString(), QString() }));
 
     neu.setText(F::Name, u"Max Mustermann"_s);
     neu.setText(F::Antenne, u"21-Element"_s);
@@ -362,12 +360,6 @@ TEST_F(LogModelTest, AnEmptyBandHasNoExchangeFileAndTheWindowStays)
     EXPECT_EQ(zurück.count(), 0);
     EXPECT_TRUE(log.txtExportname().isEmpty());
 }
-
-} // namespace
-} // namespace tarvex
-
-namespace tarvex {
-namespace {
 
 struct FesteDruckerwahl final : Druckerwahl {
     QString standard;

@@ -213,9 +213,8 @@ TEST_F(NewContestTest, SecondContestReplacesTheOpenOneAndKeepsTheFields)
     form.setTxtLocator(u"JN48AA"_s);
     form.setBandGewählt(u"144MHz"_s, false);
     ASSERT_TRUE(form.anlegen());
-    EXPECT_EQ(contest.Datenbank(), u"MÄR2027.MDB"_s);
-    EXPECT_EQ(contest.Band(), u"432MHz"_s);
-    EXPECT_EQ(contest.felder().lblLocator, u"JN48AA"_s);
+    EXPECT_EQ((QStringList { contest.Datenbank(), contest.Band(), contest.felder().lblLocator }),
+        (QStringList { u"MÄR2027.MDB"_s, u"432MHz"_s, u"JN48AA"_s }));
     EXPECT_TRUE(QFileInfo::exists(u"MÄR2027.mdb"_s));
 }
 

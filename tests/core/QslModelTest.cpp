@@ -180,10 +180,8 @@ TEST_F(QslModelTest, SettingsAreLoadedStoredOnLeavingAndChoicesStartFresh)
     EXPECT_EQ(neu.feld(Feld::Höhe), u" 38,1 mm"_s);
     EXPECT_EQ(neu.feld(Feld::Station), u"Rig: ??????   Pwr: ??? watts   Ant:  ??????????"_s);
     EXPECT_EQ(neu.etikettenart(), 1);
-    EXPECT_TRUE(neu.chkZweiSpalten);
-    EXPECT_TRUE(neu.optPseQsl);
-    EXPECT_EQ(neu.txtCall(), u"*"_s);
-    EXPECT_EQ(neu.txtPunkte, u"0"_s);
+    EXPECT_TRUE(neu.chkZweiSpalten && neu.optPseQsl);
+    EXPECT_EQ((QStringList { neu.txtCall(), neu.txtPunkte }), (QStringList { u"*"_s, u"0"_s }));
 }
 
 TEST_F(QslModelTest, LabelStockSwitchesPageSizeCountAndColumns)
