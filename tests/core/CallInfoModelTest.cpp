@@ -184,9 +184,9 @@ TEST_F(CallInfoModelTest, LeavingWithUnsavedChangesAsks)
         prompter.vergiss();
         prompter.antworte(f.antwort);
         ci.cmdAbbrechen();
-        ASSERT_EQ(prompter.gezeigt().size(), 1);
-        EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(u"Der Eintrag DL1ABC wurde geändert."_s));
-        EXPECT_EQ(prompter.gezeigt()[0].knöpfe, Meldung::Knöpfe::JaNeinAbbrechen);
+        const Meldung m = prompter.einzige();
+        EXPECT_TRUE(m.text.startsWith(u"Der Eintrag DL1ABC wurde geändert."_s));
+        EXPECT_EQ(m.knöpfe, Meldung::Knöpfe::JaNeinAbbrechen);
         EXPECT_EQ(verlassen, f.verlassen ? 1 : 0);
         EXPECT_EQ(callInfo.name(u"DL1ABC"_s), f.gespeichert ? u"Neu"_s : u"Hans"_s);
         EXPECT_EQ(ci.bearbeitung(), !f.verlassen);
@@ -207,9 +207,7 @@ TEST_F(CallInfoModelTest, MissingFileIsCreatedEmptyWithANote)
 {
     QFile::remove(u"CALLINFO.MDB"_s);
     ci.aktivieren();
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_TRUE(
-        prompter.gezeigt()[0].text.endsWith(u" gab es keine CALLINFO.MDB. Sie wurde leer angelegt."_s));
+    EXPECT_TRUE(prompter.einzige().text.endsWith(u" gab es keine CALLINFO.MDB. Sie wurde leer angelegt."_s));
     EXPECT_EQ(ci.Data1Caption(), u"-1"_s);
     ci.aktivieren(); // once created, no second note
     EXPECT_EQ(prompter.gezeigt().size(), 1);
@@ -249,9 +247,9 @@ TEST_F(CallInfoModelTest, FullDiskOrReadOnlyFolderStillBrowsesAndSaysOnceWhySavi
         fenster.cmdEdit();
         fenster.setTxtName(u"Neu"_s);
         fenster.cmdSpeichern();
-        ASSERT_EQ(prompter.gezeigt().size(), 1);
-        EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
-        EXPECT_TRUE(prompter.gezeigt()[0].text.contains(u"CALLINFO.MDB"_s));
+        const Meldung m = prompter.einzige();
+        EXPECT_EQ(m.titel, u"Fehler"_s);
+        EXPECT_TRUE(m.text.contains(u"CALLINFO.MDB"_s));
         EXPECT_TRUE(fenster.bearbeitung()); // the typed text stays for another try
         EXPECT_EQ(fenster.eintrag().name, u"Neu"_s);
         EXPECT_EQ(test::dateiInhalt(disk.pfad(u"CALLINFO.MDB"_s)), vorher);

@@ -125,10 +125,10 @@ TEST_F(ContestÖffnenTest, AFileThatIsNoContestChangesNothing)
         prompter.vergiss();
         const QByteArray vorher = test::dateiInhalt(name);
         EXPECT_FALSE(contestÖffnen(model, prompter, dir.pfad(name)));
-        ASSERT_EQ(prompter.gezeigt().size(), 1) << name.toStdString();
-        EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
-        EXPECT_TRUE(prompter.gezeigt()[0].text.contains(name.mid(5)))
-            << prompter.texte().join(u'|').toStdString();
+        SCOPED_TRACE(name.toStdString());
+        const Meldung m = prompter.einzige();
+        EXPECT_EQ(m.titel, u"Fehler"_s);
+        EXPECT_TRUE(m.text.contains(name.mid(5))) << m.text.toStdString();
         EXPECT_EQ(test::dateiInhalt(name), vorher);
 
         EXPECT_EQ(model.Datenbank(), u"TEST.MDB"_s);

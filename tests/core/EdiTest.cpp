@@ -287,10 +287,9 @@ TEST_F(EdiTest, AFileThatCannotBeWrittenIsReportedAndStopsTheRun)
     ASSERT_TRUE(QDir(dir.root()).mkdir(u"144MHz-122026-DL0XX.EDI"_s));
     prompter.vergiss();
     log.drucken(drucker);
-    ASSERT_EQ(prompter.texte().size(), 1) << prompter.texte().join(u'\n').toStdString();
-    EXPECT_TRUE(
-        prompter.texte()[0].startsWith(u"Die EDI-Datei 144MHz-122026-DL0XX.EDI kann nicht geschrieben"_s));
-    EXPECT_TRUE(prompter.texte()[0].endsWith(u"Die weiteren Ausgaben entfallen."_s));
+    const QString text = prompter.einzige().text;
+    EXPECT_TRUE(text.startsWith(u"Die EDI-Datei 144MHz-122026-DL0XX.EDI kann nicht geschrieben"_s));
+    EXPECT_TRUE(text.endsWith(u"Die weiteren Ausgaben entfallen."_s));
     EXPECT_FALSE(QFile::exists(u"144MHz-122026-DL0XX.EDI.tmp"_s));
 }
 

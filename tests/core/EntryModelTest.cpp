@@ -202,10 +202,10 @@ TEST_F(EntryModelTest, InvalidLocatorIsReportedAndRemovedDistanceStays)
     zeile(u"JO31BA"_s);
     ASSERT_EQ(f().txtQRB, u"6"_s);
     zeile(u"JO31AY"_s);
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_EQ(prompter.gezeigt()[0].text, u"ungültiger Locator!"_s);
-    EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
-    EXPECT_EQ(prompter.gezeigt()[0].symbol, Meldung::Symbol::Ausrufezeichen);
+    const Meldung m = prompter.einzige();
+    EXPECT_EQ(m.text, u"ungültiger Locator!"_s);
+    EXPECT_EQ(m.titel, u"Fehler"_s);
+    EXPECT_EQ(m.symbol, Meldung::Symbol::Ausrufezeichen);
     EXPECT_EQ((QStringList { f().txtLocator, f().txtQRB, f().txtWinkel }),
         (QStringList { u""_s, u"6"_s, u"90"_s }));
 }

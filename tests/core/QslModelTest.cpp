@@ -91,8 +91,7 @@ TEST_F(QslModelTest, LimitThatIsNoNumberGivesAMessageAndAnEmptyList)
         qsl.txtPunkte = punkte;
         qsl.füllen();
         EXPECT_EQ(liste(), QStringList()) << punkte.toStdString();
-        ASSERT_EQ(prompter.gezeigt().size(), 1);
-        const QString text = prompter.gezeigt()[0].text;
+        const QString text = prompter.einzige().text;
         EXPECT_TRUE(text.endsWith(u"Bitte bei \u201EEntfernungen über\u201C eine Zahl (km) eingeben."_s));
         EXPECT_EQ(
             text.startsWith(u"\u201E"_s + punkte + u"\u201C ist keine Entfernung."_s), !punkte.isEmpty());

@@ -78,11 +78,11 @@ TEST_F(SaveTest, UnknownCountryQuestionAndItsThreeAnswers)
                          u"oder die QSO-Daten löschen (Nein)\noder diese ändern (Abbrechen)"_s;
     // Cancel: nothing happens.
     logge(u"LY2ABC KO24AA 59012"_s);
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_EQ(prompter.gezeigt()[0].text, text);
-    EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
-    EXPECT_EQ(prompter.gezeigt()[0].symbol, Meldung::Symbol::Kritisch);
-    EXPECT_EQ(prompter.gezeigt()[0].standard, Meldung::Antwort::Abbrechen);
+    const Meldung m = prompter.einzige();
+    EXPECT_EQ(m.text, text);
+    EXPECT_EQ(m.titel, u"Fehler"_s);
+    EXPECT_EQ(m.symbol, Meldung::Symbol::Kritisch);
+    EXPECT_EQ(m.standard, Meldung::Antwort::Abbrechen);
     EXPECT_EQ(f().txtCall, u"LY2ABC"_s);
 
     // Yes: the country list; choosing Litauen and an empty Enter saves.
@@ -174,8 +174,7 @@ TEST_F(SaveTest, UnwritableJournalRollsTheContactBack)
     ASSERT_TRUE(QDir().mkdir(u"TEST.txt"_s)); // cannot be opened as a file, not even by root
     logge(u"DL1ABC JO62QM 59012"_s);
     EXPECT_TRUE(band().isEmpty());
-    ASSERT_EQ(prompter.texte().size(), 1);
-    EXPECT_TRUE(prompter.texte()[0].contains(u"TEST.txt"_s));
+    EXPECT_TRUE(prompter.einzige().text.contains(u"TEST.txt"_s));
     EXPECT_EQ((QStringList { f().txtCall, f().txtNummer }), (QStringList { u"DL1ABC"_s, u"001"_s }));
 }
 
