@@ -136,9 +136,8 @@ TEST_F(CallInfoModelTest, OwnEntryCannotBeEditedAndFieldsFollowTheEditingState)
     ci.cmdSpeichern();
     EXPECT_FALSE(ci.bearbeitung());
     EXPECT_EQ(ci.Data1Caption(), u"1"_s);
-    EXPECT_EQ(ci.eintrag().name, u"Hans-Jürgen"_s);
-    EXPECT_TRUE(ci.eintrag().qslErhalten);
-    EXPECT_FALSE(ci.eintrag().qslGesendet);
+    EXPECT_EQ(
+        ci.eintrag(), (CallInfoEintrag { 2, u"DL1ABC"_s, u"Hans-Jürgen"_s, u"F11"_s, {}, {}, false, true }));
     EXPECT_EQ(callInfo.name(u"DL1ABC"_s), u"Hans-Jürgen"_s);
     EXPECT_EQ(calls().size(), 5);
 }
