@@ -143,9 +143,10 @@ TEST(KstZeile, Messages)
     for (const auto& f : fälle) {
         const auto n = kst::nachricht(f.zeile);
         ASSERT_EQ(n.has_value(), f.ist) << f.zeile.toStdString();
-        if (n)
-            EXPECT_EQ((QStringList { n->zeit, n->call, n->name, n->an, n->text }),
-                (QStringList { f.zeit, f.call, f.name, f.an, f.text }));
+        if (!n)
+            continue;
+        EXPECT_EQ((QStringList { n->zeit, n->call, n->name, n->an, n->text }),
+            (QStringList { f.zeit, f.call, f.name, f.an, f.text }));
     }
 }
 
@@ -168,9 +169,10 @@ TEST(KstZeile, Users)
     for (const auto& f : fälle) {
         const auto u = kst::nutzer(f.zeile);
         ASSERT_EQ(u.has_value(), f.ist) << f.zeile.toStdString();
-        if (u)
-            EXPECT_EQ(
-                (QStringList { u->call, u->locator, u->name }), (QStringList { f.call, f.locator, f.name }));
+        if (!u)
+            continue;
+        EXPECT_EQ(
+            (QStringList { u->call, u->locator, u->name }), (QStringList { f.call, f.locator, f.name }));
     }
 }
 
