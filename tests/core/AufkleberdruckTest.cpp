@@ -17,16 +17,8 @@ const QString kKopf = u"       To Radio:   "_s;
 
 QsoRecord qso(const QString& kernCall)
 {
-    QsoRecord q;
-    q.datum = u"05.12.26"_s;
-    q.zeit = u"14:05"_s;
-    q.rufzeichen = kernCall;
-    q.kernCall = kernCall;
-    q.rstGeg = u"59001"_s;
-    q.rstErh = u"57023"_s;
-    q.punkte = u"523"_s;
-    q.qsl = true;
-    return q;
+    return { 0, u"05.12.26"_s, u"14:05"_s, kernCall, u"59001"_s, u"57023"_s, {}, u"523"_s, {}, kernCall, {},
+        {}, {}, true };
 }
 
 QList<QsoRecord> qsos(int anzahl)

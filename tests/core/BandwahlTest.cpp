@@ -58,10 +58,10 @@ TEST_F(BandwahlTest, YesCarriesTheLastStationOverToTheNewBand)
 
     prompter.antworte(Meldung::Antwort::Ja);
     ASSERT_TRUE(wahl.BandSetzen(u"432MHz"_s));
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_TRUE(prompter.gezeigt()[0].text.contains(u"übernommen"_s));
-    EXPECT_EQ(prompter.gezeigt()[0].knöpfe, Meldung::Knöpfe::JaNein);
-    EXPECT_EQ(prompter.gezeigt()[0].standard, Meldung::Antwort::Ja);
+    const Meldung m = prompter.einzige();
+    EXPECT_TRUE(m.text.contains(u"übernommen"_s));
+    EXPECT_EQ(m.knöpfe, Meldung::Knöpfe::JaNein);
+    EXPECT_EQ(m.standard, Meldung::Antwort::Ja);
 
     EXPECT_EQ(model.Band(), u"432MHz"_s);
     EXPECT_EQ(settings.letztesBand(), u"432MHz"_s);
@@ -101,8 +101,8 @@ TEST_F(BandwahlTest, ABandTheFileLacksIsReportedAndChangesNothing)
 {
     settings.setBänder({ u"144MHz"_s, u"432MHz"_s, u"10368MHz"_s });
     EXPECT_FALSE(wahl.BandSetzen(u"10368MHz"_s));
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_TRUE(prompter.gezeigt()[0].text.contains(u"keine Tabelle"_s)) << prompter.texte()[0].toStdString();
+    const QString text = prompter.einzige().text;
+    EXPECT_TRUE(text.contains(u"keine Tabelle"_s)) << text.toStdString();
     EXPECT_EQ(model.Band(), u"144MHz"_s);
     EXPECT_EQ(settings.letztesBand(), u"144MHz"_s);
 }

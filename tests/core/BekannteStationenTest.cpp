@@ -37,9 +37,9 @@ TEST_F(BekannteStationenTest, ValidContactsOfAllBandsBecomeKnownAndFillTheLocato
     prompter.vergiss();
 
     stationen.ausContestÜbernehmen();
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_EQ(prompter.gezeigt()[0].titel, u"Hinweis"_s);
-    EXPECT_EQ(prompter.gezeigt()[0].text,
+    const Meldung m = prompter.einzige();
+    EXPECT_EQ(m.titel, u"Hinweis"_s);
+    EXPECT_EQ(m.text,
         u"Bekannte Stationen aus dem Contest übernommen:\n"
         u"2 neue Stationen, 0 Stationen ergänzt, 3 neue Locatoren."_s);
     EXPECT_EQ(locators(u"PA0AAA"_s), u"JO22AB JO22CD"_s);
@@ -72,8 +72,7 @@ TEST_F(BekannteStationenTest, FilesAreImportedAndADamagedOneIsNamedAndLeftOut)
     prompter.vergiss();
 
     stationen.dateienImportieren({ u"gut.edi"_s, u"kaputt.adi"_s, u"liste.txt"_s, u"fehlt.edi"_s });
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    const QString text = prompter.gezeigt()[0].text;
+    const QString text = prompter.einzige().text;
     EXPECT_TRUE(
         text.startsWith(u"Bekannte Stationen importiert:\n2 neue Stationen, 1 Station ergänzt, 3 neue "
                         u"Locatoren.\n1 Zeile ohne Rufzeichen oder Locator wurde übergangen.\n\n"
@@ -92,15 +91,13 @@ TEST_F(BekannteStationenTest, WithoutContestOrContestDatTheOperatorIsTold)
 {
     model.schließen();
     stationen.ausContestÜbernehmen();
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_EQ(prompter.gezeigt()[0].text, u"Es ist kein Contest geöffnet."_s);
+    EXPECT_EQ(prompter.einzige().text, u"Es ist kein Contest geöffnet."_s);
 
     QFile::remove(u"CONTEST.DAT"_s);
     writeTextFile(u"liste.txt"_s, { u"SP1XYZ JO72AA"_s });
     prompter.vergiss();
     stationen.dateienImportieren({ u"liste.txt"_s });
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(u"Die Referenzdatei CONTEST.DAT fehlt"_s));
+    EXPECT_TRUE(prompter.einzige().text.startsWith(u"Die Referenzdatei CONTEST.DAT fehlt"_s));
 }
 
 // The files come from the open dialog; cancelling it imports nothing and says nothing.
@@ -115,9 +112,8 @@ TEST_F(BekannteStationenTest, TheFilesAreAskedForFirst)
 
     prompter.antworteDatei(u"liste.txt"_s);
     stationen.importieren();
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_TRUE(prompter.gezeigt()[0].text.contains(u"1 neue Station,"_s))
-        << prompter.gezeigt()[0].text.toStdString();
+    const QString text = prompter.einzige().text;
+    EXPECT_TRUE(text.contains(u"1 neue Station,"_s)) << text.toStdString();
 }
 
 } // namespace

@@ -125,12 +125,10 @@ TEST_F(CallInfoModelTest, OwnEntryCannotBeEditedAndFieldsFollowTheEditingState)
 
     ci.nächster();
     ci.cmdEdit();
-    EXPECT_TRUE(ci.bearbeitung());
-    EXPECT_TRUE(ci.felderAktiv());
-    EXPECT_TRUE(ci.speichernAktiv());
-    EXPECT_FALSE(ci.bearbeitenAktiv());
     // Data1 is off while editing, so its moves cannot happen.
-    EXPECT_FALSE(ci.Data1Aktiv());
+    EXPECT_EQ((QList<bool> { ci.bearbeitung(), ci.felderAktiv(), ci.speichernAktiv(), ci.bearbeitenAktiv(),
+                  ci.Data1Aktiv() }),
+        (QList<bool> { true, true, true, false, false }));
 
     ci.setTxtName(u"Hans-Jürgen"_s);
     ci.setTxtDOK(u"F11"_s);
@@ -138,9 +136,8 @@ TEST_F(CallInfoModelTest, OwnEntryCannotBeEditedAndFieldsFollowTheEditingState)
     ci.cmdSpeichern();
     EXPECT_FALSE(ci.bearbeitung());
     EXPECT_EQ(ci.Data1Caption(), u"1"_s);
-    EXPECT_EQ(ci.eintrag().name, u"Hans-Jürgen"_s);
-    EXPECT_TRUE(ci.eintrag().qslErhalten);
-    EXPECT_FALSE(ci.eintrag().qslGesendet);
+    EXPECT_EQ(
+        ci.eintrag(), (CallInfoEintrag { 2, u"DL1ABC"_s, u"Hans-Jürgen"_s, u"F11"_s, {}, {}, false, true }));
     EXPECT_EQ(callInfo.name(u"DL1ABC"_s), u"Hans-Jürgen"_s);
     EXPECT_EQ(calls().size(), 5);
 }
@@ -186,9 +183,9 @@ TEST_F(CallInfoModelTest, LeavingWithUnsavedChangesAsks)
         prompter.vergiss();
         prompter.antworte(f.antwort);
         ci.cmdAbbrechen();
-        ASSERT_EQ(prompter.gezeigt().size(), 1);
-        EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(u"Der Eintrag DL1ABC wurde geändert."_s));
-        EXPECT_EQ(prompter.gezeigt()[0].knöpfe, Meldung::Knöpfe::JaNeinAbbrechen);
+        const Meldung m = prompter.einzige();
+        EXPECT_TRUE(m.text.startsWith(u"Der Eintrag DL1ABC wurde geändert."_s));
+        EXPECT_EQ(m.knöpfe, Meldung::Knöpfe::JaNeinAbbrechen);
         EXPECT_EQ(verlassen, f.verlassen ? 1 : 0);
         EXPECT_EQ(callInfo.name(u"DL1ABC"_s), f.gespeichert ? u"Neu"_s : u"Hans"_s);
         EXPECT_EQ(ci.bearbeitung(), !f.verlassen);
@@ -209,9 +206,7 @@ TEST_F(CallInfoModelTest, MissingFileIsCreatedEmptyWithANote)
 {
     QFile::remove(u"CALLINFO.MDB"_s);
     ci.aktivieren();
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_TRUE(
-        prompter.gezeigt()[0].text.endsWith(u" gab es keine CALLINFO.MDB. Sie wurde leer angelegt."_s));
+    EXPECT_TRUE(prompter.einzige().text.endsWith(u" gab es keine CALLINFO.MDB. Sie wurde leer angelegt."_s));
     EXPECT_EQ(ci.Data1Caption(), u"-1"_s);
     ci.aktivieren(); // once created, no second note
     EXPECT_EQ(prompter.gezeigt().size(), 1);
@@ -251,9 +246,9 @@ TEST_F(CallInfoModelTest, FullDiskOrReadOnlyFolderStillBrowsesAndSaysOnceWhySavi
         fenster.cmdEdit();
         fenster.setTxtName(u"Neu"_s);
         fenster.cmdSpeichern();
-        ASSERT_EQ(prompter.gezeigt().size(), 1);
-        EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
-        EXPECT_TRUE(prompter.gezeigt()[0].text.contains(u"CALLINFO.MDB"_s));
+        const Meldung m = prompter.einzige();
+        EXPECT_EQ(m.titel, u"Fehler"_s);
+        EXPECT_TRUE(m.text.contains(u"CALLINFO.MDB"_s));
         EXPECT_TRUE(fenster.bearbeitung()); // the typed text stays for another try
         EXPECT_EQ(fenster.eintrag().name, u"Neu"_s);
         EXPECT_EQ(test::dateiInhalt(disk.pfad(u"CALLINFO.MDB"_s)), vorher);

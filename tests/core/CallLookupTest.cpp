@@ -98,8 +98,7 @@ TEST_F(CallLookupTest, LocatorChoiceList)
 TEST_F(CallLookupTest, SquareMismatchIsReportedAfterEachTokenWhileItLasts)
 {
     zeile(u"F5ABC JO31AB"_s); // France is not in JO31
-    ASSERT_EQ(prompter.texte().size(), 1);
-    EXPECT_TRUE(prompter.texte()[0].contains(u"passen nicht zusammen"_s));
+    EXPECT_TRUE(prompter.einzige().text.contains(u"passen nicht zusammen"_s));
     zeile(u"59001"_s); // no call or locator change: no look-up
     EXPECT_EQ(prompter.texte().size(), 1);
     zeile(u"/P"_s);
@@ -199,6 +198,7 @@ TEST_F(CallLookupTest, DamagedContestDatIsTreatedLikeAMissingOne)
     };
     int nummer = 1;
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.fall);
         // A good file in between, so that each damage is news to the operator.
         ersetze(gut);
         model.entry().Löschen();
@@ -211,11 +211,9 @@ TEST_F(CallLookupTest, DamagedContestDatIsTreatedLikeAMissingOne)
         zeile(call + u" JO31AB"_s);
         logge(u"5900"_s + QString::number(nummer));
         // One German message naming the file, no engine text, no question: the contact is stored.
-        EXPECT_EQ(prompter.texte().size(), 1) << c.fall << " " << prompter.texte().join(u'|').toStdString();
-        const QString text = prompter.texte().value(0);
-        EXPECT_TRUE(text.contains(u"CONTEST.DAT"_s) && text.contains(u"beschädigt"_s))
-            << c.fall << text.toStdString();
-        ASSERT_EQ(band().size(), nummer) << c.fall;
+        const QString text = prompter.einzige().text;
+        EXPECT_TRUE(text.contains(u"CONTEST.DAT"_s) && text.contains(u"beschädigt"_s)) << text.toStdString();
+        ASSERT_EQ(band().size(), nummer);
         EXPECT_EQ(band().last().rufzeichen, call);
         ++nummer;
     }
@@ -242,8 +240,8 @@ TEST_F(CallLookupTest, LockedContestDatIsReportedAndReadAgainWhenFree)
         prompter.vergiss();
         zeile(u"F5ABC"_s);
         EXPECT_EQ(f().lblLand, u""_s);
-        ASSERT_EQ(prompter.texte().size(), 1);
-        EXPECT_TRUE(prompter.texte()[0].contains(u"anderen Programm"_s)) << prompter.texte()[0].toStdString();
+        const QString text = prompter.einzige().text;
+        EXPECT_TRUE(text.contains(u"anderen Programm"_s)) << text.toStdString();
         schreiber.exec(u"ROLLBACK"_s);
     }
     model.entry().Löschen();

@@ -31,15 +31,12 @@ TEST_F(ContestLifecycleTest, RestartReopensContestBandAndScore)
 
     auto m = neuerStart();
     EXPECT_TRUE(reopened);
-    EXPECT_EQ(m->Band(), u"432MHz"_s);
-    EXPECT_EQ(m->lblBand(), u"432 MHz"_s);
-    EXPECT_EQ(m->fenstertitel(), u"Contest  -  test.mdb"_s);
-    EXPECT_EQ(m->spielstand().txtPunkte, u"531"_s);
-    EXPECT_EQ(m->felder().txtNummer, u"002"_s);
-    EXPECT_EQ(m->felder().txtRSTgeg, u"599"_s);
     EXPECT_EQ(m->UTC(), -2);
-    EXPECT_EQ(m->lblCall(), u"DL0XX"_s); // from PARAM
-    EXPECT_EQ(m->felder().lblLocator, u"JO31AA"_s);
+    // The station comes from PARAM.
+    EXPECT_EQ((QStringList { m->Band(), m->lblBand(), m->fenstertitel(), m->spielstand().txtPunkte,
+                  m->felder().txtNummer, m->felder().txtRSTgeg, m->lblCall(), m->felder().lblLocator }),
+        (QStringList { u"432MHz"_s, u"432 MHz"_s, u"Contest  -  test.mdb"_s, u"531"_s, u"002"_s, u"599"_s,
+            u"DL0XX"_s, u"JO31AA"_s }));
 }
 
 TEST_F(ContestLifecycleTest, MissingOrEmptyRememberedContestStartsWithoutOne)
@@ -89,12 +86,6 @@ TEST_F(ContestLifecycleTest, InfoBoxNamesContestAndStation)
     EXPECT_TRUE(info.text.contains(u"QSOs auf diesem Band: 1"_s));
 }
 
-} // namespace
-} // namespace tarvex
-
-namespace tarvex {
-namespace {
-
 // Coming back to the logging window re-reads the score only when someone else
 // wrote to the file: the model's own saves are counted already, a write from
 // another window (an import, a QSL mark) is not.
@@ -102,8 +93,10 @@ TEST_F(ContestLifecycleTest, ReturningRereadsTheScoreOnlyAfterAWriteFromElsewher
 {
     logge(u"DL1ABC JO62QM 59012"_s);
     model.Punkte();
-    EXPECT_EQ(model.spielstand().txtNummer, u"002"_s);
-    EXPECT_EQ(model.spielstand().txtPunkte, u"531"_s);
+    const auto stand = [&] {
+        return QStringList { model.spielstand().txtNummer, model.spielstand().txtPunkte };
+    };
+    EXPECT_EQ(stand(), (QStringList { u"002"_s, u"531"_s }));
 
     QsoRecord fremd = band().front();
     fremd.nummer = 2;
@@ -111,8 +104,7 @@ TEST_F(ContestLifecycleTest, ReturningRereadsTheScoreOnlyAfterAWriteFromElsewher
     fremd.kernCall = u"OK1KKW"_s;
     model.db()->qsosImportieren(u"144MHz"_s, { fremd });
     model.Punkte();
-    EXPECT_EQ(model.spielstand().txtNummer, u"003"_s);
-    EXPECT_EQ(model.spielstand().txtPunkte, u"1062"_s);
+    EXPECT_EQ(stand(), (QStringList { u"003"_s, u"1062"_s }));
 
     // The QSL marks change no score: they leave the count as it is.
     const qint64 vorher = model.db()->änderungen();

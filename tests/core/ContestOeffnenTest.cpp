@@ -56,11 +56,9 @@ TEST_F(ContestÖffnenTest, BandKeysAndCurrentBandComeFromTheFilesTables)
         ASSERT_TRUE(contestÖffnen(model, prompter, pfad)) << prompter.texte().join(u'|').toStdString();
         const QString aktuell = QString::fromUtf16(c.aktuell);
         EXPECT_EQ(bandSchlüssel(), c.schlüssel) << pfad.toStdString();
-        EXPECT_EQ(model.Band(), aktuell);
-        EXPECT_EQ(model.Datenbank(), pfad);
-        EXPECT_EQ(model.fenstertitel(), u"Contest  -  "_s + pfad.toLower());
-        EXPECT_EQ(settings.letzterContest(), pfad);
-        EXPECT_EQ(settings.letztesBand(), aktuell);
+        EXPECT_EQ((QStringList { model.Band(), model.Datenbank(), model.fenstertitel(),
+                      settings.letzterContest(), settings.letztesBand() }),
+            (QStringList { aktuell, pfad, u"Contest  -  "_s + pfad.toLower(), pfad, aktuell }));
     }
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
 }
@@ -95,11 +93,10 @@ TEST_F(ContestÖffnenTest, OldContestsOpenUpgradedWithTmpAndParam)
         model.setEigeneStation(u"DL0XX"_s, u"JO31AA"_s);
 
         ASSERT_TRUE(contestÖffnen(model, prompter, pfad)) << prompter.texte().join(u'|').toStdString();
-        EXPECT_EQ(model.Band(), u"144MHz"_s);
-        EXPECT_EQ(model.lblCall(), QString::fromUtf16(c.call));
-        EXPECT_EQ(f().lblLocator, QString::fromUtf16(c.locator));
-        EXPECT_EQ(f().txtNummer, u"002"_s);
-        EXPECT_EQ(model.spielstand().txtPunkte, u"531"_s);
+        EXPECT_EQ((QStringList { model.Band(), model.lblCall(), f().lblLocator, f().txtNummer,
+                      model.spielstand().txtPunkte }),
+            (QStringList { u"144MHz"_s, QString::fromUtf16(c.call), QString::fromUtf16(c.locator), u"002"_s,
+                u"531"_s }));
 
         ContestDatabase db = ContestDatabase::öffnen(pfad);
         EXPECT_EQ(db.feldAnzahl(u"144MHz"_s), 14);
@@ -128,10 +125,10 @@ TEST_F(ContestÖffnenTest, AFileThatIsNoContestChangesNothing)
         prompter.vergiss();
         const QByteArray vorher = test::dateiInhalt(name);
         EXPECT_FALSE(contestÖffnen(model, prompter, dir.pfad(name)));
-        ASSERT_EQ(prompter.gezeigt().size(), 1) << name.toStdString();
-        EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
-        EXPECT_TRUE(prompter.gezeigt()[0].text.contains(name.mid(5)))
-            << prompter.texte().join(u'|').toStdString();
+        SCOPED_TRACE(name.toStdString());
+        const Meldung m = prompter.einzige();
+        EXPECT_EQ(m.titel, u"Fehler"_s);
+        EXPECT_TRUE(m.text.contains(name.mid(5))) << m.text.toStdString();
         EXPECT_EQ(test::dateiInhalt(name), vorher);
 
         EXPECT_EQ(model.Datenbank(), u"TEST.MDB"_s);

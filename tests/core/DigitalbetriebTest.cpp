@@ -58,8 +58,8 @@ TEST_F(DigitalTest, ContactIsStoredAsIfTyped)
             u"0"_s, u"DL1ABC"_s, u"JO31"_s, u"Deutschland"_s, u"FT8"_s, false }));
     EXPECT_EQ(meldungen, QStringList { u"FT8: DL1ABC JO31AB 5 km gespeichert"_s });
     EXPECT_TRUE(test::dateiInhalt(u"TEST.txt"_s).contains("DL1ABC"));
-    EXPECT_EQ(model.spielstand().txtNummer, u"002"_s);
-    EXPECT_EQ(f().txtNummer, u"002"_s);
+    EXPECT_EQ(
+        (QStringList { model.spielstand().txtNummer, f().txtNummer }), (QStringList { u"002"_s, u"002"_s }));
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
     EXPECT_TRUE(betrieb.wartende().isEmpty());
 }
@@ -128,16 +128,13 @@ TEST_F(DigitalTest, OperatorsEntryInProgressIsKept)
     ASSERT_EQ(f().txtCall, u"OK1KKK"_s);
     senden(qso(u"DL1ABC"_s, u"JO31AB"_s));
     ASSERT_EQ(band().size(), 1);
-    EXPECT_EQ(f().txtCall, u"OK1KKK"_s);
-    EXPECT_EQ(f().txtLocator, u"JO70AA"_s);
-    EXPECT_EQ(f().txtRSTerh, u"57012"_s);
-    EXPECT_EQ(f().txtNummer, u"002"_s);
+    EXPECT_EQ((QStringList { f().txtCall, f().txtLocator, f().txtRSTerh, f().txtNummer }),
+        (QStringList { u"OK1KKK"_s, u"JO70AA"_s, u"57012"_s, u"002"_s }));
     zeile(QString());
     const QList<QsoRecord> zeilen = band();
     ASSERT_EQ(zeilen.size(), 2);
-    EXPECT_EQ(zeilen.at(1).rufzeichen, u"OK1KKK"_s);
-    EXPECT_EQ(zeilen.at(1).rstGeg, u"59002"_s);
-    EXPECT_EQ(zeilen.at(1).kommentar, u" "_s);
+    EXPECT_EQ((QStringList { zeilen.at(1).rufzeichen, zeilen.at(1).rstGeg, zeilen.at(1).kommentar }),
+        (QStringList { u"OK1KKK"_s, u"59002"_s, u" "_s }));
 }
 
 TEST_F(DigitalTest, WaitingListIsWorkedThrough)
@@ -176,10 +173,8 @@ TEST_F(DigitalTest, WaitingListIsWorkedThrough)
     // Completing: into the input line, where the operator adds the locator's end.
     betrieb.vervollständigen(0);
     EXPECT_TRUE(betrieb.wartende().isEmpty());
-    EXPECT_EQ(f().txtCall, u"DK7AA"_s);
-    EXPECT_EQ(f().txtInput, u"JO62"_s);
-    EXPECT_EQ(f().txtRSTerh, u"57"_s);
-    EXPECT_EQ(f().txtUhrzeit, u"14:40"_s);
+    EXPECT_EQ((QStringList { f().txtCall, f().txtInput, f().txtRSTerh, f().txtUhrzeit }),
+        (QStringList { u"DK7AA"_s, u"JO62"_s, u"57"_s, u"14:40"_s }));
     zeile(u"QM"_s);
     zeile(QString());
     zeilen = band();

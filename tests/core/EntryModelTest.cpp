@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 struct RecordingActions final : EntryActions {
     QStringList calls;
-    std::function<void()> beimPrüfen;
+    std::function<void()> beimPrüfen, beimSpeichern;
     void prüfen() override
     {
         calls.append(u"prüfen"_s);
@@ -21,7 +21,12 @@ struct RecordingActions final : EntryActions {
             beimPrüfen();
     }
     void suchen(const QString& muster) override { calls.append(u"suchen "_s + muster); }
-    void speichern() override { calls.append(u"speichern"_s); }
+    void speichern() override
+    {
+        calls.append(u"speichern"_s);
+        if (beimSpeichern)
+            beimSpeichern();
+    }
     void doppelFrage() override { calls.append(u"doppelFrage"_s); }
     void alleAnzeigen() override { calls.append(u"alleAnzeigen"_s); }
 };
@@ -56,13 +61,9 @@ protected:
 TEST_F(EntryModelTest, CallLocatorAndReportInOneLine)
 {
     zeile(u"dl1abc jo31ab 59001"_s);
-    EXPECT_EQ(f().txtCall, u"DL1ABC"_s);
-    EXPECT_EQ(f().txtLocator, u"JO31AB"_s);
-    EXPECT_EQ(f().txtRSTerh, u"59001"_s);
-    EXPECT_EQ(f().txtInput, u""_s);
-    EXPECT_EQ(f().txtQRB, u"5"_s);
-    EXPECT_EQ(f().txtWinkel, u"0"_s);
-    EXPECT_EQ(f().lblPfeil, u"\u2191"_s);
+    EXPECT_EQ((QStringList { f().txtCall, f().txtLocator, f().txtRSTerh, f().txtInput, f().txtQRB,
+                  f().txtWinkel, f().lblPfeil }),
+        (QStringList { u"DL1ABC"_s, u"JO31AB"_s, u"59001"_s, u""_s, u"5"_s, u"0"_s, u"\u2191"_s }));
     EXPECT_EQ(actions.calls, (QStringList { u"prüfen"_s, u"prüfen"_s }));
     // The keystroke log holds each classified token.
     EXPECT_EQ(log.zeilen(), (QStringList { u"DL1ABC"_s, u"JO31AB"_s, u"59001"_s }));
@@ -201,13 +202,12 @@ TEST_F(EntryModelTest, InvalidLocatorIsReportedAndRemovedDistanceStays)
     zeile(u"JO31BA"_s);
     ASSERT_EQ(f().txtQRB, u"6"_s);
     zeile(u"JO31AY"_s);
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_EQ(prompter.gezeigt()[0].text, u"ungültiger Locator!"_s);
-    EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
-    EXPECT_EQ(prompter.gezeigt()[0].symbol, Meldung::Symbol::Ausrufezeichen);
-    EXPECT_EQ(f().txtLocator, u""_s);
-    EXPECT_EQ(f().txtQRB, u"6"_s);
-    EXPECT_EQ(f().txtWinkel, u"90"_s);
+    const Meldung m = prompter.einzige();
+    EXPECT_EQ(m.text, u"ungültiger Locator!"_s);
+    EXPECT_EQ(m.titel, u"Fehler"_s);
+    EXPECT_EQ(m.symbol, Meldung::Symbol::Ausrufezeichen);
+    EXPECT_EQ((QStringList { f().txtLocator, f().txtQRB, f().txtWinkel }),
+        (QStringList { u""_s, u"6"_s, u"90"_s }));
 }
 
 TEST_F(EntryModelTest, SearchLeavesTheLineAndCallsSearch)
@@ -256,22 +256,11 @@ TEST_F(EntryModelTest, F12SavesOnlyInLogKeyMode)
     EXPECT_TRUE(actions.calls.isEmpty());
     model.felder().loggen = Speichertaste::F12;
     bool f12BeimSpeichern = false;
-    struct Spy final : EntryActions {
-        bool* seen;
-        EntryModel* m;
-        void prüfen() override { }
-        void suchen(const QString&) override { }
-        void speichern() override { *seen = m->felder().f12; }
-        void doppelFrage() override { }
-        void alleAnzeigen() override { }
-    } spy;
-    spy.seen = &f12BeimSpeichern;
-    EntryModel second(spy, prompter, log);
-    spy.m = &second;
-    second.felder().loggen = Speichertaste::F12;
-    second.f12();
+    actions.beimSpeichern = [&] { f12BeimSpeichern = f().f12; };
+    model.f12();
+    EXPECT_EQ(actions.calls, QStringList { u"speichern"_s });
     EXPECT_TRUE(f12BeimSpeichern);
-    EXPECT_FALSE(second.felder().f12);
+    EXPECT_FALSE(f().f12);
 }
 
 TEST_F(EntryModelTest, EscapeResetsEntryAndShowsAll)
@@ -282,16 +271,11 @@ TEST_F(EntryModelTest, EscapeResetsEntryAndShowsAll)
     zeile(u"DL1ABC/P JO31AB 59001 Q K:hi 1200"_s);
     model.felder().ungültig = true;
     model.escape();
-    EXPECT_EQ(f().txtCall, u""_s);
-    EXPECT_EQ(f().txtLocator, u""_s);
-    EXPECT_EQ(f().txtRSTerh, u""_s);
-    EXPECT_EQ(f().txtRSTgeg, u"599"_s);
-    EXPECT_EQ(f().txtUhrzeit, u"12:34"_s);
-    EXPECT_EQ(f().txtKommentar, u""_s);
-    EXPECT_FALSE(f().chkQSL);
-    EXPECT_FALSE(f().ungültig);
-    EXPECT_EQ(f().txtNummer, u"007"_s); // not touched
-    EXPECT_TRUE(f().Zeit); // not touched
+    // The number and the running clock are not touched.
+    EXPECT_EQ((QStringList { f().txtCall, f().txtLocator, f().txtRSTerh, f().txtRSTgeg, f().txtUhrzeit,
+                  f().txtKommentar, f().txtNummer }),
+        (QStringList { u""_s, u""_s, u""_s, u"599"_s, u"12:34"_s, u""_s, u"007"_s }));
+    EXPECT_EQ((QList<bool> { f().chkQSL, f().ungültig, f().Zeit }), (QList<bool> { false, false, true }));
     EXPECT_EQ(actions.calls.last(), u"alleAnzeigen"_s);
 }
 

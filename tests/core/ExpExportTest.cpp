@@ -21,21 +21,16 @@ using namespace Qt::StringLiterals;
 QsoRecord qso(const QString& datum, const QString& call, const QString& geg, const QString& erh,
     const QString& locator, const QString& punkte = u"512"_s, const QString& land = u"Deutschland"_s)
 {
-    QsoRecord q;
-    q.datum = datum;
-    q.zeit = u"12:34"_s;
-    q.rufzeichen = call;
-    q.rstGeg = geg;
-    q.rstErh = erh;
-    q.locator = locator;
-    q.punkte = punkte;
-    q.winkel = u"87"_s;
-    q.kernCall = call.section(u'/', 0, 0);
-    q.square = punkte == kUngültigePunkte ? u" "_s : locator.left(4);
-    q.land = punkte == kUngültigePunkte ? u" "_s : land;
-    q.kommentar = u"Notiz"_s;
-    q.qsl = true;
-    return q;
+    const bool ungültig = punkte == kUngültigePunkte;
+    return { 0, datum, u"12:34"_s, call, geg, erh, locator, punkte, u"87"_s, call.section(u'/', 0, 0),
+        ungültig ? u" "_s : locator.left(4), ungültig ? u" "_s : land, u"Notiz"_s, true };
+}
+
+// What an ADIF record is made of.
+QsoRecord adifQso(const QString& datum, const QString& zeit, const QString& call, const QString& geg,
+    const QString& erh, const QString& locator)
+{
+    return { 0, datum, zeit, call, geg, erh, locator, {}, {}, {}, {}, {}, {}, false };
 }
 
 class ExpExportTest : public test::ContestFixture {
@@ -236,13 +231,8 @@ TEST(AdifDatei, ModeReportsAndBandField)
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(QString::fromUtf16(f.band).toStdString());
-        QsoRecord q;
-        q.datum = u"31.12.29"_s;
-        q.zeit = u"23:59"_s;
-        q.rufzeichen = u"OE/DL1ABC/P"_s;
-        q.rstGeg = QString::fromUtf16(f.geg);
-        q.rstErh = QString::fromUtf16(f.erh);
-        q.locator = u"JO62QM"_s;
+        const QsoRecord q = adifQso(u"31.12.29"_s, u"23:59"_s, u"OE/DL1ABC/P"_s, QString::fromUtf16(f.geg),
+            QString::fromUtf16(f.erh), u"JO62QM"_s);
         EXPECT_EQ(AdifDatei::satz(q, QString::fromUtf16(f.band)),
             u"<call:11>OE/DL1ABC/P<qso_date:8:d>20291231<time_on:4>2359"_s + QString::fromUtf16(f.mitte)
                 + QString::fromUtf16(f.ende));
@@ -269,13 +259,8 @@ TEST(AdifDatei, WriterThenReaderGivesTheFieldsBack)
     };
     QStringList zeilen = AdifDatei::kopf(QDateTime(QDate(2026, 12, 5), QTime(14, 5)));
     for (const Fall& f : fälle) {
-        QsoRecord q;
-        q.datum = u"05.12.26"_s;
-        q.zeit = u"14:05"_s;
-        q.rufzeichen = QString::fromUtf16(f.call);
-        q.rstGeg = QString::fromUtf16(f.geg);
-        q.rstErh = QString::fromUtf16(f.erh);
-        q.locator = QString::fromUtf16(f.locator);
+        const QsoRecord q = adifQso(u"05.12.26"_s, u"14:05"_s, QString::fromUtf16(f.call),
+            QString::fromUtf16(f.geg), QString::fromUtf16(f.erh), QString::fromUtf16(f.locator));
         zeilen.append(AdifDatei::satz(q, QString::fromUtf16(f.band)));
     }
     const QList<AdifDatei::Satz> sätze = AdifDatei::lesen(zeilen.join(u"\r\n"_s) + u"\r\n"_s);

@@ -123,8 +123,7 @@ TEST_F(MitDaemon, TheDummyTransceiverGivesFrequencyModeAndTheBandQuestion)
 
     // Saving on 144 MHz asks; No is the default, Yes goes on.
     EXPECT_FALSE(station.speichernFreigeben(u"144MHz"_s));
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    const Meldung& frage = prompter.gezeigt().first();
+    const Meldung frage = prompter.einzige();
     EXPECT_EQ(frage.text,
         u"Der Transceiver steht auf 432,200 MHz, gespeichert wird auf 144 MHz. Trotzdem speichern?"_s);
     EXPECT_EQ(frage.titel, u"Frage"_s);

@@ -87,8 +87,7 @@ TEST_F(LogModelTest, DateMustBeWrittenTTMMJJJJ)
             EXPECT_TRUE(prompter.gezeigt().isEmpty());
             continue;
         }
-        ASSERT_EQ(prompter.gezeigt().size(), 1);
-        EXPECT_TRUE(prompter.gezeigt()[0].text.contains(u"'TT.MM.JJJJ'"_s));
+        EXPECT_TRUE(prompter.einzige().text.contains(u"'TT.MM.JJJJ'"_s));
     }
     EXPECT_EQ(fokus.count(), 4);
     // The field takes ten characters; a longer text fails all the same.
@@ -120,11 +119,9 @@ TEST_F(LogModelTest, EachBandKeepsItsStationData)
     model.bandWechseln(u"432MHz"_s);
     LogModel neu(model, prompter, clock);
     neu.aktivieren();
-    EXPECT_EQ(neu.text(F::Wettbewerb), u"Dezember-Contest UKW 2026"_s);
-    EXPECT_EQ(neu.text(F::Datum), u"05.12.2026"_s);
-    EXPECT_EQ(neu.text(F::DOK), u"X99"_s);
-    EXPECT_EQ(neu.text(F::Name), QString());
-    EXPECT_EQ(neu.text(F::Antenne), QString());
+    EXPECT_EQ((QStringList { neu.text(F::Wettbewerb), neu.text(F::Datum), neu.text(F::DOK), neu.text(F::Name),
+                  neu.text(F::Antenne) }),
+        (QStringList { u"Dezember-Contest UKW 2026"_s, u"05.12.2026"_s, u"X99"_s, QString(), QString() }));
 
     neu.setText(F::Name, u"Max Mustermann"_s);
     neu.setText(F::Antenne, u"21-Element"_s);
@@ -250,10 +247,10 @@ TEST_F(LogModelTest, AFullDiskLeavesThePreviousLogFile)
     log.drucken(drucker);
     AtomicTextFile::setSystemaufrufe({});
     EXPECT_EQ(test::dateiInhalt(u"LOG1.TXT"_s), QByteArray("das alte Log\r\n"));
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(
-        u"Die Datei LOG1.TXT kann nicht geschrieben werden: der Datenträger ist voll."_s))
-        << prompter.gezeigt()[0].text.toStdString();
+    const QString text = prompter.einzige().text;
+    EXPECT_TRUE(
+        text.startsWith(u"Die Datei LOG1.TXT kann nicht geschrieben werden: der Datenträger ist voll."_s))
+        << text.toStdString();
     EXPECT_EQ(QDir::current().entryList({ u".*"_s }, QDir::Files | QDir::Hidden), QStringList());
 }
 
@@ -312,16 +309,14 @@ TEST_F(LogModelTest, FailuresAreToldAndLeaveTheContestAlone)
     // No file name: nothing runs, the focus goes to the name.
     log.setInDatei(true);
     log.drucken(drucker);
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(u"Bitte den Namen der Datei eingeben"_s));
+    EXPECT_TRUE(prompter.einzige().text.startsWith(u"Bitte den Namen der Datei eingeben"_s));
     EXPECT_EQ(dateiFokus.count(), 1);
 
     // A file that cannot be created: its name and the reason, no reminder, the window stays.
     prompter.vergiss();
     log.setTxtDateiName(u"FEHLT/LOG.TXT"_s);
     log.drucken(drucker);
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    const QString text = prompter.gezeigt()[0].text;
+    const QString text = prompter.einzige().text;
     EXPECT_TRUE(text.startsWith(u"Die Datei FEHLT/LOG.TXT kann nicht geschrieben werden: "_s))
         << text.toStdString();
     EXPECT_TRUE(text.endsWith(u"Die weiteren Ausgaben entfallen."_s)) << text.toStdString();
@@ -357,17 +352,10 @@ TEST_F(LogModelTest, AnEmptyBandHasNoExchangeFileAndTheWindowStays)
 {
     Zähler zurück(log, &LogModel::closeRequested);
     log.drucken(drucker);
-    ASSERT_EQ(prompter.texte().size(), 1);
-    EXPECT_TRUE(prompter.texte()[0].startsWith(u"Auf dem Band 144 MHz ist noch kein QSO gespeichert."_s));
+    EXPECT_TRUE(prompter.einzige().text.startsWith(u"Auf dem Band 144 MHz ist noch kein QSO gespeichert."_s));
     EXPECT_EQ(zurück.count(), 0);
     EXPECT_TRUE(log.txtExportname().isEmpty());
 }
-
-} // namespace
-} // namespace tarvex
-
-namespace tarvex {
-namespace {
 
 struct FesteDruckerwahl final : Druckerwahl {
     QString standard;

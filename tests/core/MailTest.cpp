@@ -144,8 +144,7 @@ TEST_F(MailTest, AFailureIsToldAndTheNextStartDeliversTheMessageOnce)
             MailVersand versand(settings, curl, prompter, clock);
             ASSERT_TRUE(versand.eMailSenden(kExp));
             EXPECT_FALSE(warteAufBericht(versand));
-            ASSERT_EQ(prompter.gezeigt().size(), 1);
-            const QString text = prompter.gezeigt()[0].text;
+            const QString text = prompter.einzige().text;
             EXPECT_TRUE(text.startsWith(u"Die E-Mail konnte nicht gesendet werden: "_s))
                 << text.toStdString();
             EXPECT_TRUE(text.contains(f.grund)) << text.toStdString();
@@ -191,10 +190,9 @@ TEST_F(MailTest, WithoutServerOrAddressesNothingIsFiled)
     MailEinstellungen::schreiben(settings, konto);
     MailVersand versand(settings, curl, prompter, clock);
     EXPECT_FALSE(versand.eMailSenden(kExp));
-    ASSERT_EQ(prompter.texte().size(), 1);
-    EXPECT_TRUE(prompter.texte()[0].startsWith(
-        u"Für den E-Mail-Versand fehlen Angaben (Mailserver, Empfängeradresse)."_s));
-    EXPECT_TRUE(prompter.texte()[0].endsWith(u"144MHz-052002-DL1ABC.EXP wurde nicht gesendet."_s));
+    const QString text = prompter.einzige().text;
+    EXPECT_TRUE(text.startsWith(u"Für den E-Mail-Versand fehlen Angaben (Mailserver, Empfängeradresse)."_s));
+    EXPECT_TRUE(text.endsWith(u"144MHz-052002-DL1ABC.EXP wurde nicht gesendet."_s));
     EXPECT_EQ(versand.wartend(), 0);
 }
 
@@ -215,9 +213,9 @@ TEST_F(MailTest, AMessageThatCannotBeSyncedIsNotFiled)
     AtomicTextFile::setSystemaufrufe({});
     EXPECT_FALSE(abgelegt);
     EXPECT_EQ(syncs, 1);
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    const QString text = prompter.gezeigt()[0].text;
-    EXPECT_EQ(prompter.gezeigt()[0].titel, u"Fehler"_s);
+    const Meldung m = prompter.einzige();
+    const QString text = m.text;
+    EXPECT_EQ(m.titel, u"Fehler"_s);
     EXPECT_TRUE(text.contains(u"Ein-/Ausgabefehler des Datenträgers"_s)) << text.toStdString();
     EXPECT_TRUE(text.endsWith(u"Die E-Mail wurde nicht im Postausgang abgelegt und nicht gesendet."_s))
         << text.toStdString();
@@ -284,8 +282,8 @@ TEST_F(MailTest, LineBreaksInAddressesAndNamesAreRefused)
         prompter.vergiss();
         MailVersand versand(settings, curl, prompter, clock);
         EXPECT_FALSE(versand.eMailSenden(f.anhang));
-        ASSERT_EQ(prompter.gezeigt().size(), 1);
-        EXPECT_TRUE(prompter.gezeigt()[0].text.startsWith(grund)) << prompter.gezeigt()[0].text.toStdString();
+        const QString text = prompter.einzige().text;
+        EXPECT_TRUE(text.startsWith(grund)) << text.toStdString();
         EXPECT_EQ(versand.wartend(), 0);
     }
 }

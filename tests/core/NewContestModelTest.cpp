@@ -94,9 +94,9 @@ TEST_F(NewContestTest, RefusedBeforeAnyFile)
         ausfüllen(QString::fromUtf16(c.name), QString::fromUtf16(c.call), QString::fromUtf16(c.locator),
             { u"144MHz"_s });
         EXPECT_FALSE(form.anlegen());
-        ASSERT_EQ(prompter.gezeigt().size(), 1);
-        EXPECT_TRUE(prompter.gezeigt()[0].text.contains(QString::fromUtf16(c.stichwort)));
-        EXPECT_EQ(prompter.gezeigt()[0].symbol, Meldung::Symbol::Ausrufezeichen);
+        const Meldung m = prompter.einzige();
+        EXPECT_TRUE(m.text.contains(QString::fromUtf16(c.stichwort)));
+        EXPECT_EQ(m.symbol, Meldung::Symbol::Ausrufezeichen);
         EXPECT_TRUE(dateien().isEmpty());
         EXPECT_EQ(settings.bänder(), (QStringList { u"432MHz"_s, u"1296MHz"_s }));
         EXPECT_TRUE(settings.letzterContest().isEmpty());
@@ -133,9 +133,9 @@ TEST_F(NewContestTest, ExistingContestFileIsRefusedAndLeftAsItWas)
     test::schreibeDatei(vorhanden, inhalt);
     ausfüllen(u"TEST"_s, u"DL0AB"_s, u"JO31AB"_s, { u"144MHz"_s });
     EXPECT_FALSE(form.anlegen());
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_TRUE(prompter.gezeigt()[0].text.contains(u"existiert schon"_s));
-    EXPECT_EQ(prompter.gezeigt()[0].symbol, Meldung::Symbol::Kritisch);
+    const Meldung m = prompter.einzige();
+    EXPECT_TRUE(m.text.contains(u"existiert schon"_s));
+    EXPECT_EQ(m.symbol, Meldung::Symbol::Kritisch);
     EXPECT_EQ(test::dateiInhalt(vorhanden), inhalt);
     EXPECT_EQ(dateien(), QStringList { vorhanden }); // no journal either
     EXPECT_TRUE(settings.letzterContest().isEmpty());
@@ -157,9 +157,9 @@ TEST_F(NewContestTest, NoBandLeavesTheFilesAndASecondAttemptMeetsThem)
 {
     ausfüllen(u"TEST"_s, u"DL0AB"_s, u"JO31AB"_s, {});
     EXPECT_FALSE(form.anlegen());
-    ASSERT_EQ(prompter.gezeigt().size(), 1);
-    EXPECT_TRUE(prompter.gezeigt()[0].text.contains(u"Band"_s));
-    EXPECT_EQ(prompter.gezeigt()[0].symbol, Meldung::Symbol::Ausrufezeichen);
+    const Meldung m = prompter.einzige();
+    EXPECT_TRUE(m.text.contains(u"Band"_s));
+    EXPECT_EQ(m.symbol, Meldung::Symbol::Ausrufezeichen);
     EXPECT_EQ(dateien(), (QStringList { u"TEST.mdb"_s, u"TEST.txt"_s }));
     EXPECT_TRUE(settings.bänder().isEmpty()); // cleared before the check
     EXPECT_TRUE(settings.letzterContest().isEmpty());
@@ -213,9 +213,8 @@ TEST_F(NewContestTest, SecondContestReplacesTheOpenOneAndKeepsTheFields)
     form.setTxtLocator(u"JN48AA"_s);
     form.setBandGewählt(u"144MHz"_s, false);
     ASSERT_TRUE(form.anlegen());
-    EXPECT_EQ(contest.Datenbank(), u"MÄR2027.MDB"_s);
-    EXPECT_EQ(contest.Band(), u"432MHz"_s);
-    EXPECT_EQ(contest.felder().lblLocator, u"JN48AA"_s);
+    EXPECT_EQ((QStringList { contest.Datenbank(), contest.Band(), contest.felder().lblLocator }),
+        (QStringList { u"MÄR2027.MDB"_s, u"432MHz"_s, u"JN48AA"_s }));
     EXPECT_TRUE(QFileInfo::exists(u"MÄR2027.mdb"_s));
 }
 

@@ -91,8 +91,7 @@ TEST_F(QslModelTest, LimitThatIsNoNumberGivesAMessageAndAnEmptyList)
         qsl.txtPunkte = punkte;
         qsl.füllen();
         EXPECT_EQ(liste(), QStringList()) << punkte.toStdString();
-        ASSERT_EQ(prompter.gezeigt().size(), 1);
-        const QString text = prompter.gezeigt()[0].text;
+        const QString text = prompter.einzige().text;
         EXPECT_TRUE(text.endsWith(u"Bitte bei \u201EEntfernungen über\u201C eine Zahl (km) eingeben."_s));
         EXPECT_EQ(
             text.startsWith(u"\u201E"_s + punkte + u"\u201C ist keine Entfernung."_s), !punkte.isEmpty());
@@ -180,10 +179,8 @@ TEST_F(QslModelTest, SettingsAreLoadedStoredOnLeavingAndChoicesStartFresh)
     EXPECT_EQ(neu.feld(Feld::Höhe), u" 38,1 mm"_s);
     EXPECT_EQ(neu.feld(Feld::Station), u"Rig: ??????   Pwr: ??? watts   Ant:  ??????????"_s);
     EXPECT_EQ(neu.etikettenart(), 1);
-    EXPECT_TRUE(neu.chkZweiSpalten);
-    EXPECT_TRUE(neu.optPseQsl);
-    EXPECT_EQ(neu.txtCall(), u"*"_s);
-    EXPECT_EQ(neu.txtPunkte, u"0"_s);
+    EXPECT_TRUE(neu.chkZweiSpalten && neu.optPseQsl);
+    EXPECT_EQ((QStringList { neu.txtCall(), neu.txtPunkte }), (QStringList { u"*"_s, u"0"_s }));
 }
 
 TEST_F(QslModelTest, LabelStockSwitchesPageSizeCountAndColumns)

@@ -191,13 +191,7 @@ TEST(StationsEinstellungen, DefaultsAndRoundTrip)
     Settings settings(dir.pfad(u"CONTEST.ini"_s));
     EXPECT_EQ(StationsEinstellungen::laden(settings), StationsEinstellungen {});
 
-    StationsEinstellungen e;
-    e.rotorEin = true;
-    e.rotorHost = u"shack"_s;
-    e.rotorPort = 14533;
-    e.transceiverEin = true;
-    e.transceiverPort = 14532;
-    e.rapportNachMode = true;
+    const StationsEinstellungen e { true, u"shack"_s, 14533, true, u"127.0.0.1"_s, 14532, true };
     e.speichern(settings);
     EXPECT_EQ(StationsEinstellungen::laden(settings), e);
 

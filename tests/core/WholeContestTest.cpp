@@ -73,9 +73,8 @@ TEST_F(WholeContestTest, TwentyContactsThroughTheInputLine)
 
     const Spielstand& s = model.spielstand();
     EXPECT_EQ(s.gültige, 18);
-    EXPECT_EQ(s.txtNummer, u"020"_s);
-    EXPECT_EQ(s.txtLänder, u"9"_s);
-    EXPECT_EQ(s.lblODXCall, u"( LY2ABC)"_s);
+    EXPECT_EQ((QStringList { s.txtNummer, s.txtLänder, s.lblODXCall }),
+        (QStringList { u"020"_s, u"9"_s, u"( LY2ABC)"_s }));
     // Two duplicate questions, the unknown country, and the mismatch of DL5AAA in
     // JN78 before its OE/ prefix was typed.
     EXPECT_EQ(prompter.gezeigt().size(), 4) << prompter.texte().join(u" / "_s).toStdString();

@@ -21,24 +21,16 @@ QsoRecord LogFixture::kontakt(int i)
     static const QString locators[] = { u"JO31AB"_s, u"JN78AA"_s, u"IO91WM"_s, u"JO62QM"_s };
     static const QString länder[] = { u"Deutschland"_s, u"Österreich"_s, u"England"_s, u"Deutschland"_s };
     const auto drei = [](int n) { return QString::number(n).rightJustified(3, u'0'); };
-    QsoRecord q;
-    q.nummer = i + 1;
-    q.datum = u"05.12.26"_s;
-    q.zeit = drei(14 + i / 60).right(2) + u':' + drei(i % 60).right(2);
-    q.rufzeichen = calls[i % 5].left(15);
-    q.rstGeg = rapporte[i % 4] + drei(i + 1);
-    q.rstErh = (i % 3 == 0 ? u"59"_s : u"599"_s) + drei(i * 7 % 1000);
-    q.locator = locators[i % 4];
-    q.punkte = i == 6 || i == 49 ? kUngültigePunkte
-        : i == 20                ? u"1234"_s
-                                 : QString::number(37 * i % 1000 + 1);
-    const bool ungültig = q.punkte == kUngültigePunkte;
-    q.winkel = u"90"_s;
-    q.kernCall = q.rufzeichen;
-    q.square = ungültig ? u" "_s : q.locator.left(4);
-    q.land = ungültig ? u" "_s : länder[i % 4];
-    q.kommentar = i == 13 ? u"12 Zeichen!!"_s : i % 10 == 3 ? u"Nebel"_s : QString();
-    return q;
+    const QString call = calls[i % 5].left(15), locator = locators[i % 4];
+    const QString punkte = i == 6 || i == 49 ? kUngültigePunkte
+        : i == 20                            ? u"1234"_s
+                                             : QString::number(37 * i % 1000 + 1);
+    const bool ungültig = punkte == kUngültigePunkte;
+    const QString kommentar = i == 13 ? u"12 Zeichen!!"_s : i % 10 == 3 ? u"Nebel"_s : QString();
+    return { i + 1, u"05.12.26"_s, drei(14 + i / 60).right(2) + u':' + drei(i % 60).right(2), call,
+        rapporte[i % 4] + drei(i + 1), (i % 3 == 0 ? u"59"_s : u"599"_s) + drei(i * 7 % 1000), locator,
+        punkte, u"90"_s, call, ungültig ? u" "_s : locator.left(4), ungültig ? u" "_s : länder[i % 4],
+        kommentar, false };
 }
 
 void LogFixture::kontakte(int anzahl, const QString& band)

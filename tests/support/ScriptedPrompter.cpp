@@ -1,6 +1,7 @@
 #include "ScriptedPrompter.h"
 
 #include <QStringList>
+#include <gtest/gtest.h>
 
 namespace tarvex::test {
 
@@ -30,6 +31,14 @@ QStringList ScriptedPrompter::texte() const
     for (const Meldung& m : gezeigt_)
         result.append(m.text);
     return result;
+}
+
+Meldung ScriptedPrompter::einzige() const
+{
+    if (gezeigt_.size() == 1)
+        return gezeigt_.front();
+    ADD_FAILURE() << gezeigt_.size() << " Meldungen statt einer: " << texte().join(u" | ").toStdString();
+    return {};
 }
 
 } // namespace tarvex::test

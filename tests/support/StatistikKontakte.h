@@ -20,20 +20,12 @@ inline void schreibeKontakte(ContestDatabase& db, const QString& band, const QLi
     int nummer = static_cast<int>(db.qsos(band).size());
     for (const Kontakt& k : kontakte) {
         const bool ungültig = k.punkte == kUngültigePunkte;
-        QsoRecord q;
-        q.nummer = ++nummer;
-        q.datum = QStringLiteral("05.12.26");
-        q.zeit = k.zeit;
-        q.rufzeichen = k.rufzeichen;
-        q.rstGeg = QStringLiteral("59") + QString::number(nummer).rightJustified(3, u'0');
-        q.rstErh = QStringLiteral("59001");
-        q.locator = k.square.isEmpty() ? QString() : k.square + QStringLiteral("AA");
-        q.punkte = k.punkte;
-        q.winkel = QStringLiteral("90");
-        q.kernCall = k.rufzeichen;
-        q.square = ungültig ? QStringLiteral(" ") : k.square;
-        q.land = ungültig ? QStringLiteral(" ") : k.land;
-        q.kommentar = QString();
+        ++nummer;
+        const QsoRecord q { nummer, QStringLiteral("05.12.26"), k.zeit, k.rufzeichen,
+            QStringLiteral("59") + QString::number(nummer).rightJustified(3, u'0'), QStringLiteral("59001"),
+            k.square.isEmpty() ? QString() : k.square + QStringLiteral("AA"), k.punkte, QStringLiteral("90"),
+            k.rufzeichen, ungültig ? QStringLiteral(" ") : k.square, ungültig ? QStringLiteral(" ") : k.land,
+            QString(), false };
         db.qsoSpeichern(band, q, k.rufzeichen);
     }
 }

@@ -109,11 +109,7 @@ private slots:
 
     void theSettingsFormGivesBackWhatWasTyped()
     {
-        ChatEinstellungen vorher;
-        vorher.chatServer = u"www.on4kst.info"_s;
-        vorher.chatPort = 23000;
-        vorher.raum = 2;
-        vorher.clusterPort = 7300;
+        const ChatEinstellungen vorher { u"www.on4kst.info"_s, 23000, 2, {}, {}, {}, 7300, {} };
         ChatDialog d(vorher);
         const auto feld
             = [&](const char16_t* name) { return d.findChild<QLineEdit*>(QString::fromUtf16(name)); };
@@ -123,12 +119,9 @@ private slots:
         feld(u"txtPasswort")->setText(u"ge heim"_s);
         feld(u"txtClusterServer")->setText(u" dx.example "_s);
         d.findChild<QSpinBox*>(u"txtRaum"_s)->setValue(3);
-        ChatEinstellungen nachher = vorher;
-        nachher.chatCall = u"DL0XX/P"_s;
-        nachher.passwort = u"ge heim"_s;
-        nachher.clusterServer = u"dx.example"_s;
-        nachher.raum = 3;
-        QCOMPARE(d.einstellungen(), nachher);
+        QCOMPARE(d.einstellungen(),
+            (ChatEinstellungen {
+                u"www.on4kst.info"_s, 23000, 3, u"DL0XX/P"_s, u"ge heim"_s, u"dx.example"_s, 7300, {} }));
     }
 };
 
