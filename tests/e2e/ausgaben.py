@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The contest's outputs through the real windows: the log to a text file and,
 with no printer, to PDF; the EXP, ADIF and EDI files; QSL labels to PDF; a
-statistics table on the clipboard; a map saved as PNG."""
+statistics table on the clipboard; a map saved as PNG; the QSO map's lines."""
 
 import glob
 import os
@@ -139,7 +139,49 @@ def ausgaben(t):
         gleich(f.read(8), b"\x89PNG\r\n\x1a\n", "PNG-Signatur der Karte")
     t.fokus_haupt()
     t.taste("Escape")
+
+    # The QSO map draws a white line to every contact; the QTH view of the same window does not.
+    t.fokus_haupt()
+    t.taste("alt+s")
+    time.sleep(0.3)
+    t.taste("Down", "Down", "Down", "Return")
+    time.sleep(1.5)
+    t.bild("qso-karte")
+    mit_linien = karte_speichern(t, "karte-qsos.png")
+    t.fokus_haupt()
+    t.taste("alt+t")
+    time.sleep(0.5)
+    ohne_linien = karte_speichern(t, "karte-qth.png")
+    pruefe(weisse_pixel(mit_linien) > weisse_pixel(ohne_linien) + 20 * len(STATIONEN),
+           f"Linien der QSO-Karte: {weisse_pixel(mit_linien)} weiße Pixel gegen {weisse_pixel(ohne_linien)} ohne")
+    t.fokus_haupt()
+    t.taste("Escape")
     t.beenden()
+
+
+def karte_speichern(t, name):
+    ziel = os.path.join(t.arbeit, name)
+    t.fokus_haupt()
+    t.taste("alt+d")
+    time.sleep(0.3)
+    t.taste("s")
+    fid, _ = t.dialog(r"^Karte speichern$")
+    t.fokus(fid)
+    time.sleep(0.5)
+    t.taste("ctrl+a")
+    t.tippe(ziel)
+    t.taste("Return")
+    t.warte(lambda: os.path.exists(ziel), 10, f"{name} gespeichert")
+    return ziel
+
+
+def weisse_pixel(pfad):
+    histogramm = subprocess.run(["convert", pfad, "-format", "%c", "histogram:info:-"],
+                                capture_output=True, text=True, timeout=30).stdout
+    for zeile in histogramm.splitlines():
+        if "#FFFFFF" in zeile.upper():
+            return int(zeile.split(":")[0].strip())
+    return 0
 
 
 def band_fuellen(t, anzahl):
