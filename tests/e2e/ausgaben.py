@@ -121,20 +121,10 @@ def ausgaben(t):
     t.taste("Escape")
 
     # The map with the worked squares, saved as PNG through the file dialog.
-    ziel = os.path.join(t.arbeit, "karte-test.png")
     t.fokus_haupt()
     t.taste("ctrl+g")
     time.sleep(1.5)
-    t.taste("alt+d")
-    time.sleep(0.3)
-    t.taste("s")
-    fid, _ = t.dialog(r"^Karte speichern$")
-    t.fokus(fid)
-    time.sleep(0.5)
-    t.taste("ctrl+a")
-    t.tippe(ziel)
-    t.taste("Return")
-    t.warte(lambda: os.path.exists(ziel), 10, "Karte gespeichert")
+    ziel = karte_speichern(t, "karte-test.png")
     with open(ziel, "rb") as f:
         gleich(f.read(8), b"\x89PNG\r\n\x1a\n", "PNG-Signatur der Karte")
     t.fokus_haupt()
