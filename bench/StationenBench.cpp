@@ -44,7 +44,8 @@ void BM_BekannteStationenUebernehmen(benchmark::State& state)
     Stationen& s = stationen();
     QList<tarvex::StationenAbfrage::RufzeichenLocator> kontakte;
     for (int i = 0; i < state.range(0); ++i)
-        kontakte.append({ tarvex::bench::rufzeichen(), tarvex::bench::locator() });
+        kontakte.append(
+            { tarvex::bench::rufzeichen().toStdString(), tarvex::bench::locator().toStdString() });
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(s.pfad);

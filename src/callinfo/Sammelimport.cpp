@@ -155,7 +155,8 @@ void Sammelimport::eigeneKontakte(const QList<StationenAbfrage::RufzeichenLocato
     if (eigeneQuelle_ < 0)
         eigeneQuelle_ = quelle(u"\x02"_s);
     for (const StationenAbfrage::RufzeichenLocator& k : kontakte)
-        add(k.rufzeichen, k.locator, eigeneQuelle_, 0, schwellen_.bis144);
+        add(QString::fromStdString(k.rufzeichen), QString::fromStdString(k.locator), eigeneQuelle_, 0,
+            schwellen_.bis144);
 }
 
 QList<Sammelimport::Station> Sammelimport::auswerten(Bericht& bericht) const

@@ -13,6 +13,11 @@
 #include <QHash>
 #include <SQLiteCpp/Transaction.h>
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace tarvex {
@@ -128,75 +133,141 @@ StationsImport::Liste StationsImport::lesenDatei(
 
 namespace {
 
-// One entry per call as the look-up asks for it, so that the counts are per station.
-class Zusammenführung {
-public:
-    explicit Zusammenführung(qsizetype erwartet) { index_.reserve(erwartet); }
-
-    void add(const QString& rohCall, const QString& rohLocator)
-    {
-        const QString l = rohLocator.trimmed().toUpper();
-        if (!sechsstelligerLocator(l))
-            return;
-        const QString call = stationsCall(rohCall);
-        const auto it = index_.constFind(call);
-        if (it != index_.cend()) {
-            QStringList& locators = gesammelt[*it].locators;
-            if (!locators.contains(l))
-                locators.append(l);
-        } else if (istRufzeichen(call)) {
-            index_.insert(call, gesammelt.size());
-            gesammelt.append({ call, { l } });
-        }
-    }
-
-    QList<StationsImport::Station> gesammelt;
-
-private:
-    QHash<QString, qsizetype> index_;
+// One station per call as the look-up asks for it, so that the counts are per station.
+struct Gesammelt {
+    std::string call; // UTF-8, the index's order is the order of these bytes
+    std::string locators; // the LOCATORS text, in order of first appearance
+    int anzahl = 0; // locators in it
 };
 
-StationsImport::Ergebnis schreiben(Connection& contestDat, const QList<StationsImport::Station>& gesammelt)
-{
-    // In the order of the calls: the probes and the new index entries walk the index
-    // from one end to the other instead of all over it.
-    struct Schlüssel {
-        QByteArray call;
-        QByteArray locators;
-        qsizetype nr;
+// The pairs are sorted by call rather than hashed: the table wants them in that order anyway.
+class Zusammenführung {
+public:
+    explicit Zusammenführung(qsizetype erwartet) { paare_.reserve(static_cast<std::size_t>(erwartet)); }
+
+    void add(const QString& rohCall, const QString& rohLocator) { add(rohCall, QStringView(rohLocator)); }
+    // A contact as stored.
+    void add(const std::string& rohCall, const std::string& rohLocator)
+    {
+        add(QString::fromStdString(rohCall), QLatin1StringView(rohLocator));
+    }
+
+    // In the order of the calls, byte by byte; each call once.
+    std::vector<Gesammelt> stationen()
+    {
+        std::sort(paare_.begin(), paare_.end(), [](const Paar& a, const Paar& b) {
+            return std::tie(a.vorn, a.hinten, a.nr) < std::tie(b.vorn, b.hinten, b.nr);
+        });
+        std::vector<Gesammelt> ergebnis;
+        ergebnis.reserve(paare_.size());
+        const Paar* vorige = nullptr;
+        for (const Paar& p : paare_) {
+            const std::string_view l(p.locator.data(), p.locator.size());
+            if (!vorige || vorige->vorn != p.vorn || vorige->hinten != p.hinten) {
+                ergebnis.push_back({ p.call(), std::string(l), 1 });
+                vorige = &p;
+                continue;
+            }
+            Gesammelt& g = ergebnis.back();
+            bool schonDa = false;
+            for (std::size_t i = 0; i < g.locators.size() && !schonDa; i += 7)
+                schonDa = std::string_view(g.locators).substr(i, 6) == l;
+            if (!schonDa) {
+                g.locators += ' ';
+                g.locators += l;
+                ++g.anzahl;
+            }
+        }
+        return ergebnis;
+    }
+
+private:
+    // Without a text of its own for the locator: this runs once per contact.
+    template <typename Text> void add(const QString& rohCall, Text rohLocator)
+    {
+        const Text roh = rohLocator.trimmed();
+        if (roh.size() != 6)
+            return;
+        std::array<char, 6> locator;
+        for (std::size_t i = 0; i < locator.size(); ++i) {
+            const char16_t c = QChar(roh[static_cast<qsizetype>(i)]).toUpper().unicode();
+            if (c > 0x7f)
+                return;
+            locator[i] = static_cast<char>(c);
+        }
+        if (!sechsstelligerLocator(QLatin1StringView(locator.data(), locator.size())))
+            return;
+        const QString call = stationsCall(rohCall);
+        if (!istRufzeichen(call))
+            return;
+        // A call is at most 15 characters of A-Z, 0-9 and '/': the first eight and the
+        // rest as big-endian numbers, zero-padded, sort as the texts do byte by byte.
+        Paar p { 0, 0, locator, paare_.size() };
+        for (qsizetype i = 0; i < 16; ++i) {
+            const std::uint64_t c = i < call.size() ? call[i].unicode() & 0xff : 0;
+            (i < 8 ? p.vorn : p.hinten) |= c << (8 * (7 - i % 8));
+        }
+        paare_.push_back(p);
+    }
+
+    struct Paar {
+        std::uint64_t vorn;
+        std::uint64_t hinten;
+        std::array<char, 6> locator;
+        std::size_t nr;
+
+        std::string call() const
+        {
+            std::string text;
+            for (int i = 0; i < 16; ++i) {
+                const auto c = static_cast<char>(((i < 8 ? vorn : hinten) >> (8 * (7 - i % 8))) & 0xff);
+                if (c == 0)
+                    break;
+                text += c;
+            }
+            return text;
+        }
     };
-    std::vector<Schlüssel> reihe;
-    reihe.reserve(static_cast<std::size_t>(gesammelt.size()));
-    for (qsizetype i = 0; i < gesammelt.size(); ++i)
-        reihe.push_back(
-            { gesammelt[i].call.toUtf8(), locatorsZusammensetzen(gesammelt[i].locators).toUtf8(), i });
-    // The index's own order, byte by byte.
-    std::sort(
-        reihe.begin(), reihe.end(), [](const Schlüssel& a, const Schlüssel& b) { return a.call < b.call; });
+    std::vector<Paar> paare_;
+};
+
+StationsImport::Ergebnis schreiben(Connection& contestDat, std::vector<Gesammelt> gesammelt)
+{
+    std::vector<std::string_view> calls;
+    calls.reserve(gesammelt.size());
+    for (const Gesammelt& g : gesammelt)
+        calls.emplace_back(g.call);
 
     StationsTabelle tabelle(contestDat);
     StationsImport::Ergebnis ergebnis;
     contestDat.guarded([&] {
         SQLite::Transaction transaktion(contestDat.db());
         tabelle.indexSicherstellen();
-        for (const Schlüssel& s : reihe) {
-            const StationsImport::Station& station = gesammelt[s.nr];
-            const StationsTabelle::Zeilen da = tabelle.lesen(s.call);
-            if (da.rowids.isEmpty()) {
-                tabelle.anlegen(s.call, s.locators);
+        const std::vector<StationsTabelle::Zeile> da = tabelle.lesen(calls);
+        auto zeile = da.cbegin();
+        for (std::size_t nr = 0; nr < gesammelt.size(); ++nr) {
+            Gesammelt& station = gesammelt[nr];
+            if (zeile == da.cend() || zeile->nr != nr) {
                 ++ergebnis.neueStationen;
-                ergebnis.neueLocatoren += static_cast<int>(station.locators.size());
+                ergebnis.neueLocatoren += station.anzahl;
+                tabelle.anlegen(std::move(station.call), std::move(station.locators));
                 continue;
             }
             // Several rows of one call (from older lists) become one.
+            const qint64 erste = zeile->rowid;
+            const QString& ersterText = zeile->locators;
+            QList<qint64> übrige;
             QStringList vorher;
-            for (const QString& text : da.locators)
-                ergänzen(vorher, locatorsZerlegen(text));
+            for (; zeile != da.cend() && zeile->nr == nr; ++zeile) {
+                if (zeile->rowid != erste)
+                    übrige.append(zeile->rowid);
+                ergänzen(vorher, locatorsZerlegen(zeile->locators));
+            }
             QStringList nachher = vorher;
-            ergänzen(nachher, station.locators);
+            ergänzen(nachher, locatorsZerlegen(QString::fromLatin1(station.locators)));
             const QString text = locatorsZusammensetzen(nachher);
-            if (da.rowids.size() > 1 || text != da.locators.first())
-                tabelle.zusammenfassen(da.rowids.first(), da.rowids.mid(1), text);
+            if (!übrige.isEmpty() || text != ersterText)
+                tabelle.zusammenfassen(erste, übrige, text);
             if (nachher.size() > vorher.size()) {
                 ++ergebnis.ergänzteStationen;
                 ergebnis.neueLocatoren += static_cast<int>(nachher.size() - vorher.size());
@@ -217,7 +288,7 @@ StationsImport::Ergebnis StationsImport::einfügen(Connection& contestDat, const
         for (const QString& loc : roh.locators)
             z.add(roh.call, loc);
     }
-    return schreiben(contestDat, z.gesammelt);
+    return schreiben(contestDat, z.stationen());
 }
 
 StationsImport::Ergebnis StationsImport::kontakteEinfügen(
@@ -226,7 +297,7 @@ StationsImport::Ergebnis StationsImport::kontakteEinfügen(
     Zusammenführung z(kontakte.size());
     for (const StationenAbfrage::RufzeichenLocator& k : kontakte)
         z.add(k.rufzeichen, k.locator);
-    return schreiben(contestDat, z.gesammelt);
+    return schreiben(contestDat, z.stationen());
 }
 
 } // namespace tarvex

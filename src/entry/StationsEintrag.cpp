@@ -12,15 +12,29 @@ QString stationsCall(const QString& call)
     return präfixTeil(c) + Kern2(c);
 }
 
-bool sechsstelligerLocator(const QString& locator)
+namespace {
+
+// Asked once per contact of an import: a character test, not a pattern.
+template <typename Text> bool sechsstellig(const Text& locator)
 {
-    // Asked once per contact of an import: a character test, not a pattern.
     const auto in = [&](qsizetype i, char16_t von, char16_t bis) {
         const char16_t c = locator[i].unicode();
         return c >= von && c <= bis;
     };
     return locator.size() == 6 && in(0, u'A', u'R') && in(1, u'A', u'R') && in(2, u'0', u'9')
         && in(3, u'0', u'9') && in(4, u'A', u'X') && in(5, u'A', u'X');
+}
+
+} // namespace
+
+bool sechsstelligerLocator(const QString& locator)
+{
+    return sechsstellig(locator);
+}
+
+bool sechsstelligerLocator(QLatin1StringView locator)
+{
+    return sechsstellig(locator);
 }
 
 QStringList locatorsZerlegen(const QString& locators)

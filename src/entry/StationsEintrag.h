@@ -25,5 +25,6 @@ std::optional<QString> bekannteLocators(
 
 // A six-character locator, "JO31AB".
 bool sechsstelligerLocator(const QString& locator);
+bool sechsstelligerLocator(QLatin1StringView locator);
 
 } // namespace tarvex

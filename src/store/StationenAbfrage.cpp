@@ -19,7 +19,10 @@ QList<StationenAbfrage::RufzeichenLocator> StationenAbfrage::bekannteStationen(c
         jedeZeile(connection_,
             u"SELECT Rufzeichen, Locator FROM "_s + bandTabelleSql(band.tabelle) + u" WHERE "_s + gültigSql(),
             {}, [&](SQLite::Statement& s) {
-                result.append({ textAus(s.getColumn(0)), textAus(s.getColumn(1)) });
+                const SQLite::Column call = s.getColumn(0);
+                const SQLite::Column locator = s.getColumn(1);
+                result.append({ std::string(call.getText(), static_cast<std::size_t>(call.getBytes())),
+                    std::string(locator.getText(), static_cast<std::size_t>(locator.getBytes())) });
             });
     }
     return result;

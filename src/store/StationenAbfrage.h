@@ -2,6 +2,7 @@
 #include "Connection.h"
 
 #include <QList>
+#include <string>
 
 namespace tarvex {
 
@@ -13,9 +14,10 @@ public:
     {
     }
 
+    // As stored, in UTF-8: a short text stays inside the string, without an allocation.
     struct RufzeichenLocator {
-        QString rufzeichen;
-        QString locator;
+        std::string rufzeichen;
+        std::string locator;
     };
     // Call and locator of every valid contact on the given bands: bands in
     // band-list order, contacts in stored order.

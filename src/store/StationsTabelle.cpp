@@ -48,7 +48,10 @@ void StationsTabelle::indexSicherstellen()
 
 struct StationsTabelle::Anweisungen {
     explicit Anweisungen(SQLite::Database& db)
-        : lesen(db, "SELECT rowid, LOCATORS FROM STATIONS WHERE CALL = ? ORDER BY rowid")
+        // The outer loop over the calls, one probe of the call index each, inside the engine.
+        : lesen(db,
+            "SELECT j.key, s.rowid, s.LOCATORS FROM json_each(?) AS j CROSS JOIN STATIONS AS s "
+            "ON s.CALL = j.value ORDER BY j.key, s.rowid")
         , ändern(db, "UPDATE STATIONS SET LOCATORS = ? WHERE rowid = ?")
         , löschen(db, "DELETE FROM STATIONS WHERE rowid = ?")
         , anlegen(db, "INSERT INTO STATIONS(CALL, LOCATORS) VALUES(?, ?)")
@@ -80,19 +83,52 @@ void ausführen(SQLite::Statement& s)
     s.clearBindings();
 }
 
+// A JSON array of the calls: one bound text instead of a statement per call.
+std::string alsJsonListe(const std::vector<std::string_view>& calls)
+{
+    std::string json;
+    json.reserve(calls.size() * 12 + 2);
+    json += '[';
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        if (i > 0)
+            json += ',';
+        json += '"';
+        for (const char c : calls[i]) {
+            const auto u = static_cast<unsigned char>(c);
+            if (c == '"' || c == '\\') {
+                json += '\\';
+                json += c;
+            } else if (u < 0x20) {
+                static constexpr char hex[] = "0123456789abcdef";
+                json += "\\u00";
+                json += hex[u >> 4];
+                json += hex[u & 15];
+            } else {
+                json += c;
+            }
+        }
+        json += '"';
+    }
+    json += ']';
+    return json;
+}
+
 } // namespace
 
-StationsTabelle::Zeilen StationsTabelle::lesen(const QByteArray& call)
+std::vector<StationsTabelle::Zeile> StationsTabelle::lesen(const std::vector<std::string_view>& calls)
 {
     if (!anweisungen_)
         anweisungen_ = std::make_unique<Anweisungen>(db_.db());
+    std::vector<Zeile> zeilen;
+    if (calls.empty())
+        return zeilen;
+    const std::string json = alsJsonListe(calls);
     SQLite::Statement& s = anweisungen_->lesen;
-    s.bindNoCopy(1, call.constData());
-    Zeilen zeilen;
+    s.bindNoCopy(1, json);
     while (s.executeStep()) {
-        const SQLite::Column l = s.getColumn(1);
-        zeilen.rowids.append(s.getColumn(0).getInt64());
-        zeilen.locators.append(l.isNull() ? QString() : QString::fromUtf8(l.getText(), l.getBytes()));
+        const SQLite::Column l = s.getColumn(2);
+        zeilen.push_back({ static_cast<std::size_t>(s.getColumn(0).getInt64()), s.getColumn(1).getInt64(),
+            l.isNull() ? QString() : QString::fromUtf8(l.getText(), l.getBytes()) });
     }
     s.reset();
     s.clearBindings();
@@ -112,17 +148,17 @@ void StationsTabelle::zusammenfassen(qint64 erste, const QList<qint64>& übrige,
     }
 }
 
-void StationsTabelle::anlegen(const QByteArray& call, const QByteArray& locators)
+void StationsTabelle::anlegen(std::string call, std::string locators)
 {
     if (!anweisungen_)
         anweisungen_ = std::make_unique<Anweisungen>(db_.db());
-    offen_.emplace_back(call, locators);
+    offen_.emplace_back(std::move(call), std::move(locators));
     if (offen_.size() < Anweisungen::kBündel)
         return;
     SQLite::Statement& s = anweisungen_->bündelAnlegen;
     for (std::size_t i = 0; i < offen_.size(); ++i) {
-        s.bindNoCopy(static_cast<int>(2 * i + 1), offen_[i].first.constData());
-        s.bindNoCopy(static_cast<int>(2 * i + 2), offen_[i].second.constData());
+        s.bindNoCopy(static_cast<int>(2 * i + 1), offen_[i].first);
+        s.bindNoCopy(static_cast<int>(2 * i + 2), offen_[i].second);
     }
     ausführen(s);
     offen_.clear();
@@ -132,8 +168,8 @@ void StationsTabelle::abschließen()
 {
     for (const auto& [call, locators] : offen_) {
         SQLite::Statement& s = anweisungen_->anlegen;
-        s.bindNoCopy(1, call.constData());
-        s.bindNoCopy(2, locators.constData());
+        s.bindNoCopy(1, call);
+        s.bindNoCopy(2, locators);
         ausführen(s);
     }
     offen_.clear();

@@ -1,9 +1,10 @@
 #pragma once
-#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -12,8 +13,8 @@ namespace tarvex {
 class Connection;
 
 // The STATIONS table of CONTEST.DAT as the known-stations import writes it.
-// An import is handed over sorted by call and walked once with prepared
-// statements: each call costs one probe of the call index and one write.
+// An import is handed over sorted by call: the stored rows of all its calls are
+// read in one statement, then each call costs at most one write.
 // Engine failures reach the caller as SQLite exceptions: run it inside guarded().
 class StationsTabelle {
 public:
@@ -26,17 +27,20 @@ public:
     // Without an index on CALL every station looked at is a scan of the whole table.
     void indexSicherstellen();
 
-    // A call's rows in stored order; empty when the table does not have it.
-    struct Zeilen {
-        QList<qint64> rowids;
-        QStringList locators;
+    // A stored row of one of the calls asked for; nr is the call's place in the question.
+    struct Zeile {
+        std::size_t nr;
+        qint64 rowid;
+        QString locators;
     };
-    Zeilen lesen(const QByteArray& call);
+    // The rows of the calls (each once, in the index's order), by call in that order,
+    // then in stored order. A call the table does not have yields no row.
+    std::vector<Zeile> lesen(const std::vector<std::string_view>& calls);
     // The row erste holds the locators; the call's other rows go.
     void zusammenfassen(qint64 erste, const QList<qint64>& übrige, const QString& locators);
     // A row for a call the table does not have. Rows are written in bundles: lesen()
     // does not see them before abschließen(), so each call is handed over once.
-    void anlegen(const QByteArray& call, const QByteArray& locators);
+    void anlegen(std::string call, std::string locators);
     // Writes the rows still held; before the commit.
     void abschließen();
 
@@ -44,7 +48,7 @@ private:
     struct Anweisungen;
     Connection& db_;
     std::unique_ptr<Anweisungen> anweisungen_;
-    std::vector<std::pair<QByteArray, QByteArray>> offen_;
+    std::vector<std::pair<std::string, std::string>> offen_;
     qint64 alterCache_ = -2000;
 };
 

@@ -149,8 +149,8 @@ TEST(Sammelimport, OwnContestIsOneSourceAndAnImportReplacesOnlyWhatImportsBrough
     // Two logs fall short of three on 2 m; the own contest's contacts make the third.
     Sammelimport::Bericht bericht = Sammelimport::importieren(c, { a, b }, {}, {});
     EXPECT_EQ(bericht.paareÜbernommen, 0);
-    const QList<StationenAbfrage::RufzeichenLocator> eigene { { u"DL2XYZ/P"_s, u"JO62QM"_s },
-        { u"DL2XYZ"_s, u"JO62QM"_s }, { u"DL3OLD"_s, u"JO30AA"_s } };
+    const QList<StationenAbfrage::RufzeichenLocator> eigene { { "DL2XYZ/P", "JO62QM" },
+        { "DL2XYZ", "JO62QM" }, { "DL3OLD", "JO30AA" } };
     bericht = Sammelimport::importieren(c, { a, b }, {}, eigene);
     EXPECT_EQ(bericht.logs, 2);
     EXPECT_EQ(zeilen(c, u"SELECT CALL || '|' || LOGS FROM LOGSTATIONS ORDER BY CALL"_s),

@@ -3,6 +3,7 @@
 #include "entry/StationsEintrag.h"
 #include "store/Connection.h"
 #include "store/ContestDat.h"
+#include "store/StationsTabelle.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,8 @@ TEST(StationsImport, MergeRuleKeepsOneRowAndNeverRepeatsALocator)
             u"JO31AB JO32CD"_s, 0, 0, 0 },
         { "no locator", { u"JO31AB"_s }, { { u"DL1ABC"_s, { u"JO31"_s, QString() } } }, u"JO31AB"_s, 0, 0,
             0 },
+        { "not a latin letter", { u"JO31AB"_s }, { { u"DL1ABC"_s, { u"\u0141O31AB"_s, u"JO3\u0131AB"_s } } },
+            u"JO31AB"_s, 0, 0, 0 },
         { "two rows of one call become one", { u"JO31AB"_s, u"JO30XX JO31AB"_s },
             { { u"DL1ABC"_s, { u"JO32CD"_s } }, { u"DL1ABC"_s, { u"JO31AB"_s } } }, u"JO31AB JO30XX JO32CD"_s,
             0, 1, 1 },
@@ -122,6 +125,31 @@ TEST(StationsImport, MergeRuleKeepsOneRowAndNeverRepeatsALocator)
         ASSERT_EQ(rows.zeilen.size(), 1);
         EXPECT_EQ(rows.zeilen[0].value(0).toString(), u"DL1ABC|"_s + f.nachher);
     }
+}
+
+// The calls go to the engine as one list: a quote, a backslash or a control
+// character in a stored call must neither break it nor match another.
+TEST(StationsTabelle, ReadsTheRowsOfManyCallsInOneQuestion)
+{
+    test::WorkDir dir;
+    test::ContestDatInhalt inhalt;
+    for (const char* call : { "DL1ABC", "A\"B", "A\\B", "A\tB", "DL1ABC",
+             "\xc3\x96"
+             "E1X" })
+        inhalt.stationen.push_back({ QString::fromUtf8(call), QString::fromUtf8(call) + u"-L"_s });
+    test::schreibeContestDat(dir.pfad(u"CONTEST.DAT"_s), inhalt);
+    Connection c(dir.pfad(u"CONTEST.DAT"_s), Connection::Zugriff::LesenSchreiben);
+    StationsTabelle tabelle(c);
+    const std::vector<std::string_view> calls { "A\"B", "A\\B", "A\tB", "A\\\"B", "DL1ABC", "DL9ZZ",
+        "\xc3\x96"
+        "E1X" };
+    QStringList gelesen;
+    for (const StationsTabelle::Zeile& z : tabelle.lesen(calls))
+        gelesen.append(QString::number(z.nr) + u':' + QString::number(z.rowid) + u':' + z.locators);
+    EXPECT_EQ(gelesen,
+        (QStringList { u"0:2:A\"B-L"_s, u"1:3:A\\B-L"_s, u"2:4:A\tB-L"_s, u"4:1:DL1ABC-L"_s,
+            u"4:5:DL1ABC-L"_s, u"6:6:\u00d6E1X-L"_s }));
+    EXPECT_TRUE(tabelle.lesen({}).empty());
 }
 
 // Only what the input line takes as a call reaches STATIONS, from every source.
