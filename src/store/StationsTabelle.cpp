@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <SQLiteCpp/Statement.h>
+#include <algorithm>
 #include <string>
 
 namespace tarvex {
@@ -83,34 +84,25 @@ void ausführen(SQLite::Statement& s)
     s.clearBindings();
 }
 
-// A JSON array of the calls: one bound text instead of a statement per call.
-std::string alsJsonListe(const std::vector<std::string_view>& calls)
+// Many values as one bound JSON text instead of a statement each.
+void jsonText(std::string& json, std::string_view text)
 {
-    std::string json;
-    json.reserve(calls.size() * 12 + 2);
-    json += '[';
-    for (std::size_t i = 0; i < calls.size(); ++i) {
-        if (i > 0)
-            json += ',';
-        json += '"';
-        for (const char c : calls[i]) {
-            const auto u = static_cast<unsigned char>(c);
-            if (c == '"' || c == '\\') {
-                json += '\\';
-                json += c;
-            } else if (u < 0x20) {
-                static constexpr char hex[] = "0123456789abcdef";
-                json += "\\u00";
-                json += hex[u >> 4];
-                json += hex[u & 15];
-            } else {
-                json += c;
-            }
+    json += '"';
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (u < 0x20) {
+            static constexpr char hex[] = "0123456789abcdef";
+            json += "\\u00";
+            json += hex[u >> 4];
+            json += hex[u & 15];
+        } else {
+            json += c;
         }
-        json += '"';
     }
-    json += ']';
-    return json;
+    json += '"';
 }
 
 } // namespace
@@ -122,7 +114,13 @@ std::vector<StationsTabelle::Zeile> StationsTabelle::lesen(const std::vector<std
     std::vector<Zeile> zeilen;
     if (calls.empty())
         return zeilen;
-    const std::string json = alsJsonListe(calls);
+    std::string json = "[";
+    for (const std::string_view call : calls) {
+        if (json.size() > 1)
+            json += ',';
+        jsonText(json, call);
+    }
+    json += ']';
     SQLite::Statement& s = anweisungen_->lesen;
     s.bindNoCopy(1, json);
     while (s.executeStep()) {
@@ -137,15 +135,9 @@ std::vector<StationsTabelle::Zeile> StationsTabelle::lesen(const std::vector<std
 
 void StationsTabelle::zusammenfassen(qint64 erste, const QList<qint64>& übrige, const QString& locators)
 {
-    const QByteArray l = locators.toUtf8();
-    SQLite::Statement& ändern = anweisungen_->ändern;
-    ändern.bindNoCopy(1, l.constData());
-    ändern.bind(2, static_cast<int64_t>(erste));
-    ausführen(ändern);
-    for (const qint64 rowid : übrige) {
-        anweisungen_->löschen.bind(1, static_cast<int64_t>(rowid));
-        ausführen(anweisungen_->löschen);
-    }
+    änderungen_.emplace_back(erste, locators.toStdString());
+    for (const qint64 rowid : übrige)
+        änderungen_.emplace_back(rowid, std::nullopt);
 }
 
 void StationsTabelle::anlegen(std::string call, std::string locators)
@@ -166,6 +158,20 @@ void StationsTabelle::anlegen(std::string call, std::string locators)
 
 void StationsTabelle::abschließen()
 {
+    // In stored order: the pages of the table are visited once, front to back.
+    std::sort(änderungen_.begin(), änderungen_.end(),
+        [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [rowid, locators] : änderungen_) {
+        SQLite::Statement& s = locators ? anweisungen_->ändern : anweisungen_->löschen;
+        if (locators) {
+            s.bindNoCopy(1, *locators);
+            s.bind(2, static_cast<int64_t>(rowid));
+        } else {
+            s.bind(1, static_cast<int64_t>(rowid));
+        }
+        ausführen(s);
+    }
+    änderungen_.clear();
     for (const auto& [call, locators] : offen_) {
         SQLite::Statement& s = anweisungen_->anlegen;
         s.bindNoCopy(1, call);

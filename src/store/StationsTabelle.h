@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -36,12 +37,13 @@ public:
     // The rows of the calls (each once, in the index's order), by call in that order,
     // then in stored order. A call the table does not have yields no row.
     std::vector<Zeile> lesen(const std::vector<std::string_view>& calls);
-    // The row erste holds the locators; the call's other rows go.
+    // The row erste holds the locators; the call's other rows go. Held until abschließen(),
+    // which writes the changes in stored order.
     void zusammenfassen(qint64 erste, const QList<qint64>& übrige, const QString& locators);
     // A row for a call the table does not have. Rows are written in bundles: lesen()
     // does not see them before abschließen(), so each call is handed over once.
     void anlegen(std::string call, std::string locators);
-    // Writes the rows still held; before the commit.
+    // Writes the changes and rows still held; before the commit.
     void abschließen();
 
 private:
@@ -49,6 +51,7 @@ private:
     Connection& db_;
     std::unique_ptr<Anweisungen> anweisungen_;
     std::vector<std::pair<std::string, std::string>> offen_;
+    std::vector<std::pair<qint64, std::optional<std::string>>> änderungen_;
     qint64 alterCache_ = -2000;
 };
 
