@@ -3,7 +3,6 @@
 
 #include "common/UserError.h"
 
-#include <QByteArray>
 #include <SQLiteCpp/Statement.h>
 #include <algorithm>
 #include <string>

@@ -15,7 +15,8 @@ class Connection;
 
 // The STATIONS table of CONTEST.DAT as the known-stations import writes it.
 // An import is handed over sorted by call: the stored rows of all its calls are
-// read in one statement, then each call costs at most one write.
+// read in one statement, then each call costs at most one write, new rows in the
+// index's order.
 // Engine failures reach the caller as SQLite exceptions: run it inside guarded().
 class StationsTabelle {
 public:
@@ -34,8 +35,8 @@ public:
         qint64 rowid;
         QString locators;
     };
-    // The rows of the calls (each once, in the index's order), by call in that order,
-    // then in stored order. A call the table does not have yields no row.
+    // The rows of the calls (each once), by their place in the question, then in stored
+    // order. A call the table does not have yields no row.
     std::vector<Zeile> lesen(const std::vector<std::string_view>& calls);
     // The row erste holds the locators; the call's other rows go. Held until abschließen(),
     // which writes the changes in stored order.
