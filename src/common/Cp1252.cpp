@@ -60,8 +60,15 @@ void appendCp1252(QByteArray& out, QStringView text)
     const qsizetype alt = out.size();
     out.resize(alt + text.size());
     char* p = out.data() + alt;
-    for (const QChar c : text)
-        *p++ = encodeOne(c.unicode());
+    const char16_t* c = text.utf16();
+    const char16_t* const ende = c + text.size();
+    // Log lines are ASCII almost always: that run is copied in a loop the compiler widens.
+    while (c != ende) {
+        while (c != ende && *c < 0x80)
+            *p++ = static_cast<char>(*c++);
+        if (c != ende)
+            *p++ = encodeOne(*c++);
+    }
 }
 
 QByteArray toCp1252(QStringView text)

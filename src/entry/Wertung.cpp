@@ -15,9 +15,13 @@ namespace {
 // The engine's NOCASE: only ASCII letters fold.
 QString schlüssel(const QString& text)
 {
+    // Stored countries and squares are upper case: then the text itself is the key, no copy.
+    const auto klein = [](QChar c) { return c >= u'a' && c <= u'z'; };
+    if (std::none_of(text.begin(), text.end(), klein))
+        return text;
     QString s = text;
     for (QChar& c : s) {
-        if (c >= u'a' && c <= u'z')
+        if (klein(c))
             c = QChar(c.unicode() - (u'a' - u'A'));
     }
     return s;

@@ -51,11 +51,34 @@ void Großfeldraster::suchen(const QString& text)
     }
 }
 
+bool Großfeldraster::direktFinden(const QString& text)
+{
+    // The inverse of name(): a square name has exactly one cell, found without a walk
+    // over the whole table once per group. A number already written is never a name.
+    if (text.size() != 4)
+        return false;
+    const int längenfeld = text[0].unicode() - u'I';
+    const int breitenfeld = text[1].unicode() - u'M';
+    const int i = text[2].unicode() - u'0';
+    const int j = text[3].unicode() - u'0';
+    if (längenfeld < 0 || längenfeld > 2 || breitenfeld < 0 || breitenfeld > 3 || i < 0 || i > 9 || j < 0
+        || j > 9)
+        return false;
+    const int s = längenfeld * 10 + i - 5;
+    const int z = 39 - (breitenfeld * 10 + j);
+    if (z < kErsteZeile || z > kLetzteZeile || s < 0 || s > letzteSpalte_ || zellen_[index(z, s)] != text)
+        return false;
+    zeile = static_cast<qint16>(z);
+    spalte = static_cast<qint16>(s);
+    return true;
+}
+
 void Großfeldraster::Belegen(const QList<Gruppensumme>& großfelder, const QString& eigenerSquare)
 {
     for (const Gruppensumme& g : großfelder) {
         // A group is named as its first contact was stored: "jo31" finds no cell.
-        suchen(g.name);
+        if (!direktFinden(g.name))
+            suchen(g.name);
         if (zeile < 0)
             continue;
         zellen_[index(zeile, spalte)] = QString::number(g.name == eigenerSquare ? -g.anzahl : g.anzahl);

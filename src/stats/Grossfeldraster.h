@@ -39,6 +39,8 @@ public:
 
 private:
     int index(int zeile, int spalte) const;
+    // suchen() for a square name still in its cell; false leaves zeile/spalte as they were.
+    bool direktFinden(const QString& text);
 
     int letzteSpalte_;
     QList<QString> zellen_;

@@ -112,6 +112,7 @@ void KarteModel::QSOKarte()
         return;
     const auto n = static_cast<std::size_t>(std::clamp<qint64>(geloggt, 0, static_cast<qint64>(orte.size())));
     if (eigen) {
+        zeichnung_.reservieren(static_cast<qsizetype>(n) + 1);
         for (std::size_t i = 0; i < n; ++i) {
             if (const std::optional<QPoint> p = kartenpunkt(orte[i]))
                 zeichnung_.linie(*eigen, *p, kWeiß);

@@ -107,6 +107,7 @@ void KartenZeichner::zeichne(QPainter& painter, const Kartenzeichnung& zeichnung
     // Lines of one colour in a row (the contact lines) go to the engine in one call:
     // it sets up pen and clip once instead of once per contact.
     std::vector<QLineF> linien;
+    linien.reserve(static_cast<std::size_t>(zeichnung.elemente().size()));
     int linienFarbe = -1;
     const auto linienZeichnen = [&] {
         if (linien.empty())

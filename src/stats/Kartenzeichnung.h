@@ -27,6 +27,8 @@ public:
         elemente_.clear();
         ++stand_;
     }
+    // Room for that many more elements: a contest's lines are added without regrowing.
+    void reservieren(qsizetype anzahl) { elemente_.reserve(elemente_.size() + anzahl); }
     void text(QPoint p, const QString& text, int farbe)
     {
         elemente_.append({ Element::Art::Text, p, {}, 0, text, farbe });

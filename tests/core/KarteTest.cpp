@@ -62,6 +62,23 @@ TEST(KarteGitter, CountsNegativeOnlyForTheOwnSquareInItsExactCase)
     g.Erzeugen();
     g.Belegen({ { u"JO31"_s, 4 } }, u"jo31"_s);
     EXPECT_EQ(g.zelle(18, 8), u"4"_s);
+
+    // The corners of both tables; what lies east of the text map's last column is skipped there.
+    const QList<Gruppensumme> ecken { { u"IP54"_s, 1 }, { u"KP44"_s, 2 }, { u"IM55"_s, 3 }, { u"KM45"_s, 4 },
+        { u"KM27"_s, 5 }, { u"JQ31"_s, 6 }, { u"IP53"_s, 7 }, { u"JO3A"_s, 8 } };
+    Großfeldraster karte(19), text(17);
+    karte.Belegen(ecken, {});
+    text.Belegen(ecken, {});
+    EXPECT_EQ(karte.zelle(5, 0), u"1"_s);
+    EXPECT_EQ(karte.zelle(5, 19), u"2"_s);
+    EXPECT_EQ(karte.zelle(34, 0), u"3"_s);
+    EXPECT_EQ(karte.zelle(34, 19), u"4"_s);
+    EXPECT_EQ(text.zelle(34, 17), u"KM25"_s);
+    EXPECT_EQ(text.zelle(34, 0), u"3"_s);
+    for (int z = Großfeldraster::kErsteZeile; z <= Großfeldraster::kLetzteZeile; ++z) {
+        for (int s = 0; s <= 17; ++s)
+            EXPECT_NE(text.zelle(z, s), u"4"_s) << z << ',' << s;
+    }
 }
 
 TEST(KartePunkt, LocatorToTwips)
