@@ -5,14 +5,39 @@ namespace tarvex {
 using namespace Qt::StringLiterals;
 
 // Both run once per contact in every output: no string in between.
+void rechtsbündigAnhängen(QString& aus, QStringView wert, qsizetype breite)
+{
+    if (wert.size() >= breite) {
+        aus += wert.right(breite);
+        return;
+    }
+    aus.resize(aus.size() + breite - wert.size(), u' ');
+    aus += wert;
+}
+
+void linksbündigAnhängen(QString& aus, QStringView wert, qsizetype breite)
+{
+    aus += wert.left(breite);
+    if (wert.size() < breite)
+        aus.resize(aus.size() + breite - wert.size(), u' ');
+}
+
 QString rechtsbündig(const QString& wert, qsizetype breite)
 {
-    return wert.size() >= breite ? wert.right(breite) : QString(breite - wert.size(), u' ') + wert;
+    if (wert.size() >= breite)
+        return wert.right(breite);
+    QString aus;
+    rechtsbündigAnhängen(aus, wert, breite);
+    return aus;
 }
 
 QString linksbündig(const QString& wert, qsizetype breite)
 {
-    return wert.size() >= breite ? wert.left(breite) : wert + QString(breite - wert.size(), u' ');
+    if (wert.size() >= breite)
+        return wert.left(breite);
+    QString aus;
+    linksbündigAnhängen(aus, wert, breite);
+    return aus;
 }
 
 QString journalZeile(const JournalDaten& d)

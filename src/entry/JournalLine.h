@@ -21,5 +21,8 @@ QString journalZeile(const JournalDaten& d);
 // Fixed-column helpers shared by every text output.
 QString rechtsbündig(const QString& wert, qsizetype breite);
 QString linksbündig(const QString& wert, qsizetype breite);
+// The same onto the end of a line being built: no text of its own per field.
+void rechtsbündigAnhängen(QString& aus, QStringView wert, qsizetype breite);
+void linksbündigAnhängen(QString& aus, QStringView wert, qsizetype breite);
 
 } // namespace tarvex

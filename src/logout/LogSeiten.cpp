@@ -21,12 +21,14 @@ constexpr int rstGegUmformatiertBis = 1000;
 
 // The blanks go in front and the last characters are kept, without filling up
 // to the width: a short value makes the rest of the line follow sooner.
-QString vorangestellt(const QString& blanks, const QString& wert, qsizetype breite)
+void vorangestelltAnhängen(QString& aus, qsizetype blanks, QStringView wert, qsizetype breite)
 {
-    if (wert.size() >= breite)
-        return wert.right(breite);
-    const qsizetype vorne = std::min(blanks.size(), breite - wert.size());
-    return QString(vorne, u' ') + wert;
+    if (wert.size() >= breite) {
+        aus += wert.right(breite);
+        return;
+    }
+    aus.resize(aus.size() + std::min(blanks, breite - wert.size()), u' ');
+    aus += wert;
 }
 
 QString zweistellig(int n)
@@ -74,10 +76,23 @@ QString LogSeiten::rstErh(const QString& s)
 
 QString LogSeiten::zeile(const QsoRecord& q, int index)
 {
-    return u"  "_s + q.datum + u' ' + q.zeit + u"  "_s + linksbündig(q.rufzeichen, 14)
-        + vorangestellt(u" "_s, rstGeg(q.rstGeg, index), 8) + vorangestellt(u"    "_s, rstErh(q.rstErh), 9)
-        + u"  "_s + q.locator + rechtsbündig(q.punkte, 7) + u' '
-        + (q.kommentar.isEmpty() ? u" "_s : q.kommentar);
+    // One text per line, built in place: a log of 50,000 contacts is 50,000 of them.
+    QString z;
+    z.reserve(80 + q.kommentar.size());
+    z += u"  ";
+    z += q.datum;
+    z += u' ';
+    z += q.zeit;
+    z += u"  ";
+    linksbündigAnhängen(z, q.rufzeichen, 14);
+    vorangestelltAnhängen(z, 1, rstGeg(q.rstGeg, index), 8);
+    vorangestelltAnhängen(z, 4, rstErh(q.rstErh), 9);
+    z += u"  ";
+    z += q.locator;
+    rechtsbündigAnhängen(z, q.punkte, 7);
+    z += u' ';
+    z += q.kommentar.isEmpty() ? QStringView(u" ") : QStringView(q.kommentar);
+    return z;
 }
 
 LogSeiten::Aufbau::Aufbau(const Kopf& kopf, Seite seite)
