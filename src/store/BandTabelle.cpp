@@ -52,11 +52,12 @@ QsoLeser::QsoLeser(SQLite::Statement& stmt, int erste)
 void QsoLeser::text(int spalte, QString& ziel) const
 {
     const SQLite::Column c = stmt_.getColumn(spalte);
-    if (c.isNull()) {
+    // The engine's text of a NULL is a null pointer: no third call per field to ask for the type.
+    const char* bytes = c.getText(nullptr);
+    if (!bytes) {
         ziel = QString();
         return;
     }
-    const char* bytes = c.getText();
     const int n = c.getBytes();
     // Contacts are ASCII almost always: then each byte is its character.
     if (n > 0 && std::all_of(bytes, bytes + n, [](char b) { return static_cast<unsigned char>(b) < 0x80; })) {
