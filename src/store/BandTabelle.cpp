@@ -49,9 +49,19 @@ QsoLeser::QsoLeser(SQLite::Statement& stmt, int erste)
     }
 }
 
-void QsoLeser::text(int spalte, QString& ziel) const
+const SQLite::Column& QsoLeser::spalte(int index) const
 {
-    const SQLite::Column c = stmt_.getColumn(spalte);
+    if (spalten_.empty()) {
+        spalten_.reserve(static_cast<std::size_t>(stmt_.getColumnCount()));
+        for (int i = 0, n = stmt_.getColumnCount(); i < n; ++i)
+            spalten_.push_back(stmt_.getColumn(i));
+    }
+    return spalten_[static_cast<std::size_t>(index)];
+}
+
+void QsoLeser::text(int index, QString& ziel) const
+{
+    const SQLite::Column& c = spalte(index);
     // The engine's text of a NULL is a null pointer: no third call per field to ask for the type.
     const char* bytes = c.getText(nullptr);
     if (!bytes) {
@@ -79,7 +89,7 @@ QsoRecord QsoLeser::lesen() const
 
 void QsoLeser::lesenIn(QsoRecord& q) const
 {
-    q.nummer = stmt_.getColumn(erste_).getInt();
+    q.nummer = spalte(erste_).getInt();
     text(erste_ + 1, q.datum);
     text(erste_ + 2, q.zeit);
     text(erste_ + 3, q.rufzeichen);
@@ -94,7 +104,7 @@ void QsoLeser::lesenIn(QsoRecord& q) const
     if (kommentar_ >= 0)
         text(kommentar_, q.kommentar);
     if (qsl_ >= 0)
-        q.qsl = stmt_.getColumn(qsl_).getInt() != 0;
+        q.qsl = spalte(qsl_).getInt() != 0;
 }
 
 BandTabelle::BandTabelle(Connection& connection, const QString& band)

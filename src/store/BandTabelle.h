@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace tarvex {
 
@@ -29,12 +30,16 @@ public:
     void lesenIn(QsoRecord& q) const;
 
 private:
-    void text(int spalte, QString& ziel) const;
+    const SQLite::Column& spalte(int index) const;
+    void text(int index, QString& ziel) const;
 
     SQLite::Statement& stmt_;
     int erste_ = 0;
     int kommentar_ = -1;
     int qsl_ = -1;
+    // A column handle reads whatever row the statement is on: taken at the first
+    // row and kept, instead of a new one (and its shared count) per field and row.
+    mutable std::vector<SQLite::Column> spalten_;
 };
 
 // The contacts of one band table. Every field list, insert and row mapping of
