@@ -4,6 +4,7 @@
 #include "Zeichen.h"
 
 #include <array>
+#include <vector>
 
 namespace tarvex {
 namespace {
@@ -70,6 +71,28 @@ const std::array<Regel, 33>& regeln()
     return table;
 }
 
+struct Eintrag {
+    QStringView muster;
+    const Regel* regel;
+};
+
+// The table's patterns by their length, in the table's order: a token is compared only with
+// the patterns as long as its own.
+const std::array<std::vector<Eintrag>, 9>& nachLänge()
+{
+    static const std::array<std::vector<Eintrag>, 9> buckets = [] {
+        std::array<std::vector<Eintrag>, 9> b;
+        for (const Regel& regel : regeln()) {
+            for (const QStringView m : regel.muster) {
+                if (!m.isEmpty())
+                    b[static_cast<std::size_t>(m.size())].push_back({ m, &regel });
+            }
+        }
+        return b;
+    }();
+    return buckets;
+}
+
 bool sOderA(const QString& text, qsizetype index)
 {
     return index >= 0 && index < text.size() && (text.at(index) == u'S' || text.at(index) == u'A');
@@ -122,11 +145,9 @@ Klasse klassifiziere(const QString& token, const QString& muster, qsizetype loca
         return Klasse::Speichern;
     if (muster.size() > 8)
         return Klasse::Unbekannt;
-    for (const Regel& regel : regeln()) {
-        for (const QStringView m : regel.muster) {
-            if (!m.isEmpty() && muster == m && erfüllt(regel.bedingung, token, locatorLänge))
-                return regel.klasse;
-        }
+    for (const Eintrag& e : nachLänge()[static_cast<std::size_t>(muster.size())]) {
+        if (muster == e.muster && erfüllt(e.regel->bedingung, token, locatorLänge))
+            return e.regel->klasse;
     }
     return Klasse::Unbekannt;
 }
