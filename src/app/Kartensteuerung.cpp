@@ -37,7 +37,7 @@ KarteModel& Kartensteuerung::karte()
 {
     if (!karteWindow_) {
         karteModel_ = new KarteModel(contest_, prompter_);
-        karteWindow_ = new KarteWindow(*karteModel_, prompter_, &rahmen_);
+        karteWindow_ = new KarteWindow(*karteModel_, prompter_, karteBilder_, &rahmen_);
         karteModel_->setParent(karteWindow_);
         connect(karteModel_, &KarteModel::showRequested, this, [this] { rahmen_.zeige(karteWindow_); });
         connect(karteModel_, &KarteModel::backRequested, this, &Kartensteuerung::zurück);

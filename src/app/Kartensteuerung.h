@@ -1,4 +1,6 @@
 #pragma once
+#include "stats/Kartenbildspeicher.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -37,6 +39,7 @@ private:
     Prompter& prompter_;
     QPointer<KarteWindow> karteWindow_;
     KarteModel* karteModel_ = nullptr;
+    Kartenbildspeicher karteBilder_;
     QPointer<LocatorTextWindow> textWindow_;
     QPointer<LocatorsucheWindow> sucheWindow_;
 };

@@ -2,7 +2,7 @@
 
 #include "KarteModel.h"
 #include "KartenAnsicht.h"
-#include "KartenZeichner.h"
+#include "Kartenbildspeicher.h"
 #include "common/Prompter.h"
 #include "ui/Bildspeichern.h"
 #include "ui/Zurueckmenue.h"
@@ -20,10 +20,11 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-KarteWindow::KarteWindow(KarteModel& model, Prompter& prompter, QWidget* parent)
+KarteWindow::KarteWindow(KarteModel& model, Prompter& prompter, Kartenbildspeicher& bilder, QWidget* parent)
     : QWidget(parent)
     , model_(model)
     , prompter_(prompter)
+    , bilder_(bilder)
 {
     setObjectName(u"frmKarte"_s);
     setWindowTitle(u"Karte"_s);
@@ -38,7 +39,7 @@ KarteWindow::KarteWindow(KarteModel& model, Prompter& prompter, QWidget* parent)
     datei.datei->insertAction(datei.zurück, speichernBefehl);
     datei.datei->insertSeparator(datei.zurück);
 
-    ansicht_ = new KartenAnsicht(model_, this);
+    ansicht_ = new KartenAnsicht(model_, bilder_, this);
     auto* knöpfe = new QVBoxLayout;
     knöpfe->setSpacing(6);
     connect(neuerKnopf(u"Command1"_s, u"Q&TH"_s), &QPushButton::clicked, &model_, &KarteModel::qth);
@@ -113,7 +114,7 @@ void KarteWindow::showEvent(QShowEvent* event)
 bool KarteWindow::speichern(const QString& pfad)
 {
     return pngSpeichern(
-        KartenZeichner::bild(model_.zeichnung(), devicePixelRatioF()), pfad, u"Die Karte"_s, prompter_);
+        bilder_.bild(model_.zeichnung(), devicePixelRatioF()), pfad, u"Die Karte"_s, prompter_);
 }
 
 void KarteWindow::speichernUnter()

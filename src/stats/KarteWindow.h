@@ -7,6 +7,7 @@ namespace tarvex {
 
 class KarteModel;
 class KartenAnsicht;
+class Kartenbildspeicher;
 class Prompter;
 
 // frmKarte ("Karte"): the map picture with the buttons to its right and the
@@ -14,7 +15,8 @@ class Prompter;
 class KarteWindow : public QWidget {
     Q_OBJECT
 public:
-    KarteWindow(KarteModel& model, Prompter& prompter, QWidget* parent = nullptr);
+    // The pictures outlive the window: the next one paints on from them.
+    KarteWindow(KarteModel& model, Prompter& prompter, Kartenbildspeicher& bilder, QWidget* parent = nullptr);
 
     KartenAnsicht* ansicht() const { return ansicht_; }
     QPushButton* knopf(const QString& name) const;
@@ -33,6 +35,7 @@ private:
 
     KarteModel& model_;
     Prompter& prompter_;
+    Kartenbildspeicher& bilder_;
     KartenAnsicht* ansicht_ = nullptr;
 };
 

@@ -1,7 +1,7 @@
 #include "KartenAnsicht.h"
 
 #include "KarteModel.h"
-#include "KartenZeichner.h"
+#include "Kartenbildspeicher.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -11,9 +11,10 @@ namespace tarvex {
 
 using namespace Qt::StringLiterals;
 
-KartenAnsicht::KartenAnsicht(KarteModel& model, QWidget* parent)
+KartenAnsicht::KartenAnsicht(KarteModel& model, Kartenbildspeicher& bilder, QWidget* parent)
     : QWidget(parent)
     , model_(model)
+    , bilder_(bilder)
 {
     setObjectName(u"Picture1"_s);
     setFixedSize(640, 480);
@@ -25,7 +26,7 @@ void KartenAnsicht::paintEvent(QPaintEvent*)
 {
     const qreal skalierung = devicePixelRatioF();
     if (gerenderterStand_ != model_.zeichnung().stand() || gerendert_.devicePixelRatio() != skalierung) {
-        gerendert_ = KartenZeichner::bild(model_.zeichnung(), skalierung);
+        gerendert_ = bilder_.bild(model_.zeichnung(), skalierung);
         gerenderterStand_ = model_.zeichnung().stand();
     }
     QPainter painter(this);

@@ -5,6 +5,7 @@
 namespace tarvex {
 
 class KarteModel;
+class Kartenbildspeicher;
 
 // The picture of frmKarte: repaints the model's drawing from a retained
 // rendering, so covering the window loses nothing; shows the square under
@@ -12,7 +13,7 @@ class KarteModel;
 class KartenAnsicht : public QWidget {
     Q_OBJECT
 public:
-    explicit KartenAnsicht(KarteModel& model, QWidget* parent = nullptr);
+    KartenAnsicht(KarteModel& model, Kartenbildspeicher& bilder, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -20,6 +21,7 @@ protected:
 
 private:
     KarteModel& model_;
+    Kartenbildspeicher& bilder_;
     QImage gerendert_;
     quint64 gerenderterStand_ = ~quint64(0);
 };

@@ -53,10 +53,11 @@ namespace {
 // the longest, only the longest is drawn: the others lie under it, give or take a
 // pixel of their edge (below 0.1 % of the picture at 20,000 contacts), and the cost
 // stops growing with the log. Short runs are drawn line by line.
+constexpr qsizetype kFächerAb = 2000;
+
 void ausdünnen(std::vector<QLineF>& linien, qreal pixelProEinheit)
 {
-    constexpr std::size_t kAbHier = 2000;
-    if (linien.size() < kAbHier)
+    if (static_cast<qsizetype>(linien.size()) < kFächerAb)
         return;
     const QPointF start = linien.front().p1();
     std::vector<qreal> quadrat(linien.size());
@@ -89,13 +90,42 @@ void ausdünnen(std::vector<QLineF>& linien, qreal pixelProEinheit)
 
 } // namespace
 
-void KartenZeichner::zeichne(QPainter& painter, const Kartenzeichnung& zeichnung)
+QImage KartenZeichner::hintergrund(qreal geräteSkalierung)
 {
-    static const QImage hintergrund = Kartenhintergrund::bild();
-    painter.save();
+    static const QImage vorlage = Kartenhintergrund::bild();
+    QImage bild(QSize(qRound(640 * geräteSkalierung), qRound(480 * geräteSkalierung)), QImage::Format_RGB32);
+    bild.setDevicePixelRatio(geräteSkalierung);
+    bild.fill(Qt::black);
+    QPainter painter(&bild);
     // Pixel-exact enlargement of the 16-colour picture: grid lines stay crisp.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRectF(0, 0, 640, 480), hintergrund);
+    painter.drawImage(QRectF(0, 0, 640, 480), vorlage);
+    return bild;
+}
+
+qsizetype KartenZeichner::fächerEnde(const QList<Kartenzeichnung::Element>& elemente)
+{
+    qsizetype ende = 0;
+    qsizetype lauf = 0;
+    for (qsizetype i = 0; i < elemente.size(); ++i) {
+        const Kartenzeichnung::Element& e = elemente[i];
+        // The same runs as the painting's: lines of one colour in a row go to the engine together.
+        if (e.art != Kartenzeichnung::Element::Art::Linie)
+            lauf = 0;
+        else
+            lauf = lauf > 0 && elemente[i - 1].farbe == e.farbe ? lauf + 1 : 1;
+        if (lauf >= kFächerAb)
+            ende = i + 1;
+    }
+    return ende;
+}
+
+void KartenZeichner::zeichne(
+    QImage& bild, const QList<Kartenzeichnung::Element>& elemente, qsizetype von, qsizetype bis)
+{
+    if (von >= bis)
+        return;
+    QPainter painter(&bild);
     painter.setClipRect(QRectF(0, 0, 640, 480));
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -107,7 +137,7 @@ void KartenZeichner::zeichne(QPainter& painter, const Kartenzeichnung& zeichnung
     // Lines of one colour in a row (the contact lines) go to the engine in one call:
     // it sets up pen and clip once instead of once per contact.
     std::vector<QLineF> linien;
-    linien.reserve(static_cast<std::size_t>(zeichnung.elemente().size()));
+    linien.reserve(static_cast<std::size_t>(bis - von));
     int linienFarbe = -1;
     const auto linienZeichnen = [&] {
         if (linien.empty())
@@ -118,7 +148,8 @@ void KartenZeichner::zeichne(QPainter& painter, const Kartenzeichnung& zeichnung
         painter.drawLines(linien.data(), static_cast<int>(linien.size()));
         linien.clear();
     };
-    for (const Kartenzeichnung::Element& e : zeichnung.elemente()) {
+    for (qsizetype i = von; i < bis; ++i) {
+        const Kartenzeichnung::Element& e = elemente[i];
         if (e.art == Kartenzeichnung::Element::Art::Linie) {
             if (e.farbe != linienFarbe)
                 linienZeichnen();
@@ -143,16 +174,12 @@ void KartenZeichner::zeichne(QPainter& painter, const Kartenzeichnung& zeichnung
         }
     }
     linienZeichnen();
-    painter.restore();
 }
 
 QImage KartenZeichner::bild(const Kartenzeichnung& zeichnung, qreal geräteSkalierung)
 {
-    QImage bild(QSize(qRound(640 * geräteSkalierung), qRound(480 * geräteSkalierung)), QImage::Format_RGB32);
-    bild.setDevicePixelRatio(geräteSkalierung);
-    bild.fill(Qt::black);
-    QPainter painter(&bild);
-    zeichne(painter, zeichnung);
+    QImage bild = hintergrund(geräteSkalierung);
+    zeichne(bild, zeichnung.elemente(), 0, zeichnung.elemente().size());
     return bild;
 }
 

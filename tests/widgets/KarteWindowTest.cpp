@@ -4,6 +4,7 @@
 #include "stats/KarteModel.h"
 #include "stats/KartenAnsicht.h"
 #include "stats/KartenZeichner.h"
+#include "stats/Kartenbildspeicher.h"
 #include "stats/Kartenpunkt.h"
 #include "support/StatistikUmgebung.h"
 
@@ -18,6 +19,16 @@ using namespace tarvex;
 using namespace Qt::StringLiterals;
 
 namespace {
+
+qint64 andersPixel(const QImage& a, const QImage& b)
+{
+    qint64 anders = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x)
+            anders += a.pixel(x, y) != b.pixel(x, y);
+    }
+    return anders;
+}
 
 // Own station DL0XX in JO31AA; five contacts in JO31, three in JO30 and one in
 // JO62, each at its square's south-west corner.
@@ -38,7 +49,8 @@ struct Umgebung : test::StatistikUmgebung {
     }
 
     KarteModel karte { model, prompter };
-    KarteWindow fenster { karte, prompter };
+    Kartenbildspeicher bilder;
+    KarteWindow fenster { karte, prompter, bilder };
 
     QImage bild() { return fenster.ansicht()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
     void klick(const char16_t* knopf)
@@ -148,13 +160,45 @@ private slots:
                 for (const Kartenzeichnung::Element& e : z.elemente())
                     p.drawLine(QPointF(e.a) / 15, QPointF(e.b) / 15);
             }
-            qint64 anders = 0;
-            for (int y = 0; y < jede.height(); ++y) {
-                for (int x = 0; x < jede.width(); ++x)
-                    anders += jede.pixel(x, y) != ausgedünnt.pixel(x, y);
-            }
+            const qint64 anders = andersPixel(jede, ausgedünnt);
             QVERIFY2(anders <= höchstensAnders * jede.width() * jede.height(),
                 qPrintable(u"%1 Linien: %2 Pixel anders"_s.arg(anzahl).arg(anders)));
+        }
+    }
+
+    // Reopening the map paints on from the kept fan when the contacts before its end are the
+    // same; any other drawing is painted whole.
+    void aKeptFanIsPaintedOnOnlyForTheSameContacts()
+    {
+        const QPoint eigen = *kartenpunkt(u"JO31AA"_s);
+        std::mt19937 zufall(5);
+        QList<QPoint> ziele;
+        for (int i = 0; i < 3000; ++i)
+            ziele.append(QPoint(int(zufall() % 9600), int(zufall() % 7200)));
+        const auto zeichnung = [&](const QList<QPoint>& z) {
+            Kartenzeichnung k;
+            for (const QPoint p : z)
+                k.linie(eigen, p, 15);
+            k.kreis(eigen, 60, 14);
+            k.text(eigen, u"DL0XX"_s, 11);
+            return k;
+        };
+        QList<QPoint> mehr = ziele;
+        mehr += { QPoint(9000, 100), QPoint(100, 7000) };
+        QList<QPoint> verschoben = mehr;
+        verschoben[10] = QPoint(9500, 7100);
+        struct Fall {
+            const char* name;
+            QList<QPoint> ziele;
+            qint64 höchstensAnders; // the new lines are thinned apart from the kept ones
+        };
+        Kartenbildspeicher bilder;
+        for (const Fall& f : { Fall { "first", ziele, 0 }, Fall { "again", ziele, 0 },
+                 Fall { "two more", mehr, 307 }, Fall { "one moved", verschoben, 0 } }) {
+            const Kartenzeichnung z = zeichnung(f.ziele);
+            const qint64 anders = andersPixel(bilder.bild(z, 1.0), KartenZeichner::bild(z));
+            QVERIFY2(anders <= f.höchstensAnders,
+                qPrintable(u"%1: %2 Pixel anders"_s.arg(QLatin1StringView(f.name)).arg(anders)));
         }
     }
 
