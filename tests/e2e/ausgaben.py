@@ -259,7 +259,33 @@ def grosser_contest(t):
     cqsos = next(z for z in edi if z.startswith("CQSOs="))
     gleich(cqsos, f"CQSOs={anzahl};1", "gültige QSOs im EDI-Kopf aus dem Spielstand")
     t.fokus_haupt()
+    t.taste("Escape")
+
+    # The QSO map opened again after a contact far off: the kept fan of lines is painted on,
+    # and the new line to Spain is there.
+    vorher = qso_karte(t, "gross-qsos-1.png")
+    t.logge("ea4xx in80ab 59001")
+    nachher = qso_karte(t, "gross-qsos-2.png")
+    pruefe(weisse_pixel(nachher) > weisse_pixel(vorher) + 100,
+           f"neue Linie auf der wieder geöffneten QSO-Karte: {weisse_pixel(nachher)} weiße Pixel "
+           f"gegen {weisse_pixel(vorher)} vorher")
+    t.fokus_haupt()
+    t.taste("Escape")
     t.beenden()
+
+
+def qso_karte(t, name):
+    t.fokus_haupt()
+    t.taste("alt+s")
+    time.sleep(0.3)
+    t.taste("Down", "Down", "Down", "Return")
+    time.sleep(1.5)
+    t.bild(name.removesuffix(".png"))
+    ziel = karte_speichern(t, name)
+    t.fokus_haupt()
+    t.taste("Escape")
+    time.sleep(0.5)
+    return ziel
 
 
 if __name__ == "__main__":
