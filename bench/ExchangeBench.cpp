@@ -6,6 +6,7 @@
 #include "contest/ContestModel.h"
 #include "entry/CallLookup.h"
 #include "entry/KeystrokeLog.h"
+#include "formats/EdiSchreiber.h"
 #include "formats/ExpDatei.h"
 #include "logout/ExpExport.h"
 #include "store/CallInfoDb.h"
@@ -64,6 +65,29 @@ void BM_ExportWithAdif(benchmark::State& state)
         benchmark::DoNotOptimize(exporter.exportieren(true));
 }
 BENCHMARK(BM_ExportWithAdif)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+// The EDI step of "&Drucken" alone: one record per contact with its "new square", "new
+// country" and duplicate flags, from contacts already read.
+void BM_EdiRecords(benchmark::State& state)
+{
+    QList<tarvex::QsoRecord> qsos;
+    for (int i = 0; i < state.range(0); ++i) {
+        const QString call
+            = u"D%1%2%3"_s.arg(QChar(u'A' + i % 26)).arg(i % 10).arg(i / 10, 3, 36, QChar(u'A'));
+        const QString square = u"JO%1"_s.arg(i % 100, 2, 10, QChar(u'0'));
+        qsos.append({ i + 1, u"06.05.02"_s, u"12:34"_s, call, u"599"_s + QString::number(i % 1000),
+            u"579012"_s, square + u"AA"_s, i % 50 == 0 ? u"-----"_s : u"512"_s, u"87"_s, call.toUpper(),
+            square, i % 7 == 0 ? u"Österreich"_s : u"Deutschland"_s, QString(), false });
+    }
+    for (auto _ : state) {
+        tarvex::EdiSchreiber::Aufbau aufbau;
+        aufbau.reservieren(qsos.size());
+        for (const tarvex::QsoRecord& q : qsos)
+            aufbau.hinzufügen(q);
+        benchmark::DoNotOptimize(aufbau.anzahl());
+    }
+}
+BENCHMARK(BM_EdiRecords)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 // The export's read of the band alone.
 void BM_BandRead(benchmark::State& state)

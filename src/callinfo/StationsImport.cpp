@@ -1,5 +1,6 @@
 #include "StationsImport.h"
 
+#include "common/Textmenge.h"
 #include "common/UserError.h"
 #include "entry/Klasse.h"
 #include "entry/StationsEintrag.h"
@@ -14,7 +15,6 @@
 #include <SQLiteCpp/Transaction.h>
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -155,16 +155,15 @@ public:
     // In the order of the calls, byte by byte; each call once.
     std::vector<Gesammelt> stationen()
     {
-        std::sort(paare_.begin(), paare_.end(), [](const Paar& a, const Paar& b) {
-            return std::tie(a.vorn, a.hinten, a.nr) < std::tie(b.vorn, b.hinten, b.nr);
-        });
+        std::sort(paare_.begin(), paare_.end(),
+            [](const Paar& a, const Paar& b) { return std::tie(a.call, a.nr) < std::tie(b.call, b.nr); });
         std::vector<Gesammelt> ergebnis;
         ergebnis.reserve(paare_.size());
         const Paar* vorige = nullptr;
         for (const Paar& p : paare_) {
             const std::string_view l(p.locator.data(), p.locator.size());
-            if (!vorige || vorige->vorn != p.vorn || vorige->hinten != p.hinten) {
-                ergebnis.push_back({ p.call(), std::string(l), 1 });
+            if (!vorige || vorige->call != p.call) {
+                ergebnis.push_back({ p.call.text(), std::string(l), 1 });
                 vorige = &p;
                 continue;
             }
@@ -200,33 +199,15 @@ private:
         const QString call = stationsCall(rohCall);
         if (!istRufzeichen(call))
             return;
-        // A call is at most 15 characters of A-Z, 0-9 and '/': the first eight and the
-        // rest as big-endian numbers, zero-padded, sort as the texts do byte by byte.
-        Paar p { 0, 0, locator, paare_.size() };
-        for (qsizetype i = 0; i < 16; ++i) {
-            const std::uint64_t c = i < call.size() ? call[i].unicode() & 0xff : 0;
-            (i < 8 ? p.vorn : p.hinten) |= c << (8 * (7 - i % 8));
-        }
-        paare_.push_back(p);
+        // A call is at most 15 characters of A-Z, 0-9 and '/': packed, it sorts as the text does.
+        if (const std::optional<KurzerText> k = KurzerText::aus(call))
+            paare_.push_back({ *k, locator, paare_.size() });
     }
 
     struct Paar {
-        std::uint64_t vorn;
-        std::uint64_t hinten;
+        KurzerText call;
         std::array<char, 6> locator;
         std::size_t nr;
-
-        std::string call() const
-        {
-            std::string text;
-            for (int i = 0; i < 16; ++i) {
-                const auto c = static_cast<char>(((i < 8 ? vorn : hinten) >> (8 * (7 - i % 8))) & 0xff);
-                if (c == 0)
-                    break;
-                text += c;
-            }
-            return text;
-        }
     };
     std::vector<Paar> paare_;
 };

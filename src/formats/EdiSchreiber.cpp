@@ -2,6 +2,7 @@
 #include "OperatorenZeile.h"
 
 #include "common/AtomicTextFile.h"
+#include "common/Textmenge.h"
 #include "common/UserError.h"
 #include "common/Val.h"
 #include "entry/CallSign.h"
@@ -227,7 +228,7 @@ QString EdiSchreiber::sektion(const QString& einmann, const QString& wertungsgru
 // calls for the duplicates.
 struct EdiSchreiber::Aufbau::Stand {
     QSet<QString> länder, großfelder;
-    QSet<QString> gültigeKerne;
+    Textmenge gültigeKerne;
     QDate erster, letzter;
     // Consecutive contacts share their date.
     QString datumText, ediDatum;
@@ -248,7 +249,7 @@ void EdiSchreiber::Aufbau::reservieren(qsizetype anzahl)
 {
     // A record is some 50 characters.
     sätze_.reserve(anzahl * 64);
-    stand_->gültigeKerne.reserve(anzahl);
+    stand_->gültigeKerne.reservieren(anzahl);
 }
 
 void EdiSchreiber::Aufbau::hinzufügen(const QsoRecord& q)
@@ -278,9 +279,9 @@ void EdiSchreiber::Aufbau::hinzufügen(const QsoRecord& q)
     const QString k = kern(q);
     bool doppelt = false;
     if (ok)
-        st.gültigeKerne.insert(k);
+        st.gültigeKerne.einfügen(k);
     else
-        doppelt = st.gültigeKerne.contains(k);
+        doppelt = st.gültigeKerne.enthält(k);
     // The fifteen fields; the exchange field stays empty.
     QByteArray& z = sätze_;
     const auto feld = [&z](QStringView text) {
