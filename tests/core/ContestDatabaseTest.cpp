@@ -100,20 +100,6 @@ TEST_F(ContestDatabaseTest, UpgradesOfOldBandTables)
     }
 }
 
-TEST_F(ContestDatabaseTest, OldContestGetsTmpAndParamOnce)
-{
-    test::schreibeAltenContest(u"OLD.mdb"_s, { { u"144MHz"_s, 12 } });
-    auto db = ContestDatabase::öffnen(u"OLD.MDB"_s);
-    EXPECT_TRUE(db.hilfstabellenSicherstellen(kStation));
-    EXPECT_FALSE(db.hilfstabellenSicherstellen(StationParameter { u"XX"_s, u"AA00AA"_s }));
-    EXPECT_EQ(db.parameter()->call, u"DL0XX"_s);
-    EXPECT_EQ(Connection(u"OLD.mdb"_s, Connection::Zugriff::NurLesen)
-                  .scalar(u"SELECT count(*) FROM PARAM"_s)
-                  .toInt(),
-        1);
-    EXPECT_EQ(db.feldAnzahl(u"TMP"_s), 3);
-}
-
 // Whatever is not a contest we can use is refused with a German message naming
 // it, and stays byte for byte as it was, its header's journal mode and its
 // write-ahead log included; a refused file gets no -wal or -shm beside it.

@@ -104,6 +104,10 @@ TEST_F(ContestÖffnenTest, OldContestsOpenUpgradedWithTmpAndParam)
         EXPECT_EQ(db.feldAnzahl(u"TMP"_s), 3);
         ASSERT_TRUE(db.parameter().has_value());
         EXPECT_EQ(db.parameter()->call, QString::fromUtf16(c.call));
+        // A PARAM already there is kept as it is, not given a second row.
+        EXPECT_EQ(
+            Connection(pfad, Connection::Zugriff::NurLesen).scalar(u"SELECT count(*) FROM PARAM"_s).toInt(),
+            1);
     }
     EXPECT_TRUE(prompter.gezeigt().isEmpty());
 

@@ -87,7 +87,6 @@ private slots:
         QCOMPARE(u.log.txtDateiName(), u"LOG.TXT"_s);
         u.klicke(u"chkInDatei"_s);
         QVERIFY(!u.feld(u"txtDateiName"_s)->isVisible());
-        QCOMPARE(u.log.txtDateiName(), u"LOG.TXT"_s);
 
         u.klicke(u"chkADIF"_s);
         QVERIFY(u.log.chkADIF());
