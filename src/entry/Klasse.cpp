@@ -71,6 +71,9 @@ const std::array<Regel, 33>& regeln()
     return table;
 }
 
+// The longest pattern of the table; a longer token matches none.
+constexpr std::size_t kLängstesMuster = 8;
+
 struct Eintrag {
     QStringView muster;
     const Regel* regel;
@@ -78,14 +81,14 @@ struct Eintrag {
 
 // The table's patterns by their length, in the table's order: a token is compared only with
 // the patterns as long as its own.
-const std::array<std::vector<Eintrag>, 9>& nachLänge()
+const std::array<std::vector<Eintrag>, kLängstesMuster + 1>& nachLänge()
 {
-    static const std::array<std::vector<Eintrag>, 9> buckets = [] {
-        std::array<std::vector<Eintrag>, 9> b;
+    static const std::array<std::vector<Eintrag>, kLängstesMuster + 1> buckets = [] {
+        std::array<std::vector<Eintrag>, kLängstesMuster + 1> b;
         for (const Regel& regel : regeln()) {
             for (const QStringView m : regel.muster) {
                 if (!m.isEmpty())
-                    b[static_cast<std::size_t>(m.size())].push_back({ m, &regel });
+                    b.at(static_cast<std::size_t>(m.size())).push_back({ m, &regel });
             }
         }
         return b;
@@ -143,7 +146,7 @@ Klasse klassifiziere(const QString& token, const QString& muster, qsizetype loca
 {
     if (token.isEmpty())
         return Klasse::Speichern;
-    if (muster.size() > 8)
+    if (static_cast<std::size_t>(muster.size()) > kLängstesMuster)
         return Klasse::Unbekannt;
     for (const Eintrag& e : nachLänge()[static_cast<std::size_t>(muster.size())]) {
         if (muster == e.muster && erfüllt(e.regel->bedingung, token, locatorLänge))

@@ -95,7 +95,8 @@ WertungsZeile wertungsZeile(const QsoRecord& q, qint64 rowid)
 
 QString kern(const QsoRecord& q)
 {
-    return (q.kernCall.trimmed().isEmpty() ? Kern2(q.rufzeichen) : q.kernCall.trimmed()).toUpper();
+    const QString k = q.kernCall.trimmed();
+    return (k.isEmpty() ? Kern2(q.rufzeichen) : k).toUpper();
 }
 
 // Text that ascii() made: one byte per character.
