@@ -48,9 +48,9 @@ void BekannteStationen::ausContestÜbernehmen()
         return;
     }
     try {
-        const QList<StationenAbfrage::RufzeichenLocator> kontakte = db->bekannteStationen();
         Connection c(contestDat_.connection().pfad(), Connection::Zugriff::LesenSchreiben);
-        const StationsImport::Ergebnis e = StationsImport::kontakteEinfügen(c, kontakte);
+        const StationsImport::Ergebnis e = StationsImport::kontakteEinfügen(
+            c, [db](const StationenAbfrage::JePaar& je) { db->bekannteStationen(je); });
         contestDat_.eigeneÄnderungÜbernehmen();
         prompter_.zeige(hinweisMeldung(u"Bekannte Stationen aus dem Contest übernommen:\n"_s + bericht(e)));
     } catch (const UserError& e) {

@@ -143,13 +143,14 @@ struct Gesammelt {
 // The pairs are sorted by call rather than hashed: the table wants them in that order anyway.
 class Zusammenführung {
 public:
-    explicit Zusammenführung(qsizetype erwartet) { paare_.reserve(static_cast<std::size_t>(erwartet)); }
+    explicit Zusammenführung(qsizetype erwartet = 0) { paare_.reserve(static_cast<std::size_t>(erwartet)); }
 
     void add(const QString& rohCall, const QString& rohLocator) { add(rohCall, QStringView(rohLocator)); }
-    // A contact as stored.
-    void add(const std::string& rohCall, const std::string& rohLocator)
+    // A contact as stored, in UTF-8: a locator beyond ASCII is no locator anyway.
+    void add(std::string_view rohCall, std::string_view rohLocator)
     {
-        add(QString::fromStdString(rohCall), QLatin1StringView(rohLocator));
+        add(QString::fromUtf8(rohCall.data(), static_cast<qsizetype>(rohCall.size())),
+            QLatin1StringView(rohLocator.data(), static_cast<qsizetype>(rohLocator.size())));
     }
 
     // In the order of the calls, byte by byte; each call once.
@@ -272,12 +273,10 @@ StationsImport::Ergebnis StationsImport::einfügen(Connection& contestDat, const
     return schreiben(contestDat, z.stationen());
 }
 
-StationsImport::Ergebnis StationsImport::kontakteEinfügen(
-    Connection& contestDat, const QList<StationenAbfrage::RufzeichenLocator>& kontakte)
+StationsImport::Ergebnis StationsImport::kontakteEinfügen(Connection& contestDat, const Kontakte& lesen)
 {
-    Zusammenführung z(kontakte.size());
-    for (const StationenAbfrage::RufzeichenLocator& k : kontakte)
-        z.add(k.rufzeichen, k.locator);
+    Zusammenführung z;
+    lesen([&](std::string_view call, std::string_view locator) { z.add(call, locator); });
     return schreiben(contestDat, z.stationen());
 }
 

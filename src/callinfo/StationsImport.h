@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace tarvex {
 
@@ -35,9 +36,10 @@ public:
     // asks for them, locators merged in order of first appearance, never one twice.
     // One transaction: either the whole list is in the table or nothing changed.
     static Ergebnis einfügen(Connection& contestDat, const QList<Station>& stationen);
-    // The same for the contacts of a contest, pair by pair as they were stored.
-    static Ergebnis kontakteEinfügen(
-        Connection& contestDat, const QList<StationenAbfrage::RufzeichenLocator>& kontakte);
+    // The same for the contacts of a contest: lesen hands them over pair by pair as
+    // they were stored, and the pairs are not kept.
+    using Kontakte = std::function<void(const StationenAbfrage::JePaar&)>;
+    static Ergebnis kontakteEinfügen(Connection& contestDat, const Kontakte& lesen);
 };
 
 } // namespace tarvex

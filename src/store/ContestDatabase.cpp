@@ -167,6 +167,11 @@ QList<StationenAbfrage::RufzeichenLocator> ContestDatabase::bekannteStationen()
     return StationenAbfrage(datei_.verbindung()).bekannteStationen(bandTabellen());
 }
 
+void ContestDatabase::bekannteStationen(const StationenAbfrage::JePaar& je)
+{
+    StationenAbfrage(datei_.verbindung()).bekannteStationen(bandTabellen(), je);
+}
+
 QList<QslAbfrage::Zeile> ContestDatabase::qslAuswahl(
     const QString& band, const QString& muster, double grenze)
 {

@@ -116,6 +116,7 @@ public:
 
     // -- The windows' reads --
     QList<StationenAbfrage::RufzeichenLocator> bekannteStationen();
+    void bekannteStationen(const StationenAbfrage::JePaar& je);
     QList<QslAbfrage::Zeile> qslAuswahl(const QString& band, const QString& muster, double grenze);
     QList<QslAbfrage::Marke> qslMarken(
         const QString& band, const QString& muster, double grenze, qint64 nach, qsizetype höchstens);

@@ -11,8 +11,16 @@ using namespace Qt::StringLiterals;
 
 QList<StationenAbfrage::RufzeichenLocator> StationenAbfrage::bekannteStationen(const QStringList& vorhanden)
 {
-    // Band by band in stored order: one query each reads in rowid order, without a sort of them all.
     QList<RufzeichenLocator> result;
+    bekannteStationen(vorhanden, [&](std::string_view call, std::string_view locator) {
+        result.append({ std::string(call), std::string(locator) });
+    });
+    return result;
+}
+
+void StationenAbfrage::bekannteStationen(const QStringList& vorhanden, const JePaar& je)
+{
+    // Band by band in stored order: one query each reads in rowid order, without a sort of them all.
     for (const BandInfo& band : alleBänder()) {
         if (!vorhanden.contains(band.tabelle))
             continue;
@@ -21,11 +29,10 @@ QList<StationenAbfrage::RufzeichenLocator> StationenAbfrage::bekannteStationen(c
             {}, [&](SQLite::Statement& s) {
                 const SQLite::Column call = s.getColumn(0);
                 const SQLite::Column locator = s.getColumn(1);
-                result.append({ std::string(call.getText(), static_cast<std::size_t>(call.getBytes())),
-                    std::string(locator.getText(), static_cast<std::size_t>(locator.getBytes())) });
+                je({ call.getText(), static_cast<std::size_t>(call.getBytes()) },
+                    { locator.getText(), static_cast<std::size_t>(locator.getBytes()) });
             });
     }
-    return result;
 }
 
 } // namespace tarvex

@@ -2,7 +2,9 @@
 #include "Connection.h"
 
 #include <QList>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace tarvex {
 
@@ -22,6 +24,9 @@ public:
     // Call and locator of every valid contact on the given bands: bands in
     // band-list order, contacts in stored order.
     QList<RufzeichenLocator> bekannteStationen(const QStringList& bandTabellen);
+    // The same pairs handed over one by one, as the engine holds them: nothing kept.
+    using JePaar = std::function<void(std::string_view rufzeichen, std::string_view locator)>;
+    void bekannteStationen(const QStringList& bandTabellen, const JePaar& je);
 
 private:
     Connection& connection_;
