@@ -213,18 +213,21 @@ private:
     std::vector<Paar> paare_;
 };
 
-StationsImport::Ergebnis schreiben(Connection& contestDat, std::vector<Gesammelt> gesammelt)
+// The stations are gathered while the table's calls are read ahead.
+StationsImport::Ergebnis schreiben(
+    Connection& contestDat, const std::function<std::vector<Gesammelt>()>& sammeln)
 {
-    std::vector<std::string_view> calls;
-    calls.reserve(gesammelt.size());
-    for (const Gesammelt& g : gesammelt)
-        calls.emplace_back(g.call);
-
     StationsTabelle tabelle(contestDat);
     StationsImport::Ergebnis ergebnis;
     contestDat.guarded([&] {
-        SQLite::Transaction transaktion(contestDat.db());
+        SQLite::Transaction transaktion(contestDat.db(), SQLite::TransactionBehavior::IMMEDIATE);
         tabelle.indexSicherstellen();
+        tabelle.vorauslesen();
+        std::vector<Gesammelt> gesammelt = sammeln();
+        std::vector<std::string_view> calls;
+        calls.reserve(gesammelt.size());
+        for (const Gesammelt& g : gesammelt)
+            calls.emplace_back(g.call);
         const std::vector<StationsTabelle::Zeile> da = tabelle.lesen(calls);
         auto zeile = da.cbegin();
         for (std::size_t nr = 0; nr < gesammelt.size(); ++nr) {
@@ -265,19 +268,23 @@ StationsImport::Ergebnis schreiben(Connection& contestDat, std::vector<Gesammelt
 
 StationsImport::Ergebnis StationsImport::einfügen(Connection& contestDat, const QList<Station>& stationen)
 {
-    Zusammenführung z(stationen.size());
-    for (const Station& roh : stationen) {
-        for (const QString& loc : roh.locators)
-            z.add(roh.call, loc);
-    }
-    return schreiben(contestDat, z.stationen());
+    return schreiben(contestDat, [&] {
+        Zusammenführung z(stationen.size());
+        for (const Station& roh : stationen) {
+            for (const QString& loc : roh.locators)
+                z.add(roh.call, loc);
+        }
+        return z.stationen();
+    });
 }
 
 StationsImport::Ergebnis StationsImport::kontakteEinfügen(Connection& contestDat, const Kontakte& lesen)
 {
-    Zusammenführung z;
-    lesen([&](std::string_view call, std::string_view locator) { z.add(call, locator); });
-    return schreiben(contestDat, z.stationen());
+    return schreiben(contestDat, [&] {
+        Zusammenführung z;
+        lesen([&](std::string_view call, std::string_view locator) { z.add(call, locator); });
+        return z.stationen();
+    });
 }
 
 } // namespace tarvex

@@ -2,18 +2,43 @@
 
 namespace tarvex {
 
-std::optional<KurzerText> KurzerText::aus(QStringView text)
+namespace {
+
+char16_t zeichen(QChar c)
+{
+    return c.unicode();
+}
+
+char16_t zeichen(char c)
+{
+    return static_cast<unsigned char>(c);
+}
+
+template <typename Text> std::optional<KurzerText> packen(const Text& text)
 {
     if (text.size() > 16)
         return std::nullopt;
     KurzerText k;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
+    for (decltype(text.size()) i = 0; i < text.size(); ++i) {
+        const char16_t c = zeichen(text[i]);
         if (c == 0 || c > 0x7f)
             return std::nullopt;
-        (i < 8 ? k.vorn : k.hinten) |= quint64(c) << (8 * (7 - i % 8));
+        const auto stelle = static_cast<int>(i);
+        (stelle < 8 ? k.vorn : k.hinten) |= quint64(c) << (8 * (7 - stelle % 8));
     }
     return k;
+}
+
+} // namespace
+
+std::optional<KurzerText> KurzerText::aus(QStringView text)
+{
+    return packen(text);
+}
+
+std::optional<KurzerText> KurzerText::aus(std::string_view bytes)
+{
+    return packen(bytes);
 }
 
 std::string KurzerText::text() const

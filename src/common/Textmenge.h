@@ -5,6 +5,7 @@
 #include <compare>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tarvex {
 
@@ -16,6 +17,7 @@ struct KurzerText {
 
     // Nothing for a longer text or one with a character beyond ASCII or a NUL.
     static std::optional<KurzerText> aus(QStringView text);
+    static std::optional<KurzerText> aus(std::string_view bytes);
     std::string text() const;
 
     friend auto operator<=>(const KurzerText&, const KurzerText&) = default;

@@ -1,10 +1,13 @@
 #include "StationsTabelle.h"
 #include "Connection.h"
 
+#include "common/Textmenge.h"
 #include "common/UserError.h"
 
 #include <SQLiteCpp/Statement.h>
 #include <algorithm>
+#include <atomic>
+#include <future>
 #include <string>
 
 namespace tarvex {
@@ -27,9 +30,46 @@ StationsTabelle::StationsTabelle(Connection& contestDat)
     db_.exec(u"PRAGMA cache_size=-32768"_s);
 }
 
+// The stored calls, read by their index in its order, packed. Stops early when the
+// answer is no longer wanted.
+struct StationsTabelle::Voraus {
+    std::atomic<bool> abbrechen = false;
+    qint64 zeilen = 0;
+    std::future<std::vector<KurzerText>> calls;
+
+    static std::vector<KurzerText> lesen(const QString& pfad, const std::atomic<bool>& abbrechen)
+    {
+        Connection c(pfad, Connection::Zugriff::NurLesen);
+        SQLite::Statement s(c.db(), "SELECT CALL FROM STATIONS ORDER BY CALL");
+        std::vector<KurzerText> calls;
+        for (std::size_t zeile = 1; s.executeStep(); ++zeile) {
+            if (zeile % 4096 == 0 && abbrechen)
+                return {};
+            const SQLite::Column call = s.getColumn(0);
+            // A longer or wider call is asked about anyway.
+            if (!call.isText())
+                continue;
+            if (const std::optional<KurzerText> k = KurzerText::aus(
+                    std::string_view(call.getText(), static_cast<std::size_t>(call.getBytes()))))
+                calls.push_back(*k);
+        }
+        if (!std::is_sorted(calls.begin(), calls.end()))
+            std::sort(calls.begin(), calls.end());
+        return calls;
+    }
+
+    ~Voraus()
+    {
+        abbrechen = true;
+        if (calls.valid())
+            calls.wait();
+    }
+};
+
 StationsTabelle::~StationsTabelle()
 {
     try {
+        voraus_.reset();
         anweisungen_.reset();
         db_.db().exec("PRAGMA cache_size=" + std::to_string(alterCache_));
     } catch (const std::exception&) {
@@ -42,8 +82,46 @@ void StationsTabelle::indexSicherstellen()
     if (db_.scalar(u"SELECT count(*) FROM pragma_index_list('STATIONS') l, pragma_index_info(l.name) i "
                    "WHERE i.seqno=0 AND i.name='CALL' COLLATE NOCASE"_s)
             .toInt()
-        == 0)
+        == 0) {
         db_.execute(u"CREATE INDEX STATIONS_CALL ON STATIONS(CALL)"_s);
+        indexNeu_ = true;
+    }
+}
+
+void StationsTabelle::vorauslesen()
+{
+    // A new index is not in the file yet: another connection would sort the whole table.
+    if (indexNeu_ || voraus_)
+        return;
+    voraus_ = std::make_unique<Voraus>();
+    voraus_->zeilen = db_.scalar(u"SELECT coalesce(max(rowid), 0) FROM STATIONS"_s).toLongLong();
+    voraus_->calls
+        = std::async(std::launch::async, &Voraus::lesen, db_.pfad(), std::cref(voraus_->abbrechen));
+}
+
+std::vector<std::size_t> StationsTabelle::zuFragen(const std::vector<std::string_view>& calls)
+{
+    std::vector<std::size_t> nr;
+    nr.reserve(calls.size());
+    std::unique_ptr<Voraus> voraus = std::move(voraus_);
+    std::vector<KurzerText> gespeichert;
+    bool gelesen = false;
+    // Reading every stored call pays off once the question is a good part of the table:
+    // a call asked about costs the engine about as much as eight calls read in order.
+    if (voraus && static_cast<qint64>(calls.size()) * 8 >= voraus->zeilen) {
+        try {
+            gespeichert = voraus->calls.get();
+            gelesen = true;
+        } catch (...) {
+            // Then the engine is asked about every call, and tells the failure itself.
+        }
+    }
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        const std::optional<KurzerText> k = gelesen ? KurzerText::aus(calls[i]) : std::nullopt;
+        if (!k || std::binary_search(gespeichert.begin(), gespeichert.end(), *k))
+            nr.push_back(i);
+    }
+    return nr;
 }
 
 struct StationsTabelle::Anweisungen {
@@ -111,20 +189,21 @@ std::vector<StationsTabelle::Zeile> StationsTabelle::lesen(const std::vector<std
     if (!anweisungen_)
         anweisungen_ = std::make_unique<Anweisungen>(db_.db());
     std::vector<Zeile> zeilen;
-    if (calls.empty())
+    const std::vector<std::size_t> nr = zuFragen(calls);
+    if (nr.empty())
         return zeilen;
     std::string json = "[";
-    for (const std::string_view call : calls) {
+    for (const std::size_t i : nr) {
         if (json.size() > 1)
             json += ',';
-        jsonText(json, call);
+        jsonText(json, calls[i]);
     }
     json += ']';
     SQLite::Statement& s = anweisungen_->lesen;
     s.bindNoCopy(1, json);
     while (s.executeStep()) {
         const SQLite::Column l = s.getColumn(2);
-        zeilen.push_back({ static_cast<std::size_t>(s.getColumn(0).getInt64()), s.getColumn(1).getInt64(),
+        zeilen.push_back({ nr[static_cast<std::size_t>(s.getColumn(0).getInt64())], s.getColumn(1).getInt64(),
             l.isNull() ? QString() : QString::fromUtf8(l.getText(), l.getBytes()) });
     }
     s.reset();

@@ -28,6 +28,11 @@ public:
 
     // Without an index on CALL every station looked at is a scan of the whole table.
     void indexSicherstellen();
+    // Starts reading the stored calls on a thread of its own while the caller gathers the
+    // calls to ask about; lesen() then asks the engine only about calls the table has.
+    // Inside the caller's immediate transaction, after indexSicherstellen() and before any
+    // write: no other program writes meanwhile, and the thread sees what lesen() would.
+    void vorauslesen();
 
     // A stored row of one of the calls asked for; nr is the call's place in the question.
     struct Zeile {
@@ -49,8 +54,14 @@ public:
 
 private:
     struct Anweisungen;
+    struct Voraus;
+    // The places of the calls to ask the engine about: all of them, or after vorauslesen()
+    // those stored and those the read-ahead cannot tell.
+    std::vector<std::size_t> zuFragen(const std::vector<std::string_view>& calls);
     Connection& db_;
     std::unique_ptr<Anweisungen> anweisungen_;
+    std::unique_ptr<Voraus> voraus_;
+    bool indexNeu_ = false;
     std::vector<std::pair<std::string, std::string>> offen_;
     std::vector<std::pair<qint64, std::optional<std::string>>> änderungen_;
     qint64 alterCache_ = -2000;
