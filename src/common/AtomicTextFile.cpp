@@ -132,7 +132,8 @@ void AtomicTextFile::schreibePuffer()
         else if (errno != EINTR)
             fehler(errno);
     }
-    puffer_.clear();
+    // The capacity stays: a long file fills the buffer again, without growing it afresh.
+    puffer_.resize(0);
 }
 
 void AtomicTextFile::sichern()

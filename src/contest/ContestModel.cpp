@@ -96,7 +96,7 @@ void ContestModel::öffnen(const QString& datenbank, const QString& band)
         if (b.compare(band, Qt::CaseInsensitive) == 0)
             gewählt = b;
     }
-    db->bandTabelleAufrüsten(gewählt, ContestDatabase::Aufrüstung::KommentarUndQsl);
+    db->bandTabelleAufrüsten(gewählt);
     db->hilfstabellenSicherstellen({ lblCall_, entry_.felder().lblLocator });
     if (const std::optional<StationParameter> p = db->parameter())
         setEigeneStation(p->call, p->locator);
@@ -120,7 +120,7 @@ void ContestModel::bandWechseln(const QString& band)
         return;
     if (!db_->bandTabellen().contains(band))
         throw UserError(u"Der Contest hat keine Tabelle für das Band %1."_s.arg(bandAnzeige(band)));
-    db_->bandTabelleAufrüsten(band, ContestDatabase::Aufrüstung::KommentarUndQsl);
+    db_->bandTabelleAufrüsten(band);
     band_ = band;
     log_.setQuelle(db_.get(), band_);
     Punkte();

@@ -29,7 +29,7 @@ bool ExpImport::ExpDateiImportieren(const QString& ImportDatei)
             throw UserError(u"Die Datei %1 enthält QSOs für das Band %2, das dieser Contest nicht hat. "
                             u"Es wurde nichts importiert."_s.arg(ImportDatei, bandAnzeige(inhalt.band)));
         // An older table gets Kommentar and QSL first, as when it becomes current.
-        db->bandTabelleAufrüsten(inhalt.band, ContestDatabase::Aufrüstung::KommentarUndQsl);
+        db->bandTabelleAufrüsten(inhalt.band);
         const qint64 erste = db->qsosImportieren(inhalt.band, inhalt.qsos);
         // The imported band becomes current everywhere: grid, band display, score.
         contest_.angehängt(inhalt.band, erste);

@@ -53,10 +53,9 @@ public:
     QStringList bandTabellen() { return datei_.bandTabellen(); }
     int feldAnzahl(const QString& tabelle) { return datei_.feldAnzahl(tabelle); }
 
-    using Aufrüstung = ContestDatei::Aufrüstung;
-    // Appends Kommentar to a band table with fewer than 13 fields and, with
-    // KommentarUndQsl, QSL to one that then has fewer than 14.
-    void bandTabelleAufrüsten(const QString& band, Aufrüstung art) { datei_.bandTabelleAufrüsten(band, art); }
+    // Appends Kommentar to a band table with fewer than 13 fields and QSL to one
+    // with fewer than 14.
+    void bandTabelleAufrüsten(const QString& band) { datei_.bandTabelleAufrüsten(band); }
 
     // Creates TMP and PARAM when missing; a new PARAM gets the given station.
     // Returns true when PARAM had to be created.

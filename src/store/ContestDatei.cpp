@@ -372,11 +372,12 @@ QStringList ContestDatei::bandTabellen()
     return result;
 }
 
-void ContestDatei::bandTabelleAufrüsten(const QString& band, Aufrüstung art)
+void ContestDatei::bandTabelleAufrüsten(const QString& band)
 {
     const QString table = bandTabelleSql(band);
-    const bool kommentarFehlt = feldAnzahl(band) < 13;
-    const bool qslFehlt = art == Aufrüstung::KommentarUndQsl && feldAnzahl(band) < (kommentarFehlt ? 13 : 14);
+    const int felder = feldAnzahl(band);
+    const bool kommentarFehlt = felder < 13;
+    const bool qslFehlt = felder < 14;
     if (!kommentarFehlt && !qslFehlt)
         return;
     schreibbarMachen();

@@ -41,8 +41,7 @@ public:
     QStringList bandTabellen();
     int feldAnzahl(const QString& tabelle);
 
-    enum class Aufrüstung { NurKommentar, KommentarUndQsl };
-    void bandTabelleAufrüsten(const QString& band, Aufrüstung art);
+    void bandTabelleAufrüsten(const QString& band);
     bool hilfstabellenSicherstellen(const StationParameter& station);
     std::optional<StationParameter> parameter();
 

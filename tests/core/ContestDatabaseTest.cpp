@@ -77,16 +77,13 @@ TEST_F(ContestDatabaseTest, ContactsComeBackInInsertionOrderWithQuotesVerbatim)
 
 TEST_F(ContestDatabaseTest, UpgradesOfOldBandTables)
 {
-    using A = ContestDatabase::Aufrüstung;
     const struct {
         int felder;
-        A art;
         int danach;
     } cases[] = {
-        { 12, A::KommentarUndQsl, 14 },
-        { 13, A::KommentarUndQsl, 14 },
-        { 12, A::NurKommentar, 13 },
-        { 14, A::KommentarUndQsl, 14 },
+        { 12, 14 },
+        { 13, 14 },
+        { 14, 14 },
     };
     int n = 0;
     for (const auto& c : cases) {
@@ -94,7 +91,7 @@ TEST_F(ContestDatabaseTest, UpgradesOfOldBandTables)
         const QString pfad = u"OLD%1.mdb"_s.arg(++n);
         test::schreibeAltenContest(pfad, { { u"144MHz"_s, c.felder }, { u"432MHz"_s, c.felder } });
         auto db = ContestDatabase::öffnen(pfad);
-        db.bandTabelleAufrüsten(u"144MHz"_s, c.art);
+        db.bandTabelleAufrüsten(u"144MHz"_s);
         EXPECT_EQ(db.feldAnzahl(u"144MHz"_s), c.danach);
         EXPECT_EQ(db.feldAnzahl(u"432MHz"_s), c.felder) << "tables that do not become current stay";
     }
