@@ -7,6 +7,7 @@
 #include <SQLiteCpp/Statement.h>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <future>
 #include <string>
 
@@ -35,16 +36,19 @@ StationsTabelle::StationsTabelle(Connection& contestDat)
 struct StationsTabelle::Voraus {
     std::atomic<bool> abbrechen = false;
     qint64 zeilen = 0;
-    std::future<std::vector<KurzerText>> calls;
+    // Reserved by the caller's thread: memory a short-lived thread allocates stays with its heap.
+    std::vector<KurzerText> calls;
+    std::future<bool> fertig;
 
-    static std::vector<KurzerText> lesen(const QString& pfad, const std::atomic<bool>& abbrechen)
+    bool lesen(const QString& pfad)
     {
         Connection c(pfad, Connection::Zugriff::NurLesen);
+        // One pass along the index: no page is read twice.
+        c.db().exec("PRAGMA cache_size=16");
         SQLite::Statement s(c.db(), "SELECT CALL FROM STATIONS ORDER BY CALL");
-        std::vector<KurzerText> calls;
         for (std::size_t zeile = 1; s.executeStep(); ++zeile) {
             if (zeile % 4096 == 0 && abbrechen)
-                return {};
+                return false;
             const SQLite::Column call = s.getColumn(0);
             // A longer or wider call is asked about anyway.
             if (!call.isText())
@@ -55,14 +59,14 @@ struct StationsTabelle::Voraus {
         }
         if (!std::is_sorted(calls.begin(), calls.end()))
             std::sort(calls.begin(), calls.end());
-        return calls;
+        return true;
     }
 
     ~Voraus()
     {
         abbrechen = true;
-        if (calls.valid())
-            calls.wait();
+        if (fertig.valid())
+            fertig.wait();
     }
 };
 
@@ -94,9 +98,10 @@ void StationsTabelle::vorauslesen()
     if (indexNeu_ || voraus_)
         return;
     voraus_ = std::make_unique<Voraus>();
+    // No fewer rows than the highest rowid; beyond a million the vector may grow.
     voraus_->zeilen = db_.scalar(u"SELECT coalesce(max(rowid), 0) FROM STATIONS"_s).toLongLong();
-    voraus_->calls
-        = std::async(std::launch::async, &Voraus::lesen, db_.pfad(), std::cref(voraus_->abbrechen));
+    voraus_->calls.reserve(static_cast<std::size_t>(std::min<qint64>(voraus_->zeilen, 1 << 20)));
+    voraus_->fertig = std::async(std::launch::async, &Voraus::lesen, voraus_.get(), db_.pfad());
 }
 
 std::vector<std::size_t> StationsTabelle::zuFragen(const std::vector<std::string_view>& calls)
@@ -104,18 +109,20 @@ std::vector<std::size_t> StationsTabelle::zuFragen(const std::vector<std::string
     std::vector<std::size_t> nr;
     nr.reserve(calls.size());
     std::unique_ptr<Voraus> voraus = std::move(voraus_);
-    std::vector<KurzerText> gespeichert;
     bool gelesen = false;
-    // Reading every stored call pays off once the question is a good part of the table:
+    // Waiting for every stored call pays off once the question is a good part of the table:
     // a call asked about costs the engine about as much as eight calls read in order.
-    if (voraus && static_cast<qint64>(calls.size()) * 8 >= voraus->zeilen) {
+    if (voraus
+        && (static_cast<qint64>(calls.size()) * 8 >= voraus->zeilen
+            || voraus->fertig.wait_for(std::chrono::seconds(0)) == std::future_status::ready)) {
         try {
-            gespeichert = voraus->calls.get();
-            gelesen = true;
+            gelesen = voraus->fertig.get();
         } catch (...) {
             // Then the engine is asked about every call, and tells the failure itself.
         }
     }
+    static const std::vector<KurzerText> keine;
+    const std::vector<KurzerText>& gespeichert = gelesen ? voraus->calls : keine;
     for (std::size_t i = 0; i < calls.size(); ++i) {
         const std::optional<KurzerText> k = gelesen ? KurzerText::aus(calls[i]) : std::nullopt;
         if (!k || std::binary_search(gespeichert.begin(), gespeichert.end(), *k))

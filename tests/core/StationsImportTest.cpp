@@ -154,7 +154,7 @@ TEST(StationsTabelle, ReadsTheRowsOfManyCallsInOneQuestion)
     } fälle[] = {
         { "each asked", false, viele, vieleGelesen },
         { "stored calls read ahead", true, viele, vieleGelesen },
-        { "too few asked to read all", true, { "DL1ABC" }, { u"0:1:DL1ABC-L"_s, u"0:5:DL1ABC-L"_s } },
+        { "few asked", true, { "DL1ABC" }, { u"0:1:DL1ABC-L"_s, u"0:5:DL1ABC-L"_s } },
         { "nothing asked", true, {}, {} },
     };
     for (const auto& f : fälle) {
