@@ -228,14 +228,25 @@ StationsImport::Ergebnis schreiben(
         calls.reserve(gesammelt.size());
         for (const Gesammelt& g : gesammelt)
             calls.emplace_back(g.call);
-        const std::vector<StationsTabelle::Zeile> da = tabelle.lesen(calls);
+        const auto neu = [&](Gesammelt& station) {
+            ++ergebnis.neueStationen;
+            ergebnis.neueLocatoren += station.anzahl;
+            tabelle.anlegen(std::move(station.call), std::move(station.locators));
+        };
+        const std::vector<std::size_t> gefragt = tabelle.fragen(calls);
+        // Those the table does not have are written while it answers about the others.
+        for (std::size_t nr = 0, g = 0; nr < gesammelt.size(); ++nr) {
+            if (g < gefragt.size() && gefragt[g] == nr)
+                ++g;
+            else
+                neu(gesammelt[nr]);
+        }
+        const std::vector<StationsTabelle::Zeile> da = tabelle.antworten();
         auto zeile = da.cbegin();
-        for (std::size_t nr = 0; nr < gesammelt.size(); ++nr) {
+        for (const std::size_t nr : gefragt) {
             Gesammelt& station = gesammelt[nr];
             if (zeile == da.cend() || zeile->nr != nr) {
-                ++ergebnis.neueStationen;
-                ergebnis.neueLocatoren += station.anzahl;
-                tabelle.anlegen(std::move(station.call), std::move(station.locators));
+                neu(station);
                 continue;
             }
             // Several rows of one call (from older lists) become one.

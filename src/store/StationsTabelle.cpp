@@ -31,21 +31,97 @@ StationsTabelle::StationsTabelle(Connection& contestDat)
     db_.exec(u"PRAGMA cache_size=-32768"_s);
 }
 
-// The stored calls, read by their index in its order, packed. Stops early when the
-// answer is no longer wanted.
+namespace {
+
+// One probe of the call index per call.
+constexpr const char* kFrage = "SELECT rowid, LOCATORS FROM STATIONS WHERE CALL = ? ORDER BY rowid";
+
+} // namespace
+
+// The engine's answer as it comes, the texts side by side in one buffer: filled on
+// another thread into memory the caller reserved.
+struct StationsTabelle::Antwort {
+    struct Roh {
+        std::size_t frage; // the call's place in the question
+        qint64 rowid;
+        std::size_t anfang;
+        int länge; // -1: NULL
+    };
+    std::vector<Roh> zeilen;
+    std::string texte;
+
+    void reservieren(std::size_t calls)
+    {
+        zeilen.reserve(calls + 16);
+        texte.reserve(calls * 16);
+    }
+    void lesen(
+        SQLite::Statement& s, const std::vector<std::string>& calls, const std::atomic<bool>* abbrechen)
+    {
+        for (std::size_t i = 0; i < calls.size(); ++i) {
+            if (abbrechen && i % 1024 == 0 && *abbrechen)
+                return;
+            s.bindNoCopy(1, calls[i]);
+            while (s.executeStep()) {
+                const SQLite::Column l = s.getColumn(1);
+                const int länge = l.isNull() ? -1 : l.getBytes();
+                zeilen.push_back({ i, s.getColumn(0).getInt64(), texte.size(), länge });
+                if (länge > 0)
+                    texte.append(l.getText(), static_cast<std::size_t>(länge));
+            }
+            s.reset();
+        }
+        s.clearBindings();
+    }
+};
+
+// A thread of its own with a read-only connection: first the stored calls, read by their
+// index in its order and packed; then, while the caller writes the new calls, the rows of
+// those it asks about. One read transaction for both: the writer waits for it, never the
+// other way round.
 struct StationsTabelle::Voraus {
     std::atomic<bool> abbrechen = false;
     qint64 zeilen = 0;
     // Reserved by the caller's thread: memory a short-lived thread allocates stays with its heap.
     std::vector<KurzerText> calls;
-    std::future<bool> fertig;
+    std::promise<bool> gelesenZusage;
+    std::future<bool> gelesen = gelesenZusage.get_future();
+    // The calls to ask about, held by the caller until the answer; none when there is no question.
+    std::promise<const std::vector<std::string>*> frageZusage;
+    std::future<const std::vector<std::string>*> frage = frageZusage.get_future();
+    bool gefragt = false;
+    Antwort antwort;
+    std::future<void> ende;
 
-    bool lesen(const QString& pfad)
+    void fragen(const std::vector<std::string>& gefragteCalls)
     {
-        Connection c(pfad, Connection::Zugriff::NurLesen);
-        // One pass along the index: no page is read twice.
-        c.db().exec("PRAGMA cache_size=16");
-        SQLite::Statement s(c.db(), "SELECT CALL FROM STATIONS ORDER BY CALL");
+        gefragt = true;
+        frageZusage.set_value(&gefragteCalls);
+    }
+
+    void laufen(const QString& pfad)
+    {
+        std::optional<Connection> c;
+        try {
+            c.emplace(pfad, Connection::Zugriff::NurLesen);
+            // One pass along the index: no page is read twice.
+            c->db().exec("PRAGMA cache_size=16");
+            c->db().exec("BEGIN");
+            gelesenZusage.set_value(callsLesen(c->db()));
+        } catch (...) {
+            gelesenZusage.set_exception(std::current_exception());
+            return;
+        }
+        const std::vector<std::string>* gefragteCalls = frage.get();
+        if (!gefragteCalls || abbrechen)
+            return;
+        SQLite::Statement s(c->db(), kFrage);
+        antwort.lesen(s, *gefragteCalls, &abbrechen);
+    }
+
+    bool callsLesen(SQLite::Database& db)
+    {
+        SQLite::Statement s(db, "SELECT CALL FROM STATIONS ORDER BY CALL");
         for (std::size_t zeile = 1; s.executeStep(); ++zeile) {
             if (zeile % 4096 == 0 && abbrechen)
                 return false;
@@ -65,8 +141,10 @@ struct StationsTabelle::Voraus {
     ~Voraus()
     {
         abbrechen = true;
-        if (fertig.valid())
-            fertig.wait();
+        if (!gefragt)
+            frageZusage.set_value(nullptr);
+        if (ende.valid())
+            ende.wait();
     }
 };
 
@@ -101,42 +179,47 @@ void StationsTabelle::vorauslesen()
     // No fewer rows than the highest rowid; beyond a million the vector may grow.
     voraus_->zeilen = db_.scalar(u"SELECT coalesce(max(rowid), 0) FROM STATIONS"_s).toLongLong();
     voraus_->calls.reserve(static_cast<std::size_t>(std::min<qint64>(voraus_->zeilen, 1 << 20)));
-    voraus_->fertig = std::async(std::launch::async, &Voraus::lesen, voraus_.get(), db_.pfad());
+    voraus_->ende = std::async(std::launch::async, &Voraus::laufen, voraus_.get(), db_.pfad());
+}
+
+bool StationsTabelle::vorausGelesen(std::size_t calls)
+{
+    if (!voraus_)
+        return false;
+    // Waiting for every stored call pays off once the question is a good part of the table:
+    // a call asked about costs the engine about as much as eight calls read in order.
+    if (static_cast<qint64>(calls) * 8 >= voraus_->zeilen
+        || voraus_->gelesen.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+        try {
+            if (voraus_->gelesen.get())
+                return true;
+        } catch (...) {
+            // Then the engine is asked about every call, and tells the failure itself.
+        }
+    }
+    voraus_.reset();
+    return false;
 }
 
 std::vector<std::size_t> StationsTabelle::zuFragen(const std::vector<std::string_view>& calls)
 {
     std::vector<std::size_t> nr;
     nr.reserve(calls.size());
-    std::unique_ptr<Voraus> voraus = std::move(voraus_);
-    bool gelesen = false;
-    // Waiting for every stored call pays off once the question is a good part of the table:
-    // a call asked about costs the engine about as much as eight calls read in order.
-    if (voraus
-        && (static_cast<qint64>(calls.size()) * 8 >= voraus->zeilen
-            || voraus->fertig.wait_for(std::chrono::seconds(0)) == std::future_status::ready)) {
-        try {
-            gelesen = voraus->fertig.get();
-        } catch (...) {
-            // Then the engine is asked about every call, and tells the failure itself.
-        }
-    }
-    static const std::vector<KurzerText> keine;
-    const std::vector<KurzerText>& gespeichert = gelesen ? voraus->calls : keine;
+    const bool gelesen = vorausGelesen(calls.size());
     for (std::size_t i = 0; i < calls.size(); ++i) {
         const std::optional<KurzerText> k = gelesen ? KurzerText::aus(calls[i]) : std::nullopt;
-        if (!k || std::binary_search(gespeichert.begin(), gespeichert.end(), *k))
+        if (!k || std::binary_search(voraus_->calls.begin(), voraus_->calls.end(), *k))
             nr.push_back(i);
     }
+    // The stored calls are no longer needed, only the thread's connection.
+    if (voraus_)
+        std::vector<KurzerText>().swap(voraus_->calls);
     return nr;
 }
 
 struct StationsTabelle::Anweisungen {
     explicit Anweisungen(SQLite::Database& db)
-        // The outer loop over the calls, one probe of the call index each, inside the engine.
-        : lesen(db,
-            "SELECT j.key, s.rowid, s.LOCATORS FROM json_each(?) AS j CROSS JOIN STATIONS AS s "
-            "ON s.CALL = j.value ORDER BY j.key, s.rowid")
+        : lesen(db, kFrage)
         , ändern(db, "UPDATE STATIONS SET LOCATORS = ? WHERE rowid = ?")
         , löschen(db, "DELETE FROM STATIONS WHERE rowid = ?")
         , anlegen(db, "INSERT INTO STATIONS(CALL, LOCATORS) VALUES(?, ?)")
@@ -168,53 +251,51 @@ void ausführen(SQLite::Statement& s)
     s.clearBindings();
 }
 
-// Many values as one bound JSON text instead of a statement each.
-void jsonText(std::string& json, std::string_view text)
-{
-    json += '"';
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (u < 0x20) {
-            static constexpr char hex[] = "0123456789abcdef";
-            json += "\\u00";
-            json += hex[u >> 4];
-            json += hex[u & 15];
-        } else {
-            json += c;
-        }
-    }
-    json += '"';
-}
-
 } // namespace
 
-std::vector<StationsTabelle::Zeile> StationsTabelle::lesen(const std::vector<std::string_view>& calls)
+std::vector<std::size_t> StationsTabelle::fragen(const std::vector<std::string_view>& calls)
 {
     if (!anweisungen_)
         anweisungen_ = std::make_unique<Anweisungen>(db_.db());
+    gefragt_ = zuFragen(calls);
+    frage_.clear();
+    frage_.reserve(gefragt_.size());
+    for (const std::size_t i : gefragt_)
+        frage_.emplace_back(calls[i]);
+    antwort_ = std::make_unique<Antwort>();
+    if (gefragt_.empty()) {
+        voraus_.reset();
+    } else if (voraus_) {
+        voraus_->antwort.reservieren(gefragt_.size());
+        voraus_->fragen(frage_);
+    } else {
+        antwort_->lesen(anweisungen_->lesen, frage_, nullptr);
+    }
+    return gefragt_;
+}
+
+std::vector<StationsTabelle::Zeile> StationsTabelle::antworten()
+{
+    if (voraus_) {
+        try {
+            voraus_->ende.get();
+            std::swap(*antwort_, voraus_->antwort);
+        } catch (...) {
+            // This connection has not written any of the calls asked about: it answers the same.
+            *antwort_ = {};
+            antwort_->lesen(anweisungen_->lesen, frage_, nullptr);
+        }
+        voraus_.reset();
+    }
     std::vector<Zeile> zeilen;
-    const std::vector<std::size_t> nr = zuFragen(calls);
-    if (nr.empty())
+    if (!antwort_)
         return zeilen;
-    std::string json = "[";
-    for (const std::size_t i : nr) {
-        if (json.size() > 1)
-            json += ',';
-        jsonText(json, calls[i]);
+    zeilen.reserve(antwort_->zeilen.size());
+    for (const Antwort::Roh& r : antwort_->zeilen) {
+        zeilen.push_back({ gefragt_[r.frage], r.rowid,
+            r.länge < 0 ? QString() : QString::fromUtf8(antwort_->texte.data() + r.anfang, r.länge) });
     }
-    json += ']';
-    SQLite::Statement& s = anweisungen_->lesen;
-    s.bindNoCopy(1, json);
-    while (s.executeStep()) {
-        const SQLite::Column l = s.getColumn(2);
-        zeilen.push_back({ nr[static_cast<std::size_t>(s.getColumn(0).getInt64())], s.getColumn(1).getInt64(),
-            l.isNull() ? QString() : QString::fromUtf8(l.getText(), l.getBytes()) });
-    }
-    s.reset();
-    s.clearBindings();
+    antwort_.reset();
     return zeilen;
 }
 
