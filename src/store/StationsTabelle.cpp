@@ -188,8 +188,10 @@ bool StationsTabelle::vorausGelesen(std::size_t calls)
         return false;
     // Waiting for every stored call pays off once the question is a good part of the table:
     // a call asked about costs the engine about as much as eight calls read in order.
-    if (static_cast<qint64>(calls) * 8 >= voraus_->zeilen
-        || voraus_->gelesen.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+    // Asked a second time, the stored calls are gone: then the engine is asked.
+    if (voraus_->gelesen.valid()
+        && (static_cast<qint64>(calls) * 8 >= voraus_->zeilen
+            || voraus_->gelesen.wait_for(std::chrono::seconds(0)) == std::future_status::ready)) {
         try {
             if (voraus_->gelesen.get())
                 return true;
