@@ -14,9 +14,9 @@ namespace tarvex {
 class Connection;
 
 // The STATIONS table of CONTEST.DAT as the known-stations import writes it.
-// An import is handed over sorted by call: the stored rows of all its calls are
-// read in one statement, then each call costs at most one write, new rows in the
-// index's order. Read ahead, the calls the table lacks are written while the rows
+// An import is handed over sorted by call: the stored rows of its calls are read
+// with one probe of the call index each, then each call costs at most one write,
+// new rows in the index's order. Read ahead, the calls the table lacks are written while the rows
 // of the others are read on another connection.
 // Engine failures reach the caller as SQLite exceptions: run it inside guarded().
 class StationsTabelle {
